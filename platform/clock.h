@@ -1,0 +1,38 @@
+#pragma once
+
+namespace quarrow {
+
+/// Seconds since local midnight, the reading that seeds the generator and stamps the old timings.
+class TimeOfDayClock {
+public:
+    virtual ~TimeOfDayClock() = default;
+    /// Seconds since local midnight, in [0, 86400).
+    virtual float SecondsSinceMidnight() const = 0;
+};
+
+/// A clock that never goes backwards; every duration the program shows is measured with it.
+class MonotonicClock {
+public:
+    virtual ~MonotonicClock() = default;
+    /// Seconds since an arbitrary fixed origin.
+    virtual double Seconds() const = 0;
+};
+
+/// The wall clock of this machine, read coarsely: it only seeds the generator, and a coarse
+/// reading costs a few nanoseconds where a precise one costs over twenty.
+class SystemTimeOfDayClock final : public TimeOfDayClock {
+public:
+    float SecondsSinceMidnight() const override;
+};
+
+/// The steady clock of this machine.
+class SystemMonotonicClock final : public MonotonicClock {
+public:
+    double Seconds() const override;
+};
+
+/// The process-wide system clocks; they hold no state, so sharing them is safe.
+const TimeOfDayClock& SystemTimeOfDay();
+const MonotonicClock& SystemMonotonic();
+
+} // namespace quarrow

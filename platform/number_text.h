@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quarrow {
+
+// The two number-to-text forms the program shows.
+//
+// Plain form: the ordinary conversion, no leading space. Sign-position form: the first
+// character is reserved for the sign, a space for a value that is not negative and "-"
+// otherwise. The decimal point is always ".", whatever the locale.
+//
+// Floating values are rounded to their significant digits (7 for 32-bit, 15 for 64-bit floats)
+// and written without trailing zeros. After rounding, a value whose decimal exponent is at
+// least the number of significant digits (1E+7 and up for a 32-bit float, 1E+15 and up for a
+// 64-bit float) or below -4 (under 0.0001) is written in exponent form: a mantissa with one
+// digit before the point, "E", the exponent's sign and at least two exponent digits, as in
+// 3.04888344611714E+29 or 1E-05. Values below 1 keep a zero before the point (0.006).
+// Whole counts print all their digits.
+
+/// A 32-bit float in plain form, up to 7 significant digits.
+std::string PlainText(float value);
+/// A 64-bit float in plain form, up to 15 significant digits.
+std::string PlainText(double value);
+/// A whole count in plain form: all its digits.
+std::string PlainText(std::int64_t value);
+
+/// A 32-bit float in sign-position form.
+std::string SignedText(float value);
+/// A 64-bit float in sign-position form.
+std::string SignedText(double value);
+/// A whole count in sign-position form.
+std::string SignedText(std::int64_t value);
+
+/// A value given as its base-10 logarithm (value = 10^log10Value), in plain form with 15
+/// significant digits; for magnitudes that no 64-bit float can hold, such as 27^1000. The
+/// logarithm is taken in extended precision so the mantissa keeps its 15 digits.
+std::string PlainTextFromLog10(long double log10Value);
+
+} // namespace quarrow

@@ -1,0 +1,83 @@
+#include "platform/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace quarrow {
+namespace {
+
+struct DoubleCase {
+    double value;
+    const char* plain;
+    const char* sign;
+};
+
+TEST(NumberText, DoublesRoundToFifteenDigitsAndSwitchToExponentAt1E15) {
+    const DoubleCase cases[] = {
+        {3.04888344611714e29, "3.04888344611714E+29", " 3.04888344611714E+29"},
+        {6402373705728000.0, "6.402373705728E+15", " 6.402373705728E+15"},
+        {1.7644001424289e20, "1.7644001424289E+20", " 1.7644001424289E+20"},
+        {999999999999999.0, "999999999999999", " 999999999999999"},
+        {1e15, "1E+15", " 1E+15"},
+        {9999999999999999.0, "1E+16", " 1E+16"},
+        {6227020800.0, "6227020800", " 6227020800"},
+        {0.006, "0.006", " 0.006"},
+        {0.0001, "0.0001", " 0.0001"},
+        {0.00001234, "1.234E-05", " 1.234E-05"},
+        {717.44535, "717.44535", " 717.44535"},
+        {1.0 / 3.0, "0.333333333333333", " 0.333333333333333"},
+        {0.0, "0", " 0"},
+        {-0.0, "0", " 0"},
+        {-2.5, "-2.5", "-2.5"},
+        {-1.5e300, "-1.5E+300", "-1.5E+300"},
+        {1.23e-300, "1.23E-300", " 1.23E-300"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlainText(c.value), c.plain) << c.value;
+        EXPECT_EQ(SignedText(c.value), c.sign) << c.value;
+    }
+}
+
+TEST(NumberText, FloatsRoundToSevenDigitsAndSwitchToExponentAt1E7) {
+    EXPECT_EQ(PlainText(0.5f), "0.5");
+    EXPECT_EQ(PlainText(1.0f / 3.0f), "0.3333333");
+    EXPECT_EQ(PlainText(9999999.0f), "9999999");
+    EXPECT_EQ(PlainText(12345678.0f), "1.234568E+07");
+    EXPECT_EQ(PlainText(0.0078125f), "0.0078125");
+    EXPECT_EQ(PlainText(-3.25f), "-3.25");
+    EXPECT_EQ(PlainText(0.00005f), "5E-05");
+    EXPECT_EQ(SignedText(2.0f), " 2");
+    EXPECT_EQ(SignedText(-2.0f), "-2");
+}
+
+TEST(NumberText, CountsPrintEveryDigit) {
+    EXPECT_EQ(PlainText(std::int64_t{479001600}), "479001600");
+    EXPECT_EQ(PlainText(std::int64_t{9007199254740993}), "9007199254740993");
+    EXPECT_EQ(PlainText(std::int64_t{0}), "0");
+    EXPECT_EQ(SignedText(std::int64_t{28}), " 28");
+    EXPECT_EQ(SignedText(std::int64_t{-4}), "-4");
+    EXPECT_EQ(SignedText(std::int64_t{0}), " 0");
+}
+
+TEST(NumberText, LogarithmsGiveExponentFormsBeyondTheDoubleRange) {
+    // 27^1000 = 10^(1000 * log10 27) = 10^1431.36...
+    // 27^1000 begins 2310809578111909 and has 1432 digits.
+    const long double log10Value = 1000.0L * std::log10(27.0L);
+    const std::string text = PlainTextFromLog10(log10Value);
+    EXPECT_TRUE(text.ends_with("E+1431")) << text;
+    EXPECT_TRUE(text.starts_with("2.3108095781119")) << text;
+    EXPECT_EQ(PlainTextFromLog10(400.0L), "1E+400");
+    EXPECT_EQ(PlainTextFromLog10(std::log10(2.5L) + 500.0L), "2.5E+500");
+    // Within the double range the result agrees with the ordinary form.
+    EXPECT_EQ(PlainTextFromLog10(std::log10(14348907.0L)), "14348907");
+}
+
+TEST(NumberText, NonFiniteValuesAreNamed) {
+    EXPECT_EQ(PlainText(std::numeric_limits<double>::infinity()), "Infinity");
+    EXPECT_EQ(SignedText(-std::numeric_limits<double>::infinity()), "-Infinity");
+}
+
+} // namespace
+} // namespace quarrow

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+
+#include <QObject>
+#include <QPointer>
+
+class QDialog;
+class QWidget;
+
+namespace quarrow {
+
+/// Runs one piece of long work on a worker thread while the window keeps painting.
+///
+/// `exec` blocks its caller (so a handler can be written straight through, as if the work ran
+/// in place) but keeps the UI thread's events flowing. A window-modal dialog, if one is given,
+/// opens after a short delay, so quick work never flashes a dialog; its Cancel sets the cancel
+/// flag that the work polls. Only one piece of work runs at a time: `isRunning` lets handlers
+/// ignore a queued second click instead of nesting a run inside a run.
+class BackgroundRun : public QObject {
+    Q_OBJECT
+
+public:
+    /// Why a run was cancelled.
+    enum class CancelReason { None, User, Closing };
+
+    /// The work: it must return soon after `cancel` becomes true.
+    using Work = std::function<void(const std::atomic<bool>& cancel)>;
+
+    explicit BackgroundRun(QObject* parent = nullptr);
+    ~BackgroundRun() override;
+
+    /// Delay before the dialog opens (about half a second by default).
+    void setDialogDelay(std::chrono::milliseconds delay) { dialogDelay_ = delay; }
+    /// How often `refresh` is called on the UI thread while the work runs.
+    void setRefreshInterval(std::chrono::milliseconds interval) { refreshInterval_ = interval; }
+
+    /// Runs `work` on a worker thread and returns when it has returned. `refresh` (may be empty)
+    /// is called on the UI thread every refresh interval and once more at the end; `dialog` (may
+    /// be null) is opened window-modal after the delay and closed at the end. Returns false
+    /// without running anything if a run is already in progress.
+    bool exec(const Work& work, const std::function<void()>& refresh = {},
+              QDialog* dialog = nullptr);
+
+    /// Whether a run is in progress.
+    bool isRunning() const { return running_; }
+    /// Asks the running work to stop; a no-op when nothing runs.
+    void cancel(CancelReason reason = CancelReason::User);
+    /// Why the last run was cancelled, or None if it ran to its end.
+    CancelReason cancelReason() const { return reason_; }
+    /// Whether the last run was cancelled.
+    bool wasCancelled() const { return reason_ != CancelReason::None; }
+
+signals:
+    /// The dialog has just opened (tests wait for it).
+    void dialogOpened();
+
+private:
+    std::chrono::milliseconds dialogDelay_{500};
+    std::chrono::milliseconds refreshInterval_{50};
+    std::atomic<bool> cancel_{false};
+    bool running_ = false;
+    CancelReason reason_ = CancelReason::None;
+    QPointer<QDialog> dialog_;
+};
+
+} // namespace quarrow

@@ -1,0 +1,27 @@
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "platform/clock.h"
+#include "platform/generator.h"
+#include "ui/quarrow.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quarrow"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setDesktopFileName(QStringLiteral("quarrow"));
+
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+
+    quarrow::Generator generator;
+    quarrow::QuarrowServices services;
+    services.generator = &generator;
+    services.timeOfDay = &quarrow::SystemTimeOfDay();
+    services.monotonic = &quarrow::SystemMonotonic();
+    services.logPath = QDir(dataFolder).filePath(QStringLiteral("hold.txt"));
+
+    quarrow::Quarrow window(services);
+    window.show();
+    return QApplication::exec();
+}

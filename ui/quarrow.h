@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include <QString>
+#include <QWidget>
+
+#include "platform/clock.h"
+#include "platform/generator.h"
+
+namespace Ui {
+class Quarrow;
+}
+
+namespace quarrow {
+
+/// What the window needs from outside: the shared generator, the two clocks and where the
+/// generation log lives. Tests pass fakes and a temporary folder.
+struct QuarrowServices {
+    Generator* generator = nullptr;
+    const TimeOfDayClock* timeOfDay = nullptr;
+    const MonotonicClock* monotonic = nullptr;
+    QString logPath;
+};
+
+/// The program's one window: four pages of the tutorial and the "&Quit" button.
+///
+/// All long-lived state lives in the controls (box texts, the selected option, the current
+/// page); the handlers read boxes, call the Qt-free libraries and write boxes.
+class Quarrow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Quarrow(const QuarrowServices& services, QWidget* parent = nullptr);
+    ~Quarrow() override;
+
+    // --- The three selection schemes, called by Command2_Click. Results are written once, at
+    // the end of a run; an empty slot means the run did not finish.
+    void AttenuatingSelection(QString& MatchWord, QString& FirstWord,
+                              std::optional<float>& TimeLength,
+                              std::optional<std::int64_t>& NumMutations,
+                              std::optional<std::int64_t>& NumTotal);
+    void SerialSelection(QString& MatchWord, QString& FirstWord, std::optional<float>& TimeLength,
+                         std::optional<std::int64_t>& NumMutations,
+                         std::optional<std::int64_t>& NumTotal);
+    void SequentialSelection(QString& FirstWord, QString& MatchWord,
+                             std::optional<float>& TimeLength,
+                             std::optional<std::int64_t>& NumMutations,
+                             std::optional<std::int64_t>& NumTotal);
+
+    /// Where the generation log is written.
+    QString logPath() const { return services_.logPath; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // --- Start-up, page changes, capitalisation (quarrow.cpp)
+    void WireHandlers();
+    void Form_Load();
+    void SSTab1_Click(int previousTab);
+    void txtPhrase_LostFocus();
+    void txtTarget_LostFocus();
+
+    // --- "Step Four" run and its log (quarrow_selection.cpp)
+    void Command2_Click();
+    void Command1_Click();
+
+    // --- "Step Two" and "Step Three" (quarrow_search.cpp)
+    void Command8_Click();
+    void Command4_Click();
+
+    // --- Help and quit (quarrow_help.cpp)
+    void Command3_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Command14_Click();
+    void Command15_Click();
+    void Command16_Click();
+
+    std::unique_ptr<Ui::Quarrow> ui;
+    QuarrowServices services_;
+};
+
+} // namespace quarrow
