@@ -38,7 +38,9 @@ public:
     }
 
     /// Reseeds from the time of day.
-    void Reseed(const TimeOfDayClock& clock) { Reseed(static_cast<double>(clock.SecondsSinceMidnight())); }
+    void Reseed(const TimeOfDayClock& clock) {
+        Reseed(static_cast<double>(clock.SecondsSinceMidnight()));
+    }
 
     std::uint64_t State() const { return state_; }
 

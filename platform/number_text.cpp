@@ -74,12 +74,22 @@ constexpr int kDoubleDigits = 15;
 
 } // namespace
 
-std::string PlainText(float value) { return Plain(static_cast<double>(value), kSingleDigits); }
-std::string PlainText(double value) { return Plain(value, kDoubleDigits); }
-std::string PlainText(std::int64_t value) { return std::to_string(value); }
+std::string PlainText(float value) {
+    return Plain(static_cast<double>(value), kSingleDigits);
+}
+std::string PlainText(double value) {
+    return Plain(value, kDoubleDigits);
+}
+std::string PlainText(std::int64_t value) {
+    return std::to_string(value);
+}
 
-std::string SignedText(float value) { return Signed(static_cast<double>(value), kSingleDigits); }
-std::string SignedText(double value) { return Signed(value, kDoubleDigits); }
+std::string SignedText(float value) {
+    return Signed(static_cast<double>(value), kSingleDigits);
+}
+std::string SignedText(double value) {
+    return Signed(value, kDoubleDigits);
+}
 std::string SignedText(std::int64_t value) {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);
 }

@@ -23,8 +23,8 @@ std::size_t MatchCount(std::string_view candidate, std::string_view target) {
 }
 
 std::optional<std::size_t> FirstForeignSymbol(std::string_view text) {
-    const auto found = std::find_if(text.begin(), text.end(),
-                                    [](char c) { return !IsAlphabetSymbol(c); });
+    const auto found =
+        std::find_if(text.begin(), text.end(), [](char c) { return !IsAlphabetSymbol(c); });
     if (found == text.end()) {
         return std::nullopt;
     }

@@ -23,7 +23,9 @@ inline char SymbolForValue(float r) {
 }
 
 /// One random symbol; draws one value.
-inline char RandomSymbol(Generator& generator) { return SymbolForValue(generator.Next()); }
+inline char RandomSymbol(Generator& generator) {
+    return SymbolForValue(generator.Next());
+}
 
 /// Fills `out[0..length)` with random symbols, first draw first; draws exactly `length` values.
 inline void FillRandom(Generator& generator, char* out, std::size_t length) {
@@ -36,9 +38,13 @@ inline void FillRandom(Generator& generator, char* out, std::size_t length) {
 std::string RandomString(Generator& generator, std::ptrdiff_t length);
 
 /// Reseeds from a number.
-inline void Reseed(Generator& generator, double seed) { generator.Reseed(seed); }
+inline void Reseed(Generator& generator, double seed) {
+    generator.Reseed(seed);
+}
 /// Reseeds from the time of day.
-inline void Reseed(Generator& generator, const TimeOfDayClock& clock) { generator.Reseed(clock); }
+inline void Reseed(Generator& generator, const TimeOfDayClock& clock) {
+    generator.Reseed(clock);
+}
 
 /// Positions, over the target's length, at which the candidate holds the target's character;
 /// a position past the end of the candidate is a mismatch.

@@ -13,7 +13,9 @@ namespace quarrow {
 
 BackgroundRun::BackgroundRun(QObject* parent) : QObject(parent) {}
 
-BackgroundRun::~BackgroundRun() { cancel(CancelReason::Closing); }
+BackgroundRun::~BackgroundRun() {
+    cancel(CancelReason::Closing);
+}
 
 void BackgroundRun::cancel(CancelReason reason) {
     if (!running_) {
@@ -40,7 +42,8 @@ bool BackgroundRun::exec(const Work& work, const std::function<void()>& refresh,
         work(cancel_);
         finished.store(true, std::memory_order_release);
         // Wakes the loop below; queued, so it runs on the UI thread.
-        QMetaObject::invokeMethod(&loop, [] {}, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &loop, [] {}, Qt::QueuedConnection);
     });
 
     QTimer refreshTimer;

@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setDesktopFileName(QStringLiteral("quarrow"));
 
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QString dataFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 
     quarrow::Generator generator;
     quarrow::QuarrowServices services;

@@ -20,6 +20,8 @@ bool Quarrow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Quarrow::closeEvent(QCloseEvent* event) { event->accept(); }
+void Quarrow::closeEvent(QCloseEvent* event) {
+    event->accept();
+}
 
 } // namespace quarrow

@@ -9,6 +9,7 @@
 
 #include "platform/clock.h"
 #include "platform/generator.h"
+#include "ui/background_run.h"
 
 namespace Ui {
 class Quarrow;
@@ -89,6 +90,8 @@ private:
 
     std::unique_ptr<Ui::Quarrow> ui;
     QuarrowServices services_;
+    // The one worker for long work; its isRunning() keeps a queued click from nesting runs.
+    BackgroundRun run_;
 };
 
 } // namespace quarrow

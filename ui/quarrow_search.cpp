@@ -4,4 +4,8 @@
 
 namespace quarrow {
 
+void Quarrow::Command8_Click() {}
+
+void Quarrow::Command4_Click() {}
+
 } // namespace quarrow
