@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quarrow {
+
+/// Where a selection run writes its generation log: one line per generation and a final line.
+///
+/// A run calls `Open` once, `WriteLine` for every line and `Close` once, all on the run's own
+/// thread. Lines are handed over without their line end; every sink ends each line with CR LF.
+/// A false return means the log can no longer be written: the run stops, calls `Close` and
+/// reports `Error()`. A sink is reusable: `Open` starts a new, empty log.
+class LogSink {
+public:
+    virtual ~LogSink() = default;
+    /// Starts an empty log, replacing an earlier one; false if it cannot be created.
+    virtual bool Open() = 0;
+    /// Appends one line and its CR LF; false once the log cannot be written.
+    virtual bool WriteLine(std::string_view line) = 0;
+    /// Writes out whatever is still buffered and closes; false if that fails. Safe to call
+    /// when the log is not open.
+    virtual bool Close() = 0;
+    /// Why the last failed call failed, in words for the user (empty when nothing failed).
+    virtual std::string Error() const = 0;
+};
+
+/// A log that keeps nothing: for batch runs that only want the counts.
+class NullLogSink final : public LogSink {
+public:
+    bool Open() override { return true; }
+    bool WriteLine(std::string_view) override { return true; }
+    bool Close() override { return true; }
+    std::string Error() const override { return {}; }
+};
+
+/// A log held in memory, CR LF included; tests read its bytes.
+class MemoryLogSink final : public LogSink {
+public:
+    bool Open() override;
+    bool WriteLine(std::string_view line) override;
+    bool Close() override;
+    std::string Error() const override { return {}; }
+
+    /// Every byte written since the last `Open`.
+    const std::string& Text() const { return text_; }
+    /// Lines written since the last `Open`.
+    std::size_t LineCount() const { return lines_; }
+    /// Whether the log is open (between `Open` and `Close`).
+    bool IsOpen() const { return open_; }
+    /// How many times `Open` was called.
+    int OpenCount() const { return opens_; }
+
+private:
+    std::string text_;
+    std::size_t lines_ = 0;
+    bool open_ = false;
+    int opens_ = 0;
+};
+
+/// The generation log as a file, written through a large buffer: a run writes a line per
+/// generation, tens of millions of them, so nothing is flushed per line.
+///
+/// The engine's strings hold one byte per position (Latin-1); bytes of 128 and above are
+/// written as their UTF-8 sequence, so the file is plain UTF-8 text for any editor. The folder
+/// must exist. Any earlier file of that name is emptied on `Open`.
+class FileLogSink final : public LogSink {
+public:
+    static constexpr std::size_t kDefaultBufferSize = std::size_t{1} << 20;
+
+    explicit FileLogSink(std::string path, std::size_t bufferSize = kDefaultBufferSize);
+    ~FileLogSink() override;
+    FileLogSink(const FileLogSink&) = delete;
+    FileLogSink& operator=(const FileLogSink&) = delete;
+
+    bool Open() override;
+    bool WriteLine(std::string_view line) override;
+    bool Close() override;
+    std::string Error() const override { return error_; }
+
+    const std::string& Path() const { return path_; }
+
+private:
+    bool Flush();
+    void Fail(const char* action, int errorNumber);
+
+    std::string path_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_;
+    std::size_t used_ = 0;
+    int descriptor_ = -1;
+    bool failed_ = false;
+    std::string error_;
+};
+
+} // namespace quarrow
