@@ -2,26 +2,263 @@
 
 #include "ui_quarrow.h"
 
+#include "search/alphabet.h"
+#include "ui/arrows.h"
+#include "ui/capitalise.h"
+
 #include <QCloseEvent>
+#include <QFocusEvent>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStackedWidget>
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <string>
+
+// The layout declares the single member of each control array under the array's name:
+// txtTarget is txtTarget(0), txtNumGen is txtNumGen(0), txtTargetString is txtTargetString(1)
+// and txtNumGenerat is txtNumGenerat(1). No other member exists.
 
 namespace quarrow {
+namespace {
+
+// Line height the layout was drawn for is 13 pixels; this size of the system face fits the
+// captions in the room the layout gives them.
+constexpr double kDefaultPointSize = 8.25;
+constexpr double kLargeTitlePointSize = 21.75;
+constexpr double kTitlePointSize = 18.0;
+constexpr double kStringBoxPointSize = 9.75;
+
+constexpr int kStartPhraseLength = 50;
+
+constexpr int kStepTwo = 1;
+constexpr int kStepThree = 2;
+constexpr int kStepFour = 3;
+
+// The property under which each page remembers how far its controls were shifted.
+constexpr char kPlacedOffset[] = "placedOffset";
+
+QFont FaceAt(const QString& family, double pointSize) {
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+// Only a move of the focus to another control is the user leaving a box; losing it because
+// the whole window went inactive or a popup opened is not.
+bool IsUserLeaving(Qt::FocusReason reason) {
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString RandomText(Generator& generator, qsizetype length) {
+    const std::string symbols = RandomString(generator, static_cast<std::ptrdiff_t>(length));
+    return QString::fromLatin1(symbols.data(), static_cast<qsizetype>(symbols.size()));
+}
+
+} // namespace
 
 Quarrow::Quarrow(const QuarrowServices& services, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::Quarrow>()), services_(services) {
     ui->setupUi(this);
+    SetUpControls();
     WireHandlers();
+    Form_Load();
 }
 
-Quarrow::~Quarrow() = default;
+Quarrow::~Quarrow() {
+    // Destroying the focused box sends it a focus-out; the handlers must not see it.
+    ui->txtPhrase->removeEventFilter(this);
+    ui->txtTarget->removeEventFilter(this);
+}
 
-void Quarrow::WireHandlers() {}
+void Quarrow::SetUpControls() {
+    setFixedSize(size());
+
+    QFont defaultFont = font();
+    defaultFont.setPointSizeF(kDefaultPointSize);
+    setFont(defaultFont);
+
+    const QString serif = QStringLiteral("Times New Roman");
+    for (QLabel* title : {ui->Label1, ui->Label10}) {
+        title->setFont(FaceAt(serif, kLargeTitlePointSize));
+    }
+    for (QLabel* title : {ui->Label3, ui->Label17}) {
+        title->setFont(FaceAt(serif, kTitlePointSize));
+    }
+    const QFont stringFace = FaceAt(QStringLiteral("Courier New"), kStringBoxPointSize);
+    for (QLineEdit* box :
+         {ui->txtTarget, ui->txtInitialGuess, ui->txtTargetString, ui->txtBestString}) {
+        box->setFont(stringFace);
+    }
+
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->setMaxLength(std::numeric_limits<int>::max());
+    }
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->property("fitsText").toBool()) {
+            label->adjustSize();
+        }
+        const QString arrow = label->property("arrow").toString();
+        if (!arrow.isEmpty()) {
+            const auto direction =
+                arrow == QLatin1String("down") ? ArrowDirection::Down : ArrowDirection::Right;
+            label->setPixmap(ArrowPixmap(label->size(), direction));
+        }
+    }
+
+    // The layout gives each page's controls relative to SSTab1, strip included; a page starts
+    // below its strip, and where exactly is known only once SSTab1 has laid itself out.
+    QWidget* pageStack = ui->Page0->parentWidget();
+    pageStack->installEventFilter(this);
+    for (int page = 0; page < ui->SSTab1->count(); ++page) {
+        ui->SSTab1->widget(page)->installEventFilter(this);
+    }
+    PlacePageControls();
+
+    ui->Command5->setFocus();
+}
+
+void Quarrow::PlacePageControls() {
+    for (int page = 0; page < ui->SSTab1->count(); ++page) {
+        QWidget* pageWidget = ui->SSTab1->widget(page);
+        const QPoint offset = pageWidget->mapTo(ui->SSTab1, QPoint(0, 0));
+        const QPoint placed = pageWidget->property(kPlacedOffset).toPoint();
+        const QPoint shift = offset - placed;
+        if (shift.isNull()) {
+            continue;
+        }
+        for (QWidget* child : pageWidget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            child->move(child->pos() - shift);
+        }
+        pageWidget->setProperty(kPlacedOffset, offset);
+    }
+}
+
+void Quarrow::WireHandlers() {
+    connect(ui->Command2, &QPushButton::clicked, this, &Quarrow::Command2_Click);
+    connect(ui->Command1, &QPushButton::clicked, this, &Quarrow::Command1_Click);
+    connect(ui->Command8, &QPushButton::clicked, this, &Quarrow::Command8_Click);
+    connect(ui->Command4, &QPushButton::clicked, this, &Quarrow::Command4_Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &Quarrow::Command3_Click);
+    connect(ui->Command5, &QPushButton::clicked, this, &Quarrow::Command5_Click);
+    connect(ui->Command6, &QPushButton::clicked, this, &Quarrow::Command6_Click);
+    connect(ui->Command7, &QPushButton::clicked, this, &Quarrow::Command7_Click);
+    connect(ui->Command9, &QPushButton::clicked, this, &Quarrow::Command9_Click);
+    connect(ui->Command10, &QPushButton::clicked, this, &Quarrow::Command10_Click);
+    connect(ui->Command11, &QPushButton::clicked, this, &Quarrow::Command11_Click);
+    connect(ui->Command12, &QPushButton::clicked, this, &Quarrow::Command12_Click);
+    connect(ui->Command13, &QPushButton::clicked, this, &Quarrow::Command13_Click);
+    connect(ui->Command14, &QPushButton::clicked, this, &Quarrow::Command14_Click);
+    connect(ui->Command15, &QPushButton::clicked, this, &Quarrow::Command15_Click);
+    connect(ui->Command16, &QPushButton::clicked, this, &Quarrow::Command16_Click);
+    // Command17 has no handler: a click only moves the focus to it.
+
+    connect(ui->SSTab1, &QTabWidget::currentChanged, this, &Quarrow::TrackPageChange);
+    ui->txtPhrase->installEventFilter(this);
+    ui->txtTarget->installEventFilter(this);
+}
+
+void Quarrow::TrackPageChange(int currentTab) {
+    const int previousTab = shownTab_;
+    shownTab_ = currentTab;
+    SSTab1_Click(previousTab);
+}
+
+bool Quarrow::FilterFoundationEvent(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusOut:
+        if (IsUserLeaving(static_cast<QFocusEvent*>(event)->reason())) {
+            if (watched == ui->txtPhrase) {
+                txtPhrase_LostFocus();
+            } else if (watched == ui->txtTarget) {
+                txtTarget_LostFocus();
+            }
+        }
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (watched == ui->Page0->parentWidget() ||
+            (watched->isWidgetType() && ui->SSTab1->indexOf(static_cast<QWidget*>(watched)) >= 0)) {
+            PlacePageControls();
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
 
 bool Quarrow::eventFilter(QObject* watched, QEvent* event) {
+    FilterFoundationEvent(watched, event);
     return QWidget::eventFilter(watched, event);
 }
 
 void Quarrow::closeEvent(QCloseEvent* event) {
     event->accept();
+}
+
+void Quarrow::Form_Load() {
+    ui->SSTab1->setCurrentIndex(0);
+    Reseed(*services_.generator, *services_.timeOfDay);
+    ui->txtPhrase->setText(RandomText(*services_.generator, kStartPhraseLength));
+
+    const QScreen* screenShown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (screenShown == nullptr) {
+        return;
+    }
+    const QRect area = screenShown->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    const double left = area.x() + area.width() * 0.5 - outer.width() * 0.5;
+    const double top = area.y() + area.height() * 0.5 - outer.height() * 0.5;
+    move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
+}
+
+void Quarrow::SSTab1_Click(int previousTab) {
+    (void)previousTab; // what happens depends only on the page entered
+    switch (ui->SSTab1->currentIndex()) {
+    case kStepTwo:
+        for (QLineEdit* result :
+             {ui->txtNumString, ui->txtRndString, ui->txtTime, ui->txtTimeDay, ui->txtTimeYear}) {
+            result->setText(QString());
+        }
+        break;
+    case kStepThree:
+        ui->txtTargetString->setText(ui->txtPhrase->text());
+        break;
+    case kStepFour:
+        ui->txtTarget->setText(ui->txtPhrase->text());
+        Reseed(*services_.generator, *services_.timeOfDay);
+        ui->txtInitialGuess->setText(
+            RandomText(*services_.generator, ui->txtPhrase->text().size()));
+        break;
+    default:
+        break;
+    }
+}
+
+void Quarrow::txtPhrase_LostFocus() {
+    CapitaliseBox(*ui->txtPhrase);
+}
+
+void Quarrow::txtTarget_LostFocus() {
+    CapitaliseBox(*ui->txtTarget);
+    Reseed(*services_.generator, *services_.timeOfDay);
+    ui->txtInitialGuess->setText(RandomText(*services_.generator, ui->txtTarget->text().size()));
 }
 
 } // namespace quarrow

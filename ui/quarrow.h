@@ -60,11 +60,19 @@ protected:
 
 private:
     // --- Start-up, page changes, capitalisation (quarrow.cpp)
+    void SetUpControls();
     void WireHandlers();
     void Form_Load();
     void SSTab1_Click(int previousTab);
     void txtPhrase_LostFocus();
     void txtTarget_LostFocus();
+    // Passes the page that was left to SSTab1_Click.
+    void TrackPageChange(int currentTab);
+    // Keeps every page's controls where the layout puts them relative to SSTab1.
+    void PlacePageControls();
+    // Routes the focus-outs and page moves that eventFilter receives.
+    bool FilterFoundationEvent(QObject* watched, QEvent* event);
+    int shownTab_ = 0;
 
     // --- "Step Four" run and its log (quarrow_selection.cpp)
     void Command2_Click();

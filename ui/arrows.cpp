@@ -1,0 +1,50 @@
+#include "ui/arrows.h"
+
+#include <QColor>
+#include <QImage>
+#include <QTransform>
+
+#include <algorithm>
+
+namespace quarrow {
+namespace {
+
+// A right-pointing arrow in a picture `length` long and `thickness` high: a shaft three
+// pixels thick and a solid head whose base spans the whole height, set pixel by pixel.
+QImage RightArrowImage(int length, int thickness) {
+    QImage image(std::max(length, 1), std::max(thickness, 1), QImage::Format_RGB888);
+    image.fill(QColor(kArrowBackgroundGrey, kArrowBackgroundGrey, kArrowBackgroundGrey));
+    if (length < 4 || thickness < 3) {
+        return image;
+    }
+    const QRgb black = qRgb(0, 0, 0);
+    const int middle = (thickness - 1) / 2;
+    const int headLength = std::min(length / 2, thickness / 2 + 1);
+    const int shaftHalf = std::max(thickness / 8, 1);
+    const int shaftEnd = length - headLength;
+    for (int x = 0; x < length; ++x) {
+        int half = shaftHalf;
+        if (x >= shaftEnd) {
+            // The head narrows evenly from the full height to a one-pixel tip.
+            const int fromTip = length - 1 - x;
+            half = (fromTip * middle + (headLength - 1) / 2) / std::max(headLength - 1, 1);
+        }
+        for (int y = std::max(middle - half, 0); y <= std::min(middle + half, thickness - 1); ++y) {
+            image.setPixel(x, y, black);
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+QPixmap ArrowPixmap(QSize size, ArrowDirection direction) {
+    if (direction == ArrowDirection::Right) {
+        return QPixmap::fromImage(RightArrowImage(size.width(), size.height()));
+    }
+    // A down arrow is the right arrow turned a quarter clockwise.
+    const QImage right = RightArrowImage(size.height(), size.width());
+    return QPixmap::fromImage(right.transformed(QTransform().rotate(90)));
+}
+
+} // namespace quarrow
