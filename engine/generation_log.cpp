@@ -1,0 +1,146 @@
+#include "engine/generation_log.h"
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+#include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace quarrow {
+
+namespace {
+constexpr char kLineEnd[] = "\r\n";
+constexpr std::size_t kLineEndSize = 2;
+// The longest a line can grow when every byte needs two in UTF-8.
+constexpr std::size_t kUtf8Growth = 2;
+} // namespace
+
+bool MemoryLogSink::Open() {
+    text_.clear();
+    lines_ = 0;
+    open_ = true;
+    ++opens_;
+    return true;
+}
+
+bool MemoryLogSink::WriteLine(std::string_view line) {
+    text_.append(line);
+    text_.append(kLineEnd, kLineEndSize);
+    ++lines_;
+    return true;
+}
+
+bool MemoryLogSink::Close() {
+    open_ = false;
+    return true;
+}
+
+FileLogSink::FileLogSink(std::string path, std::size_t bufferSize)
+    : path_(std::move(path)), buffer_(std::make_unique<char[]>(bufferSize < 64 ? 64 : bufferSize)),
+      capacity_(bufferSize < 64 ? 64 : bufferSize) {}
+
+FileLogSink::~FileLogSink() {
+    Close();
+}
+
+bool FileLogSink::Open() {
+    Close();
+    failed_ = false;
+    error_.clear();
+    used_ = 0;
+    descriptor_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (descriptor_ < 0) {
+        Fail("cannot be created", errno);
+        return false;
+    }
+    return true;
+}
+
+bool FileLogSink::WriteLine(std::string_view line) {
+    if (descriptor_ < 0 || failed_) {
+        return false;
+    }
+    const std::size_t worst = line.size() * kUtf8Growth + kLineEndSize;
+    if (capacity_ - used_ < worst) {
+        if (!Flush()) {
+            return false;
+        }
+        if (capacity_ < worst) {
+            // A line longer than the whole buffer: grow it once, keeping nothing to move.
+            capacity_ = worst;
+            buffer_ = std::make_unique<char[]>(capacity_);
+        }
+    }
+    char* out = buffer_.get() + used_;
+    // Almost every line is pure ASCII; check that first so the copy stays a memcpy.
+    unsigned char high = 0;
+    for (const char c : line) {
+        high |= static_cast<unsigned char>(c);
+    }
+    if ((high & 0x80U) == 0) {
+        std::memcpy(out, line.data(), line.size());
+        out += line.size();
+    } else {
+        for (const char c : line) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x80U) {
+                *out++ = c;
+            } else {
+                *out++ = static_cast<char>(0xC0U | (byte >> 6));
+                *out++ = static_cast<char>(0x80U | (byte & 0x3FU));
+            }
+        }
+    }
+    out[0] = '\r';
+    out[1] = '\n';
+    used_ = static_cast<std::size_t>(out + kLineEndSize - buffer_.get());
+    return true;
+}
+
+bool FileLogSink::Close() {
+    if (descriptor_ < 0) {
+        return !failed_;
+    }
+    const bool flushed = Flush();
+    const int closed = ::close(descriptor_);
+    descriptor_ = -1;
+    if (flushed && closed != 0) {
+        Fail("cannot be closed", errno);
+    }
+    return !failed_;
+}
+
+bool FileLogSink::Flush() {
+    if (failed_) {
+        return false;
+    }
+    std::size_t done = 0;
+    while (done < used_) {
+        const ssize_t written = ::write(descriptor_, buffer_.get() + done, used_ - done);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            Fail("cannot be written", errno);
+            return false;
+        }
+        if (written == 0) {
+            Fail("cannot be written", ENOSPC);
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    used_ = 0;
+    return true;
+}
+
+void FileLogSink::Fail(const char* action, int errorNumber) {
+    failed_ = true;
+    used_ = 0;
+    error_ = std::string("The file ") + path_ + " " + action + ": " +
+             std::generic_category().message(errorNumber);
+}
+
+} // namespace quarrow

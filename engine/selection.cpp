@@ -1,0 +1,456 @@
+#include "engine/selection.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "search/alphabet.h"
+
+namespace quarrow {
+
+namespace {
+
+constexpr char kGenerationSeparator[] = "  ";
+
+// The clock is read only after this many drawn symbols (tens of microseconds of work), so
+// progress reports cost nothing measurable even when generations take a few nanoseconds.
+constexpr std::uint64_t kDrawsPerClockReading = 4096;
+
+/// Appends a count in sign-position form: a space (a "-" when negative), then the digits.
+void AppendSignPosition(std::string& line, std::int64_t value) {
+    line.push_back(value < 0 ? '-' : ' ');
+    const std::uint64_t magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
+                                              : static_cast<std::uint64_t>(value);
+    char digits[24];
+    const auto converted = std::to_chars(digits, digits + sizeof digits, magnitude);
+    line.append(digits, converted.ptr);
+}
+
+/// Appends a count in print form: the sign-position form and a trailing space.
+void AppendPrintForm(std::string& line, std::int64_t value) {
+    AppendSignPosition(line, value);
+    line.push_back(' ');
+}
+
+std::optional<InputProblem> FirstForeign(std::string_view text, InputProblem::Text which) {
+    const std::optional<std::size_t> position = FirstForeignSymbol(text);
+    if (!position) {
+        return std::nullopt;
+    }
+    InputProblem problem;
+    problem.kind = InputProblem::Kind::ForeignSymbol;
+    problem.text = which;
+    problem.position = *position;
+    problem.character = text[*position];
+    return problem;
+}
+
+/// The bookkeeping every scheme shares: the clock, progress reports, the cancel flag, the log
+/// and the results. The scheme loops own the generator and the strings.
+class RunRecorder {
+public:
+    RunRecorder(Scheme scheme, const RunEnvironment& environment, std::size_t targetLength)
+        : environment_(environment), start_(environment.clock.Seconds()) {
+        snapshot_.scheme = scheme;
+        snapshot_.targetLength = targetLength;
+        nextReport_ = start_ + environment.progressInterval;
+    }
+
+    bool OpenLog() {
+        if (environment_.log.Open()) {
+            return true;
+        }
+        outcome_ = RunOutcome::LogFailed;
+        logError_ = environment_.log.Error();
+        environment_.log.Close();
+        logClosed_ = true;
+        return false;
+    }
+
+    /// Writes one line; false (and the log closed) when it could not be written.
+    bool WriteLine(std::string_view line) {
+        if (environment_.log.WriteLine(line)) {
+            return true;
+        }
+        outcome_ = RunOutcome::LogFailed;
+        logError_ = environment_.log.Error();
+        environment_.log.Close();
+        logClosed_ = true;
+        return false;
+    }
+
+    /// Closes the log once; a failure to write out its last lines fails the run.
+    void CloseLog() {
+        if (logClosed_) {
+            return;
+        }
+        logClosed_ = true;
+        if (!environment_.log.Close() && outcome_ != RunOutcome::LogFailed) {
+            outcome_ = RunOutcome::LogFailed;
+            logError_ = environment_.log.Error();
+        }
+    }
+
+    bool CancelRequested() {
+        if (environment_.cancel.load(std::memory_order_relaxed)) {
+            outcome_ = RunOutcome::Cancelled;
+            return true;
+        }
+        return false;
+    }
+
+    /// Called after each generation with the draws it made; true when a report is due.
+    bool ReportDue(std::uint64_t draws) {
+        if (!environment_.progress) {
+            return false;
+        }
+        drawsSinceReading_ += draws;
+        if (drawsSinceReading_ < kDrawsPerClockReading) {
+            return false;
+        }
+        drawsSinceReading_ = 0;
+        const double now = environment_.clock.Seconds();
+        if (now < nextReport_) {
+            return false;
+        }
+        nextReport_ = now + environment_.progressInterval;
+        snapshot_.elapsedSeconds = now - start_;
+        return true;
+    }
+
+    void Report(std::int64_t generation, std::int64_t stringsMade, std::string_view current,
+                std::size_t matched) {
+        snapshot_.generation = generation;
+        snapshot_.stringsMade = stringsMade;
+        snapshot_.currentString = current;
+        snapshot_.matchedLetters = matched;
+        environment_.progress(snapshot_);
+    }
+
+    /// Reads the clock for the elapsed time and fills the counts; the outcome is filled in by
+    /// `Seal`, once the log is closed.
+    RunResult Finish(std::int64_t generations, std::int64_t strings, std::string_view current,
+                     std::size_t matched) {
+        RunResult result;
+        result.numMutations = generations;
+        result.numTotal = strings;
+        const double end = environment_.clock.Seconds();
+        result.timeLength = static_cast<float>(end - start_);
+        if (environment_.progress) {
+            snapshot_.elapsedSeconds = end - start_;
+            Report(generations, strings, current, matched);
+        }
+        return result;
+    }
+
+    /// Fills in how the run ended; call after `CloseLog`.
+    RunResult Seal(RunResult result) const {
+        result.outcome = outcome_;
+        result.logError = logError_;
+        return result;
+    }
+
+private:
+    const RunEnvironment& environment_;
+    double start_;
+    double nextReport_;
+    std::uint64_t drawsSinceReading_ = 0;
+    RunProgress snapshot_;
+    RunOutcome outcome_ = RunOutcome::Matched;
+    std::string logError_;
+    bool logClosed_ = false;
+};
+
+RunResult Refused(const InputProblem& problem) {
+    RunResult result;
+    result.outcome = RunOutcome::InvalidInput;
+    result.problem = problem;
+    return result;
+}
+
+/// Schemes 1 and 2: right letters are locked, every wrong letter gets one drawn symbol per
+/// offspring. The attenuating scheme takes it only when strictly nearer the target letter.
+template <Scheme kScheme>
+RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view FirstWord,
+                                const RunEnvironment& environment) {
+    if (const auto problem = CheckInput(kScheme, MatchWord, FirstWord)) {
+        return Refused(*problem);
+    }
+    const std::size_t n = MatchWord.size();
+    RunRecorder recorder(kScheme, environment, n);
+
+    // Positions past the end of a short first string have no letter: they count as wrong and
+    // take any drawn symbol. Only the first parent can have them; its offspring have n letters.
+    constexpr int kNoLetter = std::numeric_limits<int>::max();
+    std::string parent(FirstWord.substr(0, n));
+    const std::size_t firstLetters = parent.size();
+    parent.resize(n, ' ');
+    std::string child = parent;
+
+    // The wrong positions of the current parent, in increasing order, with the target's code
+    // and the parent's distance from it. Right positions draw nothing and never change, so the
+    // offspring loop visits only these.
+    std::vector<std::size_t> wrongPosition;
+    std::vector<int> wrongTarget;
+    std::vector<int> wrongDistance;
+    wrongPosition.reserve(n);
+    wrongTarget.reserve(n);
+    wrongDistance.reserve(n);
+    std::size_t matched = 0;
+    const auto scoreParent = [&](bool firstParent) {
+        wrongPosition.clear();
+        wrongTarget.clear();
+        wrongDistance.clear();
+        matched = 0;
+        for (std::size_t j = 0; j < n; ++j) {
+            const auto target = static_cast<unsigned char>(MatchWord[j]);
+            const auto letter = static_cast<unsigned char>(parent[j]);
+            if (firstParent && j >= firstLetters) {
+                wrongPosition.push_back(j);
+                wrongTarget.push_back(target);
+                wrongDistance.push_back(kNoLetter);
+            } else if (letter == target) {
+                ++matched;
+            } else {
+                wrongPosition.push_back(j);
+                wrongTarget.push_back(target);
+                wrongDistance.push_back(std::abs(int{letter} - int{target}));
+            }
+        }
+    };
+    std::string line;
+    line.reserve(n + 32);
+
+    std::int64_t generation = 0;
+    std::int64_t offspring = 0;
+    if (!recorder.OpenLog()) {
+        return recorder.Seal(recorder.Finish(generation, offspring, {}, 0));
+    }
+
+    // The generator runs in a local copy so its state stays in registers in the loops below.
+    Generator generator = environment.generator;
+    if constexpr (kScheme == Scheme::Serial) {
+        generator.Reseed(static_cast<double>(generator.Next()));
+    }
+
+    bool found = n == 0;
+    scoreParent(true);
+    while (!found) {
+        generator.Reseed(static_cast<double>(offspring));
+        ++generation;
+        const std::size_t wrongCount = wrongPosition.size();
+        const std::size_t* const position = wrongPosition.data();
+        const int* const target = wrongTarget.data();
+        const int* const distance = wrongDistance.data();
+        char* const childLetters = child.data();
+        const char* const parentLetters = parent.data();
+        for (int i = 0; i < kOffspringPerGeneration; ++i) {
+            generator.Reseed(static_cast<double>(offspring));
+            ++offspring;
+            const auto serial = static_cast<double>(offspring);
+            // Only the last offspring is kept, so only its letters need to start from the
+            // parent; the others are written over and then discarded.
+            if (i == kOffspringPerGeneration - 1) {
+                std::memcpy(childLetters, parentLetters, n);
+            }
+            std::size_t hits = 0;
+            for (std::size_t m = 0; m < wrongCount; ++m) {
+                const std::size_t j = position[m];
+                generator.Reseed(static_cast<double>(j + 1) * serial);
+                const char drawn = RandomSymbol(generator);
+                const int code = static_cast<unsigned char>(drawn);
+                hits += code == target[m] ? 1U : 0U;
+                if constexpr (kScheme == Scheme::Attenuating) {
+                    const bool nearer = std::abs(code - target[m]) < distance[m];
+                    childLetters[j] = nearer ? drawn : parentLetters[j];
+                } else {
+                    childLetters[j] = drawn;
+                }
+            }
+            // A drawn target letter is always taken, so the offspring equals the target
+            // exactly when every wrong position drew its target letter.
+            if (hits == wrongCount) {
+                found = true;
+                break;
+            }
+        }
+        if (found) {
+            break;
+        }
+        const std::size_t parentMatched = matched;
+        parent.swap(child);
+        scoreParent(false);
+
+        line.assign(parent);
+        line.append(kGenerationSeparator);
+        AppendSignPosition(line, static_cast<std::int64_t>(parentMatched));
+        if (!recorder.WriteLine(line)) {
+            break;
+        }
+        if (recorder.ReportDue(kOffspringPerGeneration * (wrongCount + 1))) {
+            recorder.Report(generation, offspring, parent, matched);
+        }
+        if (recorder.CancelRequested()) {
+            break;
+        }
+    }
+    environment.generator = generator;
+
+    if (found) {
+        line.assign(MatchWord);
+        line.append(kGenerationSeparator);
+        AppendSignPosition(line, static_cast<std::int64_t>(n));
+        if (recorder.WriteLine(line)) {
+            parent.assign(MatchWord);
+            matched = n;
+        }
+    }
+    // These schemes read the time before closing the log.
+    RunResult result = recorder.Finish(generation, offspring, parent, matched);
+    recorder.CloseLog();
+    return recorder.Seal(std::move(result));
+}
+
+} // namespace
+
+std::optional<InputProblem> CheckInput(Scheme scheme, std::string_view target,
+                                       std::string_view firstString) {
+    if (auto problem = FirstForeign(target, InputProblem::Text::Target)) {
+        return problem;
+    }
+    if (scheme != Scheme::Sequential) {
+        return std::nullopt;
+    }
+    if (auto problem = FirstForeign(firstString, InputProblem::Text::FirstString)) {
+        return problem;
+    }
+    if (firstString.size() > target.size()) {
+        InputProblem problem;
+        problem.kind = InputProblem::Kind::FirstStringTooLong;
+        problem.text = InputProblem::Text::FirstString;
+        problem.position = target.size();
+        problem.character = firstString[target.size()];
+        return problem;
+    }
+    return std::nullopt;
+}
+
+RunResult AttenuatingSelection(std::string_view MatchWord, std::string_view FirstWord,
+                               const RunEnvironment& environment) {
+    return LockedLetterSelection<Scheme::Attenuating>(MatchWord, FirstWord, environment);
+}
+
+RunResult SerialSelection(std::string_view MatchWord, std::string_view FirstWord,
+                          const RunEnvironment& environment) {
+    return LockedLetterSelection<Scheme::Serial>(MatchWord, FirstWord, environment);
+}
+
+RunResult SequentialSelection(std::string_view FirstWord, std::string_view MatchWord,
+                              const RunEnvironment& environment) {
+    if (const auto problem = CheckInput(Scheme::Sequential, FirstWord, MatchWord)) {
+        return Refused(*problem);
+    }
+    const std::size_t n = MatchWord.size();
+    RunRecorder recorder(Scheme::Sequential, environment, n);
+
+    // Offspring are k letters of FirstWord and a tail drawn into `tail[k..n)`; only an
+    // offspring that beats the best so far is put together, into `best`.
+    std::string tail(n, ' ');
+    std::string best(n, ' ');
+    std::size_t bestCount = 0; // 0 is the empty count: no offspring has matched yet
+    const bool firstEqualsMatch = FirstWord == MatchWord;
+    std::string line;
+    line.reserve(std::max(n, FirstWord.size()) + 32);
+    const auto bestSoFar = [&] { return std::string_view(best).substr(0, bestCount ? n : 0); };
+
+    std::int64_t generation = 0;
+    std::int64_t offspring = 1;
+    if (!recorder.OpenLog()) {
+        return recorder.Seal(recorder.Finish(generation, offspring, {}, 0));
+    }
+
+    Generator generator = environment.generator;
+    generator.Reseed(static_cast<double>(generator.Next()));
+
+    bool complete = n == 0;
+    std::size_t matched = 0;
+    while (!complete) {
+        generator.Reseed(static_cast<double>(offspring));
+        ++generation;
+        matched = 0;
+        const char* const match = MatchWord.data();
+        char* const tailLetters = tail.data();
+        std::uint64_t draws = 0;
+        for (int i = 0; i < kOffspringPerGeneration; ++i) {
+            const std::size_t prefix = matched;
+            generator.Reseed(static_cast<double>(generator.Next()));
+            std::size_t gained = 0;
+            for (std::size_t j = prefix; j < n; ++j) {
+                generator.Reseed(static_cast<double>(generator.Next()));
+                const char drawn = RandomSymbol(generator);
+                tailLetters[j] = drawn;
+                gained += drawn == match[j] ? 1U : 0U;
+            }
+            draws += n - prefix + 1;
+            matched += gained;
+            if (matched > bestCount) {
+                bestCount = matched;
+                std::memcpy(best.data(), FirstWord.data(), prefix);
+                std::memcpy(best.data() + prefix, tailLetters + prefix, n - prefix);
+            }
+            ++offspring;
+            if (firstEqualsMatch) {
+                complete = true;
+                break;
+            }
+        }
+        if (complete) {
+            break;
+        }
+        if (bestCount > 0) {
+            line.assign(best);
+            AppendPrintForm(line, static_cast<std::int64_t>(bestCount) - 1);
+            if (!recorder.WriteLine(line)) {
+                break;
+            }
+        }
+        if (recorder.ReportDue(draws)) {
+            recorder.Report(generation, offspring, bestSoFar(), bestCount);
+        }
+        complete = matched >= n;
+        if (!complete && recorder.CancelRequested()) {
+            break;
+        }
+    }
+    environment.generator = generator;
+
+    if (complete) {
+        line.assign(FirstWord);
+        if (bestCount > 0) {
+            AppendPrintForm(line, static_cast<std::int64_t>(bestCount));
+        }
+        recorder.WriteLine(line);
+    }
+    // This scheme closes the log before it reads the time.
+    recorder.CloseLog();
+    return recorder.Seal(recorder.Finish(generation, offspring, bestSoFar(), bestCount));
+}
+
+RunResult RunScheme(Scheme scheme, std::string_view target, std::string_view firstString,
+                    const RunEnvironment& environment) {
+    switch (scheme) {
+    case Scheme::Attenuating:
+        return AttenuatingSelection(target, firstString, environment);
+    case Scheme::Serial:
+        return SerialSelection(target, firstString, environment);
+    case Scheme::Sequential:
+        return SequentialSelection(target, firstString, environment);
+    }
+    return {};
+}
+
+} // namespace quarrow

@@ -1,0 +1,96 @@
+#include "ui/run_progress_dialog.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quarrow {
+
+namespace {
+// Room for a 50-letter phrase and a little more; longer strings are cut.
+constexpr int kStringColumns = 60;
+} // namespace
+
+RunProgressDialog::RunProgressDialog(QWidget* parent)
+    : QDialog(parent), label_(new QLabel(this)), stringLabel_(new QLabel(this)),
+      bar_(new QProgressBar(this)), cancelButton_(new QPushButton(tr("Cancel"), this)) {
+    setObjectName(QStringLiteral("runProgressDialog"));
+    label_->setObjectName(QStringLiteral("progressLabel"));
+    stringLabel_->setObjectName(QStringLiteral("progressString"));
+    bar_->setObjectName(QStringLiteral("progressBar"));
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+
+    label_->setTextFormat(Qt::PlainText);
+    stringLabel_->setTextFormat(Qt::PlainText);
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    stringLabel_->setFont(fixed);
+    stringLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    stringLabel_->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')) *
+                                  kStringColumns);
+    bar_->setRange(0, 0);
+    bar_->setTextVisible(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancelButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label_);
+    layout->addWidget(stringLabel_);
+    layout->addWidget(bar_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+RunProgressDialog::~RunProgressDialog() = default;
+
+void RunProgressDialog::setLabelText(const QString& text) {
+    label_->setText(text);
+}
+
+QString RunProgressDialog::labelText() const {
+    return label_->text();
+}
+
+void RunProgressDialog::setRange(int minimum, int maximum) {
+    bar_->setRange(minimum, maximum);
+}
+
+void RunProgressDialog::setValue(int value) {
+    bar_->setValue(value);
+}
+
+int RunProgressDialog::value() const {
+    return bar_->value();
+}
+
+int RunProgressDialog::maximum() const {
+    return bar_->maximum();
+}
+
+void RunProgressDialog::setCurrentString(const QString& text) {
+    if (text == currentString_) {
+        return;
+    }
+    currentString_ = text;
+    showCurrentString();
+}
+
+void RunProgressDialog::setCancelButtonText(const QString& text) {
+    cancelButton_->setText(text);
+}
+
+void RunProgressDialog::showCurrentString() {
+    // Trailing and repeated spaces are part of the string, so they are shown as they are;
+    // quotes mark where it begins and ends.
+    const QFontMetrics metrics(stringLabel_->font());
+    const int room = stringLabel_->minimumWidth() - 2 * metrics.horizontalAdvance(QLatin1Char('"'));
+    const QString shown = metrics.elidedText(currentString_, Qt::ElideRight, room);
+    stringLabel_->setText(QLatin1Char('"') + shown + QLatin1Char('"'));
+}
+
+} // namespace quarrow

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace quarrow {
+
+/// The window-modal progress dialog of every long run of the window.
+///
+/// It shows a few lines of figures, a bar and the string the run is working on, in a
+/// fixed-pitch font, and a "Cancel" button. Cancel, Escape and closing it reject the dialog,
+/// which `BackgroundRun` turns into a cancel of the running work. Use it with
+/// ui/background_run.h like this:
+///
+///     RunProgressDialog dialog(this);
+///     dialog.setWindowTitle(tr("..."));
+///     dialog.setRange(0, targetLength);
+///     run_.exec(work, [&] { /* copy the worker's latest snapshot, then */
+///                           dialog.setLabelText(...); dialog.setValue(...);
+///                           dialog.setCurrentString(...); },
+///               &dialog);
+///
+/// `exec` opens it after its delay and hides it at the end; the refresh callback runs on the UI
+/// thread, so the setters are called there only. The worker hands its figures over through
+/// something thread-safe (a mutex-guarded snapshot).
+class RunProgressDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit RunProgressDialog(QWidget* parent = nullptr);
+    ~RunProgressDialog() override;
+
+    /// The lines of figures above the bar.
+    void setLabelText(const QString& text);
+    QString labelText() const;
+
+    /// The bar's range and value.
+    void setRange(int minimum, int maximum);
+    void setValue(int value);
+    int value() const;
+    int maximum() const;
+
+    /// The string the run is working on; shown whole when it fits, cut with "..." otherwise.
+    void setCurrentString(const QString& text);
+    QString currentString() const { return currentString_; }
+
+    /// The caption of the cancel button ("Cancel" by default).
+    void setCancelButtonText(const QString& text);
+
+private:
+    void showCurrentString();
+
+    QLabel* label_;
+    QLabel* stringLabel_;
+    QProgressBar* bar_;
+    QPushButton* cancelButton_;
+    QString currentString_;
+};
+
+} // namespace quarrow
