@@ -1,0 +1,135 @@
+#pragma once
+
+// Plain transcriptions of the three schemes, step by step as they are laid down: strings grown
+// a character at a time, the whole offspring compared with the target after every position.
+// Slow and obvious; the engine's fast loops must give the same log, counts and generator state.
+
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "platform/generator.h"
+#include "platform/number_text.h"
+#include "search/alphabet.h"
+
+namespace quarrow::testing {
+
+struct ReferenceRun {
+    std::string log;
+    std::int64_t numMutations = 0;
+    std::int64_t numTotal = 0;
+    std::uint64_t generatorState = 0;
+};
+
+/// Schemes 1 and 2. A position past the end of a short first string takes any drawn symbol.
+inline ReferenceRun ReferenceLockedRun(bool attenuating, const std::string& MatchWord,
+                                       const std::string& FirstWord, Generator generator) {
+    ReferenceRun run;
+    const auto writeLine = [&](const std::string& line) { run.log += line + "\r\n"; };
+    const std::size_t n = MatchWord.size();
+    std::string ParentWord = FirstWord;
+    std::string ChildWord;
+    std::size_t NumMatched = 0;
+    std::int64_t offspring = 0;
+    std::int64_t generation = 0;
+    if (!attenuating) {
+        generator.Reseed(static_cast<double>(generator.Next()));
+    }
+    bool complete = false;
+    while (NumMatched < n && !complete) {
+        generator.Reseed(static_cast<double>(offspring));
+        ++generation;
+        for (int i = 0; i < 20 && !complete; ++i) {
+            generator.Reseed(static_cast<double>(offspring));
+            ++offspring;
+            const std::int64_t s = offspring;
+            NumMatched = 0;
+            ChildWord.clear();
+            for (std::size_t j = 1; j <= n; ++j) {
+                const char t = MatchWord[j - 1];
+                const bool hasLetter = j <= ParentWord.size();
+                const char p = hasLetter ? ParentWord[j - 1] : '\0';
+                if (hasLetter && p == t) {
+                    ++NumMatched;
+                    ChildWord += p;
+                } else {
+                    generator.Reseed(static_cast<double>(j) * static_cast<double>(s));
+                    const char r = RandomSymbol(generator);
+                    const bool take = !attenuating || !hasLetter ||
+                                      std::abs(int{r} - int{t}) < std::abs(int{p} - int{t});
+                    ChildWord += take ? r : p;
+                }
+                if (ChildWord == MatchWord) {
+                    complete = true;
+                    break;
+                }
+            }
+        }
+        if (complete) {
+            break;
+        }
+        ParentWord = ChildWord;
+        writeLine(ParentWord + "  " + SignedText(static_cast<std::int64_t>(NumMatched)));
+    }
+    writeLine(ChildWord + "  " + SignedText(static_cast<std::int64_t>(ChildWord.size())));
+    run.numMutations = generation;
+    run.numTotal = offspring;
+    run.generatorState = generator.State();
+    return run;
+}
+
+/// Scheme 3.
+inline ReferenceRun ReferenceSequentialRun(const std::string& FirstWord,
+                                           const std::string& MatchWord, Generator generator) {
+    ReferenceRun run;
+    const auto writeLine = [&](const std::string& line) { run.log += line + "\r\n"; };
+    const std::string ParentWord = FirstWord;
+    std::size_t NumMatched = 0;
+    std::string BestWord;
+    std::optional<std::size_t> BestCount;
+    std::int64_t generation = 0;
+    std::int64_t offspring = 1;
+    generator.Reseed(static_cast<double>(generator.Next()));
+    bool complete = false;
+    while (NumMatched < MatchWord.size() && !complete) {
+        generator.Reseed(static_cast<double>(offspring));
+        ++generation;
+        NumMatched = 0;
+        for (int i = 0; i < 20 && !complete; ++i) {
+            const std::size_t k = NumMatched;
+            generator.Reseed(static_cast<double>(generator.Next()));
+            std::string tail;
+            for (std::size_t q = k; q < MatchWord.size(); ++q) {
+                generator.Reseed(static_cast<double>(generator.Next()));
+                tail += RandomSymbol(generator);
+            }
+            const std::string ChildWord = ParentWord.substr(0, k) + tail;
+            for (std::size_t j = k + 1; j <= MatchWord.size(); ++j) {
+                if (ChildWord[j - 1] == MatchWord[j - 1]) {
+                    ++NumMatched;
+                }
+            }
+            if (NumMatched > BestCount.value_or(0)) {
+                BestWord = ChildWord;
+                BestCount = NumMatched;
+            }
+            ++offspring;
+            complete = ParentWord == MatchWord;
+        }
+        if (complete) {
+            break;
+        }
+        if (!BestWord.empty()) {
+            writeLine(BestWord + SignedText(static_cast<std::int64_t>(*BestCount) - 1) + " ");
+        }
+    }
+    writeLine(ParentWord +
+              (BestCount ? SignedText(static_cast<std::int64_t>(*BestCount)) + " " : ""));
+    run.numMutations = generation;
+    run.numTotal = offspring;
+    run.generatorState = generator.State();
+    return run;
+}
+
+} // namespace quarrow::testing
