@@ -78,6 +78,7 @@ Quarrow::Quarrow(const QuarrowServices& services, QWidget* parent)
     SetUpControls();
     WireHandlers();
     Form_Load();
+    InstallHelp();
 }
 
 Quarrow::~Quarrow() {

@@ -83,6 +83,11 @@ private:
     void Command4_Click();
 
     // --- Help and quit (quarrow_help.cpp)
+    void InstallHelp();
+    /// Opens the help window at this topic; 0 opens the contents.
+    void ShowHelp(int context);
+    /// Opens the topic of the control's help context.
+    void ShowHelpFor(const QWidget* control);
     void Command3_Click();
     void Command5_Click();
     void Command6_Click();

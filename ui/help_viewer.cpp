@@ -1,0 +1,209 @@
+#include "ui/help_viewer.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// The topics live in a static library, where nothing would otherwise keep their registration.
+static void RegisterHelpPages() {
+    Q_INIT_RESOURCE(help);
+}
+
+namespace quarrow {
+
+namespace {
+
+const QString kLogPathMarker = QStringLiteral("@LOG_PATH@");
+
+QString ReadPage(const QUrl& url) {
+    // Only pages compiled into the program are ever read.
+    if (url.scheme() != QLatin1String("qrc")) {
+        return {};
+    }
+    QFile file(QLatin1Char(':') + url.path());
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+/// A text browser that fills in the log's path as it loads a page and reads nothing from outside
+/// the program.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    void setLogPath(const QString& path) { logPath_ = path; }
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (name.scheme() != QLatin1String("qrc")) {
+            return {};
+        }
+        if (type != QTextDocument::HtmlResource) {
+            return QTextBrowser::loadResource(type, name);
+        }
+        QString page = ReadPage(name);
+        if (page.isEmpty()) {
+            return {};
+        }
+        const QString path = logPath_.isEmpty()
+                                 ? QStringLiteral("hold.txt, in your personal application folder")
+                                 : logPath_;
+        return page.replace(kLogPathMarker, path.toHtmlEscaped());
+    }
+
+private:
+    QString logPath_;
+};
+
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+    RegisterHelpPages();
+    setObjectName(QStringLiteral("helpViewer"));
+    setWindowTitle(tr("Quarrow Help"));
+    // The main window decides when the program ends, not this one.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(800, 560);
+
+    back_ = new QToolButton(this);
+    back_->setObjectName(QStringLiteral("helpBack"));
+    back_->setText(tr("Back"));
+    back_->setToolTip(tr("Back to the previous topic (Alt+Left)"));
+    back_->setEnabled(false);
+    forward_ = new QToolButton(this);
+    forward_->setObjectName(QStringLiteral("helpForward"));
+    forward_->setText(tr("Forward"));
+    forward_->setToolTip(tr("Forward to the next topic (Alt+Right)"));
+    forward_->setEnabled(false);
+
+    contents_ = new QListWidget(this);
+    contents_->setObjectName(QStringLiteral("helpContents"));
+    contents_->setAccessibleName(tr("Help topics"));
+    auto* home = new QListWidgetItem(topicTitle(0), contents_);
+    home->setData(Qt::UserRole, 0);
+    for (int context : kHelpTopics) {
+        auto* item = new QListWidgetItem(topicTitle(context), contents_);
+        item->setData(Qt::UserRole, context);
+    }
+
+    browser_ = new HelpBrowser(this);
+    browser_->setObjectName(QStringLiteral("helpBrowser"));
+    browser_->setAccessibleName(tr("Help topic"));
+    browser_->setOpenLinks(false);
+    browser_->document()->setDefaultStyleSheet(
+        QStringLiteral("h1 { font-size: x-large; } h2 { font-size: large; } "
+                       "code, pre { font-family: monospace; }"));
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(contents_);
+    splitter->addWidget(browser_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({240, 560});
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(back_);
+    buttons->addWidget(forward_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(splitter);
+
+    connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::onSourceChanged);
+    connect(contents_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { showTopic(item->data(Qt::UserRole).toInt()); });
+    connect(contents_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { showTopic(item->data(Qt::UserRole).toInt()); });
+
+    browser_->setSource(topicUrl(0));
+}
+
+HelpViewer::~HelpViewer() = default;
+
+void HelpViewer::showTopic(int context) {
+    const QUrl url = topicUrl(context);
+    if (url != browser_->source()) {
+        browser_->setSource(url);
+    }
+}
+
+int HelpViewer::currentTopic() const {
+    return std::max(topicAt(browser_->source()), 0);
+}
+
+void HelpViewer::setLogPath(const QString& path) {
+    browser_->setLogPath(path);
+    if (currentTopic() == 110) {
+        browser_->reload();
+    }
+}
+
+QUrl HelpViewer::topicUrl(int context) {
+    const bool known =
+        std::find(kHelpTopics.begin(), kHelpTopics.end(), context) != kHelpTopics.end();
+    if (!known) {
+        return QUrl(QStringLiteral("qrc:/help/contents.html"));
+    }
+    return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(context));
+}
+
+int HelpViewer::topicAt(const QUrl& url) {
+    static const QRegularExpression topicPath(QStringLiteral("^/help/topic(\\d+)\\.html$"));
+    if (url.scheme() != QLatin1String("qrc")) {
+        return -1;
+    }
+    if (url.path() == QLatin1String("/help/contents.html")) {
+        return 0;
+    }
+    const QRegularExpressionMatch match = topicPath.match(url.path());
+    if (!match.hasMatch()) {
+        return -1;
+    }
+    const int context = match.captured(1).toInt();
+    const bool known =
+        std::find(kHelpTopics.begin(), kHelpTopics.end(), context) != kHelpTopics.end();
+    return known ? context : -1;
+}
+
+QString HelpViewer::topicTitle(int context) {
+    static const QRegularExpression title(QStringLiteral("<title>(.*)</title>"),
+                                          QRegularExpression::DotMatchesEverythingOption |
+                                              QRegularExpression::InvertedGreedinessOption);
+    const QRegularExpressionMatch match = title.match(ReadPage(topicUrl(context)));
+    return match.hasMatch() ? match.captured(1).simplified() : QString();
+}
+
+void HelpViewer::followLink(const QUrl& url) {
+    const QUrl target = browser_->source().resolved(url);
+    const int context = topicAt(target);
+    if (context >= 0) {
+        showTopic(context);
+    }
+}
+
+void HelpViewer::onSourceChanged(const QUrl& url) {
+    const int context = std::max(topicAt(url), 0);
+    for (int row = 0; row < contents_->count(); ++row) {
+        if (contents_->item(row)->data(Qt::UserRole).toInt() == context) {
+            const QSignalBlocker quiet(contents_);
+            contents_->setCurrentRow(row);
+            break;
+        }
+    }
+    const QString title = topicTitle(context);
+    setWindowTitle(context == 0 ? tr("Quarrow Help") : tr("Quarrow Help: %1").arg(title));
+    emit topicChanged(context);
+}
+
+} // namespace quarrow

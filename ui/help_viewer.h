@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+class QListWidget;
+class QToolButton;
+
+namespace quarrow {
+
+class HelpBrowser;
+
+/// The context numbers of the help topics, in the order of the contents list.
+inline constexpr std::array<int, 11> kHelpTopics{10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110};
+
+/// The help window: a contents list beside the topic on show, links between topics, Back and
+/// Forward. The topics are compiled into the program, so none can go missing.
+///
+/// One instance is made by the main window and reused; it stays open beside the main window
+/// without blocking it.
+class HelpViewer : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit HelpViewer(QWidget* parent = nullptr);
+    ~HelpViewer() override;
+
+    /// Shows the topic with this context number; 0 or a number without a topic shows the contents.
+    void showTopic(int context);
+    /// The context number of the topic on show, 0 for the contents.
+    int currentTopic() const;
+
+    /// Puts this path where the topics name the generation log.
+    void setLogPath(const QString& path);
+
+    /// Where the topic with this context number lives; 0 gives the contents page.
+    static QUrl topicUrl(int context);
+    /// The context number of the topic at `url`, 0 for the contents, -1 for no topic at all.
+    static int topicAt(const QUrl& url);
+    /// The topic's title, as its page gives it.
+    static QString topicTitle(int context);
+
+signals:
+    /// Another topic is on show.
+    void topicChanged(int context);
+
+private:
+    void followLink(const QUrl& url);
+    void onSourceChanged(const QUrl& url);
+
+    HelpBrowser* browser_ = nullptr;
+    QListWidget* contents_ = nullptr;
+    QToolButton* back_ = nullptr;
+    QToolButton* forward_ = nullptr;
+};
+
+} // namespace quarrow
