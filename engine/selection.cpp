@@ -133,11 +133,12 @@ public:
 
     /// Reads the clock for the elapsed time and fills the counts; the outcome is filled in by
     /// `Seal`, once the log is closed.
-    RunResult Finish(std::int64_t generations, std::int64_t strings, std::string_view current,
-                     std::size_t matched) {
+    RunResult Finish(std::int64_t generations, std::int64_t strings, std::uint64_t draws,
+                     std::string_view current, std::size_t matched) {
         RunResult result;
         result.numMutations = generations;
         result.numTotal = strings;
+        result.symbolsDrawn = static_cast<std::int64_t>(draws);
         const double end = environment_.clock.Seconds();
         result.timeLength = static_cast<float>(end - start_);
         if (environment_.progress) {
@@ -228,7 +229,7 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
     std::int64_t generation = 0;
     std::int64_t offspring = 0;
     if (!recorder.OpenLog()) {
-        return recorder.Seal(recorder.Finish(generation, offspring, {}, 0));
+        return recorder.Seal(recorder.Finish(generation, offspring, 0, {}, 0));
     }
 
     // The generator runs in a local copy so its state stays in registers in the loops below.
@@ -238,11 +239,13 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
     }
 
     bool found = n == 0;
+    std::uint64_t draws = 0;
     scoreParent(true);
     while (!found) {
         generator.Reseed(static_cast<double>(offspring));
         ++generation;
         const std::size_t wrongCount = wrongPosition.size();
+        const std::uint64_t drawsBefore = draws;
         const std::size_t* const position = wrongPosition.data();
         const int* const target = wrongTarget.data();
         const int* const distance = wrongDistance.data();
@@ -257,6 +260,7 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
             if (i == kOffspringPerGeneration - 1) {
                 std::memcpy(childLetters, parentLetters, n);
             }
+            draws += wrongCount;
             std::size_t hits = 0;
             for (std::size_t m = 0; m < wrongCount; ++m) {
                 const std::size_t j = position[m];
@@ -291,7 +295,7 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
         if (!recorder.WriteLine(line)) {
             break;
         }
-        if (recorder.ReportDue(kOffspringPerGeneration * (wrongCount + 1))) {
+        if (recorder.ReportDue(draws - drawsBefore)) {
             recorder.Report(generation, offspring, parent, matched);
         }
         if (recorder.CancelRequested()) {
@@ -310,7 +314,7 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
         }
     }
     // These schemes read the time before closing the log.
-    RunResult result = recorder.Finish(generation, offspring, parent, matched);
+    RunResult result = recorder.Finish(generation, offspring, draws, parent, matched);
     recorder.CloseLog();
     return recorder.Seal(std::move(result));
 }
@@ -370,7 +374,7 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
     std::int64_t generation = 0;
     std::int64_t offspring = 1;
     if (!recorder.OpenLog()) {
-        return recorder.Seal(recorder.Finish(generation, offspring, {}, 0));
+        return recorder.Seal(recorder.Finish(generation, offspring, 0, {}, 0));
     }
 
     Generator generator = environment.generator;
@@ -378,6 +382,7 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
 
     bool complete = n == 0;
     std::size_t matched = 0;
+    std::uint64_t totalDraws = 0;
     while (!complete) {
         generator.Reseed(static_cast<double>(offspring));
         ++generation;
@@ -395,7 +400,8 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
                 tailLetters[j] = drawn;
                 gained += drawn == match[j] ? 1U : 0U;
             }
-            draws += n - prefix + 1;
+            draws += n - prefix;
+            totalDraws += n - prefix;
             matched += gained;
             if (matched > bestCount) {
                 bestCount = matched;
@@ -437,7 +443,8 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
     }
     // This scheme closes the log before it reads the time.
     recorder.CloseLog();
-    return recorder.Seal(recorder.Finish(generation, offspring, bestSoFar(), bestCount));
+    return recorder.Seal(
+        recorder.Finish(generation, offspring, totalDraws, bestSoFar(), bestCount));
 }
 
 RunResult RunScheme(Scheme scheme, std::string_view target, std::string_view firstString,

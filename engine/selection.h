@@ -116,6 +116,9 @@ struct RunResult {
     std::int64_t numMutations = 0;
     /// Strings made (`NumTotal`); for the sequential scheme 1 plus the offspring completed.
     std::int64_t numTotal = 0;
+    /// Random symbols drawn for offspring letters (the sequential scheme's extra value per
+    /// offspring not counted); the work a run did, for benchmarks and statistics.
+    std::int64_t symbolsDrawn = 0;
     /// Set on `LogFailed`.
     std::string logError;
     /// Set on `InvalidInput`.

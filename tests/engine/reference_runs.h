@@ -19,6 +19,7 @@ struct ReferenceRun {
     std::string log;
     std::int64_t numMutations = 0;
     std::int64_t numTotal = 0;
+    std::int64_t symbolsDrawn = 0;
     std::uint64_t generatorState = 0;
 };
 
@@ -56,6 +57,7 @@ inline ReferenceRun ReferenceLockedRun(bool attenuating, const std::string& Matc
                 } else {
                     generator.Reseed(static_cast<double>(j) * static_cast<double>(s));
                     const char r = RandomSymbol(generator);
+                    ++run.symbolsDrawn;
                     const bool take = !attenuating || !hasLetter ||
                                       std::abs(int{r} - int{t}) < std::abs(int{p} - int{t});
                     ChildWord += take ? r : p;
@@ -103,6 +105,7 @@ inline ReferenceRun ReferenceSequentialRun(const std::string& FirstWord,
             for (std::size_t q = k; q < MatchWord.size(); ++q) {
                 generator.Reseed(static_cast<double>(generator.Next()));
                 tail += RandomSymbol(generator);
+                ++run.symbolsDrawn;
             }
             const std::string ChildWord = ParentWord.substr(0, k) + tail;
             for (std::size_t j = k + 1; j <= MatchWord.size(); ++j) {
