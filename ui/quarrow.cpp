@@ -9,11 +9,13 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTabBar>
 
 #include <cmath>
 #include <initializer_list>
@@ -27,9 +29,14 @@
 namespace quarrow {
 namespace {
 
-// Line height the layout was drawn for is 13 pixels; this size of the system face fits the
-// captions in the room the layout gives them.
-constexpr double kDefaultPointSize = 8.25;
+// The layout was drawn for a default face whose lines are about 13 pixels high. Faces differ
+// in width, so the default size is the largest, from 8.25 points down, at which the captions
+// that size themselves fit the widths the layout gives them.
+constexpr double kLargestDefaultPointSize = 8.25;
+constexpr double kSmallestDefaultPointSize = 6.5;
+constexpr double kPointSizeStep = 0.25;
+// Pixels a caption may run past its width before it would touch its neighbours.
+constexpr int kCaptionSlack = 2;
 constexpr double kLargeTitlePointSize = 21.75;
 constexpr double kTitlePointSize = 18.0;
 constexpr double kStringBoxPointSize = 9.75;
@@ -47,6 +54,30 @@ QFont FaceAt(const QString& family, double pointSize) {
     QFont font(family);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
+    return font;
+}
+
+// The window's default font at the largest size at which every caption that sizes itself,
+// in that font, fits the width the layout gives it.
+QFont FittedDefaultFont(QFont font, const QList<QLabel*>& labels) {
+    for (double points = kLargestDefaultPointSize; points >= kSmallestDefaultPointSize;
+         points -= kPointSizeStep) {
+        font.setPointSizeF(points);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (const QLabel* label : labels) {
+            const bool usesDefault = !label->testAttribute(Qt::WA_SetFont);
+            if (usesDefault && label->property("fitsText").toBool() &&
+                metrics.horizontalAdvance(label->text()) > label->width() + kCaptionSlack) {
+                fits = false;
+                break;
+            }
+        }
+        if (fits) {
+            return font;
+        }
+    }
+    font.setPointSizeF(kSmallestDefaultPointSize);
     return font;
 }
 
@@ -90,10 +121,6 @@ Quarrow::~Quarrow() {
 void Quarrow::SetUpControls() {
     setFixedSize(size());
 
-    QFont defaultFont = font();
-    defaultFont.setPointSizeF(kDefaultPointSize);
-    setFont(defaultFont);
-
     const QString serif = QStringLiteral("Times New Roman");
     for (QLabel* title : {ui->Label1, ui->Label10}) {
         title->setFont(FaceAt(serif, kLargeTitlePointSize));
@@ -101,6 +128,7 @@ void Quarrow::SetUpControls() {
     for (QLabel* title : {ui->Label3, ui->Label17}) {
         title->setFont(FaceAt(serif, kTitlePointSize));
     }
+    setFont(FittedDefaultFont(font(), findChildren<QLabel*>()));
     const QFont stringFace = FaceAt(QStringLiteral("Courier New"), kStringBoxPointSize);
     for (QLineEdit* box :
          {ui->txtTarget, ui->txtInitialGuess, ui->txtTargetString, ui->txtBestString}) {
@@ -131,6 +159,14 @@ void Quarrow::SetUpControls() {
     }
     PlacePageControls();
 
+    // SSTab1 takes the focus through its strip of tabs, which the layout file cannot name. The
+    // tab widget itself leaves the chain: while it proxies the focus to the strip, Tab from the
+    // last control of a page reaches the strip instead of the page's first control.
+    ui->SSTab1->setFocusProxy(nullptr);
+    ui->SSTab1->setFocusPolicy(Qt::NoFocus);
+    ui->SSTab1->tabBar()->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(ui->txtPhrase, ui->SSTab1->tabBar());
+    QWidget::setTabOrder(ui->SSTab1->tabBar(), ui->txtRndString);
     ui->Command5->setFocus();
 }
 

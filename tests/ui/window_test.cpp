@@ -1,13 +1,477 @@
 #include "tests/ui/window_fixture.h"
 
+#include "search/alphabet.h"
+
+#include <QAccessible>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace quarrow::testing {
 namespace {
 
-TEST_F(WindowTest, OpensWithItsCaption) {
+constexpr int kStepOne = 0;
+constexpr int kStepTwo = 1;
+constexpr int kStepThree = 2;
+constexpr int kStepFour = 3;
+
+bool AllSymbols(const QString& text) {
+    for (const QChar unit : text) {
+        if (unit.unicode() > 0x7F || !IsAlphabetSymbol(static_cast<char>(unit.unicode()))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+/// The window, active so that focus moves deliver their events.
+class FoundationTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
+    QTabWidget* tabs() const { return control<QTabWidget>("SSTab1"); }
+
+    void showPage(int page) const {
+        QTest::mouseClick(tabs()->tabBar(), Qt::LeftButton, {},
+                          tabs()->tabBar()->tabRect(page).center());
+    }
+
+    /// Puts the focus in `name` as a click would, then moves it on with the Tab key.
+    void typeAndLeave(const char* name, const QString& text) const {
+        QLineEdit* edit = box(name);
+        edit->setFocus(Qt::MouseFocusReason);
+        edit->selectAll();
+        if (text.isEmpty()) {
+            QTest::keyClick(edit, Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(edit, text);
+        }
+        QTest::keyClick(edit, Qt::Key_Tab);
+    }
+};
+
+TEST_F(FoundationTest, StartsOnStepOneWithARandomPhraseAndEmptyBoxes) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quarrow 2.0"));
-    EXPECT_NE(control<QTabWidget>("SSTab1"), nullptr);
+    EXPECT_EQ(tabs()->currentIndex(), kStepOne);
+    EXPECT_EQ(window->size(), QSize(626, 419));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the window has a fixed size";
+
+    const QString phrase = box("txtPhrase")->text();
+    EXPECT_EQ(phrase.size(), 50);
+    EXPECT_TRUE(AllSymbols(phrase)) << phrase.toStdString();
+
+    EXPECT_EQ(box("txtNumGenerat")->text(), QStringLiteral("500"));
+    for (const char* name :
+         {"txtRndString", "txtNumString", "txtTime", "txtTimeDay", "txtTimeYear", "txtTargetString",
+          "txtBestString", "txtNumCorrect", "txtTimeGen", "txtTarget", "txtInitialGuess",
+          "txtNumGen", "txtTotal", "txtLength"}) {
+        EXPECT_TRUE(box(name)->text().isEmpty()) << name;
+    }
+    EXPECT_TRUE(control<QRadioButton>("Option1")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("Option2")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("Option3")->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("Command5"));
+}
+
+TEST_F(FoundationTest, IsCentredOnItsScreen) {
+    const QRect area = window->screen()->availableGeometry();
+    const QPoint offCentre = window->frameGeometry().center() - area.center();
+    // Start-up runs before the platform adds its frame, so half that frame is allowed.
+    const QSize frame = window->frameGeometry().size() - window->size();
+    EXPECT_LE(std::abs(offCentre.x()), frame.width() / 2 + 1) << offCentre.x();
+    EXPECT_LE(std::abs(offCentre.y()), frame.height() / 2 + 1) << offCentre.y();
+    EXPECT_GT(window->x(), area.x() + (area.width() - window->width()) / 2 - frame.width());
+}
+
+TEST_F(FoundationTest, StartPhraseFollowsTheClock) {
+    // Fresh generators in the documented initial state, as in the fixture.
+    FakeTimeOfDayClock laterTime{36001.5f};
+    Generator freshForLater;
+    Generator freshForAgain;
+    QuarrowServices other = services;
+    other.generator = &freshForLater;
+    other.timeOfDay = &laterTime;
+    Quarrow later(other);
+    other.generator = &freshForAgain;
+    other.timeOfDay = &timeOfDay;
+    Quarrow again(other);
+
+    const auto phraseOf = [](const Quarrow& w) {
+        return w.findChild<QLineEdit*>(QStringLiteral("txtPhrase"))->text();
+    };
+    EXPECT_NE(phraseOf(later), box("txtPhrase")->text());
+    EXPECT_EQ(phraseOf(again), box("txtPhrase")->text())
+        << "same start state and clock, same phrase";
+}
+
+// Every control sits where the layout's twips put it, in window coordinates at 15 twips a
+// pixel, also on pages that have not been shown yet and inside Frame1.
+TEST_F(FoundationTest, ControlsLandWhereTheLayoutPutsThem) {
+    struct Place {
+        const char* name;
+        int left, top, width, height; // twips, relative to the window (Frame1's offset added)
+    };
+    const std::vector<Place> places = {
+        {"Command5", 120, 1680, 1095, 375},
+        {"txtPhrase", 3120, 2160, 5775, 375},
+        {"Image2", 3360, 1800, 630, 195},
+        {"txtRndString", 4680, 1440, 2655, 375},
+        {"Label9", 7560, 4560, 465, 195},
+        {"txtNumGenerat", 2640, 1200, 855, 375},
+        {"txtNumCorrect", 6480, 3720, 855, 405},
+        {"Label24", 2040, 2160, 855, 615},
+        {"txtInitialGuess", 3840, 2280, 4815, 375},
+        {"Image8", 2280, 2760, 195, 435},
+        {"Frame1", 120, 3240, 4575, 1335},
+        {"Option2", 120 + 240, 3240 + 600, 2175, 255},
+        {"Command15", 120 + 3240, 3240 + 960, 1215, 255},
+        {"Image12", 120 + 2640, 3240 + 960, 435, 195},
+        {"Command16", 7080, 5160, 1455, 375},
+        {"Command3", 7320, 5880, 1455, 375},
+    };
+    for (int page : {kStepOne, kStepFour, kStepTwo}) {
+        showPage(page);
+        for (const Place& place : places) {
+            auto* widget = control<QWidget>(place.name);
+            ASSERT_NE(widget, nullptr);
+            const QRect expected(place.left / 15, place.top / 15, place.width / 15,
+                                 place.height / 15);
+            const QRect actual(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
+            EXPECT_EQ(actual, expected) << place.name << " with page " << page << " showing";
+        }
+    }
+    // Labels that fit their text keep their corner; the title starts at (360, 600).
+    EXPECT_EQ(control<QLabel>("Label1")->mapTo(window.get(), QPoint(0, 0)), QPoint(24, 40));
+    // The divider is a vertical line two pixels wide, centred on x = 4920 twips.
+    auto* line = control<QFrame>("Line1");
+    EXPECT_EQ(line->frameShape(), QFrame::VLine);
+    EXPECT_EQ(line->width(), 2);
+    EXPECT_EQ(line->mapTo(window.get(), QPoint(1, 0)), QPoint(328, 192));
+    EXPECT_EQ(line->height(), 176);
+}
+
+TEST_F(FoundationTest, CaptionsTooltipsHelpContextsAndFonts) {
+    struct Caption {
+        const char* name;
+        const char* text;
+        int helpContext;
+    };
+    const std::vector<Caption> captions = {
+        {"Command5", "&Instructions", 10},
+        {"Command6", "&Explanation", 20},
+        {"Command7", "&Instructions", 30},
+        {"Command8", "&Go", 0},
+        {"Command9", "&Explanation", 40},
+        {"Command10", "&Instructions", 50},
+        {"Command11", "&Explanation", 60},
+        {"Command4", "&Go", 0},
+        {"Command12", "&Instructions", 70},
+        {"Command13", "Explanation", 80},
+        {"Command14", "Explanation", 90},
+        {"Command15", "Explanation", 100},
+        {"Command16", "Explanation", 110},
+        {"Command17", "&Gen Explanation", 0},
+        {"Command2", "&Go", 0},
+        {"Command1", "&View Text File", 0},
+        {"Command3", "&Quit", 0},
+    };
+    for (const Caption& caption : captions) {
+        auto* button = control<QPushButton>(caption.name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), QString::fromLatin1(caption.text)) << caption.name;
+        EXPECT_EQ(button->property("helpContext").toInt(), caption.helpContext) << caption.name;
+        EXPECT_FALSE(button->isDefault() || button->autoDefault()) << caption.name;
+    }
+    EXPECT_EQ(box("txtPhrase")->property("helpContext").toInt(), 10);
+    EXPECT_EQ(control<QLabel>("Label2")->text(),
+              QStringLiteral("Type in your target string (to 50 characters; no numbers or "
+                             "punctuation)"));
+    EXPECT_EQ(control<QLabel>("Label20")->text(),
+              QStringLiteral("...was this random string selected from the number of strings "
+                             "you requested"));
+    EXPECT_EQ(control<QRadioButton>("Option3")->text(), QStringLiteral("3: Sequential Selection"));
+    const QStringList pages = {QStringLiteral("Step One"), QStringLiteral("Step Two"),
+                               QStringLiteral("Step Three"), QStringLiteral("Step Four")};
+    for (int page = 0; page < 4; ++page) {
+        EXPECT_EQ(tabs()->tabText(page), pages[page]);
+    }
+
+    EXPECT_EQ(control<QPushButton>("Command6")->toolTip(),
+              QStringLiteral("This is the \"target string\", a.k.a. \"selection agent\", "
+                             "a.k.a. \"fitness function.\" "));
+    EXPECT_EQ(control<QPushButton>("Command6")->toolTip().size(), 82);
+    EXPECT_EQ(box("txtPhrase")->toolTip(),
+              QStringLiteral("In this box, type in a phrase of up to 50 letters and spaces.  "
+                             "No numbers or punctuation.  "));
+
+    const auto expectFont = [this](const char* name, const char* family, double points) {
+        const QFont font = control<QWidget>(name)->font();
+        EXPECT_EQ(font.family(), QString::fromLatin1(family)) << name;
+        EXPECT_DOUBLE_EQ(font.pointSizeF(), points) << name;
+        EXPECT_FALSE(font.bold() || font.italic() || font.underline()) << name;
+    };
+    expectFont("Label1", "Times New Roman", 21.75);
+    expectFont("Label10", "Times New Roman", 21.75);
+    expectFont("Label3", "Times New Roman", 18.0);
+    expectFont("Label17", "Times New Roman", 18.0);
+    for (const char* name : {"txtTarget", "txtInitialGuess", "txtTargetString", "txtBestString"}) {
+        expectFont(name, "Courier New", 9.75);
+    }
+    // The captions that size themselves stay on one line within the page.
+    for (const char* name : {"Label2", "Label6", "Label14", "Label20"}) {
+        auto* label = control<QLabel>(name);
+        EXPECT_LE(label->mapTo(tabs(), QPoint(label->width(), 0)).x(), tabs()->width()) << name;
+        EXPECT_LE(label->height(), 16) << name;
+    }
+}
+
+TEST_F(FoundationTest, ScreenReadersFindEveryBoxAndButtonByItsLabel) {
+    const auto nameOf = [](QWidget* widget) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        return face != nullptr ? face->text(QAccessible::Name) : QString();
+    };
+    const auto descriptionOf = [](QWidget* widget) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        return face != nullptr ? face->text(QAccessible::Description) : QString();
+    };
+    EXPECT_EQ(nameOf(box("txtPhrase")), control<QLabel>("Label2")->text());
+    EXPECT_EQ(nameOf(box("txtTarget")), QStringLiteral("Your Target String:"));
+    EXPECT_EQ(nameOf(box("txtNumGenerat")), QStringLiteral("Number of Strings to Generate:"));
+    EXPECT_EQ(nameOf(box("txtTimeYear")), QStringLiteral("Estimated time in years"));
+    EXPECT_EQ(nameOf(control<QPushButton>("Command1")), QStringLiteral("View Text File"));
+    EXPECT_EQ(nameOf(control<QRadioButton>("Option2")), QStringLiteral("2: Serial Selection"));
+    EXPECT_EQ(descriptionOf(box("txtPhrase")), box("txtPhrase")->toolTip());
+    EXPECT_EQ(descriptionOf(control<QPushButton>("Command6")),
+              control<QPushButton>("Command6")->toolTip());
+    for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+        EXPECT_FALSE(nameOf(edit).isEmpty()) << edit->objectName().toStdString();
+    }
+}
+
+TEST_F(FoundationTest, ArrowsAreBlackOnGreyAtTheirSizes) {
+    for (int index = 1; index <= 12; ++index) {
+        const QString name = QStringLiteral("Image%1").arg(index);
+        auto* image = window->findChild<QLabel*>(name);
+        ASSERT_NE(image, nullptr) << name.toStdString();
+        const QImage picture = image->pixmap().toImage();
+        const QSize expected = index <= 7   ? QSize(42, 13)
+                               : index <= 9 ? QSize(13, 29)
+                                            : QSize(29, 13);
+        EXPECT_EQ(picture.size(), expected) << name.toStdString();
+        EXPECT_EQ(picture.pixelColor(0, 0), QColor(192, 192, 192)) << name.toStdString();
+        const bool down = expected.height() > expected.width();
+        const QPoint tip = down ? QPoint(expected.width() / 2, expected.height() - 1)
+                                : QPoint(expected.width() - 1, expected.height() / 2);
+        EXPECT_EQ(picture.pixelColor(tip), QColor(Qt::black)) << name.toStdString();
+    }
+}
+
+TEST_F(FoundationTest, EnteringStepTwoEmptiesOnlyItsResults) {
+    const std::vector<const char*> results = {"txtRndString", "txtNumString", "txtTime",
+                                              "txtTimeDay", "txtTimeYear"};
+    for (const char* name : results) {
+        box(name)->setText(QStringLiteral("12345"));
+    }
+    box("txtBestString")->setText(QStringLiteral("KEPT"));
+    box("txtLength")->setText(QStringLiteral("1.5"));
+    showPage(kStepTwo);
+    for (const char* name : results) {
+        EXPECT_TRUE(box(name)->text().isEmpty()) << name;
+    }
+    EXPECT_EQ(box("txtBestString")->text(), QStringLiteral("KEPT"));
+    EXPECT_EQ(box("txtLength")->text(), QStringLiteral("1.5"));
+}
+
+TEST_F(FoundationTest, StepThreeTakesThePhraseAsItStands) {
+    box("txtPhrase")->setText(QStringLiteral("small letters, 42!"));
+    showPage(kStepThree);
+    EXPECT_EQ(box("txtTargetString")->text(), QStringLiteral("small letters, 42!"));
+
+    typeAndLeave("txtTargetString", QStringLiteral("typed here"));
+    EXPECT_EQ(box("txtTargetString")->text(), QStringLiteral("typed here")) << "not capitalised";
+    showPage(kStepOne);
+    showPage(kStepThree);
+    EXPECT_EQ(box("txtTargetString")->text(), QStringLiteral("small letters, 42!"));
+}
+
+TEST_F(FoundationTest, StepFourTakesThePhraseAndAFreshFirstStringEachVisit) {
+    box("txtPhrase")->setText(QStringLiteral("METHINKS it is"));
+    showPage(kStepFour);
+    EXPECT_EQ(box("txtTarget")->text(), QStringLiteral("METHINKS it is"));
+    const QString first = box("txtInitialGuess")->text();
+    EXPECT_EQ(first.size(), 14);
+    EXPECT_TRUE(AllSymbols(first));
+
+    box("txtTarget")->setText(QStringLiteral("SOMETHING ELSE"));
+    showPage(kStepOne);
+    showPage(kStepFour);
+    EXPECT_EQ(box("txtTarget")->text(), QStringLiteral("METHINKS it is"));
+    EXPECT_NE(box("txtInitialGuess")->text(), first) << "same clock reading, new string";
+    EXPECT_EQ(box("txtInitialGuess")->text().size(), 14);
+
+    box("txtPhrase")->clear();
+    showPage(kStepOne);
+    showPage(kStepFour);
+    EXPECT_TRUE(box("txtTarget")->text().isEmpty());
+    EXPECT_TRUE(box("txtInitialGuess")->text().isEmpty());
+}
+
+TEST_F(FoundationTest, LeavingThePhraseCapitalisesItAndNothingElse) {
+    const auto others = window->findChildren<QLineEdit*>();
+    typeAndLeave("txtPhrase", QStringLiteral("the cat, 9 lives; ok?"));
+    EXPECT_EQ(box("txtPhrase")->text(), QStringLiteral("THE CAT, 9 LIVES; OK?"));
+    EXPECT_EQ(QApplication::focusWidget(), tabs()->tabBar());
+    for (QLineEdit* edit : others) {
+        if (edit != box("txtPhrase")) {
+            const bool startsEmpty = edit->objectName() != QStringLiteral("txtNumGenerat");
+            EXPECT_EQ(edit->text().isEmpty(), startsEmpty) << edit->objectName().toStdString();
+        }
+    }
+
+    typeAndLeave("txtPhrase", QString());
+    EXPECT_TRUE(box("txtPhrase")->text().isEmpty());
+
+    // Letters beyond A to Z keep their place, and a capital that needs two characters is not
+    // taken, so the length never changes.
+    box("txtPhrase")->setText(QStringLiteral("stra\u00dfe \u00e9t\u00e9 \u00ff"));
+    box("txtPhrase")->setFocus(Qt::MouseFocusReason);
+    control<QPushButton>("Command6")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(box("txtPhrase")->text(), QStringLiteral("STRA\u00dfE \u00c9T\u00c9 \u0178"));
+}
+
+TEST_F(FoundationTest, OnlyMovingTheFocusToAnotherControlCountsAsLeaving) {
+    QLineEdit* phrase = box("txtPhrase");
+    phrase->setText(QStringLiteral("abc"));
+    phrase->setFocus(Qt::MouseFocusReason);
+    for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(phrase, &out);
+        EXPECT_EQ(phrase->text(), QStringLiteral("abc")) << reason;
+    }
+    for (Qt::FocusReason reason : {Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::MouseFocusReason,
+                                   Qt::ShortcutFocusReason, Qt::OtherFocusReason}) {
+        phrase->setText(QStringLiteral("abc"));
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(phrase, &out);
+        EXPECT_EQ(phrase->text(), QStringLiteral("ABC")) << reason;
+    }
+}
+
+TEST_F(FoundationTest, LeavingTheTargetMakesANewFirstStringOfItsLength) {
+    showPage(kStepFour);
+    typeAndLeave("txtTarget",
+                 QStringLiteral("sixty characters of target text, with 7 digits 1234567 ok"));
+    const QString target = box("txtTarget")->text();
+    EXPECT_EQ(target, QStringLiteral("SIXTY CHARACTERS OF TARGET TEXT, WITH 7 DIGITS 1234567 OK"));
+    const QString first = box("txtInitialGuess")->text();
+    EXPECT_EQ(first.size(), target.size());
+    EXPECT_TRUE(AllSymbols(first));
+
+    box("txtTarget")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(box("txtTarget"), Qt::Key_Tab);
+    EXPECT_EQ(box("txtTarget")->text(), target);
+    EXPECT_NE(box("txtInitialGuess")->text(), first);
+    EXPECT_EQ(box("txtInitialGuess")->text().size(), target.size());
+
+    typeAndLeave("txtTarget", QString());
+    EXPECT_TRUE(box("txtInitialGuess")->text().isEmpty());
+}
+
+TEST_F(FoundationTest, TabWalksTheShownPageInTheLayoutsOrder) {
+    const auto walk = [](int steps) {
+        std::vector<std::string> names;
+        for (int step = 0; step < steps; ++step) {
+            QWidget* focus = QApplication::focusWidget();
+            EXPECT_NE(focus, nullptr);
+            if (focus == nullptr) {
+                break;
+            }
+            QWidget* named =
+                qobject_cast<QTabBar*>(focus) != nullptr ? focus->parentWidget() : focus;
+            names.push_back(named->objectName().toStdString());
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        return names;
+    };
+    EXPECT_EQ(walk(6), (std::vector<std::string>{"Command5", "Command6", "txtPhrase", "SSTab1",
+                                                 "Command3", "Command5"}));
+
+    showPage(kStepFour);
+    control<QWidget>("txtTarget")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(walk(16), (std::vector<std::string>{
+                            "txtTarget", "txtInitialGuess", "txtNumGen", "txtTotal", "txtLength",
+                            "Command1", "Command2", "Command3", "Command12", "Option1", "Command13",
+                            "Command14", "Command15", "Command16", "Command17", "SSTab1"}));
+}
+
+TEST_F(FoundationTest, OneSchemeIsSelectedAndTheChoiceSurvivesPageChanges) {
+    showPage(kStepFour);
+    auto* option2 = control<QRadioButton>("Option2");
+    auto* option3 = control<QRadioButton>("Option3");
+    QTest::mouseClick(option3, Qt::LeftButton);
+    QTest::mouseClick(option2, Qt::LeftButton);
+    EXPECT_FALSE(control<QRadioButton>("Option1")->isChecked());
+    EXPECT_TRUE(option2->isChecked());
+    EXPECT_FALSE(option3->isChecked());
+    showPage(kStepTwo);
+    showPage(kStepFour);
+    EXPECT_TRUE(option2->isChecked());
+
+    // The button with no handler only takes the focus.
+    const QString target = box("txtTarget")->text();
+    QTest::mouseClick(control<QPushButton>("Command17"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("Command17"));
+    EXPECT_EQ(box("txtTarget")->text(), target);
+    EXPECT_EQ(tabs()->currentIndex(), kStepFour);
+}
+
+// A phrase far past the old 32,767-character limit goes through capitalisation and every
+// page change whole.
+TEST_F(FoundationTest, AHundredThousandCharacterPhraseStaysWhole) {
+    constexpr qsizetype kLength = 100'000;
+    QString phrase(kLength, QLatin1Char('a'));
+    for (qsizetype i = 0; i < kLength; i += 7) {
+        phrase[i] = QLatin1Char(' ');
+    }
+    QLineEdit* phraseBox = box("txtPhrase");
+    phraseBox->setText(phrase);
+    phraseBox->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(phraseBox, Qt::Key_End);
+    QTest::keyClick(phraseBox, Qt::Key_B);
+    EXPECT_EQ(phraseBox->text().size(), kLength + 1) << "typing past the old limit";
+    QTest::keyClick(phraseBox, Qt::Key_Backspace);
+    QTest::keyClick(phraseBox, Qt::Key_Tab);
+    EXPECT_EQ(phraseBox->text(), phrase.toUpper());
+
+    showPage(kStepThree);
+    EXPECT_EQ(box("txtTargetString")->text().size(), kLength);
+    showPage(kStepFour);
+    EXPECT_EQ(box("txtTarget")->text(), phrase.toUpper());
+    const QString first = box("txtInitialGuess")->text();
+    EXPECT_EQ(first.size(), kLength);
+    EXPECT_TRUE(AllSymbols(first));
+
+    box("txtTarget")->setFocus(Qt::MouseFocusReason);
+    control<QPushButton>("Command2")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(box("txtInitialGuess")->text().size(), kLength);
+    EXPECT_NE(box("txtInitialGuess")->text(), first);
 }
 
 } // namespace
