@@ -1,6 +1,7 @@
 #include "engine/generation_log.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <system_error>
 #include <utility>
@@ -15,6 +16,22 @@ constexpr char kLineEnd[] = "\r\n";
 constexpr std::size_t kLineEndSize = 2;
 // The longest a line can grow when every byte needs two in UTF-8.
 constexpr std::size_t kUtf8Growth = 2;
+
+bool HasHighBit(const char* bytes, std::size_t size) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::uint64_t seen = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes + i, 8);
+        seen |= word;
+    }
+    for (; i < size; ++i) {
+        seen |= static_cast<unsigned char>(bytes[i]);
+    }
+    return (seen & kHighBits) != 0;
+}
+
 } // namespace
 
 bool MemoryLogSink::Open() {
@@ -74,13 +91,10 @@ bool FileLogSink::WriteLine(std::string_view line) {
         }
     }
     char* out = buffer_.get() + used_;
-    // Almost every line is pure ASCII; check that first so the copy stays a memcpy.
-    unsigned char high = 0;
-    for (const char c : line) {
-        high |= static_cast<unsigned char>(c);
-    }
-    if ((high & 0x80U) == 0) {
-        std::memcpy(out, line.data(), line.size());
+    // Almost every line is pure ASCII: copy it whole, then look for high bits in the copy,
+    // eight bytes at a time, and redo the rare line that has one.
+    std::memcpy(out, line.data(), line.size());
+    if (!HasHighBit(out, line.size())) {
         out += line.size();
     } else {
         for (const char c : line) {

@@ -269,8 +269,11 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
                 const int code = static_cast<unsigned char>(drawn);
                 hits += code == target[m] ? 1U : 0U;
                 if constexpr (kScheme == Scheme::Attenuating) {
-                    const bool nearer = std::abs(code - target[m]) < distance[m];
-                    childLetters[j] = nearer ? drawn : parentLetters[j];
+                    // Taken about half the time at random: a mask, not a branch, or every
+                    // other draw would pay for a mispredicted jump.
+                    const int taken = -static_cast<int>(std::abs(code - target[m]) < distance[m]);
+                    const int kept = static_cast<unsigned char>(parentLetters[j]);
+                    childLetters[j] = static_cast<char>((code & taken) | (kept & ~taken));
                 } else {
                     childLetters[j] = drawn;
                 }
