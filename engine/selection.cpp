@@ -108,13 +108,16 @@ public:
         if (!environment_.progress) {
             return false;
         }
+        const bool everyGeneration =
+            environment_.reportEveryGeneration != nullptr &&
+            environment_.reportEveryGeneration->load(std::memory_order_relaxed);
         drawsSinceReading_ += draws;
-        if (drawsSinceReading_ < kDrawsPerClockReading) {
+        if (drawsSinceReading_ < kDrawsPerClockReading && !everyGeneration) {
             return false;
         }
         drawsSinceReading_ = 0;
         const double now = environment_.clock.Seconds();
-        if (now < nextReport_) {
+        if (now < nextReport_ && !everyGeneration) {
             return false;
         }
         nextReport_ = now + environment_.progressInterval;

@@ -104,6 +104,9 @@ struct RunEnvironment {
     /// Optional; called at most once every `progressInterval` seconds, and once at the end.
     ProgressCallback progress = {};
     double progressInterval = 0.005;
+    /// Optional; while it reads true, `progress` is called after every generation whatever
+    /// `progressInterval` says, so a watcher can pace the run from inside the callback.
+    const std::atomic<bool>* reportEveryGeneration = nullptr;
 };
 
 /// What a run hands back. The counts are those reached when it stopped; on `InvalidInput` they
