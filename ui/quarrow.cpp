@@ -43,6 +43,9 @@ constexpr double kStringBoxPointSize = 9.75;
 
 constexpr int kStartPhraseLength = 50;
 
+// The tab strip is 520 twips high.
+constexpr int kTabStripHeight = 35;
+
 constexpr int kStepTwo = 1;
 constexpr int kStepThree = 2;
 constexpr int kStepFour = 3;
@@ -96,6 +99,13 @@ bool IsUserLeaving(Qt::FocusReason reason) {
     }
 }
 
+// Puts a text the program made into a box, showing it from its start as a fresh box would
+// (a line edit otherwise scrolls to the end of a text longer than the box).
+void ShowText(QLineEdit& box, const QString& text) {
+    box.setText(text);
+    box.setCursorPosition(0);
+}
+
 QString RandomText(Generator& generator, qsizetype length) {
     const std::string symbols = RandomString(generator, static_cast<std::ptrdiff_t>(length));
     return QString::fromLatin1(symbols.data(), static_cast<qsizetype>(symbols.size()));
@@ -129,6 +139,13 @@ void Quarrow::SetUpControls() {
         title->setFont(FaceAt(serif, kTitlePointSize));
     }
     setFont(FittedDefaultFont(font(), findChildren<QLabel*>()));
+
+    // The four tabs share the strip's width in one row, and the strip is as tall as the layout
+    // assumes (the page titles sit just below it).
+    const int tabWidth = ui->SSTab1->width() / ui->SSTab1->count();
+    ui->SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { width: %1px; height: %2px; }")
+                                  .arg(tabWidth)
+                                  .arg(kTabStripHeight));
     const QFont stringFace = FaceAt(QStringLiteral("Courier New"), kStringBoxPointSize);
     for (QLineEdit* box :
          {ui->txtTarget, ui->txtInitialGuess, ui->txtTargetString, ui->txtBestString}) {
@@ -252,7 +269,7 @@ void Quarrow::closeEvent(QCloseEvent* event) {
 void Quarrow::Form_Load() {
     ui->SSTab1->setCurrentIndex(0);
     Reseed(*services_.generator, *services_.timeOfDay);
-    ui->txtPhrase->setText(RandomText(*services_.generator, kStartPhraseLength));
+    ShowText(*ui->txtPhrase, RandomText(*services_.generator, kStartPhraseLength));
 
     const QScreen* screenShown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     if (screenShown == nullptr) {
@@ -275,13 +292,13 @@ void Quarrow::SSTab1_Click(int previousTab) {
         }
         break;
     case kStepThree:
-        ui->txtTargetString->setText(ui->txtPhrase->text());
+        ShowText(*ui->txtTargetString, ui->txtPhrase->text());
         break;
     case kStepFour:
-        ui->txtTarget->setText(ui->txtPhrase->text());
+        ShowText(*ui->txtTarget, ui->txtPhrase->text());
         Reseed(*services_.generator, *services_.timeOfDay);
-        ui->txtInitialGuess->setText(
-            RandomText(*services_.generator, ui->txtPhrase->text().size()));
+        ShowText(*ui->txtInitialGuess,
+                 RandomText(*services_.generator, ui->txtPhrase->text().size()));
         break;
     default:
         break;
@@ -295,7 +312,7 @@ void Quarrow::txtPhrase_LostFocus() {
 void Quarrow::txtTarget_LostFocus() {
     CapitaliseBox(*ui->txtTarget);
     Reseed(*services_.generator, *services_.timeOfDay);
-    ui->txtInitialGuess->setText(RandomText(*services_.generator, ui->txtTarget->text().size()));
+    ShowText(*ui->txtInitialGuess, RandomText(*services_.generator, ui->txtTarget->text().size()));
 }
 
 } // namespace quarrow

@@ -157,6 +157,9 @@ TEST_F(FoundationTest, ControlsLandWhereTheLayoutPutsThem) {
             EXPECT_EQ(actual, expected) << place.name << " with page " << page << " showing";
         }
     }
+    // The strip is 520 twips high, its four tabs share the width.
+    EXPECT_EQ(tabs()->tabBar()->height(), 35);
+    EXPECT_GE(tabs()->tabBar()->width(), tabs()->width() - 4);
     // Labels that fit their text keep their corner; the title starts at (360, 600).
     EXPECT_EQ(control<QLabel>("Label1")->mapTo(window.get(), QPoint(0, 0)), QPoint(24, 40));
     // The divider is a vertical line two pixels wide, centred on x = 4920 twips.
@@ -317,6 +320,8 @@ TEST_F(FoundationTest, StepFourTakesThePhraseAndAFreshFirstStringEachVisit) {
     EXPECT_EQ(box("txtTarget")->text(), QStringLiteral("METHINKS it is"));
     const QString first = box("txtInitialGuess")->text();
     EXPECT_EQ(first.size(), 14);
+    EXPECT_EQ(box("txtTarget")->cursorPosition(), 0) << "copies show their start";
+    EXPECT_EQ(box("txtInitialGuess")->cursorPosition(), 0);
     EXPECT_TRUE(AllSymbols(first));
 
     box("txtTarget")->setText(QStringLiteral("SOMETHING ELSE"));
