@@ -143,9 +143,10 @@ void Quarrow::SetUpControls() {
     // The four tabs share the strip's width in one row, and the strip is as tall as the layout
     // assumes (the page titles sit just below it).
     const int tabWidth = ui->SSTab1->width() / ui->SSTab1->count();
-    ui->SSTab1->setStyleSheet(QStringLiteral("QTabBar::tab { width: %1px; height: %2px; }")
-                                  .arg(tabWidth)
-                                  .arg(kTabStripHeight));
+    ui->SSTab1->tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar::tab { width: %1px; height: %2px; }")
+            .arg(tabWidth)
+            .arg(kTabStripHeight));
     const QFont stringFace = FaceAt(QStringLiteral("Courier New"), kStringBoxPointSize);
     for (QLineEdit* box :
          {ui->txtTarget, ui->txtInitialGuess, ui->txtTargetString, ui->txtBestString}) {
