@@ -1,0 +1,328 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/generation_log.h"
+#include "engine/selection.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/background_run.h"
+#include "ui/evolution_feed.h"
+#include "ui/evolution_view.h"
+
+namespace quarrow::testing {
+namespace {
+
+// A sequential run on 40 letters takes some 10^11 generations on average: it runs until cancelled.
+constexpr char kEndlessTarget[] = "METHINKS IT IS LIKE A WEASEL SAID POLONI";
+constexpr char kEndlessFirst[] = "QWERTYUIOPASDFGHJKLZXCVBNMQWERTYUIOPASDF";
+static_assert(sizeof kEndlessTarget == 41 && sizeof kEndlessFirst == 41);
+constexpr std::uint64_t kSeed = 0x5eed;
+
+struct Outcome {
+    RunResult result;
+    std::string log;
+    std::uint64_t generatorState = 0;
+};
+
+Outcome RunPlain(Scheme scheme, const std::string& target, const std::string& first) {
+    Generator generator(kSeed);
+    MemoryLogSink log;
+    const std::atomic<bool> cancel{false};
+    const RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
+    Outcome outcome;
+    outcome.result = RunScheme(scheme, target, first, environment);
+    outcome.log = log.Text();
+    outcome.generatorState = generator.State();
+    return outcome;
+}
+
+/// Runs a scheme on the worker with `view` watching, as the window does; `during` is called on
+/// the UI thread every 10 ms of the run with the milliseconds since it began.
+Outcome RunWatched(EvolutionView* view, Scheme scheme, const std::string& target,
+                   const std::string& first, const std::function<void(qint64)>& during = {}) {
+    Generator generator(kSeed);
+    MemoryLogSink log;
+    Outcome outcome;
+    BackgroundRun run;
+    run.setDialogDelay(std::chrono::milliseconds(50));
+    QElapsedTimer clock;
+    QTimer tick;
+    tick.setInterval(10);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (during) {
+            during(clock.elapsed());
+        }
+    });
+    clock.start();
+    tick.start();
+    run.exec(
+        [&](const std::atomic<bool>& cancel) {
+            const RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
+            outcome.result = RunScheme(scheme, target, first, view->feed().Attach(environment));
+        },
+        [view] { view->refresh(); }, view);
+    tick.stop();
+    outcome.log = log.Text();
+    outcome.generatorState = generator.State();
+    return outcome;
+}
+
+void ExpectSameRun(const Outcome& plain, const Outcome& watched) {
+    EXPECT_EQ(watched.result.outcome, plain.result.outcome);
+    EXPECT_EQ(watched.result.numMutations, plain.result.numMutations);
+    EXPECT_EQ(watched.result.numTotal, plain.result.numTotal);
+    EXPECT_EQ(watched.result.symbolsDrawn, plain.result.symbolsDrawn);
+    EXPECT_EQ(watched.generatorState, plain.generatorState);
+    EXPECT_EQ(watched.log, plain.log);
+}
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Each test starts from the box unticked, as at start-up.
+        EvolutionView probe(QString(), Scheme::Serial);
+        probe.findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(false);
+    }
+
+    static QPushButton* Cancel(EvolutionView* view) {
+        return view->findChild<QPushButton*>(QStringLiteral("cancelButton"));
+    }
+    static QCheckBox* SlowMotion(EvolutionView* view) {
+        return view->findChild<QCheckBox*>(QStringLiteral("slowMotionCheck"));
+    }
+};
+
+TEST(FitnessHistory, StaysBoundedAndKeepsTheShapeOfALongNoisyRun) {
+    FitnessHistory history(64);
+    std::uint32_t noise = 12345;
+    double highest = 0.0;
+    for (std::int64_t generation = 0; generation < 200'000; generation += 3) {
+        noise = noise * 1103515245U + 12345U;
+        const double matched = static_cast<double>((noise >> 16) % 29U);
+        highest = std::max(highest, matched);
+        history.Add(generation, matched);
+        ASSERT_LE(history.Points().size(), 64U);
+    }
+    const auto& points = history.Points();
+    EXPECT_EQ(points.front().generation, 0);
+    EXPECT_EQ(points.back().generation, 199'998);
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        EXPECT_LE(points[i - 1].generation, points[i].generation);
+    }
+}
+
+TEST(FitnessHistory, HoldsAClimbingCurveExactlyAsSteps) {
+    FitnessHistory history(64);
+    // 25 letters locking in one by one over a million generations, sampled every 7.
+    for (std::int64_t generation = 1; generation <= 1'000'000; generation += 7) {
+        history.Add(generation, static_cast<double>(generation / 40'000));
+    }
+    const auto& points = history.Points();
+    ASSERT_LE(points.size(), 64U);
+    // Every value is there, each step drawn as a flat part and a rise at one generation.
+    for (int value = 0; value <= 25; ++value) {
+        EXPECT_TRUE(std::any_of(points.begin(), points.end(), [&](const FitnessPoint& p) {
+            return p.matched == value;
+        })) << value;
+    }
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        EXPECT_TRUE(points[i].generation == points[i - 1].generation ||
+                    points[i].matched == points[i - 1].matched)
+            << "slanted segment at " << i;
+    }
+}
+
+TEST(MarkedLetters, MarksRightLettersBoldUnderlinedAndColouredAndEscapesTheRest) {
+    const QString marked = MarkedLetters(QStringLiteral("CXT A"), QStringLiteral("CAT A"));
+    const QString open = QStringLiteral("<b><u><span style=\"color:#1a7f37\">");
+    const QString close = QStringLiteral("</span></u></b>");
+    EXPECT_EQ(marked, open + "C" + close + "X" + open + "T&nbsp;A" + close);
+    EXPECT_EQ(MarkedLetters(QStringLiteral("<&>"), QString()), QStringLiteral("&lt;&amp;&gt;"));
+    // Long strings wrap every 50 letters and are cut after four rows.
+    const QString longText(300, QLatin1Char('Q'));
+    const QString rows = MarkedLetters(longText, QString());
+    EXPECT_EQ(rows.count(QStringLiteral("<br>")), 3);
+    EXPECT_TRUE(rows.endsWith(QStringLiteral("&hellip;")));
+}
+
+TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
+    struct Case {
+        Scheme scheme;
+        std::string target;
+        std::string first;
+    };
+    const Case cases[] = {
+        {Scheme::Attenuating, "DARWINIANS", "ABCDEFGHIJ"},
+        {Scheme::Serial, "DARWINIANS", "ABCDEFGHIJ"},
+        {Scheme::Sequential, "WEASEL", "QXZJRB"},
+    };
+    for (const Case& run : cases) {
+        SCOPED_TRACE(static_cast<int>(run.scheme));
+        const Outcome plain = RunPlain(run.scheme, run.target, run.first);
+        ASSERT_EQ(plain.result.outcome, RunOutcome::Matched);
+        ASSERT_GT(plain.result.numMutations, 1);
+
+        // At full speed, then in (fast) slow motion, which reports every generation.
+        for (const bool slow : {false, true}) {
+            auto* view = new EvolutionView(QString::fromStdString(run.target), run.scheme);
+            view->feed().SetSlowMotionRate(5000.0);
+            SlowMotion(view)->setChecked(slow);
+            const Outcome watched = RunWatched(view, run.scheme, run.target, run.first);
+            ExpectSameRun(plain, watched);
+            EXPECT_EQ(view->shown().generation, plain.result.numMutations);
+            if (slow) {
+                EXPECT_GE(view->shown().reports,
+                          static_cast<std::uint64_t>(plain.result.numMutations));
+            }
+            EXPECT_EQ(view->shown().logBytes, plain.log.size());
+            EXPECT_FALSE(view->finishRun(false));
+            delete view;
+        }
+    }
+}
+
+TEST_F(ViewTest, ALongRunKeepsTheChartBoundedOnALogarithmicAxis) {
+    auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential);
+    const Outcome watched =
+        RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
+            if (ms > 1500) {
+                Cancel(view)->click();
+            }
+        });
+    EXPECT_EQ(watched.result.outcome, RunOutcome::Cancelled);
+    view->refresh();
+    EXPECT_GT(view->shown().generation, 20 * EvolutionView::kLogAxisFromGeneration);
+    EXPECT_TRUE(view->logarithmicAxis());
+    EXPECT_GT(view->chartPointCount(), 1);
+    EXPECT_LE(view->chartPointCount(), static_cast<int>(FitnessHistory::kDefaultMaxPoints));
+    delete view;
+}
+
+TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
+    constexpr double kRate = 20.0;
+    auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential);
+    view->feed().SetSlowMotionRate(kRate);
+    SlowMotion(view)->setChecked(true);
+
+    struct Sample {
+        qint64 ms;
+        std::int64_t generation;
+    };
+    std::vector<Sample> paced;
+    std::int64_t afterFullSpeed = 0;
+    qint64 cancelledAt = -1;
+    QElapsedTimer sinceCancel;
+    EvolutionSnapshot snapshot;
+    const Outcome watched =
+        RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
+            view->feed().Take(0, snapshot);
+            if (ms < 1500) {
+                paced.push_back({ms, snapshot.generation});
+            } else if (ms < 1800) {
+                // Back to full speed for a moment...
+                SlowMotion(view)->setChecked(false);
+                afterFullSpeed = snapshot.generation;
+            } else if (cancelledAt < 0) {
+                // ...then slow again, and cancelled while it waits for its next generation.
+                SlowMotion(view)->setChecked(true);
+                if (ms > 2000 && view->isVisible()) {
+                    cancelledAt = ms;
+                    sinceCancel.start();
+                    QTest::mouseClick(Cancel(view), Qt::LeftButton);
+                }
+            }
+        });
+    const qint64 cancelTook = sinceCancel.elapsed();
+    ASSERT_GE(cancelledAt, 0);
+    EXPECT_EQ(watched.result.outcome, RunOutcome::Cancelled);
+    EXPECT_LT(cancelTook, 300);
+
+    // Measured from the first generation on, over more than a second.
+    const auto first =
+        std::find_if(paced.begin(), paced.end(), [](const Sample& s) { return s.generation >= 1; });
+    ASSERT_NE(first, paced.end());
+    const Sample& last = paced.back();
+    const double seconds = static_cast<double>(last.ms - first->ms) / 1000.0;
+    ASSERT_GT(seconds, 1.0);
+    const double rate = static_cast<double>(last.generation - first->generation) / seconds;
+    EXPECT_GT(rate, kRate * 0.8);
+    EXPECT_LT(rate, kRate * 1.1);
+    EXPECT_GT(afterFullSpeed - last.generation, 1000);
+    delete view;
+}
+
+TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
+    auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential);
+    view->setStatusInterval(std::chrono::milliseconds(200));
+    std::vector<std::pair<qint64, QString>> heard;
+    RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
+        const QString status = view->accessibleDescription();
+        if (!status.isEmpty() && (heard.empty() || heard.back().second != status)) {
+            heard.emplace_back(ms, status);
+        }
+        if (ms > 1300) {
+            Cancel(view)->click();
+        }
+    });
+    ASSERT_GE(heard.size(), 3U);
+    EXPECT_LE(heard.size(), 1300U / 200U + 2U);
+    const QRegularExpression form(QStringLiteral("^Generation \\d+: \\d+ of 40 letters right$"));
+    for (std::size_t i = 0; i < heard.size(); ++i) {
+        EXPECT_TRUE(form.match(heard[i].second).hasMatch()) << heard[i].second.toStdString();
+        if (i > 0) {
+            EXPECT_GE(heard[i].first - heard[i - 1].first, 150);
+        }
+    }
+    view->finishRun(true);
+    EXPECT_TRUE(
+        view->accessibleDescription().startsWith(QStringLiteral("Run cancelled. Generation")));
+    delete view;
+}
+
+TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
+    QPointer<EvolutionView> view = new EvolutionView(QStringLiteral("WEASEL"), Scheme::Sequential);
+    view->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(true);
+    RunWatched(view, Scheme::Sequential, "WEASEL", "QXZJRB");
+    ASSERT_TRUE(view->finishRun(false));
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(Cancel(view)->text(), QStringLiteral("Close"));
+    EXPECT_TRUE(view->accessibleDescription().startsWith(QStringLiteral("Run finished.")));
+    EXPECT_EQ(view->accessibleDescription(),
+              QStringLiteral("Run finished. Generation %1: 6 of 6 letters right")
+                  .arg(view->shown().generation));
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("chart.png"));
+    ASSERT_TRUE(view->saveChart(path));
+    QImage image;
+    ASSERT_TRUE(image.load(path, "PNG"));
+    EXPECT_GE(image.width(), 400);
+    EXPECT_GE(image.height(), 200);
+    EXPECT_FALSE(view->saveChart(folder.filePath(QStringLiteral("missing/chart.png"))));
+
+    // The choice holds for the next view; unticked, the view goes once its run ends.
+    auto* next = new EvolutionView(QStringLiteral("WEASEL"), Scheme::Serial);
+    auto* keep = next->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"));
+    EXPECT_TRUE(keep->isChecked());
+    EXPECT_TRUE(WaitUntil([&] { return view.isNull(); })) << "a new run closes the kept view";
+    keep->setChecked(false);
+    QPointer<EvolutionView> gone = next;
+    EXPECT_FALSE(next->finishRun(false));
+    EXPECT_TRUE(WaitUntil([&] { return gone.isNull(); }));
+}
+
+} // namespace
+} // namespace quarrow::testing

@@ -1,0 +1,174 @@
+#include "ui/evolution_feed.h"
+
+#include <algorithm>
+#include <thread>
+#include <utility>
+
+namespace quarrow {
+
+namespace {
+// A paced run sleeps in slices this short, so Cancel and a return to full speed act at once.
+constexpr std::chrono::milliseconds kPaceSlice{10};
+// Each line of the log ends with CR LF.
+constexpr std::uint64_t kLineEndBytes = 2;
+} // namespace
+
+// --- FitnessHistory
+
+FitnessHistory::FitnessHistory(std::size_t maxPoints)
+    : maxPoints_(std::max<std::size_t>(maxPoints, 8)) {
+    points_.reserve(maxPoints_ + 1);
+}
+
+void FitnessHistory::Add(std::int64_t generation, double matched) {
+    if (!points_.empty()) {
+        const FitnessPoint last = points_.back();
+        if (generation < last.generation) {
+            return;
+        }
+        if (matched != last.matched && generation > last.generation) {
+            // The value changed somewhere after the last sample: draw it as a step.
+            Append({generation, last.matched});
+        }
+    }
+    Append({generation, matched});
+}
+
+void FitnessHistory::Append(FitnessPoint point) {
+    const std::size_t count = points_.size();
+    if (count > 0 && points_.back() == point) {
+        return;
+    }
+    if (count >= 2 && points_[count - 1].matched == point.matched &&
+        points_[count - 2].matched == point.matched) {
+        // A flat stretch is held by its two ends.
+        points_.back().generation = point.generation;
+        return;
+    }
+    points_.push_back(point);
+    if (points_.size() > maxPoints_) {
+        Thin();
+    }
+}
+
+void FitnessHistory::Thin() {
+    // Every other point of the older half goes; the first point stays as the curve's start.
+    const std::size_t olderEnd = points_.size() / 2;
+    std::size_t kept = 1;
+    for (std::size_t i = 1; i < olderEnd; ++i) {
+        if (i % 2 == 0) {
+            points_[kept++] = points_[i];
+        }
+    }
+    const auto newer = points_.begin() + static_cast<std::ptrdiff_t>(olderEnd);
+    const auto end =
+        std::move(newer, points_.end(), points_.begin() + static_cast<std::ptrdiff_t>(kept));
+    points_.erase(end, points_.end());
+}
+
+// --- EvolutionFeed
+
+EvolutionFeed::EvolutionFeed(std::size_t maxChartPoints) : history_(maxChartPoints) {}
+
+RunEnvironment EvolutionFeed::Attach(const RunEnvironment& environment) {
+    log_.inner_ = &environment.log;
+    log_.bytes_ = 0;
+    pacing_ = false;
+    RunEnvironment watched{.generator = environment.generator,
+                           .clock = environment.clock,
+                           .log = log_,
+                           .cancel = environment.cancel,
+                           .progressInterval = environment.progressInterval,
+                           .reportEveryGeneration = &slowMotion_};
+    const std::atomic<bool>& cancel = environment.cancel;
+    watched.progress = [this, &cancel, own = environment.progress](const RunProgress& progress) {
+        if (own) {
+            own(progress);
+        }
+        Receive(progress, cancel);
+    };
+    return watched;
+}
+
+void EvolutionFeed::SetSlowMotionRate(double generationsPerSecond) {
+    if (generationsPerSecond > 0.0) {
+        slowMotionRate_.store(generationsPerSecond, std::memory_order_relaxed);
+    }
+}
+
+bool EvolutionFeed::Take(std::uint64_t seenReports, EvolutionSnapshot& snapshot,
+                         std::vector<FitnessPoint>* points) const {
+    const std::lock_guard lock(mutex_);
+    if (latest_.reports == seenReports) {
+        return false;
+    }
+    snapshot = latest_;
+    if (points != nullptr) {
+        *points = history_.Points();
+    }
+    return true;
+}
+
+void EvolutionFeed::Reset() {
+    const std::lock_guard lock(mutex_);
+    latest_ = {};
+    history_.Clear();
+}
+
+void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>& cancel) {
+    {
+        const std::lock_guard lock(mutex_);
+        latest_.generation = progress.generation;
+        latest_.stringsMade = progress.stringsMade;
+        latest_.currentString.assign(progress.currentString);
+        latest_.matchedLetters = progress.matchedLetters;
+        latest_.targetLength = progress.targetLength;
+        latest_.elapsedSeconds = progress.elapsedSeconds;
+        latest_.logBytes = log_.bytes_;
+        ++latest_.reports;
+        history_.Add(progress.generation, static_cast<double>(progress.matchedLetters));
+    }
+    Pace(cancel);
+}
+
+void EvolutionFeed::Pace(const std::atomic<bool>& cancel) {
+    using Clock = std::chrono::steady_clock;
+    if (!SlowMotion()) {
+        pacing_ = false;
+        return;
+    }
+    const Clock::time_point now = Clock::now();
+    if (!pacing_) {
+        // The generation that was running when slow motion began is the first to wait.
+        pacing_ = true;
+        lastRelease_ = now;
+    }
+    const auto period = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(1.0 / SlowMotionRate()));
+    const Clock::time_point release = lastRelease_ + period;
+    while (SlowMotion() && !cancel.load(std::memory_order_relaxed)) {
+        const Clock::time_point current = Clock::now();
+        if (current >= release) {
+            break;
+        }
+        std::this_thread::sleep_for(std::min<Clock::duration>(release - current, kPaceSlice));
+    }
+    // Keep to the schedule when the wake-up came a little late; a generation slower than a
+    // whole period starts the schedule again from when it ended.
+    const Clock::time_point after = Clock::now();
+    lastRelease_ = after - release < period ? release : after;
+}
+
+// --- EvolutionFeed::CountingLog
+
+bool EvolutionFeed::CountingLog::Open() {
+    bytes_ = 0;
+    return inner_->Open();
+}
+
+bool EvolutionFeed::CountingLog::WriteLine(std::string_view line) {
+    bytes_ += line.size() + kLineEndBytes;
+    return inner_->WriteLine(line);
+}
+
+} // namespace quarrow

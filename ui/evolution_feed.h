@@ -1,0 +1,129 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/generation_log.h"
+#include "engine/selection.h"
+
+namespace quarrow {
+
+/// One point of the fitness curve: letters right after a generation.
+struct FitnessPoint {
+    std::int64_t generation = 0;
+    double matched = 0.0;
+
+    bool operator==(const FitnessPoint&) const = default;
+};
+
+/// The fitness curve of a run, kept to a bounded number of points however long the run.
+///
+/// Samples arrive at most every few milliseconds, for hours if need be. Flat stretches are held
+/// as their two ends, and a change of value adds the corner of a step, so a curve that climbs
+/// through a few dozen values stays exact. Past the bound, every other point of the older half
+/// is dropped: the recent part stays sharp and the old part keeps its shape at a coarser grain.
+class FitnessHistory {
+public:
+    static constexpr std::size_t kDefaultMaxPoints = 1000;
+
+    explicit FitnessHistory(std::size_t maxPoints = kDefaultMaxPoints);
+
+    /// Records the value reached by `generation`; samples older than the last are ignored.
+    void Add(std::int64_t generation, double matched);
+    void Clear() { points_.clear(); }
+
+    const std::vector<FitnessPoint>& Points() const { return points_; }
+    std::size_t MaxPoints() const { return maxPoints_; }
+
+private:
+    void Append(FitnessPoint point);
+    void Thin();
+
+    std::size_t maxPoints_;
+    std::vector<FitnessPoint> points_;
+};
+
+/// What a watcher shows of a run: the engine's latest snapshot, copied.
+struct EvolutionSnapshot {
+    std::int64_t generation = 0;
+    std::int64_t stringsMade = 0;
+    std::string currentString;
+    std::size_t matchedLetters = 0;
+    std::size_t targetLength = 0;
+    double elapsedSeconds = 0.0;
+    /// Bytes handed to the generation log so far, line ends included.
+    std::uint64_t logBytes = 0;
+    /// Snapshots received so far; 0 before the first.
+    std::uint64_t reports = 0;
+};
+
+/// The worker-side half of a live view of a run.
+///
+/// `Attach` hooks a run's environment: the feed counts the log's bytes on their way through,
+/// copies every progress snapshot under a mutex and extends the fitness curve, all on the run's
+/// thread and at most every few milliseconds at full speed. In slow motion it asks the engine for
+/// a report after every generation and holds the run inside the callback until the generation's
+/// turn comes, so the engine computes exactly what it would have computed at full speed.
+/// The UI thread reads with `Take`.
+class EvolutionFeed {
+public:
+    static constexpr double kDefaultSlowMotionRate = 4.0;
+
+    explicit EvolutionFeed(std::size_t maxChartPoints = FitnessHistory::kDefaultMaxPoints);
+    EvolutionFeed(const EvolutionFeed&) = delete;
+    EvolutionFeed& operator=(const EvolutionFeed&) = delete;
+
+    /// A copy of `environment` that reports to this feed as well as to its own callback, with its
+    /// log counted on the way through. The feed must outlive the run.
+    RunEnvironment Attach(const RunEnvironment& environment);
+
+    /// Paces the run to the slow-motion rate, or lets it run at full speed again.
+    void SetSlowMotion(bool on) { slowMotion_.store(on, std::memory_order_relaxed); }
+    bool SlowMotion() const { return slowMotion_.load(std::memory_order_relaxed); }
+    /// Generations a second in slow motion.
+    void SetSlowMotionRate(double generationsPerSecond);
+    double SlowMotionRate() const { return slowMotionRate_.load(std::memory_order_relaxed); }
+
+    /// Copies the latest snapshot, and the curve when `points` is given; false if nothing came
+    /// in since the call that returned `seenReports`.
+    bool Take(std::uint64_t seenReports, EvolutionSnapshot& snapshot,
+              std::vector<FitnessPoint>* points = nullptr) const;
+
+    /// Forgets the run, for a feed used again.
+    void Reset();
+
+private:
+    /// Forwards to the run's log and counts what passes.
+    class CountingLog final : public LogSink {
+    public:
+        bool Open() override;
+        bool WriteLine(std::string_view line) override;
+        bool Close() override { return inner_->Close(); }
+        std::string Error() const override { return inner_->Error(); }
+
+        LogSink* inner_ = nullptr;
+        std::uint64_t bytes_ = 0;
+    };
+
+    void Receive(const RunProgress& progress, const std::atomic<bool>& cancel);
+    void Pace(const std::atomic<bool>& cancel);
+
+    CountingLog log_;
+    std::atomic<bool> slowMotion_{false};
+    std::atomic<double> slowMotionRate_{kDefaultSlowMotionRate};
+    // The run's thread alone touches the pacing clock.
+    bool pacing_ = false;
+    std::chrono::steady_clock::time_point lastRelease_;
+
+    mutable std::mutex mutex_;
+    EvolutionSnapshot latest_;
+    FitnessHistory history_;
+};
+
+} // namespace quarrow

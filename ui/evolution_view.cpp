@@ -1,0 +1,399 @@
+#include "ui/evolution_view.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLocale>
+#include <QLogValueAxis>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quarrow {
+
+namespace {
+
+// A phrase of the first page fits on one row; longer strings wrap, and very long ones are cut.
+constexpr qsizetype kLettersPerRow = 50;
+constexpr qsizetype kMaxRows = 4;
+// The generations-per-second figure averages over about this many seconds of the run.
+constexpr double kRateWindowSeconds = 1.0;
+constexpr int kChartWidth = 560;
+constexpr int kChartHeight = 280;
+
+// Bold and underlined as well as green, so a right letter shows without colour too.
+const QString kMarkOpen = QStringLiteral("<b><u><span style=\"color:#1a7f37\">");
+const QString kMarkClose = QStringLiteral("</span></u></b>");
+
+// The box "Keep this window open after the run", remembered while the program runs.
+bool keepOpen = false;
+// The finished view kept open last; a new run closes it.
+QPointer<EvolutionView> keptView;
+
+QString LetterRows(const QString& text, const QString* target) {
+    QString html;
+    const qsizetype shown = std::min(text.size(), kLettersPerRow * kMaxRows);
+    bool marking = false;
+    for (qsizetype i = 0; i < shown; ++i) {
+        if (i > 0 && i % kLettersPerRow == 0) {
+            if (marking) {
+                html += kMarkClose;
+                marking = false;
+            }
+            html += QStringLiteral("<br>");
+        }
+        const QChar letter = text.at(i);
+        const bool right = target != nullptr && i < target->size() && target->at(i) == letter;
+        if (right != marking) {
+            html += right ? kMarkOpen : kMarkClose;
+            marking = right;
+        }
+        // Spaces are letters of the phrase: each keeps its column.
+        html +=
+            letter == QLatin1Char(' ') ? QStringLiteral("&nbsp;") : QString(letter).toHtmlEscaped();
+    }
+    if (marking) {
+        html += kMarkClose;
+    }
+    if (text.size() > shown) {
+        html += QStringLiteral("&hellip;");
+    }
+    return html;
+}
+
+QString SchemeCaption(Scheme scheme) {
+    switch (scheme) {
+    case Scheme::Attenuating:
+        return QStringLiteral("1: Attenuating Selection");
+    case Scheme::Serial:
+        return QStringLiteral("2: Serial Selection");
+    case Scheme::Sequential:
+        return QStringLiteral("3: Sequential Selection");
+    }
+    return {};
+}
+
+QLabel* FigureLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(
+        label->fontMetrics().horizontalAdvance(QStringLiteral("000,000,000,000")));
+    return label;
+}
+
+} // namespace
+
+QString MarkedLetters(const QString& current, const QString& target) {
+    return LetterRows(current, &target);
+}
+
+EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* parent)
+    : QDialog(parent), target_(target), scheme_(scheme), targetLabel_(new QLabel(this)),
+      currentLabel_(new QLabel(this)), generationValue_(FigureLabel("generationValue", this)),
+      stringsValue_(FigureLabel("stringsValue", this)), rateValue_(FigureLabel("rateValue", this)),
+      elapsedValue_(FigureLabel("elapsedValue", this)),
+      logSizeValue_(FigureLabel("logSizeValue", this)),
+      slowMotionCheck_(new QCheckBox(tr("Slow motion"), this)),
+      keepOpenCheck_(new QCheckBox(tr("Keep this window open after the run"), this)),
+      saveButton_(new QPushButton(tr("Save chart..."), this)),
+      cancelButton_(new QPushButton(tr("Cancel"), this)) {
+    if (keptView) {
+        keptView->close();
+    }
+    setObjectName(QStringLiteral("evolutionView"));
+    setWindowTitle(tr("Step Four: %1").arg(SchemeCaption(scheme)));
+
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const bool sequential = scheme == Scheme::Sequential;
+    auto* targetCaption = new QLabel(tr("Target:"), this);
+    auto* currentCaption = new QLabel(sequential ? tr("Best so far:") : tr("Parent:"), this);
+    targetLabel_->setObjectName(QStringLiteral("targetString"));
+    currentLabel_->setObjectName(QStringLiteral("currentString"));
+    for (QLabel* letters : {targetLabel_, currentLabel_}) {
+        letters->setFont(fixed);
+        letters->setTextFormat(Qt::RichText);
+        letters->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')) *
+                                 static_cast<int>(kLettersPerRow + 1));
+    }
+    targetCaption->setBuddy(targetLabel_);
+    currentCaption->setBuddy(currentLabel_);
+    targetLabel_->setAccessibleName(tr("Target"));
+    targetLabel_->setAccessibleDescription(target_);
+    currentLabel_->setAccessibleName(sequential ? tr("Best string so far") : tr("Current parent"));
+    targetLabel_->setText(LetterRows(target_, nullptr));
+
+    auto* letters = new QGridLayout;
+    letters->addWidget(targetCaption, 0, 0, Qt::AlignTop);
+    letters->addWidget(targetLabel_, 0, 1);
+    letters->addWidget(currentCaption, 1, 0, Qt::AlignTop);
+    letters->addWidget(currentLabel_, 1, 1);
+    letters->setColumnStretch(1, 1);
+
+    buildChart();
+
+    auto* figures = new QFormLayout;
+    figures->addRow(tr("Generation:"), generationValue_);
+    figures->addRow(tr("Strings made:"), stringsValue_);
+    figures->addRow(tr("Generations per second:"), rateValue_);
+    figures->addRow(tr("Elapsed seconds:"), elapsedValue_);
+    figures->addRow(tr("Log file size:"), logSizeValue_);
+
+    slowMotionCheck_->setObjectName(QStringLiteral("slowMotionCheck"));
+    slowMotionCheck_->setToolTip(tr("Run a few generations a second, so you can watch the letters "
+                                    "lock in"));
+    keepOpenCheck_->setObjectName(QStringLiteral("keepOpenCheck"));
+    keepOpenCheck_->setChecked(keepOpen);
+    saveButton_->setObjectName(QStringLiteral("saveChartButton"));
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    // Neither button answers Enter: a keystroke meant for the window must not end the run.
+    saveButton_->setAutoDefault(false);
+    cancelButton_->setAutoDefault(false);
+
+    auto* options = new QVBoxLayout;
+    options->addWidget(slowMotionCheck_);
+    options->addWidget(keepOpenCheck_);
+    options->addStretch();
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(figures);
+    middle->addSpacing(24);
+    middle->addLayout(options, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(saveButton_);
+    buttons->addWidget(cancelButton_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(letters);
+    layout->addWidget(chartView_, 1);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+
+    connect(slowMotionCheck_, &QCheckBox::toggled, this,
+            [this](bool on) { feed_.SetSlowMotion(on); });
+    connect(keepOpenCheck_, &QCheckBox::toggled, this, [](bool on) { keepOpen = on; });
+    connect(saveButton_, &QPushButton::clicked, this, &EvolutionView::saveChartClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+
+    showFigures();
+}
+
+EvolutionView::~EvolutionView() {
+    // The axis not in use belongs to this view rather than to the chart.
+    if (logAxis_) {
+        delete linearAxis_;
+    } else {
+        delete logGenerationAxis_;
+    }
+}
+
+bool EvolutionView::keepOpenAfterRun() {
+    return keepOpen;
+}
+
+void EvolutionView::buildChart() {
+    chart_ = new QChart;
+    chart_->legend()->hide();
+    chart_->setAnimationOptions(QChart::NoAnimation);
+
+    series_ = new QLineSeries(chart_);
+    series_->setName(tr("Letters right"));
+    QPen pen = series_->pen();
+    pen.setWidth(2);
+    series_->setPen(pen);
+    chart_->addSeries(series_);
+
+    lettersAxis_ = new QValueAxis;
+    lettersAxis_->setTitleText(tr("Letters right"));
+    lettersAxis_->setLabelFormat(QStringLiteral("%d"));
+    lettersAxis_->setTickType(QValueAxis::TicksDynamic);
+    lettersAxis_->setTickAnchor(0.0);
+    const auto letters = static_cast<double>(std::max<qsizetype>(target_.size(), 1));
+    lettersAxis_->setRange(0.0, letters);
+    lettersAxis_->setTickInterval(std::max(1.0, std::ceil(letters / 10.0)));
+    chart_->addAxis(lettersAxis_, Qt::AlignLeft);
+    series_->attachAxis(lettersAxis_);
+
+    linearAxis_ = new QValueAxis;
+    linearAxis_->setTitleText(tr("Generation"));
+    linearAxis_->setLabelFormat(QStringLiteral("%d"));
+    linearAxis_->setRange(0.0, 10.0);
+    chart_->addAxis(linearAxis_, Qt::AlignBottom);
+    series_->attachAxis(linearAxis_);
+
+    logGenerationAxis_ = new QLogValueAxis;
+    logGenerationAxis_->setTitleText(tr("Generation (logarithmic)"));
+    logGenerationAxis_->setLabelFormat(QStringLiteral("%g"));
+    logGenerationAxis_->setBase(10.0);
+
+    chartView_ = new QChartView(chart_, this);
+    chartView_->setObjectName(QStringLiteral("fitnessChart"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumSize(kChartWidth, kChartHeight);
+    chartView_->setAccessibleName(tr("Letters right by generation"));
+}
+
+void EvolutionView::refresh() {
+    if (!feed_.Take(shown_.reports, shown_, &points_)) {
+        return;
+    }
+    showFigures();
+    showLetters();
+    showCurve();
+    updateStatus(false);
+}
+
+bool EvolutionView::finishRun(bool cancelled) {
+    refresh();
+    updateStatus(true, cancelled ? tr("Run cancelled.") : tr("Run finished."));
+    cancelButton_->setText(tr("Close"));
+    slowMotionCheck_->setEnabled(false);
+    if (!keepOpen) {
+        deleteLater();
+        return false;
+    }
+    // The run is over, so the finished chart no longer needs to hold the window.
+    setWindowModality(Qt::NonModal);
+    setAttribute(Qt::WA_DeleteOnClose);
+    keptView = this;
+    show();
+    raise();
+    return true;
+}
+
+double EvolutionView::generationRate() {
+    rateWindow_.emplace_back(shown_.elapsedSeconds, shown_.generation);
+    while (rateWindow_.size() > 2 &&
+           rateWindow_[1].first <= shown_.elapsedSeconds - kRateWindowSeconds) {
+        rateWindow_.pop_front();
+    }
+    const auto& [firstSeconds, firstGeneration] = rateWindow_.front();
+    const double seconds = shown_.elapsedSeconds - firstSeconds;
+    if (seconds <= 0.0) {
+        return shown_.elapsedSeconds > 0.0
+                   ? static_cast<double>(shown_.generation) / shown_.elapsedSeconds
+                   : 0.0;
+    }
+    return static_cast<double>(shown_.generation - firstGeneration) / seconds;
+}
+
+void EvolutionView::showFigures() {
+    const QLocale locale;
+    generationValue_->setText(locale.toString(static_cast<qlonglong>(shown_.generation)));
+    stringsValue_->setText(locale.toString(static_cast<qlonglong>(shown_.stringsMade)));
+    if (shown_.reports > 0) {
+        const double rate = generationRate();
+        rateValue_->setText(locale.toString(rate, 'f', rate < 100.0 ? 1 : 0));
+    } else {
+        rateValue_->setText(locale.toString(0.0, 'f', 1));
+    }
+    elapsedValue_->setText(locale.toString(shown_.elapsedSeconds, 'f', 1));
+    logSizeValue_->setText(locale.formattedDataSize(static_cast<qint64>(shown_.logBytes), 1,
+                                                    QLocale::DataSizeTraditionalFormat));
+}
+
+void EvolutionView::showLetters() {
+    const QString current = QString::fromLatin1(shown_.currentString);
+    currentLabel_->setText(MarkedLetters(current, target_));
+    currentLabel_->setAccessibleDescription(current);
+}
+
+void EvolutionView::showCurve() {
+    if (points_.empty()) {
+        return;
+    }
+    const std::int64_t lastGeneration = points_.back().generation;
+    if (!logAxis_ && lastGeneration > kLogAxisFromGeneration) {
+        useLogarithmicAxis();
+    }
+    QList<QPointF> shown;
+    shown.reserve(static_cast<qsizetype>(points_.size()));
+    for (const FitnessPoint& point : points_) {
+        // A logarithmic axis has no place for generation 0.
+        if (!logAxis_ || point.generation >= 1) {
+            shown.append(QPointF(static_cast<double>(point.generation), point.matched));
+        }
+    }
+    series_->replace(shown);
+
+    const double right = std::max(10.0, static_cast<double>(lastGeneration));
+    if (logAxis_) {
+        logGenerationAxis_->setRange(1.0, right);
+    } else {
+        linearAxis_->setRange(0.0, right);
+    }
+    const auto letters = static_cast<double>(std::max<std::size_t>(shown_.targetLength, 1));
+    if (lettersAxis_->max() != letters) {
+        lettersAxis_->setRange(0.0, letters);
+        lettersAxis_->setTickInterval(std::max(1.0, std::ceil(letters / 10.0)));
+    }
+}
+
+void EvolutionView::useLogarithmicAxis() {
+    chart_->removeAxis(linearAxis_);
+    chart_->addAxis(logGenerationAxis_, Qt::AlignBottom);
+    series_->attachAxis(logGenerationAxis_);
+    logAxis_ = true;
+}
+
+int EvolutionView::chartPointCount() const {
+    return static_cast<int>(series_->count());
+}
+
+void EvolutionView::updateStatus(bool force, const QString& prefix) {
+    if (shown_.reports == 0 && !force) {
+        return;
+    }
+    if (!force && sinceStatus_.isValid() && sinceStatus_.elapsed() < statusInterval_.count()) {
+        return;
+    }
+    QString text = tr("Generation %1: %2 of %3 letters right")
+                       .arg(shown_.generation)
+                       .arg(shown_.matchedLetters)
+                       .arg(shown_.targetLength);
+    if (!prefix.isEmpty()) {
+        text = prefix + QLatin1Char(' ') + text;
+    }
+    if (text == statusText_) {
+        return;
+    }
+    statusText_ = text;
+    setAccessibleDescription(text);
+    sinceStatus_.restart();
+}
+
+bool EvolutionView::saveChart(const QString& path) {
+    return chartView_->grab().save(path, "PNG");
+}
+
+void EvolutionView::saveChartClicked() {
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Save chart"), QStringLiteral("evolution.png"), tr("PNG images (*.png)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".png");
+    }
+    if (!saveChart(path)) {
+        QMessageBox::warning(this, tr("Save chart"),
+                             tr("The chart could not be written to %1.").arg(path));
+    }
+}
+
+} // namespace quarrow

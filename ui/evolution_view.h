@@ -1,0 +1,129 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <utility>
+#include <vector>
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QString>
+
+#include "engine/selection.h"
+#include "ui/evolution_feed.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+class QChart;
+class QChartView;
+class QLineSeries;
+class QLogValueAxis;
+class QValueAxis;
+
+namespace quarrow {
+
+/// The letters of `current` as rich text, each letter equal to `target`'s letter at its place
+/// bold, underlined and coloured, so that a match shows without relying on colour alone.
+QString MarkedLetters(const QString& current, const QString& target);
+
+/// The live view of a "Step Four" run: the target over the current parent (or best string)
+/// with its right letters marked, the curve of letters right by generation, the run's figures,
+/// "Slow motion", Cancel, and after the run the finished chart, which "Save chart..." writes
+/// as a PNG.
+///
+/// Use it in place of a progress dialog with ui/background_run.h:
+///
+///     auto* view = new EvolutionView(target, scheme, this);
+///     run_.exec([&](const std::atomic<bool>& cancel) {
+///                   RunEnvironment environment{...};
+///                   result = RunScheme(..., view->feed().Attach(environment)); },
+///               [view] { view->refresh(); }, view);
+///     view->finishRun(result.outcome == RunOutcome::Cancelled);
+///
+/// `finishRun` keeps the view open on the finished chart when "Keep this window open after the
+/// run" is ticked (the choice lasts while the program runs) and deletes it later otherwise.
+class EvolutionView : public QDialog {
+    Q_OBJECT
+
+public:
+    /// Generations after which the generation axis turns logarithmic.
+    static constexpr std::int64_t kLogAxisFromGeneration = 1000;
+
+    EvolutionView(const QString& target, Scheme scheme, QWidget* parent = nullptr);
+    ~EvolutionView() override;
+
+    /// The worker-side half; attach it to the run's environment.
+    EvolutionFeed& feed() { return feed_; }
+
+    /// Shows what the run has reached; call on the UI thread, as often as the run is refreshed.
+    void refresh();
+    /// Shows the end of the run; keeps the view open when asked to, else deletes it later.
+    /// Returns whether it stays open.
+    bool finishRun(bool cancelled);
+
+    /// Writes the chart as a PNG; false if the file cannot be written.
+    bool saveChart(const QString& path);
+
+    /// The short status a screen reader hears, also the dialog's accessible description.
+    QString statusText() const { return statusText_; }
+    /// The least time between two changes of the status text.
+    void setStatusInterval(std::chrono::milliseconds interval) { statusInterval_ = interval; }
+
+    /// Points the chart holds.
+    int chartPointCount() const;
+    /// Whether the generation axis is logarithmic.
+    bool logarithmicAxis() const { return logAxis_; }
+    /// The snapshot shown last.
+    const EvolutionSnapshot& shown() const { return shown_; }
+
+    /// Whether views keep themselves open after a run (the box's state while the program runs).
+    static bool keepOpenAfterRun();
+
+private:
+    void buildChart();
+    void showFigures();
+    void showLetters();
+    void showCurve();
+    void useLogarithmicAxis();
+    void updateStatus(bool force, const QString& prefix = {});
+    void saveChartClicked();
+    double generationRate();
+
+    QString target_;
+    Scheme scheme_;
+    EvolutionFeed feed_;
+    EvolutionSnapshot shown_;
+    std::vector<FitnessPoint> points_;
+
+    QLabel* targetLabel_;
+    QLabel* currentLabel_;
+    QLabel* generationValue_;
+    QLabel* stringsValue_;
+    QLabel* rateValue_;
+    QLabel* elapsedValue_;
+    QLabel* logSizeValue_;
+    QCheckBox* slowMotionCheck_;
+    QCheckBox* keepOpenCheck_;
+    QPushButton* saveButton_;
+    QPushButton* cancelButton_;
+
+    QChart* chart_ = nullptr;
+    QChartView* chartView_ = nullptr;
+    QLineSeries* series_ = nullptr;
+    QValueAxis* lettersAxis_ = nullptr;
+    QValueAxis* linearAxis_ = nullptr;
+    QLogValueAxis* logGenerationAxis_ = nullptr;
+    bool logAxis_ = false;
+
+    // Recent (elapsed seconds, generation) readings for the generations-per-second figure.
+    std::deque<std::pair<double, std::int64_t>> rateWindow_;
+
+    QString statusText_;
+    std::chrono::milliseconds statusInterval_{2000};
+    QElapsedTimer sinceStatus_;
+};
+
+} // namespace quarrow
