@@ -353,6 +353,13 @@ TEST_F(FoundationTest, LeavingThePhraseCapitalisesItAndNothingElse) {
     typeAndLeave("txtPhrase", QString());
     EXPECT_TRUE(box("txtPhrase")->text().isEmpty());
 
+    // Clicking another page's tab while typing also leaves the box.
+    box("txtPhrase")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(box("txtPhrase"), QStringLiteral("on the way"));
+    showPage(kStepThree);
+    EXPECT_EQ(box("txtPhrase")->text(), QStringLiteral("ON THE WAY"));
+    showPage(kStepOne);
+
     // Letters beyond A to Z keep their place, and a capital that needs two characters is not
     // taken, so the length never changes.
     box("txtPhrase")->setText(QStringLiteral("stra\u00dfe \u00e9t\u00e9 \u00ff"));
