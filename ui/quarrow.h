@@ -77,6 +77,14 @@ private:
     // --- "Step Four" run and its log (quarrow_selection.cpp)
     void Command2_Click();
     void Command1_Click();
+    /// Runs scheme 1, 2 or 3 on the page's two texts (the target, then the first string) on the
+    /// worker thread behind the progress dialog; fills the slots when the run reached a result.
+    void RunSelection(int scheme, const QString& target, const QString& firstString,
+                      std::optional<float>& TimeLength, std::optional<std::int64_t>& NumMutations,
+                      std::optional<std::int64_t>& NumTotal);
+    // Whether the last scheme procedure produced results; a refused or failed run leaves the
+    // result boxes as they were.
+    bool selectionProducedResults_ = false;
 
     // --- "Step Two" and "Step Three" (quarrow_search.cpp)
     void Command8_Click();

@@ -2,31 +2,299 @@
 
 #include "ui_quarrow.h"
 
+#include "engine/generation_log.h"
+#include "engine/selection.h"
+#include "platform/number_text.h"
+#include "ui/run_progress_dialog.h"
+
+#include <QByteArray>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QUrl>
+
+#include <algorithm>
+#include <limits>
+#include <mutex>
+#include <string>
+
 namespace quarrow {
+namespace {
 
-void Quarrow::Command2_Click() {}
+// The window's own messages of this page; tests find them by this name.
+constexpr char kSelectionMessageName[] = "selectionMessage";
 
-void Quarrow::Command1_Click() {}
+// One byte per character, so positions stay those of the boxes; a character outside Latin-1
+// becomes "?", which no drawn symbol matches either.
+std::string Latin1(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString FromLatin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Counts in the dialog and in messages, grouped the same way whatever the user's locale.
+QString Grouped(std::int64_t count) {
+    return QLocale(QLocale::English).toString(static_cast<qlonglong>(count));
+}
+
+// A window-modal message that does not block the handler; it deletes itself when closed.
+void ShowSelectionMessage(QWidget* window, QMessageBox::Icon icon, const QString& text) {
+    auto* box = new QMessageBox(icon, window->windowTitle(), text, QMessageBox::Ok, window);
+    box->setObjectName(QString::fromLatin1(kSelectionMessageName));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
+}
+
+Scheme SchemeNumbered(int scheme) {
+    switch (scheme) {
+    case 1:
+        return Scheme::Attenuating;
+    case 2:
+        return Scheme::Serial;
+    default:
+        return Scheme::Sequential;
+    }
+}
+
+QString SchemeTitle(Scheme scheme) {
+    switch (scheme) {
+    case Scheme::Attenuating:
+        return Quarrow::tr("Attenuating selection");
+    case Scheme::Serial:
+        return Quarrow::tr("Serial selection");
+    case Scheme::Sequential:
+        return Quarrow::tr("Sequential selection");
+    }
+    return {};
+}
+
+// The character at a position of a box's text, a surrogate pair kept whole.
+QString CharacterAt(const QString& text, qsizetype position) {
+    if (position < 0 || position >= text.size()) {
+        return {};
+    }
+    const bool pair = text.at(position).isHighSurrogate() && position + 1 < text.size();
+    return text.mid(position, pair ? 2 : 1);
+}
+
+QString DescribeProblem(const InputProblem& problem, const QString& target,
+                        const QString& firstString) {
+    if (problem.kind == InputProblem::Kind::FirstStringTooLong) {
+        return Quarrow::tr("Sequential selection copies the leading letters of the target into "
+                           "every offspring, so the first string cannot be longer than the "
+                           "target. The first string has %1 characters and the target %2.\n\n"
+                           "Leave the target box to get a new first string of its length.")
+            .arg(Grouped(firstString.size()), Grouped(target.size()));
+    }
+    const bool inTarget = problem.text == InputProblem::Text::Target;
+    const QString& text = inTarget ? target : firstString;
+    const auto position = static_cast<qsizetype>(problem.position);
+    const QString where = inTarget ? Quarrow::tr("The target") : Quarrow::tr("The first string");
+    return Quarrow::tr("%1 holds \"%2\" at position %3, which is neither a capital letter A to "
+                       "Z nor a space. No random string can ever match it, so the run would "
+                       "never end.\n\nPlease use only the letters A to Z and spaces.")
+        .arg(where, CharacterAt(text, position), Grouped(position + 1));
+}
+
+// What the run's worker last reported, read by the progress dialog on the UI thread.
+struct SelectionSnapshot {
+    std::mutex mutex;
+    std::int64_t generation = 0;
+    std::int64_t stringsMade = 0;
+    std::string currentString;
+    std::size_t matchedLetters = 0;
+    double elapsedSeconds = 0.0;
+};
+
+} // namespace
+
+void Quarrow::Command2_Click() {
+    // A click queued behind a run that is still going on starts nothing and changes nothing.
+    if (run_.isRunning()) {
+        return;
+    }
+    std::optional<float> TimeLength;
+    std::optional<std::int64_t> NumMutations;
+    std::optional<std::int64_t> NumTotal;
+    selectionProducedResults_ = true;
+
+    if (ui->Option1->isChecked()) {
+        QString target = ui->txtTarget->text();
+        QString first = ui->txtInitialGuess->text();
+        AttenuatingSelection(target, first, TimeLength, NumMutations, NumTotal);
+    } else if (ui->Option2->isChecked()) {
+        QString target = ui->txtTarget->text();
+        QString first = ui->txtInitialGuess->text();
+        SerialSelection(target, first, TimeLength, NumMutations, NumTotal);
+    } else if (ui->Option3->isChecked()) {
+        // The same two texts in the same order: the target lands in FirstWord.
+        QString target = ui->txtTarget->text();
+        QString first = ui->txtInitialGuess->text();
+        SequentialSelection(target, first, TimeLength, NumMutations, NumTotal);
+    }
+    // A refused run, or one whose log failed, leaves the boxes as they were.
+    if (!selectionProducedResults_) {
+        return;
+    }
+
+    ui->txtLength->setText(TimeLength ? FromStd(PlainText(*TimeLength)) : QString());
+    ui->txtNumGen->setText(NumMutations ? FromStd(PlainText(*NumMutations)) : QString());
+    ui->txtTotal->setText(NumTotal ? FromStd(PlainText(*NumTotal)) : QString());
+}
 
 void Quarrow::AttenuatingSelection(QString& MatchWord, QString& FirstWord,
                                    std::optional<float>& TimeLength,
                                    std::optional<std::int64_t>& NumMutations,
                                    std::optional<std::int64_t>& NumTotal) {
-    (void)MatchWord, (void)FirstWord, (void)TimeLength, (void)NumMutations, (void)NumTotal;
+    RunSelection(1, MatchWord, FirstWord, TimeLength, NumMutations, NumTotal);
 }
 
 void Quarrow::SerialSelection(QString& MatchWord, QString& FirstWord,
                               std::optional<float>& TimeLength,
                               std::optional<std::int64_t>& NumMutations,
                               std::optional<std::int64_t>& NumTotal) {
-    (void)MatchWord, (void)FirstWord, (void)TimeLength, (void)NumMutations, (void)NumTotal;
+    RunSelection(2, MatchWord, FirstWord, TimeLength, NumMutations, NumTotal);
 }
 
 void Quarrow::SequentialSelection(QString& FirstWord, QString& MatchWord,
                                   std::optional<float>& TimeLength,
                                   std::optional<std::int64_t>& NumMutations,
                                   std::optional<std::int64_t>& NumTotal) {
-    (void)MatchWord, (void)FirstWord, (void)TimeLength, (void)NumMutations, (void)NumTotal;
+    // FirstWord is the string whose leading letters the offspring copy: the page's target.
+    RunSelection(3, FirstWord, MatchWord, TimeLength, NumMutations, NumTotal);
+}
+
+void Quarrow::RunSelection(int schemeNumber, const QString& target, const QString& firstString,
+                           std::optional<float>& TimeLength,
+                           std::optional<std::int64_t>& NumMutations,
+                           std::optional<std::int64_t>& NumTotal) {
+    selectionProducedResults_ = false;
+    if (run_.isRunning()) {
+        return;
+    }
+    const Scheme scheme = SchemeNumbered(schemeNumber);
+    const std::string targetBytes = Latin1(target);
+    const std::string firstBytes = Latin1(firstString);
+
+    // A target no drawn symbol could ever complete is refused before anything is touched.
+    if (const auto problem = CheckInput(scheme, targetBytes, firstBytes)) {
+        ShowSelectionMessage(this, QMessageBox::Warning,
+                             DescribeProblem(*problem, target, firstString));
+        return;
+    }
+
+    const QString logPath = services_.logPath;
+    const QString logFolder = QFileInfo(logPath).absolutePath();
+    if (!QDir().mkpath(logFolder)) {
+        ShowSelectionMessage(this, QMessageBox::Critical,
+                             tr("The folder of the generation log cannot be created:\n%1\n\n"
+                                "The run was not started.")
+                                 .arg(QDir::toNativeSeparators(logFolder)));
+        return;
+    }
+    FileLogSink log(QFile::encodeName(logPath).toStdString());
+
+    const std::size_t targetLength =
+        scheme == Scheme::Sequential ? firstBytes.size() : targetBytes.size();
+    SelectionSnapshot snapshot;
+    RunProgressDialog dialog(this);
+    dialog.setWindowTitle(SchemeTitle(scheme));
+    dialog.setRange(
+        0, static_cast<int>(std::min<std::size_t>(targetLength, std::numeric_limits<int>::max())));
+    dialog.setValue(0);
+    const auto refresh = [&] {
+        const std::lock_guard lock(snapshot.mutex);
+        dialog.setLabelText(
+            tr("Generation: %1\nStrings made: %2\nSeconds: %3\nLetters matched: %4 of %5")
+                .arg(Grouped(snapshot.generation), Grouped(snapshot.stringsMade),
+                     FromStd(PlainText(static_cast<float>(snapshot.elapsedSeconds))),
+                     Grouped(static_cast<std::int64_t>(snapshot.matchedLetters)),
+                     Grouped(static_cast<std::int64_t>(targetLength))));
+        dialog.setValue(static_cast<int>(
+            std::min<std::size_t>(snapshot.matchedLetters, std::numeric_limits<int>::max())));
+        dialog.setCurrentString(FromLatin1(snapshot.currentString));
+    };
+    refresh();
+
+    // The worker draws from its own copy of the generator, so the UI thread, which stays live
+    // during the run, never races it; the copy is handed back at the end.
+    Generator worker = *services_.generator;
+    RunResult result;
+    run_.exec(
+        [&](const std::atomic<bool>& cancel) {
+            RunEnvironment environment{worker, *services_.monotonic, log, cancel};
+            environment.progress = [&snapshot](const RunProgress& progress) {
+                const std::lock_guard lock(snapshot.mutex);
+                snapshot.generation = progress.generation;
+                snapshot.stringsMade = progress.stringsMade;
+                snapshot.currentString.assign(progress.currentString);
+                snapshot.matchedLetters = progress.matchedLetters;
+                snapshot.elapsedSeconds = progress.elapsedSeconds;
+            };
+            result = RunScheme(scheme, targetBytes, firstBytes, environment);
+        },
+        refresh, &dialog);
+    *services_.generator = worker;
+
+    const bool closing = run_.cancelReason() == BackgroundRun::CancelReason::Closing;
+    switch (result.outcome) {
+    case RunOutcome::Matched:
+    case RunOutcome::Cancelled:
+        TimeLength = result.timeLength;
+        NumMutations = result.numMutations;
+        NumTotal = result.numTotal;
+        selectionProducedResults_ = true;
+        if (result.outcome == RunOutcome::Cancelled && !closing) {
+            ShowSelectionMessage(
+                this, QMessageBox::Information,
+                tr("The run was stopped in generation %1, before a match was found. The boxes "
+                   "show the counts until then, and the generation log holds every finished "
+                   "generation.")
+                    .arg(Grouped(result.numMutations)));
+        }
+        break;
+    case RunOutcome::LogFailed:
+        if (!closing) {
+            ShowSelectionMessage(this, QMessageBox::Critical,
+                                 tr("The generation log could not be written, so the run was "
+                                    "stopped.\n\n%1")
+                                     .arg(QString::fromLocal8Bit(result.logError)));
+        }
+        break;
+    case RunOutcome::InvalidInput:
+        break;
+    }
+}
+
+void Quarrow::Command1_Click() {
+    if (run_.isRunning()) {
+        return;
+    }
+    const QString path = QDir::toNativeSeparators(QFileInfo(services_.logPath).absoluteFilePath());
+    if (!QFileInfo::exists(services_.logPath)) {
+        ShowSelectionMessage(this, QMessageBox::Information,
+                             tr("There is no generation log yet: the first run of \"Go\" on this "
+                                "page writes it, to\n%1")
+                                 .arg(path));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(services_.logPath))) {
+        ShowSelectionMessage(this, QMessageBox::Warning,
+                             tr("No text editor could be started for the generation log. "
+                                "Open it with an editor of your choice; it is\n%1")
+                                 .arg(path));
+    }
 }
 
 } // namespace quarrow
