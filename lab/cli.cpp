@@ -1,0 +1,347 @@
+#include "lab/cli.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/selection.h"
+#include "lab/experiments.h"
+#include "lab/interrupt.h"
+#include "lab/progress_bar.h"
+#include "lab/report.h"
+#include "lab/staged_log.h"
+#include "search/estimate.h"
+#include "search/string_rate.h"
+#include "search/trial.h"
+
+namespace quarrow::lab {
+namespace {
+
+constexpr char kProgramName[] = "quarrow-lab";
+constexpr int kMostThreads = 256;
+constexpr std::int64_t kDefaultRuns = 100;
+constexpr std::int64_t kDefaultTrialStrings = 500;
+
+void Complain(const std::string& message) {
+    std::fprintf(stderr, "%s: %s\n", kProgramName, message.c_str());
+}
+
+void Print(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    std::fflush(stdout);
+}
+
+/// Options every command takes.
+struct CommonOptions {
+    std::string phrase;
+    std::int64_t seed = 0;
+    CLI::Option* seedOption = nullptr;
+    int threads = 1;
+    bool json = false;
+    bool csv = false;
+};
+
+void AddCommonOptions(CLI::App& command, CommonOptions& options) {
+    command
+        .add_option("phrase", options.phrase,
+                    "The target phrase: letters A to Z and spaces (small letters count as "
+                    "capitals, as in the window)")
+        ->required();
+    options.seedOption =
+        command.add_option("--seed", options.seed,
+                           "Seed the generators from N, so every figure but the measured "
+                           "seconds repeats exactly; without it the clock seeds them, as in "
+                           "the window");
+    options.seedOption->type_name("N");
+    options.threads = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+    command.add_option("--threads", options.threads, "Worker threads (figures never depend on it)")
+        ->type_name("N")
+        ->check(CLI::Range(1, kMostThreads))
+        ->capture_default_str();
+    CLI::Option* json = command.add_flag("--json", options.json, "Print the figures as JSON");
+    CLI::Option* csv = command.add_flag("--csv", options.csv, "Print the figures as CSV");
+    json->excludes(csv);
+}
+
+/// Puts small letters into capitals, as the window does with a typed phrase, and refuses what
+/// no drawn string could match.
+std::optional<std::string> CheckPhrase(std::string& phrase) {
+    for (char& c : phrase) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    if (phrase.empty()) {
+        return "the phrase is empty; give one of letters A to Z and spaces";
+    }
+    const std::optional<InputProblem> problem =
+        CheckInput(Scheme::Attenuating, phrase, std::string_view());
+    if (!problem) {
+        return std::nullopt;
+    }
+    const auto byte = static_cast<unsigned char>(problem->character);
+    char shown[16];
+    if (byte >= 0x20 && byte < 0x7f) {
+        std::snprintf(shown, sizeof shown, "\"%c\"", problem->character);
+    } else {
+        std::snprintf(shown, sizeof shown, "byte 0x%02X", static_cast<unsigned>(byte));
+    }
+    return "the phrase holds " + std::string(shown) + " at position " +
+           std::to_string(problem->position + 1) + ", which is not a letter A to Z or a space";
+}
+
+/// The scheme a user names, by its word or its number on the page, in any case.
+std::optional<Scheme> SchemeNamed(std::string name) {
+    for (char& c : name) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    if (name == "attenuating" || name == "1") {
+        return Scheme::Attenuating;
+    }
+    if (name == "serial" || name == "2") {
+        return Scheme::Serial;
+    }
+    if (name == "sequential" || name == "3") {
+        return Scheme::Sequential;
+    }
+    return std::nullopt;
+}
+
+SeedInfo MakeSeed(const CommonOptions& options) {
+    SeedInfo seed;
+    if (options.seedOption->count() > 0) {
+        seed.seed = options.seed;
+    } else {
+        seed.clockReading = SystemTimeOfDay().SecondsSinceMidnight();
+    }
+    return seed;
+}
+
+template <typename Report> void PrintReport(const CommonOptions& options, const Report& report) {
+    if (options.json) {
+        Print(ToJson(report).dump(2) + "\n");
+    } else if (options.csv) {
+        Print(ToCsv(report));
+    } else {
+        Print(ToText(report));
+    }
+}
+
+int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
+                 const CommonOptions& options, std::int64_t runs, const std::string* logPath) {
+    std::optional<StagedLog> log;
+    if (logPath != nullptr) {
+        log.emplace(*logPath);
+        if (!log->Prepare()) {
+            Complain(log->Error());
+            return kExitBadInput;
+        }
+    }
+    CatchInterrupt();
+    const SeedInfo seed = MakeSeed(options);
+
+    EvolveBatch batch;
+    batch.phrase = options.phrase;
+    batch.schemes = schemes;
+    batch.runs = runs;
+    batch.seed = seed.BatchSeed();
+    batch.firstRunLog = log ? &log->Sink() : nullptr;
+
+    std::atomic<std::int64_t> runsDone{0};
+    ProgressBar bar(stderr, runs * static_cast<std::int64_t>(schemes.size()), "runs",
+                    SystemMonotonic());
+    const BatchControl control{InterruptRequested(), options.threads,
+                               [&] { bar.Update(runsDone.load()); }};
+    const EvolveBatchResult result = RunEvolveBatch(batch, control, &runsDone);
+    bar.Clear();
+    const bool interrupted = InterruptRequested().load();
+
+    int status = interrupted ? kExitInterrupted : kExitOk;
+    if (log) {
+        if (result.firstRunOutcome == RunOutcome::Matched) {
+            if (!log->Commit()) {
+                Complain(log->Error());
+                status = kExitBadInput;
+            }
+        } else if (result.firstRunOutcome == RunOutcome::LogFailed) {
+            log->Discard();
+            Complain("cannot write the log \"" + log->Path() + "\": " + result.firstRunLogError);
+            status = kExitBadInput;
+        } else {
+            log->Discard();
+            Complain("the log \"" + log->Path() + "\" was not written: its run was interrupted");
+        }
+    }
+    PrintReport(options, SummariseEvolve(command, options.phrase, seed, runs, interrupted, schemes,
+                                         result.records));
+    return status;
+}
+
+int RunTrial(const CommonOptions& options, std::int64_t strings, std::int64_t runs) {
+    CatchInterrupt();
+    const SeedInfo seed = MakeSeed(options);
+    // A seeded trial reseeds from a stopped clock, so its strings follow from the seed alone.
+    const StoppedTimeOfDayClock stoppedClock;
+
+    TrialBatch batch;
+    batch.phrase = options.phrase;
+    batch.stringsPerTrial = strings;
+    batch.runs = runs;
+    batch.seed = seed.BatchSeed();
+    batch.seedClock =
+        seed.seed ? static_cast<const TimeOfDayClock*>(&stoppedClock) : &SystemTimeOfDay();
+
+    std::atomic<std::int64_t> stringsDone{0};
+    ProgressBar bar(stderr, strings * runs, "strings", SystemMonotonic());
+    const BatchControl control{InterruptRequested(), options.threads,
+                               [&] { bar.Update(stringsDone.load()); }};
+    const std::vector<TrialRecord> records = RunTrialBatch(batch, control, &stringsDone);
+    bar.Clear();
+    const bool interrupted = InterruptRequested().load();
+    PrintReport(options, SummariseTrials(options.phrase, seed, strings, interrupted, records));
+    return interrupted ? kExitInterrupted : kExitOk;
+}
+
+int RunEstimate(const CommonOptions& options) {
+    CatchInterrupt();
+    const SeedInfo seed = MakeSeed(options);
+    Generator generator = RunGenerator(seed.BatchSeed(), 0);
+    const std::int64_t count = CountStringsPerSecond(generator, SystemMonotonic(),
+                                                     options.phrase.size(), InterruptRequested());
+    if (InterruptRequested().load()) {
+        Complain("interrupted before the second was up, so there is no rate to report");
+        return kExitInterrupted;
+    }
+    EstimateReport report;
+    report.phrase = options.phrase;
+    report.seed = seed;
+    report.estimate = EstimateSearchSpace(static_cast<std::int64_t>(options.phrase.size()), count);
+    report.texts = DescribeSearchSpace(report.estimate);
+    PrintReport(options, report);
+    return kExitOk;
+}
+
+} // namespace
+
+int RunLab(int argc, char** argv) {
+    CLI::App app{"Runs the window's selection schemes and random searches many times over and "
+                 "reports their statistics.",
+                 kProgramName};
+    app.require_subcommand(1);
+
+    CommonOptions evolveOptions;
+    CommonOptions compareOptions;
+    CommonOptions trialOptions;
+    CommonOptions estimateOptions;
+    std::int64_t evolveRuns = kDefaultRuns;
+    std::int64_t compareRuns = kDefaultRuns;
+    std::int64_t trialRuns = 1;
+    std::int64_t trialStrings = kDefaultTrialStrings;
+    std::string logPath;
+    std::string schemeText = "attenuating";
+
+    CLI::App* evolve = app.add_subcommand(
+        "evolve", "Evolve the phrase with one scheme, many times, as the \"Step Four\" page does");
+    AddCommonOptions(*evolve, evolveOptions);
+    const CLI::Validator schemeName(
+        [](std::string& name) -> std::string {
+            return SchemeNamed(name)
+                       ? std::string()
+                       : "unknown scheme \"" + name +
+                             "\"; the schemes are attenuating (1), serial (2) and sequential (3)";
+        },
+        "SCHEME");
+    evolve
+        ->add_option("--scheme", schemeText,
+                     "attenuating (1), serial (2) or sequential (3); attenuating is the "
+                     "window's choice at start")
+        ->check(schemeName)
+        ->capture_default_str();
+    evolve->add_option("--runs", evolveRuns, "Runs in the batch")
+        ->type_name("N")
+        ->check(CLI::Range(std::int64_t{1}, kMostRuns))
+        ->capture_default_str();
+    CLI::Option* logOption = evolve->add_option(
+        "--log", logPath, "Write the first run's generation log to FILE, in the window's format");
+    logOption->type_name("FILE");
+
+    CLI::App* compare =
+        app.add_subcommand("compare", "Evolve the phrase with all three schemes side by side");
+    AddCommonOptions(*compare, compareOptions);
+    compare->add_option("--runs", compareRuns, "Runs of each scheme")
+        ->type_name("N")
+        ->check(CLI::Range(std::int64_t{1}, kMostRuns))
+        ->capture_default_str();
+
+    CLI::App* trial = app.add_subcommand(
+        "trial", "Match the phrase with random strings, as the \"Step Three\" page does");
+    AddCommonOptions(*trial, trialOptions);
+    trial->add_option("--strings", trialStrings, "Random strings in each trial")
+        ->type_name("N")
+        ->check(CLI::Range(std::int64_t{1}, kMostTrialStrings))
+        ->capture_default_str();
+    trial->add_option("--runs", trialRuns, "Trials in the batch")
+        ->type_name("N")
+        ->check(CLI::Range(std::int64_t{1}, kMostRuns))
+        ->capture_default_str();
+
+    CLI::App* estimate = app.add_subcommand(
+        "estimate", "Measure the string rate and estimate a blind search, as the \"Step Two\" "
+                    "page does");
+    AddCommonOptions(*estimate, estimateOptions);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::CallForAllHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::ParseError& error) {
+        if (app.get_subcommands().empty()) {
+            const bool named = argc > 1 && argv[1][0] != '-';
+            Complain(
+                (named ? "unknown command \"" + std::string(argv[1]) + "\"; " : std::string()) +
+                "the commands are evolve, compare, trial and estimate (--help explains "
+                "them)");
+        } else {
+            Complain(error.what());
+        }
+        return kExitBadInput;
+    }
+
+    CommonOptions* options = nullptr;
+    if (evolve->parsed()) {
+        options = &evolveOptions;
+    } else if (compare->parsed()) {
+        options = &compareOptions;
+    } else if (trial->parsed()) {
+        options = &trialOptions;
+    } else {
+        options = &estimateOptions;
+    }
+    if (const std::optional<std::string> problem = CheckPhrase(options->phrase)) {
+        Complain(*problem);
+        return kExitBadInput;
+    }
+
+    if (evolve->parsed()) {
+        return RunSelection("evolve", {*SchemeNamed(schemeText)}, evolveOptions, evolveRuns,
+                            logOption->count() > 0 ? &logPath : nullptr);
+    }
+    if (compare->parsed()) {
+        return RunSelection("compare", {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential},
+                            compareOptions, compareRuns, nullptr);
+    }
+    if (trial->parsed()) {
+        return RunTrial(trialOptions, trialStrings, trialRuns);
+    }
+    return RunEstimate(estimateOptions);
+}
+
+} // namespace quarrow::lab

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace quarrow::lab {
+
+/// Exit status of a run that did what was asked.
+inline constexpr int kExitOk = 0;
+/// Exit status for input the lab refuses and for a log it cannot write.
+inline constexpr int kExitBadInput = 2;
+/// Exit status after Ctrl+C, as a shell reports a process ended by SIGINT.
+inline constexpr int kExitInterrupted = 130;
+
+/// The whole program: reads the command line, runs the command, prints its report on standard
+/// output and messages on standard error; returns the exit status.
+int RunLab(int argc, char** argv);
+
+} // namespace quarrow::lab

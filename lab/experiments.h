@@ -1,0 +1,100 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/generation_log.h"
+#include "engine/selection.h"
+#include "lab/batch.h"
+#include "platform/clock.h"
+#include "platform/generator.h"
+
+namespace quarrow::lab {
+
+// Batches of runs of the window's own engine and search code. Every run gets its own generator,
+// reseeded first with the batch's seed and then with the run's number, so a run's figures
+// depend on those two numbers alone, never on the thread that ran it.
+
+/// The generator of run `runIndex` of a batch seeded with `batchSeed`.
+Generator RunGenerator(double batchSeed, std::int64_t runIndex);
+
+/// A time-of-day clock stopped at one reading. Seeded trials reseed from it, so their strings
+/// depend on the seed alone and repeat exactly.
+class StoppedTimeOfDayClock final : public TimeOfDayClock {
+public:
+    explicit StoppedTimeOfDayClock(float seconds = 0.0f) : seconds_(seconds) {}
+    float SecondsSinceMidnight() const override { return seconds_; }
+
+private:
+    float seconds_;
+};
+
+/// One selection run of a batch. Counts are the window's `NumMutations` and `NumTotal`.
+struct EvolveRecord {
+    bool finished = false;
+    std::int64_t generations = 0;
+    std::int64_t strings = 0;
+    float seconds = 0.0f;
+};
+
+struct EvolveBatch {
+    std::string phrase;
+    /// Each run of each scheme; run i of every scheme starts from the same first string.
+    std::vector<Scheme> schemes;
+    std::int64_t runs = 0;
+    double seed = 0.0;
+    /// Run 0 of the first scheme writes its generation log here; the others write none.
+    LogSink* firstRunLog = nullptr;
+};
+
+struct EvolveBatchResult {
+    /// One list per scheme, in the order asked, each indexed by run.
+    std::vector<std::vector<EvolveRecord>> records;
+    /// How run 0 of the first scheme ended, for its log.
+    RunOutcome firstRunOutcome = RunOutcome::Cancelled;
+    std::string firstRunLogError;
+};
+
+/// Runs every scheme `runs` times on the phrase as the window's "Step Four" page does: a random
+/// first string as long as the phrase, drawn from the run's generator, then the scheme.
+/// `runsDone`, when given, counts finished runs as they finish.
+EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& control,
+                                 std::atomic<std::int64_t>* runsDone = nullptr);
+
+/// Expected generations of a sequential run on a phrase of `length` symbols:
+/// (1 - (26/27)^20)^-length, a generation reaching the whole length with chance
+/// (1 - (26/27)^20)^length. Nothing for the other schemes, which have no closed form.
+std::optional<double> ExpectedGenerations(Scheme scheme, std::size_t length);
+
+/// Expected strings of such a run: 20 per generation and the 1 the count starts at.
+std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length);
+
+/// One random matching trial of a batch, as on the "Step Three" page.
+struct TrialRecord {
+    bool finished = false;
+    std::string bestString;
+    std::size_t bestCount = 0;
+    float seconds = 0.0f;
+};
+
+struct TrialBatch {
+    std::string phrase;
+    std::int64_t stringsPerTrial = 0;
+    std::int64_t runs = 0;
+    double seed = 0.0;
+    /// Read before every symbol, as the page does.
+    const TimeOfDayClock* seedClock = nullptr;
+};
+
+/// Runs the trials; `stringsDone`, when given, counts the strings made so far.
+std::vector<TrialRecord> RunTrialBatch(const TrialBatch& batch, const BatchControl& control,
+                                       std::atomic<std::int64_t>* stringsDone = nullptr);
+
+/// The longest batch the lab takes: every run's figures are kept until the report.
+inline constexpr std::int64_t kMostRuns = 10'000'000;
+
+} // namespace quarrow::lab

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "platform/clock.h"
+
+namespace quarrow::lab {
+
+/// One line of progress: a bar, the count done of the total, and the time left, estimated from
+/// the pace so far ("--:--" until something is done).
+std::string RenderProgress(std::int64_t done, std::int64_t total, double elapsedSeconds,
+                           const std::string& unit, int barWidth = 30);
+
+/// A minutes-and-seconds text ("3:07"), with hours when needed ("2:03:07").
+std::string ClockText(double seconds);
+
+/// A progress line redrawn in place on a terminal. Silent unless `stream` is a terminal, so
+/// output piped to a file or a script stays clean.
+class ProgressBar {
+public:
+    ProgressBar(std::FILE* stream, std::int64_t total, std::string unit,
+                const MonotonicClock& clock);
+    ~ProgressBar();
+    ProgressBar(const ProgressBar&) = delete;
+    ProgressBar& operator=(const ProgressBar&) = delete;
+
+    /// Redraws the line with `done` of the total.
+    void Update(std::int64_t done);
+    /// Wipes the line so the report starts on a clean one.
+    void Clear();
+
+    bool Shown() const { return shown_; }
+
+private:
+    std::FILE* stream_;
+    std::int64_t total_;
+    std::string unit_;
+    const MonotonicClock& clock_;
+    double start_;
+    bool shown_;
+    bool drawn_ = false;
+};
+
+} // namespace quarrow::lab

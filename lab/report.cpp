@@ -1,0 +1,432 @@
+#include "lab/report.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace quarrow::lab {
+namespace {
+
+using nlohmann::json;
+
+/// Shortest text that reads back as the same double, for machine-readable output.
+std::string Exact(double value) {
+    char text[32];
+    const auto converted = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, converted.ptr);
+}
+
+std::string Fixed(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+/// Counts are whole in every run, but their means and percentiles need not be.
+std::string CountText(double value) {
+    // Interpolated percentiles of whole counts can land a rounding error away from a whole
+    // number; those print as whole too.
+    const bool whole = std::abs(value - std::round(value)) < 1e-9 * std::max(1.0, std::abs(value));
+    return Fixed(value, whole ? 0 : 2);
+}
+
+std::string SecondsText(double value) {
+    return Fixed(value, 6);
+}
+
+std::string TrimLeft(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+std::string Plural(std::int64_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string Header(const std::string& phrase, const SeedInfo& seed) {
+    std::string text = "Phrase \"" + phrase + "\" (" +
+                       Plural(static_cast<std::int64_t>(phrase.size()), "symbol", "symbols") + ")";
+    if (seed.seed) {
+        text += ", seed " + std::to_string(*seed.seed);
+    } else {
+        text += ", seeded from the clock (" + Fixed(seed.clockReading, 2) + " s after midnight)";
+    }
+    return text;
+}
+
+/// Lays out rows in columns: the first `leftColumns` flush left, the rest flush right.
+std::string Table(const std::vector<std::vector<std::string>>& rows, std::size_t leftColumns) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            widths[c] = std::max(widths[c], row[c].size());
+        }
+    }
+    std::string text;
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string padding(widths[c] - row[c].size(), ' ');
+            if (c > 0) {
+                line += "  ";
+            }
+            line += c < leftColumns ? row[c] + padding : padding + row[c];
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line + "\n";
+    }
+    return text;
+}
+
+const std::vector<std::string> kSummaryHeadings = {"Mean", "SD",  "Median", "10%",
+                                                   "90%",  "Min", "Max"};
+
+std::vector<std::string> SummaryCells(const std::optional<Summary>& summary,
+                                      std::string (*format)(double)) {
+    if (!summary) {
+        return std::vector<std::string>(kSummaryHeadings.size(), "-");
+    }
+    return {format(summary->mean),         format(summary->standardDeviation),
+            format(summary->median),       format(summary->percentile10),
+            format(summary->percentile90), format(summary->min),
+            format(summary->max)};
+}
+
+json SummaryJson(const std::optional<Summary>& summary) {
+    if (!summary) {
+        return nullptr;
+    }
+    return json{{"mean", summary->mean},        {"sd", summary->standardDeviation},
+                {"median", summary->median},    {"p10", summary->percentile10},
+                {"p90", summary->percentile90}, {"min", summary->min},
+                {"max", summary->max}};
+}
+
+constexpr char kSummaryCsvColumns[] = "mean,sd,median,p10,p90,min,max";
+
+std::string SummaryCsv(const std::optional<Summary>& summary) {
+    if (!summary) {
+        return ",,,,,,";
+    }
+    return Exact(summary->mean) + "," + Exact(summary->standardDeviation) + "," +
+           Exact(summary->median) + "," + Exact(summary->percentile10) + "," +
+           Exact(summary->percentile90) + "," + Exact(summary->min) + "," + Exact(summary->max);
+}
+
+void AddSeed(json& out, const SeedInfo& seed) {
+    out["seed"] = seed.seed ? json(*seed.seed) : json(nullptr);
+    out["clockSeed"] = seed.seed ? json(nullptr) : json(seed.clockReading);
+}
+
+std::optional<Summary> SummaryOf(const std::vector<double>& values) {
+    return Summarise(values);
+}
+
+/// A CSV field: quoted, since phrases hold spaces, with inner quotes doubled.
+std::string Quoted(const std::string& text) {
+    std::string field = "\"";
+    for (const char c : text) {
+        field += c;
+        if (c == '"') {
+            field += '"';
+        }
+    }
+    return field + "\"";
+}
+
+} // namespace
+
+double SeedInfo::BatchSeed() const {
+    return seed ? static_cast<double>(*seed) : static_cast<double>(clockReading);
+}
+
+std::string SchemeKey(Scheme scheme) {
+    switch (scheme) {
+    case Scheme::Attenuating:
+        return "attenuating";
+    case Scheme::Serial:
+        return "serial";
+    case Scheme::Sequential:
+        return "sequential";
+    }
+    return {};
+}
+
+std::string SchemeCaption(Scheme scheme) {
+    switch (scheme) {
+    case Scheme::Attenuating:
+        return "1: Attenuating Selection";
+    case Scheme::Serial:
+        return "2: Serial Selection";
+    case Scheme::Sequential:
+        return "3: Sequential Selection";
+    }
+    return {};
+}
+
+EvolveReport SummariseEvolve(std::string command, std::string phrase, SeedInfo seed,
+                             std::int64_t runsRequested, bool interrupted,
+                             const std::vector<Scheme>& schemes,
+                             const std::vector<std::vector<EvolveRecord>>& records) {
+    EvolveReport report;
+    report.command = std::move(command);
+    report.seed = seed;
+    report.runsRequested = runsRequested;
+    report.interrupted = interrupted;
+    for (std::size_t s = 0; s < schemes.size(); ++s) {
+        std::vector<double> generations;
+        std::vector<double> strings;
+        std::vector<double> seconds;
+        for (const EvolveRecord& record : records[s]) {
+            if (record.finished) {
+                generations.push_back(static_cast<double>(record.generations));
+                strings.push_back(static_cast<double>(record.strings));
+                seconds.push_back(static_cast<double>(record.seconds));
+            }
+        }
+        SchemeFigures figures;
+        figures.scheme = schemes[s];
+        figures.runsFinished = static_cast<std::int64_t>(generations.size());
+        figures.generations = SummaryOf(generations);
+        figures.strings = SummaryOf(strings);
+        figures.seconds = SummaryOf(seconds);
+        figures.expectedGenerations = ExpectedGenerations(schemes[s], phrase.size());
+        figures.expectedStrings = ExpectedStrings(schemes[s], phrase.size());
+        report.schemes.push_back(figures);
+    }
+    report.phrase = std::move(phrase);
+    return report;
+}
+
+std::string ToText(const EvolveReport& report) {
+    std::string text = Header(report.phrase, report.seed) + ", " +
+                       Plural(report.runsRequested, "run", "runs") +
+                       (report.schemes.size() > 1 ? " per scheme" : "") + "\n\n";
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> heading = {"Scheme", "Runs", "Measure"};
+    heading.insert(heading.end(), kSummaryHeadings.begin(), kSummaryHeadings.end());
+    heading.push_back("Expected");
+    rows.push_back(heading);
+    for (const SchemeFigures& figures : report.schemes) {
+        const auto addRow = [&](const std::string& caption, const std::string& runs,
+                                const char* measure, const std::optional<Summary>& summary,
+                                std::string (*format)(double),
+                                const std::optional<double>& expected) {
+            std::vector<std::string> row = {caption, runs, measure};
+            const std::vector<std::string> cells = SummaryCells(summary, format);
+            row.insert(row.end(), cells.begin(), cells.end());
+            row.push_back(expected ? Fixed(*expected, 2) : "");
+            rows.push_back(row);
+        };
+        addRow(SchemeCaption(figures.scheme), std::to_string(figures.runsFinished), "generations",
+               figures.generations, CountText, figures.expectedGenerations);
+        addRow("", "", "strings", figures.strings, CountText, figures.expectedStrings);
+        addRow("", "", "seconds", figures.seconds, SecondsText, std::nullopt);
+    }
+    // "Scheme" and "Measure" read best flush left; "Runs" sits between them, so it is laid out
+    // flush left too.
+    text += Table(rows, 3);
+    if (std::any_of(report.schemes.begin(), report.schemes.end(),
+                    [](const SchemeFigures& f) { return f.expectedGenerations.has_value(); })) {
+        text += "\nExpected: the mean of a sequential run, (1 - (26/27)^20)^-n generations for "
+                "n symbols.\n";
+    }
+    if (report.interrupted) {
+        text += "\nInterrupted: the figures cover the runs finished before Ctrl+C.\n";
+    }
+    return text;
+}
+
+json ToJson(const EvolveReport& report) {
+    json out;
+    out["command"] = report.command;
+    out["phrase"] = report.phrase;
+    out["length"] = report.phrase.size();
+    AddSeed(out, report.seed);
+    out["runsRequested"] = report.runsRequested;
+    out["interrupted"] = report.interrupted;
+    json schemes = json::array();
+    for (const SchemeFigures& figures : report.schemes) {
+        json scheme;
+        scheme["scheme"] = SchemeKey(figures.scheme);
+        scheme["caption"] = SchemeCaption(figures.scheme);
+        scheme["runsFinished"] = figures.runsFinished;
+        scheme["generations"] = SummaryJson(figures.generations);
+        scheme["strings"] = SummaryJson(figures.strings);
+        scheme["seconds"] = SummaryJson(figures.seconds);
+        if (figures.expectedGenerations && figures.expectedStrings) {
+            scheme["expected"] = json{{"generations", *figures.expectedGenerations},
+                                      {"strings", *figures.expectedStrings}};
+        } else {
+            scheme["expected"] = nullptr;
+        }
+        schemes.push_back(scheme);
+    }
+    out["schemes"] = schemes;
+    return out;
+}
+
+std::string ToCsv(const EvolveReport& report) {
+    std::string text = std::string("scheme,runs,measure,") + kSummaryCsvColumns + ",expected\n";
+    for (const SchemeFigures& figures : report.schemes) {
+        const std::string lead =
+            SchemeKey(figures.scheme) + "," + std::to_string(figures.runsFinished) + ",";
+        const auto expected = [](const std::optional<double>& value) {
+            return value ? Exact(*value) : std::string();
+        };
+        text += lead + "generations," + SummaryCsv(figures.generations) + "," +
+                expected(figures.expectedGenerations) + "\n";
+        text += lead + "strings," + SummaryCsv(figures.strings) + "," +
+                expected(figures.expectedStrings) + "\n";
+        text += lead + "seconds," + SummaryCsv(figures.seconds) + ",\n";
+    }
+    return text;
+}
+
+TrialReport SummariseTrials(std::string phrase, SeedInfo seed, std::int64_t stringsPerTrial,
+                            bool interrupted, const std::vector<TrialRecord>& records) {
+    TrialReport report;
+    report.seed = seed;
+    report.stringsPerTrial = stringsPerTrial;
+    report.runsRequested = static_cast<std::int64_t>(records.size());
+    report.interrupted = interrupted;
+    std::vector<double> correct;
+    std::vector<double> seconds;
+    for (const TrialRecord& record : records) {
+        if (!record.finished) {
+            continue;
+        }
+        correct.push_back(static_cast<double>(record.bestCount));
+        seconds.push_back(static_cast<double>(record.seconds));
+        if (!report.bestString || record.bestCount > report.bestCount) {
+            report.bestString = record.bestString;
+            report.bestCount = record.bestCount;
+        }
+    }
+    report.runsFinished = static_cast<std::int64_t>(correct.size());
+    report.correct = SummaryOf(correct);
+    report.seconds = SummaryOf(seconds);
+    report.phrase = std::move(phrase);
+    return report;
+}
+
+std::string ToText(const TrialReport& report) {
+    std::string text = Header(report.phrase, report.seed) + ", " +
+                       Plural(report.stringsPerTrial, "string", "strings") + " per trial, " +
+                       Plural(report.runsRequested, "trial", "trials") + "\n\n";
+    if (report.runsFinished == 1 && report.correct && report.seconds) {
+        text += Table({{"Best string:", "\"" + *report.bestString + "\""},
+                       {"Number correct:", std::to_string(report.bestCount)},
+                       {"Seconds:", SecondsText(report.seconds->mean)}},
+                      2);
+    } else {
+        if (report.bestString) {
+            text += "Best string of all trials: \"" + *report.bestString + "\" (" +
+                    std::to_string(report.bestCount) + " correct)\n\n";
+        }
+        std::vector<std::string> heading = {"Measure", "Runs"};
+        heading.insert(heading.end(), kSummaryHeadings.begin(), kSummaryHeadings.end());
+        std::vector<std::string> correctRow = {"correct", std::to_string(report.runsFinished)};
+        const auto correctCells = SummaryCells(report.correct, CountText);
+        correctRow.insert(correctRow.end(), correctCells.begin(), correctCells.end());
+        std::vector<std::string> secondsRow = {"seconds", std::to_string(report.runsFinished)};
+        const auto secondsCells = SummaryCells(report.seconds, SecondsText);
+        secondsRow.insert(secondsRow.end(), secondsCells.begin(), secondsCells.end());
+        text += Table({heading, correctRow, secondsRow}, 1);
+    }
+    if (report.interrupted) {
+        text += "\nInterrupted: the figures cover the trials finished before Ctrl+C (" +
+                std::to_string(report.runsFinished) + " of " +
+                std::to_string(report.runsRequested) + ").\n";
+    }
+    return text;
+}
+
+json ToJson(const TrialReport& report) {
+    json out;
+    out["command"] = "trial";
+    out["phrase"] = report.phrase;
+    out["length"] = report.phrase.size();
+    AddSeed(out, report.seed);
+    out["stringsPerTrial"] = report.stringsPerTrial;
+    out["runsRequested"] = report.runsRequested;
+    out["runsFinished"] = report.runsFinished;
+    out["interrupted"] = report.interrupted;
+    out["best"] = report.bestString
+                      ? json{{"string", *report.bestString}, {"correct", report.bestCount}}
+                      : json(nullptr);
+    out["correct"] = SummaryJson(report.correct);
+    out["seconds"] = SummaryJson(report.seconds);
+    return out;
+}
+
+std::string ToCsv(const TrialReport& report) {
+    const std::string runs = std::to_string(report.runsFinished);
+    std::string text = std::string("measure,runs,") + kSummaryCsvColumns + ",best_string\n";
+    text += "correct," + runs + "," + SummaryCsv(report.correct) + "," +
+            (report.bestString ? Quoted(*report.bestString) : std::string()) + "\n";
+    text += "seconds," + runs + "," + SummaryCsv(report.seconds) + ",\n";
+    return text;
+}
+
+std::string ToText(const EstimateReport& report) {
+    const SearchSpaceTexts& texts = report.texts;
+    std::string text = Header(report.phrase, report.seed) + "\n\n";
+    std::vector<std::vector<std::string>> rows = {
+        {"Number of random strings generated in one second:", texts.stringsPerSecond, ""},
+        {"Number of distinct strings of this length:", texts.distinctStrings, ""}};
+    if (report.estimate.hasTimes) {
+        rows.push_back(
+            {"Estimated time to generate a matching string:", TrimLeft(texts.seconds), "seconds"});
+        rows.push_back({"", TrimLeft(texts.days), "days"});
+        rows.push_back({"", TrimLeft(texts.years), "year(s)"});
+    }
+    text += Table(rows, 3);
+    return text;
+}
+
+json ToJson(const EstimateReport& report) {
+    const SearchSpaceEstimate& estimate = report.estimate;
+    json out;
+    out["command"] = "estimate";
+    out["phrase"] = report.phrase;
+    out["length"] = report.phrase.size();
+    AddSeed(out, report.seed);
+    out["stringsPerSecond"] = estimate.stringsPerSecond;
+    out["distinctStrings"] = report.texts.distinctStrings;
+    out["log10DistinctStrings"] = static_cast<double>(estimate.log10Strings);
+    const auto time = [&](const std::string& textForm, long double log10Value) {
+        return estimate.hasTimes
+                   ? json{{"text", TrimLeft(textForm)}, {"log10", static_cast<double>(log10Value)}}
+                   : json(nullptr);
+    };
+    out["seconds"] = time(report.texts.seconds, estimate.log10Seconds);
+    out["days"] = time(report.texts.days, estimate.log10Days);
+    out["years"] = time(report.texts.years, estimate.log10Years);
+    return out;
+}
+
+std::string ToCsv(const EstimateReport& report) {
+    const SearchSpaceEstimate& estimate = report.estimate;
+    std::string text = "figure,text,log10\n";
+    text += "strings_per_second," + report.texts.stringsPerSecond + "," +
+            (estimate.stringsPerSecond > 0
+                 ? Exact(std::log10(static_cast<double>(estimate.stringsPerSecond)))
+                 : std::string()) +
+            "\n";
+    text += "distinct_strings," + report.texts.distinctStrings + "," +
+            Exact(static_cast<double>(estimate.log10Strings)) + "\n";
+    if (estimate.hasTimes) {
+        text += "seconds," + TrimLeft(report.texts.seconds) + "," +
+                Exact(static_cast<double>(estimate.log10Seconds)) + "\n";
+        text += "days," + TrimLeft(report.texts.days) + "," +
+                Exact(static_cast<double>(estimate.log10Days)) + "\n";
+        text += "years," + TrimLeft(report.texts.years) + "," +
+                Exact(static_cast<double>(estimate.log10Years)) + "\n";
+    }
+    return text;
+}
+
+} // namespace quarrow::lab

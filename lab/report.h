@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "engine/selection.h"
+#include "lab/experiments.h"
+#include "lab/statistics.h"
+#include "search/estimate.h"
+
+namespace quarrow::lab {
+
+/// Where a batch's generators came from: the user's seed, or the time of day as the window
+/// seeds its generator (a reading that cannot be given back as a seed).
+struct SeedInfo {
+    std::optional<std::int64_t> seed;
+    float clockReading = 0.0f;
+
+    /// The number every run's generator is first reseeded with.
+    double BatchSeed() const;
+};
+
+/// The lower-case key of a scheme ("attenuating", "serial", "sequential").
+std::string SchemeKey(Scheme scheme);
+/// The window's caption of a scheme ("2: Serial Selection").
+std::string SchemeCaption(Scheme scheme);
+
+struct SchemeFigures {
+    Scheme scheme = Scheme::Attenuating;
+    std::int64_t runsFinished = 0;
+    std::optional<Summary> generations;
+    std::optional<Summary> strings;
+    std::optional<Summary> seconds;
+    std::optional<double> expectedGenerations;
+    std::optional<double> expectedStrings;
+};
+
+/// The figures of `evolve` and `compare`.
+struct EvolveReport {
+    std::string command;
+    std::string phrase;
+    SeedInfo seed;
+    std::int64_t runsRequested = 0;
+    bool interrupted = false;
+    std::vector<SchemeFigures> schemes;
+};
+
+/// Summarises the finished runs of each scheme; unfinished runs are left out.
+EvolveReport SummariseEvolve(std::string command, std::string phrase, SeedInfo seed,
+                             std::int64_t runsRequested, bool interrupted,
+                             const std::vector<Scheme>& schemes,
+                             const std::vector<std::vector<EvolveRecord>>& records);
+
+/// The figures of `trial`.
+struct TrialReport {
+    std::string phrase;
+    SeedInfo seed;
+    std::int64_t stringsPerTrial = 0;
+    std::int64_t runsRequested = 0;
+    std::int64_t runsFinished = 0;
+    bool interrupted = false;
+    /// The best string of all finished trials (the earliest trial's among equals).
+    std::optional<std::string> bestString;
+    std::size_t bestCount = 0;
+    std::optional<Summary> correct;
+    std::optional<Summary> seconds;
+};
+
+TrialReport SummariseTrials(std::string phrase, SeedInfo seed, std::int64_t stringsPerTrial,
+                            bool interrupted, const std::vector<TrialRecord>& records);
+
+/// The figures of `estimate`: the "Step Two" page's five boxes.
+struct EstimateReport {
+    std::string phrase;
+    SeedInfo seed;
+    SearchSpaceEstimate estimate;
+    SearchSpaceTexts texts;
+};
+
+/// A report as a table for people, as JSON, or as CSV.
+std::string ToText(const EvolveReport& report);
+nlohmann::json ToJson(const EvolveReport& report);
+std::string ToCsv(const EvolveReport& report);
+
+std::string ToText(const TrialReport& report);
+nlohmann::json ToJson(const TrialReport& report);
+std::string ToCsv(const TrialReport& report);
+
+std::string ToText(const EstimateReport& report);
+nlohmann::json ToJson(const EstimateReport& report);
+std::string ToCsv(const EstimateReport& report);
+
+} // namespace quarrow::lab

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace quarrow::lab {
+
+/// The figures the lab reports for one measure over a batch of runs.
+struct Summary {
+    std::size_t count = 0;
+    double mean = 0.0;
+    /// Sample standard deviation (divisor count - 1); 0 for a single value.
+    double standardDeviation = 0.0;
+    double median = 0.0;
+    double percentile10 = 0.0;
+    double percentile90 = 0.0;
+    double min = 0.0;
+    double max = 0.0;
+
+    /// Standard deviation of the mean.
+    double StandardError() const;
+};
+
+/// The summary of `values`; nothing for an empty batch.
+///
+/// Percentiles interpolate linearly between the two nearest order statistics (rank
+/// p * (count - 1), counted from 0), so the median of an even count is the middle pair's mean.
+std::optional<Summary> Summarise(std::vector<double> values);
+
+/// The value at fraction `p` (0 to 1) of sorted `values`, interpolated as `Summarise` does.
+double Percentile(const std::vector<double>& sortedValues, double p);
+
+} // namespace quarrow::lab

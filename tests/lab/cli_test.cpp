@@ -1,0 +1,330 @@
+// Runs the built quarrow-lab program as a user would and checks what it prints and returns.
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace quarrow::lab {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+/// A started quarrow-lab whose standard output and error go to files.
+class LabProcess {
+public:
+    explicit LabProcess(const std::vector<std::string>& args) {
+        static int serial = 0;
+        const std::string stem =
+            (fs::temp_directory_path() /
+             ("quarrow_lab_cli_" + std::to_string(getpid()) + "_" + std::to_string(serial++)))
+                .string();
+        outPath_ = stem + ".out";
+        errPath_ = stem + ".err";
+        std::vector<std::string> argv = {QUARROW_LAB_BINARY};
+        argv.insert(argv.end(), args.begin(), args.end());
+        std::vector<char*> pointers;
+        for (std::string& arg : argv) {
+            pointers.push_back(arg.data());
+        }
+        pointers.push_back(nullptr);
+
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath_.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath_.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int failed =
+            posix_spawn(&pid_, pointers[0], &actions, nullptr, pointers.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        EXPECT_EQ(failed, 0) << "cannot start " << QUARROW_LAB_BINARY;
+    }
+
+    ~LabProcess() {
+        if (pid_ > 0 && !waited_) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        fs::remove(outPath_);
+        fs::remove(errPath_);
+    }
+
+    pid_t Pid() const { return pid_; }
+
+    /// Whether the process has put in its own SIGINT handler (read from /proc).
+    bool CatchesInterrupt() const {
+        std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("SigCgt:", 0) == 0) {
+                const unsigned long long caught = std::stoull(line.substr(7), nullptr, 16);
+                return (caught >> (SIGINT - 1) & 1U) != 0;
+            }
+        }
+        return false;
+    }
+
+    /// Waits for the end, killing the process after `limit`.
+    Outcome Wait(std::chrono::seconds limit = std::chrono::seconds(60)) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        int status = 0;
+        while (waitpid(pid_, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                kill(pid_, SIGKILL);
+                waitpid(pid_, &status, 0);
+                ADD_FAILURE() << "quarrow-lab did not finish in time";
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        waited_ = true;
+        Outcome outcome;
+        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        outcome.out = ReadFile(outPath_);
+        outcome.err = ReadFile(errPath_);
+        return outcome;
+    }
+
+private:
+    pid_t pid_ = -1;
+    bool waited_ = false;
+    std::string outPath_;
+    std::string errPath_;
+};
+
+Outcome Lab(const std::vector<std::string>& args) {
+    LabProcess process(args);
+    return process.Wait();
+}
+
+/// The JSON report with every measured time taken out: only those may differ between runs.
+json WithoutSeconds(json report) {
+    if (report.contains("schemes")) {
+        for (json& scheme : report["schemes"]) {
+            scheme.erase("seconds");
+        }
+    }
+    report.erase("seconds");
+    return report;
+}
+
+void ExpectSummary(const json& summary) {
+    ASSERT_TRUE(summary.is_object()) << summary;
+    for (const char* key : {"mean", "sd", "median", "p10", "p90", "min", "max"}) {
+        EXPECT_TRUE(summary.contains(key) && summary[key].is_number()) << key << " in " << summary;
+    }
+    EXPECT_LE(summary["min"].get<double>(), summary["p10"].get<double>());
+    EXPECT_LE(summary["p10"].get<double>(), summary["median"].get<double>());
+    EXPECT_LE(summary["median"].get<double>(), summary["p90"].get<double>());
+    EXPECT_LE(summary["p90"].get<double>(), summary["max"].get<double>());
+}
+
+TEST(LabCommandLineTest, SameSeedSameFiguresWhateverTheThreadCount) {
+    const auto compare = [](const char* threads) {
+        const Outcome outcome = Lab(
+            {"compare", "--runs", "60", "--seed", "11", "--threads", threads, "--json", "HELLO"});
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        return WithoutSeconds(json::parse(outcome.out));
+    };
+    EXPECT_EQ(compare("1"), compare("2"));
+
+    const auto trial = [](const char* threads) {
+        const Outcome outcome = Lab({"trial", "--strings", "2000", "--runs", "4", "--seed", "3",
+                                     "--threads", threads, "--csv", "HELLO WORLD"});
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        // The first row holds the correct-letter figures and the best string.
+        return outcome.out.substr(0, outcome.out.find("\nseconds,"));
+    };
+    EXPECT_EQ(trial("1"), trial("3"));
+
+    // The text report too, bar its seconds row.
+    const auto text = [](const char* threads) {
+        const Outcome outcome = Lab({"evolve", "--scheme", "serial", "--runs", "30", "--seed", "5",
+                                     "--threads", threads, "the selection agent"});
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        return outcome.out.substr(0, outcome.out.find("seconds"));
+    };
+    EXPECT_EQ(text("1"), text("2"));
+}
+
+TEST(LabCommandLineTest, JsonReportsHoldTheDocumentedFields) {
+    const Outcome compare = Lab({"compare", "--runs", "20", "--seed", "1", "--json", "CAT"});
+    ASSERT_EQ(compare.status, 0) << compare.err;
+    const json report = json::parse(compare.out);
+    EXPECT_EQ(report["command"], "compare");
+    EXPECT_EQ(report["phrase"], "CAT");
+    EXPECT_EQ(report["length"], 3);
+    EXPECT_EQ(report["seed"], 1);
+    EXPECT_TRUE(report["clockSeed"].is_null());
+    EXPECT_EQ(report["runsRequested"], 20);
+    EXPECT_EQ(report["interrupted"], false);
+    ASSERT_EQ(report["schemes"].size(), 3U);
+    const std::vector<std::string> keys = {"attenuating", "serial", "sequential"};
+    for (std::size_t s = 0; s < 3; ++s) {
+        const json& scheme = report["schemes"][s];
+        EXPECT_EQ(scheme["scheme"], keys[s]);
+        EXPECT_EQ(scheme["runsFinished"], 20);
+        ExpectSummary(scheme["generations"]);
+        ExpectSummary(scheme["strings"]);
+        ExpectSummary(scheme["seconds"]);
+        EXPECT_EQ(scheme["expected"].is_null(), s != 2);
+    }
+    // Every sequential run that ends through its generations has 20 strings a generation
+    // and the 1 its count starts at.
+    const json& sequential = report["schemes"][2];
+    EXPECT_DOUBLE_EQ(sequential["strings"]["mean"].get<double>(),
+                     20.0 * sequential["generations"]["mean"].get<double>() + 1.0);
+    EXPECT_NEAR(sequential["expected"]["generations"].get<double>(), 6.72, 0.01);
+
+    const Outcome trial = Lab({"trial", "--strings", "500", "--json", "HELLO WORLD"});
+    ASSERT_EQ(trial.status, 0) << trial.err;
+    const json trialReport = json::parse(trial.out);
+    EXPECT_EQ(trialReport["command"], "trial");
+    EXPECT_TRUE(trialReport["seed"].is_null());
+    EXPECT_TRUE(trialReport["clockSeed"].is_number());
+    EXPECT_EQ(trialReport["stringsPerTrial"], 500);
+    EXPECT_EQ(trialReport["runsFinished"], 1);
+    EXPECT_EQ(trialReport["best"]["string"].get<std::string>().size(), 11U);
+    EXPECT_LE(trialReport["best"]["correct"].get<int>(), 11);
+    ExpectSummary(trialReport["correct"]);
+    ExpectSummary(trialReport["seconds"]);
+
+    const Outcome estimate = Lab({"estimate", "--seed", "2", "--json", "hello world"});
+    ASSERT_EQ(estimate.status, 0) << estimate.err;
+    const json estimateReport = json::parse(estimate.out);
+    EXPECT_EQ(estimateReport["command"], "estimate");
+    EXPECT_EQ(estimateReport["phrase"], "HELLO WORLD") << "small letters count as capitals";
+    EXPECT_GT(estimateReport["stringsPerSecond"].get<std::int64_t>(), 0);
+    EXPECT_TRUE(estimateReport["distinctStrings"].is_string());
+    for (const char* key : {"seconds", "days", "years"}) {
+        EXPECT_TRUE(estimateReport[key]["text"].is_string()) << key;
+        EXPECT_TRUE(estimateReport[key]["log10"].is_number()) << key;
+    }
+}
+
+TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
+    const fs::path missing = fs::temp_directory_path() / "quarrow no such folder" / "log.txt";
+    struct Row {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::vector<Row> rows = {
+        {{"evolve", "HELLO, WORLD"}, "\",\" at position 6"},
+        {{"trial", "R2D2"}, "\"2\" at position 2"},
+        {{"estimate", "CAF\xc3\x89"}, "byte 0xC3 at position 4"},
+        {{"compare", ""}, "the phrase is empty"},
+        {{"evolve", "--runs", "0", "CAT"}, "--runs"},
+        {{"evolve", "--runs", "-5", "CAT"}, "--runs"},
+        {{"trial", "--strings", "0", "CAT"}, "--strings"},
+        {{"trial", "--strings", "-1", "CAT"}, "--strings"},
+        {{"compare", "--runs", "ten", "CAT"}, "--runs"},
+        {{"evolve", "--threads", "0", "CAT"}, "--threads"},
+        {{"evolve", "--scheme", "lamarckian", "CAT"}, "lamarckian"},
+        {{"evolve", "--log", missing.string(), "CAT"}, "cannot write the log"},
+        {{"evolve", "--log", fs::temp_directory_path().string(), "CAT"}, "it is a folder"},
+        {{"evolve", "--json", "--csv", "CAT"}, "excludes"},
+        {{"launch", "CAT"}, "unknown command \"launch\""},
+        {{}, "the commands are evolve"},
+    };
+    for (const Row& row : rows) {
+        std::string shown;
+        for (const std::string& arg : row.args) {
+            shown += " [" + arg + "]";
+        }
+        const Outcome outcome = Lab(row.args);
+        EXPECT_EQ(outcome.status, 2) << shown;
+        EXPECT_NE(outcome.err.find(row.message), std::string::npos) << shown << ": " << outcome.err;
+        EXPECT_EQ(outcome.err.rfind("quarrow-lab: ", 0), 0U) << shown << ": " << outcome.err;
+        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1)
+            << shown << ": " << outcome.err;
+        EXPECT_TRUE(outcome.out.empty()) << shown;
+    }
+    EXPECT_FALSE(fs::exists(missing.parent_path()));
+}
+
+TEST(LabCommandLineTest, LogIsTheFirstRunsGenerationLogInTheWindowsFormat) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("quarrow_lab_log_" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const fs::path path = folder / "hold.txt";
+
+    const Outcome outcome = Lab({"evolve", "--scheme", "attenuating", "--runs", "3", "--seed", "4",
+                                 "--json", "--log", path.string(), "HELLO WORLD"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_TRUE(outcome.err.empty()) << "nothing on standard error when piped: " << outcome.err;
+    const std::string log = ReadFile(path);
+    // The last line is the target, two spaces and its length in sign-position form.
+    ASSERT_GE(log.size(), 2U);
+    EXPECT_EQ(log.substr(log.size() - 2), "\r\n");
+    EXPECT_NE(log.find("HELLO WORLD   11\r\n"), std::string::npos);
+    // Only the finished log is left in the folder.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    fs::remove_all(folder);
+}
+
+TEST(LabCommandLineTest, CtrlCStopsABatchAndReportsTheRunsFinished) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("quarrow_lab_interrupt_" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const fs::path path = folder / "hold.txt";
+    // Far more runs than finish in the test's time.
+    LabProcess process({"evolve", "--scheme", "sequential", "--runs", "5000000", "--seed", "9",
+                        "--json", "--log", path.string(), "ABCDEFGHIJKL"});
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!process.CatchesInterrupt() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ASSERT_TRUE(process.CatchesInterrupt());
+    // Let some runs finish before the interrupt.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    kill(process.Pid(), SIGINT);
+    const Outcome outcome = process.Wait(std::chrono::seconds(20));
+
+    EXPECT_EQ(outcome.status, 130) << outcome.err;
+    const json report = json::parse(outcome.out);
+    EXPECT_EQ(report["interrupted"], true);
+    const json& scheme = report["schemes"][0];
+    EXPECT_GT(scheme["runsFinished"].get<std::int64_t>(), 0);
+    EXPECT_LT(scheme["runsFinished"].get<std::int64_t>(), 5000000);
+    ExpectSummary(scheme["generations"]);
+    // Whether or not the logged run finished, no half-written file is left.
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        EXPECT_EQ(entry.path().filename(), "hold.txt");
+    }
+    fs::remove_all(folder);
+}
+
+} // namespace
+} // namespace quarrow::lab
