@@ -95,6 +95,6 @@ std::vector<TrialRecord> RunTrialBatch(const TrialBatch& batch, const BatchContr
                                        std::atomic<std::int64_t>* stringsDone = nullptr);
 
 /// The longest batch the lab takes: every run's figures are kept until the report.
-inline constexpr std::int64_t kMostRuns = 10'000'000;
+inline constexpr std::int64_t kMostRuns = 1'000'000;
 
 } // namespace quarrow::lab

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace quarrow::lab {
 namespace {
@@ -55,8 +56,9 @@ std::string Header(const std::string& phrase, const SeedInfo& seed) {
     return text;
 }
 
-/// Lays out rows in columns: the first `leftColumns` flush left, the rest flush right.
-std::string Table(const std::vector<std::vector<std::string>>& rows, std::size_t leftColumns) {
+/// Lays out rows in columns, each flush left ('l' in `alignment`) or flush right (any other
+/// letter, and every column past the end of `alignment`).
+std::string Table(const std::vector<std::vector<std::string>>& rows, std::string_view alignment) {
     std::vector<std::size_t> widths;
     for (const auto& row : rows) {
         widths.resize(std::max(widths.size(), row.size()), 0);
@@ -72,7 +74,8 @@ std::string Table(const std::vector<std::vector<std::string>>& rows, std::size_t
             if (c > 0) {
                 line += "  ";
             }
-            line += c < leftColumns ? row[c] + padding : padding + row[c];
+            const bool left = c < alignment.size() && alignment[c] == 'l';
+            line += left ? row[c] + padding : padding + row[c];
         }
         line.erase(line.find_last_not_of(' ') + 1);
         text += line + "\n";
@@ -225,16 +228,16 @@ std::string ToText(const EvolveReport& report) {
         addRow("", "", "strings", figures.strings, CountText, figures.expectedStrings);
         addRow("", "", "seconds", figures.seconds, SecondsText, std::nullopt);
     }
-    // "Scheme" and "Measure" read best flush left; "Runs" sits between them, so it is laid out
-    // flush left too.
-    text += Table(rows, 3);
+    text += Table(rows, "lrl");
     if (std::any_of(report.schemes.begin(), report.schemes.end(),
                     [](const SchemeFigures& f) { return f.expectedGenerations.has_value(); })) {
         text += "\nExpected: the mean of a sequential run, (1 - (26/27)^20)^-n generations for "
                 "n symbols.\n";
     }
     if (report.interrupted) {
-        text += "\nInterrupted: the figures cover the runs finished before Ctrl+C.\n";
+        text += "\nInterrupted: the figures cover only the runs finished before Ctrl+C, as the "
+                "Runs column counts them, of the " +
+                std::to_string(report.runsRequested) + " asked.\n";
     }
     return text;
 }
@@ -320,7 +323,7 @@ std::string ToText(const TrialReport& report) {
         text += Table({{"Best string:", "\"" + *report.bestString + "\""},
                        {"Number correct:", std::to_string(report.bestCount)},
                        {"Seconds:", SecondsText(report.seconds->mean)}},
-                      2);
+                      "ll");
     } else {
         if (report.bestString) {
             text += "Best string of all trials: \"" + *report.bestString + "\" (" +
@@ -334,7 +337,7 @@ std::string ToText(const TrialReport& report) {
         std::vector<std::string> secondsRow = {"seconds", std::to_string(report.runsFinished)};
         const auto secondsCells = SummaryCells(report.seconds, SecondsText);
         secondsRow.insert(secondsRow.end(), secondsCells.begin(), secondsCells.end());
-        text += Table({heading, correctRow, secondsRow}, 1);
+        text += Table({heading, correctRow, secondsRow}, "l");
     }
     if (report.interrupted) {
         text += "\nInterrupted: the figures cover the trials finished before Ctrl+C (" +
@@ -383,7 +386,7 @@ std::string ToText(const EstimateReport& report) {
         rows.push_back({"", TrimLeft(texts.days), "days"});
         rows.push_back({"", TrimLeft(texts.years), "year(s)"});
     }
-    text += Table(rows, 3);
+    text += Table(rows, "lrl");
     return text;
 }
 
