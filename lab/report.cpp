@@ -9,7 +9,7 @@
 namespace quarrow::lab {
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 /// Shortest text that reads back as the same double, for machine-readable output.
 std::string Exact(double value) {

@@ -83,15 +83,15 @@ struct EstimateReport {
 
 /// A report as a table for people, as JSON, or as CSV.
 std::string ToText(const EvolveReport& report);
-nlohmann::json ToJson(const EvolveReport& report);
+nlohmann::ordered_json ToJson(const EvolveReport& report);
 std::string ToCsv(const EvolveReport& report);
 
 std::string ToText(const TrialReport& report);
-nlohmann::json ToJson(const TrialReport& report);
+nlohmann::ordered_json ToJson(const TrialReport& report);
 std::string ToCsv(const TrialReport& report);
 
 std::string ToText(const EstimateReport& report);
-nlohmann::json ToJson(const EstimateReport& report);
+nlohmann::ordered_json ToJson(const EstimateReport& report);
 std::string ToCsv(const EstimateReport& report);
 
 } // namespace quarrow::lab
