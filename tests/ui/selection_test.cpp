@@ -199,7 +199,7 @@ TEST_F(SelectionPageTest, CancelStopsALongRunAndKeepsItsCountsAndLog) {
     clickGo();
     EXPECT_LT(took.elapsed(), 10'000);
 
-    EXPECT_TRUE(progressText.contains(QStringLiteral("Letters matched: ")))
+    EXPECT_TRUE(progressText.contains(QStringLiteral("Strings made: ")))
         << progressText.toStdString();
     ASSERT_NE(message(), nullptr);
     EXPECT_TRUE(message()->text().startsWith(QStringLiteral("The run was stopped in generation")))
