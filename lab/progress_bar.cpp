@@ -45,7 +45,8 @@ std::string RenderProgress(std::int64_t done, std::int64_t total, double elapsed
     } else if (done >= total && total > 0) {
         line += "done";
     } else {
-        line += "--:-- left";
+        // Nothing finished yet gives no pace to go by: a single long run, say.
+        line += ClockText(elapsedSeconds) + " elapsed";
     }
     return line;
 }

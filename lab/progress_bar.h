@@ -9,7 +9,7 @@
 namespace quarrow::lab {
 
 /// One line of progress: a bar, the count done of the total, and the time left, estimated from
-/// the pace so far ("--:--" until something is done).
+/// the pace so far (the time elapsed until something is done).
 std::string RenderProgress(std::int64_t done, std::int64_t total, double elapsedSeconds,
                            const std::string& unit, int barWidth = 30);
 
