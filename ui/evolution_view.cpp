@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -86,16 +85,6 @@ QString SchemeCaption(Scheme scheme) {
     return {};
 }
 
-QLabel* FigureLabel(const char* name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(
-        label->fontMetrics().horizontalAdvance(QStringLiteral("000,000,000,000")));
-    return label;
-}
-
 } // namespace
 
 QString MarkedLetters(const QString& current, const QString& target) {
@@ -103,20 +92,31 @@ QString MarkedLetters(const QString& current, const QString& target) {
 }
 
 EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* parent)
-    : QDialog(parent), target_(target), scheme_(scheme), targetLabel_(new QLabel(this)),
-      currentLabel_(new QLabel(this)), generationValue_(FigureLabel("generationValue", this)),
-      stringsValue_(FigureLabel("stringsValue", this)), rateValue_(FigureLabel("rateValue", this)),
-      elapsedValue_(FigureLabel("elapsedValue", this)),
-      logSizeValue_(FigureLabel("logSizeValue", this)),
-      slowMotionCheck_(new QCheckBox(tr("Slow motion"), this)),
+    : RunProgressDialog(parent), target_(target), scheme_(scheme), targetLabel_(new QLabel(this)),
+      currentLabel_(new QLabel(this)), slowMotionCheck_(new QCheckBox(tr("Slow motion"), this)),
       keepOpenCheck_(new QCheckBox(tr("Keep this window open after the run"), this)),
       saveButton_(new QPushButton(tr("Save chart..."), this)),
-      cancelButton_(new QPushButton(tr("Cancel"), this)) {
+      cancelButton_(findChild<QPushButton*>(QStringLiteral("cancelButton"))) {
     if (keptView) {
         keptView->close();
     }
     setObjectName(QStringLiteral("evolutionView"));
     setWindowTitle(tr("Step Four: %1").arg(SchemeCaption(scheme)));
+
+    // The dialog's figures and Cancel are laid out anew with the letters and the chart; its bar
+    // and plain string are not needed beside them.
+    delete layout();
+    auto* figures = findChild<QLabel*>(QStringLiteral("progressLabel"));
+    for (const char* unused : {"progressBar", "progressString"}) {
+        if (auto* widget = findChild<QWidget*>(QLatin1String(unused))) {
+            widget->hide();
+        }
+    }
+    if (cancelButton_ == nullptr) {
+        cancelButton_ = new QPushButton(tr("Cancel"), this);
+        cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+        connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    }
 
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     const bool sequential = scheme == Scheme::Sequential;
@@ -146,20 +146,12 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* pare
 
     buildChart();
 
-    auto* figures = new QFormLayout;
-    figures->addRow(tr("Generation:"), generationValue_);
-    figures->addRow(tr("Strings made:"), stringsValue_);
-    figures->addRow(tr("Generations per second:"), rateValue_);
-    figures->addRow(tr("Elapsed seconds:"), elapsedValue_);
-    figures->addRow(tr("Log file size:"), logSizeValue_);
-
     slowMotionCheck_->setObjectName(QStringLiteral("slowMotionCheck"));
-    slowMotionCheck_->setToolTip(tr("Run a few generations a second, so you can watch the letters "
-                                    "lock in"));
+    slowMotionCheck_->setToolTip(
+        tr("Run a few generations a second, so you can watch the letters lock in"));
     keepOpenCheck_->setObjectName(QStringLiteral("keepOpenCheck"));
     keepOpenCheck_->setChecked(keepOpen);
     saveButton_->setObjectName(QStringLiteral("saveChartButton"));
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     // Neither button answers Enter: a keystroke meant for the window must not end the run.
     saveButton_->setAutoDefault(false);
     cancelButton_->setAutoDefault(false);
@@ -169,7 +161,9 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* pare
     options->addWidget(keepOpenCheck_);
     options->addStretch();
     auto* middle = new QHBoxLayout;
-    middle->addLayout(figures);
+    if (figures != nullptr) {
+        middle->addWidget(figures, 0, Qt::AlignTop);
+    }
     middle->addSpacing(24);
     middle->addLayout(options, 1);
 
@@ -188,7 +182,6 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* pare
             [this](bool on) { feed_.SetSlowMotion(on); });
     connect(keepOpenCheck_, &QCheckBox::toggled, this, [](bool on) { keepOpen = on; });
     connect(saveButton_, &QPushButton::clicked, this, &EvolutionView::saveChartClicked);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
     showFigures();
 }
@@ -258,10 +251,25 @@ void EvolutionView::refresh() {
     updateStatus(false);
 }
 
-bool EvolutionView::finishRun(bool cancelled) {
+bool EvolutionView::finishRun(RunOutcome outcome) {
     refresh();
-    updateStatus(true, cancelled ? tr("Run cancelled.") : tr("Run finished."));
-    cancelButton_->setText(tr("Close"));
+    QString ending;
+    switch (outcome) {
+    case RunOutcome::Matched:
+        ending = tr("Run finished.");
+        break;
+    case RunOutcome::Cancelled:
+        ending = tr("Run cancelled.");
+        break;
+    case RunOutcome::LogFailed:
+        ending = tr("Run stopped: the log could not be written.");
+        break;
+    case RunOutcome::InvalidInput:
+        ending = tr("Run refused.");
+        break;
+    }
+    updateStatus(true, ending);
+    setCancelButtonText(tr("Close"));
     slowMotionCheck_->setEnabled(false);
     if (!keepOpen) {
         deleteLater();
@@ -294,17 +302,16 @@ double EvolutionView::generationRate() {
 
 void EvolutionView::showFigures() {
     const QLocale locale;
-    generationValue_->setText(locale.toString(static_cast<qlonglong>(shown_.generation)));
-    stringsValue_->setText(locale.toString(static_cast<qlonglong>(shown_.stringsMade)));
-    if (shown_.reports > 0) {
-        const double rate = generationRate();
-        rateValue_->setText(locale.toString(rate, 'f', rate < 100.0 ? 1 : 0));
-    } else {
-        rateValue_->setText(locale.toString(0.0, 'f', 1));
-    }
-    elapsedValue_->setText(locale.toString(shown_.elapsedSeconds, 'f', 1));
-    logSizeValue_->setText(locale.formattedDataSize(static_cast<qint64>(shown_.logBytes), 1,
-                                                    QLocale::DataSizeTraditionalFormat));
+    const double rate = shown_.reports > 0 ? generationRate() : 0.0;
+    const auto count = [&](auto value) { return locale.toString(static_cast<qlonglong>(value)); };
+    setLabelText(tr("Generation: %1\nStrings made: %2\nLetters matched: %3 of %4\n"
+                    "Generations per second: %5\nElapsed seconds: %6\nLog file size: %7")
+                     .arg(count(shown_.generation), count(shown_.stringsMade),
+                          count(shown_.matchedLetters), count(shown_.targetLength),
+                          locale.toString(rate, 'f', rate < 100.0 ? 1 : 0),
+                          locale.toString(shown_.elapsedSeconds, 'f', 1),
+                          locale.formattedDataSize(static_cast<qint64>(shown_.logBytes), 1,
+                                                   QLocale::DataSizeTraditionalFormat)));
 }
 
 void EvolutionView::showLetters() {

@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QString>
 
 #include "engine/selection.h"
 #include "ui/evolution_feed.h"
+#include "ui/run_progress_dialog.h"
 
 class QCheckBox;
 class QLabel;
@@ -34,18 +34,22 @@ QString MarkedLetters(const QString& current, const QString& target);
 /// "Slow motion", Cancel, and after the run the finished chart, which "Save chart..." writes
 /// as a PNG.
 ///
-/// Use it in place of a progress dialog with ui/background_run.h:
+/// It is the run's progress dialog grown up: the dialog's figures and its Cancel stay (so
+/// whatever drives a `RunProgressDialog` drives this too), laid out with the letters, the chart
+/// and the view's own controls; the dialog's bar and plain string give way to those.
+///
+/// Use it in place of the progress dialog with ui/background_run.h:
 ///
 ///     auto* view = new EvolutionView(target, scheme, this);
 ///     run_.exec([&](const std::atomic<bool>& cancel) {
 ///                   RunEnvironment environment{...};
 ///                   result = RunScheme(..., view->feed().Attach(environment)); },
 ///               [view] { view->refresh(); }, view);
-///     view->finishRun(result.outcome == RunOutcome::Cancelled);
+///     view->finishRun(result.outcome);
 ///
 /// `finishRun` keeps the view open on the finished chart when "Keep this window open after the
 /// run" is ticked (the choice lasts while the program runs) and deletes it later otherwise.
-class EvolutionView : public QDialog {
+class EvolutionView : public RunProgressDialog {
     Q_OBJECT
 
 public:
@@ -62,7 +66,7 @@ public:
     void refresh();
     /// Shows the end of the run; keeps the view open when asked to, else deletes it later.
     /// Returns whether it stays open.
-    bool finishRun(bool cancelled);
+    bool finishRun(RunOutcome outcome);
 
     /// Writes the chart as a PNG; false if the file cannot be written.
     bool saveChart(const QString& path);
@@ -100,11 +104,6 @@ private:
 
     QLabel* targetLabel_;
     QLabel* currentLabel_;
-    QLabel* generationValue_;
-    QLabel* stringsValue_;
-    QLabel* rateValue_;
-    QLabel* elapsedValue_;
-    QLabel* logSizeValue_;
     QCheckBox* slowMotionCheck_;
     QCheckBox* keepOpenCheck_;
     QPushButton* saveButton_;

@@ -5,7 +5,7 @@
 #include "engine/generation_log.h"
 #include "engine/selection.h"
 #include "platform/number_text.h"
-#include "ui/run_progress_dialog.h"
+#include "ui/evolution_view.h"
 
 #include <QByteArray>
 #include <QDesktopServices>
@@ -17,8 +17,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <limits>
-#include <mutex>
 #include <string>
 
 namespace quarrow {
@@ -32,10 +30,6 @@ constexpr char kSelectionMessageName[] = "selectionMessage";
 std::string Latin1(const QString& text) {
     const QByteArray bytes = text.toLatin1();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QString FromLatin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString FromStd(const std::string& text) {
@@ -106,16 +100,6 @@ QString DescribeProblem(const InputProblem& problem, const QString& target,
                        "never end.\n\nPlease use only the letters A to Z and spaces.")
         .arg(where, CharacterAt(text, position), Grouped(position + 1));
 }
-
-// What the run's worker last reported, read by the progress dialog on the UI thread.
-struct SelectionSnapshot {
-    std::mutex mutex;
-    std::int64_t generation = 0;
-    std::int64_t stringsMade = 0;
-    std::string currentString;
-    std::size_t matchedLetters = 0;
-    double elapsedSeconds = 0.0;
-};
 
 } // namespace
 
@@ -205,27 +189,9 @@ void Quarrow::RunSelection(int schemeNumber, const QString& target, const QStrin
     }
     FileLogSink log(QFile::encodeName(logPath).toStdString());
 
-    const std::size_t targetLength =
-        scheme == Scheme::Sequential ? firstBytes.size() : targetBytes.size();
-    SelectionSnapshot snapshot;
-    RunProgressDialog dialog(this);
-    dialog.setWindowTitle(SchemeTitle(scheme));
-    dialog.setRange(
-        0, static_cast<int>(std::min<std::size_t>(targetLength, std::numeric_limits<int>::max())));
-    dialog.setValue(0);
-    const auto refresh = [&] {
-        const std::lock_guard lock(snapshot.mutex);
-        dialog.setLabelText(
-            tr("Generation: %1\nStrings made: %2\nSeconds: %3\nLetters matched: %4 of %5")
-                .arg(Grouped(snapshot.generation), Grouped(snapshot.stringsMade),
-                     FromStd(PlainText(static_cast<float>(snapshot.elapsedSeconds))),
-                     Grouped(static_cast<std::int64_t>(snapshot.matchedLetters)),
-                     Grouped(static_cast<std::int64_t>(targetLength))));
-        dialog.setValue(static_cast<int>(
-            std::min<std::size_t>(snapshot.matchedLetters, std::numeric_limits<int>::max())));
-        dialog.setCurrentString(FromLatin1(snapshot.currentString));
-    };
-    refresh();
+    // The live view of the run; after the run it stays open only if the user asked for that.
+    auto* view = new EvolutionView(target, scheme, this);
+    view->setWindowTitle(SchemeTitle(scheme));
 
     // The worker draws from its own copy of the generator, so the UI thread, which stays live
     // during the run, never races it; the copy is handed back at the end.
@@ -233,21 +199,18 @@ void Quarrow::RunSelection(int schemeNumber, const QString& target, const QStrin
     RunResult result;
     run_.exec(
         [&](const std::atomic<bool>& cancel) {
-            RunEnvironment environment{worker, *services_.monotonic, log, cancel};
-            environment.progress = [&snapshot](const RunProgress& progress) {
-                const std::lock_guard lock(snapshot.mutex);
-                snapshot.generation = progress.generation;
-                snapshot.stringsMade = progress.stringsMade;
-                snapshot.currentString.assign(progress.currentString);
-                snapshot.matchedLetters = progress.matchedLetters;
-                snapshot.elapsedSeconds = progress.elapsedSeconds;
-            };
-            result = RunScheme(scheme, targetBytes, firstBytes, environment);
+            const RunEnvironment environment{worker, *services_.monotonic, log, cancel};
+            result = RunScheme(scheme, targetBytes, firstBytes, view->feed().Attach(environment));
         },
-        refresh, &dialog);
+        [view] { view->refresh(); }, view);
     *services_.generator = worker;
 
     const bool closing = run_.cancelReason() == BackgroundRun::CancelReason::Closing;
+    if (closing) {
+        delete view;
+    } else {
+        view->finishRun(result.outcome);
+    }
     switch (result.outcome) {
     case RunOutcome::Matched:
     case RunOutcome::Cancelled:

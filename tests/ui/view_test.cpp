@@ -188,7 +188,7 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
                           static_cast<std::uint64_t>(plain.result.numMutations));
             }
             EXPECT_EQ(view->shown().logBytes, plain.log.size());
-            EXPECT_FALSE(view->finishRun(false));
+            EXPECT_FALSE(view->finishRun(RunOutcome::Matched));
             delete view;
         }
     }
@@ -286,7 +286,7 @@ TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
             EXPECT_GE(heard[i].first - heard[i - 1].first, 150);
         }
     }
-    view->finishRun(true);
+    view->finishRun(RunOutcome::Cancelled);
     EXPECT_TRUE(
         view->accessibleDescription().startsWith(QStringLiteral("Run cancelled. Generation")));
     delete view;
@@ -296,7 +296,7 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
     QPointer<EvolutionView> view = new EvolutionView(QStringLiteral("WEASEL"), Scheme::Sequential);
     view->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(true);
     RunWatched(view, Scheme::Sequential, "WEASEL", "QXZJRB");
-    ASSERT_TRUE(view->finishRun(false));
+    ASSERT_TRUE(view->finishRun(RunOutcome::Matched));
     EXPECT_TRUE(view->isVisible());
     EXPECT_EQ(Cancel(view)->text(), QStringLiteral("Close"));
     EXPECT_TRUE(view->accessibleDescription().startsWith(QStringLiteral("Run finished.")));
@@ -320,7 +320,7 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
     EXPECT_TRUE(WaitUntil([&] { return view.isNull(); })) << "a new run closes the kept view";
     keep->setChecked(false);
     QPointer<EvolutionView> gone = next;
-    EXPECT_FALSE(next->finishRun(false));
+    EXPECT_FALSE(next->finishRun(RunOutcome::Matched));
     EXPECT_TRUE(WaitUntil([&] { return gone.isNull(); }));
 }
 
