@@ -195,34 +195,30 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
     parent.resize(n, ' ');
     std::string child = parent;
 
-    // The wrong positions of the current parent, in increasing order, with the target's code
-    // and the parent's distance from it. Right positions draw nothing and never change, so the
-    // offspring loop visits only these.
-    std::vector<std::size_t> wrongPosition;
-    std::vector<int> wrongTarget;
-    std::vector<int> wrongDistance;
-    wrongPosition.reserve(n);
-    wrongTarget.reserve(n);
-    wrongDistance.reserve(n);
+    // The wrong positions of the current parent, in increasing order. Right positions draw
+    // nothing and never change, so the offspring loop visits only these.
+    struct WrongLetter {
+        double seedFactor; // the 1-based position, which times the serial gives the seed
+        std::size_t position;
+        int target;   // the target's code
+        int distance; // the parent letter's distance from it
+    };
+    std::vector<WrongLetter> wrong;
+    wrong.reserve(n);
     std::size_t matched = 0;
     const auto scoreParent = [&](bool firstParent) {
-        wrongPosition.clear();
-        wrongTarget.clear();
-        wrongDistance.clear();
+        wrong.clear();
         matched = 0;
         for (std::size_t j = 0; j < n; ++j) {
             const auto target = static_cast<unsigned char>(MatchWord[j]);
             const auto letter = static_cast<unsigned char>(parent[j]);
+            const auto seedFactor = static_cast<double>(j + 1);
             if (firstParent && j >= firstLetters) {
-                wrongPosition.push_back(j);
-                wrongTarget.push_back(target);
-                wrongDistance.push_back(kNoLetter);
+                wrong.push_back({seedFactor, j, target, kNoLetter});
             } else if (letter == target) {
                 ++matched;
             } else {
-                wrongPosition.push_back(j);
-                wrongTarget.push_back(target);
-                wrongDistance.push_back(std::abs(int{letter} - int{target}));
+                wrong.push_back({seedFactor, j, target, std::abs(int{letter} - int{target})});
             }
         }
     };
@@ -247,11 +243,9 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
     while (!found) {
         generator.Reseed(static_cast<double>(offspring));
         ++generation;
-        const std::size_t wrongCount = wrongPosition.size();
+        const std::size_t wrongCount = wrong.size();
         const std::uint64_t drawsBefore = draws;
-        const std::size_t* const position = wrongPosition.data();
-        const int* const target = wrongTarget.data();
-        const int* const distance = wrongDistance.data();
+        const WrongLetter* const letters = wrong.data();
         char* const childLetters = child.data();
         const char* const parentLetters = parent.data();
         for (int i = 0; i < kOffspringPerGeneration; ++i) {
@@ -266,15 +260,17 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
             draws += wrongCount;
             std::size_t hits = 0;
             for (std::size_t m = 0; m < wrongCount; ++m) {
-                const std::size_t j = position[m];
-                generator.Reseed(static_cast<double>(j + 1) * serial);
+                const WrongLetter& letter = letters[m];
+                const std::size_t j = letter.position;
+                generator.Reseed(letter.seedFactor * serial);
                 const char drawn = RandomSymbol(generator);
                 const int code = static_cast<unsigned char>(drawn);
-                hits += code == target[m] ? 1U : 0U;
+                hits += code == letter.target ? 1U : 0U;
                 if constexpr (kScheme == Scheme::Attenuating) {
                     // Taken about half the time at random: a mask, not a branch, or every
                     // other draw would pay for a mispredicted jump.
-                    const int taken = -static_cast<int>(std::abs(code - target[m]) < distance[m]);
+                    const int taken =
+                        -static_cast<int>(std::abs(code - letter.target) < letter.distance);
                     const int kept = static_cast<unsigned char>(parentLetters[j]);
                     childLetters[j] = static_cast<char>((code & taken) | (kept & ~taken));
                 } else {
