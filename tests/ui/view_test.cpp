@@ -2,10 +2,15 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -322,6 +327,119 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
     QPointer<EvolutionView> gone = next;
     EXPECT_FALSE(next->finishRun(RunOutcome::Matched));
     EXPECT_TRUE(WaitUntil([&] { return gone.isNull(); }));
+}
+
+/// The real window: "Go" on "Step Four" shows the view while the run goes on, leaves the boxes
+/// and the log exactly as an unwatched run of the same generator would, and keeps the
+/// finished chart open when asked to.
+class WindowViewTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        control<QTabWidget>("SSTab1")->setCurrentIndex(3);
+        control<QPushButton>("Command2")->setFocus();
+    }
+};
+
+TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedOne) {
+    control<QRadioButton>("Option3")->setChecked(true);
+    control<QLineEdit>("txtTarget")->setText(QString::fromLatin1(kEndlessTarget));
+    control<QLineEdit>("txtInitialGuess")->setText(QString::fromLatin1(kEndlessFirst));
+    const Generator before = generator;
+
+    QPointer<EvolutionView> seen;
+    bool modal = false;
+    std::int64_t slowFrom = -1;
+    QElapsedTimer slow;
+    QTimer watcher;
+    watcher.setInterval(10);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        seen = window->findChild<EvolutionView*>();
+        if (seen.isNull() || !seen->isVisible()) {
+            return;
+        }
+        modal = seen->isModal();
+        EvolutionSnapshot now;
+        seen->feed().Take(0, now);
+        if (!slow.isValid()) {
+            seen->feed().SetSlowMotionRate(40.0);
+            seen->findChild<QCheckBox*>(QStringLiteral("slowMotionCheck"))->setChecked(true);
+            slow.start();
+        } else if (slowFrom < 0 && slow.elapsed() > 100) {
+            slowFrom = now.generation;
+            slow.restart();
+        } else if (slowFrom >= 0 && slow.elapsed() > 500) {
+            watcher.stop();
+            // About 20 paced generations in half a second.
+            EXPECT_GT(now.generation - slowFrom, 10);
+            EXPECT_LT(now.generation - slowFrom, 25);
+            QTest::mouseClick(seen->findChild<QPushButton*>(QStringLiteral("cancelButton")),
+                              Qt::LeftButton);
+        }
+    });
+    watcher.start();
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    watcher.stop();
+    ASSERT_GE(slowFrom, 0) << "the view never showed";
+    EXPECT_TRUE(modal) << "the view holds the window while the run goes on";
+    EXPECT_TRUE(WaitUntil([&] { return seen.isNull(); })) << "an unticked view goes after its run";
+    if (auto* message = window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"))) {
+        message->accept();
+    }
+
+    // The same run unwatched, stopped after the same generation.
+    const std::int64_t generations =
+        std::stoll(control<QLineEdit>("txtNumGen")->text().toStdString());
+    Generator expected = before;
+    MemoryLogSink expectedLog;
+    std::atomic<bool> stop{false};
+    const std::atomic<bool> everyGeneration{true};
+    RunEnvironment environment{expected, monotonic, expectedLog, stop};
+    environment.reportEveryGeneration = &everyGeneration;
+    environment.progress = [&](const RunProgress& progress) {
+        stop.store(progress.generation >= generations);
+    };
+    const RunResult plain = SequentialSelection(kEndlessTarget, kEndlessFirst, environment);
+    EXPECT_EQ(plain.numMutations, generations);
+    EXPECT_EQ(control<QLineEdit>("txtTotal")->text().toStdString(), std::to_string(plain.numTotal));
+    EXPECT_EQ(generator.State(), expected.State());
+    QFile log(services.logPath);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll().toStdString(), expectedLog.Text());
+}
+
+TEST_F(WindowViewTest, TheFinishedChartStaysOpenWhenAskedAndLeavesTheWindowFree) {
+    {
+        EvolutionView probe(QString(), Scheme::Serial);
+        probe.findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(true);
+    }
+    control<QRadioButton>("Option2")->setChecked(true);
+    control<QLineEdit>("txtTarget")->setText(QStringLiteral("DARWINIANS"));
+    control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("ABCDEFGHIJ"));
+    Generator expected = generator;
+    MemoryLogSink expectedLog;
+    const std::atomic<bool> noCancel{false};
+    const RunResult plain = SerialSelection(
+        "DARWINIANS", "ABCDEFGHIJ", RunEnvironment{expected, monotonic, expectedLog, noCancel});
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+
+    QPointer<EvolutionView> kept = window->findChild<EvolutionView*>();
+    ASSERT_FALSE(kept.isNull());
+    EXPECT_TRUE(kept->isVisible());
+    EXPECT_FALSE(kept->isModal());
+    EXPECT_EQ(control<QLineEdit>("txtNumGen")->text().toStdString(),
+              std::to_string(plain.numMutations));
+    EXPECT_EQ(kept->accessibleDescription(),
+              QStringLiteral("Run finished. Generation %1: 10 of 10 letters right")
+                  .arg(plain.numMutations));
+    QFile log(services.logPath);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll().toStdString(), expectedLog.Text());
+
+    kept->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(false);
+    QTest::mouseClick(kept->findChild<QPushButton*>(QStringLiteral("cancelButton")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(WaitUntil([&] { return kept.isNull(); })) << "Close deletes the kept view";
 }
 
 } // namespace
