@@ -1,0 +1,295 @@
+#include "tests/ui/window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+
+#include "ui/help_viewer.h"
+
+namespace quarrow::testing {
+namespace {
+
+constexpr int kStepFour = 3;
+
+struct HelpButton {
+    int page;
+    const char* name;
+    int topic;
+};
+
+// Every help button, on its page, with the topic it must open.
+constexpr HelpButton kHelpButtons[] = {
+    {0, "Command5", 10},  {0, "Command6", 20},   {1, "Command7", 30},   {1, "Command9", 40},
+    {2, "Command10", 50}, {2, "Command11", 60},  {3, "Command12", 70},  {3, "Command13", 80},
+    {3, "Command14", 90}, {3, "Command15", 100}, {3, "Command16", 110},
+};
+
+QString PageText(const QUrl& url) {
+    QFile file(QLatin1Char(':') + url.path());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+class HelpTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        activateMainWindow();
+    }
+
+    HelpViewer* viewer() const {
+        return window->findChild<HelpViewer*>(QStringLiteral("helpViewer"));
+    }
+
+    void activateMainWindow() {
+        window->activateWindow();
+        // Not qWaitForWindowActive: it also counts the main window as active while the help
+        // window, whose parent it is, has the focus.
+        ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+    }
+
+    void showPage(int page) { control<QTabWidget>("SSTab1")->setCurrentIndex(page); }
+
+    // Hides the help window on some other topic, so that the next request must reopen it.
+    void resetViewer(int expected) {
+        if (HelpViewer* shown = viewer()) {
+            shown->showTopic(expected == 20 ? 30 : 20);
+            shown->hide();
+        }
+    }
+
+    bool topicOpens(int topic) {
+        const bool opened = WaitUntil([&] {
+            const HelpViewer* shown = viewer();
+            return shown != nullptr && shown->isVisible() && shown->currentTopic() == topic;
+        });
+        // Lets the help window's activation land now rather than in the middle of the next step.
+        QCoreApplication::processEvents();
+        return opened;
+    }
+
+    // Runs the event loop until something ends it; returns its exit code, or 99 if the loop
+    // had to be stopped after `timeoutMs`.
+    static int runEventLoop(int timeoutMs = 10000) {
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(99); });
+        watchdog.start(timeoutMs);
+        return QApplication::exec();
+    }
+};
+
+TEST_F(HelpTest, EachHelpButtonOpensItsOwnTopic) {
+    for (const HelpButton& button : kHelpButtons) {
+        SCOPED_TRACE(button.name);
+        auto* pushButton = control<QPushButton>(button.name);
+        ASSERT_NE(pushButton, nullptr);
+        EXPECT_EQ(pushButton->property("helpContext").toInt(), button.topic);
+        resetViewer(button.topic);
+        showPage(button.page);
+        QTest::mouseClick(pushButton, Qt::LeftButton);
+        EXPECT_TRUE(topicOpens(button.topic));
+    }
+    // One window serves every request.
+    EXPECT_EQ(window->findChildren<HelpViewer*>().size(), 1);
+}
+
+TEST_F(HelpTest, F1OpensTheTopicOfTheFocusedControl) {
+    struct Case {
+        int page;
+        const char* name;
+        int topic;
+    };
+    const Case cases[] = {
+        {0, "txtPhrase", 10}, // the phrase box shares its page's instructions
+        {1, "Command9", 40},  // a help button through F1
+        {1, "txtRndString", 0}, {2, "txtNumGenerat", 0},
+        {3, "txtTotal", 0},     {3, "Command17", 0}, // "&Gen Explanation" has no topic of its own
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        resetViewer(row.topic);
+        activateMainWindow();
+        showPage(row.page);
+        QWidget* focused = control<QWidget>(row.name);
+        ASSERT_NE(focused, nullptr);
+        focused->setFocus(Qt::OtherFocusReason);
+        ASSERT_TRUE(WaitUntil([&] { return focused->hasFocus(); }));
+        QTest::keyClick(focused, Qt::Key_F1);
+        EXPECT_TRUE(topicOpens(row.topic));
+    }
+}
+
+TEST_F(HelpTest, AccessKeysOpenTheSameTopicAsAClick) {
+    struct Case {
+        int page;
+        Qt::Key key;
+        int topic;
+    };
+    const Case cases[] = {{0, Qt::Key_I, 10}, {0, Qt::Key_E, 20}, {1, Qt::Key_I, 30},
+                          {1, Qt::Key_E, 40}, {2, Qt::Key_I, 50}, {2, Qt::Key_E, 60},
+                          {3, Qt::Key_I, 70}};
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.topic);
+        resetViewer(row.topic);
+        activateMainWindow();
+        showPage(row.page);
+        // Keys go where the keyboard would send them: to the control with the focus.
+        QWidget* focused = window->focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClick(focused, row.key, Qt::AltModifier);
+        EXPECT_TRUE(topicOpens(row.topic));
+    }
+}
+
+TEST_F(HelpTest, GenExplanationOpensNothing) {
+    showPage(kStepFour);
+    auto* button = control<QPushButton>("Command17");
+    const QString target = control<QLineEdit>("txtTarget")->text();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::qWait(200);
+    EXPECT_TRUE(viewer() == nullptr || !viewer()->isVisible());
+    EXPECT_TRUE(button->hasFocus());
+    EXPECT_EQ(control<QLineEdit>("txtTarget")->text(), target);
+}
+
+TEST_F(HelpTest, EveryTopicExistsAndEveryLinkResolves) {
+    HelpViewer help; // registers the compiled-in pages
+    QList<int> linkedFromContents;
+    const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
+    for (int context : {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110}) {
+        SCOPED_TRACE(context);
+        const QUrl url = HelpViewer::topicUrl(context);
+        EXPECT_EQ(HelpViewer::topicAt(url), context);
+        const QString page = PageText(url);
+        ASSERT_FALSE(page.isEmpty());
+        EXPECT_FALSE(HelpViewer::topicTitle(context).isEmpty());
+        EXPECT_GT(page.count(QStringLiteral("<p>")), 1);
+        for (const QRegularExpressionMatch& match : link.globalMatch(page)) {
+            const QUrl target = url.resolved(QUrl(match.captured(1)));
+            const int linked = HelpViewer::topicAt(target);
+            EXPECT_GE(linked, 0) << match.captured(1).toStdString();
+            EXPECT_FALSE(PageText(target).isEmpty()) << match.captured(1).toStdString();
+            if (context == 0) {
+                linkedFromContents.append(linked);
+            }
+        }
+    }
+    for (int context : kHelpTopics) {
+        EXPECT_TRUE(linkedFromContents.contains(context)) << context;
+    }
+    // The contents list holds the contents page and every topic, each under its title.
+    auto* list = help.findChild<QListWidget*>(QStringLiteral("helpContents"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), static_cast<int>(kHelpTopics.size()) + 1);
+    EXPECT_EQ(list->item(3)->text(), HelpViewer::topicTitle(30));
+}
+
+TEST_F(HelpTest, LinksBackForwardAndTheContentsListMoveBetweenTopics) {
+    HelpViewer help;
+    auto* browser = help.findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+    auto* back = help.findChild<QToolButton*>(QStringLiteral("helpBack"));
+    auto* forward = help.findChild<QToolButton*>(QStringLiteral("helpForward"));
+    auto* list = help.findChild<QListWidget*>(QStringLiteral("helpContents"));
+    ASSERT_TRUE(browser && back && forward && list);
+    EXPECT_EQ(help.currentTopic(), 0);
+
+    help.showTopic(10);
+    emit browser->anchorClicked(QUrl(QStringLiteral("topic20.html")));
+    EXPECT_EQ(help.currentTopic(), 20);
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_TRUE(help.windowTitle().contains(HelpViewer::topicTitle(20)));
+    back->click();
+    EXPECT_EQ(help.currentTopic(), 10);
+    forward->click();
+    EXPECT_EQ(help.currentTopic(), 20);
+
+    // Links that lead outside the compiled-in pages go nowhere.
+    emit browser->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
+    emit browser->anchorClicked(QUrl(QStringLiteral("topic999.html")));
+    EXPECT_EQ(help.currentTopic(), 20);
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(8)).center());
+    EXPECT_EQ(help.currentTopic(), 80);
+    help.showTopic(12345);
+    EXPECT_EQ(help.currentTopic(), 0);
+}
+
+TEST_F(HelpTest, LogTopicNamesTheRealLogFile) {
+    showPage(kStepFour);
+    QTest::mouseClick(control<QPushButton>("Command16"), Qt::LeftButton);
+    ASSERT_TRUE(topicOpens(110));
+    auto* browser = viewer()->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+    EXPECT_TRUE(browser->toPlainText().contains(QDir::toNativeSeparators(services.logPath)));
+    EXPECT_FALSE(browser->toPlainText().contains(QStringLiteral("@LOG_PATH@")));
+}
+
+TEST_F(HelpTest, QuitEndsTheEventLoopRightAfterStartUp) {
+    QTimer::singleShot(0, window.get(), [this] {
+        QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    });
+    EXPECT_EQ(runEventLoop(), 0);
+}
+
+TEST_F(HelpTest, QuitEndsTheEventLoopFromEveryPage) {
+    for (int page = 0; page < 4; ++page) {
+        SCOPED_TRACE(page);
+        window->show();
+        showPage(page);
+        QTimer::singleShot(0, window.get(), [this] {
+            QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+        });
+        EXPECT_EQ(runEventLoop(), 0);
+    }
+}
+
+TEST_F(HelpTest, QuitDuringTheMeasurementEndsAtOnce) {
+    showPage(1);
+    QElapsedTimer sinceQuit;
+    QTimer::singleShot(0, window.get(), [this] {
+        QTest::mouseClick(control<QPushButton>("Command8"), Qt::LeftButton);
+    });
+    QTimer::singleShot(100, window.get(), [&] {
+        sinceQuit.start();
+        QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    });
+    EXPECT_EQ(runEventLoop(), 0);
+    ASSERT_TRUE(sinceQuit.isValid());
+    // The one-second measurement was cut short rather than waited for.
+    EXPECT_LT(sinceQuit.elapsed(), 500);
+}
+
+TEST_F(HelpTest, QuitDuringARunLeavesACompleteLog) {
+    const QString target = QStringLiteral("SELECTION IS NOT RANDOM LUCK");
+    showPage(kStepFour);
+    control<QLineEdit>("txtTarget")->setText(target);
+    control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"));
+    control<QRadioButton>("Option3")->setChecked(true);
+    QTimer::singleShot(0, window.get(), [this] { control<QPushButton>("Command2")->click(); });
+    // Quit is reached while the run goes on; the run is long enough not to end by itself.
+    QTimer::singleShot(300, window.get(), [this] { control<QPushButton>("Command3")->click(); });
+    EXPECT_EQ(runEventLoop(), 0);
+
+    QFile log(services.logPath);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray bytes = log.readAll();
+    ASSERT_FALSE(bytes.isEmpty());
+    ASSERT_TRUE(bytes.endsWith("\r\n"));
+    // Every line is a finished generation line: no line is cut short, none is the final line.
+    const QRegularExpression generationLine(QStringLiteral("^[A-Z ]{28} \\d+ \r$"));
+    for (const QByteArray& line : bytes.chopped(1).split('\n')) {
+        ASSERT_TRUE(generationLine.match(QString::fromLatin1(line)).hasMatch())
+            << line.toStdString();
+    }
+}
+
+} // namespace
+} // namespace quarrow::testing
