@@ -37,8 +37,11 @@ constexpr int kChartHeight = 280;
 const QString kMarkOpen = QStringLiteral("<b><u><span style=\"color:#1a7f37\">");
 const QString kMarkClose = QStringLiteral("</span></u></b>");
 
-// The box "Keep this window open after the run", remembered while the program runs.
-bool keepOpen = false;
+// The boxes "Keep this window open after the run" and "Slow motion", remembered while the
+// program runs. The view stays open by default: a short run ends long before any view would
+// show, and the finished view is where a learner first meets the curve and slow motion.
+bool keepOpen = true;
+bool slowMotion = false;
 // The finished view kept open last; a new run closes it.
 QPointer<EvolutionView> keptView;
 
@@ -147,8 +150,10 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* pare
     buildChart();
 
     slowMotionCheck_->setObjectName(QStringLiteral("slowMotionCheck"));
-    slowMotionCheck_->setToolTip(
-        tr("Run a few generations a second, so you can watch the letters lock in"));
+    slowMotionCheck_->setToolTip(tr("Run a few generations a second, so you can watch the letters "
+                                    "lock in; the choice holds for the next runs too"));
+    slowMotionCheck_->setChecked(slowMotion);
+    feed_.SetSlowMotion(slowMotion);
     keepOpenCheck_->setObjectName(QStringLiteral("keepOpenCheck"));
     keepOpenCheck_->setChecked(keepOpen);
     saveButton_->setObjectName(QStringLiteral("saveChartButton"));
@@ -178,8 +183,10 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* pare
     layout->addLayout(middle);
     layout->addLayout(buttons);
 
-    connect(slowMotionCheck_, &QCheckBox::toggled, this,
-            [this](bool on) { feed_.SetSlowMotion(on); });
+    connect(slowMotionCheck_, &QCheckBox::toggled, this, [this](bool on) {
+        slowMotion = on;
+        feed_.SetSlowMotion(on);
+    });
     connect(keepOpenCheck_, &QCheckBox::toggled, this, [](bool on) { keepOpen = on; });
     connect(saveButton_, &QPushButton::clicked, this, &EvolutionView::saveChartClicked);
 
@@ -193,10 +200,6 @@ EvolutionView::~EvolutionView() {
     } else {
         delete logGenerationAxis_;
     }
-}
-
-bool EvolutionView::keepOpenAfterRun() {
-    return keepOpen;
 }
 
 void EvolutionView::buildChart() {
@@ -270,7 +273,6 @@ bool EvolutionView::finishRun(RunOutcome outcome) {
     }
     updateStatus(true, ending);
     setCancelButtonText(tr("Close"));
-    slowMotionCheck_->setEnabled(false);
     if (!keepOpen) {
         deleteLater();
         return false;

@@ -48,7 +48,8 @@ QString MarkedLetters(const QString& current, const QString& target);
 ///     view->finishRun(result.outcome);
 ///
 /// `finishRun` keeps the view open on the finished chart when "Keep this window open after the
-/// run" is ticked (the choice lasts while the program runs) and deletes it later otherwise.
+/// run" is ticked and deletes it later otherwise. That box and "Slow motion" keep their state
+/// from one view to the next while the program runs; the view starts out kept open.
 class EvolutionView : public RunProgressDialog {
     Q_OBJECT
 
@@ -82,9 +83,6 @@ public:
     bool logarithmicAxis() const { return logAxis_; }
     /// The snapshot shown last.
     const EvolutionSnapshot& shown() const { return shown_; }
-
-    /// Whether views keep themselves open after a run (the box's state while the program runs).
-    static bool keepOpenAfterRun();
 
 private:
     void buildChart();

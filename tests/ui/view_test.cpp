@@ -94,12 +94,18 @@ void ExpectSameRun(const Outcome& plain, const Outcome& watched) {
     EXPECT_EQ(watched.log, plain.log);
 }
 
+/// Unticks "Keep this window open after the run" and "Slow motion" for the views to come.
+void ForgetChoices() {
+    EvolutionView probe(QString(), Scheme::Serial);
+    probe.findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(false);
+    probe.findChild<QCheckBox*>(QStringLiteral("slowMotionCheck"))->setChecked(false);
+}
+
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Each test starts from the box unticked, as at start-up.
-        EvolutionView probe(QString(), Scheme::Serial);
-        probe.findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(false);
+        // Each test starts at full speed, and with views that go after their run.
+        ForgetChoices();
     }
 
     static QPushButton* Cancel(EvolutionView* view) {
@@ -318,10 +324,13 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
     EXPECT_GE(image.height(), 200);
     EXPECT_FALSE(view->saveChart(folder.filePath(QStringLiteral("missing/chart.png"))));
 
-    // The choice holds for the next view; unticked, the view goes once its run ends.
+    // Both choices hold for the next view; unticked, the view goes once its run ends.
+    SlowMotion(view)->setChecked(true);
     auto* next = new EvolutionView(QStringLiteral("WEASEL"), Scheme::Serial);
     auto* keep = next->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"));
     EXPECT_TRUE(keep->isChecked());
+    EXPECT_TRUE(SlowMotion(next)->isChecked());
+    EXPECT_TRUE(next->feed().SlowMotion());
     EXPECT_TRUE(WaitUntil([&] { return view.isNull(); })) << "a new run closes the kept view";
     keep->setChecked(false);
     QPointer<EvolutionView> gone = next;
@@ -336,6 +345,7 @@ class WindowViewTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
+        ForgetChoices();
         control<QTabWidget>("SSTab1")->setCurrentIndex(3);
         control<QPushButton>("Command2")->setFocus();
     }
