@@ -1,0 +1,48 @@
+# Installs the build into a scratch prefix and checks that a Linux desktop would find the
+# program there: the binary, its menu entry, its icon and its software-centre metadata.
+# Run as: cmake -DBUILD_DIR=<build> -DPREFIX=<scratch folder> -P install_check.cmake
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+  RESULT_VARIABLE installed OUTPUT_QUIET)
+if(NOT installed EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${installed}")
+endif()
+
+set(desktop ${PREFIX}/share/applications/quarrow.desktop)
+set(metainfo ${PREFIX}/share/metainfo/io.github.quarrow.metainfo.xml)
+foreach(file bin/quarrow share/applications/quarrow.desktop
+    share/icons/hicolor/scalable/apps/quarrow.svg share/icons/hicolor/48x48/apps/quarrow.png
+    share/metainfo/io.github.quarrow.metainfo.xml)
+  if(NOT EXISTS ${PREFIX}/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+# The menu entry starts the installed program and shows the installed icon.
+file(STRINGS ${desktop} entry)
+foreach(line "Exec=quarrow" "Icon=quarrow" "Type=Application")
+  if(NOT line IN_LIST entry)
+    message(FATAL_ERROR "quarrow.desktop lacks the line ${line}")
+  endif()
+endforeach()
+file(READ ${metainfo} metadata)
+if(NOT metadata MATCHES "<launchable type=\"desktop-id\">quarrow.desktop</launchable>")
+  message(FATAL_ERROR "the metadata does not launch quarrow.desktop")
+endif()
+
+# The desktop's own validators, where they are installed.
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+if(DESKTOP_FILE_VALIDATE)
+  execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${desktop} RESULT_VARIABLE valid)
+  if(NOT valid EQUAL 0)
+    message(FATAL_ERROR "desktop-file-validate rejects quarrow.desktop")
+  endif()
+endif()
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+  execute_process(COMMAND ${APPSTREAMCLI} validate --no-net ${metainfo} RESULT_VARIABLE valid)
+  if(NOT valid EQUAL 0)
+    message(FATAL_ERROR "appstreamcli rejects the metadata")
+  endif()
+endif()
