@@ -9,12 +9,12 @@ namespace quarrow {
 
 /// The program's seedable pseudo-random generator.
 ///
-/// A splitmix64 sequence: the state advances by a fixed odd step and each value is a strong
-/// mix of the state. A reseed folds a hash of the seed into the state through a second mix, so
-/// the current state always takes part: reseeding twice with an equal seed, or with equal clock
-/// readings, moves on to new points rather than repeating or cancelling out. The selection
-/// schemes reseed before nearly every draw, so both operations are a handful of instructions
-/// and live in this header.
+/// A Weyl sequence: the state advances by a fixed odd step and each value is a strong mix of
+/// the state (one wide multiplication folded onto itself). A reseed multiplies the state and
+/// folds in a hash of the seed, so the current state always takes part: reseeding twice with an
+/// equal seed, or with equal clock readings, moves on to new points rather than repeating or
+/// cancelling out. The selection schemes reseed before nearly every draw, so both operations are a
+/// handful of instructions and live in this header.
 class Generator {
 public:
     /// The documented initial state; tests and benchmarks rely on its sequence.
@@ -27,14 +27,18 @@ public:
     float Next() {
         state_ += kGolden;
         // 24 bits fill a float's mantissa exactly, so the largest value is 1 - 2^-24.
-        return static_cast<float>(Mix(state_) >> 40) * 0x1.0p-24f;
+        return static_cast<float>(Output(state_) >> 40) * 0x1.0p-24f;
     }
 
     /// Moves to a new point chosen from the seed and the current state.
     void Reseed(double seed) {
-        // +0.0 and -0.0 are one seed.
+        // +0.0 and -0.0 are one seed. Multiplying the state by an odd constant before folding in
+        // the seed keeps the step a bijection of the state and means that a second reseed with
+        // the same seed cannot undo the first. The state's multiplication does not wait for the
+        // seed, so on the schemes' chain (draw, reseed with the value, draw) a reseed costs one
+        // multiplication and one exclusive or; the strong mixing is left to Next.
         const std::uint64_t bits = std::bit_cast<std::uint64_t>(seed + 0.0);
-        state_ = Mix(state_ ^ Mix(bits + kSeedSalt)) + kGolden;
+        state_ = (state_ * kStateMultiplier) ^ (bits * kSeedSalt);
     }
 
     /// Reseeds from the time of day.
@@ -47,6 +51,20 @@ public:
 private:
     static constexpr std::uint64_t kGolden = 0x9e3779b97f4a7c15ULL;
     static constexpr std::uint64_t kSeedSalt = 0xd1b54a32d192ed03ULL;
+    static constexpr std::uint64_t kStateMultiplier = 0xd6e8feb86659fd93ULL;
+    static constexpr std::uint64_t kOutputKey = 0xe7037ed1a0b428dbULL;
+
+    // One wide multiplication folded onto itself: a strong output function with a short
+    // latency, which matters because the schemes chain every draw to the one before.
+    static std::uint64_t Output(std::uint64_t z) {
+#if defined(__SIZEOF_INT128__)
+        __extension__ using Wide = unsigned __int128;
+        const Wide product = static_cast<Wide>(z) * (z ^ kOutputKey);
+        return static_cast<std::uint64_t>(product >> 64) ^ static_cast<std::uint64_t>(product);
+#else
+        return Mix(z);
+#endif
+    }
 
     static constexpr std::uint64_t Mix(std::uint64_t z) {
         z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
