@@ -112,16 +112,17 @@ public:
             environment_.reportEveryGeneration != nullptr &&
             environment_.reportEveryGeneration->load(std::memory_order_relaxed);
         drawsSinceReading_ += draws;
-        if (drawsSinceReading_ < kDrawsPerClockReading && !everyGeneration) {
-            return false;
+        if (drawsSinceReading_ < kDrawsPerClockReading) {
+            // Reported every generation, the elapsed time is that of the last clock reading.
+            return everyGeneration;
         }
         drawsSinceReading_ = 0;
         const double now = environment_.clock.Seconds();
+        snapshot_.elapsedSeconds = now - start_;
         if (now < nextReport_ && !everyGeneration) {
             return false;
         }
         nextReport_ = now + environment_.progressInterval;
-        snapshot_.elapsedSeconds = now - start_;
         return true;
     }
 

@@ -74,12 +74,14 @@ RunEnvironment EvolutionFeed::Attach(const RunEnvironment& environment) {
     log_.inner_ = &environment.log;
     log_.bytes_ = 0;
     pacing_ = false;
+    runStart_ = std::chrono::steady_clock::now();
+    reportEachGeneration_.store(true, std::memory_order_relaxed);
     RunEnvironment watched{.generator = environment.generator,
                            .clock = environment.clock,
                            .log = log_,
                            .cancel = environment.cancel,
                            .progressInterval = environment.progressInterval,
-                           .reportEveryGeneration = &slowMotion_};
+                           .reportEveryGeneration = &reportEachGeneration_};
     const std::atomic<bool>& cancel = environment.cancel;
     watched.progress = [this, &cancel, own = environment.progress](const RunProgress& progress) {
         if (own) {
@@ -88,6 +90,15 @@ RunEnvironment EvolutionFeed::Attach(const RunEnvironment& environment) {
         Receive(progress, cancel);
     };
     return watched;
+}
+
+void EvolutionFeed::SetSlowMotion(bool on) {
+    slowMotion_.store(on, std::memory_order_relaxed);
+    // Turning it off is left to the run's next report, which knows whether the start of the
+    // run is still reported in full.
+    if (on) {
+        reportEachGeneration_.store(true, std::memory_order_relaxed);
+    }
 }
 
 void EvolutionFeed::SetSlowMotionRate(double generationsPerSecond) {
@@ -116,6 +127,14 @@ void EvolutionFeed::Reset() {
 }
 
 void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>& cancel) {
+    // Reports of single generations carry the engine's last clock reading, which a paced run
+    // makes only every few seconds; a paced run is slow enough to read the clock here.
+    double elapsed = progress.elapsedSeconds;
+    if (SlowMotion()) {
+        const std::chrono::duration<double> sinceStart =
+            std::chrono::steady_clock::now() - runStart_;
+        elapsed = std::max(elapsed, sinceStart.count());
+    }
     {
         const std::lock_guard lock(mutex_);
         latest_.generation = progress.generation;
@@ -123,11 +142,13 @@ void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>
         latest_.currentString.assign(progress.currentString);
         latest_.matchedLetters = progress.matchedLetters;
         latest_.targetLength = progress.targetLength;
-        latest_.elapsedSeconds = progress.elapsedSeconds;
+        latest_.elapsedSeconds = elapsed;
         latest_.logBytes = log_.bytes_;
         ++latest_.reports;
         history_.Add(progress.generation, static_cast<double>(progress.matchedLetters));
     }
+    reportEachGeneration_.store(SlowMotion() || progress.generation < kFullDetailGenerations,
+                                std::memory_order_relaxed);
     Pace(cancel);
 }
 

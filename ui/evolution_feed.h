@@ -67,13 +67,16 @@ struct EvolutionSnapshot {
 ///
 /// `Attach` hooks a run's environment: the feed counts the log's bytes on their way through,
 /// copies every progress snapshot under a mutex and extends the fitness curve, all on the run's
-/// thread and at most every few milliseconds at full speed. In slow motion it asks the engine for
-/// a report after every generation and holds the run inside the callback until the generation's
-/// turn comes, so the engine computes exactly what it would have computed at full speed.
-/// The UI thread reads with `Take`.
+/// thread. It asks for a report after each of the first `kFullDetailGenerations` generations, so
+/// the curve of a short run is exact, and from then on takes the engine's reports every few
+/// milliseconds. In slow motion it asks for a report after every generation and holds the run
+/// inside the callback until the generation's turn comes, so the engine computes exactly what it
+/// would have computed at full speed. The UI thread reads with `Take`.
 class EvolutionFeed {
 public:
     static constexpr double kDefaultSlowMotionRate = 4.0;
+    /// Generations at the start of a run reported one by one at full speed.
+    static constexpr std::int64_t kFullDetailGenerations = 2000;
 
     explicit EvolutionFeed(std::size_t maxChartPoints = FitnessHistory::kDefaultMaxPoints);
     EvolutionFeed(const EvolutionFeed&) = delete;
@@ -84,7 +87,7 @@ public:
     RunEnvironment Attach(const RunEnvironment& environment);
 
     /// Paces the run to the slow-motion rate, or lets it run at full speed again.
-    void SetSlowMotion(bool on) { slowMotion_.store(on, std::memory_order_relaxed); }
+    void SetSlowMotion(bool on);
     bool SlowMotion() const { return slowMotion_.load(std::memory_order_relaxed); }
     /// Generations a second in slow motion.
     void SetSlowMotionRate(double generationsPerSecond);
@@ -116,9 +119,12 @@ private:
 
     CountingLog log_;
     std::atomic<bool> slowMotion_{false};
+    // What the engine reads after each generation: slow motion, or the start of the run.
+    std::atomic<bool> reportEachGeneration_{false};
     std::atomic<double> slowMotionRate_{kDefaultSlowMotionRate};
     // The run's thread alone touches the pacing clock.
     bool pacing_ = false;
+    std::chrono::steady_clock::time_point runStart_;
     std::chrono::steady_clock::time_point lastRelease_;
 
     mutable std::mutex mutex_;

@@ -217,11 +217,7 @@ void EvolutionView::buildChart() {
     lettersAxis_ = new QValueAxis;
     lettersAxis_->setTitleText(tr("Letters right"));
     lettersAxis_->setLabelFormat(QStringLiteral("%d"));
-    lettersAxis_->setTickType(QValueAxis::TicksDynamic);
-    lettersAxis_->setTickAnchor(0.0);
-    const auto letters = static_cast<double>(std::max<qsizetype>(target_.size(), 1));
-    lettersAxis_->setRange(0.0, letters);
-    lettersAxis_->setTickInterval(std::max(1.0, std::ceil(letters / 10.0)));
+    setLettersRange(static_cast<std::size_t>(target_.size()));
     chart_->addAxis(lettersAxis_, Qt::AlignLeft);
     series_->attachAxis(lettersAxis_);
 
@@ -346,10 +342,17 @@ void EvolutionView::showCurve() {
     } else {
         linearAxis_->setRange(0.0, right);
     }
-    const auto letters = static_cast<double>(std::max<std::size_t>(shown_.targetLength, 1));
-    if (lettersAxis_->max() != letters) {
-        lettersAxis_->setRange(0.0, letters);
-        lettersAxis_->setTickInterval(std::max(1.0, std::ceil(letters / 10.0)));
+    setLettersRange(shown_.targetLength);
+}
+
+void EvolutionView::setLettersRange(std::size_t letters) {
+    // Whole letters on at most about ten grid lines, the top one at or just above the length.
+    const std::size_t step = std::max<std::size_t>(1, (letters + 9) / 10);
+    const std::size_t steps = std::max<std::size_t>(1, (letters + step - 1) / step);
+    const auto top = static_cast<double>(steps * step);
+    if (lettersAxis_->max() != top) {
+        lettersAxis_->setRange(0.0, top);
+        lettersAxis_->setTickCount(static_cast<int>(steps) + 1);
     }
 }
 

@@ -90,6 +90,7 @@ private:
     void showLetters();
     void showCurve();
     void useLogarithmicAxis();
+    void setLettersRange(std::size_t letters);
     void updateStatus(bool force, const QString& prefix = {});
     void saveChartClicked();
     double generationRate();
