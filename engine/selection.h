@@ -105,7 +105,9 @@ struct RunEnvironment {
     ProgressCallback progress = {};
     double progressInterval = 0.005;
     /// Optional; while it reads true, `progress` is called after every generation whatever
-    /// `progressInterval` says, so a watcher can pace the run from inside the callback.
+    /// `progressInterval` says, so a watcher can pace the run from inside the callback. Such
+    /// reports carry the elapsed time of the run's last clock reading, which it takes only every
+    /// few thousand drawn symbols.
     const std::atomic<bool>* reportEveryGeneration = nullptr;
 };
 
