@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -70,7 +71,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(tr("Quarrow Help"));
     // The main window decides when the program ends, not this one.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(800, 560);
+    resize(820, 600);
 
     back_ = new QToolButton(this);
     back_->setObjectName(QStringLiteral("helpBack"));
@@ -86,6 +87,8 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     contents_ = new QListWidget(this);
     contents_->setObjectName(QStringLiteral("helpContents"));
     contents_->setAccessibleName(tr("Help topics"));
+    contents_->setWordWrap(true);
+    contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* home = new QListWidgetItem(topicTitle(0), contents_);
     home->setData(Qt::UserRole, 0);
     for (int context : kHelpTopics) {
@@ -105,7 +108,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->addWidget(contents_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({240, 560});
+    splitter->setSizes({260, 560});
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back_);
@@ -114,6 +117,9 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(splitter);
+
+    auto* closeHelp = new QShortcut(QKeySequence::Cancel, this);
+    connect(closeHelp, &QShortcut::activated, this, &QWidget::close);
 
     connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);

@@ -7,7 +7,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeySequence>
+#include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace quarrow {
 
@@ -15,6 +18,32 @@ namespace {
 
 // The dynamic property that carries a control's help topic; 0 means none.
 constexpr char kHelpContext[] = "helpContext";
+constexpr int kHelpWindowGap = 12;
+
+// Opens `window` beside `beside`, on the side with room for it (or with the most room), kept
+// on the screen, so the topic can be read with the page it explains still in view.
+void PlaceBeside(QWidget& window, const QWidget& beside) {
+    const QScreen* screen = beside.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QRect main = beside.frameGeometry();
+    const int roomRight = area.right() - main.right() - kHelpWindowGap;
+    const int roomLeft = main.left() - area.left() - kHelpWindowGap;
+    const bool right = roomRight >= window.width() || roomRight >= roomLeft;
+    QRect place(QPoint(0, main.top()), window.size());
+    if (right) {
+        place.moveLeft(main.right() + kHelpWindowGap);
+    } else {
+        place.moveRight(main.left() - kHelpWindowGap);
+    }
+    place.moveRight(std::min(place.right(), area.right()));
+    place.moveBottom(std::min(place.bottom(), area.bottom()));
+    place.moveLeft(std::max(place.left(), area.left()));
+    place.moveTop(std::max(place.top(), area.top()));
+    window.move(place.topLeft());
+}
 
 } // namespace
 
@@ -34,6 +63,7 @@ void Quarrow::ShowHelp(int context) {
     if (viewer == nullptr) {
         viewer = new HelpViewer(this);
         viewer->setLogPath(QDir::toNativeSeparators(services_.logPath));
+        PlaceBeside(*viewer, *this);
     }
     viewer->showTopic(context);
     viewer->show();
