@@ -28,6 +28,7 @@ namespace {
 // A phrase of the first page fits on one row; longer strings wrap, and very long ones are cut.
 constexpr qsizetype kLettersPerRow = 50;
 constexpr qsizetype kMaxRows = 4;
+constexpr double kLettersScale = 1.5;
 // The generations-per-second figure averages over about this many seconds of the run.
 constexpr double kRateWindowSeconds = 1.0;
 constexpr int kChartWidth = 560;
@@ -121,7 +122,9 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* pare
         connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     }
 
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Large enough for a class to watch the letters from across a room.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(fixed.pointSizeF() * kLettersScale);
     const bool sequential = scheme == Scheme::Sequential;
     auto* targetCaption = new QLabel(tr("Target:"), this);
     auto* currentCaption = new QLabel(sequential ? tr("Best so far:") : tr("Parent:"), this);
@@ -217,6 +220,8 @@ void EvolutionView::buildChart() {
     lettersAxis_ = new QValueAxis;
     lettersAxis_->setTitleText(tr("Letters right"));
     lettersAxis_->setLabelFormat(QStringLiteral("%d"));
+    // Qt 6.4 measures the room for vertical axis labels too small and would cut every one.
+    lettersAxis_->setTruncateLabels(false);
     setLettersRange(static_cast<std::size_t>(target_.size()));
     chart_->addAxis(lettersAxis_, Qt::AlignLeft);
     series_->attachAxis(lettersAxis_);
@@ -225,6 +230,7 @@ void EvolutionView::buildChart() {
     linearAxis_->setTitleText(tr("Generation"));
     linearAxis_->setLabelFormat(QStringLiteral("%d"));
     linearAxis_->setRange(0.0, 10.0);
+    linearAxis_->setTruncateLabels(false);
     chart_->addAxis(linearAxis_, Qt::AlignBottom);
     series_->attachAxis(linearAxis_);
 
@@ -232,6 +238,7 @@ void EvolutionView::buildChart() {
     logGenerationAxis_->setTitleText(tr("Generation (logarithmic)"));
     logGenerationAxis_->setLabelFormat(QStringLiteral("%g"));
     logGenerationAxis_->setBase(10.0);
+    logGenerationAxis_->setTruncateLabels(false);
 
     chartView_ = new QChartView(chart_, this);
     chartView_->setObjectName(QStringLiteral("fitnessChart"));
@@ -268,6 +275,13 @@ bool EvolutionView::finishRun(RunOutcome outcome) {
         break;
     }
     updateStatus(true, ending);
+    if (scheme_ == Scheme::Sequential && outcome == RunOutcome::Matched &&
+        shown_.matchedLetters >= shown_.targetLength) {
+        // The best offspring counts letters its random part drew, which are not always the
+        // target's; a finished run has locked every letter, and its log ends with the target.
+        currentLabel_->setText(MarkedLetters(target_, target_));
+        currentLabel_->setAccessibleDescription(target_);
+    }
     setCancelButtonText(tr("Close"));
     if (!keepOpen) {
         deleteLater();
@@ -341,6 +355,7 @@ void EvolutionView::showCurve() {
         logGenerationAxis_->setRange(1.0, right);
     } else {
         linearAxis_->setRange(0.0, right);
+        linearAxis_->applyNiceNumbers();
     }
     setLettersRange(shown_.targetLength);
 }

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -320,6 +321,9 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
     EXPECT_EQ(view->accessibleDescription(),
               QStringLiteral("Run finished. Generation %1: 6 of 6 letters right")
                   .arg(view->shown().generation));
+    // A finished sequential run shows the target whole, every letter marked, as its log ends.
+    auto* current = view->findChild<QLabel*>(QStringLiteral("currentString"));
+    EXPECT_EQ(current->text(), MarkedLetters(QStringLiteral("WEASEL"), QStringLiteral("WEASEL")));
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("chart.png"));
