@@ -22,7 +22,7 @@
 namespace quarrow {
 namespace {
 
-constexpr char kTarget[] = "METHINKS IT IS LIKE A WEASEL";
+constexpr char kTarget[] = "CUMULATIVE SELECTION IS FAST";
 constexpr std::size_t kTargetLength = sizeof kTarget - 1;
 static_assert(kTargetLength == 28);
 
@@ -156,7 +156,7 @@ BENCHMARK(BM_SequentialRunLoggedToFile)->Unit(benchmark::kMillisecond);
 
 // --- The log writer on sequential lines (28 letters and " 27 ") to /dev/null
 
-constexpr char kSequentialLine[] = "METHINKS IT IS LIKE A WEASQZ 25 ";
+constexpr char kSequentialLine[] = "CUMULATIVE SELECTION IS FAQZ 25 ";
 
 void BM_LogWriterFileSink(benchmark::State& state) {
     FileLogSink log("/dev/null");

@@ -14,7 +14,7 @@ namespace quarrow {
 namespace {
 
 constexpr std::size_t kPhraseLength = 28;
-constexpr char kPhrase[] = "METHINKS IT IS LIKE A WEASEL";
+constexpr char kPhrase[] = "CUMULATIVE SELECTION IS FAST";
 static_assert(sizeof kPhrase - 1 == kPhraseLength);
 
 // The floor for strings: independent draws into one fixed buffer, nothing allocated.

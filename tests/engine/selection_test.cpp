@@ -60,7 +60,7 @@ TEST_F(SelectionTest, LockedSchemesAgreeWithTheirPlainTranscription) {
         {"CAT", "DOG"},
         {"", "ABC"},
         {"", ""},
-        {"METHINKS", "zzzzz!!!"},
+        {"SELECTOR", "zzzzz!!!"},
         {"A B", "A"},
         {"AB  Z", "ZZ   AAAA"},
         {"HELLO WORLD", ""},
@@ -130,19 +130,19 @@ TEST_F(SelectionTest, EmptyTargetsEndAtOnce) {
 
 TEST_F(SelectionTest, AFirstStringEqualToTheTargetEndsAtTheFirstOffspring) {
     for (const Scheme scheme : {Scheme::Attenuating, Scheme::Serial}) {
-        const RunResult result = Run(scheme, "METHINKS IT IS", "METHINKS IT IS");
+        const RunResult result = Run(scheme, "GRADUAL CHANGE", "GRADUAL CHANGE");
         EXPECT_EQ(result.outcome, RunOutcome::Matched);
         EXPECT_EQ(result.numMutations, 1);
         EXPECT_EQ(result.numTotal, 1);
-        EXPECT_EQ(log.Text(), "METHINKS IT IS   14\r\n");
+        EXPECT_EQ(log.Text(), "GRADUAL CHANGE   14\r\n");
     }
-    const RunResult result = SequentialSelection("WEASEL", "WEASEL", Environment());
+    const RunResult result = SequentialSelection("BEETLE", "BEETLE", Environment());
     EXPECT_EQ(result.numMutations, 1);
     EXPECT_EQ(result.numTotal, 2);
     const std::vector<std::string> lines = Lines(log.Text());
     ASSERT_EQ(lines.size(), 1U);
     // FirstWord, then the first offspring's count in print form if it matched anything.
-    EXPECT_TRUE(lines[0] == "WEASEL" || lines[0].starts_with("WEASEL ")) << lines[0];
+    EXPECT_TRUE(lines[0] == "BEETLE" || lines[0].starts_with("BEETLE ")) << lines[0];
 }
 
 TEST_F(SelectionTest, OneLetterSequentialTargetWritesExactlyTwoLines) {
@@ -176,9 +176,9 @@ TEST_F(SelectionTest, LockedSchemesKeepRightLettersAndCountAsLaidDown) {
     const std::vector<LockedRunShape> shapes = {
         {Scheme::Attenuating, "THE CAT SAT ON THE MAT", "ZZZZZZZZZZZZZZZZZZZZZZ"},
         {Scheme::Attenuating, "    ", "ZAYB"},
-        {Scheme::Attenuating, "WEASEL", "WE"},
+        {Scheme::Attenuating, "BEETLE", "WE"},
         {Scheme::Serial, "THE CAT SAT ON THE MAT", "QQQQQQQQQQQQQQQQQQQQQQ"},
-        {Scheme::Serial, "WEASEL", "WEASELS ARE LONGER"},
+        {Scheme::Serial, "BEETLE", "BEETLES ARE LONGER"},
     };
     for (const LockedRunShape& shape : shapes) {
         const std::string target = shape.target;
@@ -316,7 +316,7 @@ TEST_F(SelectionTest, CancelStopsAfterTheGenerationInProgressAndKeepsItsLines) {
         // Long enough that every scheme reports a few times before it could finish.
         std::string target;
         for (int i = 0; i < 10; ++i) {
-            target += "METHINKS IT IS LIKE A WEASEL";
+            target += "CUMULATIVE SELECTION IS FAST";
         }
         const std::string first(target.size(), 'Q');
         cancel = false;
@@ -354,7 +354,7 @@ TEST_F(SelectionTest, CancelStopsAfterTheGenerationInProgressAndKeepsItsLines) {
 TEST_F(SelectionTest, ACancelRaisedBeforeTheRunStopsItAfterOneGeneration) {
     cancel = true;
     const RunResult result =
-        Run(Scheme::Serial, "METHINKS IT IS LIKE A WEASEL", "QQQQQQQQQQQQQQQQQQQQQQQQQQQQ");
+        Run(Scheme::Serial, "CUMULATIVE SELECTION IS FAST", "QQQQQQQQQQQQQQQQQQQQQQQQQQQQ");
     EXPECT_EQ(result.outcome, RunOutcome::Cancelled);
     EXPECT_EQ(result.numMutations, 1);
     EXPECT_EQ(log.LineCount(), 1U);

@@ -136,7 +136,7 @@ TEST(Trial, ReportsProgressAndStopsWhenCancelled) {
         }
     };
     Generator generator;
-    const std::string target = "METHINKS IT IS LIKE A WEASEL";
+    const std::string target = "CUMULATIVE SELECTION IS FAST";
     const TrialResult result = RunMatchingTrial(generator, seedClock, target, 10'000'000, hooks);
     EXPECT_TRUE(result.cancelled);
     ASSERT_EQ(made.size(), 3U);

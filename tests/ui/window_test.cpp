@@ -315,9 +315,9 @@ TEST_F(FoundationTest, StepThreeTakesThePhraseAsItStands) {
 }
 
 TEST_F(FoundationTest, StepFourTakesThePhraseAndAFreshFirstStringEachVisit) {
-    box("txtPhrase")->setText(QStringLiteral("METHINKS it is"));
+    box("txtPhrase")->setText(QStringLiteral("GRADUAL change"));
     showPage(kStepFour);
-    EXPECT_EQ(box("txtTarget")->text(), QStringLiteral("METHINKS it is"));
+    EXPECT_EQ(box("txtTarget")->text(), QStringLiteral("GRADUAL change"));
     const QString first = box("txtInitialGuess")->text();
     EXPECT_EQ(first.size(), 14);
     EXPECT_EQ(box("txtTarget")->cursorPosition(), 0) << "copies show their start";
@@ -327,7 +327,7 @@ TEST_F(FoundationTest, StepFourTakesThePhraseAndAFreshFirstStringEachVisit) {
     box("txtTarget")->setText(QStringLiteral("SOMETHING ELSE"));
     showPage(kStepOne);
     showPage(kStepFour);
-    EXPECT_EQ(box("txtTarget")->text(), QStringLiteral("METHINKS it is"));
+    EXPECT_EQ(box("txtTarget")->text(), QStringLiteral("GRADUAL change"));
     EXPECT_NE(box("txtInitialGuess")->text(), first) << "same clock reading, new string";
     EXPECT_EQ(box("txtInitialGuess")->text().size(), 14);
 
