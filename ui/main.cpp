@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include "platform/clock.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quarrow"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setDesktopFileName(QStringLiteral("quarrow"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarrow.png")));
 
     const QString dataFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
