@@ -27,7 +27,7 @@
 namespace quarrow {
 namespace {
 
-constexpr char kTarget[] = "METHINKS IT IS LIKE A WEASEL";
+constexpr char kTarget[] = "CUMULATIVE SELECTION IS FAST";
 constexpr std::size_t kTargetLength = sizeof kTarget - 1;
 constexpr std::int64_t kSliceGenerations = 200'000;
 constexpr std::chrono::milliseconds kRefreshInterval{50};

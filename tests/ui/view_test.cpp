@@ -32,7 +32,7 @@ namespace quarrow::testing {
 namespace {
 
 // A sequential run on 40 letters takes some 10^11 generations on average: it runs until cancelled.
-constexpr char kEndlessTarget[] = "METHINKS IT IS LIKE A WEASEL SAID POLONI";
+constexpr char kEndlessTarget[] = "CUMULATIVE SELECTION IS FAST AND PATIENT";
 constexpr char kEndlessFirst[] = "QWERTYUIOPASDFGHJKLZXCVBNMQWERTYUIOPASDF";
 static_assert(sizeof kEndlessTarget == 41 && sizeof kEndlessFirst == 41);
 constexpr std::uint64_t kSeed = 0x5eed;
@@ -177,9 +177,9 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
         std::string first;
     };
     const Case cases[] = {
-        {Scheme::Attenuating, "DARWINIANS", "ABCDEFGHIJ"},
-        {Scheme::Serial, "DARWINIANS", "ABCDEFGHIJ"},
-        {Scheme::Sequential, "WEASEL", "QXZJRB"},
+        {Scheme::Attenuating, "ADAPTATION", "ABCDEFGHIJ"},
+        {Scheme::Serial, "ADAPTATION", "ABCDEFGHIJ"},
+        {Scheme::Sequential, "BEETLE", "QXZJRB"},
     };
     for (const Case& run : cases) {
         SCOPED_TRACE(static_cast<int>(run.scheme));
@@ -311,9 +311,9 @@ TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
 }
 
 TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
-    QPointer<EvolutionView> view = new EvolutionView(QStringLiteral("WEASEL"), Scheme::Sequential);
+    QPointer<EvolutionView> view = new EvolutionView(QStringLiteral("BEETLE"), Scheme::Sequential);
     view->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(true);
-    RunWatched(view, Scheme::Sequential, "WEASEL", "QXZJRB");
+    RunWatched(view, Scheme::Sequential, "BEETLE", "QXZJRB");
     ASSERT_TRUE(view->finishRun(RunOutcome::Matched));
     EXPECT_TRUE(view->isVisible());
     EXPECT_EQ(Cancel(view)->text(), QStringLiteral("Close"));
@@ -323,7 +323,7 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
                   .arg(view->shown().generation));
     // A finished sequential run shows the target whole, every letter marked, as its log ends.
     auto* current = view->findChild<QLabel*>(QStringLiteral("currentString"));
-    EXPECT_EQ(current->text(), MarkedLetters(QStringLiteral("WEASEL"), QStringLiteral("WEASEL")));
+    EXPECT_EQ(current->text(), MarkedLetters(QStringLiteral("BEETLE"), QStringLiteral("BEETLE")));
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("chart.png"));
@@ -336,7 +336,7 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
 
     // Both choices hold for the next view; unticked, the view goes once its run ends.
     SlowMotion(view)->setChecked(true);
-    auto* next = new EvolutionView(QStringLiteral("WEASEL"), Scheme::Serial);
+    auto* next = new EvolutionView(QStringLiteral("BEETLE"), Scheme::Serial);
     auto* keep = next->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"));
     EXPECT_TRUE(keep->isChecked());
     EXPECT_TRUE(SlowMotion(next)->isChecked());
@@ -434,13 +434,13 @@ TEST_F(WindowViewTest, TheFinishedChartStaysOpenWhenAskedAndLeavesTheWindowFree)
         probe.findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(true);
     }
     control<QRadioButton>("Option2")->setChecked(true);
-    control<QLineEdit>("txtTarget")->setText(QStringLiteral("DARWINIANS"));
+    control<QLineEdit>("txtTarget")->setText(QStringLiteral("ADAPTATION"));
     control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("ABCDEFGHIJ"));
     Generator expected = generator;
     MemoryLogSink expectedLog;
     const std::atomic<bool> noCancel{false};
     const RunResult plain = SerialSelection(
-        "DARWINIANS", "ABCDEFGHIJ", RunEnvironment{expected, monotonic, expectedLog, noCancel});
+        "ADAPTATION", "ABCDEFGHIJ", RunEnvironment{expected, monotonic, expectedLog, noCancel});
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
 
     QPointer<EvolutionView> kept = window->findChild<EvolutionView*>();
