@@ -99,8 +99,7 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* pare
     : RunProgressDialog(parent), target_(target), scheme_(scheme), targetLabel_(new QLabel(this)),
       currentLabel_(new QLabel(this)), slowMotionCheck_(new QCheckBox(tr("Slow motion"), this)),
       keepOpenCheck_(new QCheckBox(tr("Keep this window open after the run"), this)),
-      saveButton_(new QPushButton(tr("Save chart..."), this)),
-      cancelButton_(findChild<QPushButton*>(QStringLiteral("cancelButton"))) {
+      saveButton_(new QPushButton(tr("Save chart..."), this)), cancelButton_(cancelButton()) {
     if (keptView) {
         keptView->close();
     }
@@ -110,16 +109,11 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* pare
     // The dialog's figures and Cancel are laid out anew with the letters and the chart; its bar
     // and plain string are not needed beside them.
     delete layout();
-    auto* figures = findChild<QLabel*>(QStringLiteral("progressLabel"));
+    QLabel* figures = figuresLabel();
     for (const char* unused : {"progressBar", "progressString"}) {
         if (auto* widget = findChild<QWidget*>(QLatin1String(unused))) {
             widget->hide();
         }
-    }
-    if (cancelButton_ == nullptr) {
-        cancelButton_ = new QPushButton(tr("Cancel"), this);
-        cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-        connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     }
 
     // Large enough for a class to watch the letters from across a room.
@@ -169,13 +163,12 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* pare
     options->addWidget(keepOpenCheck_);
     options->addStretch();
     auto* middle = new QHBoxLayout;
-    if (figures != nullptr) {
-        middle->addWidget(figures, 0, Qt::AlignTop);
-    }
+    middle->addWidget(figures, 0, Qt::AlignTop);
     middle->addSpacing(24);
     middle->addLayout(options, 1);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(quitButton());
     buttons->addStretch();
     buttons->addWidget(saveButton_);
     buttons->addWidget(cancelButton_);

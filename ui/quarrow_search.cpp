@@ -121,6 +121,7 @@ void Quarrow::Command4_Click() {
 
     RunProgressDialog dialog(this);
     dialog.setWindowTitle(tr("Matching the target at random"));
+    connect(&dialog, &RunProgressDialog::quitRequested, this, &Quarrow::Command3_Click);
     dialog.setRange(
         0, static_cast<int>(std::min<std::int64_t>(*asked, std::numeric_limits<int>::max())));
     dialog.setLabelText(tr("Strings made: 0 of %1").arg(Grouped(*asked)));

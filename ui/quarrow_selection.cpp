@@ -192,6 +192,7 @@ void Quarrow::RunSelection(int schemeNumber, const QString& target, const QStrin
     // The live view of the run; after the run it stays open only if the user asked for that.
     auto* view = new EvolutionView(target, scheme, this);
     view->setWindowTitle(SchemeTitle(scheme));
+    connect(view, &RunProgressDialog::quitRequested, this, &Quarrow::Command3_Click);
 
     // The worker draws from its own copy of the generator, so the UI thread, which stays live
     // during the run, never races it; the copy is handed back at the end.
