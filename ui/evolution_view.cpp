@@ -38,14 +38,6 @@ constexpr int kChartHeight = 280;
 const QString kMarkOpen = QStringLiteral("<b><u><span style=\"color:#1a7f37\">");
 const QString kMarkClose = QStringLiteral("</span></u></b>");
 
-// The boxes "Keep this window open after the run" and "Slow motion", remembered while the
-// program runs. The view stays open by default: a short run ends long before any view would
-// show, and the finished view is where a learner first meets the curve and slow motion.
-bool keepOpen = true;
-bool slowMotion = false;
-// The finished view kept open last; a new run closes it.
-QPointer<EvolutionView> keptView;
-
 QString LetterRows(const QString& text, const QString* target) {
     QString html;
     const qsizetype shown = std::min(text.size(), kLettersPerRow * kMaxRows);
@@ -95,13 +87,15 @@ QString MarkedLetters(const QString& current, const QString& target) {
     return LetterRows(current, &target);
 }
 
-EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* parent)
-    : RunProgressDialog(parent), target_(target), scheme_(scheme), targetLabel_(new QLabel(this)),
-      currentLabel_(new QLabel(this)), slowMotionCheck_(new QCheckBox(tr("Slow motion"), this)),
+EvolutionView::EvolutionView(const QString& target, Scheme scheme, ViewChoices& choices,
+                             QWidget* parent)
+    : RunProgressDialog(parent), target_(target), scheme_(scheme), choices_(choices),
+      targetLabel_(new QLabel(this)), currentLabel_(new QLabel(this)),
+      slowMotionCheck_(new QCheckBox(tr("Slow motion"), this)),
       keepOpenCheck_(new QCheckBox(tr("Keep this window open after the run"), this)),
       saveButton_(new QPushButton(tr("Save chart..."), this)), cancelButton_(cancelButton()) {
-    if (keptView) {
-        keptView->close();
+    if (choices_.keptView) {
+        choices_.keptView->close();
     }
     setObjectName(QStringLiteral("evolutionView"));
     setWindowTitle(tr("Step Four: %1").arg(SchemeCaption(scheme)));
@@ -149,10 +143,10 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* pare
     slowMotionCheck_->setObjectName(QStringLiteral("slowMotionCheck"));
     slowMotionCheck_->setToolTip(tr("Run a few generations a second, so you can watch the letters "
                                     "lock in; the choice holds for the next runs too"));
-    slowMotionCheck_->setChecked(slowMotion);
-    feed_.SetSlowMotion(slowMotion);
+    slowMotionCheck_->setChecked(choices_.slowMotion);
+    feed_.SetSlowMotion(choices_.slowMotion);
     keepOpenCheck_->setObjectName(QStringLiteral("keepOpenCheck"));
-    keepOpenCheck_->setChecked(keepOpen);
+    keepOpenCheck_->setChecked(choices_.keepOpen);
     saveButton_->setObjectName(QStringLiteral("saveChartButton"));
     // Neither button answers Enter: a keystroke meant for the window must not end the run.
     saveButton_->setAutoDefault(false);
@@ -180,10 +174,10 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, QWidget* pare
     layout->addLayout(buttons);
 
     connect(slowMotionCheck_, &QCheckBox::toggled, this, [this](bool on) {
-        slowMotion = on;
+        choices_.slowMotion = on;
         feed_.SetSlowMotion(on);
     });
-    connect(keepOpenCheck_, &QCheckBox::toggled, this, [](bool on) { keepOpen = on; });
+    connect(keepOpenCheck_, &QCheckBox::toggled, this, [this](bool on) { choices_.keepOpen = on; });
     connect(saveButton_, &QPushButton::clicked, this, &EvolutionView::saveChartClicked);
 
     showFigures();
@@ -276,14 +270,14 @@ bool EvolutionView::finishRun(RunOutcome outcome) {
         currentLabel_->setAccessibleDescription(target_);
     }
     setCancelButtonText(tr("Close"));
-    if (!keepOpen) {
+    if (!choices_.keepOpen) {
         deleteLater();
         return false;
     }
     // The run is over, so the finished chart no longer needs to hold the window.
     setWindowModality(Qt::NonModal);
     setAttribute(Qt::WA_DeleteOnClose);
-    keptView = this;
+    choices_.keptView = this;
     show();
     raise();
     return true;

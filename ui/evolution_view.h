@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QString>
 
 #include "engine/selection.h"
@@ -40,7 +41,7 @@ QString MarkedLetters(const QString& current, const QString& target);
 ///
 /// Use it in place of the progress dialog with ui/background_run.h:
 ///
-///     auto* view = new EvolutionView(target, scheme, this);
+///     auto* view = new EvolutionView(target, scheme, viewChoices_, this);
 ///     run_.exec([&](const std::atomic<bool>& cancel) {
 ///                   RunEnvironment environment{...};
 ///                   result = RunScheme(..., view->feed().Attach(environment)); },
@@ -50,6 +51,18 @@ QString MarkedLetters(const QString& current, const QString& target);
 /// `finishRun` keeps the view open on the finished chart when "Keep this window open after the
 /// run" is ticked and deletes it later otherwise. That box and "Slow motion" keep their state
 /// from one view to the next while the program runs; the view starts out kept open.
+class EvolutionView;
+
+/// The view's choices that outlive one run: "Keep this window open after the run" and "Slow
+/// motion" as the user last left them, and the finished view still open. The window holds one
+/// for as long as the program runs. The view starts out kept open: a short run ends long before
+/// any view would show, and the finished view is where a learner first meets the curve.
+struct ViewChoices {
+    bool keepOpen = true;
+    bool slowMotion = false;
+    QPointer<EvolutionView> keptView;
+};
+
 class EvolutionView : public RunProgressDialog {
     Q_OBJECT
 
@@ -57,7 +70,10 @@ public:
     /// Generations after which the generation axis turns logarithmic.
     static constexpr std::int64_t kLogAxisFromGeneration = 1000;
 
-    EvolutionView(const QString& target, Scheme scheme, QWidget* parent = nullptr);
+    /// A view of a run towards `target`; it reads and keeps its choices in `choices`, which
+    /// must outlive it, and closes the finished view kept open there.
+    EvolutionView(const QString& target, Scheme scheme, ViewChoices& choices,
+                  QWidget* parent = nullptr);
     ~EvolutionView() override;
 
     /// The worker-side half; attach it to the run's environment.
@@ -97,6 +113,7 @@ private:
 
     QString target_;
     Scheme scheme_;
+    ViewChoices& choices_;
     EvolutionFeed feed_;
     EvolutionSnapshot shown_;
     std::vector<FitnessPoint> points_;

@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/generator.h"
 #include "ui/background_run.h"
+#include "ui/evolution_view.h"
 
 namespace Ui {
 class Quarrow;
@@ -50,6 +51,9 @@ public:
                              std::optional<float>& TimeLength,
                              std::optional<std::int64_t>& NumMutations,
                              std::optional<std::int64_t>& NumTotal);
+
+    /// The live view's choices as the user last left them.
+    ViewChoices& viewChoices() { return viewChoices_; }
 
     /// Where the generation log is written.
     QString logPath() const { return services_.logPath; }
@@ -111,6 +115,8 @@ private:
 
     std::unique_ptr<Ui::Quarrow> ui;
     QuarrowServices services_;
+    // The live view's choices, kept while the program runs.
+    ViewChoices viewChoices_;
     // The one worker for long work; its isRunning() keeps a queued click from nesting runs.
     BackgroundRun run_;
 };

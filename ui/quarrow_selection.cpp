@@ -190,7 +190,7 @@ void Quarrow::RunSelection(int schemeNumber, const QString& target, const QStrin
     FileLogSink log(QFile::encodeName(logPath).toStdString());
 
     // The live view of the run; after the run it stays open only if the user asked for that.
-    auto* view = new EvolutionView(target, scheme, this);
+    auto* view = new EvolutionView(target, scheme, viewChoices_, this);
     view->setWindowTitle(SchemeTitle(scheme));
     connect(view, &RunProgressDialog::quitRequested, this, &Quarrow::Command3_Click);
 

@@ -95,19 +95,10 @@ void ExpectSameRun(const Outcome& plain, const Outcome& watched) {
     EXPECT_EQ(watched.log, plain.log);
 }
 
-/// Unticks "Keep this window open after the run" and "Slow motion" for the views to come.
-void ForgetChoices() {
-    EvolutionView probe(QString(), Scheme::Serial);
-    probe.findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(false);
-    probe.findChild<QCheckBox*>(QStringLiteral("slowMotionCheck"))->setChecked(false);
-}
-
 class ViewTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // Each test starts at full speed, and with views that go after their run.
-        ForgetChoices();
-    }
+    // Each test starts at full speed, and with views that go after their run.
+    ViewChoices choices{.keepOpen = false, .slowMotion = false, .keptView = {}};
 
     static QPushButton* Cancel(EvolutionView* view) {
         return view->findChild<QPushButton*>(QStringLiteral("cancelButton"));
@@ -189,7 +180,7 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
 
         // At full speed, then in (fast) slow motion, which reports every generation.
         for (const bool slow : {false, true}) {
-            auto* view = new EvolutionView(QString::fromStdString(run.target), run.scheme);
+            auto* view = new EvolutionView(QString::fromStdString(run.target), run.scheme, choices);
             view->feed().SetSlowMotionRate(5000.0);
             SlowMotion(view)->setChecked(slow);
             const Outcome watched = RunWatched(view, run.scheme, run.target, run.first);
@@ -209,7 +200,8 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
 }
 
 TEST_F(ViewTest, ALongRunKeepsTheChartBoundedOnALogarithmicAxis) {
-    auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential);
+    auto* view =
+        new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential, choices);
     const Outcome watched =
         RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
             if (ms > 1500) {
@@ -227,7 +219,8 @@ TEST_F(ViewTest, ALongRunKeepsTheChartBoundedOnALogarithmicAxis) {
 
 TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
     constexpr double kRate = 20.0;
-    auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential);
+    auto* view =
+        new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential, choices);
     view->feed().SetSlowMotionRate(kRate);
     SlowMotion(view)->setChecked(true);
 
@@ -283,7 +276,8 @@ TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
 }
 
 TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
-    auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential);
+    auto* view =
+        new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential, choices);
     view->setStatusInterval(std::chrono::milliseconds(200));
     std::vector<std::pair<qint64, QString>> heard;
     RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
@@ -311,7 +305,8 @@ TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
 }
 
 TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
-    QPointer<EvolutionView> view = new EvolutionView(QStringLiteral("BEETLE"), Scheme::Sequential);
+    QPointer<EvolutionView> view =
+        new EvolutionView(QStringLiteral("BEETLE"), Scheme::Sequential, choices);
     view->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(true);
     RunWatched(view, Scheme::Sequential, "BEETLE", "QXZJRB");
     ASSERT_TRUE(view->finishRun(RunOutcome::Matched));
@@ -336,7 +331,7 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
 
     // Both choices hold for the next view; unticked, the view goes once its run ends.
     SlowMotion(view)->setChecked(true);
-    auto* next = new EvolutionView(QStringLiteral("BEETLE"), Scheme::Serial);
+    auto* next = new EvolutionView(QStringLiteral("BEETLE"), Scheme::Serial, choices);
     auto* keep = next->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"));
     EXPECT_TRUE(keep->isChecked());
     EXPECT_TRUE(SlowMotion(next)->isChecked());
@@ -355,7 +350,7 @@ class WindowViewTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        ForgetChoices();
+        window->viewChoices() = ViewChoices{.keepOpen = false, .slowMotion = false, .keptView = {}};
         control<QTabWidget>("SSTab1")->setCurrentIndex(3);
         control<QPushButton>("Command2")->setFocus();
     }
@@ -429,10 +424,7 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
 }
 
 TEST_F(WindowViewTest, TheFinishedChartStaysOpenWhenAskedAndLeavesTheWindowFree) {
-    {
-        EvolutionView probe(QString(), Scheme::Serial);
-        probe.findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(true);
-    }
+    window->viewChoices().keepOpen = true;
     control<QRadioButton>("Option2")->setChecked(true);
     control<QLineEdit>("txtTarget")->setText(QStringLiteral("ADAPTATION"));
     control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("ABCDEFGHIJ"));
