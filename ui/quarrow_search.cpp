@@ -6,6 +6,7 @@
 #include "search/estimate.h"
 #include "search/string_rate.h"
 #include "search/trial.h"
+#include "ui/box_text.h"
 #include "ui/run_progress_dialog.h"
 
 #include <QByteArray>
@@ -23,33 +24,8 @@ namespace {
 // The window's own messages of these two pages; tests find them by this name.
 constexpr char kSearchMessageName[] = "searchMessage";
 
-// One byte per character, so lengths stay those of the boxes; a character outside Latin-1
-// becomes "?", which no made string holds either.
-std::string Latin1(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QString FromLatin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// A window-modal message that does not block the handler; it deletes itself when closed.
 void ShowSearchMessage(QWidget* window, QMessageBox::Icon icon, const QString& text) {
-    auto* box = new QMessageBox(icon, window->windowTitle(), text, QMessageBox::Ok, window);
-    box->setObjectName(QString::fromLatin1(kSearchMessageName));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->open();
-}
-
-// Counts in messages, with thousands grouped the same way whatever the user's locale.
-QString Grouped(std::int64_t count) {
-    return QLocale(QLocale::English).toString(static_cast<qlonglong>(count));
+    ShowWindowMessage(window, icon, text, kSearchMessageName);
 }
 
 // What the trial's worker last reported, read by the progress dialog on the UI thread.
@@ -84,11 +60,11 @@ void Quarrow::Command8_Click() {
     }
 
     const SearchSpaceTexts texts = DescribeSearchSpace(EstimateSearchSpace(length, count));
-    ui->txtRndString->setText(FromStd(texts.stringsPerSecond));
-    ui->txtNumString->setText(FromStd(texts.distinctStrings));
-    ui->txtTime->setText(FromStd(texts.seconds));
-    ui->txtTimeDay->setText(FromStd(texts.days));
-    ui->txtTimeYear->setText(FromStd(texts.years));
+    ui->txtRndString->setText(FromLatin1(texts.stringsPerSecond));
+    ui->txtNumString->setText(FromLatin1(texts.distinctStrings));
+    ui->txtTime->setText(FromLatin1(texts.seconds));
+    ui->txtTimeDay->setText(FromLatin1(texts.days));
+    ui->txtTimeYear->setText(FromLatin1(texts.years));
 }
 
 void Quarrow::Command4_Click() {
@@ -99,8 +75,8 @@ void Quarrow::Command4_Click() {
     const double start = clock.Seconds();
 
     // The trial keeps its own copy of the target as it stands now.
-    const std::string target = Latin1(ui->txtTargetString->text());
-    const std::optional<std::int64_t> asked = ReadTrialCount(Latin1(ui->txtNumGenerat->text()));
+    const std::string target = ToLatin1(ui->txtTargetString->text());
+    const std::optional<std::int64_t> asked = ReadTrialCount(ToLatin1(ui->txtNumGenerat->text()));
     if (!asked.has_value()) {
         ShowSearchMessage(this, QMessageBox::Warning,
                           tr("The number of strings to generate is too large. One trial makes "
@@ -149,10 +125,10 @@ void Quarrow::Command4_Click() {
     const float elapsed = static_cast<float>(clock.Seconds() - start);
 
     ui->txtBestString->setText(FromLatin1(result.bestString));
-    ui->txtTimeGen->setText(FromStd(PlainText(elapsed)));
+    ui->txtTimeGen->setText(FromLatin1(PlainText(elapsed)));
     ui->txtNumCorrect->setText(
         result.bestCount.has_value()
-            ? FromStd(PlainText(static_cast<std::int64_t>(*result.bestCount)))
+            ? FromLatin1(PlainText(static_cast<std::int64_t>(*result.bestCount)))
             : QString());
 
     if (result.cancelled && run_.cancelReason() == BackgroundRun::CancelReason::User) {

@@ -5,6 +5,7 @@
 #include "engine/generation_log.h"
 #include "engine/selection.h"
 #include "platform/number_text.h"
+#include "ui/box_text.h"
 #include "ui/evolution_view.h"
 
 #include <QByteArray>
@@ -25,29 +26,8 @@ namespace {
 // The window's own messages of this page; tests find them by this name.
 constexpr char kSelectionMessageName[] = "selectionMessage";
 
-// One byte per character, so positions stay those of the boxes; a character outside Latin-1
-// becomes "?", which no drawn symbol matches either.
-std::string Latin1(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// Counts in the dialog and in messages, grouped the same way whatever the user's locale.
-QString Grouped(std::int64_t count) {
-    return QLocale(QLocale::English).toString(static_cast<qlonglong>(count));
-}
-
-// A window-modal message that does not block the handler; it deletes itself when closed.
 void ShowSelectionMessage(QWidget* window, QMessageBox::Icon icon, const QString& text) {
-    auto* box = new QMessageBox(icon, window->windowTitle(), text, QMessageBox::Ok, window);
-    box->setObjectName(QString::fromLatin1(kSelectionMessageName));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->open();
+    ShowWindowMessage(window, icon, text, kSelectionMessageName);
 }
 
 Scheme SchemeNumbered(int scheme) {
@@ -132,9 +112,9 @@ void Quarrow::Command2_Click() {
         return;
     }
 
-    ui->txtLength->setText(TimeLength ? FromStd(PlainText(*TimeLength)) : QString());
-    ui->txtNumGen->setText(NumMutations ? FromStd(PlainText(*NumMutations)) : QString());
-    ui->txtTotal->setText(NumTotal ? FromStd(PlainText(*NumTotal)) : QString());
+    ui->txtLength->setText(TimeLength ? FromLatin1(PlainText(*TimeLength)) : QString());
+    ui->txtNumGen->setText(NumMutations ? FromLatin1(PlainText(*NumMutations)) : QString());
+    ui->txtTotal->setText(NumTotal ? FromLatin1(PlainText(*NumTotal)) : QString());
 }
 
 void Quarrow::AttenuatingSelection(QString& MatchWord, QString& FirstWord,
@@ -168,8 +148,8 @@ void Quarrow::RunSelection(int schemeNumber, const QString& target, const QStrin
         return;
     }
     const Scheme scheme = SchemeNumbered(schemeNumber);
-    const std::string targetBytes = Latin1(target);
-    const std::string firstBytes = Latin1(firstString);
+    const std::string targetBytes = ToLatin1(target);
+    const std::string firstBytes = ToLatin1(firstString);
 
     // A target no drawn symbol could ever complete is refused before anything is touched.
     if (const auto problem = CheckInput(scheme, targetBytes, firstBytes)) {

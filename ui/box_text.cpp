@@ -1,0 +1,30 @@
+#include "ui/box_text.h"
+
+#include <QLocale>
+#include <QWidget>
+
+namespace quarrow {
+
+std::string ToLatin1(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString FromLatin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Grouped(std::int64_t count) {
+    return QLocale(QLocale::English).toString(static_cast<qlonglong>(count));
+}
+
+void ShowWindowMessage(QWidget* window, QMessageBox::Icon icon, const QString& text,
+                       const char* objectName) {
+    auto* box = new QMessageBox(icon, window->windowTitle(), text, QMessageBox::Ok, window);
+    box->setObjectName(QString::fromLatin1(objectName));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
+}
+
+} // namespace quarrow

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace quarrow {
+
+// What the window's handlers share when they hand box texts to the Qt-free libraries and
+// report back to the user.
+
+/// A box's text for the libraries: one byte per character, so lengths and positions stay those
+/// of the box; a character outside Latin-1 becomes "?", which no made string holds either.
+std::string ToLatin1(const QString& text);
+
+/// A library string (made symbols or number texts) for a box.
+QString FromLatin1(std::string_view text);
+
+/// A count in a message or dialog, thousands grouped the same way whatever the user's locale.
+QString Grouped(std::int64_t count);
+
+/// Shows a window-modal message without blocking the handler; it deletes itself when closed.
+/// Tests find it as a child of `window` by `objectName`.
+void ShowWindowMessage(QWidget* window, QMessageBox::Icon icon, const QString& text,
+                       const char* objectName);
+
+} // namespace quarrow
