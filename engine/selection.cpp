@@ -60,27 +60,11 @@ public:
         nextReport_ = start_ + environment.progressInterval;
     }
 
-    bool OpenLog() {
-        if (environment_.log.Open()) {
-            return true;
-        }
-        outcome_ = RunOutcome::LogFailed;
-        logError_ = environment_.log.Error();
-        environment_.log.Close();
-        logClosed_ = true;
-        return false;
-    }
+    bool OpenLog() { return environment_.log.Open() || LogFailed(); }
 
     /// Writes one line; false (and the log closed) when it could not be written.
     bool WriteLine(std::string_view line) {
-        if (environment_.log.WriteLine(line)) {
-            return true;
-        }
-        outcome_ = RunOutcome::LogFailed;
-        logError_ = environment_.log.Error();
-        environment_.log.Close();
-        logClosed_ = true;
-        return false;
+        return environment_.log.WriteLine(line) || LogFailed();
     }
 
     /// Closes the log once; a failure to write out its last lines fails the run.
@@ -160,6 +144,15 @@ public:
     }
 
 private:
+    /// Records why the log failed and closes it; always false.
+    bool LogFailed() {
+        outcome_ = RunOutcome::LogFailed;
+        logError_ = environment_.log.Error();
+        environment_.log.Close();
+        logClosed_ = true;
+        return false;
+    }
+
     const RunEnvironment& environment_;
     double start_;
     double nextReport_;
