@@ -11,7 +11,7 @@ namespace quarrow {
 ///
 /// A Weyl sequence: the state advances by a fixed odd step and each value is a strong mix of
 /// the state (one wide multiplication folded onto itself). A reseed multiplies the state and
-/// folds in a hash of the seed, so the current state always takes part: reseeding twice with an
+/// folds in the seed's bits, so the current state always takes part: reseeding twice with an
 /// equal seed, or with equal clock readings, moves on to new points rather than repeating or
 /// cancelling out. The selection schemes reseed before nearly every draw, so both operations are a
 /// handful of instructions and live in this header.
@@ -33,12 +33,13 @@ public:
     /// Moves to a new point chosen from the seed and the current state.
     void Reseed(double seed) {
         // +0.0 and -0.0 are one seed. Multiplying the state by an odd constant before folding in
-        // the seed keeps the step a bijection of the state and means that a second reseed with
-        // the same seed cannot undo the first. The state's multiplication does not wait for the
-        // seed, so on the schemes' chain (draw, reseed with the value, draw) a reseed costs one
-        // multiplication and one exclusive or; the strong mixing is left to Next.
+        // the seed's bits keeps the step a bijection of the state and means that a second
+        // reseed with the same seed cannot undo the first. The multiplication does not wait for
+        // the seed, so on the schemes' chain (draw, reseed with the value, draw) a reseed costs
+        // one exclusive or; the strong mixing is left to Next, whose wide multiplication spreads
+        // every bit of the state over the bits a value is taken from.
         const std::uint64_t bits = std::bit_cast<std::uint64_t>(seed + 0.0);
-        state_ = (state_ * kStateMultiplier) ^ (bits * kSeedSalt);
+        state_ = (state_ * kStateMultiplier) ^ bits;
     }
 
     /// Reseeds from the time of day.
@@ -50,7 +51,6 @@ public:
 
 private:
     static constexpr std::uint64_t kGolden = 0x9e3779b97f4a7c15ULL;
-    static constexpr std::uint64_t kSeedSalt = 0xd1b54a32d192ed03ULL;
     static constexpr std::uint64_t kStateMultiplier = 0xd6e8feb86659fd93ULL;
     static constexpr std::uint64_t kOutputKey = 0xe7037ed1a0b428dbULL;
 
