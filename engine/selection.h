@@ -35,6 +35,9 @@ enum class Scheme {
     Sequential,  ///< 3: a prefix grows from the left within a generation
 };
 
+/// The scheme's caption as the window's option buttons show it ("1: Attenuating Selection").
+std::string_view SchemeCaption(Scheme scheme);
+
 /// How a run ended.
 enum class RunOutcome {
     Matched,      ///< the run reached its end; the final log line is written

@@ -157,18 +157,6 @@ std::string SchemeKey(Scheme scheme) {
     return {};
 }
 
-std::string SchemeCaption(Scheme scheme) {
-    switch (scheme) {
-    case Scheme::Attenuating:
-        return "1: Attenuating Selection";
-    case Scheme::Serial:
-        return "2: Serial Selection";
-    case Scheme::Sequential:
-        return "3: Sequential Selection";
-    }
-    return {};
-}
-
 EvolveReport SummariseEvolve(std::string command, std::string phrase, SeedInfo seed,
                              std::int64_t runsRequested, bool interrupted,
                              const std::vector<Scheme>& schemes,
@@ -223,8 +211,8 @@ std::string ToText(const EvolveReport& report) {
             row.push_back(expected ? Fixed(*expected, 2) : "");
             rows.push_back(row);
         };
-        addRow(SchemeCaption(figures.scheme), std::to_string(figures.runsFinished), "generations",
-               figures.generations, CountText, figures.expectedGenerations);
+        addRow(std::string(SchemeCaption(figures.scheme)), std::to_string(figures.runsFinished),
+               "generations", figures.generations, CountText, figures.expectedGenerations);
         addRow("", "", "strings", figures.strings, CountText, figures.expectedStrings);
         addRow("", "", "seconds", figures.seconds, SecondsText, std::nullopt);
     }
@@ -254,7 +242,7 @@ json ToJson(const EvolveReport& report) {
     for (const SchemeFigures& figures : report.schemes) {
         json scheme;
         scheme["scheme"] = SchemeKey(figures.scheme);
-        scheme["caption"] = SchemeCaption(figures.scheme);
+        scheme["caption"] = std::string(SchemeCaption(figures.scheme));
         scheme["runsFinished"] = figures.runsFinished;
         scheme["generations"] = SummaryJson(figures.generations);
         scheme["strings"] = SummaryJson(figures.strings);

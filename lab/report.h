@@ -26,8 +26,6 @@ struct SeedInfo {
 
 /// The lower-case key of a scheme ("attenuating", "serial", "sequential").
 std::string SchemeKey(Scheme scheme);
-/// The window's caption of a scheme ("2: Serial Selection").
-std::string SchemeCaption(Scheme scheme);
 
 struct SchemeFigures {
     Scheme scheme = Scheme::Attenuating;

@@ -1,5 +1,7 @@
 #include "ui/evolution_view.h"
 
+#include "ui/box_text.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -69,18 +71,6 @@ QString LetterRows(const QString& text, const QString* target) {
     return html;
 }
 
-QString SchemeCaption(Scheme scheme) {
-    switch (scheme) {
-    case Scheme::Attenuating:
-        return QStringLiteral("1: Attenuating Selection");
-    case Scheme::Serial:
-        return QStringLiteral("2: Serial Selection");
-    case Scheme::Sequential:
-        return QStringLiteral("3: Sequential Selection");
-    }
-    return {};
-}
-
 } // namespace
 
 QString MarkedLetters(const QString& current, const QString& target) {
@@ -98,7 +88,7 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, ViewChoices& 
         choices_.keptView->close();
     }
     setObjectName(QStringLiteral("evolutionView"));
-    setWindowTitle(tr("Step Four: %1").arg(SchemeCaption(scheme)));
+    setWindowTitle(tr("Step Four: %1").arg(FromLatin1(SchemeCaption(scheme))));
 
     // The dialog's figures and Cancel are laid out anew with the letters and the chart; its bar
     // and plain string are not needed beside them.

@@ -41,18 +41,6 @@ Scheme SchemeNumbered(int scheme) {
     }
 }
 
-QString SchemeTitle(Scheme scheme) {
-    switch (scheme) {
-    case Scheme::Attenuating:
-        return Quarrow::tr("Attenuating selection");
-    case Scheme::Serial:
-        return Quarrow::tr("Serial selection");
-    case Scheme::Sequential:
-        return Quarrow::tr("Sequential selection");
-    }
-    return {};
-}
-
 // The character at a position of a box's text, a surrogate pair kept whole.
 QString CharacterAt(const QString& text, qsizetype position) {
     if (position < 0 || position >= text.size()) {
@@ -171,7 +159,6 @@ void Quarrow::RunSelection(int schemeNumber, const QString& target, const QStrin
 
     // The live view of the run; after the run it stays open only if the user asked for that.
     auto* view = new EvolutionView(target, scheme, viewChoices_, this);
-    view->setWindowTitle(SchemeTitle(scheme));
     connect(view, &RunProgressDialog::quitRequested, this, &Quarrow::Command3_Click);
 
     // The worker draws from its own copy of the generator, so the UI thread, which stays live
