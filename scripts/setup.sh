@@ -10,6 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
+  desktop-file-utils appstream
 )
 
 missing=()

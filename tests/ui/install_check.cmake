@@ -11,13 +11,19 @@ endif()
 
 set(desktop ${PREFIX}/share/applications/quarrow.desktop)
 set(metainfo ${PREFIX}/share/metainfo/io.github.quarrow.metainfo.xml)
-foreach(file bin/quarrow share/applications/quarrow.desktop
+foreach(file bin/quarrow bin/quarrow-lab share/applications/quarrow.desktop
     share/icons/hicolor/scalable/apps/quarrow.svg share/icons/hicolor/48x48/apps/quarrow.png
     share/metainfo/io.github.quarrow.metainfo.xml)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+
+# The installed lab runs from its new place.
+execute_process(COMMAND ${PREFIX}/bin/quarrow-lab --help RESULT_VARIABLE helped OUTPUT_QUIET)
+if(NOT helped EQUAL 0)
+  message(FATAL_ERROR "the installed quarrow-lab --help failed: ${helped}")
+endif()
 
 # The menu entry starts the installed program and shows the installed icon.
 file(STRINGS ${desktop} entry)
