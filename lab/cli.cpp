@@ -279,8 +279,7 @@ std::optional<std::string> ForeignOption(const CLI::App& app, const CLI::App& co
         for (std::size_t o = 0; o < owners.size(); ++o) {
             list += (o == 0 ? "" : o + 1 == owners.size() ? " and " : ", ") + owners[o];
         }
-        return name + " does not apply to " + command.get_name() + "; it is an option of " +
-               list;
+        return name + " does not apply to " + command.get_name() + "; it is an option of " + list;
     }
     return std::nullopt;
 }

@@ -84,8 +84,7 @@ std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length) {
     const double alreadyThere = std::pow(1.0 / kAlphabetSize, static_cast<double>(length));
     // The first offspring and the first string when it already is the phrase; else 20 a
     // generation and the 1 the count starts at.
-    return alreadyThere * 2.0 +
-           (1.0 - alreadyThere) * (searching * kOffspringPerGeneration + 1.0);
+    return alreadyThere * 2.0 + (1.0 - alreadyThere) * (searching * kOffspringPerGeneration + 1.0);
 }
 
 std::vector<TrialRecord> RunTrialBatch(const TrialBatch& batch, const BatchControl& control,

@@ -121,9 +121,9 @@ std::string SummaryCsv(const std::optional<Summary>& summary) {
     }
     const std::string spread =
         summary->standardDeviation ? Exact(*summary->standardDeviation) : std::string();
-    return Exact(summary->mean) + "," + spread + "," +
-           Exact(summary->median) + "," + Exact(summary->percentile10) + "," +
-           Exact(summary->percentile90) + "," + Exact(summary->min) + "," + Exact(summary->max);
+    return Exact(summary->mean) + "," + spread + "," + Exact(summary->median) + "," +
+           Exact(summary->percentile10) + "," + Exact(summary->percentile90) + "," +
+           Exact(summary->min) + "," + Exact(summary->max);
 }
 
 void AddSeed(json& out, const SeedInfo& seed) {

@@ -128,8 +128,8 @@ LogSink& StagedLog::Sink() {
 }
 
 bool StagedLog::CopyIntoTarget() {
-    const int from = open(("/proc/self/fd/" + std::to_string(stagingDescriptor_)).c_str(),
-                          O_RDONLY | O_CLOEXEC);
+    const int from =
+        open(("/proc/self/fd/" + std::to_string(stagingDescriptor_)).c_str(), O_RDONLY | O_CLOEXEC);
     const int to = from < 0 ? -1 : open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     bool copied = from >= 0 && to >= 0;
     std::vector<char> buffer(std::size_t{1} << 16);
@@ -143,7 +143,8 @@ bool StagedLog::CopyIntoTarget() {
             break;
         }
         for (ssize_t done = 0; copied && done < got;) {
-            const ssize_t put = write(to, buffer.data() + done, static_cast<std::size_t>(got - done));
+            const ssize_t put =
+                write(to, buffer.data() + done, static_cast<std::size_t>(got - done));
             if (put < 0 && errno == EINTR) {
                 continue;
             }
