@@ -184,9 +184,11 @@ bool StagedLog::Commit() {
     if (way_ == Way::CopyInPlace) {
         done = CopyIntoTarget();
     } else {
-        if (existed_ && fchown(stagingDescriptor_, owner_, group_) != 0) {
-            // Only the owner's own files or root's may keep their owner; the log is the
-            // user's then, as any file they write anew.
+        if (existed_) {
+            // Keeps the owner where the user may set it (an administrator, or the user's own
+            // file); otherwise the log is the user's, as any file they write anew.
+            const int kept = fchown(stagingDescriptor_, owner_, group_);
+            (void)kept;
         }
         if (fchmod(stagingDescriptor_, mode_) != 0) {
             Fail(std::strerror(errno));
