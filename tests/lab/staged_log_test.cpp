@@ -129,6 +129,20 @@ TEST_F(StagedLogTest, ReplacingKeepsWhatTheNameStandsFor) {
     EXPECT_EQ(status.st_mode & 07777, 0644U);
 }
 
+TEST_F(StagedLogTest, AnAdministratorKeepsTheOwnerOfTheFileReplaced) {
+    const fs::path file = folder / "theirs.txt";
+    std::ofstream(file) << "earlier";
+    if (geteuid() != 0 || chown(file.c_str(), 4242, 4343) != 0) {
+        GTEST_SKIP() << "needs an administrator";
+    }
+    StagedLog log(file.string());
+    ASSERT_TRUE(WriteLog(log, "MINE")) << log.Error();
+    struct stat status {};
+    ASSERT_EQ(stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 4242U);
+    EXPECT_EQ(status.st_gid, 4343U);
+}
+
 TEST_F(StagedLogTest, AReadOnlyFileIsRefusedAndLeftAlone) {
     const fs::path file = folder / "kept.txt";
     std::ofstream(file) << "keep me";
