@@ -358,7 +358,8 @@ TEST(LabCommandLineTest, ALostReportIsAFailure) {
 }
 
 TEST(LabCommandLineTest, SignalsThatEndTheProgramLeaveNoHiddenFile) {
-    for (const int signal : {SIGTERM, SIGHUP}) {
+    // A second Ctrl+C ends the program at once, whether or not the first has stopped the batch.
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         const fs::path folder =
             fs::temp_directory_path() /
             ("quarrow_lab_signal_" + std::to_string(getpid()) + "_" + std::to_string(signal));
@@ -373,6 +374,9 @@ TEST(LabCommandLineTest, SignalsThatEndTheProgramLeaveNoHiddenFile) {
         }
         ASSERT_FALSE(fs::is_empty(folder));
         kill(process.Pid(), signal);
+        if (signal == SIGINT) {
+            kill(process.Pid(), signal);
+        }
         const Outcome outcome = process.Wait(std::chrono::seconds(20));
         EXPECT_EQ(outcome.status, 128 + signal);
         EXPECT_TRUE(fs::is_empty(folder)) << "signal " << signal;
