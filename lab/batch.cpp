@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -23,17 +24,29 @@ void RunBatch(std::int64_t runs, const BatchControl& control,
     std::mutex mutex;
     std::condition_variable allDone;
     int workersLeft = workerCount;
+    // An exception must not leave a worker thread, where it would end the process unreported.
+    std::exception_ptr failure;
+    std::atomic<bool> failed{false};
 
     const auto work = [&] {
         for (;;) {
-            if (control.stop.load(std::memory_order_relaxed)) {
+            if (control.stop.load(std::memory_order_relaxed) ||
+                failed.load(std::memory_order_relaxed)) {
                 break;
             }
             const std::int64_t index = nextIndex.fetch_add(1, std::memory_order_relaxed);
             if (index >= runs) {
                 break;
             }
-            task(index);
+            try {
+                task(index);
+            } catch (...) {
+                const std::lock_guard lock(mutex);
+                if (!failure) {
+                    failure = std::current_exception();
+                }
+                failed.store(true, std::memory_order_relaxed);
+            }
         }
         const std::lock_guard lock(mutex);
         if (--workersLeft == 0) {
@@ -60,6 +73,9 @@ void RunBatch(std::int64_t runs, const BatchControl& control,
     workers.clear();
     if (control.tick) {
         control.tick();
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
     }
 }
 

@@ -22,7 +22,9 @@ struct BatchControl {
 /// returns when every started task has returned.
 ///
 /// Tasks start in index order but finish in any order, so a task must keep its results under
-/// its own index; nothing it computes may depend on which worker runs it.
+/// its own index; nothing it computes may depend on which worker runs it. A task that throws
+/// (out of memory, say) stops the batch: no further task starts, and the first exception is
+/// thrown again here once every worker has finished.
 void RunBatch(std::int64_t runs, const BatchControl& control,
               const std::function<void(std::int64_t index)>& task);
 

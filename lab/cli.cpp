@@ -2,7 +2,17 @@
 
 #include <CLI/CLI.hpp>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <limits>
+#include <new>
 #include <optional>
 #include <string>
 #include <thread>
@@ -26,19 +36,114 @@ constexpr int kMostThreads = 256;
 constexpr std::int64_t kDefaultRuns = 100;
 constexpr std::int64_t kDefaultTrialStrings = 500;
 
-void Complain(const std::string& message) {
-    std::fprintf(stderr, "%s: %s\n", kProgramName, message.c_str());
+/// `text` with its control characters shown as \xHH, so echoed input cannot drive the
+/// terminal; C1 controls written in UTF-8 (U+0080 to U+009F) count too.
+std::string Escaped(std::string_view text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto following = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        char escape[8];
+        if (byte < 0x20 || byte == 0x7f) {
+            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned>(byte));
+            shown += escape;
+        } else if (byte == 0xc2 && following >= 0x80 && following <= 0x9f) {
+            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(following));
+            shown += escape;
+            ++i;
+        } else {
+            shown += text[i];
+        }
+    }
+    return shown;
 }
 
-void Print(const std::string& text) {
-    std::fputs(text.c_str(), stdout);
-    std::fflush(stdout);
+void Complain(const std::string& message) {
+    std::fprintf(stderr, "%s: %s\n", kProgramName, Escaped(message).c_str());
 }
+
+/// Why standard output could not take the report, once it could not.
+int stdoutError = 0;
+
+void Print(const std::string& text) {
+    if (std::fputs(text.c_str(), stdout) == EOF || std::fflush(stdout) != 0) {
+        if (stdoutError == 0) {
+            stdoutError = errno != 0 ? errno : EIO;
+        }
+    }
+}
+
+/// A standard descriptor the caller closed is held open on /dev/null for reading: otherwise the
+/// next file the lab opens, its log, would take its number and receive the report. Writes to it
+/// then fail, and a lost report is noticed.
+void HoldClosedStandardDescriptors() {
+    for (const int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(descriptor, F_GETFD) < 0 && errno == EBADF) {
+            const int held = open("/dev/null", O_RDONLY);
+            if (held >= 0 && held != descriptor) {
+                dup2(held, descriptor);
+                close(held);
+            }
+        }
+    }
+}
+
+/// The end of every run: a report that did not reach standard output is a failure.
+int Finish(int status) {
+    std::cout.flush();
+    if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        if (stdoutError == 0) {
+            stdoutError = errno != 0 ? errno : EIO;
+        }
+    }
+    if (stdoutError != 0) {
+        Complain(std::string("cannot write the report to standard output: ") +
+                 std::strerror(stdoutError));
+        return status == kExitOk ? kExitOutputLost : status;
+    }
+    return status;
+}
+
+/// A validator for a whole-number option from `least` to `most`, which says what is wrong with
+/// the text given.
+CLI::Validator WholeNumber(std::int64_t least, std::int64_t most) {
+    const std::string range = std::to_string(least) + " to " + std::to_string(most);
+    return CLI::Validator(
+        [=](std::string& text) -> std::string {
+            std::int64_t value = 0;
+            const char* end = text.data() + text.size();
+            const auto [stop, error] = std::from_chars(text.data(), end, value);
+            if (text.empty()) {
+                return "needs a whole number from " + range;
+            }
+            if (stop != end || (error != std::errc() && error != std::errc::result_out_of_range)) {
+                return "\"" + text + "\" is not a whole number; give one from " + range;
+            }
+            if (error == std::errc::result_out_of_range || value < least || value > most) {
+                return text + " is out of range; give a whole number from " + range;
+            }
+            return {};
+        },
+        "N");
+}
+
+/// Reads a seed: a whole number from 0 to 2^64 - 1, all of whose bits count.
+std::optional<std::uint64_t> ReadSeed(const std::string& text) {
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || stop != end || error != std::errc()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+const std::string kSeedRange = "0 to " + std::to_string(std::numeric_limits<std::uint64_t>::max());
 
 /// Options every command takes.
 struct CommonOptions {
     std::string phrase;
-    std::int64_t seed = 0;
+    std::string seed;
     CLI::Option* seedOption = nullptr;
     int threads = 1;
     bool json = false;
@@ -51,16 +156,29 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options) {
                     "The target phrase: letters A to Z and spaces (small letters count as "
                     "capitals, as in the window)")
         ->required();
+    const CLI::Validator seedCheck(
+        [](std::string& text) -> std::string {
+            if (ReadSeed(text)) {
+                return {};
+            }
+            if (text.empty()) {
+                return "needs a whole number from " + kSeedRange;
+            }
+            const bool digits = text.find_first_not_of("0123456789") == std::string::npos;
+            return digits ? text + " is out of range; give a whole number from " + kSeedRange
+                          : "\"" + text + "\" is not a whole number; give one from " + kSeedRange;
+        },
+        "N");
     options.seedOption =
         command.add_option("--seed", options.seed,
                            "Seed the generators from N, so every figure but the measured "
                            "seconds repeats exactly; without it the clock seeds them, as in "
                            "the window");
-    options.seedOption->type_name("N");
+    options.seedOption->type_name("N")->check(seedCheck);
     options.threads = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
     command.add_option("--threads", options.threads, "Worker threads (figures never depend on it)")
         ->type_name("N")
-        ->check(CLI::Range(1, kMostThreads))
+        ->check(WholeNumber(1, kMostThreads))
         ->capture_default_str();
     CLI::Option* json = command.add_flag("--json", options.json, "Print the figures as JSON");
     CLI::Option* csv = command.add_flag("--csv", options.csv, "Print the figures as CSV");
@@ -116,7 +234,7 @@ std::optional<Scheme> SchemeNamed(std::string name) {
 SeedInfo MakeSeed(const CommonOptions& options) {
     SeedInfo seed;
     if (options.seedOption->count() > 0) {
-        seed.seed = options.seed;
+        seed.seed = ReadSeed(options.seed);
     } else {
         seed.clockReading = SystemTimeOfDay().SecondsSinceMidnight();
     }
@@ -131,6 +249,39 @@ template <typename Report> void PrintReport(const CommonOptions& options, const 
     } else {
         Print(ToText(report));
     }
+}
+
+/// The option among `args` that `command` does not take but another command does, if any.
+std::optional<std::string> ForeignOption(const CLI::App& app, const CLI::App& command, int argc,
+                                         char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--") {
+            break;
+        }
+        if (!arg.starts_with("--")) {
+            continue;
+        }
+        const std::string name = arg.substr(0, arg.find('='));
+        if (command.get_option_no_throw(name) != nullptr) {
+            continue;
+        }
+        std::vector<std::string> owners;
+        for (const CLI::App* other : app.get_subcommands({})) {
+            if (other->get_option_no_throw(name) != nullptr) {
+                owners.push_back(other->get_name());
+            }
+        }
+        if (owners.empty()) {
+            return "unknown option " + name + " for " + command.get_name();
+        }
+        std::string list;
+        for (std::size_t o = 0; o < owners.size(); ++o) {
+            list += (o == 0 ? "" : o + 1 == owners.size() ? " and " : ", ") + owners[o];
+        }
+        return name + " does not apply to " + command.get_name() + "; it is an option of " + list;
+    }
+    return std::nullopt;
 }
 
 int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
@@ -227,9 +378,7 @@ int RunEstimate(const CommonOptions& options) {
     return kExitOk;
 }
 
-} // namespace
-
-int RunLab(int argc, char** argv) {
+int RunLabCommand(int argc, char** argv) {
     CLI::App app{"Runs the window's selection schemes and random searches many times over and "
                  "reports their statistics.",
                  kProgramName};
@@ -265,7 +414,7 @@ int RunLab(int argc, char** argv) {
         ->capture_default_str();
     evolve->add_option("--runs", evolveRuns, "Runs in the batch")
         ->type_name("N")
-        ->check(CLI::Range(std::int64_t{1}, kMostRuns))
+        ->check(WholeNumber(1, kMostRuns))
         ->capture_default_str();
     CLI::Option* logOption = evolve->add_option(
         "--log", logPath, "Write the first run's generation log to FILE, in the window's format");
@@ -276,7 +425,7 @@ int RunLab(int argc, char** argv) {
     AddCommonOptions(*compare, compareOptions);
     compare->add_option("--runs", compareRuns, "Runs of each scheme")
         ->type_name("N")
-        ->check(CLI::Range(std::int64_t{1}, kMostRuns))
+        ->check(WholeNumber(1, kMostRuns))
         ->capture_default_str();
 
     CLI::App* trial = app.add_subcommand(
@@ -284,11 +433,11 @@ int RunLab(int argc, char** argv) {
     AddCommonOptions(*trial, trialOptions);
     trial->add_option("--strings", trialStrings, "Random strings in each trial")
         ->type_name("N")
-        ->check(CLI::Range(std::int64_t{1}, kMostTrialStrings))
+        ->check(WholeNumber(1, kMostTrialStrings))
         ->capture_default_str();
     trial->add_option("--runs", trialRuns, "Trials in the batch")
         ->type_name("N")
-        ->check(CLI::Range(std::int64_t{1}, kMostRuns))
+        ->check(WholeNumber(1, kMostRuns))
         ->capture_default_str();
 
     CLI::App* estimate = app.add_subcommand(
@@ -303,6 +452,14 @@ int RunLab(int argc, char** argv) {
     } catch (const CLI::CallForAllHelp& help) {
         return app.exit(help);
     } catch (const CLI::ParseError& error) {
+        for (const CLI::App* command : {evolve, compare, trial, estimate}) {
+            if (command->parsed()) {
+                if (const auto foreign = ForeignOption(app, *command, argc, argv)) {
+                    Complain(*foreign);
+                    return kExitBadInput;
+                }
+            }
+        }
         if (app.get_subcommands().empty()) {
             const bool named = argc > 1 && argv[1][0] != '-';
             Complain(
@@ -342,6 +499,29 @@ int RunLab(int argc, char** argv) {
         return RunTrial(trialOptions, trialStrings, trialRuns);
     }
     return RunEstimate(estimateOptions);
+}
+
+} // namespace
+
+int RunLab(int argc, char** argv) {
+    HoldClosedStandardDescriptors();
+    // Whatever escapes every handler still takes the hidden log file with it and says why.
+    std::set_terminate([] {
+        RemoveNamedFile();
+        std::fprintf(stderr, "%s: stopped by an internal error\n", kProgramName);
+        std::abort();
+    });
+    int status = kExitOk;
+    try {
+        status = RunLabCommand(argc, argv);
+    } catch (const std::bad_alloc&) {
+        Complain("not enough memory for this batch; try fewer runs or a shorter phrase");
+        status = kExitOutputLost;
+    } catch (const std::exception& error) {
+        Complain(std::string("stopped by an error: ") + error.what());
+        status = kExitOutputLost;
+    }
+    return Finish(status);
 }
 
 } // namespace quarrow::lab

@@ -4,6 +4,8 @@ namespace quarrow::lab {
 
 /// Exit status of a run that did what was asked.
 inline constexpr int kExitOk = 0;
+/// Exit status when the report could not be written to standard output, or memory ran out.
+inline constexpr int kExitOutputLost = 1;
 /// Exit status for input the lab refuses and for a log it cannot write.
 inline constexpr int kExitBadInput = 2;
 /// Exit status after Ctrl+C, as a shell reports a process ended by SIGINT.

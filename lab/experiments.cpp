@@ -1,15 +1,22 @@
 #include "lab/experiments.h"
 
 #include <cmath>
+#include <mutex>
 
 #include "search/alphabet.h"
 #include "search/trial.h"
 
 namespace quarrow::lab {
 
-Generator RunGenerator(double batchSeed, std::int64_t runIndex) {
+Generator RunGenerator(std::uint64_t batchSeed, std::int64_t runIndex) {
     Generator generator;
-    generator.Reseed(batchSeed);
+    // A double holds seeds below 2^53 exactly; a larger one rounds, so its low 53 bits follow
+    // in a second reseed and no two seeds share a generator.
+    constexpr std::uint64_t kExactBits = (std::uint64_t{1} << 53) - 1;
+    generator.Reseed(static_cast<double>(batchSeed));
+    if (batchSeed > kExactBits) {
+        generator.Reseed(static_cast<double>(batchSeed & kExactBits));
+    }
     generator.Reseed(static_cast<double>(runIndex));
     return generator;
 }
@@ -61,21 +68,32 @@ std::optional<double> ExpectedGenerations(Scheme scheme, std::size_t length) {
     // unmatched through all 20 offspring with chance (26/27)^20, independently of the others.
     const double positionMatched =
         1.0 - std::pow(26.0 / 27.0, static_cast<double>(kOffspringPerGeneration));
-    return std::pow(positionMatched, -static_cast<double>(length));
+    const double searching = std::pow(positionMatched, -static_cast<double>(length));
+    // A first string equal to the phrase ends the run in its first generation.
+    const double alreadyThere = std::pow(1.0 / kAlphabetSize, static_cast<double>(length));
+    return alreadyThere + (1.0 - alreadyThere) * searching;
 }
 
 std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length) {
-    const std::optional<double> generations = ExpectedGenerations(scheme, length);
-    if (!generations) {
+    if (scheme != Scheme::Sequential) {
         return std::nullopt;
     }
-    return *generations * kOffspringPerGeneration + 1.0;
+    const double positionMatched =
+        1.0 - std::pow(26.0 / 27.0, static_cast<double>(kOffspringPerGeneration));
+    const double searching = std::pow(positionMatched, -static_cast<double>(length));
+    const double alreadyThere = std::pow(1.0 / kAlphabetSize, static_cast<double>(length));
+    // The first offspring and the first string when it already is the phrase; else 20 a
+    // generation and the 1 the count starts at.
+    return alreadyThere * 2.0 + (1.0 - alreadyThere) * (searching * kOffspringPerGeneration + 1.0);
 }
 
 std::vector<TrialRecord> RunTrialBatch(const TrialBatch& batch, const BatchControl& control,
                                        std::atomic<std::int64_t>* stringsDone) {
     std::vector<TrialRecord> records(static_cast<std::size_t>(batch.runs));
     const MonotonicClock& clock = SystemMonotonic();
+    // Which finished trial holds the best string so far; guarded by `bestMutex`.
+    std::mutex bestMutex;
+    std::optional<std::size_t> bestRun;
     RunBatch(batch.runs, control, [&](std::int64_t run) {
         Generator generator = RunGenerator(batch.seed, run);
         std::int64_t counted = 0;
@@ -97,11 +115,25 @@ std::vector<TrialRecord> RunTrialBatch(const TrialBatch& batch, const BatchContr
             stringsDone->fetch_add(outcome.stringsMade - counted, std::memory_order_relaxed);
         }
 
-        TrialRecord& record = records[static_cast<std::size_t>(run)];
+        const auto index = static_cast<std::size_t>(run);
+        TrialRecord& record = records[index];
         record.finished = !outcome.cancelled;
-        record.bestString = std::move(outcome.bestString);
         record.bestCount = outcome.bestCount.value_or(0);
         record.seconds = static_cast<float>(end - start);
+        if (!record.finished) {
+            return;
+        }
+        const std::lock_guard lock(bestMutex);
+        if (bestRun) {
+            const TrialRecord& best = records[*bestRun];
+            if (record.bestCount < best.bestCount ||
+                (record.bestCount == best.bestCount && index > *bestRun)) {
+                return;
+            }
+            records[*bestRun].bestString = std::string();
+        }
+        bestRun = index;
+        record.bestString = std::move(outcome.bestString);
     });
     return records;
 }

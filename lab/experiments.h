@@ -19,8 +19,9 @@ namespace quarrow::lab {
 // reseeded first with the batch's seed and then with the run's number, so a run's figures
 // depend on those two numbers alone, never on the thread that ran it.
 
-/// The generator of run `runIndex` of a batch seeded with `batchSeed`.
-Generator RunGenerator(double batchSeed, std::int64_t runIndex);
+/// The generator of run `runIndex` of a batch seeded with `batchSeed`; every bit of the seed
+/// counts.
+Generator RunGenerator(std::uint64_t batchSeed, std::int64_t runIndex);
 
 /// A time-of-day clock stopped at one reading. Seeded trials reseed from it, so their strings
 /// depend on the seed alone and repeat exactly.
@@ -46,7 +47,7 @@ struct EvolveBatch {
     /// Each run of each scheme; run i of every scheme starts from the same first string.
     std::vector<Scheme> schemes;
     std::int64_t runs = 0;
-    double seed = 0.0;
+    std::uint64_t seed = 0;
     /// Run 0 of the first scheme writes its generation log here; the others write none.
     LogSink* firstRunLog = nullptr;
 };
@@ -65,17 +66,22 @@ struct EvolveBatchResult {
 EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& control,
                                  std::atomic<std::int64_t>* runsDone = nullptr);
 
-/// Expected generations of a sequential run on a phrase of `length` symbols:
-/// (1 - (26/27)^20)^-length, a generation reaching the whole length with chance
-/// (1 - (26/27)^20)^length. Nothing for the other schemes, which have no closed form.
+/// Expected generations of a sequential run on a phrase of `length` symbols whose first string
+/// is drawn at random: with chance p = 27^-length the first string already is the phrase and
+/// the run ends after 1 generation; otherwise a generation reaches the whole length with chance
+/// q = (1 - (26/27)^20)^length, so the mean is p + (1 - p) / q. Nothing for the other schemes,
+/// which have no closed form.
 std::optional<double> ExpectedGenerations(Scheme scheme, std::size_t length);
 
-/// Expected strings of such a run: 20 per generation and the 1 the count starts at.
+/// Expected strings of such a run: 2 when the first string is the phrase, else 20 per
+/// generation and the 1 the count starts at.
 std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length);
 
 /// One random matching trial of a batch, as on the "Step Three" page.
 struct TrialRecord {
     bool finished = false;
+    /// Kept only in the record of the batch's best trial (the earliest among equals), so a
+    /// batch holds one best string however many trials it runs; empty in the others.
     std::string bestString;
     std::size_t bestCount = 0;
     float seconds = 0.0f;
@@ -85,7 +91,7 @@ struct TrialBatch {
     std::string phrase;
     std::int64_t stringsPerTrial = 0;
     std::int64_t runs = 0;
-    double seed = 0.0;
+    std::uint64_t seed = 0;
     /// Read before every symbol, as the page does.
     const TimeOfDayClock* seedClock = nullptr;
 };
@@ -94,7 +100,7 @@ struct TrialBatch {
 std::vector<TrialRecord> RunTrialBatch(const TrialBatch& batch, const BatchControl& control,
                                        std::atomic<std::int64_t>* stringsDone = nullptr);
 
-/// The longest batch the lab takes: every run's figures are kept until the report.
+/// The longest batch the lab takes: every run's counts are kept until the report.
 inline constexpr std::int64_t kMostRuns = 1'000'000;
 
 } // namespace quarrow::lab

@@ -11,4 +11,12 @@ const std::atomic<bool>& InterruptRequested();
 /// batch can stop and still report what it finished. A second Ctrl+C ends the process at once.
 void CatchInterrupt();
 
+/// Names a file to remove if the process is ended by a signal it can catch (a second Ctrl+C,
+/// SIGTERM, SIGHUP, SIGQUIT, SIGPIPE unless ignored) or by an unhandled failure; nullptr names
+/// none. The text must outlive the naming. The signal then ends the process as it would have.
+void RemoveOnFatalSignal(const char* path);
+
+/// Removes the named file now, if any; for ends that run no destructors.
+void RemoveNamedFile();
+
 } // namespace quarrow::lab

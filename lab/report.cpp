@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <bit>
 #include <cstdio>
 #include <string_view>
 
@@ -91,9 +92,13 @@ std::vector<std::string> SummaryCells(const std::optional<Summary>& summary,
     if (!summary) {
         return std::vector<std::string>(kSummaryHeadings.size(), "-");
     }
-    return {format(summary->mean),         format(summary->standardDeviation),
-            format(summary->median),       format(summary->percentile10),
-            format(summary->percentile90), format(summary->min),
+    // The spread of a single run is undefined, not 0.
+    return {format(summary->mean),
+            summary->standardDeviation ? format(*summary->standardDeviation) : "-",
+            format(summary->median),
+            format(summary->percentile10),
+            format(summary->percentile90),
+            format(summary->min),
             format(summary->max)};
 }
 
@@ -101,7 +106,8 @@ json SummaryJson(const std::optional<Summary>& summary) {
     if (!summary) {
         return nullptr;
     }
-    return json{{"mean", summary->mean},        {"sd", summary->standardDeviation},
+    const json spread = summary->standardDeviation ? json(*summary->standardDeviation) : json();
+    return json{{"mean", summary->mean},        {"sd", spread},
                 {"median", summary->median},    {"p10", summary->percentile10},
                 {"p90", summary->percentile90}, {"min", summary->min},
                 {"max", summary->max}};
@@ -113,9 +119,11 @@ std::string SummaryCsv(const std::optional<Summary>& summary) {
     if (!summary) {
         return ",,,,,,";
     }
-    return Exact(summary->mean) + "," + Exact(summary->standardDeviation) + "," +
-           Exact(summary->median) + "," + Exact(summary->percentile10) + "," +
-           Exact(summary->percentile90) + "," + Exact(summary->min) + "," + Exact(summary->max);
+    const std::string spread =
+        summary->standardDeviation ? Exact(*summary->standardDeviation) : std::string();
+    return Exact(summary->mean) + "," + spread + "," + Exact(summary->median) + "," +
+           Exact(summary->percentile10) + "," + Exact(summary->percentile90) + "," +
+           Exact(summary->min) + "," + Exact(summary->max);
 }
 
 void AddSeed(json& out, const SeedInfo& seed) {
@@ -141,8 +149,8 @@ std::string Quoted(const std::string& text) {
 
 } // namespace
 
-double SeedInfo::BatchSeed() const {
-    return seed ? static_cast<double>(*seed) : static_cast<double>(clockReading);
+std::uint64_t SeedInfo::BatchSeed() const {
+    return seed ? *seed : std::bit_cast<std::uint32_t>(clockReading);
 }
 
 std::string SchemeKey(Scheme scheme) {
@@ -219,8 +227,9 @@ std::string ToText(const EvolveReport& report) {
     text += Table(rows, "lrl");
     if (std::any_of(report.schemes.begin(), report.schemes.end(),
                     [](const SchemeFigures& f) { return f.expectedGenerations.has_value(); })) {
-        text += "\nExpected: the mean of a sequential run, (1 - (26/27)^20)^-n generations for "
-                "n symbols.\n";
+        text += "\nExpected: the mean of a sequential run, p + (1 - p) / (1 - (26/27)^20)^n "
+                "generations for n symbols, where p = 27^-n is the chance that the first string "
+                "already is the phrase.\n";
     }
     if (report.interrupted) {
         text += "\nInterrupted: the figures cover only the runs finished before Ctrl+C, as the "

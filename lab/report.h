@@ -17,11 +17,12 @@ namespace quarrow::lab {
 /// Where a batch's generators came from: the user's seed, or the time of day as the window
 /// seeds its generator (a reading that cannot be given back as a seed).
 struct SeedInfo {
-    std::optional<std::int64_t> seed;
+    std::optional<std::uint64_t> seed;
     float clockReading = 0.0f;
 
-    /// The number every run's generator is first reseeded with.
-    double BatchSeed() const;
+    /// The number every run's generator is first reseeded with: the seed, or the bits of the
+    /// clock reading.
+    std::uint64_t BatchSeed() const;
 };
 
 /// The lower-case key of a scheme ("attenuating", "serial", "sequential").

@@ -1,53 +1,125 @@
 #include "lab/staged_log.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
+
+#include "lab/interrupt.h"
 
 namespace quarrow::lab {
 namespace {
 
-std::string Describe(const std::string& path, const char* problem) {
+std::string Describe(const std::string& path, const std::string& problem) {
     return "cannot write the log \"" + path + "\": " + problem;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+/// `path` with its symbolic links followed to the name they end at, which need not exist
+/// yet; empty, with errno set, when the links loop.
+std::string FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status {};
+        if (lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return path;
+        }
+        std::vector<char> link(static_cast<std::size_t>(PATH_MAX) + 1);
+        const ssize_t length = readlink(path.c_str(), link.data(), link.size() - 1);
+        if (length < 0) {
+            return path;
+        }
+        const std::string named(link.data(), static_cast<std::size_t>(length));
+        path = named.starts_with('/') ? named : FolderOf(path) + named;
+        if (path.starts_with("/proc/")) {
+            // /dev/stdout and its kind: the process's own descriptors, written directly.
+            return path;
+        }
+    }
+    errno = ELOOP;
+    return {};
+}
+
+mode_t NewFileMode() {
+    // The umask can only be read by setting it; nothing else runs while the log is prepared.
+    const mode_t mask = umask(0);
+    umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
 }
 
 } // namespace
 
-StagedLog::StagedLog(std::string path) : path_(std::move(path)) {
-    // The hidden name sits in the log's own folder, since a rename cannot cross file systems.
-    const std::size_t slash = path_.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : path_.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path_ : path_.substr(slash + 1);
-    stagingPath_ = folder + "." + name + "." + std::to_string(getpid()) + ".partial";
-}
+StagedLog::StagedLog(std::string path) : path_(std::move(path)) {}
 
 StagedLog::~StagedLog() {
     Discard();
 }
 
+bool StagedLog::Fail(const std::string& problem) {
+    error_ = Describe(path_, problem);
+    return false;
+}
+
 bool StagedLog::Prepare() {
     if (path_.empty()) {
-        error_ = Describe(path_, "no file name given");
-        return false;
+        return Fail("no file name given");
+    }
+    target_ = FollowLinks(path_);
+    if (target_.empty()) {
+        return Fail(std::strerror(errno));
     }
     struct stat existing {};
-    if (stat(path_.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
-        error_ = Describe(path_, "it is a folder");
-        return false;
+    existed_ = stat(target_.c_str(), &existing) == 0;
+    if (existed_) {
+        if (S_ISDIR(existing.st_mode)) {
+            return Fail("it is a folder");
+        }
+        // A file without a write permission for anyone is read-only even to an
+        // administrator, whom `access` lets through.
+        const bool allowed = access(target_.c_str(), W_OK) == 0;
+        const int problem = allowed ? 0 : errno;
+        if (!allowed || (existing.st_mode & 0222) == 0) {
+            return Fail(problem == 0 || problem == EACCES || problem == EROFS
+                            ? "it is read-only to you"
+                            : std::strerror(problem));
+        }
+        mode_ = existing.st_mode & 07777;
+        owner_ = existing.st_uid;
+        group_ = existing.st_gid;
+        if (!S_ISREG(existing.st_mode) || target_.starts_with("/proc/")) {
+            // A device or a pipe must stay what it is: renaming a file over it would replace it.
+            way_ = Way::Direct;
+            sink_ = std::make_unique<FileLogSink>(target_);
+            return true;
+        }
+        way_ = existing.st_nlink > 1 ? Way::CopyInPlace : Way::Rename;
+    } else {
+        mode_ = NewFileMode();
+        way_ = Way::Rename;
     }
-    const int descriptor =
-        open(stagingPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (descriptor < 0) {
-        error_ = Describe(path_, std::strerror(errno));
-        return false;
+
+    // A short random name of its own, so a long final name never makes it too long, and
+    // exclusive creation, which follows no link planted under that name.
+    std::string pattern = FolderOf(target_) + ".quarrow-XXXXXX";
+    stagingDescriptor_ = mkostemp(pattern.data(), O_CLOEXEC);
+    if (stagingDescriptor_ < 0) {
+        return Fail(std::strerror(errno));
     }
-    close(descriptor);
+    stagingPath_ = pattern;
     staged_ = true;
-    sink_ = std::make_unique<FileLogSink>(stagingPath_);
+    RemoveOnFatalSignal(stagingPath_.c_str());
+    // The sink reopens the file through the descriptor, so it writes this very file even if
+    // its name were swapped in the folder meanwhile.
+    sink_ = std::make_unique<FileLogSink>("/proc/self/fd/" + std::to_string(stagingDescriptor_));
     return true;
 }
 
@@ -55,28 +127,101 @@ LogSink& StagedLog::Sink() {
     return *sink_;
 }
 
+bool StagedLog::CopyIntoTarget() {
+    const int from =
+        open(("/proc/self/fd/" + std::to_string(stagingDescriptor_)).c_str(), O_RDONLY | O_CLOEXEC);
+    const int to = from < 0 ? -1 : open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    bool copied = from >= 0 && to >= 0;
+    std::vector<char> buffer(std::size_t{1} << 16);
+    while (copied) {
+        const ssize_t got = read(from, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            copied = got == 0;
+            break;
+        }
+        for (ssize_t done = 0; copied && done < got;) {
+            const ssize_t put =
+                write(to, buffer.data() + done, static_cast<std::size_t>(got - done));
+            if (put < 0 && errno == EINTR) {
+                continue;
+            }
+            copied = put > 0;
+            done += put > 0 ? put : 0;
+        }
+    }
+    const int problem = errno;
+    if (to >= 0 && close(to) != 0) {
+        copied = false;
+    }
+    if (from >= 0) {
+        close(from);
+    }
+    if (!copied) {
+        Fail(std::strerror(problem != 0 ? problem : EIO));
+    }
+    return copied;
+}
+
 bool StagedLog::Commit() {
-    if (!staged_) {
-        error_ = Describe(path_, "nothing was written");
-        return false;
+    if (sink_ == nullptr) {
+        return Fail("nothing was written");
     }
-    sink_->Close();
-    if (std::rename(stagingPath_.c_str(), path_.c_str()) != 0) {
-        error_ = Describe(path_, std::strerror(errno));
+    if (!sink_->Close()) {
+        const std::string problem = sink_->Error();
         Discard();
-        return false;
+        return Fail(problem);
     }
-    staged_ = false;
-    return true;
+    if (way_ == Way::Direct) {
+        return true;
+    }
+    if (!staged_) {
+        return Fail("nothing was written");
+    }
+    bool done = false;
+    if (way_ == Way::CopyInPlace) {
+        done = CopyIntoTarget();
+    } else {
+        if (existed_) {
+            // Keeps the owner where the user may set it (an administrator, or the user's own
+            // file); otherwise the log is the user's, as any file they write anew.
+            const int kept = fchown(stagingDescriptor_, owner_, group_);
+            (void)kept;
+        }
+        if (fchmod(stagingDescriptor_, mode_) != 0) {
+            Fail(std::strerror(errno));
+            Discard();
+            return false;
+        }
+        done = std::rename(stagingPath_.c_str(), target_.c_str()) == 0;
+        if (done) {
+            staged_ = false;
+        } else {
+            Fail(std::strerror(errno));
+        }
+    }
+    Discard();
+    return done;
 }
 
 void StagedLog::Discard() {
-    if (!staged_) {
-        return;
+    if (sink_ != nullptr) {
+        sink_->Close();
     }
-    sink_->Close();
-    std::remove(stagingPath_.c_str());
-    staged_ = false;
+    if (stagingDescriptor_ >= 0) {
+        close(stagingDescriptor_);
+        stagingDescriptor_ = -1;
+    }
+    if (staged_) {
+        unlink(stagingPath_.c_str());
+        staged_ = false;
+    }
+    if (!stagingPath_.empty()) {
+        RemoveOnFatalSignal(nullptr);
+        stagingPath_.clear();
+    }
 }
 
 } // namespace quarrow::lab

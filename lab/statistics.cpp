@@ -5,8 +5,11 @@
 
 namespace quarrow::lab {
 
-double Summary::StandardError() const {
-    return count == 0 ? 0.0 : standardDeviation / std::sqrt(static_cast<double>(count));
+std::optional<double> Summary::StandardError() const {
+    if (!standardDeviation) {
+        return std::nullopt;
+    }
+    return *standardDeviation / std::sqrt(static_cast<double>(count));
 }
 
 double Percentile(const std::vector<double>& sortedValues, double p) {
@@ -45,7 +48,9 @@ std::optional<Summary> Summarise(std::vector<double> values) {
         squares += delta * (value - mean);
     }
     summary.mean = mean;
-    summary.standardDeviation = seen > 1 ? std::sqrt(squares / static_cast<double>(seen - 1)) : 0.0;
+    if (seen > 1) {
+        summary.standardDeviation = std::sqrt(squares / static_cast<double>(seen - 1));
+    }
     return summary;
 }
 

@@ -10,16 +10,17 @@ namespace quarrow::lab {
 struct Summary {
     std::size_t count = 0;
     double mean = 0.0;
-    /// Sample standard deviation (divisor count - 1); 0 for a single value.
-    double standardDeviation = 0.0;
+    /// Sample standard deviation (divisor count - 1); none for a single value, where it is
+    /// undefined.
+    std::optional<double> standardDeviation;
     double median = 0.0;
     double percentile10 = 0.0;
     double percentile90 = 0.0;
     double min = 0.0;
     double max = 0.0;
 
-    /// Standard deviation of the mean.
-    double StandardError() const;
+    /// Standard deviation of the mean; none for a single value.
+    std::optional<double> StandardError() const;
 };
 
 /// The summary of `values`; nothing for an empty batch.

@@ -4,11 +4,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string_view>
 
 namespace quarrow {
 
 namespace {
+
+constexpr int kSingleDigits = 7;
+constexpr int kDoubleDigits = 15;
 
 void StripTrailingZeros(std::string& digits) {
     const auto point = digits.find('.');
@@ -22,11 +26,37 @@ void StripTrailingZeros(std::string& digits) {
     digits.erase(last + 1);
 }
 
-std::string ExponentForm(std::string mantissa, int exponent) {
+std::string ExponentForm(std::string mantissa, std::int64_t exponent) {
     StripTrailingZeros(mantissa);
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    char buffer[32];
+    // The magnitude is taken unsigned, so the most negative exponent has one too.
+    const std::uint64_t magnitude = exponent < 0 ? 0 - static_cast<std::uint64_t>(exponent)
+                                                 : static_cast<std::uint64_t>(exponent);
+    std::snprintf(buffer, sizeof buffer, "E%c%02llu", exponent < 0 ? '-' : '+',
+                  static_cast<unsigned long long>(magnitude));
     return mantissa + buffer;
+}
+
+// Scientific digits of `value` rounded to `digits` significant digits. The text reads back as a
+// finite value of its type: where rounding up would pass the largest one (1.79769313486232E+308
+// for the largest double, 3.402824E+38 for the largest float), the last digit is rounded down.
+std::string Scientific(double value, int digits) {
+    char buffer[64];
+    auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                 std::chars_format::scientific, digits - 1);
+    std::string text(buffer, written.ptr);
+    const double largest = digits <= kSingleDigits
+                               ? static_cast<double>(std::numeric_limits<float>::max())
+                               : std::numeric_limits<double>::max();
+    double back = 0.0;
+    const auto read = std::from_chars(text.data(), text.data() + text.size(), back);
+    if (std::isfinite(value) && (read.ec == std::errc::result_out_of_range || back > largest)) {
+        // Only mantissas of 1.797... and 3.402..., whose last digit is never 0, so a step down
+        // borrows nothing.
+        const auto e = text.find('e');
+        --text[e - 1];
+    }
+    return text;
 }
 
 // Magnitude of a finite value, rounded to `digits` significant digits.
@@ -41,17 +71,15 @@ std::string Magnitude(double value, int digits) {
         return "Infinity";
     }
     // to_chars, unlike printf, ignores the locale: the point is always ".".
-    char buffer[400];
-    auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                 std::chars_format::scientific, digits - 1);
-    const std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::string text = Scientific(value, digits);
     const auto e = text.find('e');
-    const int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    const int exponent = std::atoi(text.c_str() + e + 1);
     if (exponent >= digits || exponent < -4) {
-        return ExponentForm(std::string(text.substr(0, e)), exponent);
+        return ExponentForm(text.substr(0, e), exponent);
     }
-    written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                            digits - 1 - exponent);
+    char buffer[400];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::fixed, digits - 1 - exponent);
     std::string fixed(buffer, written.ptr);
     StripTrailingZeros(fixed);
     return fixed;
@@ -68,9 +96,6 @@ std::string Signed(double value, int digits) {
     const std::string plain = Plain(value, digits);
     return plain.front() == '-' ? plain : " " + plain;
 }
-
-constexpr int kSingleDigits = 7;
-constexpr int kDoubleDigits = 15;
 
 } // namespace
 
@@ -94,7 +119,51 @@ std::string SignedText(std::int64_t value) {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);
 }
 
+std::string PlainTextFromDigits(std::string_view digits, std::int64_t exponent) {
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos) {
+        return "0";
+    }
+    exponent -= static_cast<std::int64_t>(first);
+    std::string kept(digits.substr(first, kDoubleDigits));
+    kept.resize(kDoubleDigits, '0');
+    const std::size_t next = first + kDoubleDigits;
+    if (next < digits.size() && digits[next] >= '5') {
+        std::size_t at = kept.size();
+        while (at > 0 && kept[at - 1] == '9') {
+            kept[--at] = '0';
+        }
+        if (at == 0) { // 9.99...9 rounded up to 10
+            kept.insert(kept.begin(), '1');
+            kept.pop_back();
+            ++exponent;
+        } else {
+            ++kept[at - 1];
+        }
+    }
+    if (exponent >= kDoubleDigits || exponent < -4) {
+        return ExponentForm(kept.substr(0, 1) + "." + kept.substr(1), exponent);
+    }
+    std::string fixed;
+    if (exponent < 0) {
+        fixed = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + kept;
+    } else {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        fixed = kept.substr(0, whole) + "." + kept.substr(whole);
+    }
+    StripTrailingZeros(fixed);
+    return fixed;
+}
+
 std::string PlainTextFromLog10(long double log10Value) {
+    // Guards against what no conversion to a whole exponent could hold.
+    if (std::isnan(log10Value)) {
+        return "NaN";
+    }
+    constexpr long double kLargestExponent = 0x1p62L;
+    if (log10Value >= kLargestExponent) {
+        return "Infinity";
+    }
     if (log10Value < 300.0L) {
         return PlainText(static_cast<double>(std::pow(10.0L, log10Value)));
     }
@@ -111,7 +180,7 @@ std::string PlainTextFromLog10(long double log10Value) {
         whole += 1.0L;
         digits = fixed(mantissa / 10.0);
     }
-    return ExponentForm(digits, static_cast<int>(whole));
+    return ExponentForm(digits, static_cast<std::int64_t>(whole));
 }
 
 } // namespace quarrow

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace quarrow {
 
@@ -33,9 +34,15 @@ std::string SignedText(double value);
 /// A whole count in sign-position form.
 std::string SignedText(std::int64_t value);
 
+/// The value d.ddd... x 10^exponent whose decimal digits are `digits` (leading zeros allowed), in
+/// plain form rounded to 15 significant digits: for figures worked out in decimal beyond the
+/// range of a 64-bit float.
+std::string PlainTextFromDigits(std::string_view digits, std::int64_t exponent);
+
 /// A value given as its base-10 logarithm (value = 10^log10Value), in plain form with 15
-/// significant digits; for magnitudes that no 64-bit float can hold, such as 27^1000. The
-/// logarithm is taken in extended precision so the mantissa keeps its 15 digits.
+/// significant digits; for magnitudes that no 64-bit float can hold. The mantissa comes from an
+/// extended-precision power, so its last digits fade once the exponent runs into the
+/// thousands. NaN reads "NaN" and a logarithm of 2^62 and more "Infinity".
 std::string PlainTextFromLog10(long double log10Value);
 
 } // namespace quarrow

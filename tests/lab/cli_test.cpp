@@ -38,10 +38,19 @@ std::string ReadFile(const fs::path& path) {
     return text.str();
 }
 
+/// Where a started quarrow-lab's standard output goes.
+struct Output {
+    /// -1: a file the test reads back; -2: closed; else this descriptor of the test.
+    int descriptor = -1;
+    /// A path to write to instead of the test's file, such as /dev/full.
+    std::string path;
+};
+
 /// A started quarrow-lab whose standard output and error go to files.
 class LabProcess {
 public:
-    explicit LabProcess(const std::vector<std::string>& args) {
+    explicit LabProcess(const std::vector<std::string>& args, const Output& output = {},
+                        const std::string& program = QUARROW_LAB_BINARY) {
         static int serial = 0;
         const std::string stem =
             (fs::temp_directory_path() /
@@ -49,7 +58,7 @@ public:
                 .string();
         outPath_ = stem + ".out";
         errPath_ = stem + ".err";
-        std::vector<std::string> argv = {QUARROW_LAB_BINARY};
+        std::vector<std::string> argv = {program};
         argv.insert(argv.end(), args.begin(), args.end());
         std::vector<char*> pointers;
         for (std::string& arg : argv) {
@@ -60,8 +69,17 @@ public:
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath_.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (!output.path.empty()) {
+            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.path.c_str(), O_WRONLY,
+                                             0);
+        } else if (output.descriptor == -2) {
+            posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+        } else if (output.descriptor >= 0) {
+            posix_spawn_file_actions_adddup2(&actions, output.descriptor, STDOUT_FILENO);
+        } else {
+            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath_.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        }
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath_.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int failed =
@@ -122,8 +140,9 @@ private:
     std::string errPath_;
 };
 
-Outcome Lab(const std::vector<std::string>& args) {
-    LabProcess process(args);
+Outcome Lab(const std::vector<std::string>& args, const Output& output = {},
+            const std::string& program = QUARROW_LAB_BINARY) {
+    LabProcess process(args, output, program);
     return process.Wait();
 }
 
@@ -138,11 +157,15 @@ json WithoutSeconds(json report) {
     return report;
 }
 
-void ExpectSummary(const json& summary) {
+/// A summary's figures; the spread of a single run is undefined and null.
+void ExpectSummary(const json& summary, bool singleRun = false) {
     ASSERT_TRUE(summary.is_object()) << summary;
-    for (const char* key : {"mean", "sd", "median", "p10", "p90", "min", "max"}) {
+    for (const char* key : {"mean", "median", "p10", "p90", "min", "max"}) {
         EXPECT_TRUE(summary.contains(key) && summary[key].is_number()) << key << " in " << summary;
     }
+    EXPECT_TRUE(summary.contains("sd") &&
+                (singleRun ? summary["sd"].is_null() : summary["sd"].is_number()))
+        << summary;
     EXPECT_LE(summary["min"].get<double>(), summary["p10"].get<double>());
     EXPECT_LE(summary["p10"].get<double>(), summary["median"].get<double>());
     EXPECT_LE(summary["median"].get<double>(), summary["p90"].get<double>());
@@ -216,8 +239,8 @@ TEST(LabCommandLineTest, JsonReportsHoldTheDocumentedFields) {
     EXPECT_EQ(trialReport["runsFinished"], 1);
     EXPECT_EQ(trialReport["best"]["string"].get<std::string>().size(), 11U);
     EXPECT_LE(trialReport["best"]["correct"].get<int>(), 11);
-    ExpectSummary(trialReport["correct"]);
-    ExpectSummary(trialReport["seconds"]);
+    ExpectSummary(trialReport["correct"], true);
+    ExpectSummary(trialReport["seconds"], true);
 
     const Outcome estimate = Lab({"estimate", "--seed", "2", "--json", "hello world"});
     ASSERT_EQ(estimate.status, 0) << estimate.err;
@@ -254,6 +277,16 @@ TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
         {{"evolve", "--log", fs::temp_directory_path().string(), "CAT"}, "it is a folder"},
         {{"evolve", "--json", "--csv", "CAT"}, "excludes"},
         {{"launch", "CAT"}, "unknown command \"launch\""},
+        {{"evolve", "--runs", "1e3", "CAT"}, "\"1e3\" is not a whole number"},
+        {{"trial", "--strings", "abc", "CAT"}, "\"abc\" is not a whole number"},
+        {{"evolve", "--runs", "1000001", "CAT"}, "1000001 is out of range"},
+        {{"estimate", "--runs", "3", "CAT"}, "--runs does not apply to estimate"},
+        {{"compare", "--log", "x", "CAT"}, "--log does not apply to compare"},
+        {{"evolve", "--seed", "", "CAT"}, "--seed: needs a whole number"},
+        {{"evolve", "--seed", "99999999999999999999", "CAT"}, "out of range"},
+        {{"evolve", "--seed", "12x", "CAT"}, "\"12x\" is not a whole number"},
+        {{"\x1b[2Jlaunch", "CAT"}, "unknown command \"\\x1B[2Jlaunch\""},
+        {{"evolve", "--scheme", "\x1b]0;title\x07", "CAT"}, "\\x1B]0;title\\x07"},
         {{}, "the commands are evolve"},
     };
     for (const Row& row : rows) {
@@ -268,8 +301,104 @@ TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
         EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1)
             << shown << ": " << outcome.err;
         EXPECT_TRUE(outcome.out.empty()) << shown;
+        EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos) << shown << ": " << outcome.err;
     }
     EXPECT_FALSE(fs::exists(missing.parent_path()));
+}
+
+TEST(LabCommandLineTest, EveryBitOfTheSeedCounts) {
+    const auto figures = [](const char* seed) {
+        const Outcome outcome = Lab({"compare", "--runs", "30", "--seed", seed, "--json", "HELLO"});
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        const json report = json::parse(outcome.out);
+        EXPECT_EQ(report["seed"].dump(), seed);
+        return WithoutSeconds(report)["schemes"];
+    };
+    EXPECT_NE(figures("9007199254740992"), figures("9007199254740993"));
+    EXPECT_NE(figures("18446744073709551615"), figures("18446744073709551614"));
+}
+
+TEST(LabCommandLineTest, ALostReportIsAFailure) {
+    const std::vector<std::string> args = {"compare", "--runs", "5", "--seed", "1", "CAT"};
+    const Outcome full = Lab(args, Output{-1, "/dev/full"});
+    EXPECT_NE(full.status, 0);
+    EXPECT_NE(full.err.find("cannot write the report to standard output"), std::string::npos)
+        << full.err;
+
+    const Outcome closed = Lab(args, Output{-2, {}});
+    EXPECT_NE(closed.status, 0);
+    EXPECT_NE(closed.err.find("cannot write the report"), std::string::npos) << closed.err;
+
+    // A reader that has gone, with SIGPIPE ignored as a shell or a caller may leave it.
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    close(ends[0]);
+    struct sigaction ignore {};
+    struct sigaction before {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &ignore, &before);
+    const Outcome gone = Lab(args, Output{ends[1], {}});
+    sigaction(SIGPIPE, &before, nullptr);
+    close(ends[1]);
+    EXPECT_NE(gone.status, 0);
+    EXPECT_NE(gone.err.find("Broken pipe"), std::string::npos) << gone.err;
+
+    // With a closed standard output the log keeps its own contents.
+    const fs::path folder =
+        fs::temp_directory_path() / ("quarrow_lab_closed_" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const Outcome logged = Lab(
+        {"evolve", "--runs", "2", "--seed", "3", "--log", (folder / "hold.txt").string(), "CAT"},
+        Output{-2, {}});
+    EXPECT_NE(logged.status, 0);
+    const std::string log = ReadFile(folder / "hold.txt");
+    EXPECT_TRUE(log.ends_with("CAT   3\r\n")) << log;
+    EXPECT_EQ(log.find("Phrase"), std::string::npos);
+    fs::remove_all(folder);
+}
+
+TEST(LabCommandLineTest, SignalsThatEndTheProgramLeaveNoHiddenFile) {
+    // A second Ctrl+C ends the program at once, whether or not the first has stopped the batch.
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        const fs::path folder =
+            fs::temp_directory_path() /
+            ("quarrow_lab_signal_" + std::to_string(getpid()) + "_" + std::to_string(signal));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        LabProcess process({"evolve", "--scheme", "sequential", "--runs", "1", "--seed", "9",
+                            "--log", (folder / "hold.txt").string(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ"});
+        // Wait until the run writes its hidden file.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (fs::is_empty(folder) && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        ASSERT_FALSE(fs::is_empty(folder));
+        kill(process.Pid(), signal);
+        if (signal == SIGINT) {
+            kill(process.Pid(), signal);
+        }
+        const Outcome outcome = process.Wait(std::chrono::seconds(20));
+        EXPECT_EQ(outcome.status, 128 + signal);
+        EXPECT_TRUE(fs::is_empty(folder)) << "signal " << signal;
+        fs::remove_all(folder);
+    }
+}
+
+TEST(LabCommandLineTest, MemoryIsBoundedAndRunningOutIsReported) {
+    // The lab under a 120 MB address-space limit, through the shell's ulimit.
+    const auto limited = [](const std::string& args) {
+        return Lab({"-c", "ulimit -v 120000 && exec " QUARROW_LAB_BINARY " " + args}, {},
+                   "/bin/sh");
+    };
+    // A million runs of three schemes need more than that: a message, not an abort.
+    const Outcome tooMany = limited("compare --runs 1000000 --seed 1 CAT");
+    EXPECT_EQ(tooMany.status, 1);
+    EXPECT_NE(tooMany.err.find("not enough memory"), std::string::npos) << tooMany.err;
+    // 1500 trials of a 100,000-letter phrase keep one best string, not 150 MB of them.
+    const Outcome trials = limited("trial --runs 1500 --strings 1 --seed 1 --threads 1 --csv " +
+                                   std::string(100'000, 'A'));
+    EXPECT_EQ(trials.status, 0) << trials.err;
+    EXPECT_NE(trials.out.find("correct,1500,"), std::string::npos);
 }
 
 TEST(LabCommandLineTest, LogIsTheFirstRunsGenerationLogInTheWindowsFormat) {

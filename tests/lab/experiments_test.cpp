@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <new>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -18,7 +21,7 @@ namespace {
 const std::vector<Scheme> kAllSchemes = {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential};
 
 EvolveBatchResult Evolve(const std::string& phrase, const std::vector<Scheme>& schemes,
-                         std::int64_t runs, double seed, int threads) {
+                         std::int64_t runs, std::uint64_t seed, int threads) {
     std::atomic<bool> stop{false};
     EvolveBatch batch;
     batch.phrase = phrase;
@@ -41,20 +44,30 @@ std::vector<std::int64_t> Counts(const EvolveBatchResult& result) {
 }
 
 TEST(EvolveBatchTest, FiguresDependOnTheSeedAloneNotOnTheThreads) {
-    const auto one = Counts(Evolve("HELLO", kAllSchemes, 40, 7.0, 1));
-    EXPECT_EQ(Counts(Evolve("HELLO", kAllSchemes, 40, 7.0, 2)), one);
-    EXPECT_EQ(Counts(Evolve("HELLO", kAllSchemes, 40, 7.0, 5)), one);
-    EXPECT_NE(Counts(Evolve("HELLO", kAllSchemes, 40, 8.0, 2)), one);
+    const auto one = Counts(Evolve("HELLO", kAllSchemes, 40, 7, 1));
+    EXPECT_EQ(Counts(Evolve("HELLO", kAllSchemes, 40, 7, 2)), one);
+    EXPECT_EQ(Counts(Evolve("HELLO", kAllSchemes, 40, 7, 5)), one);
+    EXPECT_NE(Counts(Evolve("HELLO", kAllSchemes, 40, 8, 2)), one);
+}
+
+TEST(EvolveBatchTest, EveryBitOfTheSeedCounts) {
+    // Neighbours past 2^53 round to one double; their generators must still differ.
+    for (const std::uint64_t seed : {std::uint64_t{1} << 53, ~std::uint64_t{0} - 1}) {
+        EXPECT_NE(RunGenerator(seed, 0).State(), RunGenerator(seed + 1, 0).State()) << seed;
+        EXPECT_NE(Counts(Evolve("HELLO", {Scheme::Serial}, 20, seed, 1)),
+                  Counts(Evolve("HELLO", {Scheme::Serial}, 20, seed + 1, 1)))
+            << seed;
+    }
 }
 
 TEST(EvolveBatchTest, EachRunIsTheWindowsRunFromItsOwnGenerator) {
     // Run i: a first string drawn from run i's generator, then the scheme with the phrase as
     // the page's target, so the sequential scheme gets them the other way round.
     const std::string phrase = "CAT";
-    const auto result = Evolve(phrase, kAllSchemes, 6, 99.0, 2);
+    const auto result = Evolve(phrase, kAllSchemes, 6, 99, 2);
     for (std::size_t s = 0; s < kAllSchemes.size(); ++s) {
         for (std::int64_t run = 0; run < 6; ++run) {
-            Generator generator = RunGenerator(99.0, run);
+            Generator generator = RunGenerator(99, run);
             const std::string first = RandomString(generator, 3);
             NullLogSink log;
             std::atomic<bool> cancel{false};
@@ -72,7 +85,7 @@ TEST(EvolveBatchTest, EachRunIsTheWindowsRunFromItsOwnGenerator) {
 TEST(EvolveBatchTest, SequentialMeanMeetsTheClosedForm) {
     for (const std::string phrase : {"CAT", "HELLO"}) {
         const std::int64_t runs = 4000;
-        const auto result = Evolve(phrase, {Scheme::Sequential}, runs, 2024.0, 2);
+        const auto result = Evolve(phrase, {Scheme::Sequential}, runs, 2024, 2);
         std::vector<double> generations;
         std::vector<double> strings;
         for (const EvolveRecord& record : result.records[0]) {
@@ -97,6 +110,28 @@ TEST(EvolveBatchTest, SequentialMeanMeetsTheClosedForm) {
     EXPECT_FALSE(ExpectedGenerations(Scheme::Serial, 3).has_value());
 }
 
+TEST(EvolveBatchTest, OneLetterMeanCountsAFirstStringThatAlreadyMatches) {
+    // One time in 27 the first string is the phrase and the run ends after 1 generation of
+    // 2 strings; the closed form must count that, or it is 0.03 generations too high.
+    const double searching = 1.0 / (1.0 - std::pow(26.0 / 27.0, 20.0));
+    EXPECT_DOUBLE_EQ(*ExpectedGenerations(Scheme::Sequential, 1),
+                     1.0 / 27.0 + 26.0 / 27.0 * searching);
+    EXPECT_NEAR(*ExpectedGenerations(Scheme::Sequential, 1), 1.854, 0.001);
+    EXPECT_NEAR(*ExpectedStrings(Scheme::Sequential, 1), 37.38, 0.01);
+
+    const std::int64_t runs = 40'000;
+    const auto result = Evolve("Q", {Scheme::Sequential}, runs, 31, 2);
+    double generations = 0.0;
+    double strings = 0.0;
+    for (const EvolveRecord& record : result.records[0]) {
+        generations += static_cast<double>(record.generations);
+        strings += static_cast<double>(record.strings);
+    }
+    // A generation count's deviation is below 0.7, so 4 standard errors are below 0.014.
+    EXPECT_NEAR(generations / runs, *ExpectedGenerations(Scheme::Sequential, 1), 0.014);
+    EXPECT_NEAR(strings / runs, *ExpectedStrings(Scheme::Sequential, 1), 20 * 0.014);
+}
+
 TEST(EvolveBatchTest, AStoppedBatchFinishesNothingAndSaysSo) {
     std::atomic<bool> stop{true};
     EvolveBatch batch;
@@ -117,21 +152,51 @@ TEST(TrialBatchTest, SeededTrialsRepeatWhateverTheThreads) {
     const auto trials = [&](int threads) {
         std::atomic<bool> stop{false};
         std::atomic<std::int64_t> made{0};
-        TrialBatch batch{"HELLO WORLD", 300, 6, 5.0, &clock};
+        TrialBatch batch{"HELLO WORLD", 300, 40, 5, &clock};
         const auto records = RunTrialBatch(batch, BatchControl{stop, threads}, &made);
-        EXPECT_EQ(made.load(), 300 * 6);
-        std::vector<std::string> best;
+        EXPECT_EQ(made.load(), 300 * 40);
+        // Only the best trial keeps its string, the earliest of those with the highest count.
+        std::size_t highest = 0;
         for (const TrialRecord& record : records) {
             EXPECT_TRUE(record.finished);
-            EXPECT_EQ(record.bestString.size(), 11U);
-            EXPECT_EQ(MatchCount(record.bestString, "HELLO WORLD"), record.bestCount);
-            best.push_back(record.bestString);
+            highest = std::max(highest, record.bestCount);
         }
-        return best;
+        std::vector<std::string> kept;
+        std::vector<std::size_t> counts;
+        bool bestSeen = false;
+        for (const TrialRecord& record : records) {
+            counts.push_back(record.bestCount);
+            const bool isBest = !bestSeen && record.bestCount == highest;
+            bestSeen = bestSeen || isBest;
+            if (isBest) {
+                EXPECT_EQ(record.bestString.size(), 11U);
+                EXPECT_EQ(MatchCount(record.bestString, "HELLO WORLD"), record.bestCount);
+            } else {
+                EXPECT_TRUE(record.bestString.empty()) << record.bestString;
+            }
+            kept.push_back(record.bestString);
+        }
+        return std::make_pair(kept, counts);
     };
     const auto one = trials(1);
     EXPECT_EQ(trials(2), one);
-    EXPECT_NE(one[0], one[1]) << "runs must not share a generator";
+    EXPECT_EQ(trials(7), one);
+    EXPECT_NE(one.second, std::vector<std::size_t>(40, one.second[0]))
+        << "runs must not share a generator";
+}
+
+TEST(BatchTest, AFailingTaskStopsTheBatchAndItsErrorReachesTheCaller) {
+    std::atomic<bool> stop{false};
+    std::atomic<int> ran{0};
+    EXPECT_THROW(RunBatch(1000, BatchControl{stop, 3},
+                          [&](std::int64_t index) {
+                              ++ran;
+                              if (index == 5) {
+                                  throw std::bad_alloc();
+                              }
+                          }),
+                 std::bad_alloc);
+    EXPECT_LT(ran.load(), 1000);
 }
 
 } // namespace

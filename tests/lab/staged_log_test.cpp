@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace quarrow::lab {
 namespace {
@@ -78,6 +85,119 @@ TEST_F(StagedLogTest, PlacesThatCannotHoldALogAreRefusedBeforeTheRun) {
     StagedLog noName("");
     EXPECT_FALSE(noName.Prepare());
     EXPECT_EQ(FilesInFolder(), 0U);
+}
+
+bool WriteLog(StagedLog& log, const std::string& line) {
+    return log.Prepare() && log.Sink().Open() && log.Sink().WriteLine(line) && log.Commit();
+}
+
+TEST_F(StagedLogTest, ReplacingKeepsWhatTheNameStandsFor) {
+    const fs::path file = folder / "real.txt";
+    std::ofstream(file) << "earlier";
+    chmod(file.c_str(), 0600);
+    const fs::path link = folder / "link.txt";
+    fs::create_symlink("real.txt", link);
+    const fs::path hard = folder / "hard.txt";
+    fs::create_hard_link(file, hard);
+
+    StagedLog throughLink(link.string());
+    ASSERT_TRUE(WriteLog(throughLink, "ONE")) << throughLink.Error();
+    EXPECT_TRUE(fs::is_symlink(link)) << "the link stays a link";
+    EXPECT_EQ(Read(file), "ONE\r\n");
+    EXPECT_EQ(Read(hard), "ONE\r\n") << "a hard link keeps sharing the file";
+    EXPECT_EQ(fs::hard_link_count(file), 2U);
+    struct stat status {};
+    ASSERT_EQ(stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600U);
+
+    // A file of one link is replaced whole, and keeps its mode too.
+    fs::remove(hard);
+    chmod(file.c_str(), 0640);
+    StagedLog direct(file.string());
+    ASSERT_TRUE(WriteLog(direct, "TWO")) << direct.Error();
+    EXPECT_EQ(Read(file), "TWO\r\n");
+    ASSERT_EQ(stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640U);
+    EXPECT_EQ(FilesInFolder(), 2U);
+
+    // A new file gets the mode any new file of the user gets.
+    const mode_t mask = umask(022);
+    StagedLog fresh((folder / "new.txt").string());
+    ASSERT_TRUE(WriteLog(fresh, "NEW")) << fresh.Error();
+    umask(mask);
+    ASSERT_EQ(stat((folder / "new.txt").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0644U);
+}
+
+TEST_F(StagedLogTest, AnAdministratorKeepsTheOwnerOfTheFileReplaced) {
+    const fs::path file = folder / "theirs.txt";
+    std::ofstream(file) << "earlier";
+    if (geteuid() != 0 || chown(file.c_str(), 4242, 4343) != 0) {
+        GTEST_SKIP() << "needs an administrator";
+    }
+    StagedLog log(file.string());
+    ASSERT_TRUE(WriteLog(log, "MINE")) << log.Error();
+    struct stat status {};
+    ASSERT_EQ(stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 4242U);
+    EXPECT_EQ(status.st_gid, 4343U);
+}
+
+TEST_F(StagedLogTest, AReadOnlyFileIsRefusedAndLeftAlone) {
+    const fs::path file = folder / "kept.txt";
+    std::ofstream(file) << "keep me";
+    chmod(file.c_str(), 0444);
+    StagedLog log(file.string());
+    EXPECT_FALSE(log.Prepare());
+    EXPECT_NE(log.Error().find("read-only"), std::string::npos) << log.Error();
+    EXPECT_EQ(Read(file), "keep me");
+    EXPECT_EQ(FilesInFolder(), 1U);
+}
+
+TEST_F(StagedLogTest, TheHiddenFileHasAShortRandomNameOfItsOwn) {
+    // The longest name a folder takes must still work: the hidden name does not grow with it.
+    const fs::path longest = folder / std::string(255, 'L');
+    std::set<std::string> hidden;
+    for (int i = 0; i < 3; ++i) {
+        StagedLog log(longest.string());
+        ASSERT_TRUE(log.Prepare()) << log.Error();
+        const std::string name = fs::path(log.StagingPath()).filename().string();
+        EXPECT_LE(name.size(), 20U) << name;
+        EXPECT_EQ(name.front(), '.');
+        hidden.insert(name);
+        ASSERT_TRUE(log.Sink().Open());
+        ASSERT_TRUE(log.Sink().WriteLine("LONG"));
+        ASSERT_TRUE(log.Commit()) << log.Error();
+    }
+    EXPECT_EQ(hidden.size(), 3U) << "a name that can be guessed can be planted";
+    EXPECT_EQ(Read(longest), "LONG\r\n");
+    EXPECT_EQ(FilesInFolder(), 1U);
+}
+
+TEST_F(StagedLogTest, APipeIsWrittenDirectlyAndStaysAPipe) {
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = Read(pipe); });
+    StagedLog log(pipe.string());
+    const bool written = WriteLog(log, "PIPED");
+    reader.join();
+    EXPECT_TRUE(written) << log.Error();
+    EXPECT_EQ(received, "PIPED\r\n");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(FilesInFolder(), 1U);
+}
+
+TEST_F(StagedLogTest, ADeviceIsWrittenDirectlyAndStaysADevice) {
+    // A null device of the test's own, which only an administrator may make.
+    const fs::path device = folder / "null";
+    if (mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+        GTEST_SKIP() << "cannot make a device node here";
+    }
+    StagedLog log(device.string());
+    ASSERT_TRUE(WriteLog(log, "GONE")) << log.Error();
+    EXPECT_EQ(fs::status(device).type(), fs::file_type::character);
+    EXPECT_EQ(FilesInFolder(), 1U);
 }
 
 } // namespace

@@ -74,6 +74,36 @@ TEST(NumberText, LogarithmsGiveExponentFormsBeyondTheDoubleRange) {
     EXPECT_EQ(PlainTextFromLog10(std::log10(14348907.0L)), "14348907");
 }
 
+TEST(NumberText, LogarithmsBeyondAnyExponentAreGuarded) {
+    EXPECT_EQ(PlainTextFromLog10(std::numeric_limits<long double>::quiet_NaN()), "NaN");
+    EXPECT_EQ(PlainTextFromLog10(std::numeric_limits<long double>::infinity()), "Infinity");
+    EXPECT_EQ(PlainTextFromLog10(-std::numeric_limits<long double>::infinity()), "0");
+    EXPECT_EQ(PlainTextFromLog10(0x1p70L), "Infinity");
+    // Exponents past a 32-bit count keep their digits.
+    EXPECT_EQ(PlainTextFromLog10(3000000000.0L), "1E+3000000000");
+}
+
+TEST(NumberText, TheTopOfTheRangeReadsBackFinite) {
+    const double largest = std::numeric_limits<double>::max();
+    const std::string text = PlainText(largest);
+    EXPECT_EQ(text, "1.79769313486231E+308");
+    EXPECT_EQ(SignedText(-largest), "-1.79769313486231E+308");
+    EXPECT_TRUE(std::isfinite(std::strtod(text.c_str(), nullptr)));
+    EXPECT_EQ(PlainText(std::numeric_limits<float>::max()), "3.402823E+38");
+    // Just below the top, ordinary rounding still holds.
+    EXPECT_EQ(PlainText(1.797693134862314e308), "1.79769313486231E+308");
+    EXPECT_EQ(PlainText(1.7976931348623e308), "1.7976931348623E+308");
+}
+
+TEST(NumberText, DecimalDigitsRoundToFifteen) {
+    EXPECT_EQ(PlainTextFromDigits("237911753945297904324", 143136), "2.37911753945298E+143136");
+    EXPECT_EQ(PlainTextFromDigits("9999999999999999", 400), "1E+401");
+    EXPECT_EQ(PlainTextFromDigits("00012500", 5), "125");
+    EXPECT_EQ(PlainTextFromDigits("6", -3), "0.006");
+    EXPECT_EQ(PlainTextFromDigits("1", -5), "1E-05");
+    EXPECT_EQ(PlainTextFromDigits("000", 9), "0");
+}
+
 TEST(NumberText, NonFiniteValuesAreNamed) {
     EXPECT_EQ(PlainText(std::numeric_limits<double>::infinity()), "Infinity");
     EXPECT_EQ(SignedText(-std::numeric_limits<double>::infinity()), "-Infinity");

@@ -108,6 +108,39 @@ TEST(SearchSpace, LengthsBeyondTheRangeOfADoubleKeepTheirExponent) {
     }
 }
 
+TEST(SearchSpace, VeryLongPhrasesKeepAllFifteenDigits) {
+    struct Row {
+        std::int64_t length;
+        std::int64_t rate;
+        // Rounded from 60-digit decimal powers and quotients worked out outside this program.
+        const char* strings;
+        const char* seconds;
+        const char* days;
+        const char* years;
+    };
+    const std::vector<Row> rows = {
+        {100'000, 20'000, "2.37911753945298E+143136", " 1.18955876972649E+143132",
+         " 1.37680413162788E+143127", " 3.76948427550412E+143124"},
+        {1'000'000, 20'000, "5.80977063733553E+1431363", " 2.90488531866776E+1431359",
+         " 3.3621357854951E+1431354", " 9.20502610676275E+1431351"},
+        {10'000'000, 3, "4.38116765894195E+14313637", " 1.46038921964732E+14313637",
+         " 1.69026530051773E+14313632", " 4.62769418348454E+14313629"},
+        {2000, 7, "5.33984090629374E+2862", " 7.6283441518482E+2861", " 8.82910202760208E+2856",
+         " 2.417276393594E+2854"},
+        {216, 1, "1.49476547522101E+309", " 1.49476547522101E+309", " 1.73005263335765E+304",
+         " 4.7366259640182E+301"},
+    };
+    for (const Row& row : rows) {
+        const SearchSpaceTexts texts =
+            DescribeSearchSpace(EstimateSearchSpace(row.length, row.rate));
+        SCOPED_TRACE("length " + std::to_string(row.length));
+        EXPECT_EQ(texts.distinctStrings, row.strings);
+        EXPECT_EQ(texts.seconds, row.seconds);
+        EXPECT_EQ(texts.days, row.days);
+        EXPECT_EQ(texts.years, row.years);
+    }
+}
+
 TEST(SearchSpace, NoRateGivesNoTimes) {
     const SearchSpaceTexts texts = DescribeSearchSpace(EstimateSearchSpace(28, 0));
     EXPECT_EQ(texts.stringsPerSecond, "0");

@@ -47,6 +47,11 @@ TEST(TrialCount, ReadsTheBoxLenientlyAndRoundsHalvesToEven) {
     for (const Row& row : rows) {
         EXPECT_EQ(ReadTrialCount(row.text), row.strings) << '"' << row.text << '"';
     }
+    // Long texts count by their value: 10^390 is too large, not 0, and a tiny one is 0.
+    const std::string zeros(400, '0');
+    EXPECT_EQ(ReadTrialCount("1" + zeros + "e-10"), std::nullopt);
+    EXPECT_EQ(ReadTrialCount("0." + zeros + "1"), 0);
+    EXPECT_EQ(ReadTrialCount("5" + zeros + "e-400"), 5);
 }
 
 TEST(Trial, TheLastOfEqualBestStringsWinsAndTheFirstAlwaysCounts) {
