@@ -1,0 +1,228 @@
+#include "tests/ui/window_fixture.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "ui/zoom.h"
+
+namespace quarrow::testing {
+namespace {
+
+constexpr int kStepFour = 3;
+const QSize kLayoutSize(626, 419);
+
+class ZoomTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QTabWidget* tabs() const { return control<QTabWidget>("SSTab1"); }
+
+    /// Every control the layout places, by name, in window coordinates.
+    std::map<std::string, QRect> places() const {
+        std::map<std::string, QRect> found;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            const bool laidOut =
+                name.startsWith(QLatin1String("Command")) ||
+                name.startsWith(QLatin1String("txt")) || name.startsWith(QLatin1String("Label")) ||
+                name.startsWith(QLatin1String("Image")) ||
+                name.startsWith(QLatin1String("Option")) || name == QLatin1String("Frame1") ||
+                name == QLatin1String("Line1") || name == QLatin1String("SSTab1");
+            if (laidOut && !widget->isWindow()) {
+                found[name.toStdString()] =
+                    QRect(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
+            }
+        }
+        return found;
+    }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) const {
+        QTest::keyClick(window.get(), key, modifiers);
+    }
+
+    bool sizedTo(const QSize& size) const {
+        return WaitUntil([&] { return window->size() == size; });
+    }
+
+    /// Every caption that sizes itself shows its whole text in the room it has.
+    void expectCaptionsFit() const {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->property("fitsText").toBool()) {
+                const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+                EXPECT_LE(needed, label->width() + 2 * window->zoomFactor())
+                    << label->objectName().toStdString() << " at " << window->zoomFactor();
+            }
+        }
+    }
+};
+
+TEST(ZoomSteps, StepThroughTheListAndStopAtItsEnds) {
+    EXPECT_DOUBLE_EQ(NextZoomStep(1.0), 1.25);
+    EXPECT_DOUBLE_EQ(NextZoomStep(1.3), 1.5) << "a fitted factor steps to the next step up";
+    EXPECT_DOUBLE_EQ(NextZoomStep(3.0), 3.0);
+    EXPECT_DOUBLE_EQ(PreviousZoomStep(2.58), 2.5);
+    EXPECT_DOUBLE_EQ(PreviousZoomStep(1.0), 1.0);
+    // Neighbours stay neighbours, and 1x gives the place back.
+    const QRect left(10, 5, 33, 20);
+    const QRect right(43, 5, 17, 20);
+    for (double factor : kZoomSteps) {
+        EXPECT_EQ(ScaledRect(left, factor).right() + 1, ScaledRect(right, factor).left());
+    }
+    EXPECT_EQ(ScaledRect(left, 1.0), left);
+}
+
+TEST_F(ZoomTest, DefaultFaceIsLegibleAndEveryCaptionFits) {
+    const QFont font = window->font();
+    RecordProperty("defaultFace", font.family().toStdString());
+    RecordProperty("defaultPoints", std::to_string(font.pointSizeF()));
+    EXPECT_GE(font.pointSizeF(), 8.0) << font.family().toStdString();
+    expectCaptionsFit();
+}
+
+TEST_F(ZoomTest, ZoomingGrowsEveryControlByOneFactorAndResetRestoresTheLayout) {
+    ASSERT_EQ(window->size(), kLayoutSize);
+    tabs()->setCurrentIndex(kStepFour);
+    const auto before = places();
+    const double pointsBefore = window->font().pointSizeF();
+    ASSERT_GT(before.size(), 70u);
+
+    press(Qt::Key_Equal);
+    press(Qt::Key_Plus);
+    ASSERT_TRUE(sizedTo(QSize(939, 629))) << window->width() << "x" << window->height();
+    EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.5);
+    const QRect inside = window->rect();
+    for (const auto& [name, rect] : places()) {
+        const QRect was = before.at(name);
+        EXPECT_NEAR(rect.x(), was.x() * 1.5, 1.0) << name;
+        EXPECT_NEAR(rect.y(), was.y() * 1.5, 1.0) << name;
+        auto* widget = control<QWidget>(name.c_str());
+        if (widget->property("fitsText").toBool()) {
+            // A caption that sizes itself may take the few pixels its larger text needs.
+            EXPECT_GE(rect.width(), was.width() * 1.5 - 1.0) << name;
+            EXPECT_LE(rect.width(), std::max(was.width() * 1.5 + 1.0,
+                                             static_cast<double>(widget->sizeHint().width())))
+                << name;
+        } else {
+            EXPECT_NEAR(rect.width(), was.width() * 1.5, 1.0) << name;
+        }
+        EXPECT_NEAR(rect.height(), was.height() * 1.5, 1.0) << name;
+        EXPECT_TRUE(inside.contains(rect)) << name;
+    }
+    // Fonts grow with the rest, to the next whole pixel (0.75 points at 96 dots an inch).
+    const auto expectPoints = [this](const char* name, double points) {
+        const double shown = control<QWidget>(name)->font().pointSizeF();
+        EXPECT_GE(shown, points - 1e-9) << name;
+        EXPECT_LT(shown, points + 0.75) << name;
+    };
+    expectPoints("Command5", pointsBefore * 1.5);
+    expectPoints("Label1", 21.75 * 1.5);
+    expectPoints("txtTarget", 9.75 * 1.5);
+    EXPECT_EQ(tabs()->tabBar()->height(), 53) << "the strip is part of the layout too";
+    // Pictures are drawn anew at their new size, not stretched.
+    const QImage arrow = control<QLabel>("Image8")->pixmap().toImage();
+    EXPECT_EQ(arrow.size(), control<QLabel>("Image8")->size());
+    expectCaptionsFit();
+
+    press(Qt::Key_Minus);
+    ASSERT_TRUE(sizedTo(QSize(783, 524)));
+    press(Qt::Key_0);
+    ASSERT_TRUE(sizedTo(kLayoutSize));
+    EXPECT_EQ(places(), before) << "Ctrl+0 gives back the layout exactly";
+    EXPECT_DOUBLE_EQ(window->font().pointSizeF(), pointsBefore);
+    EXPECT_EQ(control<QLabel>("Image8")->pixmap().size(), QSize(13, 29));
+}
+
+TEST_F(ZoomTest, ZoomStopsWhereTheScreenEnds) {
+    for (int step = 0; step < 8; ++step) {
+        press(Qt::Key_Equal);
+    }
+    const QRect area = window->screen()->availableGeometry();
+    ASSERT_TRUE(WaitUntil([&] { return window->height() > 1000; }));
+    EXPECT_TRUE(area.contains(window->frameGeometry())) << "the whole window stays on screen";
+    EXPECT_LT(window->zoomFactor(), 3.0);
+    EXPECT_TRUE(window->rect().contains(places().at("Command3")));
+}
+
+TEST_F(ZoomTest, AResizedWindowShowsTheLayoutInProportionAndCentred) {
+    window->resize(1400, 500);
+    ASSERT_TRUE(sizedTo(QSize(1400, 500)));
+    const double factor = 500.0 / 419.0;
+    EXPECT_NEAR(window->zoomFactor(), factor, 1e-9);
+    const QRect tabsRect = places().at("SSTab1");
+    EXPECT_NEAR(tabsRect.width(), 617 * factor, 1.0);
+    EXPECT_NEAR(tabsRect.height(), 385 * factor, 1.0);
+    // The margins left over by the window's wider shape are shared by both sides.
+    const int shownWidth = static_cast<int>(std::lround(626 * factor));
+    EXPECT_NEAR(tabsRect.left(), (1400 - shownWidth) / 2, 1.0);
+    EXPECT_TRUE(window->rect().contains(places().at("Command3")));
+}
+
+TEST_F(ZoomTest, FullScreenFillsTheScreenWithTextReadableFromTheBack) {
+    const QSize screen = window->screen()->geometry().size();
+    press(Qt::Key_F11, Qt::NoModifier);
+    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->size() == screen; }));
+    const double factor = std::min(1920.0 / 626.0, 1080.0 / 419.0);
+    EXPECT_NEAR(window->zoomFactor(), factor, 1e-9);
+    const QRect tabsRect = places().at("SSTab1");
+    const QRect quit = places().at("Command3");
+    EXPECT_EQ(tabsRect.top(), 0) << "the layout fills the screen's height";
+    EXPECT_NEAR(quit.bottom(), 1080 - 2 * factor, 2.0);
+    for (const char* name : {"Command5", "Label2", "txtPhrase"}) {
+        EXPECT_GE(QFontMetrics(control<QWidget>(name)->font()).capHeight(), 20) << name;
+    }
+    expectCaptionsFit();
+
+    press(Qt::Key_F11, Qt::NoModifier);
+    ASSERT_TRUE(
+        WaitUntil([&] { return !window->isFullScreen() && window->size() == kLayoutSize; }));
+    EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.0);
+}
+
+TEST_F(ZoomTest, AltGOnStepFourStartsTheRun) {
+    tabs()->setCurrentIndex(kStepFour);
+    control<QPushButton>("Command2")->setFocus();
+    control<QLineEdit>("txtTarget")->setText(QStringLiteral("HI"));
+    control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("AB"));
+    press(Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(WaitUntil([&] { return !control<QLineEdit>("txtNumGen")->text().isEmpty(); }));
+    EXPECT_FALSE(control<QLineEdit>("txtTotal")->text().isEmpty());
+    EXPECT_FALSE(control<QLineEdit>("txtLength")->text().isEmpty());
+    // The button that shares the letter keeps its caption and is still reached by the mouse.
+    auto* generate = control<QPushButton>("Command17");
+    EXPECT_EQ(generate->text(), QStringLiteral("&Gen Explanation"));
+    QTest::mouseClick(generate, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), generate);
+}
+
+TEST_F(ZoomTest, NoTwoButtonsOnAPageAnswerTheSameAccessKey) {
+    for (int page = 0; page < tabs()->count(); ++page) {
+        tabs()->setCurrentIndex(page);
+        std::map<QString, QString> keys;
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            const QString key = button->shortcut().toString();
+            if (!button->isVisible() || key.isEmpty()) {
+                continue;
+            }
+            const auto [where, fresh] = keys.emplace(key, button->objectName());
+            EXPECT_TRUE(fresh) << "page " << page << ": " << key.toStdString() << " on "
+                               << where->second.toStdString() << " and "
+                               << button->objectName().toStdString();
+        }
+    }
+}
+
+} // namespace
+} // namespace quarrow::testing
