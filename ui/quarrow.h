@@ -139,8 +139,13 @@ private:
 
     // --- Help and quit (quarrow_help.cpp)
     void InstallHelp();
-    /// Opens the help window at this topic; 0 opens the contents.
-    void ShowHelp(int context);
+    /// Opens the help window at this topic; 0 opens the contents. `opener` is the control it
+    /// was asked from, if any.
+    void ShowHelp(int context, const QWidget* opener);
+    /// Puts the help window beside the window, or over it away from `opener` and the results.
+    void PlaceHelp(QWidget& viewer, const QWidget* opener) const;
+    /// The result boxes of the page on show, in screen coordinates; empty if it has none.
+    QRect ShownResults() const;
     /// Opens the topic of the control's help context.
     void ShowHelpFor(const QWidget* control);
     void Command3_Click();

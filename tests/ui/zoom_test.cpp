@@ -12,6 +12,8 @@
 #include <map>
 #include <string>
 
+#include "ui/evolution_view.h"
+#include "ui/help_viewer.h"
 #include "ui/zoom.h"
 
 namespace quarrow::testing {
@@ -49,7 +51,12 @@ protected:
         return found;
     }
 
+    /// A key pressed in the main window, which is made the active one first.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) const {
+        if (QApplication::activeWindow() != window.get()) {
+            window->activateWindow();
+            EXPECT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+        }
         QTest::keyClick(window.get(), key, modifiers);
     }
 
@@ -222,6 +229,92 @@ TEST_F(ZoomTest, NoTwoButtonsOnAPageAnswerTheSameAccessKey) {
                                << button->objectName().toStdString();
         }
     }
+}
+
+TEST(HelpPlacement, BesideWhereThereIsRoomElseAwayFromTheButtonAndTheResults) {
+    const QRect area(0, 0, 1920, 1040);
+    const QRect centred(647, 296, 626, 449);
+    const QRect nearLeft(660, 400, 73, 25);
+    QRect place = HelpWindowPlace(QSize(820, 600), area, centred, nearLeft, QRect(), 420);
+    EXPECT_TRUE(area.contains(place));
+    EXPECT_FALSE(place.intersects(centred));
+    EXPECT_GE(place.width(), 420);
+
+    // The main window fills the screen: the help goes over it, never over the results.
+    const QRect results(870, 460, 520, 480);
+    for (const QRect& button : {QRect(20, 500, 190, 60), QRect(1700, 900, 200, 60)}) {
+        for (const QSize wanted : {QSize(820, 600), QSize(2115, 1548)}) {
+            place = HelpWindowPlace(wanted, area, area, button, results, 1080);
+            EXPECT_TRUE(area.contains(place)) << wanted.width();
+            EXPECT_FALSE(place.intersects(results)) << wanted.width();
+            EXPECT_FALSE(place.intersects(button)) << wanted.width();
+            EXPECT_GE(place.width() * place.height(), 300 * 300) << wanted.width();
+            const bool buttonOnLeft = button.center().x() < area.center().x();
+            EXPECT_EQ(place.center().x() > button.center().x(), buttonOnLeft);
+        }
+    }
+}
+
+TEST_F(ZoomTest, HelpOpensBesideAtOneTimesAndClearOfTheResultsAtFullScreen) {
+    QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
+    auto* help = window->findChild<HelpViewer*>(QStringLiteral("helpViewer"));
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_FALSE(help->frameGeometry().intersects(window->frameGeometry()));
+    EXPECT_TRUE(screen.contains(help->frameGeometry()));
+    help->close();
+
+    tabs()->setCurrentIndex(kStepFour);
+    press(Qt::Key_F11, Qt::NoModifier);
+    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    QTest::mouseClick(control<QPushButton>("Command13"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    const QRect place = help->frameGeometry();
+    EXPECT_TRUE(window->screen()->geometry().contains(place))
+        << place.x() << "," << place.y() << " " << place.width() << "x" << place.height();
+    for (const char* name : {"txtNumGen", "txtTotal", "txtLength"}) {
+        auto* result = control<QWidget>(name);
+        EXPECT_FALSE(place.intersects(QRect(result->mapToGlobal(QPoint(0, 0)), result->size())))
+            << name;
+    }
+    // The help reads at the window's zoom, and its own keys zoom it further within the screen.
+    WindowZoom* zoom = WindowZoom::Of(help);
+    ASSERT_NE(zoom, nullptr);
+    EXPECT_DOUBLE_EQ(zoom->factor(), window->zoomFactor());
+    QTest::keyClick(help, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(zoom->factor(), 3.0);
+    EXPECT_DOUBLE_EQ(window->zoomFactor(), std::min(1920.0 / 626.0, 1080.0 / 419.0));
+    EXPECT_TRUE(
+        WaitUntil([&] { return window->screen()->geometry().contains(help->frameGeometry()); }));
+}
+
+TEST_F(ZoomTest, TheLiveViewFollowsTheWindowAndZoomsOnItsOwn) {
+    press(Qt::Key_Equal);
+    press(Qt::Key_Equal);
+    ASSERT_TRUE(WaitUntil([&] { return window->zoomFactor() == 1.5; }));
+    auto* view = new EvolutionView(QStringLiteral("A PHRASE"), Scheme::Serial,
+                                   window->viewChoices(), window.get());
+    const auto* letters = view->findChild<QLabel*>(QStringLiteral("targetString"));
+    ASSERT_NE(letters, nullptr);
+    const double lettersAt150 = letters->font().pointSizeF();
+    WindowZoom* zoom = WindowZoom::Of(view);
+    ASSERT_NE(zoom, nullptr);
+    EXPECT_DOUBLE_EQ(zoom->factor(), 1.5);
+    EXPECT_GT(lettersAt150, view->font().pointSizeF()) << "the letters are larger than the text";
+    // As a finished run leaves it, so that the main window takes keys too.
+    view->setWindowModality(Qt::NonModal);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    QTest::keyClick(view, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(zoom->factor(), 1.0);
+    EXPECT_DOUBLE_EQ(letters->font().pointSizeF(), lettersAt150 / 1.5);
+    EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.5) << "the view's keys zoom the view alone";
+    press(Qt::Key_Equal);
+    EXPECT_TRUE(WaitUntil([&] { return zoom->factor() == 2.0; }))
+        << "it follows the window " << window->zoomFactor() << " " << zoom->factor();
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()));
+    delete view;
 }
 
 } // namespace
