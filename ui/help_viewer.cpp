@@ -192,13 +192,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(buttons);
     layout->addWidget(splitter);
 
-    // Text, list and buttons grow with the zoom, and the list keeps its share of the width.
-    auto* zoom = new WindowZoom(*this);
-    const auto shareWidth = [splitter](double factor) {
-        splitter->setSizes({static_cast<int>(260 * factor), static_cast<int>(560 * factor)});
-    };
-    shareWidth(zoom->factor());
-    connect(zoom, &WindowZoom::factorChanged, this, shareWidth);
+    splitter->setChildrenCollapsible(false);
+    splitter_ = splitter;
+    // Text, list and buttons grow with the zoom.
+    new WindowZoom(*this);
 
     auto* closeHelp = new QShortcut(QKeySequence::Cancel, this);
     connect(closeHelp, &QShortcut::activated, this, &QWidget::close);
@@ -218,6 +215,14 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 HelpViewer::~HelpViewer() = default;
+
+void HelpViewer::showEvent(QShowEvent* event) {
+    // However wide the window opens, the topic keeps most of it; the list has a third at most.
+    const int width = this->width();
+    const int list = std::min(width / 3, width * 260 / kBaseSize.width());
+    splitter_->setSizes({list, width - list});
+    QWidget::showEvent(event);
+}
 
 void HelpViewer::showTopic(int context) {
     const QUrl url = topicUrl(context);

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QListWidget;
+class QSplitter;
 class QToolButton;
 
 namespace quarrow {
@@ -56,6 +57,9 @@ public:
     /// The topic's title, as its page gives it.
     static QString topicTitle(int context);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 signals:
     /// Another topic is on show.
     void topicChanged(int context);
@@ -68,6 +72,7 @@ private:
     QListWidget* contents_ = nullptr;
     QToolButton* back_ = nullptr;
     QToolButton* forward_ = nullptr;
+    QSplitter* splitter_ = nullptr;
 };
 
 } // namespace quarrow
