@@ -118,7 +118,6 @@ private:
     QSize layoutSize_;
     QFont layoutFont_;
     double shownFactor_ = 1.0;
-    QPoint shownOffset_;
     ProgramZoom* programZoom_ = nullptr;
 
     // --- "Step Four" run and its log (quarrow_selection.cpp)

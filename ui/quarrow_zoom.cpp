@@ -243,7 +243,6 @@ void Quarrow::ShowLayoutAt(double factor, QPoint offset) {
     }
     PlacePageControls();
     shownFactor_ = factor;
-    shownOffset_ = offset;
     programZoom_->setFactor(factor);
 }
 

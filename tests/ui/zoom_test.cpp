@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "ui/arrows.h"
 #include "ui/evolution_view.h"
 #include "ui/help_viewer.h"
 #include "ui/zoom.h"
@@ -91,6 +92,19 @@ TEST(ZoomSteps, StepThroughTheListAndStopAtItsEnds) {
     EXPECT_EQ(ScaledRect(left, 1.0), left);
 }
 
+TEST(ZoomSteps, ArrowsAreDrawnInTheScreensOwnPixels) {
+    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+        const QPixmap arrow = ArrowPixmap(QSize(42, 13), ArrowDirection::Right, ratio);
+        EXPECT_EQ(arrow.size(), ScaledSize(QSize(42, 13), ratio)) << ratio;
+        EXPECT_EQ(arrow.deviceIndependentSize().toSize(), QSize(42, 13)) << ratio;
+        const QImage picture = arrow.toImage();
+        // The tip sits on the middle row (the upper of the two when the height is even).
+        EXPECT_EQ(picture.pixelColor(picture.width() - 1, (picture.height() - 1) / 2),
+                  QColor(Qt::black))
+            << "the tip reaches the edge at " << ratio;
+    }
+}
+
 TEST_F(ZoomTest, DefaultFaceIsLegibleAndEveryCaptionFits) {
     const QFont font = window->font();
     RecordProperty("defaultFace", font.family().toStdString());
@@ -143,8 +157,13 @@ TEST_F(ZoomTest, ZoomingGrowsEveryControlByOneFactorAndResetRestoresTheLayout) {
     EXPECT_EQ(arrow.size(), control<QLabel>("Image8")->size());
     expectCaptionsFit();
 
-    press(Qt::Key_Minus);
+    // The keys work while the phrase box has the focus too.
+    auto* phrase = control<QLineEdit>("txtPhrase");
+    tabs()->setCurrentIndex(0);
+    phrase->setFocus();
+    QTest::keyClick(phrase, Qt::Key_Minus, Qt::ControlModifier);
     ASSERT_TRUE(sizedTo(QSize(783, 524)));
+    tabs()->setCurrentIndex(kStepFour);
     press(Qt::Key_0);
     ASSERT_TRUE(sizedTo(kLayoutSize));
     EXPECT_EQ(places(), before) << "Ctrl+0 gives back the layout exactly";
@@ -314,6 +333,10 @@ TEST_F(ZoomTest, TheLiveViewFollowsTheWindowAndZoomsOnItsOwn) {
     EXPECT_TRUE(WaitUntil([&] { return zoom->factor() == 2.0; }))
         << "it follows the window " << window->zoomFactor() << " " << zoom->factor();
     EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()));
+    press(Qt::Key_Equal);
+    EXPECT_TRUE(WaitUntil([&] { return zoom->factor() == 2.5; }));
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()))
+        << view->width() << "x" << view->height();
     delete view;
 }
 
