@@ -308,6 +308,18 @@ TEST_F(ZoomTest, HelpOpensBesideAtOneTimesAndClearOfTheResultsAtFullScreen) {
         WaitUntil([&] { return window->screen()->geometry().contains(help->frameGeometry()); }));
 }
 
+TEST_F(ZoomTest, AtFullScreenTheLiveViewReadsFromTheBackOfTheRoom) {
+    press(Qt::Key_F11, Qt::NoModifier);
+    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    EvolutionView view(QStringLiteral("A PHRASE"), Scheme::Sequential, window->viewChoices(),
+                       window.get());
+    const auto* letters = view.findChild<QLabel*>(QStringLiteral("currentString"));
+    ASSERT_NE(letters, nullptr);
+    const int bodyCaps = QFontMetrics(view.font()).capHeight();
+    EXPECT_GE(bodyCaps, 20);
+    EXPECT_GT(QFontMetrics(letters->font()).capHeight(), bodyCaps);
+}
+
 TEST_F(ZoomTest, TheLiveViewFollowsTheWindowAndZoomsOnItsOwn) {
     press(Qt::Key_Equal);
     press(Qt::Key_Equal);
