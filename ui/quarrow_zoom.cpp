@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QProxyStyle>
+#include <QRadioButton>
 #include <QTabBar>
 
 #include <algorithm>
@@ -50,6 +51,31 @@ public:
 
 private:
     QSize tabSize_;
+};
+
+// Option buttons whose round indicator and its gap to the caption grow with the zoom, as the
+// caption does.
+class ZoomedOptionStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void setFactor(double factor) { factor_ = factor; }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+            return static_cast<int>(std::lround(base * factor_));
+        default:
+            return base;
+        }
+    }
+
+private:
+    double factor_ = 1.0;
 };
 
 // `font` grown by `factor`, rounded up to whole pixels at `dotsPerInch`: faces are drawn at
@@ -206,6 +232,18 @@ void Quarrow::ShowLayoutAt(double factor, QPoint offset) {
     if (rescaled) {
         SizeTabs(factor);
         setFont(ScaledPoints(layoutFont_, factor, logicalDpiY()));
+        auto* options = dynamic_cast<ZoomedOptionStyle*>(ui->Option1->style());
+        if (options == nullptr) {
+            options = new ZoomedOptionStyle;
+            options->setParent(this);
+        }
+        options->setFactor(factor);
+        for (QRadioButton* option : {ui->Option1, ui->Option2, ui->Option3}) {
+            if (option->style() != options) {
+                option->setStyle(options);
+            }
+            option->update();
+        }
     }
     const qreal pixelRatio = devicePixelRatioF();
     for (const LaidOutControl& laidOut : laidOut_) {

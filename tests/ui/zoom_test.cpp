@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -118,6 +120,8 @@ TEST_F(ZoomTest, ZoomingGrowsEveryControlByOneFactorAndResetRestoresTheLayout) {
     tabs()->setCurrentIndex(kStepFour);
     const auto before = places();
     const double pointsBefore = window->font().pointSizeF();
+    const int indicator = control<QRadioButton>("Option1")->style()->pixelMetric(
+        QStyle::PM_ExclusiveIndicatorWidth, nullptr, control<QRadioButton>("Option1"));
     ASSERT_GT(before.size(), 70u);
 
     press(Qt::Key_Equal);
@@ -152,6 +156,10 @@ TEST_F(ZoomTest, ZoomingGrowsEveryControlByOneFactorAndResetRestoresTheLayout) {
     expectPoints("Label1", 21.75 * 1.5);
     expectPoints("txtTarget", 9.75 * 1.5);
     EXPECT_EQ(tabs()->tabBar()->height(), 53) << "the strip is part of the layout too";
+    auto* option = control<QRadioButton>("Option1");
+    EXPECT_EQ(option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option),
+              std::lround(indicator * 1.5))
+        << "so is the option buttons' round indicator";
     // Pictures are drawn anew at their new size, not stretched.
     const QImage arrow = control<QLabel>("Image8")->pixmap().toImage();
     EXPECT_EQ(arrow.size(), control<QLabel>("Image8")->size());
