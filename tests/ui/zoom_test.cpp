@@ -113,6 +113,14 @@ TEST_F(ZoomTest, DefaultFaceIsLegibleAndEveryCaptionFits) {
     RecordProperty("defaultPoints", std::to_string(font.pointSizeF()));
     EXPECT_GE(font.pointSizeF(), 8.0) << font.family().toStdString();
     expectCaptionsFit();
+    // On a high-density screen the arrows are drawn in its device pixels, not stretched.
+    const qreal ratio = window->devicePixelRatioF();
+    for (int index = 1; index <= 12; ++index) {
+        auto* image = window->findChild<QLabel*>(QStringLiteral("Image%1").arg(index));
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(image->pixmap().size(), ScaledSize(image->size(), ratio)) << index;
+        EXPECT_DOUBLE_EQ(image->pixmap().devicePixelRatio(), ratio) << index;
+    }
 }
 
 TEST_F(ZoomTest, ZoomingGrowsEveryControlByOneFactorAndResetRestoresTheLayout) {
