@@ -172,8 +172,8 @@ void WindowZoom::setFactor(double factor) {
 void WindowZoom::scaleFonts() {
     window_.setFont(ScaledFont(Base(window_, kBaseFont, window_.font()), factor_));
     for (QWidget* control : window_.findChildren<QWidget*>()) {
-        if (control->isWindow()) {
-            continue; // another window keeps its own zoom
+        if (control->window() != &window_) {
+            continue; // another window, and what it holds, keeps its own zoom
         }
         if (control->testAttribute(Qt::WA_SetFont) || control->property(kBaseFont).isValid()) {
             control->setFont(ScaledFont(Base(*control, kBaseFont, control->font()), factor_));
