@@ -5,6 +5,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quarrow {
 namespace {
@@ -38,13 +39,20 @@ QImage RightArrowImage(int length, int thickness) {
 
 } // namespace
 
-QPixmap ArrowPixmap(QSize size, ArrowDirection direction) {
+QPixmap ArrowPixmap(QSize size, ArrowDirection direction, qreal devicePixelRatio) {
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const int width = static_cast<int>(std::lround(size.width() * ratio));
+    const int height = static_cast<int>(std::lround(size.height() * ratio));
+    QPixmap picture;
     if (direction == ArrowDirection::Right) {
-        return QPixmap::fromImage(RightArrowImage(size.width(), size.height()));
+        picture = QPixmap::fromImage(RightArrowImage(width, height));
+    } else {
+        // A down arrow is the right arrow turned a quarter clockwise.
+        const QImage right = RightArrowImage(height, width);
+        picture = QPixmap::fromImage(right.transformed(QTransform().rotate(90)));
     }
-    // A down arrow is the right arrow turned a quarter clockwise.
-    const QImage right = RightArrowImage(size.height(), size.width());
-    return QPixmap::fromImage(right.transformed(QTransform().rotate(90)));
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 } // namespace quarrow

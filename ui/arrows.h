@@ -12,7 +12,8 @@ enum class ArrowDirection { Right, Down };
 inline constexpr int kArrowBackgroundGrey = 192;
 
 /// A black arrow filling a picture of `size` on the light grey background, painted without
-/// smoothing so its edges stay crisp at these small sizes.
-QPixmap ArrowPixmap(QSize size, ArrowDirection direction);
+/// smoothing so its edges stay crisp at these small sizes. On a screen of more than one device
+/// pixel per pixel it is drawn in device pixels, so that it stays as sharp.
+QPixmap ArrowPixmap(QSize size, ArrowDirection direction, qreal devicePixelRatio = 1.0);
 
 } // namespace quarrow

@@ -1,6 +1,7 @@
 #include "ui/evolution_view.h"
 
 #include "ui/box_text.h"
+#include "ui/zoom.h"
 
 #include <QChart>
 #include <QChartView>
@@ -171,6 +172,7 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, ViewChoices& 
     connect(saveButton_, &QPushButton::clicked, this, &EvolutionView::saveChartClicked);
 
     showFigures();
+    new WindowZoom(*this); // follows the main window's zoom and has its own keys
 }
 
 EvolutionView::~EvolutionView() {

@@ -11,6 +11,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <vector>
+
+#include "ui/zoom.h"
+
 // The topics live in a static library, where nothing would otherwise keep their registration.
 static void RegisterHelpPages() {
     Q_INIT_RESOURCE(help);
@@ -34,7 +39,76 @@ QString ReadPage(const QUrl& url) {
     return QString::fromUtf8(file.readAll());
 }
 
+constexpr int kHelpWindowGap = 12;
+
+// How much of `wanted` a window shown in `room` keeps, in square pixels.
+qint64 Kept(const QRect& room, const QSize& wanted) {
+    if (!room.isValid()) {
+        return -1;
+    }
+    return static_cast<qint64>(std::min(room.width(), wanted.width())) *
+           std::min(room.height(), wanted.height());
+}
+
 } // namespace
+
+QRect HelpWindowPlace(QSize wanted, const QRect& area, const QRect& main, const QRect& button,
+                      const QRect& results, int minimumWidth) {
+    wanted = wanted.boundedTo(area.size());
+    const int roomRight = area.right() - main.right() - kHelpWindowGap;
+    const int roomLeft = main.left() - kHelpWindowGap - area.left();
+    if (std::max(roomRight, roomLeft) >= std::min(wanted.width(), minimumWidth)) {
+        const bool right = roomRight >= wanted.width() || roomRight >= roomLeft;
+        QRect place(QPoint(0, 0),
+                    QSize(std::min(wanted.width(), right ? roomRight : roomLeft), wanted.height()));
+        if (right) {
+            place.moveLeft(main.right() + 1 + kHelpWindowGap);
+        } else {
+            place.moveRight(main.left() - 1 - kHelpWindowGap);
+        }
+        place.moveTop(std::clamp(main.top(), area.top(), area.bottom() + 1 - place.height()));
+        return place;
+    }
+
+    // No room beside: over the main window, on the side away from the button, and where the
+    // page's results stay in view.
+    const bool awayRight = button.center().x() <= main.center().x();
+    QRect side = area;
+    if (awayRight) {
+        side.setLeft(std::clamp(button.right() + 1 + kHelpWindowGap, area.left(), area.right()));
+    } else {
+        side.setRight(std::clamp(button.left() - 1 - kHelpWindowGap, area.left(), area.right()));
+    }
+    std::vector<QRect> rooms;
+    if (results.isEmpty() || !results.intersects(side)) {
+        rooms.push_back(side);
+    } else {
+        QRect beyond = side;
+        if (awayRight) {
+            beyond.setLeft(results.right() + 1 + kHelpWindowGap);
+        } else {
+            beyond.setRight(results.left() - 1 - kHelpWindowGap);
+        }
+        QRect above = side;
+        above.setBottom(results.top() - 1 - kHelpWindowGap);
+        QRect below = side;
+        below.setTop(results.bottom() + 1 + kHelpWindowGap);
+        rooms = {beyond, above, below};
+    }
+    const auto best =
+        std::max_element(rooms.begin(), rooms.end(), [&](const QRect& a, const QRect& b) {
+            return Kept(a, wanted) < Kept(b, wanted);
+        });
+    const QRect room = best->isValid() ? *best : side;
+    QRect place(QPoint(0, 0), wanted.boundedTo(room.size()));
+    place.moveTop(room.top());
+    if (awayRight) {
+        place.moveRight(room.right());
+    } else {
+        place.moveLeft(room.left());
+    }
+    return place;
+}
 
 /// A text browser that fills in the log's path as it loads a page and reads nothing from outside
 /// the program.
@@ -71,7 +145,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(tr("Quarrow Help"));
     // The main window decides when the program ends, not this one.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(820, 600);
+    resize(kBaseSize);
 
     back_ = new QToolButton(this);
     back_->setObjectName(QStringLiteral("helpBack"));
@@ -118,6 +192,11 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(buttons);
     layout->addWidget(splitter);
 
+    splitter->setChildrenCollapsible(false);
+    splitter_ = splitter;
+    // Text, list and buttons grow with the zoom.
+    new WindowZoom(*this);
+
     auto* closeHelp = new QShortcut(QKeySequence::Cancel, this);
     connect(closeHelp, &QShortcut::activated, this, &QWidget::close);
 
@@ -136,6 +215,14 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 HelpViewer::~HelpViewer() = default;
+
+void HelpViewer::showEvent(QShowEvent* event) {
+    // However wide the window opens, the topic keeps most of it; the list has a third at most.
+    const int width = this->width();
+    const int list = std::min(width / 3, width * 260 / kBaseSize.width());
+    splitter_->setSizes({list, width - list});
+    QWidget::showEvent(event);
+}
 
 void HelpViewer::showTopic(int context) {
     const QUrl url = topicUrl(context);

@@ -2,16 +2,27 @@
 
 #include <array>
 
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
 
 class QListWidget;
+class QSplitter;
 class QToolButton;
 
 namespace quarrow {
 
 class HelpBrowser;
+
+/// Where the help window's frame goes on the screen area `area`, wanting `wanted`: beside the
+/// main window's frame `main` on the side with room for at least `minimumWidth` (or all of
+/// `wanted`); where neither side has that much, over the main window on the side away from
+/// the `button` that opened it, clear of the page's result boxes `results` (an empty rectangle
+/// when the page has none). The place always lies in `area`.
+QRect HelpWindowPlace(QSize wanted, const QRect& area, const QRect& main, const QRect& button,
+                      const QRect& results, int minimumWidth);
 
 /// The context numbers of the help topics, in the order of the contents list.
 inline constexpr std::array<int, 11> kHelpTopics{10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110};
@@ -28,6 +39,9 @@ public:
     explicit HelpViewer(QWidget* parent = nullptr);
     ~HelpViewer() override;
 
+    /// The size the window has at 1x.
+    static constexpr QSize kBaseSize{820, 600};
+
     /// Shows the topic with this context number; 0 or a number without a topic shows the contents.
     void showTopic(int context);
     /// The context number of the topic on show, 0 for the contents.
@@ -43,6 +57,9 @@ public:
     /// The topic's title, as its page gives it.
     static QString topicTitle(int context);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 signals:
     /// Another topic is on show.
     void topicChanged(int context);
@@ -55,6 +72,7 @@ private:
     QListWidget* contents_ = nullptr;
     QToolButton* back_ = nullptr;
     QToolButton* forward_ = nullptr;
+    QSplitter* splitter_ = nullptr;
 };
 
 } // namespace quarrow

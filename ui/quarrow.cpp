@@ -8,7 +8,9 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QKeySequence>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -17,6 +19,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -31,7 +34,12 @@ namespace {
 
 // The layout was drawn for a default face whose lines are about 13 pixels high. Faces differ
 // in width, so the default size is the largest, from 8.25 points down, at which the captions
-// that size themselves fit the widths the layout gives them.
+// that size themselves fit the widths the layout gives them. Faces made to the metrics of
+// common desktop faces are tried first, in this order, and the first that fits at full size is
+// taken: the regular ones are a little too wide for the layout (they fit at 7.75 points), the
+// narrow ones fit at 8.25. The toolkit's own face is the last resort.
+constexpr std::array<const char*, 4> kLayoutFaces{"Liberation Sans", "Arimo",
+                                                  "Liberation Sans Narrow", "Arial Narrow"};
 constexpr double kLargestDefaultPointSize = 8.25;
 constexpr double kSmallestDefaultPointSize = 6.5;
 constexpr double kPointSizeStep = 0.25;
@@ -42,9 +50,6 @@ constexpr double kTitlePointSize = 18.0;
 constexpr double kStringBoxPointSize = 9.75;
 
 constexpr int kStartPhraseLength = 50;
-
-// The tab strip is 520 twips high.
-constexpr int kTabStripHeight = 35;
 
 constexpr int kStepTwo = 1;
 constexpr int kStepThree = 2;
@@ -60,9 +65,9 @@ QFont FaceAt(const QString& family, double pointSize) {
     return font;
 }
 
-// The window's default font at the largest size at which every caption that sizes itself,
-// in that font, fits the width the layout gives it.
-QFont FittedDefaultFont(QFont font, const QList<QLabel*>& labels) {
+// The largest size, from 8.25 points down, at which every caption that sizes itself in the
+// window's default font fits the width the layout gives it; 0 if none does.
+double FittingPointSize(QFont font, const QList<QLabel*>& labels) {
     for (double points = kLargestDefaultPointSize; points >= kSmallestDefaultPointSize;
          points -= kPointSizeStep) {
         font.setPointSizeF(points);
@@ -77,11 +82,42 @@ QFont FittedDefaultFont(QFont font, const QList<QLabel*>& labels) {
             }
         }
         if (fits) {
-            return font;
+            return points;
         }
     }
-    font.setPointSizeF(kSmallestDefaultPointSize);
-    return font;
+    return 0.0;
+}
+
+// The window's default font: the first installed face of the list that fits at full size, else
+// whichever face, the toolkit's included, fits at the largest size.
+QFont DefaultFont(const QFont& toolkitFont, const QList<QLabel*>& labels) {
+    const QStringList installed = QFontDatabase::families();
+    QFont best = toolkitFont;
+    double bestPoints = 0.0;
+    const auto consider = [&](QFont face) {
+        const double points = FittingPointSize(face, labels);
+        if (points > bestPoints) {
+            face.setPointSizeF(points);
+            best = face;
+            bestPoints = points;
+        }
+        return points >= kLargestDefaultPointSize;
+    };
+    for (const char* family : kLayoutFaces) {
+        if (installed.contains(QLatin1String(family))) {
+            QFont face = toolkitFont;
+            face.setFamilies({QString::fromLatin1(family)});
+            face.setWeight(QFont::Normal);
+            if (consider(face)) {
+                return best;
+            }
+        }
+    }
+    consider(toolkitFont);
+    if (bestPoints == 0.0) {
+        best.setPointSizeF(kSmallestDefaultPointSize);
+    }
+    return best;
 }
 
 // Only a move of the focus to another control is the user leaving a box; losing it because
@@ -117,6 +153,7 @@ Quarrow::Quarrow(const QuarrowServices& services, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::Quarrow>()), services_(services) {
     ui->setupUi(this);
     SetUpControls();
+    InstallZoom();
     WireHandlers();
     Form_Load();
     InstallHelp();
@@ -129,8 +166,6 @@ Quarrow::~Quarrow() {
 }
 
 void Quarrow::SetUpControls() {
-    setFixedSize(size());
-
     const QString serif = QStringLiteral("Times New Roman");
     for (QLabel* title : {ui->Label1, ui->Label10}) {
         title->setFont(FaceAt(serif, kLargeTitlePointSize));
@@ -138,15 +173,9 @@ void Quarrow::SetUpControls() {
     for (QLabel* title : {ui->Label3, ui->Label17}) {
         title->setFont(FaceAt(serif, kTitlePointSize));
     }
-    setFont(FittedDefaultFont(font(), findChildren<QLabel*>()));
+    setFont(DefaultFont(font(), findChildren<QLabel*>()));
 
-    // The four tabs share the strip's width in one row, and the strip is as tall as the layout
-    // assumes (the page titles sit just below it).
-    const int tabWidth = ui->SSTab1->width() / ui->SSTab1->count();
-    ui->SSTab1->tabBar()->setStyleSheet(
-        QStringLiteral("QTabBar::tab { width: %1px; height: %2px; }")
-            .arg(tabWidth)
-            .arg(kTabStripHeight));
+    SizeTabs(1.0);
     const QFont stringFace = FaceAt(QStringLiteral("Courier New"), kStringBoxPointSize);
     for (QLineEdit* box :
          {ui->txtTarget, ui->txtInitialGuess, ui->txtTargetString, ui->txtBestString}) {
@@ -183,16 +212,21 @@ void Quarrow::SetUpControls() {
     ui->SSTab1->setFocusProxy(nullptr);
     ui->SSTab1->setFocusPolicy(Qt::NoFocus);
     ui->SSTab1->tabBar()->setFocusPolicy(Qt::TabFocus);
+
     QWidget::setTabOrder(ui->txtPhrase, ui->SSTab1->tabBar());
     QWidget::setTabOrder(ui->SSTab1->tabBar(), ui->txtRndString);
     ui->Command5->setFocus();
+
+    // "&Go" and "&Gen Explanation" share a page and a letter; Alt+G belongs to the page's run,
+    // and the button without a handler keeps its caption and is reached by Tab or the mouse.
+    ui->Command17->setShortcut(QKeySequence());
 }
 
 void Quarrow::PlacePageControls() {
     for (int page = 0; page < ui->SSTab1->count(); ++page) {
         QWidget* pageWidget = ui->SSTab1->widget(page);
         const QPoint offset = pageWidget->mapTo(ui->SSTab1, QPoint(0, 0));
-        const QPoint placed = pageWidget->property(kPlacedOffset).toPoint();
+        const QPoint placed = PlacedOffset(pageWidget);
         const QPoint shift = offset - placed;
         if (shift.isNull()) {
             continue;
@@ -202,6 +236,10 @@ void Quarrow::PlacePageControls() {
         }
         pageWidget->setProperty(kPlacedOffset, offset);
     }
+}
+
+QPoint Quarrow::PlacedOffset(const QWidget* page) {
+    return page->property(kPlacedOffset).toPoint();
 }
 
 void Quarrow::WireHandlers() {

@@ -3,7 +3,11 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
+#include <QFont>
+#include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -11,6 +15,7 @@
 #include "platform/generator.h"
 #include "ui/background_run.h"
 #include "ui/evolution_view.h"
+#include "ui/zoom.h"
 
 namespace Ui {
 class Quarrow;
@@ -58,9 +63,14 @@ public:
     /// Where the generation log is written.
     QString logPath() const { return services_.logPath; }
 
+    /// The factor at which the layout is shown: 1 at its own size, more when zoomed, resized,
+    /// maximised or full screen.
+    double zoomFactor() const { return shownFactor_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // --- Start-up, page changes, capitalisation (quarrow.cpp)
@@ -76,7 +86,39 @@ private:
     void PlacePageControls();
     // Routes the focus-outs and page moves that eventFilter receives.
     bool FilterFoundationEvent(QObject* watched, QEvent* event);
+    // How far a page's controls have been shifted to sit below its strip of tabs.
+    static QPoint PlacedOffset(const QWidget* page);
     int shownTab_ = 0;
+
+    // --- Zoom and full screen (quarrow_zoom.cpp)
+    /// Records the layout as built, at 1x, and installs the zoom and full-screen keys.
+    void InstallZoom();
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomReset();
+    /// Sizes the window for the layout at this factor, as far as the screen allows.
+    void ZoomTo(double factor);
+    void ToggleFullScreen();
+    /// Shows the layout as large as the window holds it, centred, in proportion.
+    void FitLayoutToWindow();
+    void ShowLayoutAt(double factor, QPoint offset);
+    /// Sizes the strip's tabs for the layout at this factor.
+    void SizeTabs(double factor);
+    // A control as the layout places it: relative to its container, for a page's controls
+    // relative to SSTab1 as the layout gives them.
+    struct LaidOutControl {
+        QPointer<QWidget> control;
+        QRect place;
+        bool onPage = false;
+        bool topLevel = false;
+        std::optional<QFont> font;
+        int lineWidth = 0;
+    };
+    std::vector<LaidOutControl> laidOut_;
+    QSize layoutSize_;
+    QFont layoutFont_;
+    double shownFactor_ = 1.0;
+    ProgramZoom* programZoom_ = nullptr;
 
     // --- "Step Four" run and its log (quarrow_selection.cpp)
     void Command2_Click();
@@ -96,8 +138,13 @@ private:
 
     // --- Help and quit (quarrow_help.cpp)
     void InstallHelp();
-    /// Opens the help window at this topic; 0 opens the contents.
-    void ShowHelp(int context);
+    /// Opens the help window at this topic; 0 opens the contents. `opener` is the control it
+    /// was asked from, if any.
+    void ShowHelp(int context, const QWidget* opener);
+    /// Puts the help window beside the window, or over it away from `opener` and the results.
+    void PlaceHelp(QWidget& viewer, const QWidget* opener) const;
+    /// The result boxes of the page on show, in screen coordinates; empty if it has none.
+    QRect ShownResults() const;
     /// Opens the topic of the control's help context.
     void ShowHelpFor(const QWidget* control);
     void Command3_Click();

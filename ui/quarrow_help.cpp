@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QMargins>
+#include <QWindow>
 #include <QScreen>
 #include <QShortcut>
 
@@ -18,32 +21,8 @@ namespace {
 
 // The dynamic property that carries a control's help topic; 0 means none.
 constexpr char kHelpContext[] = "helpContext";
-constexpr int kHelpWindowGap = 12;
-
-// Opens `window` beside `beside`, on the side with room for it (or with the most room), kept
-// on the screen, so the topic can be read with the page it explains still in view.
-void PlaceBeside(QWidget& window, const QWidget& beside) {
-    const QScreen* screen = beside.screen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    const QRect main = beside.frameGeometry();
-    const int roomRight = area.right() - main.right() - kHelpWindowGap;
-    const int roomLeft = main.left() - area.left() - kHelpWindowGap;
-    const bool right = roomRight >= window.width() || roomRight >= roomLeft;
-    QRect place(QPoint(0, main.top()), window.size());
-    if (right) {
-        place.moveLeft(main.right() + kHelpWindowGap);
-    } else {
-        place.moveRight(main.left() - kHelpWindowGap);
-    }
-    place.moveRight(std::min(place.right(), area.right()));
-    place.moveBottom(std::min(place.bottom(), area.bottom()));
-    place.moveLeft(std::max(place.left(), area.left()));
-    place.moveTop(std::max(place.top(), area.top()));
-    window.move(place.topLeft());
-}
+// The help window keeps at least this width at 1x when it opens beside the main window.
+constexpr int kHelpMinimumWidth = 420;
 
 } // namespace
 
@@ -55,15 +34,66 @@ void Quarrow::InstallHelp() {
 }
 
 void Quarrow::ShowHelpFor(const QWidget* control) {
-    ShowHelp(control != nullptr ? control->property(kHelpContext).toInt() : 0);
+    ShowHelp(control != nullptr ? control->property(kHelpContext).toInt() : 0, control);
 }
 
-void Quarrow::ShowHelp(int context) {
+QRect Quarrow::ShownResults() const {
+    QRect results;
+    for (const QLineEdit* box : {ui->txtRndString, ui->txtNumString, ui->txtTime, ui->txtTimeDay,
+                                 ui->txtTimeYear, ui->txtBestString, ui->txtNumCorrect,
+                                 ui->txtTimeGen, ui->txtNumGen, ui->txtTotal, ui->txtLength}) {
+        if (box->isVisible()) {
+            results |= QRect(box->mapToGlobal(QPoint(0, 0)), box->size());
+        }
+    }
+    return results;
+}
+
+void Quarrow::PlaceHelp(QWidget& viewer, const QWidget* opener) const {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) {
+        return;
+    }
+    // Before the help window is first shown its frame is not known; the main window's tells
+    // its size, unless the main window is full screen and has none.
+    QMargins margins;
+    if (const QWindow* helpWindow = viewer.windowHandle()) {
+        margins = helpWindow->frameMargins();
+    }
+    if (margins.isNull() && windowHandle() != nullptr && !isFullScreen()) {
+        margins = windowHandle()->frameMargins();
+    }
+    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QRect button = opener != nullptr && opener->window() == this
+                             ? QRect(opener->mapToGlobal(QPoint(0, 0)), opener->size())
+                             : QRect(frameGeometry().center(), QSize(1, 1));
+    const QRect place =
+        HelpWindowPlace(viewer.size() + frame, shownOn->availableGeometry(), frameGeometry(),
+                        button, ShownResults(), static_cast<int>(kHelpMinimumWidth * shownFactor_));
+    viewer.resize(place.size() - frame);
+    viewer.move(place.topLeft());
+}
+
+void Quarrow::ShowHelp(int context, const QWidget* opener) {
     auto* viewer = findChild<HelpViewer*>(QStringLiteral("helpViewer"), Qt::FindDirectChildrenOnly);
     if (viewer == nullptr) {
         viewer = new HelpViewer(this);
         viewer->setLogPath(QDir::toNativeSeparators(services_.logPath));
-        PlaceBeside(*viewer, *this);
+    }
+    if (!viewer->isVisible()) {
+        // Opened afresh, it goes where it leaves this page's results in view, at the zoom's
+        // size as far as the screen allows.
+        if (WindowZoom* zoom = WindowZoom::Of(viewer)) {
+            viewer->resize(ScaledSize(HelpViewer::kBaseSize, zoom->factor()));
+        }
+        PlaceHelp(*viewer, opener);
+        viewer->show();
+        // Only a window on show knows its frame for sure; one that came out larger is placed
+        // again.
+        const QScreen* shownOn = viewer->screen();
+        if (shownOn != nullptr && !shownOn->availableGeometry().contains(viewer->frameGeometry())) {
+            PlaceHelp(*viewer, opener);
+        }
     }
     viewer->showTopic(context);
     viewer->show();

@@ -1,0 +1,372 @@
+#include "tests/ui/window_fixture.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "ui/arrows.h"
+#include "ui/evolution_view.h"
+#include "ui/help_viewer.h"
+#include "ui/zoom.h"
+
+namespace quarrow::testing {
+namespace {
+
+constexpr int kStepFour = 3;
+const QSize kLayoutSize(626, 419);
+
+class ZoomTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QTabWidget* tabs() const { return control<QTabWidget>("SSTab1"); }
+
+    /// Every control the layout places, by name, in window coordinates.
+    std::map<std::string, QRect> places() const {
+        std::map<std::string, QRect> found;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            const bool laidOut =
+                name.startsWith(QLatin1String("Command")) ||
+                name.startsWith(QLatin1String("txt")) || name.startsWith(QLatin1String("Label")) ||
+                name.startsWith(QLatin1String("Image")) ||
+                name.startsWith(QLatin1String("Option")) || name == QLatin1String("Frame1") ||
+                name == QLatin1String("Line1") || name == QLatin1String("SSTab1");
+            if (laidOut && !widget->isWindow()) {
+                found[name.toStdString()] =
+                    QRect(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
+            }
+        }
+        return found;
+    }
+
+    /// A key pressed in the main window, which is made the active one first.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) const {
+        if (QApplication::activeWindow() != window.get()) {
+            window->activateWindow();
+            EXPECT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+        }
+        QTest::keyClick(window.get(), key, modifiers);
+    }
+
+    bool sizedTo(const QSize& size) const {
+        return WaitUntil([&] { return window->size() == size; });
+    }
+
+    /// Every caption that sizes itself shows its whole text in the room it has.
+    void expectCaptionsFit() const {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->property("fitsText").toBool()) {
+                const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+                EXPECT_LE(needed, label->width() + 2 * window->zoomFactor())
+                    << label->objectName().toStdString() << " at " << window->zoomFactor();
+            }
+        }
+    }
+};
+
+TEST(ZoomSteps, StepThroughTheListAndStopAtItsEnds) {
+    EXPECT_DOUBLE_EQ(NextZoomStep(1.0), 1.25);
+    EXPECT_DOUBLE_EQ(NextZoomStep(1.3), 1.5) << "a fitted factor steps to the next step up";
+    EXPECT_DOUBLE_EQ(NextZoomStep(3.0), 3.0);
+    EXPECT_DOUBLE_EQ(PreviousZoomStep(2.58), 2.5);
+    EXPECT_DOUBLE_EQ(PreviousZoomStep(1.0), 1.0);
+    // Neighbours stay neighbours, and 1x gives the place back.
+    const QRect left(10, 5, 33, 20);
+    const QRect right(43, 5, 17, 20);
+    for (double factor : kZoomSteps) {
+        EXPECT_EQ(ScaledRect(left, factor).right() + 1, ScaledRect(right, factor).left());
+    }
+    EXPECT_EQ(ScaledRect(left, 1.0), left);
+}
+
+TEST(ZoomSteps, ArrowsAreDrawnInTheScreensOwnPixels) {
+    for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+        const QPixmap arrow = ArrowPixmap(QSize(42, 13), ArrowDirection::Right, ratio);
+        EXPECT_EQ(arrow.size(), ScaledSize(QSize(42, 13), ratio)) << ratio;
+        EXPECT_EQ(arrow.deviceIndependentSize().toSize(), QSize(42, 13)) << ratio;
+        const QImage picture = arrow.toImage();
+        // The tip sits on the middle row (the upper of the two when the height is even).
+        EXPECT_EQ(picture.pixelColor(picture.width() - 1, (picture.height() - 1) / 2),
+                  QColor(Qt::black))
+            << "the tip reaches the edge at " << ratio;
+    }
+}
+
+TEST_F(ZoomTest, DefaultFaceIsLegibleAndEveryCaptionFits) {
+    const QFont font = window->font();
+    RecordProperty("defaultFace", font.family().toStdString());
+    RecordProperty("defaultPoints", std::to_string(font.pointSizeF()));
+    EXPECT_GE(font.pointSizeF(), 8.0) << font.family().toStdString();
+    expectCaptionsFit();
+    // On a high-density screen the arrows are drawn in its device pixels, not stretched.
+    const qreal ratio = window->devicePixelRatioF();
+    for (int index = 1; index <= 12; ++index) {
+        auto* image = window->findChild<QLabel*>(QStringLiteral("Image%1").arg(index));
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(image->pixmap().size(), ScaledSize(image->size(), ratio)) << index;
+        EXPECT_DOUBLE_EQ(image->pixmap().devicePixelRatio(), ratio) << index;
+    }
+}
+
+TEST_F(ZoomTest, ZoomingGrowsEveryControlByOneFactorAndResetRestoresTheLayout) {
+    ASSERT_EQ(window->size(), kLayoutSize);
+    tabs()->setCurrentIndex(kStepFour);
+    const auto before = places();
+    const double pointsBefore = window->font().pointSizeF();
+    const int indicator = control<QRadioButton>("Option1")->style()->pixelMetric(
+        QStyle::PM_ExclusiveIndicatorWidth, nullptr, control<QRadioButton>("Option1"));
+    ASSERT_GT(before.size(), 70u);
+
+    press(Qt::Key_Equal);
+    press(Qt::Key_Plus);
+    ASSERT_TRUE(sizedTo(QSize(939, 629))) << window->width() << "x" << window->height();
+    EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.5);
+    const QRect inside = window->rect();
+    for (const auto& [name, rect] : places()) {
+        const QRect was = before.at(name);
+        EXPECT_NEAR(rect.x(), was.x() * 1.5, 1.0) << name;
+        EXPECT_NEAR(rect.y(), was.y() * 1.5, 1.0) << name;
+        auto* widget = control<QWidget>(name.c_str());
+        if (widget->property("fitsText").toBool()) {
+            // A caption that sizes itself may take the few pixels its larger text needs.
+            EXPECT_GE(rect.width(), was.width() * 1.5 - 1.0) << name;
+            EXPECT_LE(rect.width(), std::max(was.width() * 1.5 + 1.0,
+                                             static_cast<double>(widget->sizeHint().width())))
+                << name;
+        } else {
+            EXPECT_NEAR(rect.width(), was.width() * 1.5, 1.0) << name;
+        }
+        EXPECT_NEAR(rect.height(), was.height() * 1.5, 1.0) << name;
+        EXPECT_TRUE(inside.contains(rect)) << name;
+    }
+    // Fonts grow with the rest, to the next whole pixel (0.75 points at 96 dots an inch).
+    const auto expectPoints = [this](const char* name, double points) {
+        const double shown = control<QWidget>(name)->font().pointSizeF();
+        EXPECT_GE(shown, points - 1e-9) << name;
+        EXPECT_LT(shown, points + 0.75) << name;
+    };
+    expectPoints("Command5", pointsBefore * 1.5);
+    expectPoints("Label1", 21.75 * 1.5);
+    expectPoints("txtTarget", 9.75 * 1.5);
+    EXPECT_EQ(tabs()->tabBar()->height(), 53) << "the strip is part of the layout too";
+    auto* option = control<QRadioButton>("Option1");
+    EXPECT_EQ(option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option),
+              std::lround(indicator * 1.5))
+        << "so is the option buttons' round indicator";
+    // Pictures are drawn anew at their new size, not stretched.
+    const QImage arrow = control<QLabel>("Image8")->pixmap().toImage();
+    EXPECT_EQ(arrow.size(), control<QLabel>("Image8")->size());
+    expectCaptionsFit();
+
+    // The keys work while the phrase box has the focus too.
+    auto* phrase = control<QLineEdit>("txtPhrase");
+    tabs()->setCurrentIndex(0);
+    phrase->setFocus();
+    QTest::keyClick(phrase, Qt::Key_Minus, Qt::ControlModifier);
+    ASSERT_TRUE(sizedTo(QSize(783, 524)));
+    tabs()->setCurrentIndex(kStepFour);
+    press(Qt::Key_0);
+    ASSERT_TRUE(sizedTo(kLayoutSize));
+    EXPECT_EQ(places(), before) << "Ctrl+0 gives back the layout exactly";
+    EXPECT_DOUBLE_EQ(window->font().pointSizeF(), pointsBefore);
+    EXPECT_EQ(control<QLabel>("Image8")->pixmap().size(), QSize(13, 29));
+}
+
+TEST_F(ZoomTest, ZoomStopsWhereTheScreenEnds) {
+    for (int step = 0; step < 8; ++step) {
+        press(Qt::Key_Equal);
+    }
+    const QRect area = window->screen()->availableGeometry();
+    ASSERT_TRUE(WaitUntil([&] { return window->height() > 1000; }));
+    EXPECT_TRUE(area.contains(window->frameGeometry())) << "the whole window stays on screen";
+    EXPECT_LT(window->zoomFactor(), 3.0);
+    EXPECT_TRUE(window->rect().contains(places().at("Command3")));
+}
+
+TEST_F(ZoomTest, AResizedWindowShowsTheLayoutInProportionAndCentred) {
+    window->resize(1400, 500);
+    ASSERT_TRUE(sizedTo(QSize(1400, 500)));
+    const double factor = 500.0 / 419.0;
+    EXPECT_NEAR(window->zoomFactor(), factor, 1e-9);
+    const QRect tabsRect = places().at("SSTab1");
+    EXPECT_NEAR(tabsRect.width(), 617 * factor, 1.0);
+    EXPECT_NEAR(tabsRect.height(), 385 * factor, 1.0);
+    // The margins left over by the window's wider shape are shared by both sides.
+    const int shownWidth = static_cast<int>(std::lround(626 * factor));
+    EXPECT_NEAR(tabsRect.left(), (1400 - shownWidth) / 2, 1.0);
+    EXPECT_TRUE(window->rect().contains(places().at("Command3")));
+}
+
+TEST_F(ZoomTest, FullScreenFillsTheScreenWithTextReadableFromTheBack) {
+    const QSize screen = window->screen()->geometry().size();
+    press(Qt::Key_F11, Qt::NoModifier);
+    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->size() == screen; }));
+    const double factor = std::min(1920.0 / 626.0, 1080.0 / 419.0);
+    EXPECT_NEAR(window->zoomFactor(), factor, 1e-9);
+    const QRect tabsRect = places().at("SSTab1");
+    const QRect quit = places().at("Command3");
+    EXPECT_EQ(tabsRect.top(), 0) << "the layout fills the screen's height";
+    EXPECT_NEAR(quit.bottom(), 1080 - 2 * factor, 2.0);
+    for (const char* name : {"Command5", "Label2", "txtPhrase"}) {
+        EXPECT_GE(QFontMetrics(control<QWidget>(name)->font()).capHeight(), 20) << name;
+    }
+    expectCaptionsFit();
+
+    press(Qt::Key_F11, Qt::NoModifier);
+    ASSERT_TRUE(
+        WaitUntil([&] { return !window->isFullScreen() && window->size() == kLayoutSize; }));
+    EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.0);
+}
+
+TEST_F(ZoomTest, AltGOnStepFourStartsTheRun) {
+    tabs()->setCurrentIndex(kStepFour);
+    control<QPushButton>("Command2")->setFocus();
+    control<QLineEdit>("txtTarget")->setText(QStringLiteral("HI"));
+    control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("AB"));
+    press(Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(WaitUntil([&] { return !control<QLineEdit>("txtNumGen")->text().isEmpty(); }));
+    EXPECT_FALSE(control<QLineEdit>("txtTotal")->text().isEmpty());
+    EXPECT_FALSE(control<QLineEdit>("txtLength")->text().isEmpty());
+    // The button that shares the letter keeps its caption and is still reached by the mouse.
+    auto* generate = control<QPushButton>("Command17");
+    EXPECT_EQ(generate->text(), QStringLiteral("&Gen Explanation"));
+    QTest::mouseClick(generate, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), generate);
+}
+
+TEST_F(ZoomTest, NoTwoButtonsOnAPageAnswerTheSameAccessKey) {
+    for (int page = 0; page < tabs()->count(); ++page) {
+        tabs()->setCurrentIndex(page);
+        std::map<QString, QString> keys;
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            const QString key = button->shortcut().toString();
+            if (!button->isVisible() || key.isEmpty()) {
+                continue;
+            }
+            const auto [where, fresh] = keys.emplace(key, button->objectName());
+            EXPECT_TRUE(fresh) << "page " << page << ": " << key.toStdString() << " on "
+                               << where->second.toStdString() << " and "
+                               << button->objectName().toStdString();
+        }
+    }
+}
+
+TEST(HelpPlacement, BesideWhereThereIsRoomElseAwayFromTheButtonAndTheResults) {
+    const QRect area(0, 0, 1920, 1040);
+    const QRect centred(647, 296, 626, 449);
+    const QRect nearLeft(660, 400, 73, 25);
+    QRect place = HelpWindowPlace(QSize(820, 600), area, centred, nearLeft, QRect(), 420);
+    EXPECT_TRUE(area.contains(place));
+    EXPECT_FALSE(place.intersects(centred));
+    EXPECT_GE(place.width(), 420);
+
+    // The main window fills the screen: the help goes over it, never over the results.
+    const QRect results(870, 460, 520, 480);
+    for (const QRect& button : {QRect(20, 500, 190, 60), QRect(1700, 900, 200, 60)}) {
+        for (const QSize wanted : {QSize(820, 600), QSize(2115, 1548)}) {
+            place = HelpWindowPlace(wanted, area, area, button, results, 1080);
+            EXPECT_TRUE(area.contains(place)) << wanted.width();
+            EXPECT_FALSE(place.intersects(results)) << wanted.width();
+            EXPECT_FALSE(place.intersects(button)) << wanted.width();
+            EXPECT_GE(place.width() * place.height(), 300 * 300) << wanted.width();
+            const bool buttonOnLeft = button.center().x() < area.center().x();
+            EXPECT_EQ(place.center().x() > button.center().x(), buttonOnLeft);
+        }
+    }
+}
+
+TEST_F(ZoomTest, HelpOpensBesideAtOneTimesAndClearOfTheResultsAtFullScreen) {
+    QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
+    auto* help = window->findChild<HelpViewer*>(QStringLiteral("helpViewer"));
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_FALSE(help->frameGeometry().intersects(window->frameGeometry()));
+    EXPECT_TRUE(screen.contains(help->frameGeometry()));
+    help->close();
+
+    tabs()->setCurrentIndex(kStepFour);
+    press(Qt::Key_F11, Qt::NoModifier);
+    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    QTest::mouseClick(control<QPushButton>("Command13"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    const QRect place = help->frameGeometry();
+    EXPECT_TRUE(window->screen()->geometry().contains(place))
+        << place.x() << "," << place.y() << " " << place.width() << "x" << place.height();
+    for (const char* name : {"txtNumGen", "txtTotal", "txtLength"}) {
+        auto* result = control<QWidget>(name);
+        EXPECT_FALSE(place.intersects(QRect(result->mapToGlobal(QPoint(0, 0)), result->size())))
+            << name;
+    }
+    // The help reads at the window's zoom, and its own keys zoom it further within the screen.
+    WindowZoom* zoom = WindowZoom::Of(help);
+    ASSERT_NE(zoom, nullptr);
+    EXPECT_DOUBLE_EQ(zoom->factor(), window->zoomFactor());
+    QTest::keyClick(help, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(zoom->factor(), 3.0);
+    EXPECT_DOUBLE_EQ(window->zoomFactor(), std::min(1920.0 / 626.0, 1080.0 / 419.0));
+    EXPECT_TRUE(
+        WaitUntil([&] { return window->screen()->geometry().contains(help->frameGeometry()); }));
+}
+
+TEST_F(ZoomTest, AtFullScreenTheLiveViewReadsFromTheBackOfTheRoom) {
+    press(Qt::Key_F11, Qt::NoModifier);
+    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    EvolutionView view(QStringLiteral("A PHRASE"), Scheme::Sequential, window->viewChoices(),
+                       window.get());
+    const auto* letters = view.findChild<QLabel*>(QStringLiteral("currentString"));
+    ASSERT_NE(letters, nullptr);
+    const int bodyCaps = QFontMetrics(view.font()).capHeight();
+    EXPECT_GE(bodyCaps, 20);
+    EXPECT_GT(QFontMetrics(letters->font()).capHeight(), bodyCaps);
+}
+
+TEST_F(ZoomTest, TheLiveViewFollowsTheWindowAndZoomsOnItsOwn) {
+    press(Qt::Key_Equal);
+    press(Qt::Key_Equal);
+    ASSERT_TRUE(WaitUntil([&] { return window->zoomFactor() == 1.5; }));
+    auto* view = new EvolutionView(QStringLiteral("A PHRASE"), Scheme::Serial,
+                                   window->viewChoices(), window.get());
+    const auto* letters = view->findChild<QLabel*>(QStringLiteral("targetString"));
+    ASSERT_NE(letters, nullptr);
+    const double lettersAt150 = letters->font().pointSizeF();
+    WindowZoom* zoom = WindowZoom::Of(view);
+    ASSERT_NE(zoom, nullptr);
+    EXPECT_DOUBLE_EQ(zoom->factor(), 1.5);
+    EXPECT_GT(lettersAt150, view->font().pointSizeF()) << "the letters are larger than the text";
+    // As a finished run leaves it, so that the main window takes keys too.
+    view->setWindowModality(Qt::NonModal);
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    QTest::keyClick(view, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(zoom->factor(), 1.0);
+    EXPECT_DOUBLE_EQ(letters->font().pointSizeF(), lettersAt150 / 1.5);
+    EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.5) << "the view's keys zoom the view alone";
+    press(Qt::Key_Equal);
+    EXPECT_TRUE(WaitUntil([&] { return zoom->factor() == 2.0; }))
+        << "it follows the window " << window->zoomFactor() << " " << zoom->factor();
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()));
+    press(Qt::Key_Equal);
+    EXPECT_TRUE(WaitUntil([&] { return zoom->factor() == 2.5; }));
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()))
+        << view->width() << "x" << view->height();
+    delete view;
+}
+
+} // namespace
+} // namespace quarrow::testing

@@ -1,0 +1,245 @@
+#include "ui/zoom.h"
+
+#include <QAbstractAxis>
+#include <QAbstractScrollArea>
+#include <QChart>
+#include <QChartView>
+#include <QFont>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLayout>
+#include <QScreen>
+#include <QShortcut>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quarrow {
+
+namespace {
+
+// Two factors this close are the same step.
+constexpr double kSameFactor = 1e-6;
+
+// What a control looked like at 1x, kept on the control itself so that controls made after
+// the zoom (and controls deleted before it) need no bookkeeping.
+constexpr char kBaseFont[] = "zoomBaseFont";
+constexpr char kBaseMinimumSize[] = "zoomBaseMinimumSize";
+constexpr char kBaseLabelsFont[] = "zoomBaseLabelsFont";
+constexpr char kBaseTitleFont[] = "zoomBaseTitleFont";
+
+int Rounded(double value) {
+    return static_cast<int>(std::lround(value));
+}
+
+QFont ScaledFont(QFont font, double factor) {
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    } else if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, Rounded(font.pixelSize() * factor)));
+    }
+    return font;
+}
+
+// The value kept under `name`, recorded from `current` the first time it is asked for.
+template <typename T> T Base(QObject& object, const char* name, const T& current) {
+    const QVariant kept = object.property(name);
+    if (kept.isValid()) {
+        return kept.value<T>();
+    }
+    object.setProperty(name, QVariant::fromValue(current));
+    return current;
+}
+
+} // namespace
+
+double NextZoomStep(double factor) {
+    for (double step : kZoomSteps) {
+        if (step > factor + kSameFactor) {
+            return step;
+        }
+    }
+    return kZoomSteps.back();
+}
+
+double PreviousZoomStep(double factor) {
+    for (auto step = kZoomSteps.rbegin(); step != kZoomSteps.rend(); ++step) {
+        if (*step < factor - kSameFactor) {
+            return *step;
+        }
+    }
+    return kZoomSteps.front();
+}
+
+QRect ScaledRect(const QRect& rect, double factor) {
+    const int left = Rounded(rect.x() * factor);
+    const int top = Rounded(rect.y() * factor);
+    const int right = Rounded((rect.x() + rect.width()) * factor);
+    const int bottom = Rounded((rect.y() + rect.height()) * factor);
+    return {left, top, right - left, bottom - top};
+}
+
+QSize ScaledSize(const QSize& size, double factor) {
+    return {Rounded(size.width() * factor), Rounded(size.height() * factor)};
+}
+
+double FitFactor(const QSize& base, const QSize& room) {
+    if (base.isEmpty()) {
+        return 1.0;
+    }
+    return std::min(static_cast<double>(room.width()) / base.width(),
+                    static_cast<double>(room.height()) / base.height());
+}
+
+QRect KeptOnScreen(const QSize& size, const QPoint& centre, const QRect& area) {
+    QRect place(QPoint(0, 0), size);
+    place.moveCenter(centre);
+    place.moveRight(std::min(place.right(), area.right()));
+    place.moveBottom(std::min(place.bottom(), area.bottom()));
+    place.moveLeft(std::max(place.left(), area.left()));
+    place.moveTop(std::max(place.top(), area.top()));
+    return place;
+}
+
+void InstallZoomKeys(QWidget& window, const std::function<void()>& zoomIn,
+                     const std::function<void()>& zoomOut, const std::function<void()>& reset) {
+    const auto bind = [&window](const QKeySequence& keys, const std::function<void()>& action) {
+        auto* shortcut = new QShortcut(keys, &window);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, &window, action);
+    };
+    // Ctrl+= is Ctrl++ without the Shift that most keyboards need for "+".
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), zoomIn);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Plus), zoomIn);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Minus), zoomOut);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_0), reset);
+}
+
+ProgramZoom::ProgramZoom(QObject* parent) : QObject(parent) {
+    setObjectName(QStringLiteral("programZoom"));
+}
+
+void ProgramZoom::setFactor(double factor) {
+    if (std::abs(factor - factor_) < kSameFactor) {
+        return;
+    }
+    factor_ = factor;
+    emit factorChanged(factor_);
+}
+
+ProgramZoom* ProgramZoom::Of(const QWidget* widget) {
+    for (const QWidget* holder = widget; holder != nullptr; holder = holder->parentWidget()) {
+        if (auto* zoom = holder->findChild<ProgramZoom*>(QString(), Qt::FindDirectChildrenOnly)) {
+            return zoom;
+        }
+    }
+    return nullptr;
+}
+
+WindowZoom::WindowZoom(QWidget& window) : QObject(&window), window_(window) {
+    setObjectName(QStringLiteral("windowZoom"));
+    InstallZoomKeys(
+        window_, [this] { zoomIn(); }, [this] { zoomOut(); }, [this] { reset(); });
+    for (auto* view : window_.findChildren<QChartView*>()) {
+        // An axis added later (a logarithmic one, say) takes the zoom as the chart lays it out.
+        connect(view->chart(), &QChart::plotAreaChanged, this, [this] { scaleCharts(); });
+    }
+    if (const ProgramZoom* program = ProgramZoom::Of(window_.parentWidget())) {
+        setFactor(program->factor());
+        connect(program, &ProgramZoom::factorChanged, this, &WindowZoom::setFactor);
+    }
+}
+
+WindowZoom* WindowZoom::Of(const QWidget* window) {
+    return window != nullptr ? window->findChild<WindowZoom*>(QString(), Qt::FindDirectChildrenOnly)
+                             : nullptr;
+}
+
+void WindowZoom::setFactor(double factor) {
+    factor = std::clamp(factor, kZoomSteps.front(), kZoomSteps.back() * 2);
+    if (std::abs(factor - factor_) < kSameFactor) {
+        return;
+    }
+    const double ratio = factor / factor_;
+    factor_ = factor;
+    scaleFonts();
+    scaleCharts();
+    resizeWindow(ratio);
+    emit factorChanged(factor_);
+}
+
+void WindowZoom::scaleFonts() {
+    window_.setFont(ScaledFont(Base(window_, kBaseFont, window_.font()), factor_));
+    for (QWidget* control : window_.findChildren<QWidget*>()) {
+        if (control->window() != &window_) {
+            continue; // another window, and what it holds, keeps its own zoom
+        }
+        if (control->testAttribute(Qt::WA_SetFont) || control->property(kBaseFont).isValid()) {
+            control->setFont(ScaledFont(Base(*control, kBaseFont, control->font()), factor_));
+        }
+        const bool scrolls = qobject_cast<QAbstractScrollArea*>(control) != nullptr;
+        if (!scrolls && (control->minimumSize() != QSize(0, 0) ||
+                         control->property(kBaseMinimumSize).isValid())) {
+            control->setMinimumSize(
+                ScaledSize(Base(*control, kBaseMinimumSize, control->minimumSize()), factor_));
+        }
+    }
+}
+
+void WindowZoom::scaleCharts() {
+    for (auto* view : window_.findChildren<QChartView*>()) {
+        QChart* chart = view->chart();
+        if (chart == nullptr) {
+            continue;
+        }
+        const QFont title = ScaledFont(Base(*chart, kBaseTitleFont, chart->titleFont()), factor_);
+        if (chart->titleFont() != title) {
+            chart->setTitleFont(title);
+        }
+        for (QAbstractAxis* axis : chart->axes()) {
+            const QFont labels =
+                ScaledFont(Base(*axis, kBaseLabelsFont, axis->labelsFont()), factor_);
+            if (axis->labelsFont() != labels) {
+                axis->setLabelsFont(labels);
+            }
+            const QFont axisTitle =
+                ScaledFont(Base(*axis, kBaseTitleFont, axis->titleFont()), factor_);
+            if (axis->titleFont() != axisTitle) {
+                axis->setTitleFont(axisTitle);
+            }
+        }
+    }
+}
+
+void WindowZoom::resizeWindow(double ratio) {
+    // A window not yet sized takes its size from its layout when it is shown.
+    if (!window_.isVisible() && !window_.testAttribute(Qt::WA_Resized)) {
+        return;
+    }
+    if (window_.isMaximized() || window_.isFullScreen()) {
+        return;
+    }
+    const QScreen* screen = window_.screen();
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize frame = window_.frameGeometry().size() - window_.size();
+    QSize wanted = ScaledSize(window_.size(), ratio);
+    if (window_.layout() != nullptr) {
+        window_.layout()->activate();
+        wanted = wanted.expandedTo(window_.minimumSizeHint());
+    }
+    const QSize size = wanted.boundedTo(area.size() - frame);
+    const QPoint centre = window_.isVisible() ? window_.frameGeometry().center() : area.center();
+    window_.resize(size);
+    if (window_.isVisible()) {
+        window_.move(KeptOnScreen(size + frame, centre, area).topLeft());
+    }
+}
+
+} // namespace quarrow

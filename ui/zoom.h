@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include <QObject>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace quarrow {
+
+/// The zoom factors the keys step through, smallest first.
+inline constexpr std::array<double, 6> kZoomSteps{1.0, 1.25, 1.5, 2.0, 2.5, 3.0};
+
+/// The first step above `factor`, or the largest step when none is above it.
+double NextZoomStep(double factor);
+/// The first step below `factor`, or the smallest step when none is below it.
+double PreviousZoomStep(double factor);
+
+/// `rect` grown by `factor` about the origin; edges are rounded, not sizes, so neighbours that
+/// touched still touch and a factor of 1 gives `rect` back exactly.
+QRect ScaledRect(const QRect& rect, double factor);
+
+/// `size` grown by `factor`, rounded.
+QSize ScaledSize(const QSize& size, double factor);
+
+/// The largest factor at which `base` fits inside `room`.
+double FitFactor(const QSize& base, const QSize& room);
+
+/// Places a frame of `size` so that its centre stays near `centre` and all of it lies in
+/// `area` (its top-left corner when it is larger than `area`).
+QRect KeptOnScreen(const QSize& size, const QPoint& centre, const QRect& area);
+
+/// Ctrl+= (also Ctrl++), Ctrl+- and Ctrl+0 on `window` and every control in it.
+void InstallZoomKeys(QWidget& window, const std::function<void()>& zoomIn,
+                     const std::function<void()>& zoomOut, const std::function<void()>& reset);
+
+/// The program's zoom: the factor at which the main window shows its layout. Other windows
+/// start at it and follow it when it changes.
+class ProgramZoom : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ProgramZoom(QObject* parent = nullptr);
+
+    double factor() const { return factor_; }
+    void setFactor(double factor);
+
+    /// The program's zoom held by `widget` or the nearest of its ancestors; null if none.
+    static ProgramZoom* Of(const QWidget* widget);
+
+signals:
+    void factorChanged(double factor);
+
+private:
+    double factor_ = 1.0;
+};
+
+/// Zoom for a window whose controls sit in layouts: every font in it, and every minimum size
+/// set on a control, grows by the factor, and the window grows with it and stays on the screen.
+/// Scroll areas (text, lists, charts) keep their minimum sizes: they show more or less of
+/// their content rather than needing more room. Charts' own fonts follow too.
+///
+/// The zoom installs its keys on the window, starts at the program's zoom of the window's
+/// parent if there is one, and follows it. Make it once the window's controls exist:
+///
+///     new WindowZoom(*this);
+class WindowZoom : public QObject {
+    Q_OBJECT
+
+public:
+    explicit WindowZoom(QWidget& window);
+
+    double factor() const { return factor_; }
+    void setFactor(double factor);
+
+    void zoomIn() { setFactor(NextZoomStep(factor_)); }
+    void zoomOut() { setFactor(PreviousZoomStep(factor_)); }
+    void reset() { setFactor(1.0); }
+
+    /// The zoom on `window`; null if it has none.
+    static WindowZoom* Of(const QWidget* window);
+
+signals:
+    void factorChanged(double factor);
+
+private:
+    void scaleFonts();
+    void scaleCharts();
+    void resizeWindow(double ratio);
+
+    QWidget& window_;
+    double factor_ = 1.0;
+};
+
+} // namespace quarrow
