@@ -186,17 +186,20 @@ TEST(TrialBatchTest, SeededTrialsRepeatWhateverTheThreads) {
 }
 
 TEST(BatchTest, AFailingTaskStopsTheBatchAndItsErrorReachesTheCaller) {
+    // One worker: the runs after the failing one are never started.
     std::atomic<bool> stop{false};
     std::atomic<int> ran{0};
-    EXPECT_THROW(RunBatch(1000, BatchControl{stop, 3},
-                          [&](std::int64_t index) {
-                              ++ran;
-                              if (index == 5) {
-                                  throw std::bad_alloc();
-                              }
-                          }),
-                 std::bad_alloc);
-    EXPECT_LT(ran.load(), 1000);
+    const auto failAtFive = [&](std::int64_t index) {
+        ++ran;
+        if (index == 5) {
+            throw std::bad_alloc();
+        }
+    };
+    EXPECT_THROW(RunBatch(1000, BatchControl{stop, 1}, failAtFive), std::bad_alloc);
+    EXPECT_EQ(ran.load(), 6);
+    // Several workers: whichever thread fails, the error reaches the caller.
+    ran = 0;
+    EXPECT_THROW(RunBatch(1000, BatchControl{stop, 3}, failAtFive), std::bad_alloc);
 }
 
 } // namespace
