@@ -272,7 +272,7 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
                 bool hitAll = true;
                 for (; m < wrongCount; ++m) {
                     const WrongLetter& letter = letters[m];
-                    state = Generator::ReseedWholeThenStep(state, letter.keyFactor * serial);
+                    state = Generator::ReseedThenStep(state, letter.keyFactor * serial);
                     if (SymbolIndex(Generator::ValueOf(state)) != letter.targetIndex) {
                         hitAll = false;
                         ++m;
@@ -280,7 +280,7 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
                     }
                 }
                 for (; m < wrongCount; ++m) {
-                    state = Generator::ReseedWholeThenStep(state, letters[m].keyFactor * serial);
+                    state = Generator::ReseedThenStep(state, letters[m].keyFactor * serial);
                 }
                 if (hitAll) {
                     found = true;
@@ -292,7 +292,7 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
             std::size_t hits = 0;
             for (std::size_t m = 0; m < wrongCount; ++m) {
                 const WrongLetter& letter = letters[m];
-                state = Generator::ReseedWholeThenStep(state, letter.keyFactor * serial);
+                state = Generator::ReseedThenStep(state, letter.keyFactor * serial);
                 const int index = SymbolIndex(Generator::ValueOf(state));
                 hits += index == letter.targetIndex ? 1U : 0U;
                 // Scheme 1 takes about half its draws at random: a mask, not a branch.

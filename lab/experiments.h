@@ -16,11 +16,12 @@
 namespace quarrow::lab {
 
 // Batches of runs of the window's own engine and search code. Every run gets its own generator,
-// reseeded first with the batch's seed and then with the run's number, so a run's figures
-// depend on those two numbers alone, never on the thread that ran it.
+// whose state is a strong mix of the batch's seed and the run's number, so a run's figures
+// depend on those two numbers alone, never on the thread that ran it, and neighbouring seeds
+// or runs start from unrelated states.
 
 /// The generator of run `runIndex` of a batch seeded with `batchSeed`.
-Generator RunGenerator(double batchSeed, std::int64_t runIndex);
+Generator RunGenerator(std::uint64_t batchSeed, std::int64_t runIndex);
 
 /// A time-of-day clock stopped at one reading. Seeded trials reseed from it, so their strings
 /// depend on the seed alone and repeat exactly.
@@ -46,7 +47,7 @@ struct EvolveBatch {
     /// Each run of each scheme; run i of every scheme starts from the same first string.
     std::vector<Scheme> schemes;
     std::int64_t runs = 0;
-    double seed = 0.0;
+    std::uint64_t seed = 0;
     /// Run 0 of the first scheme writes its generation log here; the others write none.
     LogSink* firstRunLog = nullptr;
 };
@@ -85,7 +86,7 @@ struct TrialBatch {
     std::string phrase;
     std::int64_t stringsPerTrial = 0;
     std::int64_t runs = 0;
-    double seed = 0.0;
+    std::uint64_t seed = 0;
     /// Read before every symbol, as the page does.
     const TimeOfDayClock* seedClock = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "lab/report.h"
 
+#include <bit>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -141,8 +143,8 @@ std::string Quoted(const std::string& text) {
 
 } // namespace
 
-double SeedInfo::BatchSeed() const {
-    return seed ? static_cast<double>(*seed) : static_cast<double>(clockReading);
+std::uint64_t SeedInfo::BatchSeed() const {
+    return seed ? static_cast<std::uint64_t>(*seed) : std::bit_cast<std::uint32_t>(clockReading);
 }
 
 std::string SchemeKey(Scheme scheme) {

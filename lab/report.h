@@ -20,8 +20,9 @@ struct SeedInfo {
     std::optional<std::int64_t> seed;
     float clockReading = 0.0f;
 
-    /// The number every run's generator is first reseeded with.
-    double BatchSeed() const;
+    /// The number every run's generator is derived from: the seed's 64 bits, or the bits of the
+    /// clock reading.
+    std::uint64_t BatchSeed() const;
 };
 
 /// The lower-case key of a scheme ("attenuating", "serial", "sequential").

@@ -24,7 +24,7 @@ namespace quarrow {
 /// dependent multiplication per link.
 ///
 /// Reseeding with a value keys on the value's own bits and leaves them readable in the rotated
-/// state, so the chain is a bijection of the state: two different states never merge into one.
+/// state, so that chain is a bijection of the state: two different states never merge into one.
 class Generator {
 public:
     /// Values are whole numbers below this; the float value is the integer times 2^-24.
@@ -47,7 +47,7 @@ public:
 
     /// Reseeds with the generator value `value` (a whole number below 2^24), the same seed as
     /// the float value `value` * 2^-24.
-    void ReseedWithValue(std::uint32_t value) { state_ = ReseedValueStep(state_, value); }
+    void ReseedWithValue(std::uint32_t value) { state_ = ReseedKeyed(state_, ValueKey(value)); }
 
     /// Reseeds with a whole number.
     void ReseedWhole(std::int64_t seed) { state_ = ReseedKeyed(state_, WholeKey(seed)); }
@@ -55,24 +55,7 @@ public:
     /// Moves to a new point chosen from the seed and the current state. A seed that is a whole
     /// number or a generator value takes the same path as `ReseedWhole` or `ReseedWithValue`;
     /// +0.0 and -0.0 are one seed.
-    void Reseed(double seed) {
-        if (seed >= -kWholeLimit && seed <= kWholeLimit) {
-            if (const auto whole = static_cast<std::int64_t>(seed);
-                static_cast<double>(whole) == seed) {
-                ReseedWhole(whole);
-                return;
-            }
-        }
-        if (seed > 0.0 && seed < 1.0) {
-            const double scaled = seed * kValueRange;
-            const auto value = static_cast<std::uint32_t>(scaled);
-            if (static_cast<double>(value) == scaled) {
-                ReseedWithValue(value);
-                return;
-            }
-        }
-        state_ = ReseedKeyed(state_, OtherKey(seed));
-    }
+    void Reseed(double seed) { state_ = ReseedKeyed(state_, SeedKey(seed)); }
 
     /// Reseeds from the time of day.
     void Reseed(const TimeOfDayClock& clock) {
@@ -85,11 +68,15 @@ public:
 
     /// The congruential step.
     static constexpr std::uint64_t kMultiplier = 0xd1342543de82ef95ULL;
-    static constexpr std::uint64_t kIncrement = 0x9e3779b97f4a7c15ULL;
+    // Odd, for the full period of the step, and chosen so that two steps add 2: scheme 3's
+    // fused link then adds a constant that fits in the instruction.
+    static constexpr std::uint64_t kIncrement = 0x70da06e2a33975e3ULL;
     /// The reseed's multiplier.
     static constexpr std::uint64_t kReseedMultiplier = 0xaf251af3b0f025b5ULL;
-    /// Bits the state is rotated left by in a reseed: the value bits (40 to 63) land on 16 to 39.
-    static constexpr int kReseedRotation = 40;
+    /// Bits the state is rotated left by in a reseed: the value bits (40 to 63) land on 0 to 23.
+    static constexpr int kReseedRotation = 24;
+    /// The bits of a state that hold its value.
+    static constexpr std::uint64_t kValueBits = 0xffffff0000000000ULL;
 
     static constexpr std::uint64_t Step(std::uint64_t state) {
         return state * kMultiplier + kIncrement;
@@ -108,35 +95,50 @@ public:
         return static_cast<std::uint64_t>(seed) * kWholeKeyMultiplier;
     }
 
+    /// The key of any seed: whole numbers as `WholeKey`, generator values (k * 2^-24) as
+    /// `ValueKey`, anything else (clock readings, fractions, huge numbers) a strong mix of its
+    /// bits. +0.0 and -0.0 are one seed.
+    static std::uint64_t SeedKey(double seed) {
+        if (seed >= -kWholeLimit && seed <= kWholeLimit) {
+            if (const auto whole = static_cast<std::int64_t>(seed);
+                static_cast<double>(whole) == seed) {
+                return WholeKey(whole);
+            }
+            if (seed > 0.0 && seed < 1.0) {
+                const double scaled = seed * kValueRange;
+                const auto value = static_cast<std::uint32_t>(scaled);
+                if (static_cast<double>(value) == scaled) {
+                    return ValueKey(value);
+                }
+            }
+        }
+        return OtherKey(seed);
+    }
+
     /// A reseed with a key computed beforehand (`WholeKey`, or any other seed's).
     static constexpr std::uint64_t ReseedKeyed(std::uint64_t state, std::uint64_t key) {
         return (std::rotl(state, kReseedRotation) + key) * kReseedMultiplier;
     }
 
-    /// A reseed with a value. Its key covers the bits the rotation did not fill with the
-    /// state's own top bits (0 to 15 and 40 to 63); with an exclusive or there, those 24 bits
-    /// stay readable and the draw-reseed chain cannot merge two states.
-    static constexpr std::uint64_t ReseedValueStep(std::uint64_t state, std::uint32_t value) {
-        return RotateWithValueKey(state, value) * kReseedMultiplier;
+    /// The key a value folds into the state: the value in the top 24 bits. The rotation has just
+    /// moved the state's own value bits to the bottom 24, where an addition above them cannot
+    /// reach, so when the seed is the value just drawn the reseed stays a bijection of the state
+    /// and the draw-reseed chain cannot merge two states.
+    static constexpr std::uint64_t ValueKey(std::uint32_t value) {
+        return static_cast<std::uint64_t>(value) << 40;
     }
 
     /// "Take the next value and reseed with it", in one piece.
     static constexpr std::uint64_t NextThenReseedWithIt(std::uint64_t state) {
         const std::uint64_t stepped = Step(state);
-        return ReseedValueStep(stepped, ValueOf(stepped));
+        return ReseedKeyed(stepped, stepped & kValueBits);
     }
 
-    /// The rotation and value key of a value reseed, before the multiplication.
-    static constexpr std::uint64_t RotateWithValueKey(std::uint64_t state, std::uint32_t value) {
-        const std::uint64_t wide = value;
-        return std::rotl(state, kReseedRotation) ^ (wide << 40) ^ (wide >> 8);
-    }
-
-    /// The whole-number reseed followed by a draw's step, as one multiplication: the schemes'
-    /// reseed-with-a-product-then-draw pattern. `scaledKey` is `WholeKey(seed)` times
-    /// `kReseedMultiplier * kMultiplier`, which a loop can work out ahead.
-    static constexpr std::uint64_t ReseedWholeThenStep(std::uint64_t state,
-                                                       std::uint64_t scaledKey) {
+    /// A reseed followed by a draw's step, as one multiplication on the state: the pattern of
+    /// the schemes (reseed with a product, draw) and of the trial (reseed from the clock, draw).
+    /// `scaledKey` is the seed's key times `kReseedThenStepMultiplier`, which a loop can work
+    /// out ahead, off the state's path.
+    static constexpr std::uint64_t ReseedThenStep(std::uint64_t state, std::uint64_t scaledKey) {
         return std::rotl(state, kReseedRotation) * kReseedThenStepMultiplier + scaledKey +
                kIncrement;
     }
@@ -182,15 +184,23 @@ public:
 
     /// Takes the next value and reseeds with it.
     constexpr void Churn() {
-        const std::uint64_t mixed = Mixed();
-        ahead_ = mixed * kChurnMultiplier + Generator::kIncrement;
+        const std::uint64_t rotated = std::rotl(ahead_, Generator::kReseedRotation);
+        const std::uint64_t key = ahead_ & Generator::kValueBits;
+        ahead_ = (rotated + key) * kChurnMultiplier + Generator::kIncrement;
     }
 
     /// Takes the next value, reseeds with it, then draws: returns the drawn value.
     constexpr std::uint32_t ChurnAndDraw() {
-        const std::uint64_t mixed = Mixed();
-        const std::uint64_t drawn = mixed * kChurnMultiplier + Generator::kIncrement;
-        ahead_ = mixed * kChurnTwiceMultiplier + kChurnTwiceIncrement;
+        const std::uint64_t rotated = std::rotl(ahead_, Generator::kReseedRotation);
+        const std::uint64_t key = ahead_ & Generator::kValueBits;
+        const std::uint64_t drawn = (rotated + key) * kChurnMultiplier + Generator::kIncrement;
+        // The step after the draw, worked out from the reseeded state directly and with the
+        // multiplication spread over the two terms, so the rotation and the key are multiplied
+        // side by side: the link's only dependent path is one multiplication and one addition.
+        // (The key term is written as the value times a shifted multiplier so the compiler does
+        // not fold the two multiplications back into one.)
+        ahead_ = rotated * kChurnTwiceMultiplier + (ahead_ >> 40) * kValueTwiceMultiplier +
+                 kChurnTwiceIncrement;
         return Generator::ValueOf(drawn);
     }
 
@@ -207,12 +217,10 @@ private:
         kChurnMultiplier * Generator::kMultiplier;
     static constexpr std::uint64_t kChurnTwiceIncrement =
         Generator::kIncrement * Generator::kMultiplier + Generator::kIncrement;
+    static constexpr std::uint64_t kValueTwiceMultiplier = kChurnTwiceMultiplier << 40;
+    static_assert(kChurnTwiceIncrement == 2);
     static constexpr std::uint64_t kInverseMultiplier = InverseModulo64(Generator::kMultiplier);
     static_assert(kInverseMultiplier * Generator::kMultiplier == 1);
-
-    constexpr std::uint64_t Mixed() const {
-        return Generator::RotateWithValueKey(ahead_, Generator::ValueOf(ahead_));
-    }
 
     std::uint64_t ahead_;
 };

@@ -18,7 +18,7 @@ namespace {
 const std::vector<Scheme> kAllSchemes = {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential};
 
 EvolveBatchResult Evolve(const std::string& phrase, const std::vector<Scheme>& schemes,
-                         std::int64_t runs, double seed, int threads) {
+                         std::int64_t runs, std::uint64_t seed, int threads) {
     std::atomic<bool> stop{false};
     EvolveBatch batch;
     batch.phrase = phrase;
@@ -41,20 +41,20 @@ std::vector<std::int64_t> Counts(const EvolveBatchResult& result) {
 }
 
 TEST(EvolveBatchTest, FiguresDependOnTheSeedAloneNotOnTheThreads) {
-    const auto one = Counts(Evolve("HELLO", kAllSchemes, 40, 7.0, 1));
-    EXPECT_EQ(Counts(Evolve("HELLO", kAllSchemes, 40, 7.0, 2)), one);
-    EXPECT_EQ(Counts(Evolve("HELLO", kAllSchemes, 40, 7.0, 5)), one);
-    EXPECT_NE(Counts(Evolve("HELLO", kAllSchemes, 40, 8.0, 2)), one);
+    const auto one = Counts(Evolve("HELLO", kAllSchemes, 40, 7, 1));
+    EXPECT_EQ(Counts(Evolve("HELLO", kAllSchemes, 40, 7, 2)), one);
+    EXPECT_EQ(Counts(Evolve("HELLO", kAllSchemes, 40, 7, 5)), one);
+    EXPECT_NE(Counts(Evolve("HELLO", kAllSchemes, 40, 8, 2)), one);
 }
 
 TEST(EvolveBatchTest, EachRunIsTheWindowsRunFromItsOwnGenerator) {
     // Run i: a first string drawn from run i's generator, then the scheme with the phrase as
     // the page's target, so the sequential scheme gets them the other way round.
     const std::string phrase = "CAT";
-    const auto result = Evolve(phrase, kAllSchemes, 6, 99.0, 2);
+    const auto result = Evolve(phrase, kAllSchemes, 6, 99, 2);
     for (std::size_t s = 0; s < kAllSchemes.size(); ++s) {
         for (std::int64_t run = 0; run < 6; ++run) {
-            Generator generator = RunGenerator(99.0, run);
+            Generator generator = RunGenerator(99, run);
             const std::string first = RandomString(generator, 3);
             NullLogSink log;
             std::atomic<bool> cancel{false};
@@ -72,7 +72,7 @@ TEST(EvolveBatchTest, EachRunIsTheWindowsRunFromItsOwnGenerator) {
 TEST(EvolveBatchTest, SequentialMeanMeetsTheClosedForm) {
     for (const std::string phrase : {"CAT", "HELLO"}) {
         const std::int64_t runs = 4000;
-        const auto result = Evolve(phrase, {Scheme::Sequential}, runs, 2024.0, 2);
+        const auto result = Evolve(phrase, {Scheme::Sequential}, runs, 2024, 2);
         std::vector<double> generations;
         std::vector<double> strings;
         for (const EvolveRecord& record : result.records[0]) {
@@ -117,7 +117,7 @@ TEST(TrialBatchTest, SeededTrialsRepeatWhateverTheThreads) {
     const auto trials = [&](int threads) {
         std::atomic<bool> stop{false};
         std::atomic<std::int64_t> made{0};
-        TrialBatch batch{"HELLO WORLD", 300, 6, 5.0, &clock};
+        TrialBatch batch{"HELLO WORLD", 300, 6, 5, &clock};
         const auto records = RunTrialBatch(batch, BatchControl{stop, threads}, &made);
         EXPECT_EQ(made.load(), 300 * 6);
         std::vector<std::string> best;
