@@ -162,6 +162,30 @@ private:
     bool logClosed_ = false;
 };
 
+/// The smallest generator value that draws index `index` (or above).
+constexpr std::uint32_t FirstValueOf(int index) {
+    const auto scaled = static_cast<std::uint64_t>(index) * Generator::kValueRange;
+    return static_cast<std::uint32_t>((scaled + kAlphabetSize - 1) / kAlphabetSize);
+}
+static_assert(SymbolIndex(FirstValueOf(26)) == 26 && SymbolIndex(FirstValueOf(26) - 1) == 25);
+
+/// The draw indices whose symbols lie strictly nearer the code `target` than `distance`, one
+/// bit each: the letters form one run of codes, the space is the last index.
+std::uint32_t NearerSymbols(int target, int distance) {
+    constexpr int kLastLetter = kFirstLetter + kAlphabetSize - 2;
+    const int lowest = std::max(target - distance + 1, int{kFirstLetter});
+    const int highest = std::min(target + distance - 1, kLastLetter);
+    std::uint32_t nearer = 0;
+    if (lowest <= highest) {
+        const auto count = static_cast<unsigned>(highest - lowest + 1);
+        nearer = ((std::uint32_t{1} << count) - 1) << static_cast<unsigned>(lowest - kFirstLetter);
+    }
+    if (std::abs(int{kSpace} - target) < distance) {
+        nearer |= std::uint32_t{1} << (kAlphabetSize - 1);
+    }
+    return nearer;
+}
+
 RunResult Refused(const InputProblem& problem) {
     RunResult result;
     result.outcome = RunOutcome::InvalidInput;
@@ -195,6 +219,9 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
         std::uint64_t keyFactor;
         std::size_t position;
         int targetIndex;
+        // The values that draw the target letter: [targetLow, targetLow + targetWidth).
+        std::uint32_t targetLow;
+        std::uint32_t targetWidth;
         // The draw indices taken at this position, one bit each: all of them for a missing
         // letter or scheme 2, those strictly nearer the target letter for scheme 1.
         std::uint32_t taken;
@@ -216,18 +243,13 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
             }
             std::uint32_t taken = kEverySymbol;
             if (kScheme == Scheme::Attenuating && !missing) {
-                taken = 0;
-                const int distance = std::abs(int{letter} - int{target});
-                for (int k = 0; k < kAlphabetSize; ++k) {
-                    const int code = static_cast<unsigned char>(kSymbols[k]);
-                    if (std::abs(code - int{target}) < distance) {
-                        taken |= std::uint32_t{1} << k;
-                    }
-                }
+                taken = NearerSymbols(target, std::abs(int{letter} - int{target}));
             }
             const std::uint64_t keyFactor =
                 static_cast<std::uint64_t>(j + 1) * Generator::ScaledWholeKey(1);
-            wrong.push_back({keyFactor, j, IndexOfSymbol(static_cast<char>(target)), taken});
+            const int index = IndexOfSymbol(static_cast<char>(target));
+            const std::uint32_t low = FirstValueOf(index);
+            wrong.push_back({keyFactor, j, index, low, FirstValueOf(index + 1) - low, taken});
         }
     };
     std::string line;
@@ -266,23 +288,17 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
             // drawn target letter is always taken, so the offspring equals the target exactly
             // when every wrong position drew its target letter.
             if (i < kOffspringPerGeneration - 1) {
-                // Only the last offspring is kept, so the others matter only while they can
-                // still equal the target: after their first miss the draws go on, unmapped.
-                std::size_t m = 0;
-                bool hitAll = true;
-                for (; m < wrongCount; ++m) {
+                // Only the last offspring is kept, so the others matter only if they equal the
+                // target: their draws are counted as hits or misses, never made into symbols.
+                // The loop runs to the end without a branch on the draws, so its trip count,
+                // the same for all 20 offspring, is all the branch predictor has to learn.
+                std::size_t hits = 0;
+                for (std::size_t m = 0; m < wrongCount; ++m) {
                     const WrongLetter& letter = letters[m];
                     state = Generator::ReseedThenStep(state, letter.keyFactor * serial);
-                    if (SymbolIndex(Generator::ValueOf(state)) != letter.targetIndex) {
-                        hitAll = false;
-                        ++m;
-                        break;
-                    }
+                    hits += Generator::ValueOf(state) - letter.targetLow < letter.targetWidth;
                 }
-                for (; m < wrongCount; ++m) {
-                    state = Generator::ReseedThenStep(state, letters[m].keyFactor * serial);
-                }
-                if (hitAll) {
+                if (hits == wrongCount) {
                     found = true;
                     break;
                 }
