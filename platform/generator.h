@@ -96,8 +96,8 @@ public:
     }
 
     /// The key of any seed: whole numbers as `WholeKey`, generator values (k * 2^-24) as
-    /// `ValueKey`, anything else (clock readings, fractions, huge numbers) a strong mix of its
-    /// bits. +0.0 and -0.0 are one seed.
+    /// `ValueKey`, anything else (clock readings, fractions, huge numbers) its bits, spread by
+    /// a multiplication. +0.0 and -0.0 are one seed.
     static std::uint64_t SeedKey(double seed) {
         if (seed >= -kWholeLimit && seed <= kWholeLimit) {
             if (const auto whole = static_cast<std::int64_t>(seed);
@@ -152,12 +152,12 @@ private:
     // Whole numbers up to 2^62 in magnitude take the whole-number path.
     static constexpr double kWholeLimit = 0x1.0p62;
 
-    /// Any other seed (clock readings, fractions, huge numbers): a strong mix of its bits.
+    /// Any other seed (clock readings, fractions, huge numbers): its bits, spread.
     static std::uint64_t OtherKey(double seed) {
-        std::uint64_t z = std::bit_cast<std::uint64_t>(seed);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
+        // The reseed's rotation and multiplication do the mixing; the key only has to spread
+        // the low mantissa bits, where neighbouring clock readings differ, over the word.
+        const std::uint64_t bits = std::bit_cast<std::uint64_t>(seed);
+        return (bits ^ (bits >> 32)) * 0x94d049bb133111ebULL;
     }
 
     std::uint64_t state_ = kInitialState;
