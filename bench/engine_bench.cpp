@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <atomic>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -34,20 +35,23 @@ void SetPerSymbol(benchmark::State& state, std::int64_t symbols) {
         static_cast<double>(symbols), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-// --- Floors: the dependent generator chain of each scheme, mapped to symbols
+// --- Floors: the cheapest code for each scheme's call pattern on the generator, the dependent
+// chain written out by hand on a bare state and every value mapped to a symbol
 
-/// Schemes 1 and 2: reseed with a position-times-serial product, draw, map.
+/// Schemes 1 and 2: reseed with a position-times-serial product, then draw.
 void BM_FloorReseedProductDraw(benchmark::State& state) {
-    Generator generator;
+    std::uint64_t generator = Generator::kInitialState;
+    std::uint64_t serial = 1;
     std::int64_t symbols = 0;
-    double serial = 1.0;
     unsigned sink = 0;
+    const std::uint64_t keyScale = Generator::ScaledWholeKey(1);
     for (auto _ : state) {
-        for (std::size_t j = 1; j <= kTargetLength; ++j) {
-            generator.Reseed(static_cast<double>(j) * serial);
-            sink += static_cast<unsigned char>(RandomSymbol(generator));
+        const std::uint64_t serialKey = serial * keyScale;
+        for (std::uint64_t j = 1; j <= kTargetLength; ++j) {
+            generator = Generator::ReseedThenStep(generator, j * serialKey);
+            sink += static_cast<unsigned char>(SymbolForValue(Generator::ValueOf(generator)));
         }
-        serial += 1.0;
+        ++serial;
         symbols += kTargetLength;
     }
     benchmark::DoNotOptimize(sink);
@@ -55,19 +59,27 @@ void BM_FloorReseedProductDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_FloorReseedProductDraw);
 
-/// Scheme 3: draw, reseed with the value, draw, map.
+/// Scheme 3: take a value, reseed with it, draw; one rotation, key and multiplication per
+/// symbol on the dependent path.
 void BM_FloorDrawReseedDraw(benchmark::State& state) {
-    Generator generator;
+    constexpr std::uint64_t a = Generator::kMultiplier;
+    constexpr std::uint64_t b = Generator::kReseedMultiplier;
+    constexpr std::uint64_t c = Generator::kIncrement;
+    std::uint64_t ahead = Generator::Step(Generator::kInitialState);
     std::int64_t symbols = 0;
     unsigned sink = 0;
     for (auto _ : state) {
         for (std::size_t j = 0; j < kTargetLength; ++j) {
-            generator.Reseed(static_cast<double>(generator.Next()));
-            sink += static_cast<unsigned char>(RandomSymbol(generator));
+            const std::uint64_t rotated = std::rotl(ahead, Generator::kReseedRotation);
+            const std::uint64_t key = ahead & Generator::kValueBits;
+            sink += static_cast<unsigned char>(
+                SymbolForValue(Generator::ValueOf((rotated + key) * (a * b) + c)));
+            ahead = rotated * (a * a * b) + (ahead >> 40) * ((a * a * b) << 40) + (a * c + c);
         }
         symbols += kTargetLength;
     }
     benchmark::DoNotOptimize(sink);
+    benchmark::DoNotOptimize(ahead);
     SetPerSymbol(state, symbols);
 }
 BENCHMARK(BM_FloorDrawReseedDraw);

@@ -16,14 +16,25 @@ BENCHMARK(BM_IndependentDraw);
 
 void BM_ReseedThenDraw(benchmark::State& state) {
     Generator generator;
-    double seed = 1.0;
+    std::int64_t seed = 1;
     for (auto _ : state) {
-        generator.Reseed(seed);
-        seed += 1.0;
+        generator.ReseedWhole(seed++);
         benchmark::DoNotOptimize(RandomSymbol(generator));
     }
 }
 BENCHMARK(BM_ReseedThenDraw);
+
+/// The float interface, for the callers that still reseed with a double.
+void BM_ReseedFloatThenDraw(benchmark::State& state) {
+    Generator generator;
+    double seed = 1.0;
+    for (auto _ : state) {
+        generator.Reseed(seed);
+        seed += 1.0;
+        benchmark::DoNotOptimize(SymbolForValue(generator.Next()));
+    }
+}
+BENCHMARK(BM_ReseedFloatThenDraw);
 
 } // namespace
 } // namespace quarrow

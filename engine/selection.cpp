@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -163,6 +162,30 @@ private:
     bool logClosed_ = false;
 };
 
+/// The smallest generator value that draws index `index` (or above).
+constexpr std::uint32_t FirstValueOf(int index) {
+    const auto scaled = static_cast<std::uint64_t>(index) * Generator::kValueRange;
+    return static_cast<std::uint32_t>((scaled + kAlphabetSize - 1) / kAlphabetSize);
+}
+static_assert(SymbolIndex(FirstValueOf(26)) == 26 && SymbolIndex(FirstValueOf(26) - 1) == 25);
+
+/// The draw indices whose symbols lie strictly nearer the code `target` than `distance`, one
+/// bit each: the letters form one run of codes, the space is the last index.
+std::uint32_t NearerSymbols(int target, int distance) {
+    constexpr int kLastLetter = kFirstLetter + kAlphabetSize - 2;
+    const int lowest = std::max(target - distance + 1, int{kFirstLetter});
+    const int highest = std::min(target + distance - 1, kLastLetter);
+    std::uint32_t nearer = 0;
+    if (lowest <= highest) {
+        const auto count = static_cast<unsigned>(highest - lowest + 1);
+        nearer = ((std::uint32_t{1} << count) - 1) << static_cast<unsigned>(lowest - kFirstLetter);
+    }
+    if (std::abs(int{kSpace} - target) < distance) {
+        nearer |= std::uint32_t{1} << (kAlphabetSize - 1);
+    }
+    return nearer;
+}
+
 RunResult Refused(const InputProblem& problem) {
     RunResult result;
     result.outcome = RunOutcome::InvalidInput;
@@ -183,7 +206,6 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
 
     // Positions past the end of a short first string have no letter: they count as wrong and
     // take any drawn symbol. Only the first parent can have them; its offspring have n letters.
-    constexpr int kNoLetter = std::numeric_limits<int>::max();
     std::string parent(FirstWord.substr(0, n));
     const std::size_t firstLetters = parent.size();
     parent.resize(n, ' ');
@@ -192,11 +214,19 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
     // The wrong positions of the current parent, in increasing order. Right positions draw
     // nothing and never change, so the offspring loop visits only these.
     struct WrongLetter {
-        double seedFactor; // the 1-based position, which times the serial gives the seed
+        // The 1-based position times the whole-number key scale: times the serial it is the
+        // scaled key of the reseed with position x serial.
+        std::uint64_t keyFactor;
         std::size_t position;
-        int target;   // the target's code
-        int distance; // the parent letter's distance from it
+        int targetIndex;
+        // The values that draw the target letter: [targetLow, targetLow + targetWidth).
+        std::uint32_t targetLow;
+        std::uint32_t targetWidth;
+        // The draw indices taken at this position, one bit each: all of them for a missing
+        // letter or scheme 2, those strictly nearer the target letter for scheme 1.
+        std::uint32_t taken;
     };
+    constexpr std::uint32_t kEverySymbol = (std::uint32_t{1} << kAlphabetSize) - 1;
     std::vector<WrongLetter> wrong;
     wrong.reserve(n);
     std::size_t matched = 0;
@@ -206,14 +236,20 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
         for (std::size_t j = 0; j < n; ++j) {
             const auto target = static_cast<unsigned char>(MatchWord[j]);
             const auto letter = static_cast<unsigned char>(parent[j]);
-            const auto seedFactor = static_cast<double>(j + 1);
-            if (firstParent && j >= firstLetters) {
-                wrong.push_back({seedFactor, j, target, kNoLetter});
-            } else if (letter == target) {
+            const bool missing = firstParent && j >= firstLetters;
+            if (!missing && letter == target) {
                 ++matched;
-            } else {
-                wrong.push_back({seedFactor, j, target, std::abs(int{letter} - int{target})});
+                continue;
             }
+            std::uint32_t taken = kEverySymbol;
+            if (kScheme == Scheme::Attenuating && !missing) {
+                taken = NearerSymbols(target, std::abs(int{letter} - int{target}));
+            }
+            const std::uint64_t keyFactor =
+                static_cast<std::uint64_t>(j + 1) * Generator::ScaledWholeKey(1);
+            const int index = IndexOfSymbol(static_cast<char>(target));
+            const std::uint32_t low = FirstValueOf(index);
+            wrong.push_back({keyFactor, j, index, low, FirstValueOf(index + 1) - low, taken});
         }
     };
     std::string line;
@@ -228,56 +264,66 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
     // The generator runs in a local copy so its state stays in registers in the loops below.
     Generator generator = environment.generator;
     if constexpr (kScheme == Scheme::Serial) {
-        generator.Reseed(static_cast<double>(generator.Next()));
+        generator = Generator(Generator::NextThenReseedWithIt(generator.State()));
     }
 
     bool found = n == 0;
     std::uint64_t draws = 0;
     scoreParent(true);
     while (!found) {
-        generator.Reseed(static_cast<double>(offspring));
+        generator.ReseedWhole(offspring);
         ++generation;
         const std::size_t wrongCount = wrong.size();
         const std::uint64_t drawsBefore = draws;
         const WrongLetter* const letters = wrong.data();
         char* const childLetters = child.data();
         const char* const parentLetters = parent.data();
+        std::uint64_t state = generator.State();
         for (int i = 0; i < kOffspringPerGeneration; ++i) {
-            generator.Reseed(static_cast<double>(offspring));
+            state = Generator::ReseedKeyed(state, Generator::WholeKey(offspring));
             ++offspring;
-            const auto serial = static_cast<double>(offspring);
-            // Only the last offspring is kept, so only its letters need to start from the
-            // parent; the others are written over and then discarded.
-            if (i == kOffspringPerGeneration - 1) {
-                std::memcpy(childLetters, parentLetters, n);
-            }
+            const auto serial = static_cast<std::uint64_t>(offspring);
             draws += wrongCount;
+            // Every wrong position draws (reseed with position x serial, then a value), and a
+            // drawn target letter is always taken, so the offspring equals the target exactly
+            // when every wrong position drew its target letter.
+            if (i < kOffspringPerGeneration - 1) {
+                // Only the last offspring is kept, so the others matter only if they equal the
+                // target: their draws are counted as hits or misses, never made into symbols.
+                // The loop runs to the end without a branch on the draws, so its trip count,
+                // the same for all 20 offspring, is all the branch predictor has to learn.
+                std::size_t hits = 0;
+                for (std::size_t m = 0; m < wrongCount; ++m) {
+                    const WrongLetter& letter = letters[m];
+                    state = Generator::ReseedThenStep(state, letter.keyFactor * serial);
+                    hits += Generator::ValueOf(state) - letter.targetLow < letter.targetWidth;
+                }
+                if (hits == wrongCount) {
+                    found = true;
+                    break;
+                }
+                continue;
+            }
+            std::memcpy(childLetters, parentLetters, n);
             std::size_t hits = 0;
             for (std::size_t m = 0; m < wrongCount; ++m) {
                 const WrongLetter& letter = letters[m];
-                const std::size_t j = letter.position;
-                generator.Reseed(letter.seedFactor * serial);
-                const char drawn = RandomSymbol(generator);
-                const int code = static_cast<unsigned char>(drawn);
-                hits += code == letter.target ? 1U : 0U;
-                if constexpr (kScheme == Scheme::Attenuating) {
-                    // Taken about half the time at random: a mask, not a branch, or every
-                    // other draw would pay for a mispredicted jump.
-                    const int taken =
-                        -static_cast<int>(std::abs(code - letter.target) < letter.distance);
-                    const int kept = static_cast<unsigned char>(parentLetters[j]);
-                    childLetters[j] = static_cast<char>((code & taken) | (kept & ~taken));
-                } else {
-                    childLetters[j] = drawn;
-                }
+                state = Generator::ReseedThenStep(state, letter.keyFactor * serial);
+                const int index = SymbolIndex(Generator::ValueOf(state));
+                hits += index == letter.targetIndex ? 1U : 0U;
+                // Scheme 1 takes about half its draws at random: a mask, not a branch.
+                const auto take = static_cast<unsigned char>(
+                    0U - ((letter.taken >> static_cast<unsigned>(index)) & 1U));
+                const auto kept = static_cast<unsigned char>(parentLetters[letter.position]);
+                const auto drawn = static_cast<unsigned char>(kSymbols[index]);
+                childLetters[letter.position] =
+                    static_cast<char>((drawn & take) | (kept & static_cast<unsigned char>(~take)));
             }
-            // A drawn target letter is always taken, so the offspring equals the target
-            // exactly when every wrong position drew its target letter.
             if (hits == wrongCount) {
                 found = true;
-                break;
             }
         }
+        generator = Generator(state);
         if (found) {
             break;
         }
@@ -369,9 +415,13 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
     const std::size_t n = MatchWord.size();
     RunRecorder recorder(Scheme::Sequential, environment, n);
 
-    // Offspring are k letters of FirstWord and a tail drawn into `tail[k..n)`; only an
-    // offspring that beats the best so far is put together, into `best`.
-    std::string tail(n, ' ');
+    // Offspring are k letters of FirstWord and a tail of values drawn into `tail[k..n)`; only
+    // an offspring that beats the best so far is put together, into `best`.
+    std::vector<std::uint32_t> tail(n);
+    std::vector<int> matchIndex(n);
+    for (std::size_t j = 0; j < n; ++j) {
+        matchIndex[j] = IndexOfSymbol(MatchWord[j]);
+    }
     std::string best(n, ' ');
     std::size_t bestCount = 0; // 0 is the empty count: no offspring has matched yet
     const bool firstEqualsMatch = FirstWord == MatchWord;
@@ -386,27 +436,27 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
     }
 
     Generator generator = environment.generator;
-    generator.Reseed(static_cast<double>(generator.Next()));
+    generator = Generator(Generator::NextThenReseedWithIt(generator.State()));
 
     bool complete = n == 0;
     std::size_t matched = 0;
     std::uint64_t totalDraws = 0;
     while (!complete) {
-        generator.Reseed(static_cast<double>(offspring));
+        generator.ReseedWhole(offspring);
         ++generation;
         matched = 0;
-        const char* const match = MatchWord.data();
-        char* const tailLetters = tail.data();
+        const int* const match = matchIndex.data();
+        std::uint32_t* const tailValues = tail.data();
         std::uint64_t draws = 0;
+        ValueChain chain(generator);
         for (int i = 0; i < kOffspringPerGeneration; ++i) {
             const std::size_t prefix = matched;
-            generator.Reseed(static_cast<double>(generator.Next()));
+            chain.Churn();
             std::size_t gained = 0;
             for (std::size_t j = prefix; j < n; ++j) {
-                generator.Reseed(static_cast<double>(generator.Next()));
-                const char drawn = RandomSymbol(generator);
-                tailLetters[j] = drawn;
-                gained += drawn == match[j] ? 1U : 0U;
+                const std::uint32_t value = chain.ChurnAndDraw();
+                tailValues[j] = value;
+                gained += SymbolIndex(value) == match[j] ? 1U : 0U;
             }
             draws += n - prefix;
             totalDraws += n - prefix;
@@ -414,7 +464,9 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
             if (matched > bestCount) {
                 bestCount = matched;
                 std::memcpy(best.data(), FirstWord.data(), prefix);
-                std::memcpy(best.data() + prefix, tailLetters + prefix, n - prefix);
+                for (std::size_t j = prefix; j < n; ++j) {
+                    best[j] = SymbolForValue(tailValues[j]);
+                }
             }
             ++offspring;
             if (firstEqualsMatch) {
@@ -422,6 +474,7 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
                 break;
             }
         }
+        chain.Store(generator);
         if (complete) {
             break;
         }

@@ -8,17 +8,23 @@
 
 namespace quarrow::lab {
 
+namespace {
+
+/// A bijection of 64 bits in which every output bit depends on every input bit.
+std::uint64_t Mix(std::uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+} // namespace
+
 Generator RunGenerator(std::uint64_t batchSeed, std::int64_t runIndex) {
-    Generator generator;
-    // A double holds seeds below 2^53 exactly; a larger one rounds, so its low 53 bits follow
-    // in a second reseed and no two seeds share a generator.
-    constexpr std::uint64_t kExactBits = (std::uint64_t{1} << 53) - 1;
-    generator.Reseed(static_cast<double>(batchSeed));
-    if (batchSeed > kExactBits) {
-        generator.Reseed(static_cast<double>(batchSeed & kExactBits));
-    }
-    generator.Reseed(static_cast<double>(runIndex));
-    return generator;
+    // Mixed twice, so the state is a bijection of the run's number for one seed and of the seed
+    // for one run, and seeds K and K + 1 (or runs i and i + 1) share no structure.
+    const std::uint64_t seedMix = Mix(batchSeed ^ 0x243f6a8885a308d3ULL);
+    const std::uint64_t run = static_cast<std::uint64_t>(runIndex) * 0x9e3779b97f4a7c15ULL;
+    return Generator(Mix(seedMix + run));
 }
 
 EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& control,

@@ -16,8 +16,9 @@
 namespace quarrow::lab {
 
 // Batches of runs of the window's own engine and search code. Every run gets its own generator,
-// reseeded first with the batch's seed and then with the run's number, so a run's figures
-// depend on those two numbers alone, never on the thread that ran it.
+// whose state is a strong mix of the batch's seed and the run's number, so a run's figures
+// depend on those two numbers alone, never on the thread that ran it, and neighbouring seeds
+// or runs start from unrelated states.
 
 /// The generator of run `runIndex` of a batch seeded with `batchSeed`; every bit of the seed
 /// counts.

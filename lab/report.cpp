@@ -1,5 +1,7 @@
 #include "lab/report.h"
 
+#include <bit>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>

@@ -20,7 +20,7 @@ struct SeedInfo {
     std::optional<std::uint64_t> seed;
     float clockReading = 0.0f;
 
-    /// The number every run's generator is first reseeded with: the seed, or the bits of the
+    /// The number every run's generator is derived from: the seed's 64 bits, or the bits of the
     /// clock reading.
     std::uint64_t BatchSeed() const;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,23 +16,74 @@ inline constexpr int kAlphabetSize = 27;
 inline constexpr char kFirstLetter = 'A';
 inline constexpr char kSpace = ' ';
 
-/// The symbol a generator value in [0, 1) selects: draw index k = floor(r * 27), letters for
+/// The symbols in draw-index order: "A" to "Z", then the space in the place of code 91.
+inline constexpr char kSymbols[kAlphabetSize + 1] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ ";
+
+/// The draw index a generator value selects, floor(r * 27) for the float value r = value * 2^-24
+/// (exact: the product of a 24-bit value and 27 fits in 32 bits).
+inline constexpr int SymbolIndex(std::uint32_t value) {
+    return static_cast<int>((value * std::uint32_t{kAlphabetSize}) >> 24);
+}
+
+/// The symbol a generator value selects.
+inline constexpr char SymbolForValue(std::uint32_t value) {
+    return kSymbols[SymbolIndex(value)];
+}
+
+/// The symbol a float value in [0, 1) selects: draw index k = floor(r * 27), letters for
 /// k = 0 to 25 and the space for k = 26 (the place of code 91).
 inline char SymbolForValue(float r) {
     const int code = 65 + static_cast<int>(static_cast<double>(r) * kAlphabetSize);
     return code >= 91 ? kSpace : static_cast<char>(code);
 }
 
+/// The draw index of an alphabet symbol.
+inline constexpr int IndexOfSymbol(char symbol) {
+    return symbol == kSpace ? kAlphabetSize - 1 : symbol - kFirstLetter;
+}
+
 /// One random symbol; draws one value.
 inline char RandomSymbol(Generator& generator) {
-    return SymbolForValue(generator.Next());
+    return SymbolForValue(generator.NextValue());
 }
 
 /// Fills `out[0..length)` with random symbols, first draw first; draws exactly `length` values.
+///
+/// The same values as `length` calls of `RandomSymbol`, made four at a time from four
+/// interleaved strides of the step, so the draws do not wait on one another.
 inline void FillRandom(Generator& generator, char* out, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i) {
-        out[i] = RandomSymbol(generator);
+    constexpr std::uint64_t a = Generator::kMultiplier;
+    constexpr std::uint64_t c = Generator::kIncrement;
+    constexpr std::uint64_t kJumpMultiplier = a * a * a * a;
+    constexpr std::uint64_t kJumpIncrement = c * (a * a * a + a * a + a + 1);
+    std::uint64_t state = generator.State();
+    std::size_t i = 0;
+    if (length >= 4) {
+        std::uint64_t first = Generator::Step(state);
+        std::uint64_t second = Generator::Step(first);
+        std::uint64_t third = Generator::Step(second);
+        std::uint64_t fourth = Generator::Step(third);
+        for (;;) {
+            out[i] = SymbolForValue(Generator::ValueOf(first));
+            out[i + 1] = SymbolForValue(Generator::ValueOf(second));
+            out[i + 2] = SymbolForValue(Generator::ValueOf(third));
+            out[i + 3] = SymbolForValue(Generator::ValueOf(fourth));
+            state = fourth;
+            i += 4;
+            if (length - i < 4) {
+                break;
+            }
+            first = first * kJumpMultiplier + kJumpIncrement;
+            second = second * kJumpMultiplier + kJumpIncrement;
+            third = third * kJumpMultiplier + kJumpIncrement;
+            fourth = fourth * kJumpMultiplier + kJumpIncrement;
+        }
     }
+    for (; i < length; ++i) {
+        state = Generator::Step(state);
+        out[i] = SymbolForValue(Generator::ValueOf(state));
+    }
+    generator = Generator(state);
 }
 
 /// A string of `length` random symbols; a length of 0 or below gives the empty string.

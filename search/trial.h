@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 #include "platform/clock.h"
@@ -87,9 +88,22 @@ TrialResult RunMatchingTrialWith(RandomSource& generator, const TimeOfDayClock& 
             result.cancelled = true;
             break;
         }
-        for (std::size_t i = 0; i < length; ++i) {
-            generator.Reseed(seedClock);
-            candidate[i] = SymbolForValue(generator.Next());
+        if constexpr (std::is_same_v<RandomSource, Generator>) {
+            // The program's generator on its integer path: the clock reading's key is worked
+            // out beside the state, and the reseed and the draw are one multiplication on it.
+            std::uint64_t state = generator.State();
+            for (std::size_t i = 0; i < length; ++i) {
+                const double reading = static_cast<double>(seedClock.SecondsSinceMidnight());
+                state = Generator::ReseedThenStep(state, Generator::SeedKey(reading) *
+                                                             Generator::kReseedThenStepMultiplier);
+                candidate[i] = SymbolForValue(Generator::ValueOf(state));
+            }
+            generator = Generator(state);
+        } else {
+            for (std::size_t i = 0; i < length; ++i) {
+                generator.Reseed(seedClock);
+                candidate[i] = SymbolForValue(generator.Next());
+            }
         }
         const std::size_t count = MatchCount(candidate, target);
         if (count >= bestCount.value_or(0)) {

@@ -202,5 +202,46 @@ TEST(BatchTest, AFailingTaskStopsTheBatchAndItsErrorReachesTheCaller) {
     EXPECT_THROW(RunBatch(1000, BatchControl{stop, 3}, failAtFive), std::bad_alloc);
 }
 
+TEST(RunGeneratorTest, NeighbouringSeedsAndRunsDrawIndependentFirstStrings) {
+    // The first symbols of the first strings of seeds K and K + 1 (and of runs i and i + 1 of
+    // one seed), over many K: a chi-square test of independence on the 27 x 27 table.
+    constexpr int kPairs = 30000;
+    constexpr std::size_t kLetters = 4;
+    const auto independence = [](const auto& generatorOf) {
+        std::vector<double> table(27 * 27, 0.0);
+        std::vector<double> rows(27, 0.0);
+        std::vector<double> columns(27, 0.0);
+        for (int k = 0; k < kPairs; ++k) {
+            Generator left = generatorOf(k);
+            Generator right = generatorOf(k + 1);
+            const std::string a = RandomString(left, kLetters);
+            const std::string b = RandomString(right, kLetters);
+            for (std::size_t j = 0; j < kLetters; ++j) {
+                const auto row = static_cast<std::size_t>(IndexOfSymbol(a[j]));
+                const auto column = static_cast<std::size_t>(IndexOfSymbol(b[j]));
+                ++table[row * 27 + column];
+                ++rows[row];
+                ++columns[column];
+            }
+        }
+        const double total = kPairs * double(kLetters);
+        double chiSquare = 0.0;
+        for (std::size_t r = 0; r < 27; ++r) {
+            for (std::size_t c = 0; c < 27; ++c) {
+                const double expected = rows[r] * columns[c] / total;
+                const double difference = table[r * 27 + c] - expected;
+                chiSquare += difference * difference / expected;
+            }
+        }
+        return chiSquare;
+    };
+    constexpr double kLimit = 795.0; // 676 degrees of freedom, p = 0.001
+    EXPECT_LT(independence([](int k) { return RunGenerator(static_cast<std::uint64_t>(k), 0); }),
+              kLimit)
+        << "seeds K and K + 1";
+    EXPECT_LT(independence([](int i) { return RunGenerator(42, i); }), kLimit)
+        << "runs i and i + 1";
+}
+
 } // namespace
 } // namespace quarrow::lab
