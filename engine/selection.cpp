@@ -109,6 +109,13 @@ public:
         return true;
     }
 
+    /// What the sequential scheme shows of the generation it reports next.
+    void SetGeneration(std::string_view lastOffspring, std::size_t locked, std::size_t reached) {
+        snapshot_.lastOffspring = lastOffspring;
+        snapshot_.lockedLetters = locked;
+        snapshot_.generationReached = reached;
+    }
+
     void Report(std::int64_t generation, std::int64_t stringsMade, std::string_view current,
                 std::size_t matched) {
         snapshot_.generation = generation;
@@ -130,6 +137,7 @@ public:
         result.timeLength = static_cast<float>(end - start_);
         if (environment_.progress) {
             snapshot_.elapsedSeconds = end - start_;
+            snapshot_.final = true;
             Report(generations, strings, current, matched);
         }
         return result;
@@ -428,6 +436,16 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
     std::string line;
     line.reserve(std::max(n, FirstWord.size()) + 32);
     const auto bestSoFar = [&] { return std::string_view(best).substr(0, bestCount ? n : 0); };
+    // A report shows the generation's last offspring, put together only when it is reported.
+    std::string shownOffspring(n, ' ');
+    std::size_t lastPrefix = 0;
+    const auto showGeneration = [&](std::size_t reached) {
+        std::memcpy(shownOffspring.data(), FirstWord.data(), lastPrefix);
+        for (std::size_t j = lastPrefix; j < n; ++j) {
+            shownOffspring[j] = SymbolForValue(tail[j]);
+        }
+        recorder.SetGeneration(shownOffspring, lastPrefix, reached);
+    };
 
     std::int64_t generation = 0;
     std::int64_t offspring = 1;
@@ -451,6 +469,7 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
         ValueChain chain(generator);
         for (int i = 0; i < kOffspringPerGeneration; ++i) {
             const std::size_t prefix = matched;
+            lastPrefix = prefix;
             chain.Churn();
             std::size_t gained = 0;
             for (std::size_t j = prefix; j < n; ++j) {
@@ -486,6 +505,7 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
             }
         }
         if (recorder.ReportDue(draws)) {
+            showGeneration(matched);
             recorder.Report(generation, offspring, bestSoFar(), bestCount);
         }
         complete = matched >= n;
@@ -504,6 +524,9 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
     }
     // This scheme closes the log before it reads the time.
     recorder.CloseLog();
+    if (environment.progress && generation > 0) {
+        showGeneration(matched);
+    }
     return recorder.Seal(
         recorder.Finish(generation, offspring, totalDraws, bestSoFar(), bestCount));
 }

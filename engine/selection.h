@@ -88,6 +88,16 @@ struct RunProgress {
     std::size_t targetLength = 0;
     /// Seconds since the run began, from the monotonic clock.
     double elapsedSeconds = 0.0;
+    /// Sequential only (empty otherwise): the reported generation's last offspring, its copied
+    /// prefix followed by its drawn tail. Valid only during the callback.
+    std::string_view lastOffspring;
+    /// Sequential only: how many leading letters of `lastOffspring` were copied.
+    std::size_t lockedLetters = 0;
+    /// Sequential only: the prefix the reported generation reached (its `NumMatched` at the end),
+    /// `lockedLetters` plus the tail letters of `lastOffspring` that equal `MatchWord`'s there.
+    std::size_t generationReached = 0;
+    /// True for the one report made after the run has stopped and read its time.
+    bool final = false;
 };
 
 /// Called on the run's own thread; keep it short.

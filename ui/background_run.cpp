@@ -60,14 +60,19 @@ bool BackgroundRun::exec(const Work& work, const std::function<void()>& refresh,
             progress->setMinimumDuration(std::numeric_limits<int>::max());
             progress->setAutoClose(false);
             progress->setAutoReset(false);
+            progress->setWindowModality(Qt::WindowModal);
             QObject::connect(progress, &QProgressDialog::canceled, this, [this] { cancel(); });
         }
         QObject::connect(dialog, &QDialog::rejected, this, [this] { cancel(); });
-        dialog->setWindowModality(Qt::WindowModal);
         dialogTimer.setSingleShot(true);
         QObject::connect(&dialogTimer, &QTimer::timeout, dialog, [this, dialog, &finished] {
             if (!finished.load(std::memory_order_acquire) && !cancel_.load()) {
-                dialog->open();
+                // A dialog keeps the modality it chose: the live view leaves the window free.
+                if (dialog->windowModality() == Qt::NonModal) {
+                    dialog->show();
+                } else {
+                    dialog->open();
+                }
                 emit dialogOpened();
             }
         });

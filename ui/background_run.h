@@ -15,10 +15,10 @@ namespace quarrow {
 /// Runs one piece of long work on a worker thread while the window keeps painting.
 ///
 /// `exec` blocks its caller (so a handler can be written straight through, as if the work ran
-/// in place) but keeps the UI thread's events flowing. A window-modal dialog, if one is given,
-/// opens after a short delay, so quick work never flashes a dialog; its Cancel sets the cancel
-/// flag that the work polls. Only one piece of work runs at a time: `isRunning` lets handlers
-/// ignore a queued second click instead of nesting a run inside a run.
+/// in place) but keeps the UI thread's events flowing. A dialog, if one is given, opens after a
+/// short delay, with the modality it was given, so quick work never flashes a dialog; its Cancel
+/// sets the cancel flag that the work polls. Only one piece of work runs at a time: `isRunning`
+/// lets handlers ignore a queued second click instead of nesting a run inside a run.
 class BackgroundRun : public QObject {
     Q_OBJECT
 
@@ -39,8 +39,8 @@ public:
 
     /// Runs `work` on a worker thread and returns when it has returned. `refresh` (may be empty)
     /// is called on the UI thread every refresh interval and once more at the end; `dialog` (may
-    /// be null) is opened window-modal after the delay and closed at the end. Returns false
-    /// without running anything if a run is already in progress.
+    /// be null) is opened after the delay with its own modality and closed at the end. Returns
+    /// false without running anything if a run is already in progress.
     bool exec(const Work& work, const std::function<void()>& refresh = {},
               QDialog* dialog = nullptr);
 

@@ -68,12 +68,15 @@ void FitnessHistory::Thin() {
 
 // --- EvolutionFeed
 
-EvolutionFeed::EvolutionFeed(std::size_t maxChartPoints) : history_(maxChartPoints) {}
+EvolutionFeed::EvolutionFeed(std::size_t maxChartPoints)
+    : history_(maxChartPoints), bestHistory_(maxChartPoints) {}
 
 RunEnvironment EvolutionFeed::Attach(const RunEnvironment& environment) {
     log_.inner_ = &environment.log;
     log_.bytes_ = 0;
     pacing_ = false;
+    runClock_ = &environment.clock;
+    pausedSeconds_.store(0.0, std::memory_order_relaxed);
     runStart_ = std::chrono::steady_clock::now();
     reportEachGeneration_.store(true, std::memory_order_relaxed);
     RunEnvironment watched{.generator = environment.generator,
@@ -108,14 +111,19 @@ void EvolutionFeed::SetSlowMotionRate(double generationsPerSecond) {
 }
 
 bool EvolutionFeed::Take(std::uint64_t seenReports, EvolutionSnapshot& snapshot,
-                         std::vector<FitnessPoint>* points) const {
+                         std::vector<FitnessPoint>* points,
+                         std::vector<FitnessPoint>* bestPoints) const {
     const std::lock_guard lock(mutex_);
     if (latest_.reports == seenReports) {
         return false;
     }
     snapshot = latest_;
+    snapshot.pausedSeconds = PausedSeconds();
     if (points != nullptr) {
         *points = history_.Points();
+    }
+    if (bestPoints != nullptr) {
+        *bestPoints = bestHistory_.Points();
     }
     return true;
 }
@@ -124,6 +132,8 @@ void EvolutionFeed::Reset() {
     const std::lock_guard lock(mutex_);
     latest_ = {};
     history_.Clear();
+    bestHistory_.Clear();
+    pausedSeconds_.store(0.0, std::memory_order_relaxed);
 }
 
 void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>& cancel) {
@@ -145,7 +155,23 @@ void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>
         latest_.elapsedSeconds = elapsed;
         latest_.logBytes = log_.bytes_;
         ++latest_.reports;
-        history_.Add(progress.generation, static_cast<double>(progress.matchedLetters));
+        latest_.lastOffspring.assign(progress.lastOffspring);
+        latest_.lockedLetters = progress.lockedLetters;
+        latest_.generationReached = progress.generationReached;
+        if (progress.scheme == Scheme::Sequential) {
+            // Every generation starts again from an empty prefix: the curve shows each one's
+            // own reach, and the run's best is a line of its own.
+            if (progress.generation > 0) {
+                history_.Add(progress.generation, static_cast<double>(progress.generationReached));
+            }
+            bestHistory_.Add(progress.generation, static_cast<double>(progress.matchedLetters));
+        } else {
+            history_.Add(progress.generation, static_cast<double>(progress.matchedLetters));
+        }
+    }
+    if (progress.final) {
+        // The run has already read its time: holding it back now would only delay the result.
+        return;
     }
     reportEachGeneration_.store(SlowMotion() || progress.generation < kFullDetailGenerations,
                                 std::memory_order_relaxed);
@@ -167,6 +193,7 @@ void EvolutionFeed::Pace(const std::atomic<bool>& cancel) {
     const auto period = std::chrono::duration_cast<Clock::duration>(
         std::chrono::duration<double>(1.0 / SlowMotionRate()));
     const Clock::time_point release = lastRelease_ + period;
+    const double heldFrom = runClock_ != nullptr ? runClock_->Seconds() : 0.0;
     while (SlowMotion() && !cancel.load(std::memory_order_relaxed)) {
         const Clock::time_point current = Clock::now();
         if (current >= release) {
@@ -178,6 +205,10 @@ void EvolutionFeed::Pace(const std::atomic<bool>& cancel) {
     // whole period starts the schedule again from when it ended.
     const Clock::time_point after = Clock::now();
     lastRelease_ = after - release < period ? release : after;
+    if (runClock_ != nullptr) {
+        const double held = std::max(0.0, runClock_->Seconds() - heldFrom);
+        pausedSeconds_.store(PausedSeconds() + held, std::memory_order_relaxed);
+    }
 }
 
 // --- EvolutionFeed::CountingLog

@@ -61,6 +61,13 @@ struct EvolutionSnapshot {
     std::uint64_t logBytes = 0;
     /// Snapshots received so far; 0 before the first.
     std::uint64_t reports = 0;
+    /// Sequential runs: the reported generation's last offspring, its copied prefix length and
+    /// the prefix the generation reached (see `RunProgress`).
+    std::string lastOffspring;
+    std::size_t lockedLetters = 0;
+    std::size_t generationReached = 0;
+    /// Seconds the run was held back by slow motion so far.
+    double pausedSeconds = 0.0;
 };
 
 /// The worker-side half of a live view of a run.
@@ -93,10 +100,17 @@ public:
     void SetSlowMotionRate(double generationsPerSecond);
     double SlowMotionRate() const { return slowMotionRate_.load(std::memory_order_relaxed); }
 
-    /// Copies the latest snapshot, and the curve when `points` is given; false if nothing came
-    /// in since the call that returned `seenReports`.
+    /// Copies the latest snapshot, and the curves when `points` and `bestPoints` are given;
+    /// false if nothing came in since the call that returned `seenReports`. The curve holds the
+    /// letters right of each parent, or for the sequential scheme the prefix each generation
+    /// reached; `bestPoints` the sequential run's best so far (empty for the other schemes).
     bool Take(std::uint64_t seenReports, EvolutionSnapshot& snapshot,
-              std::vector<FitnessPoint>* points = nullptr) const;
+              std::vector<FitnessPoint>* points = nullptr,
+              std::vector<FitnessPoint>* bestPoints = nullptr) const;
+
+    /// Seconds the run has spent held back by slow motion, on the run's own clock; its
+    /// `TimeLength` less these is the computing time.
+    double PausedSeconds() const { return pausedSeconds_.load(std::memory_order_relaxed); }
 
     /// Forgets the run, for a feed used again.
     void Reset();
@@ -124,12 +138,15 @@ private:
     std::atomic<double> slowMotionRate_{kDefaultSlowMotionRate};
     // The run's thread alone touches the pacing clock.
     bool pacing_ = false;
+    const MonotonicClock* runClock_ = nullptr;
+    std::atomic<double> pausedSeconds_{0.0};
     std::chrono::steady_clock::time_point runStart_;
     std::chrono::steady_clock::time_point lastRelease_;
 
     mutable std::mutex mutex_;
     EvolutionSnapshot latest_;
     FitnessHistory history_;
+    FitnessHistory bestHistory_;
 };
 
 } // namespace quarrow

@@ -3,20 +3,24 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <utility>
 #include <vector>
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 
+#include "engine/run_cost.h"
 #include "engine/selection.h"
 #include "ui/evolution_feed.h"
-#include "ui/run_progress_dialog.h"
 
 class QCheckBox;
+class QCloseEvent;
 class QLabel;
 class QPushButton;
+class QRect;
 
 class QChart;
 class QChartView;
@@ -30,27 +34,12 @@ namespace quarrow {
 /// bold, underlined and coloured, so that a match shows without relying on colour alone.
 QString MarkedLetters(const QString& current, const QString& target);
 
-/// The live view of a "Step Four" run: the target over the current parent (or best string)
-/// with its right letters marked, the curve of letters right by generation, the run's figures,
-/// "Slow motion", Cancel, and after the run the finished chart, which "Save chart..." writes
-/// as a PNG.
-///
-/// It is the run's progress dialog grown up: the dialog's figures and its Cancel stay (so
-/// whatever drives a `RunProgressDialog` drives this too), laid out with the letters, the chart
-/// and the view's own controls; the dialog's bar and plain string give way to those.
-///
-/// Use it in place of the progress dialog with ui/background_run.h:
-///
-///     auto* view = new EvolutionView(target, scheme, viewChoices_, this);
-///     run_.exec([&](const std::atomic<bool>& cancel) {
-///                   RunEnvironment environment{...};
-///                   result = RunScheme(..., view->feed().Attach(environment)); },
-///               [view] { view->refresh(); }, view);
-///     view->finishRun(result.outcome);
-///
-/// `finishRun` keeps the view open on the finished chart when "Keep this window open after the
-/// run" is ticked and deletes it later otherwise. That box and "Slow motion" keep their state
-/// from one view to the next while the program runs; the view starts out kept open.
+/// A sequential offspring as rich text: its first `locked` letters marked as locked (bold,
+/// underlined, blue) and each later letter equal to `scoredAgainst`'s letter there marked as a
+/// hit (bold, underlined, green). `marked`, when given, receives the number of letters marked.
+QString MarkedOffspring(const QString& offspring, qsizetype locked, const QString& scoredAgainst,
+                        qsizetype* marked = nullptr);
+
 class EvolutionView;
 
 /// The view's choices that outlive one run: "Keep this window open after the run" and "Slow
@@ -63,63 +52,121 @@ struct ViewChoices {
     QPointer<EvolutionView> keptView;
 };
 
-class EvolutionView : public RunProgressDialog {
+/// The live view of a "Step Four" run, a window of its own beside the main window, which stays
+/// usable while the run goes on.
+///
+/// Schemes 1 and 2 show the target over the current parent with its right letters marked and
+/// the curve of letters right by generation. Scheme 3 shows its own state: the generation's
+/// last offspring, its locked prefix and the hits of its random tail marked, the string the
+/// tail is scored against, the curve of the prefix each generation reached (it starts again
+/// every generation) and, as a line of its own, the run's best. Below: the run's figures,
+/// "Slow motion", "Keep this window open after the run", "Save chart..." and Cancel.
+///
+/// Use it with ui/background_run.h:
+///
+///     auto* view = new EvolutionView(target, firstString, scheme, viewChoices_, this);
+///     run_.exec([&](const std::atomic<bool>& cancel) {
+///                   RunEnvironment environment{...};
+///                   result = RunScheme(..., view->feed().Attach(environment)); },
+///               [view] { view->refresh(); }, view);
+///     view->finishRun(result.outcome, true);
+///
+/// The view decides its own deletion: `finishRun` keeps it open on the finished chart when
+/// asked and allowed, and deletes it later otherwise; a finished view deletes itself when it is
+/// closed. While the run goes on, Cancel stops it; closing the view asks first.
+class EvolutionView : public QDialog {
     Q_OBJECT
 
 public:
     /// Generations after which the generation axis turns logarithmic.
     static constexpr std::int64_t kLogAxisFromGeneration = 1000;
 
-    /// A view of a run towards `target`; it reads and keeps its choices in `choices`, which
-    /// must outlive it, and closes the finished view kept open there.
-    EvolutionView(const QString& target, Scheme scheme, ViewChoices& choices,
-                  QWidget* parent = nullptr);
+    /// A view of a run from the page's `target` and `firstString`; it reads and keeps its
+    /// choices in `choices`, which must outlive it, and closes the finished view kept open there.
+    EvolutionView(const QString& target, const QString& firstString, Scheme scheme,
+                  ViewChoices& choices, QWidget* parent = nullptr);
     ~EvolutionView() override;
 
     /// The worker-side half; attach it to the run's environment.
     EvolutionFeed& feed() { return feed_; }
 
+    /// Shows the generations a second measured before the run, for the expected time.
+    void setMeasuredRate(double generationsPerSecond);
+
+    /// Moves the view beside `window` where the screen has room, and otherwise where it covers
+    /// none of `keepClear` (in global coordinates).
+    void placeBeside(const QWidget& window, const QRect& keepClear);
+
     /// Shows what the run has reached; call on the UI thread, as often as the run is refreshed.
     void refresh();
-    /// Shows the end of the run; keeps the view open when asked to, else deletes it later.
-    /// Returns whether it stays open.
-    bool finishRun(RunOutcome outcome);
+    /// Shows the end of the run; stays open on the finished chart when `mayStayOpen` and the
+    /// user asked for it, else deletes itself later. Returns whether it stays open.
+    bool finishRun(RunOutcome outcome, bool mayStayOpen = true);
+    /// Whether the run it watches is still going on.
+    bool runGoing() const { return runGoing_; }
 
     /// Writes the chart as a PNG; false if the file cannot be written.
     bool saveChart(const QString& path);
+
+    /// The lines of figures.
+    QString labelText() const;
+    /// The expectation shown for a sequential run; empty for the other schemes.
+    QString expectationText() const;
+    /// Letters marked in the shown string.
+    qsizetype markedLetters() const { return markedLetters_; }
 
     /// The short status a screen reader hears, also the dialog's accessible description.
     QString statusText() const { return statusText_; }
     /// The least time between two changes of the status text.
     void setStatusInterval(std::chrono::milliseconds interval) { statusInterval_ = interval; }
 
-    /// Points the chart holds.
+    /// Points the curve holds, and those of the run's best (sequential only).
     int chartPointCount() const;
+    int bestPointCount() const;
     /// Whether the generation axis is logarithmic.
     bool logarithmicAxis() const { return logAxis_; }
     /// The snapshot shown last.
     const EvolutionSnapshot& shown() const { return shown_; }
 
+public slots:
+    /// While the run goes on, asks whether to cancel it; afterwards closes the view.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildChart();
     void showFigures();
+    void showExpectation();
     void showLetters();
     void showCurve();
     void useLogarithmicAxis();
     void setLettersRange(std::size_t letters);
     void updateStatus(bool force, const QString& prefix = {});
     void saveChartClicked();
+    void cancelClicked();
+    void askToCancel();
     double generationRate();
+    bool sequential() const { return scheme_ == Scheme::Sequential; }
 
     QString target_;
+    QString firstString_;
     Scheme scheme_;
     ViewChoices& choices_;
     EvolutionFeed feed_;
     EvolutionSnapshot shown_;
     std::vector<FitnessPoint> points_;
+    std::vector<FitnessPoint> bestPoints_;
+    bool runGoing_ = true;
+    qsizetype markedLetters_ = 0;
+    std::optional<SequentialExpectation> expectation_;
+    std::optional<double> measuredRate_;
 
     QLabel* targetLabel_;
     QLabel* currentLabel_;
+    QLabel* figuresLabel_;
+    QLabel* expectationLabel_;
     QCheckBox* slowMotionCheck_;
     QCheckBox* keepOpenCheck_;
     QPushButton* saveButton_;
@@ -128,6 +175,7 @@ private:
     QChart* chart_ = nullptr;
     QChartView* chartView_ = nullptr;
     QLineSeries* series_ = nullptr;
+    QLineSeries* bestSeries_ = nullptr;
     QValueAxis* lettersAxis_ = nullptr;
     QValueAxis* linearAxis_ = nullptr;
     QLogValueAxis* logGenerationAxis_ = nullptr;

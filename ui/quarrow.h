@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "engine/run_cost.h"
 #include "platform/clock.h"
 #include "platform/generator.h"
 #include "ui/background_run.h"
@@ -123,11 +124,20 @@ private:
     // --- "Step Four" run and its log (quarrow_selection.cpp)
     void Command2_Click();
     void Command1_Click();
-    /// Runs scheme 1, 2 or 3 on the page's two texts (the target, then the first string) on the
-    /// worker thread behind the progress dialog; fills the slots when the run reached a result.
-    void RunSelection(int scheme, const QString& target, const QString& firstString,
+    /// Runs `scheme` on the page's two texts (the target, then the first string) on the worker
+    /// thread with the live view beside the window; fills the slots when the run reached a
+    /// result.
+    void RunSelection(Scheme scheme, const QString& target, const QString& firstString,
                       std::optional<float>& TimeLength, std::optional<std::int64_t>& NumMutations,
                       std::optional<std::int64_t>& NumTotal);
+    /// While a run goes on, says so and returns true: a second run waits for the first.
+    bool RefuseWhileRunning();
+    /// Before a long scheme-3 run: asks with its expected cost whether to start it; true to
+    /// start (also when the run is not long and the log's drive has room).
+    bool ConfirmLongRun(const SequentialExpectation& expected, std::optional<double> generationRate,
+                        const QString& logFolder);
+    /// Hands the log to the desktop's editor, or its folder to the file manager.
+    void OpenLog(bool folderOnly);
     // Whether the last scheme procedure produced results; a refused or failed run leaves the
     // result boxes as they were.
     bool selectionProducedResults_ = false;

@@ -39,8 +39,8 @@ struct TrialSnapshot {
 } // namespace
 
 void Quarrow::Command8_Click() {
-    // A queued click while a measurement or another run is going on starts nothing.
-    if (run_.isRunning()) {
+    // A click while a measurement or another run is going on starts nothing, and says why.
+    if (RefuseWhileRunning()) {
         return;
     }
     const qsizetype length = ui->txtPhrase->text().size();
@@ -68,7 +68,7 @@ void Quarrow::Command8_Click() {
 }
 
 void Quarrow::Command4_Click() {
-    if (run_.isRunning()) {
+    if (RefuseWhileRunning()) {
         return;
     }
     const MonotonicClock& clock = *services_.monotonic;
@@ -97,7 +97,6 @@ void Quarrow::Command4_Click() {
 
     RunProgressDialog dialog(this);
     dialog.setWindowTitle(tr("Matching the target at random"));
-    connect(&dialog, &RunProgressDialog::quitRequested, this, &Quarrow::Command3_Click);
     dialog.setRange(
         0, static_cast<int>(std::min<std::int64_t>(*asked, std::numeric_limits<int>::max())));
     dialog.setLabelText(tr("Strings made: 0 of %1").arg(Grouped(*asked)));

@@ -3,9 +3,11 @@
 #include "ui_quarrow.h"
 
 #include "engine/generation_log.h"
+#include "engine/run_cost.h"
 #include "engine/selection.h"
 #include "platform/number_text.h"
 #include "ui/box_text.h"
+#include "ui/cost_text.h"
 #include "ui/evolution_view.h"
 
 #include <QByteArray>
@@ -15,7 +17,10 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStorageInfo>
 #include <QUrl>
+#include <QWidget>
 
 #include <algorithm>
 #include <string>
@@ -30,17 +35,6 @@ void ShowSelectionMessage(QWidget* window, QMessageBox::Icon icon, const QString
     ShowWindowMessage(window, icon, text, kSelectionMessageName);
 }
 
-Scheme SchemeNumbered(int scheme) {
-    switch (scheme) {
-    case 1:
-        return Scheme::Attenuating;
-    case 2:
-        return Scheme::Serial;
-    default:
-        return Scheme::Sequential;
-    }
-}
-
 // The character at a position of a box's text, a surrogate pair kept whole.
 QString CharacterAt(const QString& text, qsizetype position) {
     if (position < 0 || position >= text.size()) {
@@ -49,6 +43,20 @@ QString CharacterAt(const QString& text, qsizetype position) {
     const bool pair = text.at(position).isHighSurrogate() && position + 1 < text.size();
     return text.mid(position, pair ? 2 : 1);
 }
+
+// Runs of scheme 3 whose expected cost is asked about first.
+constexpr double kAskAboveLogBytes = 100.0e6;
+constexpr double kAskAboveSeconds = 30.0;
+// Below this many generations on average a run is over too soon to be worth a question.
+constexpr double kNeverAskBelowGenerations = 10'000.0;
+// How long the generation rate is measured before a long run.
+constexpr double kRateMeasureSeconds = 0.1;
+constexpr std::int64_t kRateMeasureMaxGenerations = 200'000;
+// A log larger than this is not handed to a text editor without a word.
+constexpr qint64 kLargeLogBytes = 50'000'000;
+
+constexpr char kLongRunQuestionName[] = "longRunQuestion";
+constexpr char kLargeLogQuestionName[] = "largeLogQuestion";
 
 QString DescribeProblem(const InputProblem& problem, const QString& target,
                         const QString& firstString) {
@@ -69,11 +77,40 @@ QString DescribeProblem(const InputProblem& problem, const QString& target,
         .arg(where, CharacterAt(text, position), Grouped(position + 1));
 }
 
+// The page's first string is what scheme 3 scores its random letters against, place by place,
+// so it must be as long as the target: with a shorter one only its length would be scored, and
+// the run would claim a match of the whole target after matching a few letters.
+QString DescribeShortFirstString(const QString& target, const QString& firstString) {
+    return Quarrow::tr("Sequential selection scores its random letters against the first string, "
+                       "place by place, so the first string must be as long as the target. The "
+                       "first string has %1 characters and the target %2.\n\nLeave the target "
+                       "box to get a new first string of its length, or type one.")
+        .arg(Grouped(firstString.size()), Grouped(target.size()));
+}
+
+// The result boxes in global coordinates, which the live view leaves in sight.
+QRect ResultBoxes(const std::initializer_list<const QWidget*> boxes) {
+    QRect area;
+    for (const QWidget* box : boxes) {
+        area = area.united(QRect(box->mapToGlobal(QPoint(0, 0)), box->size()));
+    }
+    return area;
+}
+
 } // namespace
 
+bool Quarrow::RefuseWhileRunning() {
+    if (!run_.isRunning()) {
+        return false;
+    }
+    ShowSelectionMessage(this, QMessageBox::Information,
+                         tr("A run is going on. Wait until it has finished, or cancel it, before "
+                            "you start another."));
+    return true;
+}
+
 void Quarrow::Command2_Click() {
-    // A click queued behind a run that is still going on starts nothing and changes nothing.
-    if (run_.isRunning()) {
+    if (RefuseWhileRunning()) {
         return;
     }
     std::optional<float> TimeLength;
@@ -109,45 +146,66 @@ void Quarrow::AttenuatingSelection(QString& MatchWord, QString& FirstWord,
                                    std::optional<float>& TimeLength,
                                    std::optional<std::int64_t>& NumMutations,
                                    std::optional<std::int64_t>& NumTotal) {
-    RunSelection(1, MatchWord, FirstWord, TimeLength, NumMutations, NumTotal);
+    RunSelection(Scheme::Attenuating, MatchWord, FirstWord, TimeLength, NumMutations, NumTotal);
 }
 
 void Quarrow::SerialSelection(QString& MatchWord, QString& FirstWord,
                               std::optional<float>& TimeLength,
                               std::optional<std::int64_t>& NumMutations,
                               std::optional<std::int64_t>& NumTotal) {
-    RunSelection(2, MatchWord, FirstWord, TimeLength, NumMutations, NumTotal);
+    RunSelection(Scheme::Serial, MatchWord, FirstWord, TimeLength, NumMutations, NumTotal);
 }
 
 void Quarrow::SequentialSelection(QString& FirstWord, QString& MatchWord,
                                   std::optional<float>& TimeLength,
                                   std::optional<std::int64_t>& NumMutations,
                                   std::optional<std::int64_t>& NumTotal) {
-    // FirstWord is the string whose leading letters the offspring copy: the page's target.
-    RunSelection(3, FirstWord, MatchWord, TimeLength, NumMutations, NumTotal);
+    // FirstWord is the string whose leading letters the offspring copy: the page's target. From
+    // here on the two texts travel as the page holds them, target first.
+    RunSelection(Scheme::Sequential, FirstWord, MatchWord, TimeLength, NumMutations, NumTotal);
 }
 
-void Quarrow::RunSelection(int schemeNumber, const QString& target, const QString& firstString,
+void Quarrow::RunSelection(Scheme scheme, const QString& target, const QString& firstString,
                            std::optional<float>& TimeLength,
                            std::optional<std::int64_t>& NumMutations,
                            std::optional<std::int64_t>& NumTotal) {
     selectionProducedResults_ = false;
-    if (run_.isRunning()) {
+    if (RefuseWhileRunning()) {
         return;
     }
-    const Scheme scheme = SchemeNumbered(schemeNumber);
     const std::string targetBytes = ToLatin1(target);
     const std::string firstBytes = ToLatin1(firstString);
 
-    // A target no drawn symbol could ever complete is refused before anything is touched.
+    // Input the run could not handle truthfully is refused before anything is touched.
     if (const auto problem = CheckInput(scheme, targetBytes, firstBytes)) {
         ShowSelectionMessage(this, QMessageBox::Warning,
                              DescribeProblem(*problem, target, firstString));
         return;
     }
+    if (scheme == Scheme::Sequential && firstBytes.size() < targetBytes.size()) {
+        ShowSelectionMessage(this, QMessageBox::Warning,
+                             DescribeShortFirstString(target, firstString));
+        return;
+    }
 
     const QString logPath = services_.logPath;
     const QString logFolder = QFileInfo(logPath).absolutePath();
+    std::optional<double> generationRate;
+    if (scheme == Scheme::Sequential) {
+        const SequentialExpectation expected = ExpectSequential(targetBytes.size());
+        if (expected.meanGenerations >= kNeverAskBelowGenerations) {
+            const double rate = MeasureGenerationRate(
+                scheme, targetBytes, firstBytes, *services_.generator, *services_.monotonic,
+                kRateMeasureSeconds, kRateMeasureMaxGenerations);
+            if (rate > 0.0) {
+                generationRate = rate;
+            }
+            if (!ConfirmLongRun(expected, generationRate, logFolder)) {
+                return;
+            }
+        }
+    }
+
     if (!QDir().mkpath(logFolder)) {
         ShowSelectionMessage(this, QMessageBox::Critical,
                              tr("The folder of the generation log cannot be created:\n%1\n\n"
@@ -157,9 +215,12 @@ void Quarrow::RunSelection(int schemeNumber, const QString& target, const QStrin
     }
     FileLogSink log(QFile::encodeName(logPath).toStdString());
 
-    // The live view of the run; after the run it stays open only if the user asked for that.
-    auto* view = new EvolutionView(target, scheme, viewChoices_, this);
-    connect(view, &RunProgressDialog::quitRequested, this, &Quarrow::Command3_Click);
+    // The live view of the run, beside the window; it decides itself when it goes.
+    auto* view = new EvolutionView(target, firstString, scheme, viewChoices_, this);
+    if (generationRate) {
+        view->setMeasuredRate(*generationRate);
+    }
+    view->placeBeside(*this, ResultBoxes({ui->txtLength, ui->txtNumGen, ui->txtTotal}));
 
     // The worker draws from its own copy of the generator, so the UI thread, which stays live
     // during the run, never races it; the copy is handed back at the end.
@@ -172,17 +233,16 @@ void Quarrow::RunSelection(int schemeNumber, const QString& target, const QStrin
         },
         [view] { view->refresh(); }, view);
     *services_.generator = worker;
+    // Slow motion holds the run back inside its own timing; the box shows the computing time.
+    const double pausedSeconds = view->feed().PausedSeconds();
 
     const bool closing = run_.cancelReason() == BackgroundRun::CancelReason::Closing;
-    if (closing) {
-        delete view;
-    } else {
-        view->finishRun(result.outcome);
-    }
+    view->finishRun(result.outcome, !closing);
     switch (result.outcome) {
     case RunOutcome::Matched:
     case RunOutcome::Cancelled:
-        TimeLength = result.timeLength;
+        TimeLength = static_cast<float>(
+            std::max(0.0, static_cast<double>(result.timeLength) - pausedSeconds));
         NumMutations = result.numMutations;
         NumTotal = result.numTotal;
         selectionProducedResults_ = true;
@@ -208,23 +268,101 @@ void Quarrow::RunSelection(int schemeNumber, const QString& target, const QStrin
     }
 }
 
+bool Quarrow::ConfirmLongRun(const SequentialExpectation& expected,
+                             std::optional<double> generationRate, const QString& logFolder) {
+    std::optional<double> seconds;
+    if (generationRate) {
+        seconds = expected.meanGenerations / *generationRate;
+    }
+    // The folder may not exist yet: its nearest existing parent is on the same file system.
+    QString existing = logFolder;
+    while (!QFileInfo::exists(existing) && QFileInfo(existing).absolutePath() != existing) {
+        existing = QFileInfo(existing).absolutePath();
+    }
+    const QStorageInfo storage(existing);
+    const bool shortOfSpace = storage.isValid() && storage.isReady() &&
+                              static_cast<double>(storage.bytesAvailable()) < expected.meanLogBytes;
+    const bool long_ =
+        expected.meanLogBytes > kAskAboveLogBytes || (seconds && *seconds > kAskAboveSeconds);
+    if (!long_ && !shortOfSpace) {
+        return true;
+    }
+    QString text =
+        tr("This run of scheme 3 is likely to be long. Each generation finishes the "
+           "run with a chance of %1, so a run needs:\n\n%2")
+            .arg(DescribeChance(expected.generationChance), DescribeExpectation(expected, seconds));
+    if (shortOfSpace) {
+        text += QStringLiteral("\n\n") +
+                tr("The drive of the generation log has only %1 free, less than the log is "
+                   "expected to need: the run would stop when the drive is full.")
+                    .arg(DescribeBytes(static_cast<double>(storage.bytesAvailable())));
+    }
+    text += QStringLiteral("\n\n") + tr("Cancel stops the run at any time. Start it?");
+    QMessageBox question(QMessageBox::Question, windowTitle(), text, QMessageBox::NoButton, this);
+    question.setObjectName(QString::fromLatin1(kLongRunQuestionName));
+    QPushButton* start = question.addButton(tr("Start the run"), QMessageBox::AcceptRole);
+    QPushButton* decline = question.addButton(tr("Don't start"), QMessageBox::RejectRole);
+    question.setDefaultButton(decline);
+    question.exec();
+    return question.clickedButton() == start;
+}
+
 void Quarrow::Command1_Click() {
     if (run_.isRunning()) {
+        ShowSelectionMessage(this, QMessageBox::Information,
+                             tr("The run is still writing the generation log. It can be viewed "
+                                "once the run has finished or been cancelled."));
         return;
     }
     const QString path = QDir::toNativeSeparators(QFileInfo(services_.logPath).absoluteFilePath());
-    if (!QFileInfo::exists(services_.logPath)) {
+    const QFileInfo logFile(services_.logPath);
+    if (!logFile.exists()) {
         ShowSelectionMessage(this, QMessageBox::Information,
                              tr("There is no generation log yet: the first run of \"Go\" on this "
                                 "page writes it, to\n%1")
                                  .arg(path));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(services_.logPath))) {
+    if (logFile.size() <= kLargeLogBytes) {
+        OpenLog(false);
+        return;
+    }
+    // A text editor may take minutes, or all the memory there is, to open a log of gigabytes.
+    auto* question = new QMessageBox(
+        QMessageBox::Question, windowTitle(),
+        tr("The generation log is %1 (%2 bytes), too large for many text editors to open "
+           "comfortably. Open the folder that holds it instead?\n\n%3")
+            .arg(DescribeBytes(static_cast<double>(logFile.size())), Grouped(logFile.size()), path),
+        QMessageBox::NoButton, this);
+    question->setObjectName(QString::fromLatin1(kLargeLogQuestionName));
+    QPushButton* folder = question->addButton(tr("Open Folder"), QMessageBox::AcceptRole);
+    QPushButton* anyway = question->addButton(tr("Open Anyway"), QMessageBox::ActionRole);
+    question->addButton(QMessageBox::Cancel);
+    question->setDefaultButton(folder);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    question->setWindowModality(Qt::WindowModal);
+    connect(question, &QMessageBox::finished, this, [this, question, folder, anyway](int) {
+        if (question->clickedButton() == folder) {
+            OpenLog(true);
+        } else if (question->clickedButton() == anyway) {
+            OpenLog(false);
+        }
+    });
+    question->open();
+}
+
+void Quarrow::OpenLog(bool folderOnly) {
+    const QFileInfo logFile(services_.logPath);
+    const QString target = folderOnly ? logFile.absolutePath() : logFile.absoluteFilePath();
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(target))) {
         ShowSelectionMessage(this, QMessageBox::Warning,
-                             tr("No text editor could be started for the generation log. "
-                                "Open it with an editor of your choice; it is\n%1")
-                                 .arg(path));
+                             folderOnly
+                                 ? tr("The folder of the generation log could not be opened. It "
+                                      "is\n%1")
+                                       .arg(QDir::toNativeSeparators(target))
+                                 : tr("No text editor could be started for the generation log. "
+                                      "Open it with an editor of your choice; it is\n%1")
+                                       .arg(QDir::toNativeSeparators(target)));
     }
 }
 

@@ -16,15 +16,13 @@ constexpr int kStringColumns = 60;
 
 RunProgressDialog::RunProgressDialog(QWidget* parent)
     : QDialog(parent), label_(new QLabel(this)), stringLabel_(new QLabel(this)),
-      bar_(new QProgressBar(this)), cancelButton_(new QPushButton(tr("Cancel"), this)),
-      quitButton_(new QPushButton(tr("&Quit"), this)) {
+      bar_(new QProgressBar(this)), cancelButton_(new QPushButton(tr("Cancel"), this)) {
     setObjectName(QStringLiteral("runProgressDialog"));
     label_->setObjectName(QStringLiteral("progressLabel"));
     stringLabel_->setObjectName(QStringLiteral("progressString"));
     bar_->setObjectName(QStringLiteral("progressBar"));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    quitButton_->setObjectName(QStringLiteral("quitButton"));
-    quitButton_->setAutoDefault(false);
+    setWindowModality(Qt::WindowModal);
 
     label_->setTextFormat(Qt::PlainText);
     stringLabel_->setTextFormat(Qt::PlainText);
@@ -37,7 +35,6 @@ RunProgressDialog::RunProgressDialog(QWidget* parent)
     bar_->setTextVisible(true);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(quitButton_);
     buttons->addStretch();
     buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
@@ -48,7 +45,6 @@ RunProgressDialog::RunProgressDialog(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(quitButton_, &QPushButton::clicked, this, &RunProgressDialog::quitRequested);
 }
 
 RunProgressDialog::~RunProgressDialog() = default;

@@ -9,14 +9,12 @@ class QPushButton;
 
 namespace quarrow {
 
-/// The window-modal progress dialog of every long run of the window.
+/// The window-modal progress dialog of the short runs of the window ("Step Two", "Step Three").
 ///
 /// It shows a few lines of figures, a bar and the string the run is working on, in a
-/// fixed-pitch font, a "&Quit" button and a "Cancel" button. Cancel, Escape and closing it
-/// reject the dialog, which `BackgroundRun` turns into a cancel of the running work. The dialog
-/// is window-modal, so it blocks the window's own "&Quit" and close button; its "&Quit" emits
-/// `quitRequested`, which the window connects to its quit handler. Use it with
-/// ui/background_run.h like this:
+/// fixed-pitch font, and a "Cancel" button. Cancel, Escape and closing it reject the dialog,
+/// which `BackgroundRun` turns into a cancel of the running work; the window's own "&Quit" and
+/// close button cancel the run as well. Use it with ui/background_run.h like this:
 ///
 ///     RunProgressDialog dialog(this);
 ///     dialog.setWindowTitle(tr("..."));
@@ -53,16 +51,6 @@ public:
     /// The caption of the cancel button ("Cancel" by default).
     void setCancelButtonText(const QString& text);
 
-signals:
-    /// The user asked to end the program while the run goes on.
-    void quitRequested();
-
-protected:
-    /// For dialogs that lay the same parts out anew.
-    QLabel* figuresLabel() const { return label_; }
-    QPushButton* cancelButton() const { return cancelButton_; }
-    QPushButton* quitButton() const { return quitButton_; }
-
 private:
     void showCurrentString();
 
@@ -70,7 +58,6 @@ private:
     QLabel* stringLabel_;
     QProgressBar* bar_;
     QPushButton* cancelButton_;
-    QPushButton* quitButton_;
     QString currentString_;
 };
 

@@ -1,6 +1,8 @@
 #include "tests/ui/window_fixture.h"
 
+#include <QCheckBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -10,12 +12,14 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "ui/help_viewer.h"
+
 #include <string>
 
 #include "engine/generation_log.h"
 #include "engine/selection.h"
 #include "platform/number_text.h"
-#include "ui/run_progress_dialog.h"
+#include "ui/evolution_view.h"
 
 namespace quarrow::testing {
 
@@ -90,12 +94,12 @@ protected:
     void cancelWhenTheDialogShows(QTimer& watcher, QString& progressText) {
         watcher.setInterval(20);
         QObject::connect(&watcher, &QTimer::timeout, [this, &watcher, &progressText] {
-            auto* dialog = window->findChild<RunProgressDialog*>();
+            auto* dialog = window->findChild<EvolutionView*>();
             if (dialog == nullptr || !dialog->isVisible() ||
                 !dialog->labelText().contains(QStringLiteral("Generation: "))) {
                 return;
             }
-            EXPECT_TRUE(dialog->isModal());
+            EXPECT_FALSE(dialog->isModal());
             progressText = dialog->labelText();
             watcher.stop();
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")),
@@ -182,15 +186,215 @@ TEST_F(SelectionPageTest, TargetsThatCouldNeverMatchAreRefusedAndNothingChanges)
     EXPECT_TRUE(message()->text().contains(QStringLiteral("cannot be longer than the target")));
     closeMessage();
 
+    // Scheme 3 scores its random letters against the first string place by place: a shorter
+    // one would be matched in a few letters and claimed as the whole target.
+    setTexts("HELLO WORLD", "ABC");
+    clickGo();
+    ASSERT_NE(message(), nullptr);
+    EXPECT_TRUE(message()->text().contains(QStringLiteral("must be as long as the target")))
+        << message()->text().toStdString();
+    EXPECT_TRUE(message()->text().contains(QStringLiteral("Leave the target box")));
+    closeMessage();
+
     EXPECT_EQ(text("txtLength"), "7");
     EXPECT_EQ(text("txtNumGen"), "7");
     EXPECT_EQ(text("txtTotal"), "7");
     EXPECT_FALSE(logExists());
+
+    // Schemes 1 and 2 take a short first string: each missing letter counts as wrong.
+    for (const int option : {1, 2}) {
+        chooseOption(option);
+        setTexts("HELLO", "AB");
+        clickGo();
+        EXPECT_EQ(message(), nullptr);
+        EXPECT_GT(std::stoll(text("txtNumGen")), 0);
+        EXPECT_TRUE(logText().ends_with("HELLO   5\r\n")) << logText();
+    }
+}
+
+TEST_F(SelectionPageTest, ALongSchemeThreeRunAsksFirstAndDecliningTouchesNothing) {
+    chooseOption(3);
+    setResultBoxes(QStringLiteral("7"));
+    setTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    // An earlier log stays as it is.
+    {
+        QFile earlier(services.logPath);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("EARLIER RUN\r\n");
+    }
+    const std::uint64_t before = generator.State();
+    const LongRunAnswer answer(window.get(), false);
+    clickGo();
+    // 28 letters: (1 - (26/27)^20)^-28 generations on average, some 52.8 million.
+    const QString asked = answer.question();
+    EXPECT_TRUE(asked.contains(QStringLiteral("On average 52,800,000 generations")))
+        << asked.toStdString();
+    EXPECT_TRUE(asked.contains(QStringLiteral("1,060,000,000 strings"))) << asked.toStdString();
+    EXPECT_TRUE(asked.contains(QStringLiteral("on this computer"))) << asked.toStdString();
+    EXPECT_TRUE(asked.contains(QStringLiteral("GB"))) << asked.toStdString();
+    EXPECT_EQ(window->findChild<EvolutionView*>(), nullptr);
+    EXPECT_EQ(generator.State(), before);
+    EXPECT_EQ(logText(), "EARLIER RUN\r\n");
+    EXPECT_EQ(text("txtNumGen"), "7");
+
+    // A short run is not asked about.
+    setTexts("CAT", "DOG");
+    clickGo();
+    EXPECT_NE(text("txtNumGen"), "7");
+}
+
+TEST_F(SelectionPageTest, DuringARunTheWindowAndHelpStayUsableAndASecondGoSaysWhy) {
+    chooseOption(3);
+    setTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    const LongRunAnswer answer(window.get(), true);
+    bool helpShown = false;
+    bool secondGoExplained = false;
+    bool closeAsked = false;
+    QTimer during;
+    during.setInterval(20);
+    QObject::connect(&during, &QTimer::timeout, [&] {
+        auto* view = window->findChild<EvolutionView*>();
+        if (view == nullptr || !view->isVisible()) {
+            return;
+        }
+        if (!helpShown) {
+            // The explanation of scheme 3, while its run goes on.
+            QTest::mouseClick(control<QPushButton>("Command15"), Qt::LeftButton);
+            auto* help = window->findChild<HelpViewer*>();
+            helpShown = help != nullptr && help->isVisible() && help->currentTopic() == 100;
+            return;
+        }
+        if (!secondGoExplained) {
+            QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+            QMessageBox* said = message();
+            secondGoExplained =
+                said != nullptr && said->text().contains(QStringLiteral("A run is going on"));
+            if (said != nullptr) {
+                said->accept();
+            }
+            return;
+        }
+        auto* question = view->findChild<QMessageBox*>(QStringLiteral("cancelRunQuestion"));
+        if (!closeAsked) {
+            // Closing the view asks first; keeping the run leaves it going.
+            QTest::keyClick(view, Qt::Key_Escape);
+            question = view->findChild<QMessageBox*>(QStringLiteral("cancelRunQuestion"));
+            if (question == nullptr) {
+                return;
+            }
+            closeAsked = true;
+            question->button(QMessageBox::No)->click();
+            EXPECT_TRUE(view->isVisible());
+            EXPECT_TRUE(view->runGoing());
+            QTest::keyClick(view, Qt::Key_Escape);
+            return;
+        }
+        if (question != nullptr && question->isVisible()) {
+            during.stop();
+            question->button(QMessageBox::Yes)->click();
+        }
+    });
+    during.start();
+    // Should anything above fail, Cancel ends the run so the test cannot hang.
+    QTimer fallback;
+    fallback.setSingleShot(true);
+    QObject::connect(&fallback, &QTimer::timeout, [&] {
+        if (auto* view = window->findChild<EvolutionView*>()) {
+            view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+        }
+    });
+    fallback.start(10'000);
+    clickGo();
+    EXPECT_TRUE(helpShown);
+    EXPECT_TRUE(secondGoExplained);
+    EXPECT_TRUE(closeAsked);
+    EXPECT_TRUE(fallback.isActive()) << "the run was not cancelled from the question";
+    ASSERT_NE(message(), nullptr);
+    EXPECT_TRUE(message()->text().startsWith(QStringLiteral("The run was stopped")));
+    closeMessage();
+}
+
+TEST_F(SelectionPageTest, TheTimeBoxShowsComputingTimeWithoutTheSlowMotionPacing) {
+    chooseOption(3);
+    setTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    window->viewChoices().slowMotion = true;
+    const LongRunAnswer answer(window.get(), true);
+    QString figures;
+    QTimer during;
+    during.setInterval(10);
+    QElapsedTimer shown;
+    QObject::connect(&during, &QTimer::timeout, [&] {
+        auto* view = window->findChild<EvolutionView*>();
+        if (view == nullptr) {
+            return;
+        }
+        if (!shown.isValid()) {
+            view->feed().SetSlowMotionRate(40.0);
+            shown.start();
+        } else if (shown.elapsed() > 800 && view->runGoing()) {
+            figures = view->labelText();
+            during.stop();
+            view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+        }
+    });
+    during.start();
+    QElapsedTimer took;
+    took.start();
+    clickGo();
+    const double wall = static_cast<double>(took.elapsed()) / 1000.0;
+    closeMessage();
+    ASSERT_GT(wall, 0.8);
+    // Some 30 paced generations take microseconds of computing each.
+    const double boxed = std::stod(text("txtLength"));
+    EXPECT_LT(boxed, 0.25) << "the time box holds the pacing";
+    EXPECT_GE(boxed, 0.0);
+    EXPECT_TRUE(figures.contains(QStringLiteral("Computing seconds: "))) << figures.toStdString();
+}
+
+TEST_F(SelectionPageTest, ViewTextFileOnALargeLogAsksFirstAndCanOpenItsFolder) {
+    {
+        QFile large(services.logPath);
+        ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(large.resize(60'000'000));
+    }
+    UrlCatcher desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+    const auto question = [&] {
+        return window->findChild<QMessageBox*>(QStringLiteral("largeLogQuestion"));
+    };
+    const auto answer = [&](const QString& button) {
+        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        QMessageBox* asked = question();
+        EXPECT_NE(asked, nullptr);
+        if (asked == nullptr) {
+            return QString();
+        }
+        const QString text = asked->text();
+        for (QAbstractButton* choice : asked->buttons()) {
+            if (choice->text() == button) {
+                choice->click();
+            }
+        }
+        EXPECT_TRUE(WaitUntil([&] { return question() == nullptr; }));
+        return text;
+    };
+    const QString said = answer(QStringLiteral("Open Folder"));
+    EXPECT_TRUE(said.contains(QStringLiteral("60.0 MB"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("60,000,000 bytes"))) << said.toStdString();
+    ASSERT_EQ(desktop.opened.size(), 1);
+    EXPECT_EQ(desktop.opened.back(), QUrl::fromLocalFile(folder.path()));
+    answer(QStringLiteral("Open Anyway"));
+    ASSERT_EQ(desktop.opened.size(), 2);
+    EXPECT_EQ(desktop.opened.back(), QUrl::fromLocalFile(services.logPath));
+    answer(QStringLiteral("Cancel"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(desktop.opened.size(), 2);
 }
 
 TEST_F(SelectionPageTest, CancelStopsALongRunAndKeepsItsCountsAndLog) {
     chooseOption(3);
     setTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    const LongRunAnswer answer(window.get(), true);
     QTimer watcher;
     QString progressText;
     cancelWhenTheDialogShows(watcher, progressText);
@@ -256,10 +460,11 @@ TEST_F(SelectionPageTest, ViewTextFileOpensTheLogOrSaysWhereItWillBe) {
 TEST_F(SelectionPageTest, ClosingTheWindowDuringARunSavesTheLogWithoutAMessage) {
     chooseOption(3);
     setTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    const LongRunAnswer answer(window.get(), true);
     QTimer closer;
     closer.setInterval(20);
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        auto* dialog = window->findChild<RunProgressDialog*>();
+        auto* dialog = window->findChild<EvolutionView*>();
         if (dialog != nullptr && dialog->isVisible()) {
             closer.stop();
             window->close();
@@ -270,8 +475,8 @@ TEST_F(SelectionPageTest, ClosingTheWindowDuringARunSavesTheLogWithoutAMessage) 
     QTimer fallback;
     fallback.setSingleShot(true);
     QObject::connect(&fallback, &QTimer::timeout, [&] {
-        if (auto* dialog = window->findChild<RunProgressDialog*>()) {
-            dialog->reject();
+        if (auto* dialog = window->findChild<EvolutionView*>()) {
+            dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         }
     });
     fallback.start(8'000);

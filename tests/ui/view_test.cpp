@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <string>
@@ -180,7 +181,8 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
 
         // At full speed, then in (fast) slow motion, which reports every generation.
         for (const bool slow : {false, true}) {
-            auto* view = new EvolutionView(QString::fromStdString(run.target), run.scheme, choices);
+            auto* view = new EvolutionView(QString::fromStdString(run.target),
+                                           QString::fromStdString(run.first), run.scheme, choices);
             view->feed().SetSlowMotionRate(5000.0);
             SlowMotion(view)->setChecked(slow);
             const Outcome watched = RunWatched(view, run.scheme, run.target, run.first);
@@ -200,8 +202,8 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
 }
 
 TEST_F(ViewTest, ALongRunKeepsTheChartBoundedOnALogarithmicAxis) {
-    auto* view =
-        new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential, choices);
+    auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget),
+                                   QString::fromLatin1(kEndlessFirst), Scheme::Sequential, choices);
     const Outcome watched =
         RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
             if (ms > 1500) {
@@ -219,8 +221,8 @@ TEST_F(ViewTest, ALongRunKeepsTheChartBoundedOnALogarithmicAxis) {
 
 TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
     constexpr double kRate = 20.0;
-    auto* view =
-        new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential, choices);
+    auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget),
+                                   QString::fromLatin1(kEndlessFirst), Scheme::Sequential, choices);
     view->feed().SetSlowMotionRate(kRate);
     SlowMotion(view)->setChecked(true);
 
@@ -275,9 +277,85 @@ TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
     delete view;
 }
 
+TEST_F(ViewTest, SchemeThreeShowsEachGenerationWithItsFigureEqualToItsMarkedLetters) {
+    const QString target = QString::fromLatin1(kEndlessTarget);
+    const QString first = QString::fromLatin1(kEndlessFirst);
+    auto* view = new EvolutionView(target, first, Scheme::Sequential, choices);
+    auto* current = view->findChild<QLabel*>(QStringLiteral("currentString"));
+    ASSERT_NE(current, nullptr);
+    const QRegularExpression figure(QStringLiteral("Letters matched: (\\d+) of 40"));
+    int checked = 0;
+    std::uint64_t seenReports = 0;
+    RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
+        const EvolutionSnapshot& shown = view->shown();
+        if (shown.reports != seenReports && shown.generation > 0) {
+            seenReports = shown.reports;
+            const QString offspring = QString::fromStdString(shown.lastOffspring);
+            const auto locked = static_cast<qsizetype>(shown.lockedLetters);
+            ASSERT_EQ(offspring.size(), 40);
+            // The locked prefix is the target's; the hits are letters equal to the first string.
+            EXPECT_EQ(offspring.left(locked), target.left(locked));
+            qsizetype hits = 0;
+            for (qsizetype i = locked; i < offspring.size(); ++i) {
+                hits += offspring.at(i) == first.at(i) ? 1 : 0;
+            }
+            const auto match = figure.match(view->labelText());
+            ASSERT_TRUE(match.hasMatch()) << view->labelText().toStdString();
+            const qsizetype shownFigure = match.captured(1).toLongLong();
+            EXPECT_EQ(shownFigure, locked + hits);
+            EXPECT_EQ(view->markedLetters(), shownFigure);
+            EXPECT_TRUE(current->accessibleDescription().contains(
+                QStringLiteral("%1 of 40 letters matched").arg(shownFigure)))
+                << current->accessibleDescription().toStdString();
+            ++checked;
+        }
+        if (ms > 800) {
+            Cancel(view)->click();
+        }
+    });
+    EXPECT_GT(checked, 5);
+    // Each generation starts again from nothing: its curve falls as well as rises, while the
+    // run's best only ever climbs.
+    EvolutionSnapshot last;
+    std::vector<FitnessPoint> reached;
+    std::vector<FitnessPoint> best;
+    ASSERT_TRUE(view->feed().Take(0, last, &reached, &best));
+    const auto falls = [](const std::vector<FitnessPoint>& points) {
+        return std::adjacent_find(points.begin(), points.end(),
+                                  [](const FitnessPoint& a, const FitnessPoint& b) {
+                                      return b.matched < a.matched;
+                                  }) != points.end();
+    };
+    EXPECT_TRUE(falls(reached));
+    EXPECT_FALSE(falls(best));
+    ASSERT_FALSE(best.empty());
+    EXPECT_EQ(best.back().matched, static_cast<double>(last.matchedLetters));
+    view->refresh();
+    EXPECT_GT(view->bestPointCount(), 1);
+    EXPECT_GT(view->chartPointCount(), 1);
+    EXPECT_FALSE(view->expectationText().isEmpty());
+    EXPECT_TRUE(view->expectationText().contains(QStringLiteral("1 in ")))
+        << view->expectationText().toStdString();
+    delete view;
+}
+
+TEST(MarkedOffspring, MarksTheLockedPrefixAndTheTailsHitsAndCountsThem) {
+    qsizetype marked = -1;
+    // Locked "HE"; in the tail, position 4 ("X" = "X") is a hit, position 3 is not.
+    const QString html =
+        MarkedOffspring(QStringLiteral("HEQX"), 2, QStringLiteral("ABCX"), &marked);
+    EXPECT_EQ(marked, 3);
+    EXPECT_TRUE(html.startsWith(QStringLiteral("<b><u><span style=\"color:#0b57d0\">HE")))
+        << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral("Q<b><u><span style=\"color:#1a7f37\">X")))
+        << html.toStdString();
+    MarkedOffspring(QStringLiteral("AB"), 0, QString(), &marked);
+    EXPECT_EQ(marked, 0);
+}
+
 TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
-    auto* view =
-        new EvolutionView(QString::fromLatin1(kEndlessTarget), Scheme::Sequential, choices);
+    auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget),
+                                   QString::fromLatin1(kEndlessFirst), Scheme::Sequential, choices);
     view->setStatusInterval(std::chrono::milliseconds(200));
     std::vector<std::pair<qint64, QString>> heard;
     RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
@@ -291,7 +369,8 @@ TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
     });
     ASSERT_GE(heard.size(), 3U);
     EXPECT_LE(heard.size(), 1300U / 200U + 2U);
-    const QRegularExpression form(QStringLiteral("^Generation \\d+: \\d+ of 40 letters right$"));
+    const QRegularExpression form(
+        QStringLiteral("^Generation \\d+: \\d+ of 40 letters matched, the run's best \\d+$"));
     for (std::size_t i = 0; i < heard.size(); ++i) {
         EXPECT_TRUE(form.match(heard[i].second).hasMatch()) << heard[i].second.toStdString();
         if (i > 0) {
@@ -305,20 +384,20 @@ TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
 }
 
 TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
-    QPointer<EvolutionView> view =
-        new EvolutionView(QStringLiteral("BEETLE"), Scheme::Sequential, choices);
+    QPointer<EvolutionView> view = new EvolutionView(
+        QStringLiteral("BEETLE"), QStringLiteral("QXZJRB"), Scheme::Sequential, choices);
     view->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(true);
     RunWatched(view, Scheme::Sequential, "BEETLE", "QXZJRB");
     ASSERT_TRUE(view->finishRun(RunOutcome::Matched));
     EXPECT_TRUE(view->isVisible());
     EXPECT_EQ(Cancel(view)->text(), QStringLiteral("Close"));
     EXPECT_TRUE(view->accessibleDescription().startsWith(QStringLiteral("Run finished.")));
-    EXPECT_EQ(view->accessibleDescription(),
-              QStringLiteral("Run finished. Generation %1: 6 of 6 letters right")
-                  .arg(view->shown().generation));
-    // A finished sequential run shows the target whole, every letter marked, as its log ends.
-    auto* current = view->findChild<QLabel*>(QStringLiteral("currentString"));
-    EXPECT_EQ(current->text(), MarkedLetters(QStringLiteral("BEETLE"), QStringLiteral("BEETLE")));
+    EXPECT_EQ(
+        view->accessibleDescription(),
+        QStringLiteral("Run finished. Generation %1: 6 of 6 letters matched, the run's best 6")
+            .arg(view->shown().generation));
+    // The finishing generation reached the whole length: every letter of it is marked.
+    EXPECT_EQ(view->markedLetters(), 6);
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("chart.png"));
@@ -331,7 +410,8 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
 
     // Both choices hold for the next view; unticked, the view goes once its run ends.
     SlowMotion(view)->setChecked(true);
-    auto* next = new EvolutionView(QStringLiteral("BEETLE"), Scheme::Serial, choices);
+    auto* next = new EvolutionView(QStringLiteral("BEETLE"), QStringLiteral("QXZJRB"),
+                                   Scheme::Serial, choices);
     auto* keep = next->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"));
     EXPECT_TRUE(keep->isChecked());
     EXPECT_TRUE(SlowMotion(next)->isChecked());
@@ -361,6 +441,7 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
     control<QLineEdit>("txtTarget")->setText(QString::fromLatin1(kEndlessTarget));
     control<QLineEdit>("txtInitialGuess")->setText(QString::fromLatin1(kEndlessFirst));
     const Generator before = generator;
+    const LongRunAnswer answer(window.get(), true);
 
     QPointer<EvolutionView> seen;
     bool modal = false;
@@ -396,7 +477,7 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     watcher.stop();
     ASSERT_GE(slowFrom, 0) << "the view never showed";
-    EXPECT_TRUE(modal) << "the view holds the window while the run goes on";
+    EXPECT_FALSE(modal) << "the view leaves the window usable while the run goes on";
     EXPECT_TRUE(WaitUntil([&] { return seen.isNull(); })) << "an unticked view goes after its run";
     if (auto* message = window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"))) {
         message->accept();

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -27,6 +30,39 @@ inline bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 50
     }
     return true;
 }
+
+/// Answers the question the window asks before a long run, as soon as it shows: starts the run
+/// or declines it.
+class LongRunAnswer {
+public:
+    LongRunAnswer(QWidget* window, bool start) {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this, window, start] {
+            auto* question = window->findChild<QMessageBox*>(QStringLiteral("longRunQuestion"));
+            if (question == nullptr || !question->isVisible()) {
+                return;
+            }
+            question_ = question->text();
+            const QString wanted =
+                start ? QStringLiteral("Start the run") : QStringLiteral("Don't start");
+            for (QAbstractButton* button : question->buttons()) {
+                if (button->text() == wanted) {
+                    timer_.stop();
+                    button->click();
+                    return;
+                }
+            }
+        });
+        timer_.start();
+    }
+
+    /// The question's text, empty while none was asked.
+    const QString& question() const { return question_; }
+
+private:
+    QTimer timer_;
+    QString question_;
+};
 
 /// A real window on fixed clocks, a seeded generator and a temporary log folder.
 class WindowTest : public ::testing::Test {

@@ -327,8 +327,8 @@ TEST_F(ZoomTest, HelpOpensBesideAtOneTimesAndClearOfTheResultsAtFullScreen) {
 TEST_F(ZoomTest, AtFullScreenTheLiveViewReadsFromTheBackOfTheRoom) {
     press(Qt::Key_F11, Qt::NoModifier);
     ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
-    EvolutionView view(QStringLiteral("A PHRASE"), Scheme::Sequential, window->viewChoices(),
-                       window.get());
+    EvolutionView view(QStringLiteral("A PHRASE"), QStringLiteral("B PHRASE"), Scheme::Sequential,
+                       window->viewChoices(), window.get());
     const auto* letters = view.findChild<QLabel*>(QStringLiteral("currentString"));
     ASSERT_NE(letters, nullptr);
     const int bodyCaps = QFontMetrics(view.font()).capHeight();
@@ -340,8 +340,8 @@ TEST_F(ZoomTest, TheLiveViewFollowsTheWindowAndZoomsOnItsOwn) {
     press(Qt::Key_Equal);
     press(Qt::Key_Equal);
     ASSERT_TRUE(WaitUntil([&] { return window->zoomFactor() == 1.5; }));
-    auto* view = new EvolutionView(QStringLiteral("A PHRASE"), Scheme::Serial,
-                                   window->viewChoices(), window.get());
+    auto* view = new EvolutionView(QStringLiteral("A PHRASE"), QStringLiteral("B PHRASE"),
+                                   Scheme::Serial, window->viewChoices(), window.get());
     const auto* letters = view->findChild<QLabel*>(QStringLiteral("targetString"));
     ASSERT_NE(letters, nullptr);
     const double lettersAt150 = letters->font().pointSizeF();

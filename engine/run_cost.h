@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "engine/selection.h"
+#include "platform/clock.h"
+#include "platform/generator.h"
+
+namespace quarrow {
+
+// What a run of the sequential scheme is expected to cost before it starts. Its generations are
+// independent trials: each completes the run with the same chance, so the count of generations
+// is geometric and every figure below is a closed form.
+
+/// The figures of a sequential run towards a target of some length.
+struct SequentialExpectation {
+    /// The chance that one generation completes the run, (1 - (26/27)^20)^n; the same for
+    /// every generation.
+    double generationChance = 1.0;
+    /// Mean generations, 1 / `generationChance`.
+    double meanGenerations = 1.0;
+    /// Mean strings counted, 20 per generation plus 1.
+    double meanStrings = 21.0;
+    /// Half the runs need at most this many generations.
+    std::int64_t medianGenerations = 1;
+    /// Nine runs in ten need at most this many generations.
+    std::int64_t percentile90Generations = 1;
+    /// Bytes of one generation line, its line end included.
+    std::uint64_t lineBytes = 0;
+    /// Mean generations times `lineBytes`.
+    double meanLogBytes = 0.0;
+};
+
+/// The chance that a single random letter of an offspring's tail lands on its letter at least
+/// once among a generation's 20 offspring: 1 - (26/27)^20, about 0.53.
+double LetterWonInAGeneration();
+
+/// The expectation of a sequential run whose target has `letters` letters.
+SequentialExpectation ExpectSequential(std::size_t letters);
+
+/// The generation that a fraction `quantile` (in (0, 1)) of runs reach at most, when every
+/// generation completes the run with chance `chance`.
+std::int64_t GeometricQuantile(double chance, double quantile);
+
+/// Generations a second that `scheme` runs on this machine for these two texts: the scheme runs
+/// without a log, from a copy of `generator`, for about `seconds` of `clock` or at most
+/// `maxGenerations` generations. 0 when nothing could be measured (the clock did not move).
+double MeasureGenerationRate(Scheme scheme, std::string_view target, std::string_view firstString,
+                             Generator generator, const MonotonicClock& clock, double seconds,
+                             std::int64_t maxGenerations);
+
+} // namespace quarrow

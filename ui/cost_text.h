@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include <QString>
+
+#include "engine/run_cost.h"
+
+namespace quarrow {
+
+// Texts of the figures a long run is expected to cost, shared by the question asked before it
+// and the live view that watches it.
+
+/// A figure rounded to three significant digits, thousands grouped: 52,700,000, 23.9, 1.89.
+QString ThreeFigures(double value);
+
+/// A length of time in the unit that reads best: "45 seconds", "8.6 minutes", "3.2 days".
+QString DescribeDuration(double seconds);
+
+/// A byte count in decimal units, as a file manager shows it: "2.6 GB".
+QString DescribeBytes(double bytes);
+
+/// A chance as a percentage when it is not small ("53%"), else as one in so many.
+QString DescribeChance(double chance);
+
+/// The expected cost of a sequential run, in a few lines; the time only when a rate is known.
+QString DescribeExpectation(const SequentialExpectation& expectation,
+                            std::optional<double> seconds);
+
+} // namespace quarrow
