@@ -264,12 +264,10 @@ bool Quarrow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Quarrow::closeEvent(QCloseEvent* event) {
-    // Closing ends the program as "&Quit" does. A run still going is told to stop; it saves its
-    // log complete and returns within moments, and the handler that started it then unwinds
-    // before the application's event loop sees the quit.
-    if (run_.isRunning()) {
-        run_.cancel(BackgroundRun::CancelReason::Closing);
-    }
+    // Closing ends the program as "&Quit" does, whatever dialog is open: a run still going is
+    // told to stop, saves its log complete and returns within moments, and the handler that
+    // started it then unwinds before the application's event loop sees the quit.
+    Command3_Click();
     event->accept();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/number_text.h"
 #include "ui/box_text.h"
 #include "ui/evolution_view.h"
+#include "ui/log_lock.h"
 
 #include <QByteArray>
 #include <QDesktopServices>
@@ -153,6 +154,16 @@ void Quarrow::RunSelection(int schemeNumber, const QString& target, const QStrin
                              tr("The folder of the generation log cannot be created:\n%1\n\n"
                                 "The run was not started.")
                                  .arg(QDir::toNativeSeparators(logFolder)));
+        return;
+    }
+    // Held until the run has closed its log, so a second window cannot empty it meanwhile.
+    GenerationLogLock logLock(logPath);
+    if (!logLock.acquire()) {
+        ShowSelectionMessage(this, QMessageBox::Warning,
+                             tr("Another Quarrow window is running a selection and writing the "
+                                "generation log:\n%1\n\nThe run was not started. Try again "
+                                "once that run has ended.")
+                                 .arg(QDir::toNativeSeparators(logPath)));
         return;
     }
     FileLogSink log(QFile::encodeName(logPath).toStdString());
