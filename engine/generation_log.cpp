@@ -67,6 +67,7 @@ bool FileLogSink::Open() {
     failed_ = false;
     error_.clear();
     used_ = 0;
+    completeBytes_ = 0;
     descriptor_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (descriptor_ < 0) {
         Fail("cannot be created", errno);
@@ -137,17 +138,35 @@ bool FileLogSink::Flush() {
             if (errno == EINTR) {
                 continue;
             }
-            Fail("cannot be written", errno);
+            const int reason = errno;
+            DropPartialLine(done);
+            Fail("cannot be written", reason);
             return false;
         }
         if (written == 0) {
+            DropPartialLine(done);
             Fail("cannot be written", ENOSPC);
             return false;
         }
         done += static_cast<std::size_t>(written);
     }
+    completeBytes_ += used_;
     used_ = 0;
     return true;
+}
+
+void FileLogSink::DropPartialLine(std::size_t reached) {
+    // The buffer starts on a line boundary, so whatever follows its last line end among the
+    // bytes that reached the file is the start of a line that never will be finished.
+    std::size_t whole = reached;
+    while (whole > 0 && buffer_[whole - 1] != '\n') {
+        --whole;
+    }
+    completeBytes_ += whole;
+    if (whole < reached && ::ftruncate(descriptor_, static_cast<off_t>(completeBytes_)) != 0) {
+        // A file that cannot be cut back (a device, a pipe) keeps what it has; the run reports
+        // the write failure all the same.
+    }
 }
 
 void FileLogSink::Fail(const char* action, int errorNumber) {

@@ -66,6 +66,10 @@ private:
 /// The engine's strings hold one byte per position (Latin-1); bytes of 128 and above are
 /// written as their UTF-8 sequence, so the file is plain UTF-8 text for any editor. The folder
 /// must exist. Any earlier file of that name is emptied on `Open`.
+///
+/// The buffer only ever holds whole lines, and when a write fails (a full disk, a file size
+/// limit) the file is cut back to the end of the last line that reached it whole, so a failed
+/// log still ends with a complete line.
 class FileLogSink final : public LogSink {
 public:
     static constexpr std::size_t kDefaultBufferSize = std::size_t{1} << 20;
@@ -85,11 +89,15 @@ public:
 private:
     bool Flush();
     void Fail(const char* action, int errorNumber);
+    // Cuts the file back to the last line end among its first `reached` bytes.
+    void DropPartialLine(std::size_t reached);
 
     std::string path_;
     std::unique_ptr<char[]> buffer_;
     std::size_t capacity_;
     std::size_t used_ = 0;
+    // Bytes of the file that are known to hold whole lines.
+    std::size_t completeBytes_ = 0;
     int descriptor_ = -1;
     bool failed_ = false;
     std::string error_;

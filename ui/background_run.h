@@ -16,9 +16,15 @@ namespace quarrow {
 ///
 /// `exec` blocks its caller (so a handler can be written straight through, as if the work ran
 /// in place) but keeps the UI thread's events flowing. A dialog, if one is given, opens after a
-/// short delay, with the modality it was given, so quick work never flashes a dialog; its Cancel
-/// sets the cancel flag that the work polls. Only one piece of work runs at a time: `isRunning`
-/// lets handlers ignore a queued second click instead of nesting a run inside a run.
+/// short delay, so quick work never flashes a dialog; its Cancel sets the cancel flag that the
+/// work polls. Only one piece of work runs at a time: `isRunning` lets handlers ignore a queued
+/// second click instead of nesting a run inside a run.
+///
+/// A dialog given a modality blocks the user's input to the window it belongs to while it is
+/// open, as a window-modal dialog would, but it is not modal to the toolkit: a modal dialog would
+/// also swallow the window manager's request to close that window, and closing the window must
+/// end the program even in the middle of a run. A non-modal dialog (the live view) leaves the
+/// window free.
 class BackgroundRun : public QObject {
     Q_OBJECT
 
@@ -36,10 +42,14 @@ public:
     void setDialogDelay(std::chrono::milliseconds delay) { dialogDelay_ = delay; }
     /// How often `refresh` is called on the UI thread while the work runs.
     void setRefreshInterval(std::chrono::milliseconds interval) { refreshInterval_ = interval; }
+    /// Whether an open dialog blocks input to its window (yes by default); a dialog that is
+    /// meant to be used beside the window turns this off for its runs.
+    void setDialogBlocksWindow(bool blocks) { dialogBlocksWindow_ = blocks; }
 
     /// Runs `work` on a worker thread and returns when it has returned. `refresh` (may be empty)
     /// is called on the UI thread every refresh interval and once more at the end; `dialog` (may
-    /// be null) is opened after the delay with its own modality and closed at the end. Returns
+    /// be null) is opened after the delay, blocking its window unless it is non-modal, and closed
+    /// at the end. Returns
     /// false without running anything if a run is already in progress.
     bool exec(const Work& work, const std::function<void()>& refresh = {},
               QDialog* dialog = nullptr);
@@ -60,6 +70,7 @@ signals:
 private:
     std::chrono::milliseconds dialogDelay_{500};
     std::chrono::milliseconds refreshInterval_{50};
+    bool dialogBlocksWindow_ = true;
     std::atomic<bool> cancel_{false};
     bool running_ = false;
     CancelReason reason_ = CancelReason::None;

@@ -14,6 +14,10 @@ QString FromLatin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString LeadingPart(const QString& text, qsizetype characters) {
+    return text.size() <= characters ? text : text.first(characters);
+}
+
 QString Grouped(std::int64_t count) {
     return QLocale(QLocale::English).toString(static_cast<qlonglong>(count));
 }

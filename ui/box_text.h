@@ -21,6 +21,11 @@ std::string ToLatin1(const QString& text);
 /// A library string (made symbols or number texts) for a box.
 QString FromLatin1(std::string_view text);
 
+/// The start of a text that is to be shown cut to a width: at most `characters` characters, so
+/// that measuring it never lays out a million-letter phrase whole. Pass more characters than
+/// the width can hold, so that the cut still shows.
+QString LeadingPart(const QString& text, qsizetype characters);
+
 /// A count in a message or dialog, thousands grouped the same way whatever the user's locale.
 QString Grouped(std::int64_t count);
 

@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -142,6 +143,19 @@ void ShowText(QLineEdit& box, const QString& text) {
     box.setCursorPosition(0);
 }
 
+// A box may hold a phrase of a million letters, and painting one lays out its whole text, a
+// quarter of a second at that length. A window whose look does not change with its activation
+// is not repainted when a run's dialog takes the activation and gives it back, which would
+// otherwise freeze it twice per run.
+void KeepLookWhenInactive(QWidget& widget) {
+    QPalette palette = widget.palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colorRole = static_cast<QPalette::ColorRole>(role);
+        palette.setBrush(QPalette::Inactive, colorRole, palette.brush(QPalette::Active, colorRole));
+    }
+    widget.setPalette(palette);
+}
+
 QString RandomText(Generator& generator, qsizetype length) {
     const std::string symbols = RandomString(generator, static_cast<std::ptrdiff_t>(length));
     return QString::fromLatin1(symbols.data(), static_cast<qsizetype>(symbols.size()));
@@ -185,6 +199,7 @@ void Quarrow::SetUpControls() {
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         box->setMaxLength(std::numeric_limits<int>::max());
     }
+    KeepLookWhenInactive(*this);
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->property("fitsText").toBool()) {
             label->adjustSize();
@@ -302,12 +317,10 @@ bool Quarrow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Quarrow::closeEvent(QCloseEvent* event) {
-    // Closing ends the program as "&Quit" does. A run still going is told to stop; it saves its
-    // log complete and returns within moments, and the handler that started it then unwinds
-    // before the application's event loop sees the quit.
-    if (run_.isRunning()) {
-        run_.cancel(BackgroundRun::CancelReason::Closing);
-    }
+    // Closing ends the program as "&Quit" does, whatever dialog is open: a run still going is
+    // told to stop, saves its log complete and returns within moments, and the handler that
+    // started it then unwinds before the application's event loop sees the quit.
+    Command3_Click();
     event->accept();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/box_text.h"
 #include "ui/cost_text.h"
 #include "ui/evolution_view.h"
+#include "ui/log_lock.h"
 
 #include <QByteArray>
 #include <QDesktopServices>
@@ -211,6 +212,16 @@ void Quarrow::RunSelection(Scheme scheme, const QString& target, const QString& 
                              tr("The folder of the generation log cannot be created:\n%1\n\n"
                                 "The run was not started.")
                                  .arg(QDir::toNativeSeparators(logFolder)));
+        return;
+    }
+    // Held until the run has closed its log, so a second window cannot empty it meanwhile.
+    GenerationLogLock logLock(logPath);
+    if (!logLock.acquire()) {
+        ShowSelectionMessage(this, QMessageBox::Warning,
+                             tr("Another Quarrow window is running a selection and writing the "
+                                "generation log:\n%1\n\nThe run was not started. Try again "
+                                "once that run has ended.")
+                                 .arg(QDir::toNativeSeparators(logPath)));
         return;
     }
     FileLogSink log(QFile::encodeName(logPath).toStdString());

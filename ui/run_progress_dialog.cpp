@@ -1,5 +1,7 @@
 #include "ui/run_progress_dialog.h"
 
+#include "ui/box_text.h"
+
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -90,7 +92,8 @@ void RunProgressDialog::showCurrentString() {
     // quotes mark where it begins and ends.
     const QFontMetrics metrics(stringLabel_->font());
     const int room = stringLabel_->minimumWidth() - 2 * metrics.horizontalAdvance(QLatin1Char('"'));
-    const QString shown = metrics.elidedText(currentString_, Qt::ElideRight, room);
+    const QString shown =
+        metrics.elidedText(LeadingPart(currentString_, 2 * kStringColumns), Qt::ElideRight, room);
     stringLabel_->setText(QLatin1Char('"') + shown + QLatin1Char('"'));
 }
 

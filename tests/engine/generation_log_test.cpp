@@ -2,10 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+#include "engine/selection.h"
+#include "platform/generator.h"
+#include "tests/support/fakes.h"
 
 namespace quarrow {
 namespace {
@@ -86,6 +96,120 @@ TEST_F(FileLogSinkTest, ReportsWhyTheFileCannotBeCreatedOrWritten) {
     ASSERT_TRUE(fullAtClose.Open());
     ASSERT_TRUE(fullAtClose.WriteLine("CAT   3"));
     EXPECT_FALSE(fullAtClose.Close());
+}
+
+// A folder where writing fails once its files hold a few kilobytes: a small tmpfs mounted on
+// it where the test may mount one, else an ordinary folder under a file size limit (writes past
+// the limit fail with EFBIG, as on a full disk they fail with ENOSPC).
+class FullDiskFolder {
+public:
+    FullDiskFolder(std::filesystem::path where, std::size_t bytes) : where_(std::move(where)) {
+        std::filesystem::create_directories(where_);
+        const std::string options = "size=" + std::to_string(bytes);
+        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", 0, options.c_str()) == 0;
+        if (!mounted_) {
+            ::getrlimit(RLIMIT_FSIZE, &savedLimit_);
+            rlimit limit = savedLimit_;
+            limit.rlim_cur = bytes;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        }
+    }
+    ~FullDiskFolder() {
+        if (mounted_) {
+            ::umount2(where_.c_str(), MNT_DETACH);
+        } else {
+            ::setrlimit(RLIMIT_FSIZE, &savedLimit_);
+            std::signal(SIGXFSZ, savedSignal_);
+        }
+    }
+    FullDiskFolder(const FullDiskFolder&) = delete;
+    FullDiskFolder& operator=(const FullDiskFolder&) = delete;
+
+    std::filesystem::path File(const char* name) const { return where_ / name; }
+
+private:
+    std::filesystem::path where_;
+    bool mounted_ = false;
+    rlimit savedLimit_{};
+    void (*savedSignal_)(int) = SIG_DFL;
+};
+
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = text.find("\r\n"); end != std::string::npos;
+         end = text.find("\r\n", start)) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    EXPECT_EQ(start, text.size()) << "the file ends inside a line";
+    return lines;
+}
+
+constexpr std::size_t kDiskBytes = 16 * 1024;
+
+TEST_F(FileLogSinkTest, AFullDiskLeavesOnlyWholeLines) {
+    // Buffers of several sizes end their writes at different places in a line; a line longer
+    // than the whole disk leaves nothing at all.
+    struct Case {
+        std::size_t buffer;
+        std::size_t lineLength;
+    };
+    for (const Case c : {Case{64, 37}, Case{1000, 37}, Case{5000, 313}, Case{1 << 20, 100'000}}) {
+        SCOPED_TRACE(c.lineLength);
+        const FullDiskFolder disk(folder / "small", kDiskBytes);
+        const std::filesystem::path file = disk.File("hold.txt");
+        FileLogSink sink(file.string(), c.buffer);
+        ASSERT_TRUE(sink.Open());
+        std::vector<std::string> written;
+        bool failed = false;
+        for (int i = 0; i < 1000 && !failed; ++i) {
+            std::string line(c.lineLength, static_cast<char>('A' + i % 26));
+            line += "  " + std::to_string(i);
+            written.push_back(line);
+            failed = !sink.WriteLine(line);
+        }
+        failed = !sink.Close() || failed;
+        EXPECT_TRUE(failed) << "the disk never filled";
+        EXPECT_FALSE(sink.Error().empty());
+
+        const std::vector<std::string> kept = LinesOf(ReadFile(file));
+        ASSERT_LT(kept.size(), written.size());
+        for (std::size_t i = 0; i < kept.size(); ++i) {
+            ASSERT_EQ(kept[i], written[i]) << "line " << i;
+        }
+        if (c.lineLength < 1000) {
+            EXPECT_GT(kept.size(), 0U);
+        }
+    }
+}
+
+TEST_F(FileLogSinkTest, ARunWhoseDiskFillsFailsAndItsLogEndsWithAWholeLine) {
+    const FullDiskFolder disk(folder / "small", kDiskBytes);
+    const std::filesystem::path file = disk.File("hold.txt");
+    FileLogSink log(file.string(), 4096);
+    Generator generator;
+    generator.Reseed(7.0);
+    testing::FakeMonotonicClock clock(0.0, 0.001);
+    const std::atomic<bool> cancel{false};
+    const std::string target(500, 'Q');
+    const RunResult result =
+        RunScheme(Scheme::Serial, target, std::string(500, ' '), {generator, clock, log, cancel});
+
+    EXPECT_EQ(result.outcome, RunOutcome::LogFailed);
+    EXPECT_NE(result.logError.find(file.string()), std::string::npos) << result.logError;
+    const std::vector<std::string> lines = LinesOf(ReadFile(file));
+    ASSERT_FALSE(lines.empty());
+    // Each kept line is a whole generation line: 500 letters, the separator, a count.
+    for (const std::string& line : lines) {
+        ASSERT_GE(line.size(), 504U);
+        EXPECT_EQ(line.substr(0, 500).find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ "),
+                  std::string::npos);
+        EXPECT_EQ(line.substr(500, 3), "   ");
+        EXPECT_EQ(line.find_first_not_of("0123456789", 503), std::string::npos) << line;
+    }
+    EXPECT_NE(lines.back().substr(0, 500), target) << "no final line was claimed";
 }
 
 } // namespace

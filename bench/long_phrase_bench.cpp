@@ -1,0 +1,180 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/clock.h"
+#include "platform/generator.h"
+#include "ui/quarrow.h"
+#include "ui/run_progress_dialog.h"
+
+// How long the window's UI thread stalls around a run of a very long phrase. A timer ticks
+// every 2 ms on the UI thread; the longest gap between two ticks is the longest stall, taken
+// apart into the stretch from "&Go" until the run's dialog shows, the run itself, and from a
+// click on Cancel until the handler has returned. The 50-letter figures are the floor: what
+// the same machine stalls with a phrase of the usual size.
+
+namespace quarrow {
+namespace {
+
+constexpr int kStepThree = 2;
+constexpr int kStepFour = 3;
+constexpr int kTickMs = 2;
+constexpr int kRunMs = 1500;
+
+struct Stalls {
+    double untilDialog = 0.0;
+    double duringRun = 0.0;
+    double cancelStall = 0.0;
+    double cancelTook = 0.0;
+};
+
+enum class Phase { Before, UntilDialog, Run, Cancel, After };
+
+RunProgressDialog* ShownDialog(const QWidget& window) {
+    for (auto* dialog : window.findChildren<RunProgressDialog*>()) {
+        if (dialog->isVisible()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+// One run on `page` ("Step Three" trial or "Step Four" selection with `option`), cancelled
+// after a while.
+Stalls Probe(int page, int option, qsizetype length) {
+    QTemporaryDir folder;
+    Generator generator;
+    QuarrowServices services;
+    services.generator = &generator;
+    services.timeOfDay = &SystemTimeOfDay();
+    services.monotonic = &SystemMonotonic();
+    services.logPath = folder.filePath(QStringLiteral("hold.txt"));
+    Quarrow window(services);
+    window.show();
+    auto* phrase = window.findChild<QLineEdit*>(QStringLiteral("txtPhrase"));
+    QString text(length, QLatin1Char('Q'));
+    for (qsizetype i = 0; i < length; i += 7) {
+        text[i] = QLatin1Char(' ');
+    }
+    phrase->setText(text);
+    window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(page);
+    const char* options[] = {"Option1", "Option2", "Option3"};
+    window.findChild<QRadioButton*>(QLatin1String(options[option - 1]))->setChecked(true);
+    window.findChild<QLineEdit*>(QStringLiteral("txtNumGenerat"))
+        ->setText(QStringLiteral("2000000000"));
+    // A click on "&Go" moves the focus to it; the box it leaves repaints once, before the click.
+    const char* go = page == kStepThree ? "Command4" : "Command2";
+    window.findChild<QPushButton*>(QLatin1String(go))->setFocus(Qt::MouseFocusReason);
+    // Lets the boxes' first layout and paint land before anything is timed.
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 1500) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+
+    Stalls stalls;
+    Phase phase = Phase::Before;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastTick = clock.elapsed();
+    qint64 runStart = 0;
+    QTimer probe;
+    probe.setInterval(kTickMs);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        const auto gap = static_cast<double>(now - lastTick);
+        lastTick = now;
+        switch (phase) {
+        case Phase::UntilDialog:
+            stalls.untilDialog = std::max(stalls.untilDialog, gap);
+            if (ShownDialog(window) != nullptr) {
+                phase = Phase::Run;
+                runStart = now;
+            }
+            break;
+        case Phase::Run:
+            stalls.duringRun = std::max(stalls.duringRun, gap);
+            if (now - runStart > kRunMs) {
+                phase = Phase::Cancel;
+                stalls.cancelTook = static_cast<double>(now);
+                ShownDialog(window)
+                    ->findChild<QPushButton*>(QStringLiteral("cancelButton"))
+                    ->click();
+            }
+            break;
+        case Phase::Cancel:
+            stalls.cancelStall = std::max(stalls.cancelStall, gap);
+            break;
+        default:
+            break;
+        }
+    });
+    probe.start();
+    QTimer::singleShot(20, &window, [&] {
+        phase = Phase::UntilDialog;
+        lastTick = clock.elapsed();
+        window.findChild<QPushButton*>(QLatin1String(go))->click();
+        stalls.cancelTook = static_cast<double>(clock.elapsed()) - stalls.cancelTook;
+        phase = Phase::After;
+        QApplication::exit(0);
+    });
+    QApplication::exec();
+    return stalls;
+}
+
+void Report(benchmark::State& state, int page, int option) {
+    Stalls worst;
+    for (auto _ : state) {
+        const Stalls stalls = Probe(page, option, static_cast<qsizetype>(state.range(0)));
+        worst.untilDialog = std::max(worst.untilDialog, stalls.untilDialog);
+        worst.duringRun = std::max(worst.duringRun, stalls.duringRun);
+        worst.cancelStall = std::max(worst.cancelStall, stalls.cancelStall);
+        worst.cancelTook = std::max(worst.cancelTook, stalls.cancelTook);
+    }
+    state.counters["go_ms"] = worst.untilDialog;
+    state.counters["run_ms"] = worst.duringRun;
+    state.counters["cancel_stall_ms"] = worst.cancelStall;
+    state.counters["cancel_ms"] = worst.cancelTook;
+}
+
+void BM_TrialStalls(benchmark::State& state) {
+    Report(state, kStepThree, 1);
+}
+void BM_AttenuatingStalls(benchmark::State& state) {
+    Report(state, kStepFour, 1);
+}
+void BM_SerialStalls(benchmark::State& state) {
+    Report(state, kStepFour, 2);
+}
+void BM_SequentialStalls(benchmark::State& state) {
+    Report(state, kStepFour, 3);
+}
+
+BENCHMARK(BM_TrialStalls)->Arg(50)->Arg(1'000'000)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_AttenuatingStalls)->Arg(50)->Arg(1'000'000)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_SerialStalls)->Arg(50)->Arg(1'000'000)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_SequentialStalls)->Arg(50)->Arg(1'000'000)->Iterations(1)->Unit(benchmark::kSecond);
+
+} // namespace
+} // namespace quarrow
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
