@@ -277,14 +277,8 @@ TEST_F(HelpTest, QuitDuringARunLeavesACompleteLog) {
     QFile log(services.logPath);
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QByteArray bytes = log.readAll();
-    ASSERT_FALSE(bytes.isEmpty());
-    ASSERT_TRUE(bytes.endsWith("\r\n"));
-    // Every line is a finished generation line: no line is cut short, none is the final line.
-    const QRegularExpression generationLine(QStringLiteral("^[A-Z ]{28} \\d+ \r$"));
-    for (const QByteArray& line : bytes.chopped(1).split('\n')) {
-        ASSERT_TRUE(generationLine.match(QString::fromLatin1(line)).hasMatch())
-            << line.toStdString();
-    }
+    // No line is cut short, none is the final line.
+    ExpectWholeGenerationLines(bytes);
 }
 
 TEST_F(HelpTest, TheWindowsQuitStaysReachableBesideTheRunsViewAndKeepsACompleteLog) {

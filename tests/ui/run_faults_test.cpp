@@ -51,17 +51,6 @@ QDialog* ShownDialog(const QWidget& window) {
     return nullptr;
 }
 
-// Every line of a log is a finished sequential generation line of a 28-letter target.
-void ExpectWholeGenerationLines(const QByteArray& bytes) {
-    ASSERT_FALSE(bytes.isEmpty());
-    ASSERT_TRUE(bytes.endsWith("\r\n"));
-    const QRegularExpression generationLine(QStringLiteral("^[A-Z ]{28} \\d+ \r$"));
-    for (const QByteArray& line : bytes.chopped(1).split('\n')) {
-        ASSERT_TRUE(generationLine.match(QString::fromLatin1(line)).hasMatch())
-            << line.toStdString();
-    }
-}
-
 class RunFaultsTest : public WindowTest {
 protected:
     QLineEdit* box(Quarrow& shown, const char* name) const {

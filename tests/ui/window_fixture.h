@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <functional>
@@ -94,5 +95,16 @@ protected:
     QuarrowServices services;
     std::unique_ptr<Quarrow> window;
 };
+
+// Every line of a log is a finished sequential generation line of a 28-letter target.
+inline void ExpectWholeGenerationLines(const QByteArray& bytes) {
+    ASSERT_FALSE(bytes.isEmpty());
+    ASSERT_TRUE(bytes.endsWith("\r\n"));
+    const QRegularExpression generationLine(QStringLiteral("^[A-Z ]{28} \\d+ \r$"));
+    for (const QByteArray& line : bytes.chopped(1).split('\n')) {
+        ASSERT_TRUE(generationLine.match(QString::fromLatin1(line)).hasMatch())
+            << line.toStdString();
+    }
+}
 
 } // namespace quarrow::testing
