@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "search/alphabet.h"
 
@@ -251,14 +252,23 @@ std::int64_t GenerationLaw::Quantile(double p) const {
             return static_cast<std::int64_t>(g);
         }
     }
-    if (tailMass_ <= 0.0 || p >= 1.0) {
+    if (tailMass_ <= 0.0) {
         return static_cast<std::int64_t>(head_.size()) - 1;
+    }
+    // A tail that (to a double) never ends, or a quantile past any count a run could reach.
+    constexpr auto kNever = std::numeric_limits<std::int64_t>::max();
+    if (p >= 1.0 || tailEnding_ <= 0.0) {
+        return kNever;
     }
     // Solve tailMass * (1 - ending)^(g - tabled + 1) <= 1 - p for the smallest g, then settle
     // the rounding by looking either side.
     const auto tabled = static_cast<double>(head_.size());
     const double steps = std::log((1.0 - p) / tailMass_) / std::log1p(-tailEnding_);
-    auto g = static_cast<std::int64_t>(std::ceil(tabled - 1.0 + std::max(0.0, steps)));
+    const double estimate = std::ceil(tabled - 1.0 + std::max(0.0, steps));
+    if (!(estimate < 9e18)) {
+        return kNever;
+    }
+    auto g = static_cast<std::int64_t>(estimate);
     g = std::max(g, static_cast<std::int64_t>(head_.size()) - 1);
     while (g > static_cast<std::int64_t>(head_.size()) - 1 && MoreThan(g - 1) <= 1.0 - p) {
         --g;

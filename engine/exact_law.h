@@ -43,7 +43,8 @@ public:
     double MoreThan(std::int64_t generations) const;
     double Mean() const { return mean_; }
     double StandardDeviation() const;
-    /// The smallest count of generations whose cumulative chance reaches `p` (0 < p < 1).
+    /// The smallest count of generations whose cumulative chance reaches `p` (0 < p < 1); the
+    /// largest `std::int64_t` when no count of that type reaches it.
     std::int64_t Quantile(double p) const;
     /// Expected strings a run makes, counted as the scheme counts them.
     double MeanStrings() const { return meanStrings_; }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/exact_law.h"
 #include "search/alphabet.h"
 #include "search/trial.h"
 
@@ -42,6 +43,9 @@ EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& c
         record.generations = outcome.numMutations;
         record.strings = outcome.numTotal;
         record.seconds = outcome.timeLength;
+        if (batch.keepFirstStrings) {
+            record.firstString = firstString;
+        }
         if (task == 0) {
             result.firstRunOutcome = outcome.outcome;
             result.firstRunLogError = outcome.logError;
@@ -53,18 +57,29 @@ EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& c
     return result;
 }
 
+namespace {
+
+std::optional<double> Finite(double value) {
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+} // namespace
+
 std::optional<double> ExpectedGenerations(Scheme scheme, std::size_t length) {
     if (scheme != Scheme::Sequential) {
-        return std::nullopt;
+        return Finite(GenerationLaw::LockedLetter(length).Mean());
     }
     // Within a generation each drawn symbol matches with chance 1/27, and a position stays
     // unmatched through all 20 offspring with chance (26/27)^20, independently of the others.
     const double positionMatched =
         1.0 - std::pow(26.0 / 27.0, static_cast<double>(kOffspringPerGeneration));
-    return std::pow(positionMatched, -static_cast<double>(length));
+    return Finite(std::pow(positionMatched, -static_cast<double>(length)));
 }
 
 std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length) {
+    if (scheme != Scheme::Sequential) {
+        return Finite(GenerationLaw::LockedLetter(length).MeanStrings());
+    }
     const std::optional<double> generations = ExpectedGenerations(scheme, length);
     if (!generations) {
         return std::nullopt;

@@ -36,6 +36,8 @@ private:
 /// One selection run of a batch. Counts are the window's `NumMutations` and `NumTotal`.
 struct EvolveRecord {
     bool finished = false;
+    /// Kept only when the batch asks for it (`EvolveBatch::keepFirstStrings`).
+    std::string firstString;
     std::int64_t generations = 0;
     std::int64_t strings = 0;
     float seconds = 0.0f;
@@ -49,6 +51,8 @@ struct EvolveBatch {
     double seed = 0.0;
     /// Run 0 of the first scheme writes its generation log here; the others write none.
     LogSink* firstRunLog = nullptr;
+    /// Keep every run's first string in its record, for a report of each run.
+    bool keepFirstStrings = false;
 };
 
 struct EvolveBatchResult {
@@ -65,12 +69,14 @@ struct EvolveBatchResult {
 EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& control,
                                  std::atomic<std::int64_t>* runsDone = nullptr);
 
-/// Expected generations of a sequential run on a phrase of `length` symbols:
+/// Expected generations of a run on a phrase of `length` symbols. Sequential: the closed form
 /// (1 - (26/27)^20)^-length, a generation reaching the whole length with chance
-/// (1 - (26/27)^20)^length. Nothing for the other schemes, which have no closed form.
+/// (1 - (26/27)^20)^length; the other two schemes: the mean of their exact law (see
+/// engine/exact_law.h). Nothing when the figure is beyond a double.
 std::optional<double> ExpectedGenerations(Scheme scheme, std::size_t length);
 
-/// Expected strings of such a run: 20 per generation and the 1 the count starts at.
+/// Expected strings of such a run: for a sequential run 20 per generation and the 1 the count
+/// starts at, for the others the exact law's mean.
 std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length);
 
 /// One random matching trial of a batch, as on the "Step Three" page.
