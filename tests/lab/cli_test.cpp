@@ -288,6 +288,48 @@ TEST(LabCommandLineTest, PerRunRowsAddUpToTheSummary) {
     EXPECT_EQ(csvRows, 90);
 }
 
+TEST(LabCommandLineTest, PlotsAreTitledAndDrawnAtTheAskedSize) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("quarrow_plot_" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const fs::path png = folder / "chart.png";
+    const fs::path svg = folder / "chart.svg";
+    const Outcome compare =
+        Lab({"compare", "--runs", "40", "--seed", "3", "--plot", png.string(), "CAT"});
+    ASSERT_EQ(compare.status, 0) << compare.err;
+    const Outcome evolve =
+        Lab({"evolve", "--runs", "40", "--seed", "3", "--plot", svg.string(), "--per-run", "CAT"});
+    ASSERT_EQ(evolve.status, 0) << evolve.err;
+
+    // PNG: twice the 960 pixels the chart is laid out in, and a title naming what it shows.
+    const std::string image = ReadFile(png);
+    ASSERT_GT(image.size(), 24U);
+    EXPECT_EQ(image.substr(1, 3), "PNG");
+    const auto word = [&](std::size_t at) {
+        return (static_cast<unsigned char>(image[at]) << 24) |
+               (static_cast<unsigned char>(image[at + 1]) << 16) |
+               (static_cast<unsigned char>(image[at + 2]) << 8) |
+               static_cast<unsigned char>(image[at + 3]);
+    };
+    EXPECT_EQ(word(16), 1920U);
+    EXPECT_GT(word(20), 1000U);
+    // The title is a (compressed) text chunk; its words are checked in the SVG below.
+    EXPECT_NE(image.find("TXtTitle"), std::string::npos);
+
+    const std::string drawing = ReadFile(svg);
+    EXPECT_NE(drawing.find("<title>Generations per run for \"CAT\": 1: Attenuating Selection, "
+                           "40 runs, seed 3</title>"),
+              std::string::npos);
+    EXPECT_NE(drawing.find("viewBox=\"0 0 960 "), std::string::npos);
+
+    // A folder that does not exist is reported, with the status of bad input.
+    const Outcome missing = Lab({"evolve", "--runs", "5", "--plot",
+                                 (folder / "no such folder" / "chart.png").string(), "CAT"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("cannot write the plot"), std::string::npos) << missing.err;
+    fs::remove_all(folder);
+}
+
 TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
     const fs::path missing = fs::temp_directory_path() / "quarrow no such folder" / "log.txt";
     struct Row {
