@@ -1,10 +1,13 @@
 #include "ui/evolution_view.h"
 
 #include "ui/box_text.h"
+#include "plot/distribution_chart.h"
+#include "ui/repeat_window.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -14,6 +17,7 @@
 #include <QLocale>
 #include <QLogValueAxis>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
@@ -83,7 +87,8 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, ViewChoices& 
       targetLabel_(new QLabel(this)), currentLabel_(new QLabel(this)),
       slowMotionCheck_(new QCheckBox(tr("Slow motion"), this)),
       keepOpenCheck_(new QCheckBox(tr("Keep this window open after the run"), this)),
-      saveButton_(new QPushButton(tr("Save chart..."), this)), cancelButton_(cancelButton()) {
+      saveButton_(new QPushButton(tr("Save chart..."), this)),
+      repeatButton_(new QPushButton(tr("Repeat..."), this)), cancelButton_(cancelButton()) {
     if (choices_.keptView) {
         choices_.keptView->close();
     }
@@ -140,6 +145,12 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, ViewChoices& 
     saveButton_->setObjectName(QStringLiteral("saveChartButton"));
     // Neither button answers Enter: a keystroke meant for the window must not end the run.
     saveButton_->setAutoDefault(false);
+    // Offered once the run has ended: many runs of the same target, as a distribution.
+    repeatButton_->setObjectName(QStringLiteral("repeatButton"));
+    repeatButton_->setAutoDefault(false);
+    repeatButton_->setToolTip(tr("Run this target many times with each scheme and compare the "
+                                 "distribution with the exact law and blind search"));
+    repeatButton_->hide();
     cancelButton_->setAutoDefault(false);
 
     auto* options = new QVBoxLayout;
@@ -155,6 +166,7 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, ViewChoices& 
     buttons->addWidget(quitButton());
     buttons->addStretch();
     buttons->addWidget(saveButton_);
+    buttons->addWidget(repeatButton_);
     buttons->addWidget(cancelButton_);
 
     auto* layout = new QVBoxLayout(this);
@@ -169,6 +181,10 @@ EvolutionView::EvolutionView(const QString& target, Scheme scheme, ViewChoices& 
     });
     connect(keepOpenCheck_, &QCheckBox::toggled, this, [this](bool on) { choices_.keepOpen = on; });
     connect(saveButton_, &QPushButton::clicked, this, &EvolutionView::saveChartClicked);
+    connect(repeatButton_, &QPushButton::clicked, this, [this] {
+        auto* repeat = new RepeatWindow(target_, parentWidget());
+        repeat->show();
+    });
 
     showFigures();
 }
@@ -260,6 +276,7 @@ bool EvolutionView::finishRun(RunOutcome outcome) {
         currentLabel_->setAccessibleDescription(target_);
     }
     setCancelButtonText(tr("Close"));
+    repeatButton_->setVisible(outcome == RunOutcome::Matched);
     if (!choices_.keepOpen) {
         deleteLater();
         return false;
@@ -382,16 +399,32 @@ void EvolutionView::updateStatus(bool force, const QString& prefix) {
 }
 
 bool EvolutionView::saveChart(const QString& path) {
-    return chartView_->grab().save(path, "PNG");
+    // The saved chart says what it shows; the view itself keeps its own title.
+    const QString title = tr("Letters right by generation for \"%1\": %2, 1 run")
+                              .arg(target_, FromLatin1(SchemeCaption(scheme_)));
+    const QString shownTitle = chart_->title();
+    chart_->setTitle(title);
+    const QString problem =
+        plot::SaveChart(path, chartView_->size(), title,
+                        [this](QPainter& painter, const QRectF&) { chartView_->render(&painter); });
+    chart_->setTitle(shownTitle);
+    return problem.isEmpty();
 }
 
 void EvolutionView::saveChartClicked() {
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Save chart"), QStringLiteral("evolution.png"), tr("PNG images (*.png)"));
+    const QString suggested =
+        QDir(plot::DefaultChartFolder())
+            .filePath(plot::DescriptiveChartName(target_,
+                                                 QStringLiteral("letters-by-generation-scheme-%1")
+                                                     .arg(static_cast<int>(scheme_) + 1),
+                                                 QStringLiteral("png")));
+    QString path = QFileDialog::getSaveFileName(this, tr("Save chart"), suggested,
+                                                tr("PNG images (*.png);;SVG drawings (*.svg)"));
     if (path.isEmpty()) {
         return;
     }
-    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) &&
+        !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".png");
     }
     if (!saveChart(path)) {

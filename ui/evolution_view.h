@@ -37,7 +37,8 @@ QString MarkedLetters(const QString& current, const QString& target);
 ///
 /// It is the run's progress dialog grown up: the dialog's figures and its Cancel stay (so
 /// whatever drives a `RunProgressDialog` drives this too), laid out with the letters, the chart
-/// and the view's own controls; the dialog's bar and plain string give way to those.
+/// and the view's own controls; the dialog's bar and plain string give way to those. After a
+/// finished run "Repeat..." opens a `RepeatWindow` on the same target.
 ///
 /// Use it in place of the progress dialog with ui/background_run.h:
 ///
@@ -123,6 +124,7 @@ private:
     QCheckBox* slowMotionCheck_;
     QCheckBox* keepOpenCheck_;
     QPushButton* saveButton_;
+    QPushButton* repeatButton_;
     QPushButton* cancelButton_;
 
     QChart* chart_ = nullptr;
