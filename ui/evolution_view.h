@@ -33,7 +33,7 @@ QString MarkedLetters(const QString& current, const QString& target);
 /// The live view of a "Step Four" run: the target over the current parent (or best string)
 /// with its right letters marked, the curve of letters right by generation, the run's figures,
 /// "Slow motion", Cancel, and after the run the finished chart, which "Save chart..." writes
-/// as a PNG.
+/// as a PNG (at twice its size) or an SVG.
 ///
 /// It is the run's progress dialog grown up: the dialog's figures and its Cancel stay (so
 /// whatever drives a `RunProgressDialog` drives this too), laid out with the letters, the chart
@@ -86,7 +86,7 @@ public:
     /// Returns whether it stays open.
     bool finishRun(RunOutcome outcome);
 
-    /// Writes the chart as a PNG; false if the file cannot be written.
+    /// Writes the chart, titled, as a PNG at 2x or an SVG by the ending; false if it cannot.
     bool saveChart(const QString& path);
 
     /// The short status a screen reader hears, also the dialog's accessible description.
