@@ -148,6 +148,10 @@ struct CommonOptions {
     int threads = 1;
     bool json = false;
     bool csv = false;
+    /// `evolve` and `compare` only.
+    bool perRun = false;
+    std::string plotPath;
+    CLI::Option* plotOption = nullptr;
 };
 
 void AddCommonOptions(CLI::App& command, CommonOptions& options) {
@@ -183,6 +187,38 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options) {
     CLI::Option* json = command.add_flag("--json", options.json, "Print the figures as JSON");
     CLI::Option* csv = command.add_flag("--csv", options.csv, "Print the figures as CSV");
     json->excludes(csv);
+}
+
+/// The options of the commands that evolve: a row per run instead of the summary, a chart.
+void AddRunOutputOptions(CLI::App& command, CommonOptions& options) {
+    command.add_flag("--per-run", options.perRun,
+                     "Print one row per run (run, scheme, first string, generations, strings, "
+                     "seconds) instead of the summary: CSV, or JSON lines with --json");
+    options.plotOption = command.add_option(
+        "--plot", options.plotPath,
+        "Draw the histogram of the generations per run with the exact law into FILE (.png or "
+        ".svg)");
+    options.plotOption->type_name("FILE");
+}
+
+bool EndsWith(std::string text, const std::string& ending) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text.size() >= ending.size() &&
+           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+std::string SeedText(const SeedInfo& seed) {
+    if (seed.seed) {
+        return "seed " + std::to_string(*seed.seed);
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "seeded from the clock (%.2f s after midnight)",
+                  static_cast<double>(seed.clockReading));
+    return text;
 }
 
 /// Puts small letters into capitals, as the window does with a typed phrase, and refuses what
@@ -285,7 +321,20 @@ std::optional<std::string> ForeignOption(const CLI::App& app, const CLI::App& co
 }
 
 int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
-                 const CommonOptions& options, std::int64_t runs, const std::string* logPath) {
+                 const CommonOptions& options, std::int64_t runs, const std::string* logPath,
+                 const PlotWriter& plotWriter) {
+    const bool plotting = options.plotOption != nullptr && options.plotOption->count() > 0;
+    if (plotting) {
+        if (!EndsWith(options.plotPath, ".png") && !EndsWith(options.plotPath, ".svg")) {
+            Complain("cannot tell the kind of plot \"" + options.plotPath +
+                     "\": give a file name ending in .png or .svg");
+            return kExitBadInput;
+        }
+        if (!plotWriter) {
+            Complain("this build of the lab cannot draw plots");
+            return kExitBadInput;
+        }
+    }
     std::optional<StagedLog> log;
     if (logPath != nullptr) {
         log.emplace(*logPath);
@@ -303,6 +352,7 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
     batch.runs = runs;
     batch.seed = seed.BatchSeed();
     batch.firstRunLog = log ? &log->Sink() : nullptr;
+    batch.keepFirstStrings = options.perRun;
 
     std::atomic<std::int64_t> runsDone{0};
     ProgressBar bar(stderr, runs * static_cast<std::int64_t>(schemes.size()), "runs",
@@ -329,8 +379,33 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
             Complain("the log \"" + log->Path() + "\" was not written: its run was interrupted");
         }
     }
-    PrintReport(options, SummariseEvolve(command, options.phrase, seed, runs, interrupted, schemes,
-                                         result.records));
+    if (options.perRun) {
+        Print(options.json ? PerRunJsonLines(schemes, result.records)
+                           : PerRunCsv(schemes, result.records));
+    } else {
+        PrintReport(options, SummariseEvolve(command, options.phrase, seed, runs, interrupted,
+                                             schemes, result.records));
+    }
+    if (plotting) {
+        plot::DistributionData data;
+        data.phrase = options.phrase;
+        data.runsRequested = runs;
+        data.seedText = SeedText(seed);
+        for (std::size_t s = 0; s < schemes.size(); ++s) {
+            plot::SchemeRuns& runsOfScheme = data.schemes.emplace_back();
+            runsOfScheme.scheme = schemes[s];
+            for (const EvolveRecord& record : result.records[s]) {
+                if (record.finished) {
+                    runsOfScheme.generations.push_back(record.generations);
+                    runsOfScheme.strings.push_back(record.strings);
+                }
+            }
+        }
+        if (const std::string problem = plotWriter(data, options.plotPath); !problem.empty()) {
+            Complain("cannot write the plot \"" + options.plotPath + "\": " + problem);
+            status = kExitBadInput;
+        }
+    }
     return status;
 }
 
@@ -378,7 +453,7 @@ int RunEstimate(const CommonOptions& options) {
     return kExitOk;
 }
 
-int RunLabCommand(int argc, char** argv) {
+int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
     CLI::App app{"Runs the window's selection schemes and random searches many times over and "
                  "reports their statistics.",
                  kProgramName};
@@ -398,6 +473,7 @@ int RunLabCommand(int argc, char** argv) {
     CLI::App* evolve = app.add_subcommand(
         "evolve", "Evolve the phrase with one scheme, many times, as the \"Step Four\" page does");
     AddCommonOptions(*evolve, evolveOptions);
+    AddRunOutputOptions(*evolve, evolveOptions);
     const CLI::Validator schemeName(
         [](std::string& name) -> std::string {
             return SchemeNamed(name)
@@ -423,6 +499,7 @@ int RunLabCommand(int argc, char** argv) {
     CLI::App* compare =
         app.add_subcommand("compare", "Evolve the phrase with all three schemes side by side");
     AddCommonOptions(*compare, compareOptions);
+    AddRunOutputOptions(*compare, compareOptions);
     compare->add_option("--runs", compareRuns, "Runs of each scheme")
         ->type_name("N")
         ->check(WholeNumber(1, kMostRuns))
@@ -489,11 +566,11 @@ int RunLabCommand(int argc, char** argv) {
 
     if (evolve->parsed()) {
         return RunSelection("evolve", {*SchemeNamed(schemeText)}, evolveOptions, evolveRuns,
-                            logOption->count() > 0 ? &logPath : nullptr);
+                            logOption->count() > 0 ? &logPath : nullptr, plotWriter);
     }
     if (compare->parsed()) {
         return RunSelection("compare", {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential},
-                            compareOptions, compareRuns, nullptr);
+                            compareOptions, compareRuns, nullptr, plotWriter);
     }
     if (trial->parsed()) {
         return RunTrial(trialOptions, trialStrings, trialRuns);
@@ -503,7 +580,7 @@ int RunLabCommand(int argc, char** argv) {
 
 } // namespace
 
-int RunLab(int argc, char** argv) {
+int RunLab(int argc, char** argv, const PlotWriter& plotWriter) {
     HoldClosedStandardDescriptors();
     // Whatever escapes every handler still takes the hidden log file with it and says why.
     std::set_terminate([] {
@@ -513,7 +590,7 @@ int RunLab(int argc, char** argv) {
     });
     int status = kExitOk;
     try {
-        status = RunLabCommand(argc, argv);
+        status = RunLabCommand(argc, argv, plotWriter);
     } catch (const std::bad_alloc&) {
         Complain("not enough memory for this batch; try fewer runs or a shorter phrase");
         status = kExitOutputLost;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <mutex>
 
+#include "engine/exact_law.h"
 #include "search/alphabet.h"
 #include "search/trial.h"
 
@@ -55,6 +56,9 @@ EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& c
         record.generations = outcome.numMutations;
         record.strings = outcome.numTotal;
         record.seconds = outcome.timeLength;
+        if (batch.keepFirstStrings) {
+            record.firstString = firstString;
+        }
         if (task == 0) {
             result.firstRunOutcome = outcome.outcome;
             result.firstRunLogError = outcome.logError;
@@ -66,9 +70,17 @@ EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& c
     return result;
 }
 
+namespace {
+
+std::optional<double> Finite(double value) {
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+} // namespace
+
 std::optional<double> ExpectedGenerations(Scheme scheme, std::size_t length) {
     if (scheme != Scheme::Sequential) {
-        return std::nullopt;
+        return Finite(GenerationLaw::LockedLetter(length).Mean());
     }
     // Within a generation each drawn symbol matches with chance 1/27, and a position stays
     // unmatched through all 20 offspring with chance (26/27)^20, independently of the others.
@@ -77,12 +89,12 @@ std::optional<double> ExpectedGenerations(Scheme scheme, std::size_t length) {
     const double searching = std::pow(positionMatched, -static_cast<double>(length));
     // A first string equal to the phrase ends the run in its first generation.
     const double alreadyThere = std::pow(1.0 / kAlphabetSize, static_cast<double>(length));
-    return alreadyThere + (1.0 - alreadyThere) * searching;
+    return Finite(alreadyThere + (1.0 - alreadyThere) * searching);
 }
 
 std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length) {
     if (scheme != Scheme::Sequential) {
-        return std::nullopt;
+        return Finite(GenerationLaw::LockedLetter(length).MeanStrings());
     }
     const double positionMatched =
         1.0 - std::pow(26.0 / 27.0, static_cast<double>(kOffspringPerGeneration));
@@ -90,7 +102,8 @@ std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length) {
     const double alreadyThere = std::pow(1.0 / kAlphabetSize, static_cast<double>(length));
     // The first offspring and the first string when it already is the phrase; else 20 a
     // generation and the 1 the count starts at.
-    return alreadyThere * 2.0 + (1.0 - alreadyThere) * (searching * kOffspringPerGeneration + 1.0);
+    return Finite(alreadyThere * 2.0 +
+                  (1.0 - alreadyThere) * (searching * kOffspringPerGeneration + 1.0));
 }
 
 std::vector<TrialRecord> RunTrialBatch(const TrialBatch& batch, const BatchControl& control,

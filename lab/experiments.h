@@ -38,6 +38,8 @@ private:
 /// One selection run of a batch. Counts are the window's `NumMutations` and `NumTotal`.
 struct EvolveRecord {
     bool finished = false;
+    /// Kept only when the batch asks for it (`EvolveBatch::keepFirstStrings`).
+    std::string firstString;
     std::int64_t generations = 0;
     std::int64_t strings = 0;
     float seconds = 0.0f;
@@ -51,6 +53,8 @@ struct EvolveBatch {
     std::uint64_t seed = 0;
     /// Run 0 of the first scheme writes its generation log here; the others write none.
     LogSink* firstRunLog = nullptr;
+    /// Keep every run's first string in its record, for a report of each run.
+    bool keepFirstStrings = false;
 };
 
 struct EvolveBatchResult {
@@ -67,15 +71,15 @@ struct EvolveBatchResult {
 EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& control,
                                  std::atomic<std::int64_t>* runsDone = nullptr);
 
-/// Expected generations of a sequential run on a phrase of `length` symbols whose first string
-/// is drawn at random: with chance p = 27^-length the first string already is the phrase and
+/// Expected generations of a run on a phrase of `length` symbols whose first string is drawn
+/// at random. Sequential: with chance p = 27^-length the first string already is the phrase and
 /// the run ends after 1 generation; otherwise a generation reaches the whole length with chance
-/// q = (1 - (26/27)^20)^length, so the mean is p + (1 - p) / q. Nothing for the other schemes,
-/// which have no closed form.
+/// q = (1 - (26/27)^20)^length, so the mean is p + (1 - p) / q. The other two schemes: the mean
+/// of their exact law (see engine/exact_law.h). Nothing when the figure is beyond a double.
 std::optional<double> ExpectedGenerations(Scheme scheme, std::size_t length);
 
-/// Expected strings of such a run: 2 when the first string is the phrase, else 20 per
-/// generation and the 1 the count starts at.
+/// Expected strings of such a run: for a sequential run 2 when the first string is the phrase,
+/// else 20 per generation and the 1 the count starts at; for the others the exact law's mean.
 std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length);
 
 /// One random matching trial of a batch, as on the "Step Three" page.

@@ -1,12 +1,13 @@
 #include "lab/report.h"
 
-#include <bit>
+#include "engine/exact_law.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
-#include <bit>
 #include <cstdio>
+#include <limits>
 #include <string_view>
 
 namespace quarrow::lab {
@@ -195,6 +196,12 @@ EvolveReport SummariseEvolve(std::string command, std::string phrase, SeedInfo s
         figures.seconds = SummaryOf(seconds);
         figures.expectedGenerations = ExpectedGenerations(schemes[s], phrase.size());
         figures.expectedStrings = ExpectedStrings(schemes[s], phrase.size());
+        const GenerationLaw law = GenerationLaw::ForScheme(schemes[s], phrase.size());
+        const SchemeFigures::Percentiles percentiles{law.Quantile(0.1), law.Quantile(0.5),
+                                                     law.Quantile(0.9)};
+        if (percentiles.p90 < std::numeric_limits<std::int64_t>::max()) {
+            figures.expectedPercentiles = percentiles;
+        }
         report.schemes.push_back(figures);
     }
     report.phrase = std::move(phrase);
@@ -213,25 +220,33 @@ std::string ToText(const EvolveReport& report) {
     for (const SchemeFigures& figures : report.schemes) {
         const auto addRow = [&](const std::string& caption, const std::string& runs,
                                 const char* measure, const std::optional<Summary>& summary,
-                                std::string (*format)(double),
-                                const std::optional<double>& expected) {
+                                std::string (*format)(double), const std::string& expected) {
             std::vector<std::string> row = {caption, runs, measure};
             const std::vector<std::string> cells = SummaryCells(summary, format);
             row.insert(row.end(), cells.begin(), cells.end());
-            row.push_back(expected ? Fixed(*expected, 2) : "");
+            row.push_back(expected);
             rows.push_back(row);
         };
+        std::string expectedGenerations =
+            figures.expectedGenerations ? Fixed(*figures.expectedGenerations, 2) : "";
+        if (const auto& law = figures.expectedPercentiles) {
+            expectedGenerations += " (" + std::to_string(law->p10) + ", " +
+                                   std::to_string(law->median) + ", " + std::to_string(law->p90) +
+                                   ")";
+        }
         addRow(std::string(SchemeCaption(figures.scheme)), std::to_string(figures.runsFinished),
-               "generations", figures.generations, CountText, figures.expectedGenerations);
-        addRow("", "", "strings", figures.strings, CountText, figures.expectedStrings);
-        addRow("", "", "seconds", figures.seconds, SecondsText, std::nullopt);
+               "generations", figures.generations, CountText, expectedGenerations);
+        addRow("", "", "strings", figures.strings, CountText,
+               figures.expectedStrings ? Fixed(*figures.expectedStrings, 2) : "");
+        addRow("", "", "seconds", figures.seconds, SecondsText, "");
     }
     text += Table(rows, "lrl");
     if (std::any_of(report.schemes.begin(), report.schemes.end(),
                     [](const SchemeFigures& f) { return f.expectedGenerations.has_value(); })) {
-        text += "\nExpected: the mean of a sequential run, p + (1 - p) / (1 - (26/27)^20)^n "
-                "generations for n symbols, where p = 27^-n is the chance that the first string "
-                "already is the phrase.\n";
+        text += "\nExpected: the mean of the exact law of a run, and in brackets its 10th "
+                "percentile, median and 90th percentile; for a sequential run the mean is "
+                "p + (1 - p) / (1 - (26/27)^20)^n generations for n symbols, where p = 27^-n is "
+                "the chance that the first string already is the phrase.\n";
     }
     if (report.interrupted) {
         text += "\nInterrupted: the figures cover only the runs finished before Ctrl+C, as the "
@@ -261,6 +276,12 @@ json ToJson(const EvolveReport& report) {
         if (figures.expectedGenerations && figures.expectedStrings) {
             scheme["expected"] = json{{"generations", *figures.expectedGenerations},
                                       {"strings", *figures.expectedStrings}};
+            if (const auto& law = figures.expectedPercentiles) {
+                scheme["expected"]["generationPercentiles"] =
+                    json{{"p10", law->p10}, {"median", law->median}, {"p90", law->p90}};
+            } else {
+                scheme["expected"]["generationPercentiles"] = nullptr;
+            }
         } else {
             scheme["expected"] = nullptr;
         }
@@ -271,18 +292,65 @@ json ToJson(const EvolveReport& report) {
 }
 
 std::string ToCsv(const EvolveReport& report) {
-    std::string text = std::string("scheme,runs,measure,") + kSummaryCsvColumns + ",expected\n";
+    std::string text = std::string("scheme,runs,measure,") + kSummaryCsvColumns +
+                       ",expected,expected_p10,expected_median,expected_p90\n";
     for (const SchemeFigures& figures : report.schemes) {
         const std::string lead =
             SchemeKey(figures.scheme) + "," + std::to_string(figures.runsFinished) + ",";
         const auto expected = [](const std::optional<double>& value) {
             return value ? Exact(*value) : std::string();
         };
+        const auto& law = figures.expectedPercentiles;
+        const std::string percentiles = law ? std::to_string(law->p10) + "," +
+                                                  std::to_string(law->median) + "," +
+                                                  std::to_string(law->p90)
+                                            : ",,";
         text += lead + "generations," + SummaryCsv(figures.generations) + "," +
-                expected(figures.expectedGenerations) + "\n";
+                expected(figures.expectedGenerations) + "," + percentiles + "\n";
         text += lead + "strings," + SummaryCsv(figures.strings) + "," +
-                expected(figures.expectedStrings) + "\n";
-        text += lead + "seconds," + SummaryCsv(figures.seconds) + ",\n";
+                expected(figures.expectedStrings) + ",,,\n";
+        text += lead + "seconds," + SummaryCsv(figures.seconds) + ",,,,\n";
+    }
+    return text;
+}
+
+std::string PerRunCsv(const std::vector<Scheme>& schemes,
+                      const std::vector<std::vector<EvolveRecord>>& records) {
+    std::string text = "run,scheme,first_string,generations,strings,seconds\n";
+    const std::size_t runs = records.empty() ? 0 : records.front().size();
+    for (std::size_t run = 0; run < runs; ++run) {
+        for (std::size_t s = 0; s < schemes.size(); ++s) {
+            const EvolveRecord& record = records[s][run];
+            if (!record.finished) {
+                continue;
+            }
+            text += std::to_string(run) + "," + SchemeKey(schemes[s]) + "," +
+                    Quoted(record.firstString) + "," + std::to_string(record.generations) + "," +
+                    std::to_string(record.strings) + "," +
+                    Exact(static_cast<double>(record.seconds)) + "\n";
+        }
+    }
+    return text;
+}
+
+std::string PerRunJsonLines(const std::vector<Scheme>& schemes,
+                            const std::vector<std::vector<EvolveRecord>>& records) {
+    std::string text;
+    const std::size_t runs = records.empty() ? 0 : records.front().size();
+    for (std::size_t run = 0; run < runs; ++run) {
+        for (std::size_t s = 0; s < schemes.size(); ++s) {
+            const EvolveRecord& record = records[s][run];
+            if (!record.finished) {
+                continue;
+            }
+            const json row{{"run", run},
+                           {"scheme", SchemeKey(schemes[s])},
+                           {"firstString", record.firstString},
+                           {"generations", record.generations},
+                           {"strings", record.strings},
+                           {"seconds", static_cast<double>(record.seconds)}};
+            text += row.dump() + "\n";
+        }
     }
     return text;
 }

@@ -36,6 +36,13 @@ struct SchemeFigures {
     std::optional<Summary> seconds;
     std::optional<double> expectedGenerations;
     std::optional<double> expectedStrings;
+    /// The exact law's 10th percentile, median and 90th percentile of the generations.
+    struct Percentiles {
+        std::int64_t p10 = 0;
+        std::int64_t median = 0;
+        std::int64_t p90 = 0;
+    };
+    std::optional<Percentiles> expectedPercentiles;
 };
 
 /// The figures of `evolve` and `compare`.
@@ -84,6 +91,14 @@ struct EstimateReport {
 std::string ToText(const EvolveReport& report);
 nlohmann::ordered_json ToJson(const EvolveReport& report);
 std::string ToCsv(const EvolveReport& report);
+
+/// One row per finished run, every scheme's run 0 first, then run 1, ...: CSV with a heading
+/// (`run,scheme,first_string,generations,strings,seconds`) or one JSON object a line. Runs are
+/// numbered from 0, as their generators are. The records must keep their first strings.
+std::string PerRunCsv(const std::vector<Scheme>& schemes,
+                      const std::vector<std::vector<EvolveRecord>>& records);
+std::string PerRunJsonLines(const std::vector<Scheme>& schemes,
+                            const std::vector<std::vector<EvolveRecord>>& records);
 
 std::string ToText(const TrialReport& report);
 nlohmann::ordered_json ToJson(const TrialReport& report);

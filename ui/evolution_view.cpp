@@ -1,13 +1,16 @@
 #include "ui/evolution_view.h"
 
+#include "plot/distribution_chart.h"
 #include "ui/box_text.h"
 #include "ui/cost_text.h"
+#include "ui/repeat_window.h"
 #include "ui/zoom.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -19,6 +22,7 @@
 #include <QLocale>
 #include <QLogValueAxis>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
@@ -138,6 +142,7 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
       slowMotionCheck_(new QCheckBox(tr("Slow motion"), this)),
       keepOpenCheck_(new QCheckBox(tr("Keep this window open after the run"), this)),
       saveButton_(new QPushButton(tr("Save chart..."), this)),
+      repeatButton_(new QPushButton(tr("Repeat..."), this)),
       cancelButton_(new QPushButton(tr("Cancel"), this)) {
     if (choices_.keptView) {
         choices_.keptView->close();
@@ -223,6 +228,12 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     // Neither button answers Enter: a keystroke meant for the window must not end the run.
     saveButton_->setAutoDefault(false);
     cancelButton_->setAutoDefault(false);
+    // Offered once a run has found the target: many runs of it, as a distribution.
+    repeatButton_->setObjectName(QStringLiteral("repeatButton"));
+    repeatButton_->setAutoDefault(false);
+    repeatButton_->setToolTip(tr("Run this target many times with each scheme and compare the "
+                                 "distribution with the exact law and blind search"));
+    repeatButton_->hide();
 
     auto* options = new QVBoxLayout;
     options->addWidget(slowMotionCheck_);
@@ -238,6 +249,7 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(saveButton_);
+    buttons->addWidget(repeatButton_);
     buttons->addWidget(cancelButton_);
     layout->addLayout(buttons);
 
@@ -247,6 +259,7 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     });
     connect(keepOpenCheck_, &QCheckBox::toggled, this, [this](bool on) { choices_.keepOpen = on; });
     connect(saveButton_, &QPushButton::clicked, this, &EvolutionView::saveChartClicked);
+    connect(repeatButton_, &QPushButton::clicked, this, &EvolutionView::repeatClicked);
     connect(cancelButton_, &QPushButton::clicked, this, &EvolutionView::cancelClicked);
 
     showFigures();
@@ -431,6 +444,7 @@ bool EvolutionView::finishRun(RunOutcome outcome, bool mayStayOpen) {
     }
     updateStatus(true, ending);
     cancelButton_->setText(tr("Close"));
+    repeatButton_->setVisible(outcome == RunOutcome::Matched);
     if (!mayStayOpen || !choices_.keepOpen) {
         deleteLater();
         return false;
@@ -685,17 +699,44 @@ void EvolutionView::updateStatus(bool force, const QString& prefix) {
     sinceStatus_.restart();
 }
 
+QString EvolutionView::savedChartTitle() const {
+    // A single run of the window has no seed of its own; its first string says where it began.
+    return tr("Letters right by generation for \"%1\": %2, 1 run from \"%3\"")
+        .arg(target_, FromLatin1(SchemeCaption(scheme_)), firstString_);
+}
+
 bool EvolutionView::saveChart(const QString& path) {
-    return chartView_->grab().save(path, "PNG");
+    // The saved chart says what it shows; the view itself keeps its own title.
+    const QString title = savedChartTitle();
+    const QString shownTitle = chart_->title();
+    chart_->setTitle(title);
+    const QString problem =
+        plot::SaveChart(path, chartView_->size(), title,
+                        [this](QPainter& painter, const QRectF&) { chartView_->render(&painter); });
+    chart_->setTitle(shownTitle);
+    return problem.isEmpty();
+}
+
+void EvolutionView::repeatClicked() {
+    // The repeat window belongs to the main window, so it outlives this view.
+    auto* repeat = new RepeatWindow(target_, parentWidget());
+    repeat->show();
 }
 
 void EvolutionView::saveChartClicked() {
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Save chart"), QStringLiteral("evolution.png"), tr("PNG images (*.png)"));
+    const QString suggested =
+        QDir(plot::DefaultChartFolder())
+            .filePath(plot::DescriptiveChartName(target_,
+                                                 QStringLiteral("letters-by-generation-scheme-%1")
+                                                     .arg(static_cast<int>(scheme_) + 1),
+                                                 QStringLiteral("png")));
+    QString path = QFileDialog::getSaveFileName(this, tr("Save chart"), suggested,
+                                                tr("PNG images (*.png);;SVG drawings (*.svg)"));
     if (path.isEmpty()) {
         return;
     }
-    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) &&
+        !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".png");
     }
     if (!saveChart(path)) {

@@ -60,7 +60,9 @@ struct ViewChoices {
 /// last offspring, its locked prefix and the hits of its random tail marked, the string the
 /// tail is scored against, the curve of the prefix each generation reached (it starts again
 /// every generation) and, as a line of its own, the run's best. Below: the run's figures,
-/// "Slow motion", "Keep this window open after the run", "Save chart..." and Cancel.
+/// "Slow motion", "Keep this window open after the run", "Save chart..." (a PNG at twice its
+/// size or an SVG) and Cancel; after a run that found the target, "Repeat..." opens a
+/// `RepeatWindow` on the same target.
 ///
 /// Use it with ui/background_run.h:
 ///
@@ -105,8 +107,10 @@ public:
     /// Whether the run it watches is still going on.
     bool runGoing() const { return runGoing_; }
 
-    /// Writes the chart as a PNG; false if the file cannot be written.
+    /// Writes the chart, titled, as a PNG at 2x or an SVG by the ending; false if it cannot.
     bool saveChart(const QString& path);
+    /// The title a saved chart carries: the phrase, the scheme, the run and its first string.
+    QString savedChartTitle() const;
 
     /// The lines of figures.
     QString labelText() const;
@@ -145,6 +149,7 @@ private:
     void setLettersRange(std::size_t letters);
     void updateStatus(bool force, const QString& prefix = {});
     void saveChartClicked();
+    void repeatClicked();
     void cancelClicked();
     void askToCancel();
     double generationRate();
@@ -170,6 +175,7 @@ private:
     QCheckBox* slowMotionCheck_;
     QCheckBox* keepOpenCheck_;
     QPushButton* saveButton_;
+    QPushButton* repeatButton_;
     QPushButton* cancelButton_;
 
     QChart* chart_ = nullptr;

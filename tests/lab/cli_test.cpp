@@ -12,6 +12,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -220,8 +221,13 @@ TEST(LabCommandLineTest, JsonReportsHoldTheDocumentedFields) {
         ExpectSummary(scheme["generations"]);
         ExpectSummary(scheme["strings"]);
         ExpectSummary(scheme["seconds"]);
-        EXPECT_EQ(scheme["expected"].is_null(), s != 2);
+        ASSERT_TRUE(scheme["expected"].is_object()) << keys[s];
+        const json& law = scheme["expected"]["generationPercentiles"];
+        EXPECT_LE(law["p10"].get<int>(), law["median"].get<int>()) << keys[s];
+        EXPECT_LE(law["median"].get<int>(), law["p90"].get<int>()) << keys[s];
     }
+    // Schemes 1 and 2 share one exact law.
+    EXPECT_EQ(report["schemes"][0]["expected"], report["schemes"][1]["expected"]);
     // Every sequential run that ends through its generations has 20 strings a generation
     // and the 1 its count starts at.
     const json& sequential = report["schemes"][2];
@@ -255,6 +261,98 @@ TEST(LabCommandLineTest, JsonReportsHoldTheDocumentedFields) {
     }
 }
 
+TEST(LabCommandLineTest, PerRunRowsAddUpToTheSummary) {
+    const std::vector<std::string> common = {"compare", "--runs", "30", "--seed", "5", "WEASEL"};
+    std::vector<std::string> perRunCsv = common;
+    perRunCsv.push_back("--per-run");
+    std::vector<std::string> perRunJson = perRunCsv;
+    perRunJson.push_back("--json");
+    std::vector<std::string> summaryJson = common;
+    summaryJson.push_back("--json");
+
+    const Outcome rows = Lab(perRunJson);
+    ASSERT_EQ(rows.status, 0) << rows.err;
+    const Outcome summary = Lab(summaryJson);
+    ASSERT_EQ(summary.status, 0) << summary.err;
+    const json report = json::parse(summary.out);
+
+    std::map<std::string, std::pair<double, double>> totals; // generations, strings
+    std::map<std::string, int> counted;
+    std::istringstream lines(rows.out);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const json row = json::parse(line);
+        EXPECT_EQ(row["firstString"].get<std::string>().size(), 6U);
+        auto& total = totals[row["scheme"].get<std::string>()];
+        total.first += row["generations"].get<double>();
+        total.second += row["strings"].get<double>();
+        ++counted[row["scheme"].get<std::string>()];
+    }
+    for (const json& scheme : report["schemes"]) {
+        const std::string key = scheme["scheme"];
+        EXPECT_EQ(counted[key], 30) << key;
+        EXPECT_NEAR(totals[key].first / 30.0, scheme["generations"]["mean"].get<double>(), 1e-9)
+            << key;
+        EXPECT_NEAR(totals[key].second / 30.0, scheme["strings"]["mean"].get<double>(), 1e-9)
+            << key;
+    }
+
+    // The CSV rows are the same runs: a heading and 90 rows, first strings quoted.
+    const Outcome csv = Lab(perRunCsv);
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    std::istringstream csvLines(csv.out);
+    std::getline(csvLines, line);
+    EXPECT_EQ(line, "run,scheme,first_string,generations,strings,seconds");
+    int csvRows = 0;
+    while (std::getline(csvLines, line)) {
+        ++csvRows;
+        EXPECT_NE(line.find(",\""), std::string::npos) << line;
+    }
+    EXPECT_EQ(csvRows, 90);
+}
+
+TEST(LabCommandLineTest, PlotsAreTitledAndDrawnAtTheAskedSize) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("quarrow_plot_" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const fs::path png = folder / "chart.png";
+    const fs::path svg = folder / "chart.svg";
+    const Outcome compare =
+        Lab({"compare", "--runs", "40", "--seed", "3", "--plot", png.string(), "CAT"});
+    ASSERT_EQ(compare.status, 0) << compare.err;
+    const Outcome evolve =
+        Lab({"evolve", "--runs", "40", "--seed", "3", "--plot", svg.string(), "--per-run", "CAT"});
+    ASSERT_EQ(evolve.status, 0) << evolve.err;
+
+    // PNG: twice the 960 pixels the chart is laid out in, and a title naming what it shows.
+    const std::string image = ReadFile(png);
+    ASSERT_GT(image.size(), 24U);
+    EXPECT_EQ(image.substr(1, 3), "PNG");
+    const auto word = [&](std::size_t at) {
+        return (static_cast<unsigned char>(image[at]) << 24) |
+               (static_cast<unsigned char>(image[at + 1]) << 16) |
+               (static_cast<unsigned char>(image[at + 2]) << 8) |
+               static_cast<unsigned char>(image[at + 3]);
+    };
+    EXPECT_EQ(word(16), 1920U);
+    EXPECT_GT(word(20), 1000U);
+    // The title is a (compressed) text chunk; its words are checked in the SVG below.
+    EXPECT_NE(image.find("TXtTitle"), std::string::npos);
+
+    const std::string drawing = ReadFile(svg);
+    EXPECT_NE(drawing.find("<title>Generations per run for \"CAT\": 1: Attenuating Selection, "
+                           "40 runs, seed 3</title>"),
+              std::string::npos);
+    EXPECT_NE(drawing.find("viewBox=\"0 0 960 "), std::string::npos);
+
+    // A folder that does not exist is reported, with the status of bad input.
+    const Outcome missing = Lab({"evolve", "--runs", "5", "--plot",
+                                 (folder / "no such folder" / "chart.png").string(), "CAT"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("cannot write the plot"), std::string::npos) << missing.err;
+    fs::remove_all(folder);
+}
+
 TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
     const fs::path missing = fs::temp_directory_path() / "quarrow no such folder" / "log.txt";
     struct Row {
@@ -276,6 +374,7 @@ TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
         {{"evolve", "--log", missing.string(), "CAT"}, "cannot write the log"},
         {{"evolve", "--log", fs::temp_directory_path().string(), "CAT"}, "it is a folder"},
         {{"evolve", "--json", "--csv", "CAT"}, "excludes"},
+        {{"compare", "--plot", "chart.gif", "CAT"}, "ending in .png or .svg"},
         {{"launch", "CAT"}, "unknown command \"launch\""},
         {{"evolve", "--runs", "1e3", "CAT"}, "\"1e3\" is not a whole number"},
         {{"trial", "--strings", "abc", "CAT"}, "\"abc\" is not a whole number"},

@@ -107,7 +107,12 @@ TEST(EvolveBatchTest, SequentialMeanMeetsTheClosedForm) {
     // The figures the documentation quotes: about 7 generations for 3 letters, 573 for 10.
     EXPECT_NEAR(*ExpectedGenerations(Scheme::Sequential, 3), 6.72, 0.01);
     EXPECT_NEAR(*ExpectedGenerations(Scheme::Sequential, 10), 572.9, 0.1);
-    EXPECT_FALSE(ExpectedGenerations(Scheme::Serial, 3).has_value());
+    // The other two schemes take the mean of their exact law.
+    const auto serial = ExpectedGenerations(Scheme::Serial, 3);
+    ASSERT_TRUE(serial.has_value());
+    EXPECT_EQ(serial, ExpectedGenerations(Scheme::Attenuating, 3));
+    // Beyond a double there is no figure rather than an infinite one.
+    EXPECT_FALSE(ExpectedGenerations(Scheme::Sequential, 2000).has_value());
 }
 
 TEST(EvolveBatchTest, OneLetterMeanCountsAFirstStringThatAlreadyMatches) {

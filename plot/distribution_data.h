@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/selection.h"
+
+namespace quarrow::plot {
+
+// What a chart of many runs shows, in plain types, so that the lab can hand it over without
+// touching the drawing code's toolkit.
+
+/// The finished runs of one scheme, in run order.
+struct SchemeRuns {
+    Scheme scheme = Scheme::Attenuating;
+    std::vector<std::int64_t> generations;
+    std::vector<std::int64_t> strings;
+};
+
+struct DistributionData {
+    std::string phrase;
+    /// Runs asked of each scheme; a cancelled batch finishes fewer.
+    std::int64_t runsRequested = 0;
+    /// How the runs can be repeated: "seed 42", or the clock reading the generators came from.
+    std::string seedText;
+    std::vector<SchemeRuns> schemes;
+};
+
+} // namespace quarrow::plot

@@ -1,0 +1,346 @@
+#include "ui/repeat_window.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "engine/exact_law.h"
+#include "search/alphabet.h"
+#include "lab/statistics.h"
+#include "platform/clock.h"
+#include "ui/zoom.h"
+#include "plot/distribution_chart.h"
+
+namespace quarrow {
+
+namespace {
+
+constexpr int kFewestRuns = 10;
+constexpr int kMostRuns = 100'000;
+constexpr int kDefaultRuns = 100;
+constexpr Scheme kSchemes[] = {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential};
+
+QString Caption(Scheme scheme) {
+    const std::string_view caption = SchemeCaption(scheme);
+    return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
+QString Figure(double value) {
+    return std::abs(value - std::round(value)) < 1e-9 ? QString::number(value, 'f', 0)
+                                                      : QString::number(value, 'f', 2);
+}
+
+QString Duration(double seconds) {
+    if (seconds < 1.0) {
+        return QObject::tr("under a second");
+    }
+    if (seconds < 120.0) {
+        return QObject::tr("about %1 seconds").arg(std::lround(seconds));
+    }
+    if (seconds < 7200.0) {
+        return QObject::tr("about %1 minutes").arg(std::lround(seconds / 60.0));
+    }
+    return QObject::tr("about %1 hours").arg(seconds / 3600.0, 0, 'g', 3);
+}
+
+/// Symbols the engine draws a second: a sequential run on a short target, for a few
+/// hundredths of a second.
+double MeasureSymbolsPerSecond() {
+    const MonotonicClock& clock = SystemMonotonic();
+    const double start = clock.Seconds();
+    std::int64_t symbols = 0;
+    Generator generator;
+    NullLogSink log;
+    const std::atomic<bool> cancel{false};
+    do {
+        const RunResult result = RunScheme(Scheme::Sequential, "ABC", RandomString(generator, 3),
+                                           RunEnvironment{generator, clock, log, cancel});
+        symbols += result.symbolsDrawn;
+    } while (clock.Seconds() - start < 0.03);
+    return static_cast<double>(symbols) / std::max(clock.Seconds() - start, 1e-6);
+}
+
+} // namespace
+
+DistributionChartWidget::DistributionChartWidget(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("distributionChart"));
+    setAccessibleName(tr("Chart of generations per run"));
+    setAccessibleDescription(tr("The table below the chart holds its figures."));
+}
+
+void DistributionChartWidget::setData(const plot::DistributionData& runsData) {
+    data_ = runsData;
+    setAccessibleName(plot::DistributionChartTitle(data_));
+    updateGeometry();
+    update();
+}
+
+QSize DistributionChartWidget::sizeHint() const {
+    return data_.schemes.empty() ? QSize(960, 200) : plot::DistributionChartSize(data_);
+}
+
+void DistributionChartWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (data_.schemes.empty()) {
+        painter.drawText(rect(), Qt::AlignCenter, tr("The chart appears once runs are done."));
+        return;
+    }
+    const QSize laid = plot::DistributionChartSize(data_);
+    const double scale = std::min(width() / double(laid.width()), height() / double(laid.height()));
+    plot::PaintDistributionChart(painter, QRectF(0, 0, laid.width() * scale, laid.height() * scale),
+                                 data_);
+}
+
+RepeatWindow::RepeatWindow(const QString& target, QWidget* parent)
+    : QDialog(parent), target_(target), runsBox_(new QSpinBox(this)), seedBox_(new QSpinBox(this)),
+      estimateLabel_(new QLabel(this)), progress_(new QProgressBar(this)),
+      startButton_(new QPushButton(tr("&Start"), this)),
+      cancelButton_(new QPushButton(tr("Cancel"), this)),
+      saveButton_(new QPushButton(tr("Save chart..."), this)),
+      chart_(new DistributionChartWidget(this)), table_(new QTableWidget(this)),
+      poll_(new QTimer(this)) {
+    setObjectName(QStringLiteral("repeatWindow"));
+    setWindowTitle(tr("Repeat: %1").arg(target_));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    runsBox_->setObjectName(QStringLiteral("repeatRunsBox"));
+    runsBox_->setRange(kFewestRuns, kMostRuns);
+    runsBox_->setValue(kDefaultRuns);
+    runsBox_->setAccessibleName(tr("Runs of each scheme"));
+    seedBox_->setObjectName(QStringLiteral("repeatSeedBox"));
+    seedBox_->setRange(0, 999'999'999);
+    // A seed from the time of day, shown so the batch can be repeated here or in the lab.
+    seedBox_->setValue(static_cast<int>(SystemTimeOfDay().SecondsSinceMidnight() * 1000.0f) %
+                       1'000'000'000);
+    seedBox_->setAccessibleName(tr("Seed"));
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Runs of each scheme:"), runsBox_);
+    auto* schemes = new QHBoxLayout;
+    for (int s = 0; s < 3; ++s) {
+        schemeChecks_[s] = new QCheckBox(Caption(kSchemes[s]), this);
+        schemeChecks_[s]->setObjectName(QStringLiteral("repeatScheme%1").arg(s + 1));
+        schemeChecks_[s]->setChecked(true);
+        schemes->addWidget(schemeChecks_[s]);
+        connect(schemeChecks_[s], &QCheckBox::toggled, this, &RepeatWindow::updateEstimate);
+    }
+    form->addRow(tr("Schemes:"), schemes);
+    form->addRow(tr("S&eed:"), seedBox_);
+    estimateLabel_->setObjectName(QStringLiteral("repeatEstimate"));
+    estimateLabel_->setWordWrap(true);
+    form->addRow(tr("Time:"), estimateLabel_);
+
+    progress_->setObjectName(QStringLiteral("repeatProgress"));
+    startButton_->setObjectName(QStringLiteral("repeatStartButton"));
+    cancelButton_->setObjectName(QStringLiteral("repeatCancelButton"));
+    saveButton_->setObjectName(QStringLiteral("repeatSaveButton"));
+    cancelButton_->setEnabled(false);
+    saveButton_->setEnabled(false);
+
+    table_->setObjectName(QStringLiteral("repeatTable"));
+    table_->setAccessibleName(tr("Figures of the runs"));
+    const QStringList headings = {tr("Scheme"), tr("Runs"), tr("Mean"), tr("SD"),  tr("Median"),
+                                  tr("10%"),    tr("90%"),  tr("Min"),  tr("Max"), tr("Expected")};
+    table_->setColumnCount(static_cast<int>(headings.size()));
+    table_->setHorizontalHeaderLabels(headings);
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(chart_);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumSize(640, 360);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(progress_, 1);
+    buttons->addWidget(startButton_);
+    buttons->addWidget(cancelButton_);
+    buttons->addWidget(saveButton_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    layout->addWidget(scroll, 1);
+    layout->addWidget(table_);
+
+    connect(startButton_, &QPushButton::clicked, this, &RepeatWindow::Start_Click);
+    connect(cancelButton_, &QPushButton::clicked, this, &RepeatWindow::Cancel_Click);
+    connect(saveButton_, &QPushButton::clicked, this, &RepeatWindow::SaveChart_Click);
+    connect(runsBox_, &QSpinBox::valueChanged, this, &RepeatWindow::updateEstimate);
+    connect(poll_, &QTimer::timeout, this, &RepeatWindow::showProgress);
+    connect(&watcher_, &QFutureWatcher<void>::finished, this, &RepeatWindow::showResults);
+    poll_->setInterval(100);
+
+    symbolsPerSecond_ = MeasureSymbolsPerSecond();
+    updateEstimate();
+    new WindowZoom(*this); // follows the main window's zoom and has its own keys
+}
+
+RepeatWindow::~RepeatWindow() {
+    stop_ = true;
+    watcher_.waitForFinished();
+}
+
+void RepeatWindow::updateEstimate() {
+    // Scheme 3 dominates: its mean generations from the closed form, each drawing on average
+    // n (1 - (26/27)^20) 27 symbols over its 20 offspring, at the measured rate on every core.
+    const auto n = static_cast<double>(target_.size());
+    const double perGeneration = n * 27.0 * (1.0 - std::pow(26.0 / 27.0, 20.0));
+    const double generations =
+        GenerationLaw::Sequential(static_cast<std::size_t>(target_.size())).Mean();
+    const double cores = std::max(1, QThread::idealThreadCount());
+    const double seconds =
+        runsBox_->value() * generations * perGeneration / std::max(symbolsPerSecond_, 1.0) / cores;
+    estimateLabel_->setText(
+        schemeChecks_[2]->isChecked()
+            ? tr("Scheme 3 will take %1 on %2 cores; fewer runs, or leaving it out, shortens "
+                 "that.")
+                  .arg(Duration(seconds))
+                  .arg(cores)
+            : tr("Schemes 1 and 2 take a moment."));
+}
+
+void RepeatWindow::Start_Click() {
+    batch_ = lab::EvolveBatch{};
+    batch_.phrase = target_.toLatin1().toStdString();
+    for (int s = 0; s < 3; ++s) {
+        if (schemeChecks_[s]->isChecked()) {
+            batch_.schemes.push_back(kSchemes[s]);
+        }
+    }
+    if (batch_.schemes.empty()) {
+        QMessageBox::information(this, windowTitle(), tr("Choose at least one scheme."));
+        return;
+    }
+    batch_.runs = runsBox_->value();
+    batch_.seed = static_cast<std::uint64_t>(seedBox_->value());
+    runsAsked_ = batch_.runs * static_cast<std::int64_t>(batch_.schemes.size());
+    stop_ = false;
+    runsDone_ = 0;
+    progress_->setRange(0, static_cast<int>(runsAsked_));
+    progress_->setValue(0);
+    startButton_->setEnabled(false);
+    cancelButton_->setEnabled(true);
+    saveButton_->setEnabled(false);
+    const int threads = std::max(1, QThread::idealThreadCount());
+    busy_ = true;
+    watcher_.setFuture(QtConcurrent::run([this, threads] {
+        result_ = lab::RunEvolveBatch(batch_, lab::BatchControl{stop_, threads}, &runsDone_);
+    }));
+    poll_->start();
+}
+
+void RepeatWindow::Cancel_Click() {
+    stop_ = true;
+    cancelButton_->setEnabled(false);
+}
+
+void RepeatWindow::showProgress() {
+    progress_->setValue(static_cast<int>(runsDone_.load()));
+}
+
+void RepeatWindow::showResults() {
+    poll_->stop();
+    showProgress();
+    startButton_->setEnabled(true);
+    cancelButton_->setEnabled(false);
+
+    plot::DistributionData runsData;
+    runsData.phrase = batch_.phrase;
+    runsData.runsRequested = batch_.runs;
+    runsData.seedText = "seed " + std::to_string(seedBox_->value());
+    table_->setRowCount(static_cast<int>(batch_.schemes.size()));
+    for (std::size_t s = 0; s < batch_.schemes.size(); ++s) {
+        plot::SchemeRuns& runs = runsData.schemes.emplace_back();
+        runs.scheme = batch_.schemes[s];
+        std::vector<double> generations;
+        for (const lab::EvolveRecord& record : result_.records[s]) {
+            if (record.finished) {
+                runs.generations.push_back(record.generations);
+                runs.strings.push_back(record.strings);
+                generations.push_back(static_cast<double>(record.generations));
+            }
+        }
+        const auto summary = lab::Summarise(generations);
+        const GenerationLaw law = GenerationLaw::ForScheme(runs.scheme, runsData.phrase.size());
+        const auto row = static_cast<int>(s);
+        QStringList cells = {Caption(runs.scheme), QString::number(generations.size())};
+        if (summary) {
+            cells << Figure(summary->mean)
+                  << (summary->standardDeviation ? Figure(*summary->standardDeviation)
+                                                 : QStringLiteral("-"))
+                  << Figure(summary->median) << Figure(summary->percentile10)
+                  << Figure(summary->percentile90) << Figure(summary->min) << Figure(summary->max);
+        } else {
+            for (int c = 0; c < 7; ++c) {
+                cells << QStringLiteral("-");
+            }
+        }
+        cells << tr("%1 (%2, %3, %4)")
+                     .arg(Figure(law.Mean()))
+                     .arg(law.Quantile(0.1))
+                     .arg(law.Quantile(0.5))
+                     .arg(law.Quantile(0.9));
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+            table_->setItem(row, c, new QTableWidgetItem(cells[c]));
+        }
+    }
+    chart_->setData(runsData);
+    table_->setAccessibleDescription(
+        tr("Generations per run, %1; the Expected column gives the exact law's mean and, in "
+           "brackets, its 10th percentile, median and 90th percentile.")
+            .arg(QString::fromStdString(runsData.seedText)));
+    saveButton_->setEnabled(!runsData.schemes.empty());
+    busy_ = false;
+}
+
+QString RepeatWindow::saveChart(const QString& path) {
+    const plot::DistributionData& runsData = chart_->chartData();
+    return plot::SaveChart(path, plot::DistributionChartSize(runsData),
+                           plot::DistributionChartTitle(runsData),
+                           [&](QPainter& painter, const QRectF& area) {
+                               plot::PaintDistributionChart(painter, area, runsData);
+                           });
+}
+
+void RepeatWindow::SaveChart_Click() {
+    const plot::DistributionData& runsData = chart_->chartData();
+    const QString what = QStringLiteral("%1-schemes-%2-runs-%3")
+                             .arg(runsData.schemes.size())
+                             .arg(runsData.runsRequested)
+                             .arg(QString::fromStdString(runsData.seedText));
+    const QString suggested =
+        QDir(plot::DefaultChartFolder()).filePath(plot::DescriptiveChartName(target_, what, "png"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save chart"), suggested, tr("PNG images (*.png);;SVG drawings (*.svg)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString problem = saveChart(path); !problem.isEmpty()) {
+        QMessageBox::warning(this, tr("Save chart"),
+                             tr("The chart could not be saved to %1: %2.").arg(path, problem));
+    }
+}
+
+} // namespace quarrow
