@@ -1,6 +1,6 @@
 #include "lab/interrupt.h"
 
-#include <signal.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace quarrow::lab {
@@ -71,6 +71,20 @@ void RemoveOnFatalSignal(const char* path) {
     if (path != nullptr && !interruptCaught.load()) {
         Install(SIGINT, OnFatalSignal);
     }
+}
+
+FatalSignalsHeld::FatalSignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    sigaddset(&held, SIGINT);
+    for (const int signal : kFatalSignals) {
+        sigaddset(&held, signal);
+    }
+    pthread_sigmask(SIG_BLOCK, &held, &previous_);
+}
+
+FatalSignalsHeld::~FatalSignalsHeld() {
+    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
 }
 
 void RemoveNamedFile() {

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include <signal.h>
+
 namespace quarrow::lab {
 
 /// Set by the first Ctrl+C once `CatchInterrupt` has run; every run of a batch watches it.
@@ -15,6 +17,20 @@ void CatchInterrupt();
 /// SIGTERM, SIGHUP, SIGQUIT, SIGPIPE unless ignored) or by an unhandled failure; nullptr names
 /// none. The text must outlive the naming. The signal then ends the process as it would have.
 void RemoveOnFatalSignal(const char* path);
+
+/// Holds back Ctrl+C and the signals above in this thread while it lives, so that a file can be
+/// created and named for removal with no signal ending the process in between; a signal that
+/// came meanwhile is taken when it ends.
+class FatalSignalsHeld {
+public:
+    FatalSignalsHeld();
+    ~FatalSignalsHeld();
+    FatalSignalsHeld(const FatalSignalsHeld&) = delete;
+    FatalSignalsHeld& operator=(const FatalSignalsHeld&) = delete;
+
+private:
+    sigset_t previous_;
+};
 
 /// Removes the named file now, if any; for ends that run no destructors.
 void RemoveNamedFile();

@@ -110,13 +110,17 @@ bool StagedLog::Prepare() {
     // A short random name of its own, so a long final name never makes it too long, and
     // exclusive creation, which follows no link planted under that name.
     std::string pattern = FolderOf(target_) + ".quarrow-XXXXXX";
-    stagingDescriptor_ = mkostemp(pattern.data(), O_CLOEXEC);
-    if (stagingDescriptor_ < 0) {
-        return Fail(std::strerror(errno));
+    {
+        // A signal between creating the file and naming it for removal would leave it behind.
+        const FatalSignalsHeld held;
+        stagingDescriptor_ = mkostemp(pattern.data(), O_CLOEXEC);
+        if (stagingDescriptor_ < 0) {
+            return Fail(std::strerror(errno));
+        }
+        stagingPath_ = pattern;
+        staged_ = true;
+        RemoveOnFatalSignal(stagingPath_.c_str());
     }
-    stagingPath_ = pattern;
-    staged_ = true;
-    RemoveOnFatalSignal(stagingPath_.c_str());
     // The sink reopens the file through the descriptor, so it writes this very file even if
     // its name were swapped in the folder meanwhile.
     sink_ = std::make_unique<FileLogSink>("/proc/self/fd/" + std::to_string(stagingDescriptor_));
