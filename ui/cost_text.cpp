@@ -76,4 +76,11 @@ QString DescribeExpectation(const SequentialExpectation& expectation,
     return text;
 }
 
+QString DescribeLawExpectation(const GenerationLaw& law) {
+    return QStringLiteral("From a random first string of this length: on average %1 generations "
+                          "(half of all runs need at most %2, nine in ten at most %3), %4 strings.")
+        .arg(ThreeFigures(law.Mean()), Grouped(law.Quantile(0.5)), Grouped(law.Quantile(0.9)),
+             ThreeFigures(law.MeanStrings()));
+}
+
 } // namespace quarrow

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "engine/exact_law.h"
 #include "engine/run_cost.h"
 
 namespace quarrow {
@@ -27,5 +28,9 @@ QString DescribeChance(double chance);
 /// The expected cost of a sequential run, in a few lines; the time only when a rate is known.
 QString DescribeExpectation(const SequentialExpectation& expectation,
                             std::optional<double> seconds);
+
+/// What a run of the attenuating or the serial scheme is expected to cost, from its exact law
+/// over all first strings of the target's length.
+QString DescribeLawExpectation(const GenerationLaw& law);
 
 } // namespace quarrow

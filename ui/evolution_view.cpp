@@ -210,10 +210,14 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     expectationLabel_->setObjectName(QStringLiteral("expectationLabel"));
     expectationLabel_->setTextFormat(Qt::PlainText);
     expectationLabel_->setWordWrap(true);
-    expectationLabel_->setVisible(sequential());
     if (sequential()) {
         expectation_ = ExpectSequential(static_cast<std::size_t>(target_.size()));
         showExpectation();
+    } else {
+        // The other two schemes share one exact law, which depends only on the length.
+        expectationLabel_->setText(tr("Expected: %1")
+                                       .arg(DescribeLawExpectation(GenerationLaw::LockedLetter(
+                                           static_cast<std::size_t>(target_.size())))));
     }
 
     slowMotionCheck_->setObjectName(QStringLiteral("slowMotionCheck"));

@@ -114,7 +114,8 @@ public:
 
     /// The lines of figures.
     QString labelText() const;
-    /// The expectation shown for a sequential run; empty for the other schemes.
+    /// The expected cost shown: for a sequential run from its closed form, for the others from
+    /// their exact law.
     QString expectationText() const;
     /// Letters marked in the shown string.
     qsizetype markedLetters() const { return markedLetters_; }

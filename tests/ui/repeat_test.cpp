@@ -39,7 +39,7 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     batch.phrase = "WEASEL";
     batch.schemes = {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential};
     batch.runs = 25;
-    batch.seed = 314.0;
+    batch.seed = 314;
     const lab::EvolveBatchResult lab = lab::RunEvolveBatch(batch, lab::BatchControl{stop, 3});
     const plot::DistributionData& shown = window.shown();
     ASSERT_EQ(shown.schemes.size(), 3U);

@@ -11,12 +11,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <atomic>
 #include <functional>
 #include <string>
@@ -28,6 +30,7 @@
 #include "ui/background_run.h"
 #include "ui/evolution_feed.h"
 #include "ui/evolution_view.h"
+#include "ui/repeat_window.h"
 
 namespace quarrow::testing {
 namespace {
@@ -383,6 +386,22 @@ TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
     delete view;
 }
 
+TEST_F(ViewTest, SchemesOneAndTwoStateTheExpectedCostOfTheirExactLaw) {
+    // One letter: a random first string is already right with chance 1/27 (the run ends in its
+    // first generation); otherwise a generation ends the run unless all 20 offspring miss.
+    const double found = 1.0 - std::pow(26.0 / 27.0, 20.0);
+    const double mean = 1.0 / 27.0 + (26.0 / 27.0) / found;
+    ASSERT_NEAR(mean, 1.854, 0.001);
+    for (const Scheme scheme : {Scheme::Attenuating, Scheme::Serial}) {
+        EvolutionView view(QStringLiteral("A"), QStringLiteral("B"), scheme, choices);
+        EXPECT_TRUE(view.expectationText().startsWith(
+            QStringLiteral("Expected: From a random first string of this length: on average "
+                           "1.85 generations (half of all runs need at most 1, nine in ten at "
+                           "most 4)")))
+            << view.expectationText().toStdString();
+    }
+}
+
 TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
     QPointer<EvolutionView> view = new EvolutionView(
         QStringLiteral("BEETLE"), QStringLiteral("QXZJRB"), Scheme::Sequential, choices);
@@ -528,6 +547,28 @@ TEST_F(WindowViewTest, TheFinishedChartStaysOpenWhenAskedAndLeavesTheWindowFree)
     QFile log(services.logPath);
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_EQ(log.readAll().toStdString(), expectedLog.Text());
+
+    // "Repeat..." after a run that found the target: many runs in a window of their own, which
+    // leave the page's boxes and the log alone.
+    auto* repeat = kept->findChild<QPushButton*>(QStringLiteral("repeatButton"));
+    ASSERT_NE(repeat, nullptr);
+    EXPECT_TRUE(repeat->isVisible());
+    QTest::mouseClick(repeat, Qt::LeftButton);
+    QPointer<RepeatWindow> runs = window->findChild<RepeatWindow*>();
+    ASSERT_FALSE(runs.isNull());
+    EXPECT_TRUE(runs->isVisible());
+    runs->findChild<QSpinBox*>(QStringLiteral("repeatRunsBox"))->setValue(10);
+    QTest::mouseClick(runs->findChild<QPushButton*>(QStringLiteral("repeatStartButton")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(WaitUntil([&] { return !runs->running(); }, 30000));
+    ASSERT_FALSE(runs->shown().schemes.empty());
+    EXPECT_EQ(runs->shown().schemes.front().generations.size(), 10U);
+    EXPECT_EQ(control<QLineEdit>("txtNumGen")->text().toStdString(),
+              std::to_string(plain.numMutations));
+    log.seek(0);
+    EXPECT_EQ(log.readAll().toStdString(), expectedLog.Text());
+    runs->close();
+    EXPECT_TRUE(WaitUntil([&] { return runs.isNull(); })) << "a closed repeat window goes";
 
     kept->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(false);
     QTest::mouseClick(kept->findChild<QPushButton*>(QStringLiteral("cancelButton")),
