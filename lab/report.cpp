@@ -314,44 +314,50 @@ std::string ToCsv(const EvolveReport& report) {
     return text;
 }
 
-std::string PerRunCsv(const std::vector<Scheme>& schemes,
-                      const std::vector<std::vector<EvolveRecord>>& records) {
-    std::string text = "run,scheme,first_string,generations,strings,seconds\n";
+namespace {
+
+/// Calls `row(run, scheme, record)` for every finished run, run by run and scheme by scheme.
+template <typename Row>
+void ForEachFinishedRun(const std::vector<Scheme>& schemes,
+                        const std::vector<std::vector<EvolveRecord>>& records, Row row) {
     const std::size_t runs = records.empty() ? 0 : records.front().size();
     for (std::size_t run = 0; run < runs; ++run) {
         for (std::size_t s = 0; s < schemes.size(); ++s) {
-            const EvolveRecord& record = records[s][run];
-            if (!record.finished) {
-                continue;
+            if (records[s][run].finished) {
+                row(run, schemes[s], records[s][run]);
             }
-            text += std::to_string(run) + "," + SchemeKey(schemes[s]) + "," +
+        }
+    }
+}
+
+} // namespace
+
+std::string PerRunCsv(const std::vector<Scheme>& schemes,
+                      const std::vector<std::vector<EvolveRecord>>& records) {
+    std::string text = "run,scheme,first_string,generations,strings,seconds\n";
+    ForEachFinishedRun(
+        schemes, records, [&](std::size_t run, Scheme scheme, const EvolveRecord& record) {
+            text += std::to_string(run) + "," + SchemeKey(scheme) + "," +
                     Quoted(record.firstString) + "," + std::to_string(record.generations) + "," +
                     std::to_string(record.strings) + "," +
                     Exact(static_cast<double>(record.seconds)) + "\n";
-        }
-    }
+        });
     return text;
 }
 
 std::string PerRunJsonLines(const std::vector<Scheme>& schemes,
                             const std::vector<std::vector<EvolveRecord>>& records) {
     std::string text;
-    const std::size_t runs = records.empty() ? 0 : records.front().size();
-    for (std::size_t run = 0; run < runs; ++run) {
-        for (std::size_t s = 0; s < schemes.size(); ++s) {
-            const EvolveRecord& record = records[s][run];
-            if (!record.finished) {
-                continue;
-            }
-            const json row{{"run", run},
-                           {"scheme", SchemeKey(schemes[s])},
-                           {"firstString", record.firstString},
-                           {"generations", record.generations},
-                           {"strings", record.strings},
-                           {"seconds", static_cast<double>(record.seconds)}};
-            text += row.dump() + "\n";
-        }
-    }
+    ForEachFinishedRun(schemes, records,
+                       [&](std::size_t run, Scheme scheme, const EvolveRecord& record) {
+                           const json row{{"run", run},
+                                          {"scheme", SchemeKey(scheme)},
+                                          {"firstString", record.firstString},
+                                          {"generations", record.generations},
+                                          {"strings", record.strings},
+                                          {"seconds", static_cast<double>(record.seconds)}};
+                           text += row.dump() + "\n";
+                       });
     return text;
 }
 
