@@ -12,6 +12,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -111,6 +112,23 @@ public:
             }
         }
         return false;
+    }
+
+    /// The processor time the process has used so far, in seconds (read from /proc).
+    double CpuSeconds() const {
+        std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+        std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+        // The fields after the command name, which ends with the last ')': utime and stime are
+        // the 12th and 13th of them.
+        std::istringstream fields(text.substr(text.rfind(')') + 2));
+        std::string field;
+        unsigned long long ticks = 0;
+        for (int index = 1; index <= 13 && fields >> field; ++index) {
+            if (index >= 12) {
+                ticks += std::stoull(field);
+            }
+        }
+        return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
     }
 
     /// Waits for the end, killing the process after `limit`.
@@ -539,8 +557,11 @@ TEST(LabCommandLineTest, CtrlCStopsABatchAndReportsTheRunsFinished) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     ASSERT_TRUE(process.CatchesInterrupt());
-    // Let some runs finish before the interrupt.
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    // Let some runs finish before the interrupt: a run takes about a millisecond, so half a
+    // second of processor time is hundreds of them however busy the machine is.
+    while (process.CpuSeconds() < 0.5 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     kill(process.Pid(), SIGINT);
     const Outcome outcome = process.Wait(std::chrono::seconds(20));
 
