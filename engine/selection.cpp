@@ -235,30 +235,48 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
         std::uint32_t taken;
     };
     constexpr std::uint32_t kEverySymbol = (std::uint32_t{1} << kAlphabetSize) - 1;
+    // The draw indices a wrong position takes, given its parent letter.
+    const auto takenAt = [](unsigned char target, unsigned char letter) {
+        if constexpr (kScheme == Scheme::Attenuating) {
+            return NearerSymbols(target, std::abs(int{letter} - int{target}));
+        } else {
+            return kEverySymbol;
+        }
+    };
     std::vector<WrongLetter> wrong;
     wrong.reserve(n);
     std::size_t matched = 0;
-    const auto scoreParent = [&](bool firstParent) {
-        wrong.clear();
-        matched = 0;
-        for (std::size_t j = 0; j < n; ++j) {
-            const auto target = static_cast<unsigned char>(MatchWord[j]);
-            const auto letter = static_cast<unsigned char>(parent[j]);
-            const bool missing = firstParent && j >= firstLetters;
-            if (!missing && letter == target) {
+    for (std::size_t j = 0; j < n; ++j) {
+        const auto target = static_cast<unsigned char>(MatchWord[j]);
+        const auto letter = static_cast<unsigned char>(parent[j]);
+        const bool missing = j >= firstLetters;
+        if (!missing && letter == target) {
+            ++matched;
+            continue;
+        }
+        const std::uint64_t keyFactor =
+            static_cast<std::uint64_t>(j + 1) * Generator::ScaledWholeKey(1);
+        const int index = IndexOfSymbol(static_cast<char>(target));
+        const std::uint32_t low = FirstValueOf(index);
+        wrong.push_back({keyFactor, j, index, low, FirstValueOf(index + 1) - low,
+                         missing ? kEverySymbol : takenAt(target, letter)});
+    }
+    // A new parent differs from the last only at its wrong positions, so only those are scored
+    // again: the ones now right leave the list, the others take from their new letter.
+    const auto rescoreParent = [&] {
+        std::size_t kept = 0;
+        for (const WrongLetter& letter : wrong) {
+            const auto target = static_cast<unsigned char>(MatchWord[letter.position]);
+            const auto now = static_cast<unsigned char>(parent[letter.position]);
+            if (now == target) {
                 ++matched;
                 continue;
             }
-            std::uint32_t taken = kEverySymbol;
-            if (kScheme == Scheme::Attenuating && !missing) {
-                taken = NearerSymbols(target, std::abs(int{letter} - int{target}));
-            }
-            const std::uint64_t keyFactor =
-                static_cast<std::uint64_t>(j + 1) * Generator::ScaledWholeKey(1);
-            const int index = IndexOfSymbol(static_cast<char>(target));
-            const std::uint32_t low = FirstValueOf(index);
-            wrong.push_back({keyFactor, j, index, low, FirstValueOf(index + 1) - low, taken});
+            WrongLetter& slot = wrong[kept++];
+            slot = letter;
+            slot.taken = takenAt(target, now);
         }
+        wrong.resize(kept);
     };
     std::string line;
     line.reserve(n + 32);
@@ -277,7 +295,6 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
 
     bool found = n == 0;
     std::uint64_t draws = 0;
-    scoreParent(true);
     while (!found) {
         generator.ReseedWhole(offspring);
         ++generation;
@@ -337,7 +354,7 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
         }
         const std::size_t parentMatched = matched;
         parent.swap(child);
-        scoreParent(false);
+        rescoreParent();
 
         line.assign(parent);
         line.append(kGenerationSeparator);
@@ -459,6 +476,7 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
     bool complete = n == 0;
     std::size_t matched = 0;
     std::uint64_t totalDraws = 0;
+    bool bestChanged = false;
     while (!complete) {
         generator.ReseedWhole(offspring);
         ++generation;
@@ -482,6 +500,7 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
             matched += gained;
             if (matched > bestCount) {
                 bestCount = matched;
+                bestChanged = true;
                 std::memcpy(best.data(), FirstWord.data(), prefix);
                 for (std::size_t j = prefix; j < n; ++j) {
                     best[j] = SymbolForValue(tailValues[j]);
@@ -498,8 +517,12 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
             break;
         }
         if (bestCount > 0) {
-            line.assign(best);
-            AppendPrintForm(line, static_cast<std::int64_t>(bestCount) - 1);
+            // The line repeats until a better offspring turns up: it is built only then.
+            if (bestChanged) {
+                bestChanged = false;
+                line.assign(best);
+                AppendPrintForm(line, static_cast<std::int64_t>(bestCount) - 1);
+            }
             if (!recorder.WriteLine(line)) {
                 break;
             }
