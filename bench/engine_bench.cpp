@@ -1,12 +1,14 @@
 #include <benchmark/benchmark.h>
 
 #include <atomic>
-#include <bit>
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -16,9 +18,14 @@
 #include "platform/clock.h"
 #include "search/alphabet.h"
 
-// Each scheme's cost per drawn symbol, beside the floor of the generator chain that scheme
-// cannot avoid; the log writer beside a bare buffered write of the same bytes; and a long
-// sequential run with a real log file, in generations per second.
+// Each scheme's cost per drawn symbol against the floor of its own call pattern, measured in the
+// same benchmark on the same runs; the log writer beside a bare buffered write of the same
+// bytes; and a long sequential run with a real log file, in generations per second.
+//
+// A scheme's floor replays exactly the generator operations its run made (every reseed and
+// draw, in order, recorded from the run beforehand) and only sums the values: the cheapest code
+// for that call pattern. The replay must end in the run's own generator state, or the
+// benchmark fails, so a floor can never do less work than its scheme.
 
 namespace quarrow {
 namespace {
@@ -30,77 +37,187 @@ static_assert(kTargetLength == 28);
 // Generations of a sequential run to measure: a full 28-letter run takes tens of millions.
 constexpr std::int64_t kSequentialGenerations = 200'000;
 
+using Clock = std::chrono::steady_clock;
+
+double SecondsBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double>(to - from).count();
+}
+
 void SetPerSymbol(benchmark::State& state, std::int64_t symbols) {
     state.counters["per_symbol"] = benchmark::Counter(
         static_cast<double>(symbols), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-// --- Floors: the cheapest code for each scheme's call pattern on the generator, the dependent
-// chain written out by hand on a bare state and every value mapped to a symbol
+/// The scheme's and its floor's cost per drawn symbol and their ratio, from times summed over
+/// the same runs.
+void SetAgainstFloor(benchmark::State& state, double schemeSeconds, double floorSeconds,
+                     std::int64_t symbols) {
+    const auto perSymbol = [symbols](double seconds) {
+        return symbols > 0 ? seconds / static_cast<double>(symbols) * 1e9 : 0.0;
+    };
+    state.counters["ns_per_symbol"] = perSymbol(schemeSeconds);
+    state.counters["floor_ns_per_symbol"] = perSymbol(floorSeconds);
+    state.counters["ratio_to_floor"] = floorSeconds > 0.0 ? schemeSeconds / floorSeconds : 0.0;
+}
+
+// --- Link floors: one link of each scheme's dependent chain, written out on a bare state
 
 /// Schemes 1 and 2: reseed with a position-times-serial product, then draw.
 void BM_FloorReseedProductDraw(benchmark::State& state) {
     std::uint64_t generator = Generator::kInitialState;
     std::uint64_t serial = 1;
     std::int64_t symbols = 0;
-    unsigned sink = 0;
+    std::uint64_t sum = 0;
     const std::uint64_t keyScale = Generator::ScaledWholeKey(1);
     for (auto _ : state) {
         const std::uint64_t serialKey = serial * keyScale;
         for (std::uint64_t j = 1; j <= kTargetLength; ++j) {
             generator = Generator::ReseedThenStep(generator, j * serialKey);
-            sink += static_cast<unsigned char>(SymbolForValue(Generator::ValueOf(generator)));
+            sum += Generator::ValueOf(generator);
         }
         ++serial;
         symbols += kTargetLength;
     }
-    benchmark::DoNotOptimize(sink);
+    benchmark::DoNotOptimize(sum);
     SetPerSymbol(state, symbols);
 }
 BENCHMARK(BM_FloorReseedProductDraw);
 
-/// Scheme 3: take a value, reseed with it, draw; one rotation, key and multiplication per
-/// symbol on the dependent path.
+/// Scheme 3: take a value, reseed with it, draw.
 void BM_FloorDrawReseedDraw(benchmark::State& state) {
-    constexpr std::uint64_t a = Generator::kMultiplier;
-    constexpr std::uint64_t b = Generator::kReseedMultiplier;
-    constexpr std::uint64_t c = Generator::kIncrement;
-    std::uint64_t ahead = Generator::Step(Generator::kInitialState);
+    ValueChain chain{Generator()};
     std::int64_t symbols = 0;
-    unsigned sink = 0;
+    std::uint64_t sum = 0;
     for (auto _ : state) {
         for (std::size_t j = 0; j < kTargetLength; ++j) {
-            const std::uint64_t rotated = std::rotl(ahead, Generator::kReseedRotation);
-            const std::uint64_t key = ahead & Generator::kValueBits;
-            sink += static_cast<unsigned char>(
-                SymbolForValue(Generator::ValueOf((rotated + key) * (a * b) + c)));
-            ahead = rotated * (a * a * b) + (ahead >> 40) * ((a * a * b) << 40) + (a * c + c);
+            sum += chain.ChurnAndDraw();
         }
         symbols += kTargetLength;
     }
-    benchmark::DoNotOptimize(sink);
-    benchmark::DoNotOptimize(ahead);
+    benchmark::DoNotOptimize(sum);
+    benchmark::DoNotOptimize(chain);
     SetPerSymbol(state, symbols);
 }
 BENCHMARK(BM_FloorDrawReseedDraw);
 
-// --- The schemes, each run to its end on fresh seeds (the sequential one cut short)
+// --- Schemes 1 and 2, each run to its end on fresh seeds, beside the replay of its pattern
+
+/// The generator operations of a scheme 1 or 2 run: per generation a reseed with the offspring
+/// count, then per offspring a reseed with its serial and one reseed-and-draw for each wrong
+/// position of the parent.
+struct LockedPattern {
+    bool serial = false;
+    std::uint64_t initialState = 0;
+    // The key factors (position x the whole-number key scale) of every generation's wrong
+    // positions, one generation after another.
+    std::vector<std::uint64_t> keyFactors;
+    std::vector<std::uint32_t> generationEnds;
+    // Offspring made in each generation: 20, fewer in the last.
+    std::vector<std::uint8_t> offspringMade;
+};
+
+/// Reads the pattern off a run's log: each line's letters are the next generation's parent.
+LockedPattern RecordLockedPattern(Scheme scheme, const Generator& generator,
+                                  const std::string& first, const RunResult& result,
+                                  const std::string& logText) {
+    LockedPattern pattern;
+    pattern.serial = scheme == Scheme::Serial;
+    pattern.initialState = generator.State();
+    std::vector<std::string> parents = {first};
+    for (std::size_t at = 0; at < logText.size();) {
+        const std::size_t end = logText.find("\r\n", at);
+        parents.push_back(logText.substr(at, kTargetLength));
+        at = end + 2;
+    }
+    std::int64_t drawsLeft = result.symbolsDrawn;
+    std::int64_t offspringLeft = result.numTotal;
+    for (std::int64_t g = 0; g < result.numMutations; ++g) {
+        const std::string& parent = parents[static_cast<std::size_t>(g)];
+        std::int64_t wrong = 0;
+        for (std::size_t j = 0; j < kTargetLength; ++j) {
+            if (parent[j] != kTarget[j]) {
+                pattern.keyFactors.push_back((j + 1) * Generator::ScaledWholeKey(1));
+                ++wrong;
+            }
+        }
+        pattern.generationEnds.push_back(static_cast<std::uint32_t>(pattern.keyFactors.size()));
+        const std::int64_t made =
+            std::min<std::int64_t>({kOffspringPerGeneration, offspringLeft,
+                                    wrong > 0 ? drawsLeft / wrong : kOffspringPerGeneration});
+        pattern.offspringMade.push_back(static_cast<std::uint8_t>(made));
+        drawsLeft -= made * wrong;
+        offspringLeft -= made;
+    }
+    return pattern;
+}
+
+/// The floor: the pattern's generator operations on a bare state, the values summed. Returns
+/// the final state.
+std::uint64_t ReplayLocked(const LockedPattern& pattern, std::uint64_t& sum) {
+    std::uint64_t state = pattern.initialState;
+    if (pattern.serial) {
+        state = Generator::NextThenReseedWithIt(state);
+    }
+    std::uint64_t offspring = 0;
+    std::uint32_t begin = 0;
+    const std::uint64_t* const factors = pattern.keyFactors.data();
+    for (std::size_t g = 0; g < pattern.generationEnds.size(); ++g) {
+        const std::uint32_t end = pattern.generationEnds[g];
+        state = Generator::ReseedKeyed(state,
+                                       Generator::WholeKey(static_cast<std::int64_t>(offspring)));
+        for (int i = 0; i < pattern.offspringMade[g]; ++i) {
+            state = Generator::ReseedKeyed(
+                state, Generator::WholeKey(static_cast<std::int64_t>(offspring)));
+            ++offspring;
+            for (std::uint32_t m = begin; m < end; ++m) {
+                state = Generator::ReseedThenStep(state, factors[m] * offspring);
+                sum += Generator::ValueOf(state);
+            }
+        }
+        begin = end;
+    }
+    return state;
+}
 
 void RunLockedScheme(benchmark::State& state, Scheme scheme) {
     NullLogSink log;
+    MemoryLogSink recorded;
     const std::atomic<bool> cancel{false};
     std::uint64_t seed = 1;
     std::int64_t symbols = 0;
     std::int64_t generations = 0;
+    double schemeSeconds = 0.0;
+    double floorSeconds = 0.0;
+    std::uint64_t sum = 0;
     for (auto _ : state) {
         Generator generator(seed++ * 0x9e3779b97f4a7c15ULL);
         const std::string first = RandomString(generator, kTargetLength);
+        const Generator start = generator;
         const RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
+        const Clock::time_point began = Clock::now();
         const RunResult result = RunScheme(scheme, kTarget, first, environment);
+        const Clock::time_point ended = Clock::now();
+        state.SetIterationTime(SecondsBetween(began, ended));
+        schemeSeconds += SecondsBetween(began, ended);
         symbols += result.symbolsDrawn;
         generations += result.numMutations;
+
+        // The same run again with its log kept, to read the pattern off it, then the replay.
+        Generator again = start;
+        RunScheme(scheme, kTarget, first,
+                  RunEnvironment{again, SystemMonotonic(), recorded, cancel});
+        const LockedPattern pattern =
+            RecordLockedPattern(scheme, start, first, result, recorded.Text());
+        const Clock::time_point replayBegan = Clock::now();
+        const std::uint64_t replayed = ReplayLocked(pattern, sum);
+        floorSeconds += SecondsBetween(replayBegan, Clock::now());
+        if (replayed != generator.State()) {
+            state.SkipWithError("the floor's replay does not end in the run's generator state");
+            return;
+        }
     }
-    SetPerSymbol(state, symbols);
+    benchmark::DoNotOptimize(sum);
+    SetAgainstFloor(state, schemeSeconds, floorSeconds, symbols);
     state.counters["generations"] =
         benchmark::Counter(static_cast<double>(generations), benchmark::Counter::kAvgIterations);
 }
@@ -108,15 +225,17 @@ void RunLockedScheme(benchmark::State& state, Scheme scheme) {
 void BM_AttenuatingRun(benchmark::State& state) {
     RunLockedScheme(state, Scheme::Attenuating);
 }
-BENCHMARK(BM_AttenuatingRun);
+BENCHMARK(BM_AttenuatingRun)->UseManualTime();
 
 void BM_SerialRun(benchmark::State& state) {
     RunLockedScheme(state, Scheme::Serial);
 }
-BENCHMARK(BM_SerialRun);
+BENCHMARK(BM_SerialRun)->UseManualTime();
+
+// --- Scheme 3, cut short, beside the replay of its pattern
 
 /// A sequential run stopped after `kSequentialGenerations`, with the given log.
-RunResult RunSequentialSlice(Generator& generator, LogSink& log) {
+RunResult RunSequentialSlice(Generator& generator, const std::string& first, LogSink& log) {
     std::atomic<bool> cancel{false};
     RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
     // The progress callback is the cancel's only hook; it runs every few thousand draws.
@@ -126,8 +245,57 @@ RunResult RunSequentialSlice(Generator& generator, LogSink& log) {
             cancel.store(true, std::memory_order_relaxed);
         }
     };
-    const std::string first = RandomString(generator, kTargetLength);
     return SequentialSelection(kTarget, first, environment);
+}
+
+/// The draws of every offspring of a sequential run's first `generations` generations (as
+/// many as its letters not yet matched in that generation), worked out on a copy of its
+/// generator. Offspring draws are compared with the run's random string, and an offspring
+/// keeps as many letters of the phrase as have matched so far in its generation.
+std::vector<std::uint8_t> RecordSequentialPattern(Generator generator, const std::string& first,
+                                                  std::int64_t generations) {
+    std::vector<std::uint8_t> draws;
+    draws.reserve(static_cast<std::size_t>(generations) * kOffspringPerGeneration);
+    generator = Generator(Generator::NextThenReseedWithIt(generator.State()));
+    std::int64_t offspring = 1;
+    for (std::int64_t g = 0; g < generations; ++g) {
+        generator.ReseedWhole(offspring);
+        ValueChain chain(generator);
+        std::size_t matched = 0;
+        for (int i = 0; i < kOffspringPerGeneration; ++i) {
+            const std::size_t prefix = matched;
+            chain.Churn();
+            for (std::size_t j = prefix; j < kTargetLength; ++j) {
+                matched += SymbolForValue(chain.ChurnAndDraw()) == first[j] ? 1 : 0;
+            }
+            draws.push_back(static_cast<std::uint8_t>(kTargetLength - prefix));
+            ++offspring;
+        }
+        chain.Store(generator);
+    }
+    return draws;
+}
+
+/// The floor: the pattern's reseeds and draws, the values summed. Returns the final state.
+std::uint64_t ReplaySequential(const Generator& start, const std::vector<std::uint8_t>& draws,
+                               std::uint64_t& sum) {
+    Generator generator(Generator::NextThenReseedWithIt(start.State()));
+    std::int64_t offspring = 1;
+    const std::uint8_t* next = draws.data();
+    const std::uint8_t* const end = next + draws.size();
+    while (next != end) {
+        generator.ReseedWhole(offspring);
+        ValueChain chain(generator);
+        for (int i = 0; i < kOffspringPerGeneration; ++i) {
+            chain.Churn();
+            for (std::uint8_t k = *next++; k > 0; --k) {
+                sum += chain.ChurnAndDraw();
+            }
+        }
+        offspring += kOffspringPerGeneration;
+        chain.Store(generator);
+    }
+    return generator.State();
 }
 
 void BM_SequentialRun(benchmark::State& state) {
@@ -135,16 +303,36 @@ void BM_SequentialRun(benchmark::State& state) {
     Generator generator;
     std::int64_t symbols = 0;
     std::int64_t generations = 0;
+    double schemeSeconds = 0.0;
+    double floorSeconds = 0.0;
+    std::uint64_t sum = 0;
     for (auto _ : state) {
-        const RunResult result = RunSequentialSlice(generator, log);
+        const std::string first = RandomString(generator, kTargetLength);
+        const Generator start = generator;
+        const Clock::time_point began = Clock::now();
+        const RunResult result = RunSequentialSlice(generator, first, log);
+        const Clock::time_point ended = Clock::now();
+        state.SetIterationTime(SecondsBetween(began, ended));
+        schemeSeconds += SecondsBetween(began, ended);
         symbols += result.symbolsDrawn;
         generations += result.numMutations;
+
+        const std::vector<std::uint8_t> pattern =
+            RecordSequentialPattern(start, first, result.numMutations);
+        const Clock::time_point replayBegan = Clock::now();
+        const std::uint64_t replayed = ReplaySequential(start, pattern, sum);
+        floorSeconds += SecondsBetween(replayBegan, Clock::now());
+        if (replayed != generator.State()) {
+            state.SkipWithError("the floor's replay does not end in the run's generator state");
+            return;
+        }
     }
-    SetPerSymbol(state, symbols);
+    benchmark::DoNotOptimize(sum);
+    SetAgainstFloor(state, schemeSeconds, floorSeconds, symbols);
     state.counters["generations/s"] =
-        benchmark::Counter(static_cast<double>(generations), benchmark::Counter::kIsRate);
+        benchmark::Counter(static_cast<double>(generations) / schemeSeconds);
 }
-BENCHMARK(BM_SequentialRun)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SequentialRun)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 /// The same, writing every generation line to a real file, as the window does.
 void BM_SequentialRunLoggedToFile(benchmark::State& state) {
@@ -153,7 +341,8 @@ void BM_SequentialRunLoggedToFile(benchmark::State& state) {
     Generator generator;
     std::int64_t generations = 0;
     for (auto _ : state) {
-        const RunResult result = RunSequentialSlice(generator, log);
+        const std::string first = RandomString(generator, kTargetLength);
+        const RunResult result = RunSequentialSlice(generator, first, log);
         if (result.outcome == RunOutcome::LogFailed) {
             state.SkipWithError(result.logError.c_str());
             break;
