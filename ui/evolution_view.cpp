@@ -724,6 +724,20 @@ bool EvolutionView::saveChart(const QString& path) {
 void EvolutionView::repeatClicked() {
     // The repeat window belongs to the main window, so it outlives this view.
     auto* repeat = new RepeatWindow(target_, parentWidget());
+    // It opens over this view, which was placed where the main window's figures stay in sight,
+    // moved only as far as it must to fit on the screen.
+    const QSize frameMargins = frameGeometry().size() - geometry().size();
+    QRect place(frameGeometry().topLeft(),
+                repeat->sizeHint().expandedTo(repeat->minimumSizeHint()) + frameMargins);
+    if (const QScreen* shownOn = screen()) {
+        const QRect area = shownOn->availableGeometry();
+        place.setSize(place.size().boundedTo(area.size()));
+        place.moveRight(std::min(place.right(), area.right()));
+        place.moveBottom(std::min(place.bottom(), area.bottom()));
+        place.moveLeft(std::max(place.left(), area.left()));
+        place.moveTop(std::max(place.top(), area.top()));
+    }
+    repeat->move(place.topLeft());
     repeat->show();
 }
 

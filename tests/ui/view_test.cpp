@@ -565,6 +565,9 @@ TEST_F(WindowViewTest, TheFinishedChartStaysOpenWhenAskedAndLeavesTheWindowFree)
     QPointer<RepeatWindow> runs = window->findChild<RepeatWindow*>();
     ASSERT_FALSE(runs.isNull());
     EXPECT_TRUE(runs->isVisible());
+    // Over the live view and wholly on the screen.
+    EXPECT_TRUE(runs->frameGeometry().intersects(kept->frameGeometry()));
+    EXPECT_TRUE(kept->screen()->availableGeometry().contains(runs->frameGeometry()));
     runs->findChild<QSpinBox*>(QStringLiteral("repeatRunsBox"))->setValue(10);
     QTest::mouseClick(runs->findChild<QPushButton*>(QStringLiteral("repeatStartButton")),
                       Qt::LeftButton);
