@@ -27,6 +27,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
 #include <QStringList>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -361,6 +363,54 @@ void EvolutionView::showExpectation() {
                  DescribeChance(expectation_->generationChance)));
 }
 
+namespace {
+
+/// The frame `view` has, or will have once shown. Before a window is first shown its frame is
+/// not known yet: the main window's is the best guess, and failing that (at full screen it has
+/// none) the style's title bar and borders.
+QSize FrameMargins(const QWidget& view, const QWidget* mainWindow) {
+    QSize margins = view.frameGeometry().size() - view.geometry().size();
+    if (margins.isNull() && mainWindow != nullptr) {
+        margins = mainWindow->frameGeometry().size() - mainWindow->geometry().size();
+    }
+    if (margins.isNull()) {
+        const int border = view.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        margins =
+            QSize(2 * border, view.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    }
+    return margins;
+}
+
+} // namespace
+
+void EvolutionView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (keptOnScreen_) {
+        return;
+    }
+    keptOnScreen_ = true;
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr) {
+        return;
+    }
+    // A long phrase at a large zoom can want more than the screen: the view is made to fit, its
+    // chart giving up the height, and moved back onto the screen if it has to.
+    const QRect area = shownOn->availableGeometry();
+    const QSize margins = FrameMargins(*this, parentWidget());
+    const QSize client = size().boundedTo(area.size() - margins);
+    if (client != size()) {
+        resize(client);
+    }
+    QRect place(pos(), client + margins);
+    place.moveRight(std::min(place.right(), area.right()));
+    place.moveBottom(std::min(place.bottom(), area.bottom()));
+    place.moveLeft(std::max(place.left(), area.left()));
+    place.moveTop(std::max(place.top(), area.top()));
+    if (place.topLeft() != pos()) {
+        move(place.topLeft());
+    }
+}
+
 void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
     const QScreen* screen = window.screen();
     if (screen == nullptr) {
@@ -371,8 +421,7 @@ void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
     }
     const QRect area = screen->availableGeometry();
     const QRect main = window.frameGeometry();
-    // The frame this view will have once shown, from its size and its frame's usual margins.
-    const QSize frameMargins = frameGeometry().size() - geometry().size();
+    const QSize frameMargins = FrameMargins(*this, &window);
     QSize size = sizeHint().expandedTo(minimumSizeHint()) + frameMargins;
     size = size.boundedTo(area.size());
     const auto fit = [&](QPoint topLeft) {

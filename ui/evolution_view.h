@@ -139,6 +139,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    /// The first time the view shows, it is kept wholly on its screen.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildChart();
@@ -165,6 +167,7 @@ private:
     std::vector<FitnessPoint> points_;
     std::vector<FitnessPoint> bestPoints_;
     bool runGoing_ = true;
+    bool keptOnScreen_ = false;
     qsizetype markedLetters_ = 0;
     std::optional<SequentialExpectation> expectation_;
     std::optional<double> measuredRate_;

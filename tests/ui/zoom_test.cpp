@@ -336,6 +336,20 @@ TEST_F(ZoomTest, AtFullScreenTheLiveViewReadsFromTheBackOfTheRoom) {
     EXPECT_GT(QFontMetrics(letters->font()).capHeight(), bodyCaps);
 }
 
+TEST_F(ZoomTest, AtFullScreenTheLiveViewOfALongPhraseFitsOnTheScreen) {
+    press(Qt::Key_F11, Qt::NoModifier);
+    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    const QString phrase = QStringLiteral("THE SELECTION AGENT IS A SIEVE OF SMALL CHANCES AB");
+    ASSERT_EQ(phrase.size(), 50);
+    EvolutionView view(phrase, QString(phrase).replace(QLatin1Char('E'), QLatin1Char('Q')),
+                       Scheme::Attenuating, window->viewChoices(), window.get());
+    view.placeBeside(*window, QRect());
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(view.frameGeometry()))
+        << view.width() << "x" << view.height();
+}
+
 TEST_F(ZoomTest, TheLiveViewFollowsTheWindowAndZoomsOnItsOwn) {
     press(Qt::Key_Equal);
     press(Qt::Key_Equal);
