@@ -19,6 +19,10 @@ QString ThreeFigures(double value) {
     const double scale = std::pow(10.0, magnitude - 2);
     const double rounded = std::round(value / scale) * scale;
     const QLocale english(QLocale::English);
+    if (magnitude >= 15) {
+        // Beyond what reads as a whole number, and beyond a 64-bit one.
+        return english.toString(value, 'g', 3);
+    }
     if (magnitude >= 2) {
         return english.toString(static_cast<qlonglong>(std::llround(rounded)));
     }

@@ -28,6 +28,7 @@
 #include "search/alphabet.h"
 #include "lab/statistics.h"
 #include "platform/clock.h"
+#include "ui/cost_text.h"
 #include "ui/zoom.h"
 #include "plot/distribution_chart.h"
 
@@ -60,7 +61,8 @@ QString Duration(double seconds) {
     if (seconds < 7200.0) {
         return QObject::tr("about %1 minutes").arg(std::lround(seconds / 60.0));
     }
-    return QObject::tr("about %1 hours").arg(seconds / 3600.0, 0, 'g', 3);
+    // Hours, days, then years, in figures a class can read out.
+    return QObject::tr("about %1").arg(DescribeDuration(seconds));
 }
 
 /// Symbols the engine draws a second: a sequential run on a short target, for a few

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QFile>
 #include <QImage>
 #include <QProgressBar>
@@ -75,6 +76,13 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     EXPECT_TRUE(QString::fromUtf8(drawing.readAll())
                     .contains(QStringLiteral("25 runs each, seed 314</title>")));
     EXPECT_FALSE(window.saveChart(folder.filePath(QStringLiteral("missing/chart.png"))).isEmpty());
+}
+
+TEST(RepeatWindowTest, ALongPhrasesTimeReadsInYearsWithoutExponents) {
+    RepeatWindow window(QStringLiteral("THE SELECTION AGENT IS A SIEVE OF SMALL CHANCES AB"));
+    const QString estimate = window.findChild<QLabel*>(QStringLiteral("repeatEstimate"))->text();
+    EXPECT_TRUE(estimate.contains(QStringLiteral(" years on "))) << estimate.toStdString();
+    EXPECT_FALSE(estimate.contains(QStringLiteral("e+"))) << estimate.toStdString();
 }
 
 TEST(RepeatWindowTest, CancelKeepsTheRunsFinished) {
