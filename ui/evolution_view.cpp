@@ -28,7 +28,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QStyle>
 #include <QStringList>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -363,26 +362,6 @@ void EvolutionView::showExpectation() {
                  DescribeChance(expectation_->generationChance)));
 }
 
-namespace {
-
-/// The frame `view` has, or will have once shown. Before a window is first shown its frame is
-/// not known yet: the main window's is the best guess, and failing that (at full screen it has
-/// none) the style's title bar and borders.
-QSize FrameMargins(const QWidget& view, const QWidget* mainWindow) {
-    QSize margins = view.frameGeometry().size() - view.geometry().size();
-    if (margins.isNull() && mainWindow != nullptr) {
-        margins = mainWindow->frameGeometry().size() - mainWindow->geometry().size();
-    }
-    if (margins.isNull()) {
-        const int border = view.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
-        margins =
-            QSize(2 * border, view.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
-    }
-    return margins;
-}
-
-} // namespace
-
 void EvolutionView::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (keptOnScreen_) {
@@ -396,7 +375,7 @@ void EvolutionView::showEvent(QShowEvent* event) {
     // A long phrase at a large zoom can want more than the screen: the view is made to fit, its
     // chart giving up the height, and moved back onto the screen if it has to.
     const QRect area = shownOn->availableGeometry();
-    const QSize margins = FrameMargins(*this, parentWidget());
+    const QSize margins = ExpectedFrameSize(*this, parentWidget());
     const QSize client = size().boundedTo(area.size() - margins);
     if (client != size()) {
         resize(client);
@@ -409,6 +388,7 @@ void EvolutionView::showEvent(QShowEvent* event) {
     if (place.topLeft() != pos()) {
         move(place.topLeft());
     }
+    FitFrameOnScreenSoon(*this);
 }
 
 void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
@@ -421,7 +401,7 @@ void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
     }
     const QRect area = screen->availableGeometry();
     const QRect main = window.frameGeometry();
-    const QSize frameMargins = FrameMargins(*this, &window);
+    const QSize frameMargins = ExpectedFrameSize(*this, &window);
     QSize size = sizeHint().expandedTo(minimumSizeHint()) + frameMargins;
     size = size.boundedTo(area.size());
     const auto fit = [&](QPoint topLeft) {

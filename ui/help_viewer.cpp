@@ -73,41 +73,51 @@ QRect HelpWindowPlace(QSize wanted, const QRect& area, const QRect& main, const 
     // No room beside: over the main window, on the side away from the button, and where the
     // page's results stay in view.
     const bool awayRight = button.center().x() <= main.center().x();
+    const auto placeIn = [&](const QRect& side) {
+        std::vector<QRect> rooms;
+        if (results.isEmpty() || !results.intersects(side)) {
+            rooms.push_back(side);
+        } else {
+            QRect beyond = side;
+            if (awayRight) {
+                beyond.setLeft(results.right() + 1 + kHelpWindowGap);
+            } else {
+                beyond.setRight(results.left() - 1 - kHelpWindowGap);
+            }
+            QRect above = side;
+            above.setBottom(results.top() - 1 - kHelpWindowGap);
+            QRect below = side;
+            below.setTop(results.bottom() + 1 + kHelpWindowGap);
+            rooms = {beyond, above, below};
+        }
+        const auto best =
+            std::max_element(rooms.begin(), rooms.end(), [&](const QRect& a, const QRect& b) {
+                return Kept(a, wanted) < Kept(b, wanted);
+            });
+        const QRect room = best->isValid() ? *best : side;
+        QRect place(QPoint(0, 0), wanted.boundedTo(room.size()));
+        place.moveTop(room.top());
+        if (awayRight) {
+            place.moveRight(room.right());
+        } else {
+            place.moveLeft(room.left());
+        }
+        return place;
+    };
     QRect side = area;
     if (awayRight) {
         side.setLeft(std::clamp(button.right() + 1 + kHelpWindowGap, area.left(), area.right()));
     } else {
         side.setRight(std::clamp(button.left() - 1 - kHelpWindowGap, area.left(), area.right()));
     }
-    std::vector<QRect> rooms;
-    if (results.isEmpty() || !results.intersects(side)) {
-        rooms.push_back(side);
-    } else {
-        QRect beyond = side;
-        if (awayRight) {
-            beyond.setLeft(results.right() + 1 + kHelpWindowGap);
-        } else {
-            beyond.setRight(results.left() - 1 - kHelpWindowGap);
-        }
-        QRect above = side;
-        above.setBottom(results.top() - 1 - kHelpWindowGap);
-        QRect below = side;
-        below.setTop(results.bottom() + 1 + kHelpWindowGap);
-        rooms = {beyond, above, below};
+    const QRect place = placeIn(side);
+    if (place.width() >= std::min(wanted.width(), minimumWidth)) {
+        return place;
     }
-    const auto best =
-        std::max_element(rooms.begin(), rooms.end(), [&](const QRect& a, const QRect& b) {
-            return Kept(a, wanted) < Kept(b, wanted);
-        });
-    const QRect room = best->isValid() ? *best : side;
-    QRect place(QPoint(0, 0), wanted.boundedTo(room.size()));
-    place.moveTop(room.top());
-    if (awayRight) {
-        place.moveRight(room.right());
-    } else {
-        place.moveLeft(room.left());
-    }
-    return place;
+    // A wide opener (a phrase box, say) leaves only a strip beside it, too narrow to read at
+    // this zoom: the help may then cover the opener, but still not the results.
+    const QRect wider = placeIn(area);
+    return wider.width() > place.width() ? wider : place;
 }
 
 /// A text browser that fills in the log's path as it loads a page and reads nothing from outside

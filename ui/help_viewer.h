@@ -20,7 +20,8 @@ class HelpBrowser;
 /// main window's frame `main` on the side with room for at least `minimumWidth` (or all of
 /// `wanted`); where neither side has that much, over the main window on the side away from
 /// the `button` that opened it, clear of the page's result boxes `results` (an empty rectangle
-/// when the page has none). The place always lies in `area`.
+/// when the page has none), and over the button too when the side away from it is narrower
+/// than `minimumWidth`. The place always lies in `area`.
 QRect HelpWindowPlace(QSize wanted, const QRect& area, const QRect& main, const QRect& button,
                       const QRect& results, int minimumWidth);
 

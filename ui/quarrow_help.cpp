@@ -3,13 +3,12 @@
 #include "ui_quarrow.h"
 
 #include "ui/help_viewer.h"
+#include "ui/zoom.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QMargins>
-#include <QWindow>
 #include <QScreen>
 #include <QShortcut>
 
@@ -54,16 +53,7 @@ void Quarrow::PlaceHelp(QWidget& viewer, const QWidget* opener) const {
     if (shownOn == nullptr) {
         return;
     }
-    // Before the help window is first shown its frame is not known; the main window's tells
-    // its size, unless the main window is full screen and has none.
-    QMargins margins;
-    if (const QWindow* helpWindow = viewer.windowHandle()) {
-        margins = helpWindow->frameMargins();
-    }
-    if (margins.isNull() && windowHandle() != nullptr && !isFullScreen()) {
-        margins = windowHandle()->frameMargins();
-    }
-    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+    const QSize frame = ExpectedFrameSize(viewer, isFullScreen() ? nullptr : this);
     const QRect button = opener != nullptr && opener->window() == this
                              ? QRect(opener->mapToGlobal(QPoint(0, 0)), opener->size())
                              : QRect(frameGeometry().center(), QSize(1, 1));
@@ -94,6 +84,7 @@ void Quarrow::ShowHelp(int context, const QWidget* opener) {
         if (shownOn != nullptr && !shownOn->availableGeometry().contains(viewer->frameGeometry())) {
             PlaceHelp(*viewer, opener);
         }
+        FitFrameOnScreenSoon(*viewer);
     }
     viewer->showTopic(context);
     viewer->show();

@@ -10,9 +10,12 @@
 #include <QLayout>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace quarrow {
@@ -90,6 +93,47 @@ double FitFactor(const QSize& base, const QSize& room) {
     }
     return std::min(static_cast<double>(room.width()) / base.width(),
                     static_cast<double>(room.height()) / base.height());
+}
+
+QSize ExpectedFrameSize(const QWidget& window, const QWidget* mainWindow) {
+    QSize frame = window.frameGeometry().size() - window.geometry().size();
+    if (frame.isNull() && mainWindow != nullptr) {
+        frame = mainWindow->frameGeometry().size() - mainWindow->geometry().size();
+    }
+    if (frame.isNull()) {
+        const int border = window.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        frame =
+            QSize(2 * border, window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border);
+    }
+    return frame;
+}
+
+void FitFrameOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr || !window.isVisible()) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    if (area.contains(frame)) {
+        return;
+    }
+    const QSize margins = frame.size() - window.size();
+    const QSize client = window.size().boundedTo(area.size() - margins);
+    if (client != window.size()) {
+        window.resize(client);
+    }
+    QRect place(frame.topLeft(), client + margins);
+    place.moveRight(std::min(place.right(), area.right()));
+    place.moveBottom(std::min(place.bottom(), area.bottom()));
+    place.moveLeft(std::max(place.left(), area.left()));
+    place.moveTop(std::max(place.top(), area.top()));
+    window.move(place.topLeft());
+}
+
+void FitFrameOnScreenSoon(QWidget& window) {
+    QTimer::singleShot(std::chrono::milliseconds(200), &window,
+                       [&window] { FitFrameOnScreen(window); });
 }
 
 QRect KeptOnScreen(const QSize& size, const QPoint& centre, const QRect& area) {

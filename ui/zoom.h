@@ -33,6 +33,19 @@ double FitFactor(const QSize& base, const QSize& room);
 /// `area` (its top-left corner when it is larger than `area`).
 QRect KeptOnScreen(const QSize& size, const QPoint& centre, const QRect& area);
 
+/// The frame size (frame minus client) `window` has, or will have once shown. Before a window
+/// is first shown its frame is not known yet: `mainWindow`'s is the best guess, and failing that
+/// (at full screen it has none) the style's title bar and borders.
+QSize ExpectedFrameSize(const QWidget& window, const QWidget* mainWindow);
+
+/// Shrinks and moves the shown top-level `window` as far as needed for its frame to lie wholly
+/// in its screen's available area; does nothing when it already does.
+void FitFrameOnScreen(QWidget& window);
+
+/// `FitFrameOnScreen` once the window system has had a moment to report the frame of a window
+/// just shown, which a guess beforehand can only approach.
+void FitFrameOnScreenSoon(QWidget& window);
+
 /// Ctrl+= (also Ctrl++), Ctrl+- and Ctrl+0 on `window` and every control in it.
 void InstallZoomKeys(QWidget& window, const std::function<void()>& zoomIn,
                      const std::function<void()>& zoomOut, const std::function<void()>& reset);

@@ -290,6 +290,17 @@ TEST(HelpPlacement, BesideWhereThereIsRoomElseAwayFromTheButtonAndTheResults) {
     }
 }
 
+TEST(HelpPlacement, AWideOpenerDoesNotSqueezeTheHelpIntoAStrip) {
+    // Full screen at 2.58x, F1 in "Step Four"'s phrase box: only 800 pixels lie left of it.
+    const QRect area(0, 0, 1920, 1080);
+    const QRect phraseBox(814, 270, 826, 60);
+    const QRect results(1121, 490, 520, 340);
+    const QRect place = HelpWindowPlace(QSize(2115, 1548), area, area, phraseBox, results, 1084);
+    EXPECT_TRUE(area.contains(place));
+    EXPECT_FALSE(place.intersects(results));
+    EXPECT_GE(place.width(), 1084);
+}
+
 TEST_F(ZoomTest, HelpOpensBesideAtOneTimesAndClearOfTheResultsAtFullScreen) {
     QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
     auto* help = window->findChild<HelpViewer*>(QStringLiteral("helpViewer"));
