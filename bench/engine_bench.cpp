@@ -60,6 +60,21 @@ void SetAgainstFloor(benchmark::State& state, double schemeSeconds, double floor
     state.counters["ratio_to_floor"] = floorSeconds > 0.0 ? schemeSeconds / floorSeconds : 0.0;
 }
 
+/// Times a floor's replay, adding to `floorSeconds`; false, with the benchmark failed, when the
+/// replay does not end in the run's own generator state `runState`.
+template <typename Replay>
+bool TimeReplay(benchmark::State& state, double& floorSeconds, std::uint64_t runState,
+                const Replay& replay) {
+    const Clock::time_point began = Clock::now();
+    const std::uint64_t replayed = replay();
+    floorSeconds += SecondsBetween(began, Clock::now());
+    if (replayed != runState) {
+        state.SkipWithError("the floor's replay does not end in the run's generator state");
+        return false;
+    }
+    return true;
+}
+
 // --- Link floors: one link of each scheme's dependent chain, written out on a bare state
 
 /// Schemes 1 and 2: reseed with a position-times-serial product, then draw.
@@ -208,11 +223,8 @@ void RunLockedScheme(benchmark::State& state, Scheme scheme) {
                   RunEnvironment{again, SystemMonotonic(), recorded, cancel});
         const LockedPattern pattern =
             RecordLockedPattern(scheme, start, first, result, recorded.Text());
-        const Clock::time_point replayBegan = Clock::now();
-        const std::uint64_t replayed = ReplayLocked(pattern, sum);
-        floorSeconds += SecondsBetween(replayBegan, Clock::now());
-        if (replayed != generator.State()) {
-            state.SkipWithError("the floor's replay does not end in the run's generator state");
+        if (!TimeReplay(state, floorSeconds, generator.State(),
+                        [&] { return ReplayLocked(pattern, sum); })) {
             return;
         }
     }
@@ -319,11 +331,8 @@ void BM_SequentialRun(benchmark::State& state) {
 
         const std::vector<std::uint8_t> pattern =
             RecordSequentialPattern(start, first, result.numMutations);
-        const Clock::time_point replayBegan = Clock::now();
-        const std::uint64_t replayed = ReplaySequential(start, pattern, sum);
-        floorSeconds += SecondsBetween(replayBegan, Clock::now());
-        if (replayed != generator.State()) {
-            state.SkipWithError("the floor's replay does not end in the run's generator state");
+        if (!TimeReplay(state, floorSeconds, generator.State(),
+                        [&] { return ReplaySequential(start, pattern, sum); })) {
             return;
         }
     }
