@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QThread>
@@ -39,6 +40,8 @@ namespace {
 constexpr int kFewestRuns = 10;
 constexpr int kMostRuns = 100'000;
 constexpr int kDefaultRuns = 100;
+// Scheme 3 starts left out when its runs would take longer than this.
+constexpr double kLongSequentialSeconds = 600.0;
 constexpr Scheme kSchemes[] = {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential};
 
 QString Caption(Scheme scheme) {
@@ -195,6 +198,12 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent)
     poll_->setInterval(100);
 
     symbolsPerSecond_ = MeasureSymbolsPerSecond();
+    // A phrase on which scheme 3 would run for more than a few minutes starts with it left out,
+    // so that Start gives figures in moments; the estimate says why.
+    if (sequentialSeconds() > kLongSequentialSeconds) {
+        const QSignalBlocker quiet(schemeChecks_[2]);
+        schemeChecks_[2]->setChecked(false);
+    }
     updateEstimate();
     new WindowZoom(*this); // follows the main window's zoom and has its own keys
 }
@@ -204,7 +213,7 @@ RepeatWindow::~RepeatWindow() {
     watcher_.waitForFinished();
 }
 
-void RepeatWindow::updateEstimate() {
+double RepeatWindow::sequentialSeconds() const {
     // Scheme 3 dominates: its mean generations from the closed form, each drawing on average
     // n (1 - (26/27)^20) 27 symbols over its 20 offspring, at the measured rate on every core.
     const auto n = static_cast<double>(target_.size());
@@ -212,15 +221,25 @@ void RepeatWindow::updateEstimate() {
     const double generations =
         GenerationLaw::Sequential(static_cast<std::size_t>(target_.size())).Mean();
     const double cores = std::max(1, QThread::idealThreadCount());
-    const double seconds =
-        runsBox_->value() * generations * perGeneration / std::max(symbolsPerSecond_, 1.0) / cores;
-    estimateLabel_->setText(
-        schemeChecks_[2]->isChecked()
-            ? tr("Scheme 3 will take %1 on %2 cores; fewer runs, or leaving it out, shortens "
-                 "that.")
-                  .arg(Duration(seconds))
-                  .arg(cores)
-            : tr("Schemes 1 and 2 take a moment."));
+    return runsBox_->value() * generations * perGeneration / std::max(symbolsPerSecond_, 1.0) /
+           cores;
+}
+
+void RepeatWindow::updateEstimate() {
+    const double seconds = sequentialSeconds();
+    const int cores = std::max(1, QThread::idealThreadCount());
+    if (schemeChecks_[2]->isChecked()) {
+        estimateLabel_->setText(
+            tr("Scheme 3 will take %1 on %2 cores; fewer runs, or leaving it out, shortens that.")
+                .arg(Duration(seconds))
+                .arg(cores));
+    } else if (seconds > kLongSequentialSeconds) {
+        estimateLabel_->setText(tr("Scheme 3 is left out: it would take %1 on %2 cores.")
+                                    .arg(Duration(seconds))
+                                    .arg(cores));
+    } else {
+        estimateLabel_->setText(tr("Schemes 1 and 2 take a moment."));
+    }
 }
 
 void RepeatWindow::Start_Click() {

@@ -78,11 +78,25 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     EXPECT_FALSE(window.saveChart(folder.filePath(QStringLiteral("missing/chart.png"))).isEmpty());
 }
 
-TEST(RepeatWindowTest, ALongPhrasesTimeReadsInYearsWithoutExponents) {
+TEST(RepeatWindowTest, ALongPhraseStartsWithoutSchemeThreeAndSaysHowLongItWouldTake) {
     RepeatWindow window(QStringLiteral("THE SELECTION AGENT IS A SIEVE OF SMALL CHANCES AB"));
-    const QString estimate = window.findChild<QLabel*>(QStringLiteral("repeatEstimate"))->text();
-    EXPECT_TRUE(estimate.contains(QStringLiteral(" years on "))) << estimate.toStdString();
-    EXPECT_FALSE(estimate.contains(QStringLiteral("e+"))) << estimate.toStdString();
+    auto* sequential = window.findChild<QCheckBox*>(QStringLiteral("repeatScheme3"));
+    auto* estimate = window.findChild<QLabel*>(QStringLiteral("repeatEstimate"));
+    EXPECT_FALSE(sequential->isChecked());
+    EXPECT_TRUE(window.findChild<QCheckBox*>(QStringLiteral("repeatScheme1"))->isChecked());
+    EXPECT_TRUE(estimate->text().startsWith(QStringLiteral("Scheme 3 is left out: it would take")))
+        << estimate->text().toStdString();
+    // Ticked again, its time reads in years, without exponents.
+    window.show();
+    QTest::mouseClick(sequential, Qt::LeftButton);
+    EXPECT_TRUE(sequential->isChecked());
+    EXPECT_TRUE(estimate->text().contains(QStringLiteral(" years on ")))
+        << estimate->text().toStdString();
+    EXPECT_FALSE(estimate->text().contains(QStringLiteral("e+"))) << estimate->text().toStdString();
+
+    // A short phrase keeps all three.
+    const RepeatWindow shortPhrase(QStringLiteral("WEASEL"));
+    EXPECT_TRUE(shortPhrase.findChild<QCheckBox*>(QStringLiteral("repeatScheme3"))->isChecked());
 }
 
 TEST(RepeatWindowTest, CancelKeepsTheRunsFinished) {
