@@ -368,26 +368,9 @@ void EvolutionView::showEvent(QShowEvent* event) {
         return;
     }
     keptOnScreen_ = true;
-    const QScreen* shownOn = screen();
-    if (shownOn == nullptr) {
-        return;
-    }
     // A long phrase at a large zoom can want more than the screen: the view is made to fit, its
     // chart giving up the height, and moved back onto the screen if it has to.
-    const QRect area = shownOn->availableGeometry();
-    const QSize margins = ExpectedFrameSize(*this, parentWidget());
-    const QSize client = size().boundedTo(area.size() - margins);
-    if (client != size()) {
-        resize(client);
-    }
-    QRect place(pos(), client + margins);
-    place.moveRight(std::min(place.right(), area.right()));
-    place.moveBottom(std::min(place.bottom(), area.bottom()));
-    place.moveLeft(std::max(place.left(), area.left()));
-    place.moveTop(std::max(place.top(), area.top()));
-    if (place.topLeft() != pos()) {
-        move(place.topLeft());
-    }
+    FitOnScreen(*this, ExpectedFrameSize(*this, parentWidget()));
     FitFrameOnScreenSoon(*this);
 }
 
@@ -404,14 +387,7 @@ void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
     const QSize frameMargins = ExpectedFrameSize(*this, &window);
     QSize size = sizeHint().expandedTo(minimumSizeHint()) + frameMargins;
     size = size.boundedTo(area.size());
-    const auto fit = [&](QPoint topLeft) {
-        QRect place(topLeft, size);
-        place.moveRight(std::min(place.right(), area.right()));
-        place.moveBottom(std::min(place.bottom(), area.bottom()));
-        place.moveLeft(std::max(place.left(), area.left()));
-        place.moveTop(std::max(place.top(), area.top()));
-        return place;
-    };
+    const auto fit = [&](QPoint topLeft) { return MovedInto(QRect(topLeft, size), area); };
     const int gap = kPlacementGap;
     // Beside the main window first, then below or above it; failing those, beside or below the
     // result boxes, so that the figures of the run stay readable.
@@ -759,12 +735,7 @@ void EvolutionView::repeatClicked() {
     QRect place(frameGeometry().topLeft(),
                 repeat->sizeHint().expandedTo(repeat->minimumSizeHint()) + frameMargins);
     if (const QScreen* shownOn = screen()) {
-        const QRect area = shownOn->availableGeometry();
-        place.setSize(place.size().boundedTo(area.size()));
-        place.moveRight(std::min(place.right(), area.right()));
-        place.moveBottom(std::min(place.bottom(), area.bottom()));
-        place.moveLeft(std::max(place.left(), area.left()));
-        place.moveTop(std::max(place.top(), area.top()));
+        place = MovedInto(place, shownOn->availableGeometry());
     }
     repeat->move(place.topLeft());
     repeat->show();

@@ -12,12 +12,15 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QThread>
@@ -101,7 +104,10 @@ void DistributionChartWidget::setData(const plot::DistributionData& runsData) {
 }
 
 QSize DistributionChartWidget::sizeHint() const {
-    return data_.schemes.empty() ? QSize(960, 200) : plot::DistributionChartSize(data_);
+    const QSize laid = data_.schemes.empty() ? QSize(960, 200) : plot::DistributionChartSize(data_);
+    // Drawn at the window's zoom, so that its text reads as large as the window's.
+    const WindowZoom* zoom = WindowZoom::Of(window());
+    return ScaledSize(laid, zoom != nullptr ? zoom->factor() : 1.0);
 }
 
 void DistributionChartWidget::paintEvent(QPaintEvent*) {
@@ -205,7 +211,8 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent)
         schemeChecks_[2]->setChecked(false);
     }
     updateEstimate();
-    new WindowZoom(*this); // follows the main window's zoom and has its own keys
+    auto* zoom = new WindowZoom(*this); // follows the main window's zoom and has its own keys
+    connect(zoom, &WindowZoom::factorChanged, this, &RepeatWindow::fitTableHeight);
 }
 
 RepeatWindow::~RepeatWindow() {
@@ -328,12 +335,37 @@ void RepeatWindow::showResults() {
         }
     }
     chart_->setData(runsData);
+    fitTableHeight();
     table_->setAccessibleDescription(
         tr("Generations per run, %1; the Expected column gives the exact law's mean and, in "
            "brackets, its 10th percentile, median and 90th percentile.")
             .arg(QString::fromStdString(runsData.seedText)));
     saveButton_->setEnabled(!runsData.schemes.empty());
     busy_ = false;
+    // The chart and the table have their full size now: the window grows to show them, as far
+    // as its screen allows.
+    if (isVisible() && layout() != nullptr) {
+        layout()->activate();
+        const QSize frame = ExpectedFrameSize(*this, parentWidget());
+        QSize wanted = size().expandedTo(sizeHint());
+        if (const QScreen* shownOn = screen()) {
+            wanted = wanted.boundedTo(shownOn->availableGeometry().size() - frame);
+        }
+        if (wanted != size()) {
+            resize(wanted);
+            FitOnScreen(*this, frame);
+        }
+    }
+}
+
+void RepeatWindow::fitTableHeight() {
+    // As tall as its rows, so that the chart has the rest of the window.
+    int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height() +
+                 table_->horizontalScrollBar()->sizeHint().height();
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        height += table_->rowHeight(row);
+    }
+    table_->setMaximumHeight(height);
 }
 
 QString RepeatWindow::saveChart(const QString& path) {

@@ -65,6 +65,7 @@ private:
     double sequentialSeconds() const;
     void showProgress();
     void showResults();
+    void fitTableHeight();
 
     QString target_;
     QSpinBox* runsBox_;

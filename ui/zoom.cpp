@@ -6,6 +6,7 @@
 #include <QChartView>
 #include <QFont>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QKeySequence>
 #include <QLayout>
 #include <QScreen>
@@ -108,27 +109,38 @@ QSize ExpectedFrameSize(const QWidget& window, const QWidget* mainWindow) {
     return frame;
 }
 
-void FitFrameOnScreen(QWidget& window) {
-    const QScreen* screen = window.screen();
-    if (screen == nullptr || !window.isVisible()) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    const QRect frame = window.frameGeometry();
-    if (area.contains(frame)) {
-        return;
-    }
-    const QSize margins = frame.size() - window.size();
-    const QSize client = window.size().boundedTo(area.size() - margins);
-    if (client != window.size()) {
-        window.resize(client);
-    }
-    QRect place(frame.topLeft(), client + margins);
+QRect MovedInto(QRect place, const QRect& area) {
     place.moveRight(std::min(place.right(), area.right()));
     place.moveBottom(std::min(place.bottom(), area.bottom()));
     place.moveLeft(std::max(place.left(), area.left()));
     place.moveTop(std::max(place.top(), area.top()));
-    window.move(place.topLeft());
+    return place;
+}
+
+void FitOnScreen(QWidget& window, const QSize& frameSize) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize client = window.size().boundedTo(area.size() - frameSize);
+    if (client != window.size()) {
+        window.resize(client);
+    }
+    // A top-level window's position is its frame's.
+    const QRect place = MovedInto(QRect(window.pos(), client + frameSize), area);
+    if (place.topLeft() != window.pos()) {
+        window.move(place.topLeft());
+    }
+}
+
+void FitFrameOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr || !window.isVisible() ||
+        screen->availableGeometry().contains(window.frameGeometry())) {
+        return;
+    }
+    FitOnScreen(window, window.frameGeometry().size() - window.size());
 }
 
 void FitFrameOnScreenSoon(QWidget& window) {
@@ -139,11 +151,7 @@ void FitFrameOnScreenSoon(QWidget& window) {
 QRect KeptOnScreen(const QSize& size, const QPoint& centre, const QRect& area) {
     QRect place(QPoint(0, 0), size);
     place.moveCenter(centre);
-    place.moveRight(std::min(place.right(), area.right()));
-    place.moveBottom(std::min(place.bottom(), area.bottom()));
-    place.moveLeft(std::max(place.left(), area.left()));
-    place.moveTop(std::max(place.top(), area.top()));
-    return place;
+    return MovedInto(place, area);
 }
 
 void InstallZoomKeys(QWidget& window, const std::function<void()>& zoomIn,
@@ -219,7 +227,11 @@ void WindowZoom::scaleFonts() {
         if (control->window() != &window_) {
             continue; // another window, and what it holds, keeps its own zoom
         }
-        if (control->testAttribute(Qt::WA_SetFont) || control->property(kBaseFont).isValid()) {
+        // A table's headings keep the program's font rather than take the window's, so they
+        // are scaled as a control with a font of its own.
+        const bool ownFont = control->testAttribute(Qt::WA_SetFont) ||
+                             qobject_cast<QHeaderView*>(control) != nullptr;
+        if (ownFont || control->property(kBaseFont).isValid()) {
             control->setFont(ScaledFont(Base(*control, kBaseFont, control->font()), factor_));
         }
         const bool scrolls = qobject_cast<QAbstractScrollArea*>(control) != nullptr;

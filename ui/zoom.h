@@ -38,8 +38,15 @@ QRect KeptOnScreen(const QSize& size, const QPoint& centre, const QRect& area);
 /// (at full screen it has none) the style's title bar and borders.
 QSize ExpectedFrameSize(const QWidget& window, const QWidget* mainWindow);
 
-/// Shrinks and moves the shown top-level `window` as far as needed for its frame to lie wholly
-/// in its screen's available area; does nothing when it already does.
+/// `place` moved, as little as it can be, to lie in `area`; a place larger than `area` keeps its
+/// top left corner there.
+QRect MovedInto(QRect place, const QRect& area);
+
+/// Shrinks and moves the top-level `window`, whose frame is `frameSize` larger than it, as far as
+/// needed for the frame to lie wholly in its screen's available area.
+void FitOnScreen(QWidget& window, const QSize& frameSize);
+
+/// `FitOnScreen` with the frame the shown `window` has; does nothing when it already fits.
 void FitFrameOnScreen(QWidget& window);
 
 /// `FitFrameOnScreen` once the window system has had a moment to report the frame of a window

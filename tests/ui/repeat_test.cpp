@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QProgressBar>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "lab/experiments.h"
 #include "plot/distribution_chart.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/zoom.h"
 
 namespace quarrow {
 namespace {
@@ -97,6 +99,16 @@ TEST(RepeatWindowTest, ALongPhraseStartsWithoutSchemeThreeAndSaysHowLongItWouldT
     // A short phrase keeps all three.
     const RepeatWindow shortPhrase(QStringLiteral("WEASEL"));
     EXPECT_TRUE(shortPhrase.findChild<QCheckBox*>(QStringLiteral("repeatScheme3"))->isChecked());
+}
+
+TEST(RepeatWindowTest, TheTablesHeadingsZoomWithTheWindow) {
+    RepeatWindow window(QStringLiteral("WEASEL"));
+    auto* table = window.findChild<QTableWidget*>(QStringLiteral("repeatTable"));
+    const double headings = table->horizontalHeader()->font().pointSizeF();
+    WindowZoom::Of(&window)->setFactor(2.0);
+    EXPECT_DOUBLE_EQ(table->horizontalHeader()->font().pointSizeF(), headings * 2.0);
+    WindowZoom::Of(&window)->setFactor(1.0);
+    EXPECT_DOUBLE_EQ(table->horizontalHeader()->font().pointSizeF(), headings);
 }
 
 TEST(RepeatWindowTest, CancelKeepsTheRunsFinished) {
