@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -311,6 +312,7 @@ void EvolutionView::buildChart() {
     lettersAxis_->setTruncateLabels(false);
     setLettersRange(static_cast<std::size_t>(target_.size()));
     chart_->addAxis(lettersAxis_, Qt::AlignLeft);
+    connect(chart_, &QChart::plotAreaChanged, this, [this] { setLettersRange(lettersOnAxis_); });
 
     linearAxis_ = new QValueAxis;
     linearAxis_->setTitleText(tr("Generation"));
@@ -653,10 +655,31 @@ void EvolutionView::showCurve() {
 
 void EvolutionView::setLettersRange(std::size_t letters) {
     // Whole letters on at most about ten grid lines, the top one at or just above the length.
-    const std::size_t step = std::max<std::size_t>(1, (letters + 9) / 10);
+    // A chart squeezed short (a long phrase at full screen) gets fewer lines, so that each keeps
+    // its label rather than the chart leaving out every other one.
+    lettersOnAxis_ = letters;
+    std::size_t most = 10;
+    const qreal plotHeight = chart_->plotArea().height();
+    const int labelHeight = QFontMetrics(lettersAxis_->labelsFont()).height();
+    if (plotHeight > 0 && labelHeight > 0) {
+        most = std::clamp<std::size_t>(static_cast<std::size_t>(plotHeight / (1.5 * labelHeight)),
+                                       2, 10);
+    }
+    // Steps beyond 5 are rounded up to 10, 20, 25, 50, 100, 200, ..., so the lines fall on
+    // round counts.
+    std::size_t step = std::max<std::size_t>(1, (letters + most - 1) / most);
+    for (std::size_t decade = 1; step > 5; decade *= 10) {
+        const std::size_t rounded[] = {10 * decade, 20 * decade, 25 * decade, 50 * decade};
+        if (const auto* fits = std::find_if(std::begin(rounded), std::end(rounded),
+                                            [step](std::size_t round) { return round >= step; });
+            fits != std::end(rounded)) {
+            step = *fits;
+            break;
+        }
+    }
     const std::size_t steps = std::max<std::size_t>(1, (letters + step - 1) / step);
     const auto top = static_cast<double>(steps * step);
-    if (lettersAxis_->max() != top) {
+    if (lettersAxis_->max() != top || lettersAxis_->tickCount() != static_cast<int>(steps) + 1) {
         lettersAxis_->setRange(0.0, top);
         lettersAxis_->setTickCount(static_cast<int>(steps) + 1);
     }

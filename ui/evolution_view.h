@@ -187,6 +187,7 @@ private:
     QLineSeries* series_ = nullptr;
     QLineSeries* bestSeries_ = nullptr;
     QValueAxis* lettersAxis_ = nullptr;
+    std::size_t lettersOnAxis_ = 0;
     QValueAxis* linearAxis_ = nullptr;
     QLogValueAxis* logGenerationAxis_ = nullptr;
     bool logAxis_ = false;

@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QValueAxis>
+#include <QChartView>
+#include <QChart>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -359,6 +362,18 @@ TEST_F(ZoomTest, AtFullScreenTheLiveViewOfALongPhraseFitsOnTheScreen) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     EXPECT_TRUE(window->screen()->availableGeometry().contains(view.frameGeometry()))
         << view.width() << "x" << view.height();
+    // Its chart, squeezed short, keeps a label on every line of the letters axis, at round
+    // counts up to the phrase's 50 letters.
+    QChart* chart = view.findChild<QChartView*>(QStringLiteral("fitnessChart"))->chart();
+    const auto* letters = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).front());
+    ASSERT_NE(letters, nullptr);
+    ASSERT_GT(letters->tickCount(), 1);
+    const double step = letters->max() / (letters->tickCount() - 1);
+    EXPECT_EQ(letters->max(), 50.0);
+    EXPECT_TRUE(step == 5.0 || step == 10.0 || step == 25.0) << step;
+    const double labelHeight = QFontMetrics(letters->labelsFont()).height();
+    EXPECT_GE(chart->plotArea().height() / (letters->tickCount() - 1), 1.5 * labelHeight)
+        << letters->tickCount() << " lines on " << chart->plotArea().height() << " pixels";
 }
 
 TEST_F(ZoomTest, TheLiveViewFollowsTheWindowAndZoomsOnItsOwn) {
