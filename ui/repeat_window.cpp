@@ -19,8 +19,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSignalBlocker>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QThread>
@@ -46,6 +46,11 @@ constexpr int kDefaultRuns = 100;
 // Scheme 3 starts left out when its runs would take longer than this.
 constexpr double kLongSequentialSeconds = 600.0;
 constexpr Scheme kSchemes[] = {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential};
+
+/// The cores a batch runs on.
+int Cores() {
+    return std::max(1, QThread::idealThreadCount());
+}
 
 QString Caption(Scheme scheme) {
     const std::string_view caption = SchemeCaption(scheme);
@@ -227,14 +232,13 @@ double RepeatWindow::sequentialSeconds() const {
     const double perGeneration = n * 27.0 * (1.0 - std::pow(26.0 / 27.0, 20.0));
     const double generations =
         GenerationLaw::Sequential(static_cast<std::size_t>(target_.size())).Mean();
-    const double cores = std::max(1, QThread::idealThreadCount());
     return runsBox_->value() * generations * perGeneration / std::max(symbolsPerSecond_, 1.0) /
-           cores;
+           Cores();
 }
 
 void RepeatWindow::updateEstimate() {
     const double seconds = sequentialSeconds();
-    const int cores = std::max(1, QThread::idealThreadCount());
+    const int cores = Cores();
     if (schemeChecks_[2]->isChecked()) {
         estimateLabel_->setText(
             tr("Scheme 3 will take %1 on %2 cores; fewer runs, or leaving it out, shortens that.")
@@ -271,7 +275,7 @@ void RepeatWindow::Start_Click() {
     startButton_->setEnabled(false);
     cancelButton_->setEnabled(true);
     saveButton_->setEnabled(false);
-    const int threads = std::max(1, QThread::idealThreadCount());
+    const int threads = Cores();
     busy_ = true;
     watcher_.setFuture(QtConcurrent::run([this, threads] {
         result_ = lab::RunEvolveBatch(batch_, lab::BatchControl{stop_, threads}, &runsDone_);
