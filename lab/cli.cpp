@@ -580,9 +580,12 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
     if (interrupted) {
         // Every output covers the same runs, 0 to n - 1, with no gap.
         const std::int64_t covered = KeepFinishedPrefix(result.records);
-        Complain("interrupted: the output covers runs 0 to " + std::to_string(covered - 1) +
-                 ", the first " + std::to_string(covered) + " of " + std::to_string(runs) +
-                 (schemes.size() > 1 ? " runs of each scheme" : " runs"));
+        const std::string ofRuns =
+            " of " + std::to_string(runs) + (schemes.size() > 1 ? " runs of each scheme" : " runs");
+        Complain(covered == 0
+                     ? "interrupted before run 0 finished: the output covers none" + ofRuns
+                     : "interrupted: the output covers runs 0 to " + std::to_string(covered - 1) +
+                           ", the first " + std::to_string(covered) + ofRuns);
     }
 
     int status = interrupted ? kExitInterrupted : kExitOk;
