@@ -1,6 +1,7 @@
 #include "ui/log_lock.h"
 
 #include "ui/box_text.h"
+#include "ui/zoom.h"
 
 #include <QDir>
 #include <QLocale>
@@ -118,6 +119,7 @@ bool TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock) {
                 .arg(QLocale().toString(holder.since, QLocale::ShortFormat), lockPath),
             QMessageBox::NoButton, window);
         question.setObjectName(QStringLiteral("foreignLockQuestion"));
+        new WindowZoom(question);
         QPushButton* remove = question.addButton(QObject::tr("It is not running: remove the lock"),
                                                  QMessageBox::AcceptRole);
         QPushButton* wait = question.addButton(QObject::tr("Don't start"), QMessageBox::RejectRole);
