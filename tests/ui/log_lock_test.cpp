@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <unistd.h>
+
 #include "tests/support/small_filesystem.h"
 #include "ui/log_lock.h"
 
@@ -99,26 +101,38 @@ protected:
 };
 
 TEST_F(LogLockTest, ALockThatCannotBeMadeStopsTheRunAndNamesTheFolder) {
+    // A full disk where a small one can be mounted; else, for a user whom permissions bind, a
+    // folder that cannot be written holding a log that can.
     SmallFilesystem disk(64 * 1024, "lock");
-    if (!disk.Mounted()) {
+    const bool readOnlyFolder = !disk.Mounted() && geteuid() != 0;
+    if (!disk.Mounted() && !readOnlyFolder) {
         GTEST_SKIP() << disk.Why();
     }
-    const QString logPath = QString::fromStdString((disk.Folder() / "hold.txt").string());
+    const QString dataFolder =
+        disk.Mounted() ? QString::fromStdString(disk.Folder().string()) : folder.path();
+    const QString logPath = dataFolder + QStringLiteral("/hold.txt");
     {
         QFile log(logPath);
         ASSERT_TRUE(log.open(QIODevice::WriteOnly));
         log.write("EARLIER   3\r\n");
     }
     moveLog(logPath);
-    disk.Fill();
+    if (readOnlyFolder) {
+        QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::ExeOwner);
+    } else {
+        disk.Fill();
+    }
 
     runShort();
     const QString refusal = takeMessage();
+    if (readOnlyFolder) {
+        QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
     EXPECT_TRUE(refusal.contains(QStringLiteral("cannot be locked"))) << refusal.toStdString();
-    EXPECT_TRUE(
-        refusal.contains(QDir::toNativeSeparators(QString::fromStdString(disk.Folder().string()))))
+    EXPECT_TRUE(refusal.contains(QDir::toNativeSeparators(dataFolder))) << refusal.toStdString();
+    EXPECT_TRUE(refusal.contains(readOnlyFolder ? QStringLiteral("denied")
+                                                : QStringLiteral("No space left")))
         << refusal.toStdString();
-    EXPECT_TRUE(refusal.contains(QStringLiteral("No space left"))) << refusal.toStdString();
     // Nothing ran: the boxes and the earlier log are as they were, and no lock is left.
     EXPECT_EQ(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
     EXPECT_EQ(read(logPath), QByteArray("EARLIER   3\r\n"));
