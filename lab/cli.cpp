@@ -156,7 +156,7 @@ struct CommonOptions {
     bool perRun = false;
     std::string plotPath;
     CLI::Option* plotOption = nullptr;
-    /// `evolve` and `compare` only.
+    /// `evolve`, `compare` and `trial`.
     bool noTimeLimit = false;
 };
 
@@ -449,6 +449,33 @@ std::string Plural(std::int64_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
+/// Says how long a batch is expected to take when that is long, and refuses one that would
+/// take more than a day unless the user insists; the exit status when refused.
+std::optional<int> CheckBatchTime(double expectedSeconds, int parallel, bool noTimeLimit,
+                                  const std::string& shorter) {
+    if (expectedSeconds > kLongestBatchSeconds && !noTimeLimit) {
+        Complain("this batch is expected to take " + DurationText(expectedSeconds) + " on " +
+                 Plural(parallel, "thread", "threads") + ", more than a day; give " + shorter +
+                 ", or --no-time-limit to run it anyway");
+        return kExitBadInput;
+    }
+    if (expectedSeconds > kAnnouncedBatchSeconds) {
+        std::fprintf(stderr, "%s: this batch is expected to take %s on %s (Ctrl+C stops it)\n",
+                     kProgramName, DurationText(expectedSeconds).c_str(),
+                     Plural(parallel, "thread", "threads").c_str());
+        std::fflush(stderr);
+    }
+    return std::nullopt;
+}
+
+/// The threads a batch of `tasks` runs on: those asked for, but no more than the machine's
+/// cores or the tasks.
+int Parallel(int threads, std::int64_t tasks) {
+    return static_cast<int>(std::min<std::int64_t>(
+        {threads, static_cast<std::int64_t>(std::max(1U, std::thread::hardware_concurrency())),
+         std::max<std::int64_t>(tasks, 1)}));
+}
+
 /// Why a chart cannot be written at `path`, found before the batch rather than after it.
 std::optional<std::string> PlotPlaceProblem(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -517,28 +544,17 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
             return kExitBadInput;
         }
     }
-    const auto parallel = static_cast<int>(std::min<std::int64_t>(
-        {options.threads,
-         static_cast<std::int64_t>(std::max(1U, std::thread::hardware_concurrency())),
-         runs * static_cast<std::int64_t>(schemes.size())}));
+    const int parallel =
+        Parallel(options.threads, runs * static_cast<std::int64_t>(schemes.size()));
     std::optional<BatchTime> time;
     if (const std::vector<double> rates = MeasureRates(options.phrase, schemes, runs);
         !rates.empty()) {
         time.emplace(options.phrase, schemes, runs, rates, parallel);
     }
     const double expectedSeconds = time ? time->TotalSeconds() : 0.0;
-    if (expectedSeconds > kLongestBatchSeconds && !options.noTimeLimit) {
-        Complain("this batch is expected to take " + DurationText(expectedSeconds) + " on " +
-                 Plural(parallel, "thread", "threads") +
-                 ", more than a day; give fewer runs or a shorter phrase, or --no-time-limit "
-                 "to run it anyway");
-        return kExitBadInput;
-    }
-    if (expectedSeconds > kAnnouncedBatchSeconds) {
-        std::fprintf(stderr, "%s: this batch is expected to take %s on %s (Ctrl+C stops it)\n",
-                     kProgramName, DurationText(expectedSeconds).c_str(),
-                     Plural(parallel, "thread", "threads").c_str());
-        std::fflush(stderr);
+    if (const std::optional<int> refused = CheckBatchTime(
+            expectedSeconds, parallel, options.noTimeLimit, "fewer runs or a shorter phrase")) {
+        return *refused;
     }
     std::optional<StagedLog> log;
     if (logPath != nullptr) {
@@ -649,6 +665,27 @@ int RunTrial(const CommonOptions& options, std::int64_t strings, std::int64_t ru
     batch.seedClock =
         seed.seed ? static_cast<const TimeOfDayClock*>(&stoppedClock) : &SystemTimeOfDay();
 
+    // Every string costs the same, so the strings a second of a short measurement give the
+    // batch's time; a batch far below any machine's second is not measured.
+    const double totalStrings = static_cast<double>(strings) * static_cast<double>(runs);
+    const int parallel = Parallel(options.threads, runs);
+    if (totalStrings * static_cast<double>(options.phrase.size()) > 2e8) {
+        const MonotonicClock& clock = SystemMonotonic();
+        Generator generator = RunGenerator(batch.seed, 0);
+        const double start = clock.Seconds();
+        std::int64_t made = 0;
+        do {
+            made += RunMatchingTrial(generator, *batch.seedClock, options.phrase, 20'000, {})
+                        .stringsMade;
+        } while (clock.Seconds() - start < 0.05);
+        const double rate = static_cast<double>(made) / (clock.Seconds() - start);
+        if (const std::optional<int> refused =
+                CheckBatchTime(totalStrings / rate / parallel, parallel, options.noTimeLimit,
+                               "fewer strings or trials")) {
+            return *refused;
+        }
+    }
+
     std::atomic<std::int64_t> stringsDone{0};
     ProgressBar bar(stderr, strings * runs, "strings", SystemMonotonic());
     const BatchControl control{InterruptRequested(), options.threads,
@@ -753,6 +790,8 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
         ->type_name("N")
         ->check(WholeNumber(1, kMostRuns))
         ->capture_default_str();
+    trial->add_flag("--no-time-limit", trialOptions.noTimeLimit,
+                    "Run a batch expected to take more than a day");
 
     CLI::App* estimate = app.add_subcommand(
         "estimate", "Measure the string rate and estimate a blind search, as the \"Step Two\" "
