@@ -677,8 +677,8 @@ TEST(LabCommandLineTest, CtrlCStopsABatchAndReportsTheRunsFinished) {
 }
 
 TEST(LabCommandLineTest, AnInterruptedBatchWritesTheFinishedRunsInOrderWithNoGap) {
-    LabProcess process({"compare", "--runs", "100000", "--seed", "4", "--threads", "4",
-                        "--per-run", "ABCDEFGHIJ"});
+    LabProcess process({"compare", "--runs", "100000", "--seed", "4", "--threads", "4", "--per-run",
+                        "ABCDEFGHIJ"});
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (!process.CatchesInterrupt() && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
