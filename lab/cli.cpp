@@ -3,15 +3,18 @@
 #include <CLI/CLI.hpp>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <iostream>
 #include <limits>
+#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -19,6 +22,7 @@
 #include <vector>
 
 #include "engine/selection.h"
+#include "lab/batch_time.h"
 #include "lab/experiments.h"
 #include "lab/interrupt.h"
 #include "lab/progress_bar.h"
@@ -152,6 +156,8 @@ struct CommonOptions {
     bool perRun = false;
     std::string plotPath;
     CLI::Option* plotOption = nullptr;
+    /// `evolve`, `compare` and `trial`.
+    bool noTimeLimit = false;
 };
 
 void AddCommonOptions(CLI::App& command, CommonOptions& options) {
@@ -199,6 +205,8 @@ void AddRunOutputOptions(CLI::App& command, CommonOptions& options) {
         "Draw the histogram of the generations per run with the exact law into FILE (.png or "
         ".svg)");
     options.plotOption->type_name("FILE");
+    command.add_flag("--no-time-limit", options.noTimeLimit,
+                     "Run a batch expected to take more than a day");
 }
 
 bool EndsWith(std::string text, const std::string& ending) {
@@ -287,10 +295,68 @@ template <typename Report> void PrintReport(const CommonOptions& options, const 
     }
 }
 
-/// The option among `args` that `command` does not take but another command does, if any.
+/// The edit distance of two words, a swap of neighbouring letters counting as one edit.
+std::size_t EditDistance(const std::string& a, const std::string& b) {
+    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i) {
+        d[i][0] = i;
+    }
+    for (std::size_t j = 0; j <= b.size(); ++j) {
+        d[0][j] = j;
+    }
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t change = a[i - 1] == b[j - 1] ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + change});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+            }
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+/// The one of `names` nearest to what was typed, when it is near enough to be a slip.
+std::optional<std::string> Nearest(const std::string& typed,
+                                   const std::vector<std::string>& names) {
+    std::optional<std::string> best;
+    std::size_t bestDistance = std::max<std::size_t>(2, typed.size() / 3) + 1;
+    for (const std::string& name : names) {
+        const std::size_t distance = EditDistance(typed, name);
+        if (distance < bestDistance) {
+            best = name;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+/// The long option names `command` takes, "--help" among them.
+std::vector<std::string> OptionNames(const CLI::App& command) {
+    std::vector<std::string> names;
+    for (const CLI::Option* option : command.get_options()) {
+        for (const std::string& name : option->get_lnames()) {
+            names.push_back("--" + name);
+        }
+    }
+    return names;
+}
+
+/// Where `name` stands among the arguments, or 0.
+int ArgumentIndex(int argc, char** argv, const std::string& name) {
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i] == name) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+/// The option among `args` that `command` does not take: said to be another command's, or
+/// given with the nearest one it does take, if any.
 std::optional<std::string> ForeignOption(const CLI::App& app, const CLI::App& command, int argc,
                                          char** argv) {
-    for (int i = 1; i < argc; ++i) {
+    for (int i = ArgumentIndex(argc, argv, command.get_name()) + 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--") {
             break;
@@ -309,7 +375,9 @@ std::optional<std::string> ForeignOption(const CLI::App& app, const CLI::App& co
             }
         }
         if (owners.empty()) {
-            return "unknown option " + name + " for " + command.get_name();
+            const std::optional<std::string> meant = Nearest(name, OptionNames(command));
+            return "unknown option " + name + " for " + command.get_name() +
+                   (meant ? "; did you mean " + *meant + "?" : std::string());
         }
         std::string list;
         for (std::size_t o = 0; o < owners.size(); ++o) {
@@ -318,6 +386,143 @@ std::optional<std::string> ForeignOption(const CLI::App& app, const CLI::App& co
         return name + " does not apply to " + command.get_name() + "; it is an option of " + list;
     }
     return std::nullopt;
+}
+
+/// `arg` as a shell reads it back as one word.
+std::string ShellWord(const std::string& arg) {
+    if (!arg.empty() && arg.find_first_of(" \t'\"\\$`*?[]{}()<>|&;~#!") == std::string::npos) {
+        return arg;
+    }
+    std::string quoted = "'";
+    for (const char c : arg) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+/// When the phrase was given as several words, the message that shows the command with the
+/// words in quotes as one phrase.
+std::optional<std::string> UnquotedPhrase(const CLI::App& command, int argc, char** argv) {
+    const int commandIndex = ArgumentIndex(argc, argv, command.get_name());
+    std::vector<int> words;
+    bool optionsEnded = false;
+    for (int i = commandIndex + 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            const CLI::Option* option = command.get_option_no_throw(arg.substr(0, arg.find('=')));
+            if (option == nullptr) {
+                return std::nullopt;
+            }
+            if (option->get_type_size_min() > 0 && arg.find('=') == std::string::npos) {
+                ++i;
+            }
+        } else {
+            words.push_back(i);
+        }
+    }
+    if (words.size() < 2) {
+        return std::nullopt;
+    }
+    std::string phrase;
+    for (const int word : words) {
+        phrase += (phrase.empty() ? "" : " ") + std::string(argv[word]);
+    }
+    std::string shown = kProgramName;
+    for (int i = commandIndex; i < argc; ++i) {
+        if (i == words.front()) {
+            shown += " \"" + phrase + "\"";
+        } else if (std::find(words.begin(), words.end(), i) == words.end()) {
+            shown += " " + ShellWord(argv[i]);
+        }
+    }
+    return "the phrase is one argument; put it in quotes: " + shown;
+}
+
+/// A batch expected to take longer than this is refused unless the user insists.
+constexpr double kLongestBatchSeconds = 86400.0;
+/// A batch expected to take longer than this says so before it starts.
+constexpr double kAnnouncedBatchSeconds = 60.0;
+
+std::string Plural(std::int64_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+/// Says how long a batch is expected to take when that is long, and refuses one that would
+/// take more than a day unless the user insists; the exit status when refused.
+std::optional<int> CheckBatchTime(double expectedSeconds, int parallel, bool noTimeLimit,
+                                  const std::string& shorter) {
+    if (expectedSeconds > kLongestBatchSeconds && !noTimeLimit) {
+        Complain("this batch is expected to take " + DurationText(expectedSeconds) + " on " +
+                 Plural(parallel, "thread", "threads") + ", more than a day; give " + shorter +
+                 ", or --no-time-limit to run it anyway");
+        return kExitBadInput;
+    }
+    if (expectedSeconds > kAnnouncedBatchSeconds) {
+        std::fprintf(stderr, "%s: this batch is expected to take %s on %s (Ctrl+C stops it)\n",
+                     kProgramName, DurationText(expectedSeconds).c_str(),
+                     Plural(parallel, "thread", "threads").c_str());
+        std::fflush(stderr);
+    }
+    return std::nullopt;
+}
+
+/// The threads a batch of `tasks` runs on: those asked for, but no more than the machine's
+/// cores or the tasks.
+int Parallel(int threads, std::int64_t tasks) {
+    return static_cast<int>(std::min<std::int64_t>(
+        {threads, static_cast<std::int64_t>(std::max(1U, std::thread::hardware_concurrency())),
+         std::max<std::int64_t>(tasks, 1)}));
+}
+
+/// Why a chart cannot be written at `path`, found before the batch rather than after it.
+std::optional<std::string> PlotPlaceProblem(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos
+                                   ? std::string(".")
+                                   : path.substr(0, std::max<std::size_t>(slash, 1));
+    struct stat status {};
+    if (stat(folder.c_str(), &status) != 0) {
+        return "the folder \"" + folder + "\" " +
+               (errno == ENOENT ? std::string("does not exist") : std::strerror(errno));
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        return "\"" + folder + "\" is not a folder";
+    }
+    if (access(folder.c_str(), W_OK) != 0) {
+        return "the folder \"" + folder + "\" cannot be written: " + std::strerror(errno);
+    }
+    if (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+        return std::string("it is a folder");
+    }
+    return std::nullopt;
+}
+
+/// The generations a second of each scheme on this phrase; measured only when the batch could
+/// take long, since a short one needs no warning: empty then.
+std::vector<double> MeasureRates(const std::string& phrase, const std::vector<Scheme>& schemes,
+                                 std::int64_t runs) {
+    // Far fewer symbols than any machine draws in a second, even counting 20 offspring of the
+    // whole phrase in every generation.
+    constexpr double kSurelyQuickSymbols = 2e7;
+    double generations = 0.0;
+    for (const Scheme scheme : schemes) {
+        generations += ExpectedGenerations(scheme, phrase.size())
+                           .value_or(std::numeric_limits<double>::infinity());
+    }
+    const double symbols = static_cast<double>(runs) * generations * 20.0 *
+                           static_cast<double>(std::max<std::size_t>(phrase.size(), 1));
+    if (symbols < kSurelyQuickSymbols) {
+        return {};
+    }
+    constexpr double kMeasureSeconds = 0.05;
+    std::vector<double> rates;
+    for (const Scheme scheme : schemes) {
+        rates.push_back(
+            MeasureSchemeRate(scheme, phrase, 0x5eed, SystemMonotonic(), kMeasureSeconds));
+    }
+    return rates;
 }
 
 int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
@@ -334,6 +539,22 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
             Complain("this build of the lab cannot draw plots");
             return kExitBadInput;
         }
+        if (const std::optional<std::string> problem = PlotPlaceProblem(options.plotPath)) {
+            Complain("cannot write the plot \"" + options.plotPath + "\": " + *problem);
+            return kExitBadInput;
+        }
+    }
+    const int parallel =
+        Parallel(options.threads, runs * static_cast<std::int64_t>(schemes.size()));
+    std::optional<BatchTime> time;
+    if (const std::vector<double> rates = MeasureRates(options.phrase, schemes, runs);
+        !rates.empty()) {
+        time.emplace(options.phrase, schemes, runs, rates, parallel);
+    }
+    const double expectedSeconds = time ? time->TotalSeconds() : 0.0;
+    if (const std::optional<int> refused = CheckBatchTime(
+            expectedSeconds, parallel, options.noTimeLimit, "fewer runs or a shorter phrase")) {
+        return *refused;
     }
     std::optional<StagedLog> log;
     if (logPath != nullptr) {
@@ -355,13 +576,33 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
     batch.keepFirstStrings = options.perRun;
 
     std::atomic<std::int64_t> runsDone{0};
+    const auto runsDoneByScheme = std::make_unique<std::atomic<std::int64_t>[]>(schemes.size());
     ProgressBar bar(stderr, runs * static_cast<std::int64_t>(schemes.size()), "runs",
                     SystemMonotonic());
-    const BatchControl control{InterruptRequested(), options.threads,
-                               [&] { bar.Update(runsDone.load()); }};
-    const EvolveBatchResult result = RunEvolveBatch(batch, control, &runsDone);
+    const BatchControl control{InterruptRequested(), options.threads, [&] {
+                                   if (!time) {
+                                       bar.Update(runsDone.load());
+                                       return;
+                                   }
+                                   std::vector<std::int64_t> done(schemes.size());
+                                   for (std::size_t s = 0; s < schemes.size(); ++s) {
+                                       done[s] = runsDoneByScheme[s].load();
+                                   }
+                                   bar.Update(runsDone.load(), time->SecondsLeft(done));
+                               }};
+    EvolveBatchResult result = RunEvolveBatch(batch, control, &runsDone, runsDoneByScheme.get());
     bar.Clear();
     const bool interrupted = InterruptRequested().load();
+    if (interrupted) {
+        // Every output covers the same runs, 0 to n - 1, with no gap.
+        const std::int64_t covered = KeepFinishedPrefix(result.records);
+        const std::string ofRuns =
+            " of " + std::to_string(runs) + (schemes.size() > 1 ? " runs of each scheme" : " runs");
+        Complain(covered == 0
+                     ? "interrupted before run 0 finished: the output covers none" + ofRuns
+                     : "interrupted: the output covers runs 0 to " + std::to_string(covered - 1) +
+                           ", the first " + std::to_string(covered) + ofRuns);
+    }
 
     int status = interrupted ? kExitInterrupted : kExitOk;
     if (log) {
@@ -387,6 +628,7 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
                                              schemes, result.records));
     }
     if (plotting) {
+        // Only the runs every other output covers: after an interrupt, the finished prefix.
         plot::DistributionData data;
         data.phrase = options.phrase;
         data.runsRequested = runs;
@@ -423,6 +665,27 @@ int RunTrial(const CommonOptions& options, std::int64_t strings, std::int64_t ru
     batch.seedClock =
         seed.seed ? static_cast<const TimeOfDayClock*>(&stoppedClock) : &SystemTimeOfDay();
 
+    // Every string costs the same, so the strings a second of a short measurement give the
+    // batch's time; a batch far below any machine's second is not measured.
+    const double totalStrings = static_cast<double>(strings) * static_cast<double>(runs);
+    const int parallel = Parallel(options.threads, runs);
+    if (totalStrings * static_cast<double>(options.phrase.size()) > 2e8) {
+        const MonotonicClock& clock = SystemMonotonic();
+        Generator generator = RunGenerator(batch.seed, 0);
+        const double start = clock.Seconds();
+        std::int64_t made = 0;
+        do {
+            made += RunMatchingTrial(generator, *batch.seedClock, options.phrase, 20'000, {})
+                        .stringsMade;
+        } while (clock.Seconds() - start < 0.05);
+        const double rate = static_cast<double>(made) / (clock.Seconds() - start);
+        if (const std::optional<int> refused =
+                CheckBatchTime(totalStrings / rate / parallel, parallel, options.noTimeLimit,
+                               "fewer strings or trials")) {
+            return *refused;
+        }
+    }
+
     std::atomic<std::int64_t> stringsDone{0};
     ProgressBar bar(stderr, strings * runs, "strings", SystemMonotonic());
     const BatchControl control{InterruptRequested(), options.threads,
@@ -453,11 +716,22 @@ int RunEstimate(const CommonOptions& options) {
     return kExitOk;
 }
 
+constexpr char kExitStatusText[] =
+    "Exit status:\n"
+    "  0    the report is written\n"
+    "  1    the report could not be written to standard output, or memory ran out\n"
+    "  2    input refused, a log or plot that cannot be written, or a batch expected to take\n"
+    "       more than a day without --no-time-limit\n"
+    "  130  stopped by Ctrl+C; the report covers the runs finished before it\n";
+
 int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
     CLI::App app{"Runs the window's selection schemes and random searches many times over and "
                  "reports their statistics.",
                  kProgramName};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string(kProgramName) + " " + QUARROW_VERSION,
+                         "Print the version and exit");
+    app.footer(kExitStatusText);
 
     CommonOptions evolveOptions;
     CommonOptions compareOptions;
@@ -516,6 +790,8 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
         ->type_name("N")
         ->check(WholeNumber(1, kMostRuns))
         ->capture_default_str();
+    trial->add_flag("--no-time-limit", trialOptions.noTimeLimit,
+                    "Run a batch expected to take more than a day");
 
     CLI::App* estimate = app.add_subcommand(
         "estimate", "Measure the string rate and estimate a blind search, as the \"Step Two\" "
@@ -528,6 +804,8 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
         return app.exit(help);
     } catch (const CLI::CallForAllHelp& help) {
         return app.exit(help);
+    } catch (const CLI::CallForVersion& version) {
+        return app.exit(version);
     } catch (const CLI::ParseError& error) {
         for (const CLI::App* command : {evolve, compare, trial, estimate}) {
             if (command->parsed()) {
@@ -535,14 +813,31 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
                     Complain(*foreign);
                     return kExitBadInput;
                 }
+                if (const auto unquoted = UnquotedPhrase(*command, argc, argv)) {
+                    Complain(*unquoted);
+                    return kExitBadInput;
+                }
             }
         }
         if (app.get_subcommands().empty()) {
             const bool named = argc > 1 && argv[1][0] != '-';
-            Complain(
-                (named ? "unknown command \"" + std::string(argv[1]) + "\"; " : std::string()) +
-                "the commands are evolve, compare, trial and estimate (--help explains "
-                "them)");
+            const bool option = argc > 1 && std::string(argv[1]).starts_with("--");
+            std::string problem = "the commands are evolve, compare, trial and estimate "
+                                  "(--help explains them)";
+            if (named) {
+                const std::optional<std::string> meant =
+                    Nearest(argv[1], {"evolve", "compare", "trial", "estimate"});
+                problem = "unknown command \"" + std::string(argv[1]) + "\"; " +
+                          (meant ? "did you mean " + *meant + "? The" : std::string("the")) +
+                          problem.substr(3);
+            } else if (option && app.get_option_no_throw(argv[1]) == nullptr) {
+                const std::string name =
+                    std::string(argv[1]).substr(0, std::string(argv[1]).find('='));
+                const std::optional<std::string> meant = Nearest(name, OptionNames(app));
+                problem = "unknown option " + name +
+                          (meant ? "; did you mean " + *meant + "?" : "; " + problem);
+            }
+            Complain(problem);
         } else {
             Complain(error.what());
         }

@@ -1,5 +1,6 @@
 #include "lab/experiments.h"
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
@@ -29,7 +30,8 @@ Generator RunGenerator(std::uint64_t batchSeed, std::int64_t runIndex) {
 }
 
 EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& control,
-                                 std::atomic<std::int64_t>* runsDone) {
+                                 std::atomic<std::int64_t>* runsDone,
+                                 std::atomic<std::int64_t>* runsDoneByScheme) {
     EvolveBatchResult result;
     const auto schemeCount = static_cast<std::int64_t>(batch.schemes.size());
     result.records.assign(batch.schemes.size(),
@@ -66,8 +68,28 @@ EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& c
         if (runsDone != nullptr && record.finished) {
             runsDone->fetch_add(1, std::memory_order_relaxed);
         }
+        if (runsDoneByScheme != nullptr && record.finished) {
+            runsDoneByScheme[schemeIndex].fetch_add(1, std::memory_order_relaxed);
+        }
     });
     return result;
+}
+
+std::int64_t KeepFinishedPrefix(std::vector<std::vector<EvolveRecord>>& records) {
+    const std::size_t runs = records.empty() ? 0 : records.front().size();
+    std::size_t prefix = 0;
+    while (prefix < runs && std::all_of(records.begin(), records.end(),
+                                        [&](const std::vector<EvolveRecord>& ofScheme) {
+                                            return ofScheme[prefix].finished;
+                                        })) {
+        ++prefix;
+    }
+    for (std::vector<EvolveRecord>& ofScheme : records) {
+        for (std::size_t run = prefix; run < ofScheme.size(); ++run) {
+            ofScheme[run].finished = false;
+        }
+    }
+    return static_cast<std::int64_t>(prefix);
 }
 
 namespace {

@@ -67,9 +67,16 @@ struct EvolveBatchResult {
 
 /// Runs every scheme `runs` times on the phrase as the window's "Step Four" page does: a random
 /// first string as long as the phrase, drawn from the run's generator, then the scheme.
-/// `runsDone`, when given, counts finished runs as they finish.
+/// `runsDone`, when given, counts finished runs as they finish; `runsDoneByScheme`, when given,
+/// holds a count for each scheme, in the order asked.
 EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& control,
-                                 std::atomic<std::int64_t>* runsDone = nullptr);
+                                 std::atomic<std::int64_t>* runsDone = nullptr,
+                                 std::atomic<std::int64_t>* runsDoneByScheme = nullptr);
+
+/// Cuts an interrupted batch back to its finished prefix: the runs before the first run that
+/// some scheme did not finish. Later runs that happened to finish are marked unfinished, so
+/// that every output covers runs 0 to n - 1 of every scheme with no gap. Returns n.
+std::int64_t KeepFinishedPrefix(std::vector<std::vector<EvolveRecord>>& records);
 
 /// Expected generations of a run on a phrase of `length` symbols whose first string is drawn
 /// at random. Sequential: with chance p = 27^-length the first string already is the phrase and

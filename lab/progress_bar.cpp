@@ -24,7 +24,8 @@ std::string ClockText(double seconds) {
 }
 
 std::string RenderProgress(std::int64_t done, std::int64_t total, double elapsedSeconds,
-                           const std::string& unit, int barWidth) {
+                           const std::string& unit, int barWidth,
+                           std::optional<double> secondsLeft) {
     const double fraction =
         total > 0 ? std::clamp(static_cast<double>(done) / static_cast<double>(total), 0.0, 1.0)
                   : 0.0;
@@ -38,7 +39,10 @@ std::string RenderProgress(std::int64_t done, std::int64_t total, double elapsed
     std::snprintf(percent, sizeof percent, "%3d%%", static_cast<int>(fraction * 100.0));
     line += percent;
     line += "  ";
-    if (done > 0 && done < total) {
+    if (secondsLeft && done < total) {
+        line += std::isfinite(*secondsLeft) ? ClockText(*secondsLeft) + " left"
+                                            : std::string("no end in sight");
+    } else if (done > 0 && done < total) {
         const double left =
             elapsedSeconds / static_cast<double>(done) * static_cast<double>(total - done);
         line += ClockText(left) + " left";
@@ -54,17 +58,25 @@ std::string RenderProgress(std::int64_t done, std::int64_t total, double elapsed
 ProgressBar::ProgressBar(std::FILE* stream, std::int64_t total, std::string unit,
                          const MonotonicClock& clock)
     : stream_(stream), total_(total), unit_(std::move(unit)), clock_(clock),
-      start_(clock.Seconds()), shown_(isatty(fileno(stream)) == 1) {}
+      start_(clock.Seconds()), shown_(isatty(fileno(stream)) == 1), lastLine_(start_) {}
 
 ProgressBar::~ProgressBar() {
     Clear();
 }
 
-void ProgressBar::Update(std::int64_t done) {
+void ProgressBar::Update(std::int64_t done, std::optional<double> secondsLeft) {
+    const double now = clock_.Seconds();
     if (!shown_) {
+        if (now - lastLine_ >= kQuietInterval && done < total_) {
+            lastLine_ = now;
+            const std::string line =
+                RenderProgress(done, total_, now - start_, unit_, 30, secondsLeft);
+            std::fprintf(stream_, "%s\n", line.c_str());
+            std::fflush(stream_);
+        }
         return;
     }
-    const std::string line = RenderProgress(done, total_, clock_.Seconds() - start_, unit_);
+    const std::string line = RenderProgress(done, total_, now - start_, unit_, 30, secondsLeft);
     // Carriage return, the line, then erase whatever a longer earlier line left.
     std::fprintf(stream_, "\r%s\033[K", line.c_str());
     std::fflush(stream_);

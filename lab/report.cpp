@@ -118,15 +118,24 @@ json SummaryJson(const std::optional<Summary>& summary) {
 
 constexpr char kSummaryCsvColumns[] = "mean,sd,median,p10,p90,min,max";
 
-std::string SummaryCsv(const std::optional<Summary>& summary) {
+/// Measured seconds to 6 significant digits: a clock's reading carries no more, and a
+/// spreadsheet reads the short form as well as the long one.
+std::string SecondsCsv(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
+}
+
+std::string SummaryCsv(const std::optional<Summary>& summary,
+                       std::string (*figure)(double) = Exact) {
     if (!summary) {
         return ",,,,,,";
     }
     const std::string spread =
-        summary->standardDeviation ? Exact(*summary->standardDeviation) : std::string();
-    return Exact(summary->mean) + "," + spread + "," + Exact(summary->median) + "," +
-           Exact(summary->percentile10) + "," + Exact(summary->percentile90) + "," +
-           Exact(summary->min) + "," + Exact(summary->max);
+        summary->standardDeviation ? figure(*summary->standardDeviation) : std::string();
+    return figure(summary->mean) + "," + spread + "," + figure(summary->median) + "," +
+           figure(summary->percentile10) + "," + figure(summary->percentile90) + "," +
+           figure(summary->min) + "," + figure(summary->max);
 }
 
 void AddSeed(json& out, const SeedInfo& seed) {
@@ -309,7 +318,7 @@ std::string ToCsv(const EvolveReport& report) {
                 expected(figures.expectedGenerations) + "," + percentiles + "\n";
         text += lead + "strings," + SummaryCsv(figures.strings) + "," +
                 expected(figures.expectedStrings) + ",,,\n";
-        text += lead + "seconds," + SummaryCsv(figures.seconds) + ",,,,\n";
+        text += lead + "seconds," + SummaryCsv(figures.seconds, SecondsCsv) + ",,,,\n";
     }
     return text;
 }
@@ -340,7 +349,7 @@ std::string PerRunCsv(const std::vector<Scheme>& schemes,
             text += std::to_string(run) + "," + SchemeKey(scheme) + "," +
                     Quoted(record.firstString) + "," + std::to_string(record.generations) + "," +
                     std::to_string(record.strings) + "," +
-                    Exact(static_cast<double>(record.seconds)) + "\n";
+                    SecondsCsv(static_cast<double>(record.seconds)) + "\n";
         });
     return text;
 }
@@ -443,7 +452,7 @@ std::string ToCsv(const TrialReport& report) {
     std::string text = std::string("measure,runs,") + kSummaryCsvColumns + ",best_string\n";
     text += "correct," + runs + "," + SummaryCsv(report.correct) + "," +
             (report.bestString ? Quoted(*report.bestString) : std::string()) + "\n";
-    text += "seconds," + runs + "," + SummaryCsv(report.seconds) + ",\n";
+    text += "seconds," + runs + "," + SummaryCsv(report.seconds, SecondsCsv) + ",\n";
     return text;
 }
 

@@ -101,7 +101,9 @@ bool StagedLog::Prepare() {
             sink_ = std::make_unique<FileLogSink>(target_);
             return true;
         }
-        way_ = existing.st_nlink > 1 ? Way::CopyInPlace : Way::Rename;
+        // A file with other hard links is replaced by rename too: its other names keep the
+        // earlier log. Rewriting it in place would cut every name's log if the disk filled up.
+        way_ = Way::Rename;
     } else {
         mode_ = NewFileMode();
         way_ = Way::Rename;
@@ -131,44 +133,6 @@ LogSink& StagedLog::Sink() {
     return *sink_;
 }
 
-bool StagedLog::CopyIntoTarget() {
-    const int from =
-        open(("/proc/self/fd/" + std::to_string(stagingDescriptor_)).c_str(), O_RDONLY | O_CLOEXEC);
-    const int to = from < 0 ? -1 : open(target_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    bool copied = from >= 0 && to >= 0;
-    std::vector<char> buffer(std::size_t{1} << 16);
-    while (copied) {
-        const ssize_t got = read(from, buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            copied = got == 0;
-            break;
-        }
-        for (ssize_t done = 0; copied && done < got;) {
-            const ssize_t put =
-                write(to, buffer.data() + done, static_cast<std::size_t>(got - done));
-            if (put < 0 && errno == EINTR) {
-                continue;
-            }
-            copied = put > 0;
-            done += put > 0 ? put : 0;
-        }
-    }
-    const int problem = errno;
-    if (to >= 0 && close(to) != 0) {
-        copied = false;
-    }
-    if (from >= 0) {
-        close(from);
-    }
-    if (!copied) {
-        Fail(std::strerror(problem != 0 ? problem : EIO));
-    }
-    return copied;
-}
-
 bool StagedLog::Commit() {
     if (sink_ == nullptr) {
         return Fail("nothing was written");
@@ -184,27 +148,22 @@ bool StagedLog::Commit() {
     if (!staged_) {
         return Fail("nothing was written");
     }
-    bool done = false;
-    if (way_ == Way::CopyInPlace) {
-        done = CopyIntoTarget();
+    if (existed_) {
+        // Keeps the owner where the user may set it (an administrator, or the user's own
+        // file); otherwise the log is the user's, as any file they write anew.
+        const int kept = fchown(stagingDescriptor_, owner_, group_);
+        (void)kept;
+    }
+    if (fchmod(stagingDescriptor_, mode_) != 0) {
+        Fail(std::strerror(errno));
+        Discard();
+        return false;
+    }
+    const bool done = std::rename(stagingPath_.c_str(), target_.c_str()) == 0;
+    if (done) {
+        staged_ = false;
     } else {
-        if (existed_) {
-            // Keeps the owner where the user may set it (an administrator, or the user's own
-            // file); otherwise the log is the user's, as any file they write anew.
-            const int kept = fchown(stagingDescriptor_, owner_, group_);
-            (void)kept;
-        }
-        if (fchmod(stagingDescriptor_, mode_) != 0) {
-            Fail(std::strerror(errno));
-            Discard();
-            return false;
-        }
-        done = std::rename(stagingPath_.c_str(), target_.c_str()) == 0;
-        if (done) {
-            staged_ = false;
-        } else {
-            Fail(std::strerror(errno));
-        }
+        Fail(std::strerror(errno));
     }
     Discard();
     return done;

@@ -17,7 +17,7 @@ namespace quarrow::lab {
 /// half-written log is ever left, and an earlier log of that name stays as it was. A file
 /// replaced this way keeps its permissions (and, where the user may set it, its owner); a
 /// symbolic link is followed to the file it names, which is replaced in its own folder; a file
-/// with other hard links is rewritten in place at the end, so the links keep sharing it.
+/// with other hard links is replaced the same way, so its other names keep the earlier log.
 /// Anything else that can be written, a device or a pipe, is written directly.
 class StagedLog {
 public:
@@ -43,10 +43,9 @@ public:
     const std::string& StagingPath() const { return stagingPath_; }
 
 private:
-    enum class Way { Rename, CopyInPlace, Direct };
+    enum class Way { Rename, Direct };
 
     bool Fail(const std::string& problem);
-    bool CopyIntoTarget();
 
     std::string path_;
     /// The file the log goes to: the path with any symbolic links followed.

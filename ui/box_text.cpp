@@ -1,5 +1,7 @@
 #include "ui/box_text.h"
 
+#include "ui/zoom.h"
+
 #include <QLocale>
 #include <QWidget>
 
@@ -28,6 +30,7 @@ void ShowWindowMessage(QWidget* window, QMessageBox::Icon icon, const QString& t
     box->setObjectName(QString::fromLatin1(objectName));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
+    new WindowZoom(*box); // read at the window's zoom, like everything opened from it
     box->open();
 }
 

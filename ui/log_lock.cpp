@@ -1,16 +1,164 @@
 #include "ui/log_lock.h"
 
+#include "ui/box_text.h"
+#include "ui/zoom.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QFile>
+#include <QFileInfo>
+#include <QObject>
+#include <QSysInfo>
+#include <QTemporaryFile>
+
 namespace quarrow {
 
+namespace {
+
+// A lock file is written in the same breath as it is made; one still blank after this long
+// was left by a program that never wrote it.
+constexpr qint64 kBlankLockGraceSeconds = 2;
+
+// The name run refusals share, so that tests find them as the window's other messages.
+constexpr char kSelectionMessageName[] = "selectionMessage";
+
+} // namespace
+
 GenerationLogLock::GenerationLogLock(const QString& logPath)
-    : path_(logPath + QStringLiteral(".lock")), lock_(path_) {
+    : logPath_(logPath), path_(logPath + QStringLiteral(".lock")), lock_(path_) {
     // Not stale by age: a run of a long phrase may write its log for hours. Only a lock whose
     // owner is no longer running counts as stale.
     lock_.setStaleLockTime(0);
 }
 
-bool GenerationLogLock::acquire() {
-    return lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
+void GenerationLogLock::clearIfBlank() {
+    const QFileInfo file(path_);
+    if (!file.exists() || file.isSymLink() || !file.isFile()) {
+        return;
+    }
+    qint64 process = 0;
+    QString host;
+    QString application;
+    if (lock_.getLockInfo(&process, &host, &application) && process > 0) {
+        return;
+    }
+    const QDateTime written = file.lastModified();
+    if (written.isValid() &&
+        written.secsTo(QDateTime::currentDateTime()) < kBlankLockGraceSeconds &&
+        written <= QDateTime::currentDateTime()) {
+        return;
+    }
+    QFile::remove(path_);
+}
+
+QString GenerationLogLock::writeProblem() const {
+    // The lock file says nothing of why it failed; a file of the same kind in the same folder
+    // does.
+    QTemporaryFile probe(QFileInfo(path_).absolutePath() + QStringLiteral("/.hold-XXXXXX"));
+    if (!probe.open()) {
+        return probe.errorString();
+    }
+    const QByteArray line(256, ' ');
+    if (probe.write(line) != line.size() || !probe.flush()) {
+        return probe.errorString();
+    }
+    return QString();
+}
+
+GenerationLogLock::Outcome GenerationLogLock::acquire() {
+    holder_ = Holder{};
+    problem_.clear();
+    clearIfBlank();
+    if (lock_.tryLock(0)) {
+        return Outcome::Held;
+    }
+    if (lock_.error() == QLockFile::LockFailedError) {
+        lock_.getLockInfo(&holder_.process, &holder_.host, &holder_.application);
+        holder_.since = QFileInfo(path_).lastModified();
+        holder_.otherHost = !holder_.host.isEmpty() && holder_.host != QSysInfo::machineHostName();
+        return Outcome::HeldByAnother;
+    }
+    problem_ = writeProblem();
+    if (problem_.isEmpty()) {
+        problem_ = lock_.error() == QLockFile::PermissionError
+                       ? QObject::tr("The folder cannot be written.")
+                       : QObject::tr("The lock file could not be written.");
+    }
+    return Outcome::CannotLock;
+}
+
+bool GenerationLogLock::removeForeign() {
+    qint64 process = 0;
+    QString host;
+    QString application;
+    if (!lock_.getLockInfo(&process, &host, &application) || process != holder_.process ||
+        host != holder_.host) {
+        // Gone or changed meanwhile: the next `acquire` looks again.
+        return !QFileInfo::exists(path_);
+    }
+    return QFile::remove(path_);
+}
+
+bool TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock) {
+    GenerationLogLock::Outcome outcome = logLock.acquire();
+    const QString lockPath = QDir::toNativeSeparators(logLock.path());
+    if (outcome == GenerationLogLock::Outcome::HeldByAnother && logLock.holder().otherHost) {
+        const GenerationLogLock::Holder& holder = logLock.holder();
+        QMessageBox question(
+            QMessageBox::Question, window->windowTitle(),
+            QObject::tr(
+                "The generation log is locked by a Quarrow window on another computer:\n\n"
+                "computer %1, process %2, since %3\n\nLock file: %4\n\nThis computer cannot "
+                "tell whether that window is still running. If it is, wait until its run has "
+                "ended: removing the lock would let two runs write one log. If you are sure "
+                "it is no longer running, remove the lock and start the run.")
+                .arg(holder.host)
+                .arg(holder.process)
+                .arg(QLocale().toString(holder.since, QLocale::ShortFormat), lockPath),
+            QMessageBox::NoButton, window);
+        question.setObjectName(QStringLiteral("foreignLockQuestion"));
+        new WindowZoom(question);
+        QPushButton* remove = question.addButton(QObject::tr("It is not running: remove the lock"),
+                                                 QMessageBox::AcceptRole);
+        QPushButton* wait = question.addButton(QObject::tr("Don't start"), QMessageBox::RejectRole);
+        question.setDefaultButton(wait);
+        question.exec();
+        if (question.clickedButton() != remove) {
+            return false;
+        }
+        if (logLock.removeForeign()) {
+            outcome = logLock.acquire();
+        }
+    }
+    switch (outcome) {
+    case GenerationLogLock::Outcome::Held:
+        return true;
+    case GenerationLogLock::Outcome::HeldByAnother:
+        ShowWindowMessage(
+            window, QMessageBox::Warning,
+            QObject::tr("Another Quarrow window is running a selection and writing the "
+                        "generation log:\n%1\n\nThe run was not started. Try again "
+                        "once that run has ended.\n\nLock file: %2 (process %3 on %4)")
+                .arg(QDir::toNativeSeparators(logLock.logPath()), lockPath)
+                .arg(logLock.holder().process)
+                .arg(logLock.holder().host),
+            kSelectionMessageName);
+        return false;
+    case GenerationLogLock::Outcome::CannotLock:
+        ShowWindowMessage(
+            window, QMessageBox::Critical,
+            QObject::tr(
+                "The generation log cannot be locked, so the run was not started: without the "
+                "lock, another window could write the same log at the same time.\n\nFolder: "
+                "%1\n\n%2")
+                .arg(QDir::toNativeSeparators(QFileInfo(logLock.path()).absolutePath()),
+                     logLock.problem()),
+            kSelectionMessageName);
+        return false;
+    }
+    return false;
 }
 
 } // namespace quarrow

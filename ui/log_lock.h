@@ -1,30 +1,78 @@
 #pragma once
 
+#include <QDateTime>
 #include <QLockFile>
 #include <QString>
+
+class QWidget;
 
 namespace quarrow {
 
 /// The lock beside the generation log ("hold.txt.lock") that a run holds from before it opens
 /// the log until after it has closed it, so that two windows never write the same log at once.
 ///
-/// A lock left behind by a program that ended without releasing it (a crash, a kill) is taken
-/// over; a lock held by a live program is respected however long its run lasts.
+/// A lock is never stale by age: a run of a long phrase may write its log for hours. A lock
+/// whose owner on this machine is no longer running is taken over, and so is a lock file that
+/// says nothing (empty, or not a lock at all: a crash between making and writing it). A lock
+/// from another machine sharing the folder cannot be checked from here: only the user can say
+/// that its window has gone, and then `removeForeign` clears it.
 class GenerationLogLock {
 public:
+    enum class Outcome {
+        /// The lock is this run's until the object goes.
+        Held,
+        /// Another window holds it: `holder()` says whose.
+        HeldByAnother,
+        /// No lock could be made (a folder that cannot be written, a full disk): `problem()`
+        /// says why. The run must not start, or two runs could write one log.
+        CannotLock,
+    };
+
+    /// Who holds a lock, as its file says.
+    struct Holder {
+        qint64 process = 0;
+        QString host;
+        QString application;
+        /// When the lock file was last written.
+        QDateTime since;
+        /// Whether the holder runs on another machine, where this one cannot tell if it lives.
+        bool otherHost = false;
+    };
+
     explicit GenerationLogLock(const QString& logPath);
 
-    /// Takes the lock; false only when another program's run holds it. Where no lock can be
-    /// made at all (a folder that cannot be written), the run goes ahead and its log reports
-    /// whatever stops it.
-    bool acquire();
+    /// Tries to take the lock without waiting.
+    Outcome acquire();
+
+    /// The holder found by the last `acquire` that returned `HeldByAnother`.
+    const Holder& holder() const { return holder_; }
+    /// Why the last `acquire` returned `CannotLock`.
+    const QString& problem() const { return problem_; }
+
+    /// Removes a lock held from another machine, once the user has said that its window is no
+    /// longer running; false if the lock is not that one any more or cannot be removed.
+    bool removeForeign();
 
     /// The lock file's path.
     QString path() const { return path_; }
+    /// The path of the log it guards.
+    const QString& logPath() const { return logPath_; }
 
 private:
+    void clearIfBlank();
+    QString writeProblem() const;
+
+    QString logPath_;
     QString path_;
     QLockFile lock_;
+    Holder holder_;
+    QString problem_;
 };
+
+/// Takes `logLock` for a run of `window`, or says why the run does not start: another window
+/// runs (a message naming the lock file and its holder), no lock can be made (a message naming
+/// the folder and why), or a lock from another computer that the user does not clear (a question
+/// naming the computer, the process and since when, which offers to remove it).
+bool TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock);
 
 } // namespace quarrow

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStorageInfo>
@@ -216,12 +215,7 @@ void Quarrow::RunSelection(Scheme scheme, const QString& target, const QString& 
     }
     // Held until the run has closed its log, so a second window cannot empty it meanwhile.
     GenerationLogLock logLock(logPath);
-    if (!logLock.acquire()) {
-        ShowSelectionMessage(this, QMessageBox::Warning,
-                             tr("Another Quarrow window is running a selection and writing the "
-                                "generation log:\n%1\n\nThe run was not started. Try again "
-                                "once that run has ended.")
-                                 .arg(QDir::toNativeSeparators(logPath)));
+    if (!TakeGenerationLogLock(this, logLock)) {
         return;
     }
     FileLogSink log(QFile::encodeName(logPath).toStdString());

@@ -9,6 +9,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -405,6 +407,16 @@ TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
         {{"\x1b[2Jlaunch", "CAT"}, "unknown command \"\\x1B[2Jlaunch\""},
         {{"evolve", "--scheme", "\x1b]0;title\x07", "CAT"}, "\\x1B]0;title\\x07"},
         {{}, "the commands are evolve"},
+        // Slips get the nearest valid name, and a phrase of several words is shown quoted.
+        {{"evolv", "CAT"}, "did you mean evolve?"},
+        {{"evolve", "--shceme", "1", "CAT"}, "did you mean --scheme?"},
+        {{"evolve", "--seeed", "1", "CAT"}, "did you mean --seed?"},
+        {{"evolve", "METHINKS", "IT", "IS", "LIKE", "A", "WEASEL"},
+         "put it in quotes: quarrow-lab evolve \"METHINKS IT IS LIKE A WEASEL\"\n"},
+        {{"evolve", "--runs", "3", "--scheme", "serial", "serial", "killer", "--log", "a b.txt"},
+         "quarrow-lab evolve --runs 3 --scheme serial \"serial killer\" --log 'a b.txt'\n"},
+        {{"compare", "--plot", (missing.parent_path() / "chart.png").string(), "CAT"},
+         "does not exist"},
     };
     for (const Row& row : rows) {
         std::string shown;
@@ -421,6 +433,90 @@ TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
         EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos) << shown << ": " << outcome.err;
     }
     EXPECT_FALSE(fs::exists(missing.parent_path()));
+}
+
+TEST(LabCommandLineTest, VersionHelpAndCsvFollowTheUsualConventions) {
+    const Outcome version = Lab({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("quarrow-lab ") + QUARROW_VERSION + "\n");
+
+    const Outcome help = Lab({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* status : {"\n  0 ", "\n  1 ", "\n  2 ", "\n  130 "}) {
+        EXPECT_NE(help.out.find(status), std::string::npos) << status << " in " << help.out;
+    }
+
+    // Measured seconds carry 6 significant digits at most, in every CSV.
+    const auto expectShortSeconds = [](const std::string& field) {
+        std::string digits;
+        for (const char c : field.substr(0, field.find_first_of("eE"))) {
+            if (std::isdigit(static_cast<unsigned char>(c)) != 0) {
+                digits += c;
+            }
+        }
+        digits.erase(0, digits.find_first_not_of('0'));
+        EXPECT_LE(digits.size(), 6U) << field;
+    };
+    const Outcome rows = Lab({"compare", "--runs", "20", "--seed", "3", "--per-run", "WEASEL"});
+    ASSERT_EQ(rows.status, 0) << rows.err;
+    std::istringstream lines(rows.out);
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) {
+        expectShortSeconds(line.substr(line.rfind(',') + 1));
+    }
+    const Outcome summary = Lab({"compare", "--runs", "20", "--seed", "3", "--csv", "WEASEL"});
+    ASSERT_EQ(summary.status, 0) << summary.err;
+    std::istringstream summaryLines(summary.out);
+    while (std::getline(summaryLines, line)) {
+        if (line.find(",seconds,") != std::string::npos) {
+            std::istringstream fields(line.substr(line.find(",seconds,") + 9));
+            for (std::string field; std::getline(fields, field, ',');) {
+                if (!field.empty()) {
+                    expectShortSeconds(field);
+                }
+            }
+        }
+    }
+}
+
+TEST(LabCommandLineTest, ABatchThatCannotFinishIsRefusedAndALongOneSaysSo) {
+    // Sequential runs of 49 letters expect about 3e13 generations each.
+    const std::string long49 = "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNOPQRSTUVW";
+    const auto started = std::chrono::steady_clock::now();
+    const Outcome refused = Lab({"compare", "--runs", "10", "--seed", "1", long49});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("years"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("--no-time-limit"), std::string::npos) << refused.err;
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+
+    // A phrase so long that no figure holds a run's expected generations.
+    const Outcome endless =
+        Lab({"evolve", "--scheme", "3", "--runs", "1", "--seed", "1", std::string(10000, 'A')});
+    EXPECT_EQ(endless.status, 2);
+    EXPECT_NE(endless.err.find("--no-time-limit"), std::string::npos) << endless.err;
+
+    // Trials cost the same for every string: two thousand million of them a hundred thousand
+    // times is weeks.
+    const Outcome trials =
+        Lab({"trial", "--strings", "2000000000", "--runs", "100000", "--seed", "1", "HELLO"});
+    EXPECT_EQ(trials.status, 2);
+    EXPECT_NE(trials.err.find("fewer strings or trials, or --no-time-limit"), std::string::npos)
+        << trials.err;
+
+    // Insisting runs it, and the estimate comes first on standard error.
+    LabProcess process(
+        {"evolve", "--scheme", "3", "--runs", "2", "--seed", "1", "--no-time-limit", long49});
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!process.CatchesInterrupt() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    kill(process.Pid(), SIGINT);
+    const Outcome insisted = process.Wait(std::chrono::seconds(20));
+    EXPECT_EQ(insisted.status, 130);
+    EXPECT_EQ(insisted.err.rfind("quarrow-lab: this batch is expected to take ", 0), 0U)
+        << insisted.err;
 }
 
 TEST(LabCommandLineTest, EveryBitOfTheSeedCounts) {
@@ -578,6 +674,40 @@ TEST(LabCommandLineTest, CtrlCStopsABatchAndReportsTheRunsFinished) {
         EXPECT_EQ(entry.path().filename(), "hold.txt");
     }
     fs::remove_all(folder);
+}
+
+TEST(LabCommandLineTest, AnInterruptedBatchWritesTheFinishedRunsInOrderWithNoGap) {
+    LabProcess process({"compare", "--runs", "100000", "--seed", "4", "--threads", "4", "--per-run",
+                        "ABCDEFGHIJ"});
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!process.CatchesInterrupt() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    // Past setting up the batch's records, with runs finished on every thread.
+    while (process.CpuSeconds() < 2.0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    kill(process.Pid(), SIGINT);
+    const Outcome outcome = process.Wait(std::chrono::seconds(20));
+    EXPECT_EQ(outcome.status, 130) << outcome.err;
+
+    std::istringstream lines(outcome.out);
+    std::string line;
+    std::getline(lines, line);
+    const std::vector<std::string> schemes = {"attenuating", "serial", "sequential"};
+    std::size_t rows = 0;
+    while (std::getline(lines, line)) {
+        const std::string expected = std::to_string(rows / 3) + "," + schemes[rows % 3] + ",";
+        ASSERT_EQ(line.rfind(expected, 0), 0U) << "row " << rows << ": " << line;
+        ++rows;
+    }
+    ASSERT_GT(rows, 0U) << outcome.err;
+    ASSERT_EQ(rows % 3, 0U);
+    const std::size_t runs = rows / 3;
+    EXPECT_NE(outcome.err.find("covers runs 0 to " + std::to_string(runs - 1) + ", the first " +
+                               std::to_string(runs) + " of 100000 runs of each scheme"),
+              std::string::npos)
+        << outcome.err;
 }
 
 } // namespace

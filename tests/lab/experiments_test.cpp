@@ -12,6 +12,7 @@
 
 #include "engine/generation_log.h"
 #include "engine/selection.h"
+#include "lab/batch_time.h"
 #include "lab/statistics.h"
 #include "search/alphabet.h"
 
@@ -246,6 +247,43 @@ TEST(RunGeneratorTest, NeighbouringSeedsAndRunsDrawIndependentFirstStrings) {
         << "seeds K and K + 1";
     EXPECT_LT(independence([](int i) { return RunGenerator(42, i); }), kLimit)
         << "runs i and i + 1";
+}
+
+TEST(ExperimentsTest, AnInterruptedBatchKeepsItsFinishedPrefixOnly) {
+    std::vector<std::vector<EvolveRecord>> records(2, std::vector<EvolveRecord>(6));
+    // Runs 0 to 2 finished in both schemes; run 3 only in the first; run 4 in both.
+    for (std::size_t run : {0U, 1U, 2U, 4U}) {
+        records[0][run].finished = records[1][run].finished = true;
+    }
+    records[0][3].finished = true;
+    EXPECT_EQ(KeepFinishedPrefix(records), 3);
+    for (const auto& ofScheme : records) {
+        for (std::size_t run = 0; run < ofScheme.size(); ++run) {
+            EXPECT_EQ(ofScheme[run].finished, run < 3) << run;
+        }
+    }
+}
+
+TEST(ExperimentsTest, BatchTimeFollowsTheExactLaw) {
+    // Sequential on 5 letters: p + (1 - p) / q generations a run, q = (1 - (26/27)^20)^5.
+    const double q = std::pow(1.0 - std::pow(26.0 / 27.0, 20.0), 5.0);
+    const double p = std::pow(27.0, -5.0);
+    const double mean = p + (1.0 - p) / q;
+    const BatchTime time("ABCDE", {Scheme::Sequential}, 1000, {2000.0}, 4);
+    EXPECT_NEAR(time.TotalSeconds(), 1000.0 * mean / 2000.0 / 4.0, 1e-9);
+    // What is left depends on the runs still to do, not on how fast the first ones went.
+    EXPECT_NEAR(time.SecondsLeft({900}), 100.0 * mean / 2000.0 / 4.0, 1e-9);
+    EXPECT_EQ(time.SecondsLeft({1000}), 0.0);
+
+    // A scheme that cannot be measured, or a law beyond a double, has no end in sight.
+    EXPECT_TRUE(std::isinf(BatchTime("ABCDE", {Scheme::Serial}, 10, {0.0}, 1).TotalSeconds()));
+    EXPECT_TRUE(std::isinf(
+        BatchTime(std::string(10000, 'A'), {Scheme::Sequential}, 1, {1e9}, 1).TotalSeconds()));
+
+    EXPECT_EQ(DurationText(59.6), "60 seconds");
+    EXPECT_EQ(DurationText(600.0), "10 minutes");
+    EXPECT_EQ(DurationText(3.0 * 86400.0), "3 days");
+    EXPECT_EQ(DurationText(3.0e9 * 365.25 * 86400.0), "3e+09 years");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "lab/progress_bar.h"
 
+#include "tests/support/fakes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -26,18 +28,41 @@ TEST(ProgressBarTest, LinesShowTheShareDoneAndTheTimeLeft) {
     for (const Row& row : rows) {
         EXPECT_EQ(RenderProgress(row.done, row.total, row.elapsed, "runs", 10), row.expected);
     }
+    // A time left the caller knows wins over the pace of the runs so far.
+    EXPECT_EQ(RenderProgress(150, 200, 8.0, "runs", 10, 1100.0),
+              "[#######...] 150/200 runs  75%  18:20 left");
+    EXPECT_EQ(RenderProgress(0, 200, 8.0, "runs", 10, 1e300 * 1e300),
+              "[..........] 0/200 runs   0%  no end in sight");
 }
 
-TEST(ProgressBarTest, StaysQuietWhenNotOnATerminal) {
+TEST(ProgressBarTest, OffATerminalALineEveryTenSeconds) {
     std::FILE* file = std::tmpfile();
     ASSERT_NE(file, nullptr);
+    testing::FakeMonotonicClock clock(100.0);
     {
-        ProgressBar bar(file, 10, "runs", SystemMonotonic());
+        ProgressBar bar(file, 10, "runs", clock);
         EXPECT_FALSE(bar.Shown());
+        clock.Set(109.0);
         bar.Update(5);
+        // A batch that ends within ten seconds leaves nothing behind.
+        EXPECT_EQ(std::ftell(file), 0L);
+        clock.Set(110.5);
+        bar.Update(6, 30.0);
+        clock.Set(115.0);
+        bar.Update(7);
+        clock.Set(121.0);
+        bar.Update(8, 12.0);
+        clock.Set(140.0);
+        bar.Update(10);
     }
-    EXPECT_EQ(std::ftell(file), 0L);
+    std::rewind(file);
+    std::string text;
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+        text += static_cast<char>(c);
+    }
     std::fclose(file);
+    EXPECT_EQ(text, "[##################............] 6/10 runs  60%  0:30 left\n"
+                    "[########################......] 8/10 runs  80%  0:12 left\n");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "lab/staged_log.h"
 
+#include "tests/support/small_filesystem.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -104,8 +106,8 @@ TEST_F(StagedLogTest, ReplacingKeepsWhatTheNameStandsFor) {
     ASSERT_TRUE(WriteLog(throughLink, "ONE")) << throughLink.Error();
     EXPECT_TRUE(fs::is_symlink(link)) << "the link stays a link";
     EXPECT_EQ(Read(file), "ONE\r\n");
-    EXPECT_EQ(Read(hard), "ONE\r\n") << "a hard link keeps sharing the file";
-    EXPECT_EQ(fs::hard_link_count(file), 2U);
+    EXPECT_EQ(Read(hard), "earlier") << "another hard link keeps the earlier file";
+    EXPECT_EQ(fs::hard_link_count(file), 1U);
     struct stat status {};
     ASSERT_EQ(stat(file.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0600U);
@@ -198,6 +200,47 @@ TEST_F(StagedLogTest, ADeviceIsWrittenDirectlyAndStaysADevice) {
     ASSERT_TRUE(WriteLog(log, "GONE")) << log.Error();
     EXPECT_EQ(fs::status(device).type(), fs::file_type::character);
     EXPECT_EQ(FilesInFolder(), 1U);
+}
+
+TEST_F(StagedLogTest, AFullDiskLeavesTheEarlierLogUnderEveryName) {
+    quarrow::testing::SmallFilesystem disk(256 * 1024, "staged");
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why();
+    }
+    const fs::path path = disk.Folder() / "hold.txt";
+    const fs::path other = disk.Folder() / "other name.txt";
+    const std::string earlier(40000, 'E');
+    std::ofstream(path, std::ios::binary) << earlier;
+    fs::create_hard_link(path, other);
+    const std::string line(99, 'N');
+
+    // Room for the new log once but not twice: staged, then copied over the linked file, it
+    // would run out half way through the copy.
+    disk.Fill(100 * 1024);
+    StagedLog fits(path.string());
+    ASSERT_TRUE(fits.Prepare()) << fits.Error();
+    ASSERT_TRUE(fits.Sink().Open());
+    for (int i = 0; i < 800; ++i) {
+        ASSERT_TRUE(fits.Sink().WriteLine(line));
+    }
+    ASSERT_TRUE(fits.Commit()) << fits.Error();
+    EXPECT_EQ(fs::file_size(path), 800U * 101U);
+    EXPECT_EQ(Read(other), earlier);
+
+    // No room at all: the run's log fails, and both names keep what they held.
+    fs::create_hard_link(other, disk.Folder() / "third.txt");
+    fs::remove(disk.Folder() / "filler");
+    disk.Fill(0);
+    StagedLog full(other.string());
+    ASSERT_TRUE(full.Prepare()) << full.Error();
+    bool written = full.Sink().Open();
+    for (int i = 0; written && i < 4000; ++i) {
+        written = full.Sink().WriteLine(line);
+    }
+    EXPECT_FALSE(written && full.Commit());
+    full.Discard();
+    EXPECT_EQ(Read(other), earlier);
+    EXPECT_EQ(Read(disk.Folder() / "third.txt"), earlier);
 }
 
 } // namespace

@@ -230,6 +230,9 @@ TEST_F(HelpTest, LogTopicNamesTheRealLogFile) {
     ASSERT_TRUE(topicOpens(110));
     auto* browser = viewer()->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
     EXPECT_TRUE(browser->toPlainText().contains(QDir::toNativeSeparators(services.logPath)));
+    // And where its lock lives, which a refusal names too.
+    EXPECT_TRUE(browser->toPlainText().contains(
+        QDir::toNativeSeparators(services.logPath + QStringLiteral(".lock"))));
     EXPECT_FALSE(browser->toPlainText().contains(QStringLiteral("@LOG_PATH@")));
 }
 

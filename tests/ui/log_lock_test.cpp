@@ -1,0 +1,188 @@
+// The lock beside the generation log, against real files: a full disk, a lock file that says
+// nothing, and a lock left by a window on another computer.
+
+#include "tests/ui/window_fixture.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <unistd.h>
+
+#include "tests/support/small_filesystem.h"
+#include "ui/log_lock.h"
+
+namespace quarrow::testing {
+namespace {
+
+constexpr int kStepFour = 3;
+
+/// Clicks the button of the other-computer question whose text starts with `answer`, and keeps
+/// the question's text.
+class ForeignLockAnswer {
+public:
+    ForeignLockAnswer(QWidget* window, const QString& answer) {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this, window, answer] {
+            auto* question = window->findChild<QMessageBox*>(QStringLiteral("foreignLockQuestion"));
+            if (question == nullptr || !question->isVisible()) {
+                return;
+            }
+            question_ = question->text();
+            for (QAbstractButton* button : question->buttons()) {
+                if (button->text().startsWith(answer)) {
+                    timer_.stop();
+                    button->click();
+                    return;
+                }
+            }
+        });
+        timer_.start();
+    }
+    const QString& question() const { return question_; }
+
+private:
+    QTimer timer_;
+    QString question_;
+};
+
+class LogLockTest : public WindowTest {
+protected:
+    /// Puts the window's log at `logPath` instead of the test's own folder.
+    void moveLog(const QString& logPath) {
+        window.reset();
+        services.logPath = logPath;
+        window = std::make_unique<Quarrow>(services);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    /// Clicks "&Go" for a short run of scheme 1 that ends at once.
+    void runShort() {
+        control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
+        control<QLineEdit>("txtTarget")->setText(QStringLiteral("AB"));
+        control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("AB"));
+        control<QRadioButton>("Option1")->setChecked(true);
+        control<QLineEdit>("txtLength")->setText(QStringLiteral("7"));
+        control<QPushButton>("Command2")->click();
+    }
+
+    /// The text of the refusal on show, closing it; empty if none.
+    QString takeMessage() {
+        auto* message = window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
+        if (message == nullptr) {
+            return {};
+        }
+        const QString text = message->text();
+        message->accept();
+        return text;
+    }
+
+    QByteArray read(const QString& path) const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void writeLock(const QByteArray& content, qint64 secondsAgo) const {
+        QFile lock(services.logPath + QStringLiteral(".lock"));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(content);
+        lock.flush();
+        lock.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo),
+                         QFileDevice::FileModificationTime);
+        lock.close();
+    }
+};
+
+TEST_F(LogLockTest, ALockThatCannotBeMadeStopsTheRunAndNamesTheFolder) {
+    // A full disk where a small one can be mounted; else, for a user whom permissions bind, a
+    // folder that cannot be written holding a log that can.
+    SmallFilesystem disk(64 * 1024, "lock");
+    const bool readOnlyFolder = !disk.Mounted() && geteuid() != 0;
+    if (!disk.Mounted() && !readOnlyFolder) {
+        GTEST_SKIP() << disk.Why();
+    }
+    const QString dataFolder =
+        disk.Mounted() ? QString::fromStdString(disk.Folder().string()) : folder.path();
+    const QString logPath = dataFolder + QStringLiteral("/hold.txt");
+    {
+        QFile log(logPath);
+        ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+        log.write("EARLIER   3\r\n");
+    }
+    moveLog(logPath);
+    if (readOnlyFolder) {
+        QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::ExeOwner);
+    } else {
+        disk.Fill();
+    }
+
+    runShort();
+    const QString refusal = takeMessage();
+    if (readOnlyFolder) {
+        QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    EXPECT_TRUE(refusal.contains(QStringLiteral("cannot be locked"))) << refusal.toStdString();
+    EXPECT_TRUE(refusal.contains(QDir::toNativeSeparators(dataFolder))) << refusal.toStdString();
+    EXPECT_TRUE(refusal.contains(readOnlyFolder ? QStringLiteral("denied")
+                                                : QStringLiteral("No space left")))
+        << refusal.toStdString();
+    // Nothing ran: the boxes and the earlier log are as they were, and no lock is left.
+    EXPECT_EQ(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+    EXPECT_EQ(read(logPath), QByteArray("EARLIER   3\r\n"));
+    EXPECT_FALSE(QFile::exists(logPath + QStringLiteral(".lock")));
+}
+
+TEST_F(LogLockTest, ALockFileThatSaysNothingIsStale) {
+    for (const QByteArray& blank : {QByteArray(), QByteArray("\x01\x02 not a lock")}) {
+        writeLock(blank, 60);
+        runShort();
+        EXPECT_EQ(takeMessage().toStdString(), "") << blank.toStdString();
+        EXPECT_NE(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+        EXPECT_TRUE(read(services.logPath).endsWith("AB   2\r\n"));
+        EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
+    }
+}
+
+TEST_F(LogLockTest, ALockFromAnotherComputerIsNamedAndRemovedOnlyWhenTheUserSaysSo) {
+    const QByteArray foreign("4242\nquarrow\nclassroom-pc-7.example\n");
+    writeLock(foreign, 3600);
+    {
+        const ForeignLockAnswer answer(window.get(), QStringLiteral("Don't start"));
+        runShort();
+        EXPECT_TRUE(answer.question().contains(QStringLiteral("classroom-pc-7.example")))
+            << answer.question().toStdString();
+        EXPECT_TRUE(answer.question().contains(QStringLiteral("process 4242")));
+        EXPECT_TRUE(answer.question().contains(
+            QDir::toNativeSeparators(services.logPath + QStringLiteral(".lock"))));
+    }
+    EXPECT_EQ(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+    EXPECT_EQ(read(services.logPath + QStringLiteral(".lock")), foreign);
+
+    const ForeignLockAnswer answer(window.get(), QStringLiteral("It is not running"));
+    runShort();
+    EXPECT_FALSE(answer.question().isEmpty());
+    EXPECT_EQ(takeMessage().toStdString(), "");
+    EXPECT_NE(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+    EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
+}
+
+TEST_F(LogLockTest, ALiveWindowsLockIsRespectedAndNamed) {
+    GenerationLogLock held(services.logPath);
+    ASSERT_EQ(held.acquire(), GenerationLogLock::Outcome::Held);
+    runShort();
+    const QString refusal = takeMessage();
+    EXPECT_TRUE(refusal.startsWith(QStringLiteral("Another Quarrow window is running")))
+        << refusal.toStdString();
+    EXPECT_TRUE(refusal.contains(QDir::toNativeSeparators(held.path()))) << refusal.toStdString();
+    EXPECT_EQ(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+}
+
+} // namespace
+} // namespace quarrow::testing
