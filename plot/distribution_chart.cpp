@@ -38,8 +38,6 @@ constexpr double kLogAxisSpan = 100.0;
 /// has the room it asks for.
 constexpr double kLeastPlotLines = 3.5;
 constexpr double kWantedPlotLines = 8.0;
-/// Rows above each plot for the labels of its marks, before any data decide how many are used.
-constexpr int kLaidOutMarkRows = 2;
 /// Share ticks are at least this many lines apart.
 constexpr double kShareTickLines = 1.6;
 constexpr double kStringsRowLines = 1.6;
@@ -445,15 +443,13 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data, co
     const double shareTop = shareTicks * shareStep;
 
     std::vector<std::vector<MarkLabel>> marks;
-    int markRows = painter != nullptr ? 1 : kLaidOutMarkRows;
+    // As many rows as the labels need, so that none meets another, and the same in each panel.
+    int markRows = 1;
     for (const SchemeFigures& f : figures) {
         marks.push_back(PlaceMarkLabels(f, xOf, metrics, plotLeft, plotRight, 0.5 * line));
         for (const MarkLabel& mark : marks.back()) {
             markRows = std::max(markRows, mark.row + 1);
         }
-    }
-    if (painter == nullptr) {
-        markRows = kLaidOutMarkRows;
     }
 
     double plotBottom = y;
