@@ -223,6 +223,23 @@ QString BlindSearchText(std::size_t length) {
              QString::fromStdString(texts.seconds).trimmed());
 }
 
+/// `text` with a break allowed every so many letters of a long word (a long phrase has no
+/// spaces to wrap at), marked by zero-width spaces.
+QString Breakable(const QString& text) {
+    constexpr int kLongestUnbroken = 24;
+    QString broken;
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestUnbroken) {
+            broken += QChar(0x200B);
+            run = 1;
+        }
+        broken += c;
+    }
+    return broken;
+}
+
 /// Lines along `direction`, `gap` apart, over `rect`, as one path: hatching that needs no
 /// pattern brush.
 void AddHatching(QPainterPath& path, const QRectF& rect, Hatching hatching, double gap) {
@@ -373,7 +390,9 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data, co
         painter->setRenderHint(QPainter::Antialiasing);
     }
     double y = area.top() + pad;
-    y = canvas.text(QRectF(x0, y, x1 - x0, wrapped), wrap, DistributionChartTitle(data), titleFont)
+    y = canvas
+            .text(QRectF(x0, y, x1 - x0, wrapped), wrap, Breakable(DistributionChartTitle(data)),
+                  titleFont)
             .bottom() +
         0.4 * line;
 
@@ -723,6 +742,15 @@ QSize DistributionChartSize(const DistributionData& data, const QFont& face) {
     const double width =
         std::round(kDefaultWidth * body.pixelSize() / static_cast<double>(kDefaultPixelSize));
     const double plotHeight = kWantedPlotLines * QFontMetricsF(body).height();
+    Canvas measure(nullptr);
+    const double bottom = Draw(measure, QRectF(0, 0, width, 1e6), data, face, plotHeight);
+    return {static_cast<int>(width), static_cast<int>(std::ceil(bottom))};
+}
+
+QSize DistributionChartMinimumSize(const DistributionData& data, const QFont& face) {
+    const QFont body = InPixels(face);
+    const double width = std::round(DistributionChartSize(data, face).width() * 2.0 / 3.0);
+    const double plotHeight = kLeastPlotLines * QFontMetricsF(body).height();
     Canvas measure(nullptr);
     const double bottom = Draw(measure, QRectF(0, 0, width, 1e6), data, face, plotHeight);
     return {static_cast<int>(width), static_cast<int>(std::ceil(bottom))};

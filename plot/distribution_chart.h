@@ -42,6 +42,11 @@ QFont DefaultChartFace();
 /// default face, and as much larger as the face is.
 QSize DistributionChartSize(const DistributionData& data, const QFont& face = DefaultChartFace());
 
+/// The least size the chart can be drawn in without its texts meeting or leaving it: two thirds
+/// of its width, and plots a few lines tall.
+QSize DistributionChartMinimumSize(const DistributionData& data,
+                                   const QFont& face = DefaultChartFace());
+
 /// Draws the chart into `area` with its texts in `face` (its title a little larger); returns the
 /// texts drawn and where.
 std::vector<DrawnText> PaintDistributionChart(QPainter& painter, const QRectF& area,

@@ -126,8 +126,7 @@ QSize DistributionChartWidget::sizeHint() const {
 
 QSize DistributionChartWidget::minimumSizeHint() const {
     // Narrower than it asks for, its texts wrap; lower, its plots shrink to a few lines each.
-    const QSize wanted = sizeHint();
-    return {wanted.width() * 2 / 3, wanted.height() * 2 / 3};
+    return plot::DistributionChartMinimumSize(data_, face());
 }
 
 void DistributionChartWidget::changeEvent(QEvent* event) {
