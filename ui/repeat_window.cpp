@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QException>
 #include <QFontInfo>
 #include <QDir>
 #include <QFileDialog>
@@ -397,12 +398,22 @@ void RepeatWindow::showResults() {
     // A batch that failed says so and leaves the last good results in place.
     lab::EvolveBatchResult result;
     QString failure;
+    const auto describe = [](const std::exception_ptr& thrown) {
+        try {
+            std::rethrow_exception(thrown);
+        } catch (const std::exception& error) {
+            return QString::fromLocal8Bit(error.what());
+        } catch (...) {
+            return tr("an unknown error");
+        }
+    };
     try {
         result = watcher_.result();
-    } catch (const std::exception& error) {
-        failure = QString::fromLocal8Bit(error.what());
+    } catch (const QUnhandledException& wrapped) {
+        // What the task threw, carried across the threads.
+        failure = wrapped.exception() ? describe(wrapped.exception()) : tr("an unknown error");
     } catch (...) {
-        failure = tr("an unknown error");
+        failure = describe(std::current_exception());
     }
     if (failure.isEmpty() && result.records.size() != batch_.schemes.size()) {
         failure = tr("its results are incomplete");
