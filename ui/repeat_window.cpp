@@ -97,6 +97,19 @@ double MeasureSymbolsPerSecond() {
     return static_cast<double>(symbols) / std::max(clock.Seconds() - start, 1e-6);
 }
 
+/// The chart's scroll area: it asks for the whole chart, so that the window opens large enough to
+/// show it, and scrolls only where the screen has too little room.
+class ChartArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget() != nullptr ? widget()->sizeHint() + QSize(frame, frame)
+                                   : QScrollArea::sizeHint();
+    }
+};
+
 } // namespace
 
 DistributionChartWidget::DistributionChartWidget(QWidget* parent) : QWidget(parent) {
@@ -249,7 +262,8 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     headingFont.setPointSizeF(headingFont.pointSizeF());
     table_->horizontalHeader()->setFont(headingFont);
 
-    auto* scroll = new QScrollArea(this);
+    chartArea_ = new ChartArea(this);
+    auto* scroll = chartArea_;
     scroll->setObjectName(QStringLiteral("repeatChartArea"));
     scroll->setWidget(chart_);
     scroll->setWidgetResizable(true);
@@ -472,6 +486,8 @@ void RepeatWindow::showResults() {
     }
     runsData.interrupted = finished < runsAsked_;
     chart_->setData(runsData);
+    // The area's hint follows the chart's, which its layout does not see change.
+    chartArea_->updateGeometry();
     fitTable();
     table_->setAccessibleDescription(
         tr("Generations per run, %1; the Exact law column gives the exact law's mean and, in "

@@ -20,6 +20,7 @@ class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTableWidget;
 class QTimer;
@@ -116,6 +117,7 @@ private:
     QPushButton* cancelButton_;
     QPushButton* saveButton_;
     DistributionChartWidget* chart_;
+    QScrollArea* chartArea_ = nullptr;
     QTableWidget* table_;
     QTimer* poll_;
 
