@@ -216,6 +216,18 @@ std::vector<std::pair<QString, QRect>> TextsOf(const QWidget& window) {
     return texts;
 }
 
+TEST(RepeatWindowTest, TheTablesHeadingsZoomWithTheWindow) {
+    // Measured as a reader sees them, whichever face and size the system gives the headings.
+    RepeatWindow window(QStringLiteral("WEASEL"));
+    const QHeaderView* header =
+        window.findChild<QTableWidget*>(QStringLiteral("repeatTable"))->horizontalHeader();
+    const double single = Capital(header->font());
+    WindowZoom::Of(&window)->setFactor(2.0);
+    EXPECT_NEAR(Capital(header->font()), 2.0 * single, 1.0);
+    WindowZoom::Of(&window)->setFactor(1.0);
+    EXPECT_NEAR(Capital(header->font()), single, 0.5);
+}
+
 TEST(RepeatWindowTest, EveryTextGrowsWithTheZoomAndNoneMeetsAnother) {
     // A main window stands behind it, as in the program, with its zoom.
     QWidget mainWindow;
