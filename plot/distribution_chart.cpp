@@ -302,6 +302,12 @@ QFont InPixels(QFont face) {
     return face;
 }
 
+/// The left edge of a text `width` wide centred on `x`, moved as little as it must to stay
+/// between `left` and `right` (at `left` when it is wider than that).
+double Centred(double x, double width, double left, double right) {
+    return std::max(left, std::min(x - width / 2.0, right - width));
+}
+
 struct MarkLabel {
     double x = 0.0;
     QString text;
@@ -336,7 +342,7 @@ std::vector<MarkLabel> PlaceMarkLabels(const SchemeFigures& f,
     std::vector<std::vector<QRectF>> rows;
     for (MarkLabel& mark : marks) {
         const double width = metrics.horizontalAdvance(mark.text);
-        const double left = std::clamp(mark.x - width / 2.0, plotLeft, plotRight - width);
+        const double left = Centred(mark.x, width, plotLeft, plotRight);
         mark.rect = QRectF(left, 0.0, width, metrics.height());
         const QRectF spaced = mark.rect.adjusted(-gap / 2.0, 0, gap / 2.0, 0);
         std::size_t row = 0;
@@ -603,9 +609,8 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data, co
         }
         const QString label = CountText(tick);
         const double width = metrics.horizontalAdvance(label);
-        canvas.text(
-            QRectF(std::clamp(x - width / 2.0, plotLeft, plotRight - width), y, width, line),
-            Qt::AlignLeft | Qt::AlignTop, label, body);
+        canvas.text(QRectF(Centred(x, width, plotLeft, plotRight), y, width, line),
+                    Qt::AlignLeft | Qt::AlignTop, label, body);
     }
     y += line;
     y = canvas
@@ -640,9 +645,8 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data, co
         const QString label = PowerOfTen(decade);
         const double width = metrics.horizontalAdvance(label);
         const double x = sxOf(decade);
-        canvas.text(
-            QRectF(std::clamp(x - width / 2.0, plotLeft, plotRight - width), y, width, line),
-            Qt::AlignLeft | Qt::AlignTop, label, body);
+        canvas.text(QRectF(Centred(x, width, plotLeft, plotRight), y, width, line),
+                    Qt::AlignLeft | Qt::AlignTop, label, body);
         if (painter != nullptr) {
             painter->setPen(QPen(Qt::black, unit));
             painter->drawLine(QPointF(x, y + line + 0.1 * line), QPointF(x, y + 1.4 * line));
