@@ -7,6 +7,10 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <QApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QProgressBar>
@@ -86,6 +90,38 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     EXPECT_TRUE(
         QString::fromUtf8(drawing.readAll()).contains(QStringLiteral("25 runs each, seed 314")));
     EXPECT_FALSE(window.saveChart(folder.filePath(QStringLiteral("missing/chart.png"))).isEmpty());
+}
+
+TEST(RepeatWindowTest, SaveChartSaysWhenTheChartCannotBeWritten) {
+    RepeatWindow window(QStringLiteral("CAT"));
+    window.show();
+    Start(window, 10, 4);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
+    // A folder where no file can be made.
+    const QString path = QStringLiteral("/proc/quarrow-chart.png");
+    QString told;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(shown); dialog && dialog->isVisible()) {
+                dialog->selectFile(path);
+                QMetaObject::invokeMethod(dialog, "accept");
+            } else if (auto* message = qobject_cast<QMessageBox*>(shown);
+                       message && message->isVisible()) {
+                told = message->text();
+                message->accept();
+                answer.stop();
+            }
+        }
+    });
+    answer.start();
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("repeatSaveButton")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !told.isEmpty(); }));
+    EXPECT_TRUE(told.startsWith(QStringLiteral("The chart could not be saved to %1: ").arg(path)))
+        << told.toStdString();
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 /// A batch that waits for `release` before it runs, so that a test can act while it runs.
