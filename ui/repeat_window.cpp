@@ -259,7 +259,11 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     // The headings' own size, so that the zoom grows them from it rather than from the
     // window's face, which may have grown already.
     QFont headingFont = table_->horizontalHeader()->font();
-    headingFont.setPointSizeF(headingFont.pointSizeF());
+    if (headingFont.pointSizeF() > 0) {
+        headingFont.setPointSizeF(headingFont.pointSizeF());
+    } else {
+        headingFont.setPixelSize(headingFont.pixelSize());
+    }
     table_->horizontalHeader()->setFont(headingFont);
 
     chartArea_ = new ChartArea(this);
