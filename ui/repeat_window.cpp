@@ -577,22 +577,30 @@ QString RepeatWindow::saveChart(const QString& path) {
                            });
 }
 
-void RepeatWindow::SaveChart_Click() {
+QString RepeatWindow::suggestedChartName() const {
     const plot::DistributionData& runsData = chart_->chartData();
     const QString what = QStringLiteral("%1-schemes-%2-runs-%3")
                              .arg(runsData.schemes.size())
                              .arg(runsData.runsRequested)
                              .arg(QString::fromStdString(runsData.seedText));
-    const QString suggested =
-        QDir(plot::DefaultChartFolder()).filePath(plot::DescriptiveChartName(target_, what, "png"));
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save chart"), suggested, tr("PNG images (*.png);;SVG drawings (*.svg)"));
-    if (path.isEmpty()) {
-        return;
-    }
+    return plot::DescriptiveChartName(target_, what, QStringLiteral("png"));
+}
+
+bool RepeatWindow::saveChartOrSay(const QString& path) {
     if (const QString problem = saveChart(path); !problem.isEmpty()) {
         QMessageBox::warning(this, tr("Save chart"),
                              tr("The chart could not be saved to %1: %2.").arg(path, problem));
+        return false;
+    }
+    return true;
+}
+
+void RepeatWindow::SaveChart_Click() {
+    const QString suggested = QDir(plot::DefaultChartFolder()).filePath(suggestedChartName());
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save chart"), suggested, tr("PNG images (*.png);;SVG drawings (*.svg)"));
+    if (!path.isEmpty()) {
+        saveChartOrSay(path);
     }
 }
 

@@ -88,6 +88,10 @@ public:
     const plot::DistributionData& shown() const { return chart_->chartData(); }
     /// Writes the chart as a PNG (2x) or an SVG; the reason it could not, or an empty text.
     QString saveChart(const QString& path);
+    /// Writes the chart as "Save chart..." does, saying in a message why it could not.
+    bool saveChartOrSay(const QString& path);
+    /// The file name "Save chart..." offers: what the chart shows, its seed and its runs.
+    QString suggestedChartName() const;
 
 protected:
     void changeEvent(QEvent* event) override;
