@@ -156,33 +156,45 @@ std::vector<Bin> Bins(const Axis& axis) {
     return bins;
 }
 
-std::vector<SchemeFigures> Figures(const DistributionData& data, const std::vector<Bin>* bins) {
+/// What the data decide, worked out once for every pass over the layout: each scheme's
+/// figures, the generations axis and its bins.
+struct Prepared {
     std::vector<SchemeFigures> figures;
+    Axis axis;
+    std::vector<Bin> bins;
+};
+
+Prepared Prepare(const DistributionData& data) {
+    Prepared prepared;
     for (const SchemeRuns& runs : data.schemes) {
         SchemeFigures f;
         f.generations = lab::Summarise(AsDoubles(runs.generations));
         f.strings = lab::Summarise(AsDoubles(runs.strings));
         f.law = GenerationLaw::ForScheme(runs.scheme, data.phrase.size());
-        if (bins != nullptr) {
-            const auto count = static_cast<double>(runs.generations.size());
-            f.shares.assign(bins->size(), 0.0);
-            f.lawShares.assign(bins->size(), 0.0);
-            for (const std::int64_t g : runs.generations) {
-                const auto bin =
-                    std::upper_bound(bins->begin(), bins->end(), g,
-                                     [](std::int64_t v, const Bin& b) { return v < b.first; });
-                if (bin != bins->begin()) {
-                    f.shares[static_cast<std::size_t>(bin - bins->begin() - 1)] += 1.0 / count;
-                }
-            }
-            for (std::size_t b = 0; b < bins->size(); ++b) {
-                f.lawShares[b] =
-                    f.law.MoreThan((*bins)[b].first - 1) - f.law.MoreThan((*bins)[b].last);
+        prepared.figures.push_back(std::move(f));
+    }
+    prepared.axis = GenerationAxis(prepared.figures);
+    prepared.bins = Bins(prepared.axis);
+    const std::vector<Bin>& bins = prepared.bins;
+    for (std::size_t s = 0; s < data.schemes.size(); ++s) {
+        const SchemeRuns& runs = data.schemes[s];
+        SchemeFigures& f = prepared.figures[s];
+        const auto count = static_cast<double>(runs.generations.size());
+        f.shares.assign(bins.size(), 0.0);
+        f.lawShares.assign(bins.size(), 0.0);
+        for (const std::int64_t g : runs.generations) {
+            const auto bin =
+                std::upper_bound(bins.begin(), bins.end(), g,
+                                 [](std::int64_t v, const Bin& b) { return v < b.first; });
+            if (bin != bins.begin()) {
+                f.shares[static_cast<std::size_t>(bin - bins.begin() - 1)] += 1.0 / count;
             }
         }
-        figures.push_back(std::move(f));
+        for (std::size_t b = 0; b < bins.size(); ++b) {
+            f.lawShares[b] = f.law.MoreThan(bins[b].first - 1) - f.law.MoreThan(bins[b].last);
+        }
     }
-    return figures;
+    return prepared;
 }
 
 QString CountText(double value) {
@@ -373,8 +385,8 @@ double NiceStep(double least) {
 
 /// Draws the chart (or, with no painter, only measures it) in `area` with each panel's plot
 /// `plotHeight` tall; returns where the drawing ends.
-double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data, const QFont& face,
-            double plotHeight) {
+double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
+            const Prepared& prepared, const QFont& face, double plotHeight) {
     QPainter* painter = canvas.painter();
     const QFont body = InPixels(face);
     QFont titleFont = body;
@@ -444,10 +456,9 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data, co
     const double plotWidth = std::max(plotRight - plotLeft, 1.0);
 
     // What the data decide: the axis, the bins and one scale of shares for every panel.
-    std::vector<SchemeFigures> figures = Figures(data, nullptr);
-    const Axis axis = GenerationAxis(figures);
-    const std::vector<Bin> bins = Bins(axis);
-    figures = Figures(data, &bins);
+    const std::vector<SchemeFigures>& figures = prepared.figures;
+    const Axis& axis = prepared.axis;
+    const std::vector<Bin>& bins = prepared.bins;
     const auto xOf = [&](double value) { return plotLeft + plotWidth * axis.Place(value); };
     double tallest = 0.0;
     for (const SchemeFigures& f : figures) {
@@ -747,7 +758,8 @@ QSize DistributionChartSize(const DistributionData& data, const QFont& face) {
         std::round(kDefaultWidth * body.pixelSize() / static_cast<double>(kDefaultPixelSize));
     const double plotHeight = kWantedPlotLines * QFontMetricsF(body).height();
     Canvas measure(nullptr);
-    const double bottom = Draw(measure, QRectF(0, 0, width, 1e6), data, face, plotHeight);
+    const double bottom =
+        Draw(measure, QRectF(0, 0, width, 1e6), data, Prepare(data), face, plotHeight);
     return {static_cast<int>(width), static_cast<int>(std::ceil(bottom))};
 }
 
@@ -756,7 +768,8 @@ QSize DistributionChartMinimumSize(const DistributionData& data, const QFont& fa
     const double width = std::round(DistributionChartSize(data, face).width() * 2.0 / 3.0);
     const double plotHeight = kLeastPlotLines * QFontMetricsF(body).height();
     Canvas measure(nullptr);
-    const double bottom = Draw(measure, QRectF(0, 0, width, 1e6), data, face, plotHeight);
+    const double bottom =
+        Draw(measure, QRectF(0, 0, width, 1e6), data, Prepare(data), face, plotHeight);
     return {static_cast<int>(width), static_cast<int>(std::ceil(bottom))};
 }
 
@@ -764,14 +777,15 @@ std::vector<DrawnText> PaintDistributionChart(QPainter& painter, const QRectF& a
                                               const DistributionData& data, const QFont& face) {
     // The panels share what height the rest of the chart leaves them, down to a few lines each.
     const double line = QFontMetricsF(InPixels(face)).height();
+    const Prepared prepared = Prepare(data);
     Canvas measure(nullptr);
     const double fixed =
-        Draw(measure, QRectF(QPointF(0, 0), QSizeF(area.width(), 1e6)), data, face, 0.0);
+        Draw(measure, QRectF(QPointF(0, 0), QSizeF(area.width(), 1e6)), data, prepared, face, 0.0);
     const double panels = std::max<double>(1.0, static_cast<double>(data.schemes.size()));
     const double plotHeight = std::max(kLeastPlotLines * line, (area.height() - fixed) / panels);
     painter.save();
     Canvas canvas(&painter);
-    Draw(canvas, area, data, face, plotHeight);
+    Draw(canvas, area, data, prepared, face, plotHeight);
     painter.restore();
     return canvas.takeTexts();
 }
