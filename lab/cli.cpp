@@ -632,6 +632,7 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
         plot::DistributionData data;
         data.phrase = options.phrase;
         data.runsRequested = runs;
+        data.interrupted = interrupted;
         data.seedText = SeedText(seed);
         for (std::size_t s = 0; s < schemes.size(); ++s) {
             plot::SchemeRuns& runsOfScheme = data.schemes.emplace_back();

@@ -6,44 +6,67 @@
 #include <optional>
 #include <vector>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgGenerator>
 
 #include "engine/exact_law.h"
 #include "lab/statistics.h"
+#include "search/estimate.h"
 
 namespace quarrow::plot {
 
 namespace {
 
-constexpr int kWidth = 960;
-constexpr int kTitleHeight = 64;
-constexpr int kPanelHeight = 150;
-constexpr int kAxisHeight = 44;
-constexpr int kStringsHeadHeight = 44;
-constexpr int kStringsRowHeight = 26;
-constexpr int kLeft = 190;
-constexpr int kRight = 30;
+/// The default face's pixel size, at which the chart is laid out 960 pixels wide.
+constexpr int kDefaultPixelSize = 13;
+constexpr double kDefaultWidth = 960.0;
 constexpr int kBins = 40;
 /// Runs spanning more than two decades are shown on a logarithmic axis.
 constexpr double kLogAxisSpan = 100.0;
+/// Each panel's plot is at least this many lines of text tall, and this many when the chart
+/// has the room it asks for.
+constexpr double kLeastPlotLines = 3.5;
+constexpr double kWantedPlotLines = 8.0;
+/// Share ticks are at least this many lines apart.
+constexpr double kShareTickLines = 1.6;
+constexpr double kStringsRowLines = 1.6;
 
-// Colour-blind-safe colours, each with its own fill pattern so print in grey still tells the
-// schemes apart.
+// Colour-blind-safe colours, each with its own hatching so print in grey still tells the
+// schemes apart. The hatching is drawn line by line rather than as a pattern brush, so that every
+// SVG renderer shows it.
 const QColor kSchemeColours[] = {QColor(0x00, 0x72, 0xB2), QColor(0xE6, 0x9F, 0x00),
                                  QColor(0x00, 0x9E, 0x73)};
-const Qt::BrushStyle kSchemePatterns[] = {Qt::SolidPattern, Qt::BDiagPattern, Qt::CrossPattern};
+enum class Hatching { Solid, Diagonal, Cross };
+const Hatching kSchemeHatching[] = {Hatching::Solid, Hatching::Diagonal, Hatching::Cross};
 const QColor kLawColour(0x20, 0x20, 0x20);
 
 int SchemeIndex(Scheme scheme) {
     return static_cast<int>(scheme);
+}
+
+QString SchemeName(Scheme scheme) {
+    const std::string_view caption = SchemeCaption(scheme);
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
+/// A whole count with its thousands grouped by commas, whatever the locale: "6,268".
+QString Grouped(std::int64_t count) {
+    QString digits = QString::number(count < 0 ? -count : count);
+    for (auto at = digits.size() - 3; at > 0; at -= 3) {
+        digits.insert(at, QLatin1Char(','));
+    }
+    return count < 0 ? QLatin1Char('-') + digits : digits;
 }
 
 struct Bin {
@@ -70,25 +93,16 @@ struct SchemeFigures {
     std::optional<lab::Summary> generations;
     std::optional<lab::Summary> strings;
     GenerationLaw law = GenerationLaw::LockedLetter(0);
+    /// The share of the runs in each bin, and the share the exact law puts there.
+    std::vector<double> shares;
+    std::vector<double> lawShares;
 };
 
 std::vector<double> AsDoubles(const std::vector<std::int64_t>& values) {
     return {values.begin(), values.end()};
 }
 
-std::vector<SchemeFigures> Figures(const DistributionData& data) {
-    std::vector<SchemeFigures> figures;
-    for (const SchemeRuns& runs : data.schemes) {
-        SchemeFigures f;
-        f.generations = lab::Summarise(AsDoubles(runs.generations));
-        f.strings = lab::Summarise(AsDoubles(runs.strings));
-        f.law = GenerationLaw::ForScheme(runs.scheme, data.phrase.size());
-        figures.push_back(f);
-    }
-    return figures;
-}
-
-Axis GenerationAxis(const DistributionData& data, const std::vector<SchemeFigures>& figures) {
+Axis GenerationAxis(const std::vector<SchemeFigures>& figures) {
     double low = 0.0;
     double high = 0.0;
     bool any = false;
@@ -97,13 +111,13 @@ Axis GenerationAxis(const DistributionData& data, const std::vector<SchemeFigure
         high = any ? std::max(high, value) : value;
         any = true;
     };
-    for (std::size_t s = 0; s < data.schemes.size(); ++s) {
-        if (figures[s].generations) {
-            take(figures[s].generations->min);
-            take(figures[s].generations->max);
+    for (const SchemeFigures& f : figures) {
+        if (f.generations) {
+            take(f.generations->min);
+            take(f.generations->max);
         }
-        const auto lawLow = figures[s].law.Quantile(0.001);
-        const auto lawHigh = figures[s].law.Quantile(0.999);
+        const auto lawLow = f.law.Quantile(0.001);
+        const auto lawHigh = f.law.Quantile(0.999);
         if (lawHigh < static_cast<std::int64_t>(1e15)) {
             take(static_cast<double>(lawLow));
             take(static_cast<double>(lawHigh));
@@ -142,6 +156,47 @@ std::vector<Bin> Bins(const Axis& axis) {
     return bins;
 }
 
+/// What the data decide, worked out once for every pass over the layout: each scheme's
+/// figures, the generations axis and its bins.
+struct Prepared {
+    std::vector<SchemeFigures> figures;
+    Axis axis;
+    std::vector<Bin> bins;
+};
+
+Prepared Prepare(const DistributionData& data) {
+    Prepared prepared;
+    for (const SchemeRuns& runs : data.schemes) {
+        SchemeFigures f;
+        f.generations = lab::Summarise(AsDoubles(runs.generations));
+        f.strings = lab::Summarise(AsDoubles(runs.strings));
+        f.law = GenerationLaw::ForScheme(runs.scheme, data.phrase.size());
+        prepared.figures.push_back(std::move(f));
+    }
+    prepared.axis = GenerationAxis(prepared.figures);
+    prepared.bins = Bins(prepared.axis);
+    const std::vector<Bin>& bins = prepared.bins;
+    for (std::size_t s = 0; s < data.schemes.size(); ++s) {
+        const SchemeRuns& runs = data.schemes[s];
+        SchemeFigures& f = prepared.figures[s];
+        const auto count = static_cast<double>(runs.generations.size());
+        f.shares.assign(bins.size(), 0.0);
+        f.lawShares.assign(bins.size(), 0.0);
+        for (const std::int64_t g : runs.generations) {
+            const auto bin =
+                std::upper_bound(bins.begin(), bins.end(), g,
+                                 [](std::int64_t v, const Bin& b) { return v < b.first; });
+            if (bin != bins.begin()) {
+                f.shares[static_cast<std::size_t>(bin - bins.begin() - 1)] += 1.0 / count;
+            }
+        }
+        for (std::size_t b = 0; b < bins.size(); ++b) {
+            f.lawShares[b] = f.law.MoreThan(bins[b].first - 1) - f.law.MoreThan(bins[b].last);
+        }
+    }
+    return prepared;
+}
+
 QString CountText(double value) {
     if (std::abs(value) >= 1e6) {
         return QString::number(value, 'g', 3);
@@ -156,182 +211,426 @@ QString PowerOfTen(double exponent) {
     return QStringLiteral("1E+%1").arg(static_cast<int>(std::lround(exponent)));
 }
 
-void DrawMark(QPainter& painter, double x, double top, double bottom, Qt::PenStyle style,
-              const QString& label, int row) {
-    painter.setPen(QPen(kLawColour, 1.2, style));
-    painter.drawLine(QPointF(x, top + 12.0 * (row + 1)), QPointF(x, bottom));
-    painter.setPen(kLawColour);
-    painter.drawText(QPointF(x + 2.0, top + 12.0 * (row + 1) - 1.0), label);
-}
-
-} // namespace
-
-QString DistributionChartTitle(const DistributionData& data) {
-    QStringList schemes;
-    for (const SchemeRuns& runs : data.schemes) {
-        schemes << QString::fromUtf8(SchemeCaption(runs.scheme).data(),
-                                     static_cast<int>(SchemeCaption(runs.scheme).size()));
+/// A share as a percentage with no more decimals than it needs: "5%", "2.5%", "0.25%".
+QString PercentText(double share) {
+    QString text = QString::number(share * 100.0, 'f', 2);
+    while (text.endsWith(QLatin1Char('0'))) {
+        text.chop(1);
     }
-    return QStringLiteral("Generations per run for \"%1\": %2, %3 runs%4, %5")
-        .arg(QString::fromStdString(data.phrase), schemes.join(QStringLiteral(", ")))
-        .arg(data.runsRequested)
-        .arg(data.schemes.size() > 1 ? QStringLiteral(" each") : QString())
-        .arg(QString::fromStdString(data.seedText));
+    if (text.endsWith(QLatin1Char('.'))) {
+        text.chop(1);
+    }
+    return text + QLatin1Char('%');
 }
 
-QSize DistributionChartSize(const DistributionData& data) {
-    const auto panels = static_cast<int>(data.schemes.size());
-    return {kWidth, kTitleHeight + panels * kPanelHeight + kAxisHeight + kStringsHeadHeight +
-                        (panels + 1) * kStringsRowHeight + 30};
+/// The strings a blind search expects and the generations of 20 they make, in the same
+/// 15-digit form as "Step Two" whatever the length: a generation makes 20 strings, so its
+/// count is the seconds that many strings take at 20 a second.
+QString BlindSearchText(std::size_t length) {
+    const SearchSpaceTexts texts =
+        DescribeSearchSpace(EstimateSearchSpace(static_cast<std::int64_t>(length), 20));
+    return QStringLiteral("27^%1 = %2 strings expected, %3 generations of 20")
+        .arg(length)
+        .arg(QString::fromStdString(texts.distinctStrings),
+             QString::fromStdString(texts.seconds).trimmed());
 }
 
-void PaintDistributionChart(QPainter& painter, const QRectF& area, const DistributionData& data) {
-    painter.save();
-    const QSize size = DistributionChartSize(data);
-    painter.translate(area.topLeft());
-    painter.scale(area.width() / size.width(), area.height() / size.height());
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(QRectF(0, 0, size.width(), size.height()), Qt::white);
+/// `text` with a break allowed every so many letters of a long word (a long phrase has no
+/// spaces to wrap at), marked by zero-width spaces.
+QString Breakable(const QString& text) {
+    constexpr int kLongestUnbroken = 24;
+    QString broken;
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestUnbroken) {
+            broken += QChar(0x200B);
+            run = 1;
+        }
+        broken += c;
+    }
+    return broken;
+}
 
-    QFont font = painter.font();
-    font.setPixelSize(12);
-    painter.setFont(font);
-    QFont titleFont = font;
-    titleFont.setPixelSize(15);
+/// Lines along `direction`, `gap` apart, over `rect`, as one path: hatching that needs no
+/// pattern brush.
+void AddHatching(QPainterPath& path, const QRectF& rect, Hatching hatching, double gap) {
+    if (hatching == Hatching::Diagonal) {
+        // Lines x + y = c, rising to the right, cut to the rectangle.
+        const double first = std::ceil((rect.left() + rect.top()) / gap) * gap;
+        for (double c = first; c <= rect.right() + rect.bottom(); c += gap) {
+            const double from = std::max(rect.left(), c - rect.bottom());
+            const double to = std::min(rect.right(), c - rect.top());
+            if (from < to) {
+                path.moveTo(from, c - from);
+                path.lineTo(to, c - to);
+            }
+        }
+    } else if (hatching == Hatching::Cross) {
+        for (double x = std::ceil(rect.left() / gap) * gap; x <= rect.right(); x += gap) {
+            path.moveTo(x, rect.top());
+            path.lineTo(x, rect.bottom());
+        }
+        for (double y = std::ceil(rect.top() / gap) * gap; y <= rect.bottom(); y += gap) {
+            path.moveTo(rect.left(), y);
+            path.lineTo(rect.right(), y);
+        }
+    }
+}
+
+/// Draws texts and records where each went; with no painter it only measures, so that the
+/// chart's size is found by the same code that draws it.
+class Canvas {
+public:
+    explicit Canvas(QPainter* painter) : painter_(painter) {}
+
+    QPainter* painter() const { return painter_; }
+
+    /// Draws `text` in `box` with `flags` and returns the rectangle it takes.
+    QRectF text(const QRectF& box, int flags, const QString& text, const QFont& font,
+                const QColor& colour = Qt::black) {
+        const QRectF taken = QFontMetricsF(font).boundingRect(box, flags, text);
+        if (painter_ != nullptr) {
+            painter_->setFont(font);
+            painter_->setPen(colour);
+            painter_->drawText(box, flags, text);
+        }
+        texts_.push_back({taken, text});
+        return taken;
+    }
+
+    std::vector<DrawnText> takeTexts() { return std::move(texts_); }
+
+private:
+    QPainter* painter_;
+    std::vector<DrawnText> texts_;
+};
+
+/// The face with its size in pixels, so that a PNG, an SVG and a screen draw it alike.
+QFont InPixels(QFont face) {
+    if (face.pixelSize() <= 0) {
+        face.setPixelSize(std::max(1, QFontInfo(face).pixelSize()));
+    }
+    return face;
+}
+
+/// The left edge of a text `width` wide centred on `x`, moved as little as it must to stay
+/// between `left` and `right` (at `left` when it is wider than that).
+double Centred(double x, double width, double left, double right) {
+    return std::max(left, std::min(x - width / 2.0, right - width));
+}
+
+struct MarkLabel {
+    double x = 0.0;
+    QString text;
+    Qt::PenStyle style = Qt::SolidLine;
+    QRectF rect; // in a row's coordinates: top 0
+    int row = 0;
+};
+
+/// The marks of one panel with their labels placed in rows, the first row nearest the plot,
+/// each label in the first row where it meets no other.
+std::vector<MarkLabel> PlaceMarkLabels(const SchemeFigures& f,
+                                       const std::function<double(double)>& xOf,
+                                       const QFontMetricsF& metrics, double plotLeft,
+                                       double plotRight, double gap) {
+    std::vector<MarkLabel> marks;
+    if (!f.generations) {
+        return marks;
+    }
+    const auto markAt = [&](double value, const QString& text, Qt::PenStyle style) {
+        MarkLabel label;
+        label.x = xOf(value);
+        label.text = text;
+        label.style = style;
+        return label;
+    };
+    marks = {markAt(f.generations->percentile10, QStringLiteral("10%"), Qt::DotLine),
+             markAt(f.generations->median, QStringLiteral("median"), Qt::DashLine),
+             markAt(f.generations->mean, QStringLiteral("mean"), Qt::SolidLine),
+             markAt(f.generations->percentile90, QStringLiteral("90%"), Qt::DotLine)};
+    std::stable_sort(marks.begin(), marks.end(),
+                     [](const MarkLabel& a, const MarkLabel& b) { return a.x < b.x; });
+    std::vector<std::vector<QRectF>> rows;
+    for (MarkLabel& mark : marks) {
+        const double width = metrics.horizontalAdvance(mark.text);
+        const double left = Centred(mark.x, width, plotLeft, plotRight);
+        mark.rect = QRectF(left, 0.0, width, metrics.height());
+        const QRectF spaced = mark.rect.adjusted(-gap / 2.0, 0, gap / 2.0, 0);
+        std::size_t row = 0;
+        while (row < rows.size() &&
+               std::any_of(rows[row].begin(), rows[row].end(),
+                           [&](const QRectF& taken) { return taken.intersects(spaced); })) {
+            ++row;
+        }
+        if (row == rows.size()) {
+            rows.emplace_back();
+        }
+        rows[row].push_back(spaced);
+        mark.row = static_cast<int>(row);
+    }
+    return marks;
+}
+
+/// Nice steps for the x axis's ticks: 1, 2 and 5 times the powers of ten.
+double NiceStep(double least) {
+    const double magnitude = std::pow(10.0, std::floor(std::log10(std::max(least, 1e-12))));
+    for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
+        if (magnitude * factor >= least) {
+            return magnitude * factor;
+        }
+    }
+    return magnitude * 10.0;
+}
+
+/// Draws the chart (or, with no painter, only measures it) in `area` with each panel's plot
+/// `plotHeight` tall; returns where the drawing ends.
+double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
+            const Prepared& prepared, const QFont& face, double plotHeight) {
+    QPainter* painter = canvas.painter();
+    const QFont body = InPixels(face);
+    QFont titleFont = body;
+    titleFont.setPixelSize(static_cast<int>(std::lround(body.pixelSize() * 1.25)));
     titleFont.setBold(true);
+    QFont headFont = body;
+    headFont.setBold(true);
+    const QFontMetricsF metrics(body);
+    const double line = metrics.height();
+    const double unit = body.pixelSize() / static_cast<double>(kDefaultPixelSize);
+    const double pad = 0.6 * line;
+    const double x0 = area.left() + pad;
+    const double x1 = area.right() - pad;
+    const double wrapped = 1e6; // room below a box of wrapped text: its height is measured
+    const int wrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
-    painter.setPen(Qt::black);
-    painter.setFont(titleFont);
-    painter.drawText(QRectF(10, 6, size.width() - 20, 36), Qt::AlignLeft | Qt::TextWordWrap,
-                     DistributionChartTitle(data));
-    painter.setFont(font);
-    painter.drawText(QPointF(10, kTitleHeight - 8),
-                     QStringLiteral("Bars: share of runs; dark line: the exact law; marks: mean "
-                                    "(solid), median (dashed), 10% and 90% (dotted)"));
+    if (painter != nullptr) {
+        painter->fillRect(area, Qt::white);
+        painter->setRenderHint(QPainter::Antialiasing);
+    }
+    double y = area.top() + pad;
+    y = canvas
+            .text(QRectF(x0, y, x1 - x0, wrapped), wrap, Breakable(DistributionChartTitle(data)),
+                  titleFont)
+            .bottom() +
+        0.4 * line;
 
-    const std::vector<SchemeFigures> figures = Figures(data);
-    const Axis axis = GenerationAxis(data, figures);
-    const std::vector<Bin> bins = Bins(axis);
-    const double plotLeft = kLeft;
-    const double plotWidth = size.width() - kLeft - kRight;
+    // The legend, each line after a sample of what it explains.
+    const double sample = 2.2 * line;
+    const QString legend[] = {
+        QStringLiteral("Bars: the share of runs that took so many generations, hatched for "
+                       "each scheme"),
+        QStringLiteral("The line: what chance predicts for a very great number of runs (the "
+                       "exact law)"),
+        QStringLiteral("Marks: mean (solid), median (dashed), 10% and 90% of runs (dotted)")};
+    for (int entry = 0; entry < 3; ++entry) {
+        const QRectF taken = canvas.text(QRectF(x0 + sample, y, x1 - x0 - sample, wrapped), wrap,
+                                         legend[entry], body);
+        if (painter != nullptr) {
+            const double middle = y + line / 2.0;
+            if (entry == 0) {
+                const QRectF bar(x0 + 0.3 * line, y + 0.15 * line, 1.4 * line, 0.7 * line);
+                painter->fillRect(bar, QColor(0x70, 0x70, 0x70, 90));
+                painter->setPen(QPen(Qt::darkGray, unit));
+                painter->setBrush(Qt::NoBrush);
+                painter->drawRect(bar);
+            } else if (entry == 1) {
+                painter->setPen(QPen(kLawColour, 2.0 * unit));
+                painter->drawLine(QPointF(x0, middle), QPointF(x0 + 1.8 * line, middle));
+            } else {
+                painter->setPen(QPen(kLawColour, 1.2 * unit, Qt::DashLine));
+                painter->drawLine(QPointF(x0 + 0.9 * line, y), QPointF(x0 + 0.9 * line, y + line));
+            }
+        }
+        y = taken.bottom();
+    }
+    y += 0.6 * line;
+
+    // The left column holds the y axis's labels and the strings section's captions.
+    double leftColumn = metrics.horizontalAdvance(QStringLiteral("100%"));
+    for (const SchemeRuns& runs : data.schemes) {
+        leftColumn = std::max(leftColumn, metrics.horizontalAdvance(SchemeName(runs.scheme)));
+    }
+    leftColumn = std::max(leftColumn, metrics.horizontalAdvance(QStringLiteral("Blind search")));
+    const double plotLeft = x0 + leftColumn + pad;
+    const double plotRight = x1;
+    const double plotWidth = std::max(plotRight - plotLeft, 1.0);
+
+    // What the data decide: the axis, the bins and one scale of shares for every panel.
+    const std::vector<SchemeFigures>& figures = prepared.figures;
+    const Axis& axis = prepared.axis;
+    const std::vector<Bin>& bins = prepared.bins;
     const auto xOf = [&](double value) { return plotLeft + plotWidth * axis.Place(value); };
+    double tallest = 0.0;
+    for (const SchemeFigures& f : figures) {
+        for (std::size_t b = 0; b < bins.size(); ++b) {
+            tallest = std::max({tallest, f.shares[b], f.lawShares[b]});
+        }
+    }
+    tallest = tallest > 0.0 ? tallest : 1.0;
+    double shareStep = 1.0;
+    for (const double step :
+         {0.001, 0.002, 0.0025, 0.005, 0.01, 0.02, 0.025, 0.05, 0.1, 0.2, 0.25, 0.5, 1.0}) {
+        if (std::ceil(tallest / step - 1e-9) * kShareTickLines * line <= plotHeight) {
+            shareStep = step;
+            break;
+        }
+    }
+    const double shareTicks = std::max(1.0, std::ceil(tallest / shareStep - 1e-9));
+    const double shareTop = shareTicks * shareStep;
 
-    double top = kTitleHeight;
+    std::vector<std::vector<MarkLabel>> marks;
+    // As many rows as the labels need, so that none meets another, and the same in each panel.
+    int markRows = 1;
+    for (const SchemeFigures& f : figures) {
+        marks.push_back(PlaceMarkLabels(f, xOf, metrics, plotLeft, plotRight, 0.5 * line));
+        for (const MarkLabel& mark : marks.back()) {
+            markRows = std::max(markRows, mark.row + 1);
+        }
+    }
+
+    double plotBottom = y;
     for (std::size_t s = 0; s < data.schemes.size(); ++s) {
         const SchemeRuns& runs = data.schemes[s];
         const SchemeFigures& f = figures[s];
         const int colour = SchemeIndex(runs.scheme);
-        const double bottom = top + kPanelHeight - 14.0;
-        const double panelTop = top + 4.0;
-        const auto count = static_cast<double>(runs.generations.size());
+        const QColor fill = kSchemeColours[colour];
 
-        std::vector<double> shares(bins.size(), 0.0);
-        std::vector<double> lawShares(bins.size(), 0.0);
-        for (const std::int64_t g : runs.generations) {
-            const auto bin =
-                std::upper_bound(bins.begin(), bins.end(), g,
-                                 [](std::int64_t v, const Bin& b) { return v < b.first; });
-            if (bin != bins.begin()) {
-                shares[static_cast<std::size_t>(bin - bins.begin() - 1)] += 1.0 / count;
+        // The panel's heading, after a swatch of its bars.
+        const double swatch = 0.8 * line;
+        if (painter != nullptr) {
+            const QRectF box(x0, y + (line - swatch) / 2.0, swatch, swatch);
+            painter->fillRect(box, QColor(fill.red(), fill.green(), fill.blue(), 60));
+            QPainterPath hatching;
+            AddHatching(hatching, box, kSchemeHatching[colour], 4.0 * unit);
+            if (kSchemeHatching[colour] == Hatching::Solid) {
+                painter->fillRect(box, fill);
             }
+            painter->setPen(QPen(fill, unit));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawPath(hatching);
+            painter->setPen(QPen(fill.darker(130), unit));
+            painter->drawRect(box);
         }
-        double tallest = 0.0;
-        for (std::size_t b = 0; b < bins.size(); ++b) {
-            lawShares[b] = f.law.MoreThan(bins[b].first - 1) - f.law.MoreThan(bins[b].last);
-            tallest = std::max({tallest, shares[b], lawShares[b]});
-        }
-        tallest = tallest > 0.0 ? tallest * 1.15 : 1.0;
+        const QString heading =
+            runs.generations.empty()
+                ? QStringLiteral("%1: no run finished").arg(SchemeName(runs.scheme))
+                : QStringLiteral("%1: %2 run%3")
+                      .arg(SchemeName(runs.scheme),
+                           Grouped(static_cast<std::int64_t>(runs.generations.size())),
+                           runs.generations.size() == 1 ? QString() : QStringLiteral("s"));
+        y = canvas
+                .text(QRectF(x0 + swatch + 0.4 * line, y, x1 - x0 - swatch - 0.4 * line, wrapped),
+                      wrap, heading, headFont)
+                .bottom();
+
+        const double plotTop = y + markRows * line;
+        plotBottom = plotTop + plotHeight;
         const auto yOf = [&](double share) {
-            return bottom - (bottom - panelTop - 26.0) * share / tallest;
+            return plotBottom - plotHeight * std::min(share / shareTop, 1.0);
         };
 
-        painter.setPen(Qt::black);
-        painter.drawText(
-            QRectF(8, top + 20, kLeft - 16, 60), Qt::AlignLeft | Qt::TextWordWrap,
-            QStringLiteral("%1\n%2 runs")
-                .arg(QString::fromUtf8(SchemeCaption(runs.scheme).data(),
-                                       static_cast<int>(SchemeCaption(runs.scheme).size())))
-                .arg(runs.generations.size()));
-        painter.setPen(QPen(Qt::gray, 1));
-        painter.drawLine(QPointF(plotLeft, bottom), QPointF(plotLeft + plotWidth, bottom));
-        painter.drawLine(QPointF(plotLeft, bottom), QPointF(plotLeft, panelTop + 20));
-        painter.setPen(Qt::darkGray);
-        painter.drawText(QRectF(plotLeft - 70, panelTop + 14, 64, 14), Qt::AlignRight,
-                         QStringLiteral("%1%").arg(tallest * 100.0, 0, 'f', 1));
-
-        const QColor fill = kSchemeColours[colour];
-        painter.setPen(QPen(fill.darker(130), 1));
-        for (std::size_t b = 0; b < bins.size(); ++b) {
-            if (shares[b] <= 0.0) {
-                continue;
+        // The share axis, the same in every panel and labelled in each.
+        for (double tick = 0; tick <= shareTicks + 1e-9; tick += 1.0) {
+            const double at = yOf(tick * shareStep);
+            if (painter != nullptr) {
+                painter->setPen(QPen(QColor(0xDD, 0xDD, 0xDD), unit));
+                painter->drawLine(QPointF(plotLeft, at), QPointF(plotRight, at));
             }
-            const QRectF bar(QPointF(xOf(static_cast<double>(bins[b].first)), yOf(shares[b])),
-                             QPointF(xOf(static_cast<double>(bins[b].last + 1)), bottom));
-            painter.fillRect(bar, QColor(fill.red(), fill.green(), fill.blue(), 60));
-            painter.fillRect(bar, QBrush(fill, kSchemePatterns[colour]));
-            painter.drawRect(bar);
+            canvas.text(QRectF(x0, at - line / 2.0, plotLeft - x0 - pad / 2.0, line),
+                        Qt::AlignRight | Qt::AlignVCenter, PercentText(tick * shareStep), body,
+                        Qt::darkGray);
         }
-        QPainterPath lawPath;
-        for (std::size_t b = 0; b < bins.size(); ++b) {
-            const double middle = (xOf(static_cast<double>(bins[b].first)) +
-                                   xOf(static_cast<double>(bins[b].last + 1))) /
-                                  2.0;
-            const QPointF point(middle, yOf(lawShares[b]));
-            if (b == 0) {
-                lawPath.moveTo(point);
-            } else {
-                lawPath.lineTo(point);
-            }
-        }
-        painter.setPen(QPen(kLawColour, 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(lawPath);
 
-        if (f.generations) {
-            DrawMark(painter, xOf(f.generations->percentile10), panelTop, bottom, Qt::DotLine,
-                     QStringLiteral("10%"), 0);
-            DrawMark(painter, xOf(f.generations->median), panelTop, bottom, Qt::DashLine,
-                     QStringLiteral("median"), 1);
-            DrawMark(painter, xOf(f.generations->mean), panelTop, bottom, Qt::SolidLine,
-                     QStringLiteral("mean"), 0);
-            DrawMark(painter, xOf(f.generations->percentile90), panelTop, bottom, Qt::DotLine,
-                     QStringLiteral("90%"), 1);
+        if (painter != nullptr) {
+            painter->setPen(QPen(Qt::gray, unit));
+            painter->drawLine(QPointF(plotLeft, plotBottom), QPointF(plotRight, plotBottom));
+            painter->drawLine(QPointF(plotLeft, plotBottom), QPointF(plotLeft, plotTop));
+
+            QPainterPath hatching;
+            QPainterPath outlines;
+            for (std::size_t b = 0; b < bins.size(); ++b) {
+                if (f.shares[b] <= 0.0) {
+                    continue;
+                }
+                const QRectF bar(QPointF(xOf(static_cast<double>(bins[b].first)), yOf(f.shares[b])),
+                                 QPointF(xOf(static_cast<double>(bins[b].last + 1)), plotBottom));
+                painter->fillRect(bar, QColor(fill.red(), fill.green(), fill.blue(), 60));
+                if (kSchemeHatching[colour] == Hatching::Solid) {
+                    painter->fillRect(bar, fill);
+                }
+                AddHatching(hatching, bar, kSchemeHatching[colour], 5.0 * unit);
+                outlines.addRect(bar);
+            }
+            painter->setBrush(Qt::NoBrush);
+            painter->setPen(QPen(fill, unit));
+            painter->drawPath(hatching);
+            painter->setPen(QPen(fill.darker(130), unit));
+            painter->drawPath(outlines);
+
+            QPainterPath lawPath;
+            for (std::size_t b = 0; b < bins.size(); ++b) {
+                const double middle = (xOf(static_cast<double>(bins[b].first)) +
+                                       xOf(static_cast<double>(bins[b].last + 1))) /
+                                      2.0;
+                const QPointF point(middle, yOf(f.lawShares[b]));
+                if (b == 0) {
+                    lawPath.moveTo(point);
+                } else {
+                    lawPath.lineTo(point);
+                }
+            }
+            painter->setPen(QPen(kLawColour, 2.0 * unit));
+            painter->drawPath(lawPath);
         }
-        top += kPanelHeight;
+        for (const MarkLabel& mark : marks[s]) {
+            if (painter != nullptr) {
+                painter->setPen(QPen(kLawColour, 1.2 * unit, mark.style));
+                painter->drawLine(QPointF(mark.x, plotTop), QPointF(mark.x, plotBottom));
+            }
+            canvas.text(mark.rect.translated(0, plotTop - (mark.row + 1) * line),
+                        Qt::AlignLeft | Qt::AlignTop, mark.text, body, kLawColour);
+        }
+        y = plotBottom + line;
     }
 
-    // The shared generations axis.
-    painter.setPen(Qt::black);
+    // The shared generations axis, its labels as far apart as their widths need.
     std::vector<double> ticks;
+    const double widest = metrics.horizontalAdvance(CountText(axis.high)) + line;
     if (axis.logarithmic) {
-        for (double decade = std::ceil(std::log10(axis.low)); decade <= std::log10(axis.high);
-             decade += 1.0) {
+        const double firstDecade = std::ceil(std::log10(axis.low));
+        const double lastDecade = std::floor(std::log10(axis.high));
+        const double decadeWidth =
+            plotWidth / std::max(std::log10(axis.high) - std::log10(axis.low), 1e-9);
+        const double every = NiceStep(widest / decadeWidth);
+        for (double decade = firstDecade; decade <= lastDecade; decade += std::max(every, 1.0)) {
             ticks.push_back(std::pow(10.0, decade));
         }
     } else {
-        const double span = axis.high - axis.low;
-        const double rough = span / 8.0;
-        const double magnitude = std::pow(10.0, std::floor(std::log10(std::max(rough, 1.0))));
-        double step = magnitude;
-        for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
-            if (magnitude * factor >= rough) {
-                step = magnitude * factor;
-                break;
-            }
-        }
+        const double step = NiceStep(std::max(widest * (axis.high - axis.low) / plotWidth, 1.0));
         for (double tick = std::ceil(axis.low / step) * step; tick < axis.high; tick += step) {
             ticks.push_back(tick);
         }
     }
+    y = plotBottom + 0.25 * line;
     for (const double tick : ticks) {
         const double x = xOf(tick);
-        painter.drawLine(QPointF(x, top - 14), QPointF(x, top - 9));
-        painter.drawText(QRectF(x - 40, top - 8, 80, 14), Qt::AlignHCenter, CountText(tick));
+        if (painter != nullptr) {
+            painter->setPen(QPen(Qt::black, unit));
+            painter->drawLine(QPointF(x, plotBottom), QPointF(x, y));
+        }
+        const QString label = CountText(tick);
+        const double width = metrics.horizontalAdvance(label);
+        canvas.text(QRectF(Centred(x, width, plotLeft, plotRight), y, width, line),
+                    Qt::AlignLeft | Qt::AlignTop, label, body);
     }
-    painter.drawText(QRectF(plotLeft, top + 8, plotWidth, 16), Qt::AlignHCenter,
-                     axis.logarithmic ? QStringLiteral("Generations per run (logarithmic scale)")
-                                      : QStringLiteral("Generations per run"));
-    top += kAxisHeight;
+    y += line;
+    y = canvas
+            .text(QRectF(plotLeft, y, plotWidth, wrapped), Qt::AlignHCenter | Qt::TextWordWrap,
+                  axis.logarithmic ? QStringLiteral("Generations per run (logarithmic scale)")
+                                   : QStringLiteral("Generations per run"),
+                  body)
+            .bottom() +
+        line;
 
     // Strings per run beside a blind search, on a logarithmic axis of strings.
     const double blind = BlindSearchLog10Strings(data.phrase.size());
@@ -342,90 +641,179 @@ void PaintDistributionChart(QPainter& painter, const QRectF& area, const Distrib
         }
     }
     const double decades = std::max(1.0, std::ceil(highest + 0.5));
-    const auto sxOf = [&](double strings) {
-        return plotLeft + plotWidth * std::log10(std::max(strings, 1.0)) / decades;
+    const auto sxOf = [&](double log10Strings) {
+        return plotLeft + plotWidth * std::clamp(log10Strings, 0.0, decades) / decades;
     };
-    painter.setFont(titleFont);
-    painter.drawText(QPointF(10, top + 16),
-                     QStringLiteral("Strings per run beside a blind search (logarithmic scale)"));
-    painter.setFont(font);
-    const double tickStep = std::max(1.0, std::ceil(decades / 10.0));
-    const double axisY = top + kStringsHeadHeight - 6;
-    painter.setPen(Qt::gray);
-    painter.drawLine(QPointF(plotLeft, axisY), QPointF(plotLeft + plotWidth, axisY));
-    painter.setPen(Qt::black);
+    y = canvas
+            .text(QRectF(x0, y, x1 - x0, wrapped), wrap,
+                  QStringLiteral("Strings per run beside a blind search (logarithmic scale)"),
+                  headFont)
+            .bottom() +
+        0.3 * line;
+    const double widestPower = metrics.horizontalAdvance(PowerOfTen(decades)) + line;
+    const double tickStep = std::max(1.0, NiceStep(widestPower * decades / plotWidth));
     for (double decade = 0.0; decade <= decades; decade += tickStep) {
-        const double x = plotLeft + plotWidth * decade / decades;
-        painter.drawLine(QPointF(x, axisY - 3), QPointF(x, axisY + 3));
-        painter.drawText(QRectF(x - 40, axisY - 18, 80, 14), Qt::AlignHCenter, PowerOfTen(decade));
+        const QString label = PowerOfTen(decade);
+        const double width = metrics.horizontalAdvance(label);
+        const double x = sxOf(decade);
+        canvas.text(QRectF(Centred(x, width, plotLeft, plotRight), y, width, line),
+                    Qt::AlignLeft | Qt::AlignTop, label, body);
+        if (painter != nullptr) {
+            painter->setPen(QPen(Qt::black, unit));
+            painter->drawLine(QPointF(x, y + line + 0.1 * line), QPointF(x, y + 1.4 * line));
+        }
     }
-    double row = axisY + 8;
+    const double axisY = y + 1.3 * line;
+    if (painter != nullptr) {
+        painter->setPen(QPen(Qt::gray, unit));
+        painter->drawLine(QPointF(plotLeft, axisY), QPointF(plotRight, axisY));
+    }
+    y = axisY + 0.3 * line;
+    const double rowHeight = kStringsRowLines * line;
     for (std::size_t s = 0; s < data.schemes.size(); ++s) {
         const SchemeFigures& f = figures[s];
         const int colour = SchemeIndex(data.schemes[s].scheme);
-        painter.setPen(Qt::black);
-        painter.drawText(
-            QRectF(8, row, kLeft - 16, kStringsRowHeight), Qt::AlignVCenter,
-            QString::fromUtf8(SchemeCaption(data.schemes[s].scheme).data(),
-                              static_cast<int>(SchemeCaption(data.schemes[s].scheme).size())));
-        if (f.strings) {
-            const double middle = row + kStringsRowHeight / 2.0;
-            painter.setPen(QPen(kSchemeColours[colour], 1.5));
-            painter.drawLine(QPointF(sxOf(f.strings->min), middle),
-                             QPointF(sxOf(f.strings->max), middle));
-            const QRectF box(QPointF(sxOf(f.strings->percentile10), middle - 7),
-                             QPointF(sxOf(f.strings->percentile90), middle + 7));
-            painter.fillRect(box, QBrush(kSchemeColours[colour], kSchemePatterns[colour]));
-            painter.drawRect(box);
-            painter.setPen(QPen(Qt::black, 2));
-            painter.drawLine(QPointF(sxOf(f.strings->median), middle - 9),
-                             QPointF(sxOf(f.strings->median), middle + 9));
+        canvas.text(QRectF(x0, y, leftColumn, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                    SchemeName(data.schemes[s].scheme), body);
+        if (f.strings && painter != nullptr) {
+            const double middle = y + rowHeight / 2.0;
+            const QColor fill = kSchemeColours[colour];
+            painter->setPen(QPen(fill, 1.5 * unit));
+            painter->drawLine(QPointF(sxOf(std::log10(std::max(f.strings->min, 1.0))), middle),
+                              QPointF(sxOf(std::log10(std::max(f.strings->max, 1.0))), middle));
+            const QRectF box(QPointF(sxOf(std::log10(std::max(f.strings->percentile10, 1.0))),
+                                     middle - 0.45 * line),
+                             QPointF(sxOf(std::log10(std::max(f.strings->percentile90, 1.0))),
+                                     middle + 0.45 * line));
+            painter->fillRect(box, QColor(fill.red(), fill.green(), fill.blue(), 60));
+            if (kSchemeHatching[colour] == Hatching::Solid) {
+                painter->fillRect(box, fill);
+            }
+            QPainterPath hatching;
+            AddHatching(hatching, box, kSchemeHatching[colour], 4.0 * unit);
+            painter->setBrush(Qt::NoBrush);
+            painter->drawPath(hatching);
+            painter->drawRect(box);
+            const double median = sxOf(std::log10(std::max(f.strings->median, 1.0)));
+            painter->setPen(QPen(Qt::black, 2.0 * unit));
+            painter->drawLine(QPointF(median, middle - 0.6 * line),
+                              QPointF(median, middle + 0.6 * line));
         }
-        row += kStringsRowHeight;
+        y += rowHeight;
     }
-    const double blindX = plotLeft + plotWidth * blind / decades;
-    const double middle = row + kStringsRowHeight / 2.0;
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(8, row, kLeft - 16, kStringsRowHeight), Qt::AlignVCenter,
-                     QStringLiteral("Blind search"));
-    painter.setBrush(Qt::black);
-    painter.drawEllipse(QPointF(blindX, middle), 5, 5);
-    const QString blindText =
-        QStringLiteral("27^%1 = %2 strings expected, %3 generations of 20")
-            .arg(data.phrase.size())
-            .arg(PowerOfTen(blind).startsWith(QLatin1String("1E"))
-                     ? QStringLiteral("%1E+%2")
-                           .arg(std::pow(10.0, blind - std::floor(blind)), 0, 'f', 2)
-                           .arg(static_cast<int>(std::floor(blind)))
-                     : QString::number(std::pow(10.0, blind), 'f', 0))
-            .arg(QString::number(std::pow(10.0, blind) / 20.0, 'g', 3));
-    const double textWidth = QFontMetricsF(font).horizontalAdvance(blindText);
-    const double textX =
-        blindX + 10 + textWidth < plotLeft + plotWidth ? blindX + 10 : blindX - 10 - textWidth;
-    painter.drawText(QPointF(textX, middle + 4), blindText);
-    painter.restore();
+    const double blindX = sxOf(blind);
+    canvas.text(QRectF(x0, y, leftColumn, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                QStringLiteral("Blind search"), body);
+    if (painter != nullptr) {
+        painter->setPen(Qt::black);
+        painter->setBrush(Qt::black);
+        painter->drawEllipse(QPointF(blindX, y + rowHeight / 2.0), 0.35 * line, 0.35 * line);
+        painter->setBrush(Qt::NoBrush);
+    }
+    y += rowHeight;
+    // The blind search's figures, under its dot: they can be long, so they wrap.
+    const bool onTheRight = blindX > plotLeft + plotWidth / 2.0;
+    y = canvas
+            .text(QRectF(plotLeft, y, plotWidth, wrapped),
+                  (onTheRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop | Qt::TextWordWrap,
+                  BlindSearchText(data.phrase.size()), body)
+            .bottom();
+    return y + pad;
 }
 
-QString SaveChart(const QString& path, QSize size, const QString& title,
-                  const std::function<void(QPainter&, const QRectF&)>& paint) {
+} // namespace
+
+QString DistributionChartTitle(const DistributionData& data) {
+    QStringList schemes;
+    std::int64_t finished = 0;
+    for (const SchemeRuns& runs : data.schemes) {
+        schemes << SchemeName(runs.scheme);
+        finished += static_cast<std::int64_t>(runs.generations.size());
+    }
+    const bool several = data.schemes.size() > 1;
+    QString runs;
+    if (data.interrupted) {
+        // What the chart holds, out of what was asked: every scheme's runs together.
+        const std::int64_t asked =
+            data.runsRequested * static_cast<std::int64_t>(data.schemes.size());
+        runs = QStringLiteral("%1 of %2 runs, interrupted").arg(Grouped(finished), Grouped(asked));
+    } else {
+        runs = QStringLiteral("%1 runs%2")
+                   .arg(Grouped(data.runsRequested), several ? QStringLiteral(" each") : QString());
+    }
+    return QStringLiteral("Generations per run for \"%1\": %2, %3, %4")
+        .arg(QString::fromStdString(data.phrase), schemes.join(QStringLiteral(", ")), runs,
+             QString::fromStdString(data.seedText));
+}
+
+QFont DefaultChartFace() {
+    QFont face;
+    face.setPixelSize(kDefaultPixelSize);
+    return face;
+}
+
+QSize DistributionChartSize(const DistributionData& data, const QFont& face) {
+    const QFont body = InPixels(face);
+    const double width =
+        std::round(kDefaultWidth * body.pixelSize() / static_cast<double>(kDefaultPixelSize));
+    const double plotHeight = kWantedPlotLines * QFontMetricsF(body).height();
+    Canvas measure(nullptr);
+    const double bottom =
+        Draw(measure, QRectF(0, 0, width, 1e6), data, Prepare(data), face, plotHeight);
+    return {static_cast<int>(width), static_cast<int>(std::ceil(bottom))};
+}
+
+QSize DistributionChartMinimumSize(const DistributionData& data, const QFont& face) {
+    const QFont body = InPixels(face);
+    const double width = std::round(DistributionChartSize(data, face).width() * 2.0 / 3.0);
+    const double plotHeight = kLeastPlotLines * QFontMetricsF(body).height();
+    Canvas measure(nullptr);
+    const double bottom =
+        Draw(measure, QRectF(0, 0, width, 1e6), data, Prepare(data), face, plotHeight);
+    return {static_cast<int>(width), static_cast<int>(std::ceil(bottom))};
+}
+
+std::vector<DrawnText> PaintDistributionChart(QPainter& painter, const QRectF& area,
+                                              const DistributionData& data, const QFont& face) {
+    // The panels share what height the rest of the chart leaves them, down to a few lines each.
+    const double line = QFontMetricsF(InPixels(face)).height();
+    const Prepared prepared = Prepare(data);
+    Canvas measure(nullptr);
+    const double fixed =
+        Draw(measure, QRectF(QPointF(0, 0), QSizeF(area.width(), 1e6)), data, prepared, face, 0.0);
+    const double panels = std::max<double>(1.0, static_cast<double>(data.schemes.size()));
+    const double plotHeight = std::max(kLeastPlotLines * line, (area.height() - fixed) / panels);
+    painter.save();
+    Canvas canvas(&painter);
+    Draw(canvas, area, data, prepared, face, plotHeight);
+    painter.restore();
+    return canvas.takeTexts();
+}
+
+QString WriteChart(QIODevice& device, ChartFormat format, QSize size, const QString& title,
+                   const std::function<void(QPainter&, const QRectF&)>& paint) {
     const QRectF area(QPointF(0, 0), QSizeF(size));
-    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+    if (format == ChartFormat::Svg) {
+        // Drawn into memory first: the generator does not say when a write fails.
+        QBuffer drawing;
+        drawing.open(QIODevice::WriteOnly);
         QSvgGenerator generator;
-        generator.setFileName(path);
+        generator.setOutputDevice(&drawing);
         generator.setSize(size);
         generator.setViewBox(area);
         generator.setTitle(title);
         generator.setDescription(title);
         QPainter painter;
         if (!painter.begin(&generator)) {
-            return QStringLiteral("the file cannot be created");
+            return QStringLiteral("the drawing could not be started");
         }
         paint(painter, area);
         painter.end();
-        return QFileInfo(path).size() > 0 ? QString() : QStringLiteral("nothing was written");
-    }
-    if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-        return QStringLiteral("give a file name ending in .png or .svg");
+        const QByteArray& bytes = drawing.data();
+        if (device.write(bytes) != bytes.size()) {
+            return device.errorString();
+        }
+        return QString();
     }
     // Twice the laid-out size, so the chart stays sharp on a projector or in print.
     constexpr int kScale = 2;
@@ -437,7 +825,38 @@ QString SaveChart(const QString& path, QSize size, const QString& title,
         paint(painter, area);
     }
     image.setText(QStringLiteral("Title"), title);
-    return image.save(path, "PNG") ? QString() : QStringLiteral("the file cannot be written");
+    QImageWriter writer(&device, "png");
+    if (!writer.write(image)) {
+        return device.errorString().isEmpty() ||
+                       device.errorString() == QLatin1String("Unknown error")
+                   ? writer.errorString()
+                   : device.errorString();
+    }
+    return QString();
+}
+
+QString SaveChart(const QString& path, QSize size, const QString& title,
+                  const std::function<void(QPainter&, const QRectF&)>& paint) {
+    ChartFormat format = ChartFormat::Png;
+    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        format = ChartFormat::Svg;
+    } else if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
+        return QStringLiteral("give a file name ending in .png or .svg");
+    }
+    // Written beside the target and renamed over it only once every byte and the close have
+    // succeeded, so that a full disk leaves the earlier chart as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    if (const QString problem = WriteChart(file, format, size, title, paint); !problem.isEmpty()) {
+        file.cancelWriting();
+        return problem;
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return QString();
 }
 
 QString DefaultChartFolder() {
@@ -464,20 +883,21 @@ QString DescriptiveChartName(const QString& phrase, const QString& what, const Q
 
 std::string WriteDistributionChart(const DistributionData& data, const std::string& path) {
     std::optional<QGuiApplication> application;
-    static int argc = 1;
+    // Drawing a file needs fonts but no display: the offscreen platform, named on the command
+    // line, where it outranks whatever QT_QPA_PLATFORM names (xcb with no X server would abort).
+    static int argc = 3;
     static char name[] = "quarrow-lab";
-    static char* argv[] = {name, nullptr};
+    static char platformOption[] = "-platform";
+    static char platform[] = "offscreen";
+    static char* argv[] = {name, platformOption, platform, nullptr};
     if (QGuiApplication::instance() == nullptr) {
-        // The lab draws without a screen.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
         application.emplace(argc, argv);
     }
+    const QFont face = DefaultChartFace();
     const QString problem =
-        SaveChart(QString::fromStdString(path), DistributionChartSize(data),
+        SaveChart(QString::fromStdString(path), DistributionChartSize(data, face),
                   DistributionChartTitle(data), [&](QPainter& painter, const QRectF& area) {
-                      PaintDistributionChart(painter, area, data);
+                      PaintDistributionChart(painter, area, data, face);
                   });
     return problem.toStdString();
 }

@@ -2,34 +2,68 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+#include <QFont>
 #include <QRectF>
 #include <QSize>
 #include <QString>
 
 #include "plot/distribution_data.h"
 
+class QIODevice;
 class QPainter;
 
 namespace quarrow::plot {
 
 // The chart of many runs: one histogram of the generations per run for each scheme, aligned on
-// one axis (logarithmic when the runs span more than two decades), with the mean, median and
-// 10th and 90th percentiles marked and the exact law drawn over each; below them the strings
-// per run on a logarithmic axis beside what a blind search needs. The window shows it and the
-// lab writes it, from this one drawing code.
+// one axis (logarithmic when the runs span more than two decades) and on one scale of shares,
+// with the mean, median and 10th and 90th percentiles marked and the exact law drawn over each;
+// below them the strings per run on a logarithmic axis beside what a blind search needs. The
+// window shows it and the lab writes it, from this one drawing code.
+//
+// Every size in the drawing follows from the area it is given and the face it is drawn in; the
+// data decide only what is drawn, never how much room it takes.
 
-/// "Generations per run for "CAT": 1: Attenuating Selection, ..., 100 runs each, seed 42".
+/// A text the chart drew and the rectangle it took, in the painter's coordinates.
+struct DrawnText {
+    QRectF rect;
+    QString text;
+};
+
+/// "Generations per run for "CAT": 1: Attenuating Selection, ..., 100 runs each, seed 42"; a
+/// batch stopped early says "6,268 of 1,000,000 runs, interrupted".
 QString DistributionChartTitle(const DistributionData& data);
 
-/// The size the chart is laid out for, in device-independent pixels.
-QSize DistributionChartSize(const DistributionData& data);
+/// The face the lab draws in when there is no window to take one from.
+QFont DefaultChartFace();
 
-/// Draws the chart into `area`.
-void PaintDistributionChart(QPainter& painter, const QRectF& area, const DistributionData& data);
+/// The size the chart is laid out for in `face`, in device-independent pixels: 960 wide in the
+/// default face, and as much larger as the face is.
+QSize DistributionChartSize(const DistributionData& data, const QFont& face = DefaultChartFace());
 
-/// Draws with `paint` into a PNG at twice `size` (2x) or an SVG of `size`, chosen by the file's
-/// ending, titled `title`. Returns why it could not, or an empty text.
+/// The least size the chart can be drawn in without its texts meeting or leaving it: two thirds
+/// of its width, and plots a few lines tall.
+QSize DistributionChartMinimumSize(const DistributionData& data,
+                                   const QFont& face = DefaultChartFace());
+
+/// Draws the chart into `area` with its texts in `face` (its title a little larger); returns the
+/// texts drawn and where.
+std::vector<DrawnText> PaintDistributionChart(QPainter& painter, const QRectF& area,
+                                              const DistributionData& data,
+                                              const QFont& face = DefaultChartFace());
+
+/// The kinds of file a chart is written as.
+enum class ChartFormat { Png, Svg };
+
+/// Draws with `paint` onto `device`: a PNG at twice `size` (2x) or an SVG of `size`, titled
+/// `title`. Returns why it could not, or an empty text.
+QString WriteChart(QIODevice& device, ChartFormat format, QSize size, const QString& title,
+                   const std::function<void(QPainter&, const QRectF&)>& paint);
+
+/// `WriteChart` into the file at `path`, the format chosen by its ending. The file is replaced
+/// only once all of it is written: on failure whatever was at `path` is left as it was. Returns
+/// why it could not, or an empty text.
 QString SaveChart(const QString& path, QSize size, const QString& title,
                   const std::function<void(QPainter&, const QRectF&)>& paint);
 
@@ -39,8 +73,8 @@ QString DefaultChartFolder();
 /// A file name that says what the chart is: "quarrow-CAT-3-schemes-100-runs-seed-42.png".
 QString DescriptiveChartName(const QString& phrase, const QString& what, const QString& extension);
 
-/// The lab's plot writer: starts an offscreen application when there is none and writes the
-/// chart; returns why it could not, or an empty text.
+/// The lab's plot writer: draws the chart on the offscreen platform, whatever display the
+/// environment names, and writes it; returns why it could not, or an empty text.
 std::string WriteDistributionChart(const DistributionData& data, const std::string& path);
 
 } // namespace quarrow::plot

@@ -22,6 +22,8 @@ struct DistributionData {
     std::string phrase;
     /// Runs asked of each scheme; a cancelled batch finishes fewer.
     std::int64_t runsRequested = 0;
+    /// The batch was stopped before it finished: the chart shows the runs done by then.
+    bool interrupted = false;
     /// How the runs can be repeated: "seed 42", or the clock reading the generators came from.
     std::string seedText;
     std::vector<SchemeRuns> schemes;

@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   desktop-file-utils appstream
+  librsvg2-bin
 )
 
 missing=()

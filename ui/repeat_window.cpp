@@ -1,11 +1,15 @@
 #include "ui/repeat_window.h"
 
 #include <algorithm>
+#include <exception>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include <QCheckBox>
+#include <QEvent>
+#include <QException>
+#include <QFontInfo>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -93,12 +97,26 @@ double MeasureSymbolsPerSecond() {
     return static_cast<double>(symbols) / std::max(clock.Seconds() - start, 1e-6);
 }
 
+/// The chart's scroll area: it asks for the whole chart, so that the window opens large enough to
+/// show it, and scrolls only where the screen has too little room.
+class ChartArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget() != nullptr ? widget()->sizeHint() + QSize(frame, frame)
+                                   : QScrollArea::sizeHint();
+    }
+};
+
 } // namespace
 
 DistributionChartWidget::DistributionChartWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("distributionChart"));
     setAccessibleName(tr("Chart of generations per run"));
     setAccessibleDescription(tr("The table below the chart holds its figures."));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void DistributionChartWidget::setData(const plot::DistributionData& runsData) {
@@ -108,33 +126,79 @@ void DistributionChartWidget::setData(const plot::DistributionData& runsData) {
     update();
 }
 
+QFont DistributionChartWidget::face() const {
+    QFont pixels = font();
+    if (pixels.pixelSize() <= 0) {
+        pixels.setPixelSize(std::max(1, QFontInfo(font()).pixelSize()));
+    }
+    return pixels;
+}
+
 QSize DistributionChartWidget::sizeHint() const {
-    const QSize laid = data_.schemes.empty() ? QSize(960, 200) : plot::DistributionChartSize(data_);
-    // Drawn at the window's zoom, so that its text reads as large as the window's.
-    const WindowZoom* zoom = WindowZoom::Of(window());
-    return ScaledSize(laid, zoom != nullptr ? zoom->factor() : 1.0);
+    return plot::DistributionChartSize(data_, face());
+}
+
+QSize DistributionChartWidget::minimumSizeHint() const {
+    // Narrower than it asks for, its texts wrap; lower, its plots shrink to a few lines each.
+    return plot::DistributionChartMinimumSize(data_, face());
+}
+
+void DistributionChartWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        updateGeometry();
+        update();
+    }
+    QWidget::changeEvent(event);
 }
 
 void DistributionChartWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (data_.schemes.empty()) {
-        painter.drawText(rect(), Qt::AlignCenter, tr("The chart appears once runs are done."));
+        painter.fillRect(rect(), palette().base());
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                         tr("The chart appears once runs are done."));
+        drawn_.clear();
         return;
     }
-    const QSize laid = plot::DistributionChartSize(data_);
-    const double scale = std::min(width() / double(laid.width()), height() / double(laid.height()));
-    plot::PaintDistributionChart(painter, QRectF(0, 0, laid.width() * scale, laid.height() * scale),
-                                 data_);
+    drawn_ = plot::PaintDistributionChart(painter, QRectF(rect()), data_, face());
 }
 
-RepeatWindow::RepeatWindow(const QString& target, QWidget* parent)
-    : QDialog(parent), target_(target), runsBox_(new QSpinBox(this)), seedBox_(new QSpinBox(this)),
-      estimateLabel_(new QLabel(this)), progress_(new QProgressBar(this)),
-      startButton_(new QPushButton(tr("&Start"), this)),
+std::optional<QRect> PlaceBeside(const QSize& frameSize, const QRect& view,
+                                 const std::vector<QRect>& keepClear, const QRect& screen) {
+    const int gap = 8;
+    const QRect candidates[] = {
+        QRect(QPoint(view.right() + 1 + gap, view.top()), frameSize),
+        QRect(QPoint(view.left() - gap - frameSize.width(), view.top()), frameSize),
+        QRect(QPoint(view.left(), view.bottom() + 1 + gap), frameSize),
+        QRect(QPoint(view.left(), view.top() - gap - frameSize.height()), frameSize),
+    };
+    for (const QRect& candidate : candidates) {
+        // Slid along the view's side as far as the screen needs, then checked again.
+        const QRect place = MovedInto(candidate, screen);
+        if (!screen.contains(place) || place.intersects(view)) {
+            continue;
+        }
+        if (std::none_of(keepClear.begin(), keepClear.end(),
+                         [&](const QRect& kept) { return place.intersects(kept); })) {
+            return place;
+        }
+    }
+    return std::nullopt;
+}
+
+RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), target_(target), runsBox_(new QSpinBox(this)),
+      seedBox_(new QSpinBox(this)), estimateLabel_(new QLabel(this)),
+      statusLabel_(new QLabel(this)), tableCaption_(new QLabel(this)),
+      progress_(new QProgressBar(this)), startButton_(new QPushButton(tr("&Start"), this)),
       cancelButton_(new QPushButton(tr("Cancel"), this)),
       saveButton_(new QPushButton(tr("Save chart..."), this)),
       chart_(new DistributionChartWidget(this)), table_(new QTableWidget(this)),
-      poll_(new QTimer(this)) {
+      poll_(new QTimer(this)),
+      runner_([](const lab::EvolveBatch& batch, const lab::BatchControl& control,
+                 std::atomic<std::int64_t>* runsDone) {
+          return lab::RunEvolveBatch(batch, control, runsDone);
+      }) {
     setObjectName(QStringLiteral("repeatWindow"));
     setWindowTitle(tr("Repeat: %1").arg(target_));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -160,6 +224,7 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent)
         schemes->addWidget(schemeChecks_[s]);
         connect(schemeChecks_[s], &QCheckBox::toggled, this, &RepeatWindow::updateEstimate);
     }
+    schemes->addStretch(1);
     form->addRow(tr("Schemes:"), schemes);
     form->addRow(tr("S&eed:"), seedBox_);
     estimateLabel_->setObjectName(QStringLiteral("repeatEstimate"));
@@ -172,21 +237,42 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent)
     saveButton_->setObjectName(QStringLiteral("repeatSaveButton"));
     cancelButton_->setEnabled(false);
     saveButton_->setEnabled(false);
+    statusLabel_->setObjectName(QStringLiteral("repeatStatus"));
+    statusLabel_->setWordWrap(true);
+    statusLabel_->hide();
 
     table_->setObjectName(QStringLiteral("repeatTable"));
     table_->setAccessibleName(tr("Figures of the runs"));
-    const QStringList headings = {tr("Scheme"), tr("Runs"), tr("Mean"), tr("SD"),  tr("Median"),
-                                  tr("10%"),    tr("90%"),  tr("Min"),  tr("Max"), tr("Expected")};
+    // The caption gives the units: every figure but the runs is a count of generations.
+    const QStringList headings = {tr("Scheme"), tr("Runs finished"), tr("Mean"), tr("SD"),
+                                  tr("Median"), tr("10%"),           tr("90%"),  tr("Fewest"),
+                                  tr("Most"),   tr("Exact law")};
     table_->setColumnCount(static_cast<int>(headings.size()));
     table_->setHorizontalHeaderLabels(headings);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setWordWrap(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    // The headings' own size, so that the zoom grows them from it rather than from the
+    // window's face, which may have grown already.
+    QFont headingFont = table_->horizontalHeader()->font();
+    if (headingFont.pointSizeF() > 0) {
+        headingFont.setPointSizeF(headingFont.pointSizeF());
+    } else {
+        headingFont.setPixelSize(headingFont.pixelSize());
+    }
+    table_->horizontalHeader()->setFont(headingFont);
 
-    auto* scroll = new QScrollArea(this);
+    chartArea_ = new ChartArea(this);
+    auto* scroll = chartArea_;
+    scroll->setObjectName(QStringLiteral("repeatChartArea"));
     scroll->setWidget(chart_);
     scroll->setWidgetResizable(true);
-    scroll->setMinimumSize(640, 360);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setMinimumSize(480, 240);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(progress_, 1);
@@ -194,10 +280,18 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent)
     buttons->addWidget(cancelButton_);
     buttons->addWidget(saveButton_);
 
+    tableCaption_->setObjectName(QStringLiteral("repeatTableCaption"));
+    tableCaption_->setWordWrap(true);
+    tableCaption_->setText(
+        tr("Generations per run, over the runs that finished. Exact law: what chance predicts "
+           "for a very great number of runs, its mean and, in brackets, its 10%, median and 90%."));
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
+    layout->addWidget(statusLabel_);
     layout->addWidget(scroll, 1);
+    layout->addWidget(tableCaption_);
     layout->addWidget(table_);
 
     connect(startButton_, &QPushButton::clicked, this, &RepeatWindow::Start_Click);
@@ -205,7 +299,8 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent)
     connect(saveButton_, &QPushButton::clicked, this, &RepeatWindow::SaveChart_Click);
     connect(runsBox_, &QSpinBox::valueChanged, this, &RepeatWindow::updateEstimate);
     connect(poll_, &QTimer::timeout, this, &RepeatWindow::showProgress);
-    connect(&watcher_, &QFutureWatcher<void>::finished, this, &RepeatWindow::showResults);
+    connect(&watcher_, &QFutureWatcher<lab::EvolveBatchResult>::finished, this,
+            &RepeatWindow::showResults);
     poll_->setInterval(100);
 
     symbolsPerSecond_ = MeasureSymbolsPerSecond();
@@ -216,8 +311,11 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent)
         schemeChecks_[2]->setChecked(false);
     }
     updateEstimate();
-    auto* zoom = new WindowZoom(*this); // follows the main window's zoom and has its own keys
-    connect(zoom, &WindowZoom::factorChanged, this, &RepeatWindow::fitTableHeight);
+    fitTable();
+    if (isWindow()) {
+        // Follows the main window's zoom and has its own keys; as a page, its host zooms it.
+        new WindowZoom(*this);
+    }
 }
 
 RepeatWindow::~RepeatWindow() {
@@ -253,32 +351,48 @@ void RepeatWindow::updateEstimate() {
     }
 }
 
+void RepeatWindow::setInputsEnabled(bool enabled) {
+    runsBox_->setEnabled(enabled);
+    seedBox_->setEnabled(enabled);
+    for (QCheckBox* check : schemeChecks_) {
+        check->setEnabled(enabled);
+    }
+    startButton_->setEnabled(enabled);
+}
+
 void RepeatWindow::Start_Click() {
-    batch_ = lab::EvolveBatch{};
-    batch_.phrase = target_.toLatin1().toStdString();
+    if (busy_) {
+        return;
+    }
+    // The batch takes its runs, seed and schemes now; the boxes are locked until it ends, so
+    // that what the results are labelled with is what they came from.
+    lab::EvolveBatch batch;
+    batch.phrase = target_.toLatin1().toStdString();
     for (int s = 0; s < 3; ++s) {
         if (schemeChecks_[s]->isChecked()) {
-            batch_.schemes.push_back(kSchemes[s]);
+            batch.schemes.push_back(kSchemes[s]);
         }
     }
-    if (batch_.schemes.empty()) {
+    if (batch.schemes.empty()) {
         QMessageBox::information(this, windowTitle(), tr("Choose at least one scheme."));
         return;
     }
-    batch_.runs = runsBox_->value();
-    batch_.seed = static_cast<std::uint64_t>(seedBox_->value());
+    batch.runs = runsBox_->value();
+    batch.seed = static_cast<std::uint64_t>(seedBox_->value());
+    batch_ = batch;
     runsAsked_ = batch_.runs * static_cast<std::int64_t>(batch_.schemes.size());
     stop_ = false;
     runsDone_ = 0;
     progress_->setRange(0, static_cast<int>(runsAsked_));
     progress_->setValue(0);
-    startButton_->setEnabled(false);
+    setInputsEnabled(false);
     cancelButton_->setEnabled(true);
     saveButton_->setEnabled(false);
+    statusLabel_->hide();
     const int threads = Cores();
     busy_ = true;
-    watcher_.setFuture(QtConcurrent::run([this, threads] {
-        result_ = lab::RunEvolveBatch(batch_, lab::BatchControl{stop_, threads}, &runsDone_);
+    watcher_.setFuture(QtConcurrent::run([this, batch, threads] {
+        return runner_(batch, lab::BatchControl{stop_, threads}, &runsDone_);
     }));
     poll_->start();
 }
@@ -295,25 +409,61 @@ void RepeatWindow::showProgress() {
 void RepeatWindow::showResults() {
     poll_->stop();
     showProgress();
-    startButton_->setEnabled(true);
+    busy_ = false;
+    setInputsEnabled(true);
     cancelButton_->setEnabled(false);
+
+    // A batch that failed says so and leaves the last good results in place.
+    lab::EvolveBatchResult result;
+    QString failure;
+    const auto describe = [](const std::exception_ptr& thrown) {
+        try {
+            std::rethrow_exception(thrown);
+        } catch (const std::exception& error) {
+            return QString::fromLocal8Bit(error.what());
+        } catch (...) {
+            return tr("an unknown error");
+        }
+    };
+    try {
+        result = watcher_.result();
+    } catch (const QUnhandledException& wrapped) {
+        // What the task threw, carried across the threads.
+        failure = wrapped.exception() ? describe(wrapped.exception()) : tr("an unknown error");
+    } catch (...) {
+        failure = describe(std::current_exception());
+    }
+    if (failure.isEmpty() && result.records.size() != batch_.schemes.size()) {
+        failure = tr("its results are incomplete");
+    }
+    if (!failure.isEmpty()) {
+        statusLabel_->setText(
+            tr("The batch failed (%1). The figures below are from the last batch that ran; "
+               "Start tries again.")
+                .arg(failure));
+        statusLabel_->show();
+        saveButton_->setEnabled(!chart_->chartData().schemes.empty());
+        return;
+    }
 
     plot::DistributionData runsData;
     runsData.phrase = batch_.phrase;
     runsData.runsRequested = batch_.runs;
-    runsData.seedText = "seed " + std::to_string(seedBox_->value());
+    runsData.seedText = "seed " + std::to_string(batch_.seed);
+    std::int64_t finished = 0;
     table_->setRowCount(static_cast<int>(batch_.schemes.size()));
     for (std::size_t s = 0; s < batch_.schemes.size(); ++s) {
         plot::SchemeRuns& runs = runsData.schemes.emplace_back();
         runs.scheme = batch_.schemes[s];
         std::vector<double> generations;
-        for (const lab::EvolveRecord& record : result_.records[s]) {
+        for (const lab::EvolveRecord& record : result.records[s]) {
             if (record.finished) {
                 runs.generations.push_back(record.generations);
                 runs.strings.push_back(record.strings);
                 generations.push_back(static_cast<double>(record.generations));
             }
         }
+        finished += static_cast<std::int64_t>(generations.size());
         const auto summary = lab::Summarise(generations);
         const GenerationLaw law = GenerationLaw::ForScheme(runs.scheme, runsData.phrase.size());
         const auto row = static_cast<int>(s);
@@ -338,17 +488,19 @@ void RepeatWindow::showResults() {
             table_->setItem(row, c, new QTableWidgetItem(cells[c]));
         }
     }
+    runsData.interrupted = finished < runsAsked_;
     chart_->setData(runsData);
-    fitTableHeight();
+    // The area's hint follows the chart's, which its layout does not see change.
+    chartArea_->updateGeometry();
+    fitTable();
     table_->setAccessibleDescription(
-        tr("Generations per run, %1; the Expected column gives the exact law's mean and, in "
+        tr("Generations per run, %1; the Exact law column gives the exact law's mean and, in "
            "brackets, its 10th percentile, median and 90th percentile.")
             .arg(QString::fromStdString(runsData.seedText)));
     saveButton_->setEnabled(!runsData.schemes.empty());
-    busy_ = false;
     // The chart and the table have their full size now: the window grows to show them, as far
     // as its screen allows.
-    if (isVisible() && layout() != nullptr) {
+    if (isWindow() && isVisible() && layout() != nullptr) {
         layout()->activate();
         const QSize frame = ExpectedFrameSize(*this, parentWidget());
         QSize wanted = size().expandedTo(sizeHint());
@@ -362,41 +514,93 @@ void RepeatWindow::showResults() {
     }
 }
 
-void RepeatWindow::fitTableHeight() {
-    // As tall as its rows, so that the chart has the rest of the window.
-    int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height() +
-                 table_->horizontalScrollBar()->sizeHint().height();
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        height += table_->rowHeight(row);
+void RepeatWindow::fitTable() {
+    // Every column and row as large as its text in the current face, and the table as tall as
+    // its rows and as wide as its columns, so that nothing in it is cut off.
+    table_->resizeColumnsToContents();
+    table_->resizeRowsToContents();
+    const QHeaderView* header = table_->horizontalHeader();
+    int width = 2 * table_->frameWidth() + header->length();
+    int height =
+        2 * table_->frameWidth() + header->sizeHint().height() + table_->verticalHeader()->length();
+    if (table_->rowCount() == 0) {
+        height += table_->fontMetrics().height();
     }
+    table_->setMinimumSize(width, height);
     table_->setMaximumHeight(height);
 }
 
+void RepeatWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        // After the zoom has given every control its new font.
+        QTimer::singleShot(0, this, &RepeatWindow::fitTable);
+    }
+    QWidget::changeEvent(event);
+}
+
+void RepeatWindow::placeBeside(const QWidget& liveView) {
+    const QScreen* shownOn = liveView.screen();
+    if (shownOn == nullptr) {
+        return;
+    }
+    // What the page must keep in sight: its three result boxes and Go.
+    std::vector<QRect> keepClear;
+    if (const QWidget* page = parentWidget()) {
+        for (const char* name : {"txtNumGen", "txtTotal", "txtLength", "Command2"}) {
+            if (const auto* control = page->findChild<QWidget*>(QLatin1String(name));
+                control != nullptr && control->isVisible()) {
+                keepClear.emplace_back(control->mapToGlobal(QPoint(0, 0)), control->size());
+            }
+        }
+    }
+    ensurePolished();
+    if (layout() != nullptr) {
+        layout()->activate();
+    }
+    const QSize client = size().expandedTo(sizeHint()).expandedTo(minimumSizeHint());
+    const QSize frame = ExpectedFrameSize(*this, parentWidget());
+    if (const std::optional<QRect> place = PlaceBeside(client + frame, liveView.frameGeometry(),
+                                                       keepClear, shownOn->availableGeometry())) {
+        resize(client);
+        move(place->topLeft());
+    }
+}
+
 QString RepeatWindow::saveChart(const QString& path) {
+    // What the screen shows, in the same face and at the same size (a PNG at twice it).
     const plot::DistributionData& runsData = chart_->chartData();
-    return plot::SaveChart(path, plot::DistributionChartSize(runsData),
-                           plot::DistributionChartTitle(runsData),
+    const QFont face = chart_->face();
+    const QSize size = chart_->size().expandedTo(chart_->minimumSizeHint());
+    return plot::SaveChart(path, size, plot::DistributionChartTitle(runsData),
                            [&](QPainter& painter, const QRectF& area) {
-                               plot::PaintDistributionChart(painter, area, runsData);
+                               plot::PaintDistributionChart(painter, area, runsData, face);
                            });
 }
 
-void RepeatWindow::SaveChart_Click() {
+QString RepeatWindow::suggestedChartName() const {
     const plot::DistributionData& runsData = chart_->chartData();
     const QString what = QStringLiteral("%1-schemes-%2-runs-%3")
                              .arg(runsData.schemes.size())
                              .arg(runsData.runsRequested)
                              .arg(QString::fromStdString(runsData.seedText));
-    const QString suggested =
-        QDir(plot::DefaultChartFolder()).filePath(plot::DescriptiveChartName(target_, what, "png"));
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save chart"), suggested, tr("PNG images (*.png);;SVG drawings (*.svg)"));
-    if (path.isEmpty()) {
-        return;
-    }
+    return plot::DescriptiveChartName(target_, what, QStringLiteral("png"));
+}
+
+bool RepeatWindow::saveChartOrSay(const QString& path) {
     if (const QString problem = saveChart(path); !problem.isEmpty()) {
         QMessageBox::warning(this, tr("Save chart"),
                              tr("The chart could not be saved to %1: %2.").arg(path, problem));
+        return false;
+    }
+    return true;
+}
+
+void RepeatWindow::SaveChart_Click() {
+    const QString suggested = QDir(plot::DefaultChartFolder()).filePath(suggestedChartName());
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save chart"), suggested, tr("PNG images (*.png);;SVG drawings (*.svg)"));
+    if (!path.isEmpty()) {
+        saveChartOrSay(path);
     }
 }
 

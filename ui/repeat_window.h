@@ -2,27 +2,33 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
-#include <QDialog>
 #include <QFutureWatcher>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include "lab/experiments.h"
+#include "plot/distribution_chart.h"
 #include "plot/distribution_data.h"
 
 class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTableWidget;
 class QTimer;
 
 namespace quarrow {
 
-/// Shows the chart of many runs (see plot/distribution_chart.h), named for screen readers.
+/// Shows the chart of many runs (see plot/distribution_chart.h), named for screen readers. It
+/// draws in its own font, which follows the window's zoom, at the size its layout gives it.
 class DistributionChartWidget : public QWidget {
     Q_OBJECT
 
@@ -30,24 +36,51 @@ public:
     explicit DistributionChartWidget(QWidget* parent = nullptr);
     void setData(const plot::DistributionData& runsData);
     const plot::DistributionData& chartData() const { return data_; }
+    /// The face the chart is drawn in: the widget's font, in pixels.
+    QFont face() const;
+    /// The texts of the last drawing and where they went.
+    const std::vector<plot::DrawnText>& drawnTexts() const { return drawn_; }
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     plot::DistributionData data_;
+    std::vector<plot::DrawnText> drawn_;
 };
+
+/// Where a window of `frameSize` goes on `screen`: beside `view` (right, left, below, above,
+/// in that order) and clear of every rectangle in `keepClear`; the first place that needs no
+/// overlap, or nothing when the screen has no such room.
+std::optional<QRect> PlaceBeside(const QSize& frameSize, const QRect& view,
+                                 const std::vector<QRect>& keepClear, const QRect& screen);
 
 /// "Repeat...": runs the target N times with each chosen scheme, from fresh first strings as
 /// the "Step Four" page makes them, on every core, through the lab's batch code, so the figures
 /// equal the lab's for the same seed. The page's boxes and the generation log are untouched.
-class RepeatWindow : public QDialog {
+///
+/// A window of its own by default, with its own zoom that follows the main window's; made with
+/// `Qt::Widget` it is a page that its host lays out and zooms.
+class RepeatWindow : public QWidget {
     Q_OBJECT
 
 public:
-    RepeatWindow(const QString& target, QWidget* parent = nullptr);
+    /// Runs a batch: the lab's batch code unless a test puts another in.
+    using BatchRunner = std::function<lab::EvolveBatchResult(
+        const lab::EvolveBatch&, const lab::BatchControl&, std::atomic<std::int64_t>*)>;
+
+    RepeatWindow(const QString& target, QWidget* parent = nullptr,
+                 Qt::WindowFlags flags = Qt::Window);
     ~RepeatWindow() override;
+
+    /// Moves this window beside `liveView`, clear of the "Step Four" page's three result boxes
+    /// and its Go button where the screen has room; otherwise it stays where it is.
+    void placeBeside(const QWidget& liveView);
+    /// Runs later batches with `runner` instead of the lab's batch code.
+    void setBatchRunner(BatchRunner runner) { runner_ = std::move(runner); }
 
     /// Whether a batch is running or its results are still to be shown.
     bool running() const { return busy_; }
@@ -55,6 +88,13 @@ public:
     const plot::DistributionData& shown() const { return chart_->chartData(); }
     /// Writes the chart as a PNG (2x) or an SVG; the reason it could not, or an empty text.
     QString saveChart(const QString& path);
+    /// Writes the chart as "Save chart..." does, saying in a message why it could not.
+    bool saveChartOrSay(const QString& path);
+    /// The file name "Save chart..." offers: what the chart shows, its seed and its runs.
+    QString suggestedChartName() const;
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void Start_Click();
@@ -65,31 +105,37 @@ private:
     double sequentialSeconds() const;
     void showProgress();
     void showResults();
-    void fitTableHeight();
+    void fitTable();
+    /// Enables the inputs when no batch runs, and disables them while one does.
+    void setInputsEnabled(bool enabled);
 
     QString target_;
     QSpinBox* runsBox_;
     QSpinBox* seedBox_;
     QCheckBox* schemeChecks_[3];
     QLabel* estimateLabel_;
+    QLabel* statusLabel_;
+    QLabel* tableCaption_;
     QProgressBar* progress_;
     QPushButton* startButton_;
     QPushButton* cancelButton_;
     QPushButton* saveButton_;
     DistributionChartWidget* chart_;
+    QScrollArea* chartArea_ = nullptr;
     QTableWidget* table_;
     QTimer* poll_;
 
     /// Symbols the engine draws a second on one core, measured once.
     double symbolsPerSecond_ = 0.0;
 
+    /// The batch running or last run: its runs, seed and schemes as they were at Start.
     lab::EvolveBatch batch_;
+    BatchRunner runner_;
     std::atomic<bool> stop_{false};
     std::atomic<std::int64_t> runsDone_{0};
     std::int64_t runsAsked_ = 0;
     bool busy_ = false;
-    lab::EvolveBatchResult result_;
-    QFutureWatcher<void> watcher_;
+    QFutureWatcher<lab::EvolveBatchResult> watcher_;
 };
 
 } // namespace quarrow

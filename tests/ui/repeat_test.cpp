@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QFile>
+#include <QMessageBox>
+#include <QTimer>
+#include <QApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QProgressBar>
@@ -15,6 +20,11 @@
 #include <QTest>
 
 #include <atomic>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "lab/experiments.h"
 #include "plot/distribution_chart.h"
@@ -63,7 +73,8 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
                     ->accessibleName()
                     .contains(QStringLiteral("\"WEASEL\"")));
 
-    // Saved charts: a PNG at twice the laid-out size and an SVG, both titled.
+    // Saved charts are what the window shows: a PNG at twice its size and an SVG, both titled.
+    auto* chart = window.findChild<DistributionChartWidget*>(QStringLiteral("distributionChart"));
     QTemporaryDir folder;
     const QString png = folder.filePath(QStringLiteral("chart.png"));
     const QString svg = folder.filePath(QStringLiteral("chart.svg"));
@@ -71,13 +82,126 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     ASSERT_TRUE(window.saveChart(svg).isEmpty());
     QImage image;
     ASSERT_TRUE(image.load(png, "PNG"));
-    EXPECT_EQ(image.size(), plot::DistributionChartSize(shown) * 2);
+    EXPECT_EQ(image.size(), chart->size() * 2);
     EXPECT_EQ(image.text(QStringLiteral("Title")), plot::DistributionChartTitle(shown));
     QFile drawing(svg);
     ASSERT_TRUE(drawing.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(drawing.readAll())
-                    .contains(QStringLiteral("25 runs each, seed 314</title>")));
+    EXPECT_TRUE(
+        QString::fromUtf8(drawing.readAll()).contains(QStringLiteral("25 runs each, seed 314")));
     EXPECT_FALSE(window.saveChart(folder.filePath(QStringLiteral("missing/chart.png"))).isEmpty());
+}
+
+TEST(RepeatWindowTest, SavingSaysWhenTheChartCannotBeWritten) {
+    RepeatWindow window(QStringLiteral("CAT"));
+    window.show();
+    Start(window, 10, 4);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
+    // A folder that is not there.
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("missing/chart.png"));
+    QString told;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        for (QWidget* shown : QApplication::topLevelWidgets()) {
+            if (auto* message = qobject_cast<QMessageBox*>(shown);
+                message && message->isVisible()) {
+                told = message->text();
+                message->accept();
+                answer.stop();
+            }
+        }
+    });
+    answer.start();
+    EXPECT_FALSE(window.saveChartOrSay(path));
+    ASSERT_TRUE(testing::WaitUntil([&] { return !told.isEmpty(); }));
+    EXPECT_TRUE(told.startsWith(QStringLiteral("The chart could not be saved to %1: ").arg(path)))
+        << told.toStdString();
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+/// A batch that waits for `release` before it runs, so that a test can act while it runs.
+RepeatWindow::BatchRunner HeldBatch(const std::atomic<bool>& release) {
+    return [&release](const lab::EvolveBatch& batch, const lab::BatchControl& control,
+                      std::atomic<std::int64_t>* runsDone) {
+        while (!release.load() && !control.stop.load()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return lab::RunEvolveBatch(batch, control, runsDone);
+    };
+}
+
+TEST(RepeatWindowTest, ResultsCarryTheSeedAndRunsTheirBatchStartedWith) {
+    RepeatWindow window(QStringLiteral("CAT"));
+    std::atomic<bool> release{false};
+    window.setBatchRunner(HeldBatch(release));
+    window.show();
+    auto* seedBox = window.findChild<QSpinBox*>(QStringLiteral("repeatSeedBox"));
+    auto* runsBox = window.findChild<QSpinBox*>(QStringLiteral("repeatRunsBox"));
+    Start(window, 30, 12345);
+    ASSERT_TRUE(window.running());
+    // The inputs are locked while the batch runs: typing changes nothing.
+    EXPECT_FALSE(seedBox->isEnabled());
+    EXPECT_FALSE(runsBox->isEnabled());
+    EXPECT_FALSE(window.findChild<QCheckBox*>(QStringLiteral("repeatScheme1"))->isEnabled());
+    EXPECT_FALSE(window.findChild<QPushButton*>(QStringLiteral("repeatStartButton"))->isEnabled());
+    seedBox->selectAll();
+    QTest::keyClicks(seedBox, QStringLiteral("777"));
+    EXPECT_EQ(seedBox->value(), 12345);
+    // Even a box changed behind the lock does not relabel the batch.
+    seedBox->setValue(777);
+    runsBox->setValue(50);
+    release = true;
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
+    EXPECT_TRUE(seedBox->isEnabled());
+    EXPECT_EQ(window.shown().seedText, "seed 12345");
+    EXPECT_EQ(window.shown().runsRequested, 30);
+    EXPECT_TRUE(
+        plot::DistributionChartTitle(window.shown()).contains(QStringLiteral("seed 12345")));
+    auto* table = window.findChild<QTableWidget*>(QStringLiteral("repeatTable"));
+    EXPECT_TRUE(table->accessibleDescription().contains(QStringLiteral("seed 12345")));
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("30"));
+    EXPECT_TRUE(window.suggestedChartName().endsWith(QStringLiteral("-30-runs-seed-12345.png")))
+        << window.suggestedChartName().toStdString();
+}
+
+TEST(RepeatWindowTest, AFailedBatchSaysSoAndTheNextOneIsShownWhole) {
+    RepeatWindow window(QStringLiteral("CAT"));
+    window.show();
+    Start(window, 10, 1);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
+    ASSERT_EQ(window.shown().schemes.size(), 3U);
+
+    window.setBatchRunner([](const lab::EvolveBatch&, const lab::BatchControl&,
+                             std::atomic<std::int64_t>*) -> lab::EvolveBatchResult {
+        throw std::runtime_error("out of memory for the runs");
+    });
+    window.findChild<QCheckBox*>(QStringLiteral("repeatScheme2"))->setChecked(false);
+    Start(window, 12, 2);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
+    auto* status = window.findChild<QLabel*>(QStringLiteral("repeatStatus"));
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_TRUE(
+        status->text().contains(QStringLiteral("The batch failed (out of memory for the runs)")))
+        << status->text().toStdString();
+    // The last good results stay, as they were labelled.
+    EXPECT_EQ(window.shown().schemes.size(), 3U);
+    EXPECT_EQ(window.shown().seedText, "seed 1");
+    EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("repeatStartButton"))->isEnabled());
+    EXPECT_TRUE(window.findChild<QSpinBox*>(QStringLiteral("repeatSeedBox"))->isEnabled());
+
+    // The next batch, of another size, is read from its own results.
+    window.setBatchRunner([](const lab::EvolveBatch& batch, const lab::BatchControl& control,
+                             std::atomic<std::int64_t>* runsDone) {
+        return lab::RunEvolveBatch(batch, control, runsDone);
+    });
+    Start(window, 12, 2);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
+    EXPECT_FALSE(status->isVisible());
+    ASSERT_EQ(window.shown().schemes.size(), 2U);
+    EXPECT_EQ(window.shown().schemes[1].scheme, Scheme::Sequential);
+    EXPECT_EQ(window.shown().schemes[1].generations.size(), 12U);
+    EXPECT_EQ(window.findChild<QTableWidget*>(QStringLiteral("repeatTable"))->rowCount(), 2);
 }
 
 TEST(RepeatWindowTest, ALongPhraseStartsWithoutSchemeThreeAndSaysHowLongItWouldTake) {
@@ -101,14 +225,169 @@ TEST(RepeatWindowTest, ALongPhraseStartsWithoutSchemeThreeAndSaysHowLongItWouldT
     EXPECT_TRUE(shortPhrase.findChild<QCheckBox*>(QStringLiteral("repeatScheme3"))->isChecked());
 }
 
+/// The height of a capital letter in `font`, in pixels.
+double Capital(const QFont& font) {
+    return QFontMetricsF(font).tightBoundingRect(QStringLiteral("H")).height();
+}
+
+/// The texts of the window a user reads, each with the rectangle it takes in the window.
+std::vector<std::pair<QString, QRect>> TextsOf(const QWidget& window) {
+    std::vector<std::pair<QString, QRect>> texts;
+    const auto add = [&](const QWidget* widget, const QString& text, const QRect& local) {
+        if (widget->isVisible() && !text.isEmpty()) {
+            texts.emplace_back(text, QRect(widget->mapTo(&window, local.topLeft()), local.size()));
+        }
+    };
+    for (const auto* label : window.findChildren<QLabel*>()) {
+        add(label, label->text(), label->contentsRect());
+    }
+    for (const auto* button : window.findChildren<QAbstractButton*>()) {
+        add(button, button->text(), button->rect());
+    }
+    for (const auto* box : window.findChildren<QSpinBox*>()) {
+        add(box, box->text(), box->rect());
+    }
+    return texts;
+}
+
 TEST(RepeatWindowTest, TheTablesHeadingsZoomWithTheWindow) {
+    // Measured as a reader sees them, whichever face and size the system gives the headings.
     RepeatWindow window(QStringLiteral("WEASEL"));
-    auto* table = window.findChild<QTableWidget*>(QStringLiteral("repeatTable"));
-    const double headings = table->horizontalHeader()->font().pointSizeF();
+    const QHeaderView* header =
+        window.findChild<QTableWidget*>(QStringLiteral("repeatTable"))->horizontalHeader();
+    const double single = Capital(header->font());
     WindowZoom::Of(&window)->setFactor(2.0);
-    EXPECT_DOUBLE_EQ(table->horizontalHeader()->font().pointSizeF(), headings * 2.0);
+    EXPECT_NEAR(Capital(header->font()), 2.0 * single, 1.0);
     WindowZoom::Of(&window)->setFactor(1.0);
-    EXPECT_DOUBLE_EQ(table->horizontalHeader()->font().pointSizeF(), headings);
+    EXPECT_NEAR(Capital(header->font()), single, 0.5);
+}
+
+TEST(RepeatWindowTest, EveryTextGrowsWithTheZoomAndNoneMeetsAnother) {
+    // A main window stands behind it, as in the program, with its zoom.
+    QWidget mainWindow;
+    auto* program = new ProgramZoom(&mainWindow);
+    auto* window = new RepeatWindow(QStringLiteral("WEASEL"), &mainWindow);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    Start(*window, 40, 5);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window->running(); }, 30000));
+    auto* table = window->findChild<QTableWidget*>(QStringLiteral("repeatTable"));
+    auto* chart = window->findChild<DistributionChartWidget*>(QStringLiteral("distributionChart"));
+    auto* caption = window->findChild<QLabel*>(QStringLiteral("repeatTableCaption"));
+
+    struct Seen {
+        double label, heading, cell, chartText;
+    };
+    const auto look = [&](const char* when) {
+        SCOPED_TRACE(when);
+        window->repaint();
+        chart->repaint();
+        // Nothing in the table is cut off: every column as wide as its heading and its cells,
+        // every row as tall as its text, and the whole table in view.
+        const QHeaderView* header = table->horizontalHeader();
+        for (int column = 0; column < table->columnCount(); ++column) {
+            EXPECT_GE(table->columnWidth(column), header->sectionSizeHint(column)) << column;
+            for (int row = 0; row < table->rowCount(); ++row) {
+                const QString text = table->item(row, column)->text();
+                EXPECT_GT(table->columnWidth(column),
+                          QFontMetrics(table->font()).horizontalAdvance(text))
+                    << text.toStdString();
+            }
+        }
+        EXPECT_GE(table->viewport()->width(), header->length());
+        EXPECT_GE(table->viewport()->height(), table->verticalHeader()->length());
+        EXPECT_GE(table->rowHeight(0), QFontMetrics(table->font()).height());
+        // No two texts of the window meet, nor any two of the chart.
+        const auto texts = TextsOf(*window);
+        for (std::size_t a = 0; a < texts.size(); ++a) {
+            for (std::size_t b = a + 1; b < texts.size(); ++b) {
+                EXPECT_FALSE(texts[a].second.intersects(texts[b].second))
+                    << texts[a].first.toStdString() << " meets " << texts[b].first.toStdString();
+            }
+        }
+        const std::vector<plot::DrawnText>& drawn = chart->drawnTexts();
+        EXPECT_GT(drawn.size(), 20U);
+        for (std::size_t a = 0; a < drawn.size(); ++a) {
+            EXPECT_TRUE(QRectF(chart->rect()).contains(drawn[a].rect))
+                << drawn[a].text.toStdString();
+            for (std::size_t b = a + 1; b < drawn.size(); ++b) {
+                EXPECT_FALSE(drawn[a].rect.intersects(drawn[b].rect))
+                    << drawn[a].text.toStdString() << " meets " << drawn[b].text.toStdString();
+            }
+        }
+        double chartText = 0.0;
+        for (const plot::DrawnText& text : drawn) {
+            if (text.text == QLatin1String("Blind search")) {
+                chartText = text.rect.height();
+            }
+        }
+        return Seen{Capital(caption->font()), Capital(table->horizontalHeader()->font()),
+                    Capital(table->item(0, 0)->font().resolve(table->font())), chartText};
+    };
+    const Seen single = look("at 100%");
+    program->setFactor(2.0);
+    ASSERT_TRUE(testing::WaitUntil([&] { return WindowZoom::Of(window)->factor() == 2.0; }));
+    QTest::qWait(0);
+    const Seen twice = look("at 200%");
+    EXPECT_NEAR(twice.label, 2.0 * single.label, 1.0);
+    EXPECT_NEAR(twice.heading, 2.0 * single.heading, 1.0);
+    EXPECT_NEAR(twice.cell, 2.0 * single.cell, 1.0);
+    EXPECT_NEAR(twice.chartText, 2.0 * single.chartText, 1.0);
+
+    // Its own keys zoom it too, with the focus in it.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->findChild<QSpinBox*>(QStringLiteral("repeatRunsBox")), Qt::Key_Equal,
+                    Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(WindowZoom::Of(window)->factor(), 2.5);
+    QTest::keyClick(window->findChild<QSpinBox*>(QStringLiteral("repeatRunsBox")), Qt::Key_0,
+                    Qt::ControlModifier);
+    ASSERT_DOUBLE_EQ(WindowZoom::Of(window)->factor(), 1.0);
+    QTest::qWait(0);
+    const Seen again = look("back at 100%");
+    EXPECT_NEAR(again.heading, single.heading, 0.5);
+    EXPECT_NEAR(again.chartText, single.chartText, 0.5);
+    delete window;
+}
+
+TEST(RepeatWindowTest, ItCanBeAPageOfAnotherWindow) {
+    QWidget host;
+    auto* page = new RepeatWindow(QStringLiteral("CAT"), &host, Qt::Widget);
+    EXPECT_FALSE(page->isWindow());
+    EXPECT_EQ(WindowZoom::Of(page), nullptr) << "a page is zoomed by its host";
+    host.resize(900, 700);
+    page->setGeometry(host.rect());
+    host.show();
+    Start(*page, 10, 3);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !page->running(); }, 30000));
+    EXPECT_EQ(page->shown().schemes.size(), 3U);
+
+    const RepeatWindow window(QStringLiteral("CAT"));
+    EXPECT_TRUE(window.isWindow());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Repeat: CAT"));
+}
+
+TEST(RepeatWindowTest, ItOpensBesideTheLiveViewClearOfTheResultsAndGo) {
+    const QRect screen(0, 0, 1920, 1040);
+    const QRect view(700, 100, 600, 500);
+    const std::vector<QRect> results = {QRect(200, 500, 120, 24), QRect(200, 540, 120, 24),
+                                        QRect(400, 600, 80, 30)};
+    // Room to the right.
+    const auto right = PlaceBeside(QSize(560, 700), view, results, screen);
+    ASSERT_TRUE(right.has_value());
+    EXPECT_FALSE(right->intersects(view));
+    EXPECT_TRUE(screen.contains(*right));
+    EXPECT_GT(right->left(), view.right());
+    // No room to the right: left of the view would cover the results, so below or above.
+    const QRect wideView(900, 50, 1000, 500);
+    const auto elsewhere = PlaceBeside(QSize(600, 400), wideView, results, screen);
+    ASSERT_TRUE(elsewhere.has_value());
+    for (const QRect& kept : results) {
+        EXPECT_FALSE(elsewhere->intersects(kept));
+    }
+    EXPECT_FALSE(elsewhere->intersects(wideView));
+    // No room anywhere.
+    EXPECT_FALSE(PlaceBeside(QSize(1900, 1000), view, results, screen).has_value());
 }
 
 TEST(RepeatWindowTest, CancelKeepsTheRunsFinished) {
@@ -130,6 +409,11 @@ TEST(RepeatWindowTest, CancelKeepsTheRunsFinished) {
         EXPECT_GT(generations, 0);
     }
     EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("repeatStartButton"))->isEnabled());
+    // The title says how many runs the chart holds of those asked.
+    EXPECT_TRUE(shown.interrupted);
+    EXPECT_TRUE(plot::DistributionChartTitle(shown).contains(
+        QStringLiteral(" of 100,000 runs, interrupted")))
+        << plot::DistributionChartTitle(shown).toStdString();
 }
 
 } // namespace

@@ -1,0 +1,412 @@
+// The chart of many runs as it is drawn and written: what it says, that its texts never meet,
+// and that a file is written whole or not at all.
+
+#include "plot/distribution_chart.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <atomic>
+#include <optional>
+
+#include "lab/experiments.h"
+#include "search/estimate.h"
+
+namespace quarrow::plot {
+namespace {
+
+DistributionData Batch(const std::string& phrase, std::vector<Scheme> schemes, int runs) {
+    std::atomic<bool> stop{false};
+    lab::EvolveBatch batch;
+    batch.phrase = phrase;
+    batch.schemes = schemes;
+    batch.runs = runs;
+    batch.seed = 7;
+    const lab::EvolveBatchResult result = lab::RunEvolveBatch(batch, lab::BatchControl{stop, 2});
+    DistributionData data;
+    data.phrase = phrase;
+    data.runsRequested = runs;
+    data.seedText = "seed 7";
+    for (std::size_t s = 0; s < schemes.size(); ++s) {
+        SchemeRuns& shown = data.schemes.emplace_back();
+        shown.scheme = schemes[s];
+        for (const lab::EvolveRecord& record : result.records[s]) {
+            shown.generations.push_back(record.generations);
+            shown.strings.push_back(record.strings);
+        }
+    }
+    return data;
+}
+
+const DistributionData& ThreeSchemes() {
+    static const DistributionData data =
+        Batch("WEASEL", {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential}, 200);
+    return data;
+}
+
+/// Every pair of drawn texts that meet, and every text outside `area`, as lines of a message.
+std::string Collisions(const std::vector<DrawnText>& texts, const QRectF& area) {
+    std::string found;
+    for (std::size_t a = 0; a < texts.size(); ++a) {
+        if (!area.contains(texts[a].rect)) {
+            found += "outside: \"" + texts[a].text.toStdString() + "\"\n";
+        }
+        for (std::size_t b = a + 1; b < texts.size(); ++b) {
+            if (texts[a].rect.intersects(texts[b].rect)) {
+                found += "\"" + texts[a].text.toStdString() + "\" meets \"" +
+                         texts[b].text.toStdString() + "\"\n";
+            }
+        }
+    }
+    return found;
+}
+
+std::vector<DrawnText> Drawn(const DistributionData& data, QSize size, const QFont& face) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    return PaintDistributionChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), data, face);
+}
+
+TEST(DistributionChartTest, NoTextMeetsAnotherAtAnySizeOrFace) {
+    const DistributionData interrupted = [] {
+        DistributionData data = Batch("THE SELECTION AGENT", {Scheme::Serial}, 30);
+        data.runsRequested = 1'000'000;
+        data.interrupted = true;
+        return data;
+    }();
+    const DistributionData longPhrase = Batch(std::string(220, 'A'), {Scheme::Attenuating}, 20);
+    for (const DistributionData* data : {&ThreeSchemes(), &interrupted, &longPhrase}) {
+        for (const int pixels : {9, 13, 20, 26, 39}) {
+            QFont face = DefaultChartFace();
+            face.setPixelSize(pixels);
+            const QSize natural = DistributionChartSize(*data, face);
+            // As laid out, as small as it may be, and widened by half.
+            for (const QSize size : {natural, DistributionChartMinimumSize(*data, face),
+                                     QSize(natural.width() * 3 / 2, natural.height())}) {
+                SCOPED_TRACE(testing::Message()
+                             << data->phrase.substr(0, 20) << " at " << pixels << " px in "
+                             << size.width() << "x" << size.height());
+                const std::vector<DrawnText> texts = Drawn(*data, size, face);
+                ASSERT_GT(texts.size(), 20U);
+                EXPECT_EQ(Collisions(texts, QRectF(QPointF(0, 0), QSizeF(size))), "");
+            }
+        }
+    }
+}
+
+TEST(DistributionChartTest, TheSizeAndTheTextsGrowWithTheFace) {
+    QFont small = DefaultChartFace();
+    QFont large = small;
+    large.setPixelSize(small.pixelSize() * 2);
+    const QSize smallSize = DistributionChartSize(ThreeSchemes(), small);
+    const QSize largeSize = DistributionChartSize(ThreeSchemes(), large);
+    EXPECT_EQ(smallSize.width(), 960);
+    EXPECT_EQ(largeSize.width(), 1920);
+    EXPECT_NEAR(largeSize.height(), 2.0 * smallSize.height(), 0.05 * smallSize.height());
+    // The same text is twice as tall.
+    const auto heightOf = [](const std::vector<DrawnText>& texts, const QString& text) {
+        for (const DrawnText& drawn : texts) {
+            if (drawn.text == text) {
+                return drawn.rect.height();
+            }
+        }
+        return 0.0;
+    };
+    const double smallMedian = heightOf(Drawn(ThreeSchemes(), smallSize, small), "median");
+    ASSERT_GT(smallMedian, 0.0);
+    EXPECT_NEAR(heightOf(Drawn(ThreeSchemes(), largeSize, large), "median"), 2.0 * smallMedian,
+                1.0);
+}
+
+TEST(DistributionChartTest, EveryPanelIsLabelledOnOneScaleOfShares) {
+    const std::vector<DrawnText> texts =
+        Drawn(ThreeSchemes(), DistributionChartSize(ThreeSchemes()), DefaultChartFace());
+    // The share axis's labels are right-aligned on one edge; each panel's run from its heading
+    // to the next.
+    double axisRight = 0.0;
+    for (const DrawnText& drawn : texts) {
+        if (drawn.text == QLatin1String("0%")) {
+            axisRight = drawn.rect.right();
+        }
+    }
+    std::vector<QStringList> perPanel;
+    for (const DrawnText& drawn : texts) {
+        if (drawn.text.contains(QLatin1String(" Selection: "))) {
+            perPanel.emplace_back();
+        } else if (!perPanel.empty() && drawn.text.endsWith(QLatin1Char('%')) &&
+                   std::abs(drawn.rect.right() - axisRight) < 0.5) {
+            perPanel.back() << drawn.text;
+        }
+    }
+    ASSERT_EQ(perPanel.size(), 3U);
+    EXPECT_GE(perPanel[0].size(), 3);
+    EXPECT_EQ(perPanel[0].join(' ').toStdString(), perPanel[1].join(' ').toStdString());
+    EXPECT_EQ(perPanel[1].join(' ').toStdString(), perPanel[2].join(' ').toStdString());
+}
+
+TEST(DistributionChartTest, TitlesSayWhatTheChartHolds) {
+    DistributionData data = Batch("CAT", {Scheme::Serial}, 6268);
+    data.runsRequested = 1'000'000;
+    data.interrupted = true;
+    EXPECT_EQ(DistributionChartTitle(data),
+              QStringLiteral("Generations per run for \"CAT\": 2: Serial Selection, 6,268 of "
+                             "1,000,000 runs, interrupted, seed 7"));
+    data.runsRequested = 6268;
+    data.interrupted = false;
+    EXPECT_EQ(DistributionChartTitle(data),
+              QStringLiteral("Generations per run for \"CAT\": 2: Serial Selection, 6,268 runs, "
+                             "seed 7"));
+}
+
+TEST(DistributionChartTest, BlindSearchIsWrittenAsStepTwoWritesIt) {
+    for (const std::size_t length : {3U, 28U, 215U, 216U, 400U}) {
+        SCOPED_TRACE(length);
+        DistributionData data;
+        data.phrase = std::string(length, 'A');
+        data.runsRequested = 1;
+        data.seedText = "seed 1";
+        data.schemes.push_back({Scheme::Serial, {40}, {800}});
+        QString blind;
+        for (const DrawnText& drawn :
+             Drawn(data, DistributionChartSize(data), DefaultChartFace())) {
+            if (drawn.text.startsWith(QLatin1String("27^"))) {
+                blind = drawn.text;
+            }
+        }
+        const SearchSpaceTexts stepTwo =
+            DescribeSearchSpace(EstimateSearchSpace(static_cast<std::int64_t>(length), 1));
+        EXPECT_TRUE(blind.startsWith(QStringLiteral("27^%1 = %2 strings expected, ")
+                                         .arg(length)
+                                         .arg(QString::fromStdString(stepTwo.distinctStrings))))
+            << blind.toStdString();
+        EXPECT_FALSE(blind.contains(QLatin1String("inf"))) << blind.toStdString();
+        EXPECT_FALSE(blind.contains(QLatin1String("e+"))) << blind.toStdString();
+    }
+}
+
+/// The words an SVG draws as text, one space between runs.
+QString VisibleText(const QByteArray& svg) {
+    QXmlStreamReader reader(svg);
+    QString words;
+    int depth = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == QLatin1String("text")) {
+            ++depth;
+            words += QLatin1Char(' ');
+        } else if (reader.isEndElement() && reader.name() == QLatin1String("text")) {
+            --depth;
+        } else if (reader.isCharacters() && depth > 0) {
+            words += reader.text();
+        }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return words.simplified();
+}
+
+/// The share of the width and of the height that the non-white pixels of `image` span.
+QSizeF Spread(const QImage& image) {
+    int left = image.width();
+    int right = -1;
+    int top = image.height();
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) > 0 &&
+                (qRed(pixel) < 240 || qGreen(pixel) < 240 || qBlue(pixel) < 240)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    if (right < 0) {
+        return {0.0, 0.0};
+    }
+    return {(right - left + 1.0) / image.width(), (bottom - top + 1.0) / image.height()};
+}
+
+QString Save(const QString& path, const DistributionData& data,
+             const QFont& face = DefaultChartFace()) {
+    return SaveChart(path, DistributionChartSize(data, face), DistributionChartTitle(data),
+                     [&](QPainter& painter, const QRectF& area) {
+                         PaintDistributionChart(painter, area, data, face);
+                     });
+}
+
+TEST(DistributionChartTest, SavedChartsDrawAllOfItInEveryRenderer) {
+    QTemporaryDir folder;
+    const QString png = folder.filePath(QStringLiteral("chart.png"));
+    const QString svg = folder.filePath(QStringLiteral("chart.svg"));
+    ASSERT_EQ(Save(png, ThreeSchemes()), QString());
+    ASSERT_EQ(Save(svg, ThreeSchemes()), QString());
+    const QString title = DistributionChartTitle(ThreeSchemes());
+
+    QImage image;
+    ASSERT_TRUE(image.load(png, "PNG"));
+    EXPECT_EQ(image.size(), DistributionChartSize(ThreeSchemes()) * 2);
+    EXPECT_EQ(image.text(QStringLiteral("Title")), title);
+    EXPECT_GE(Spread(image).width(), 0.6);
+    EXPECT_GE(Spread(image).height(), 0.6);
+
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray drawing = file.readAll();
+    EXPECT_TRUE(VisibleText(drawing).contains(title)) << VisibleText(drawing).toStdString();
+    // Hatching drawn as lines: a pattern fill is dropped by some renderers.
+    EXPECT_FALSE(drawing.contains("<pattern")) << "pattern fills do not draw everywhere";
+
+    QSvgRenderer renderer(drawing);
+    ASSERT_TRUE(renderer.isValid());
+    QImage byQt(renderer.defaultSize(), QImage::Format_ARGB32);
+    byQt.fill(Qt::white);
+    {
+        QPainter painter(&byQt);
+        renderer.render(&painter);
+    }
+    EXPECT_GE(Spread(byQt).width(), 0.6);
+    EXPECT_GE(Spread(byQt).height(), 0.6);
+
+    const QString converter = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+    if (converter.isEmpty()) {
+        GTEST_SKIP() << "rsvg-convert is not installed (scripts/setup.sh installs it)";
+    }
+    const QString byRsvgPath = folder.filePath(QStringLiteral("rsvg.png"));
+    ASSERT_EQ(QProcess::execute(converter, {QStringLiteral("-b"), QStringLiteral("white"),
+                                            QStringLiteral("-o"), byRsvgPath, svg}),
+              0);
+    QImage byRsvg;
+    ASSERT_TRUE(byRsvg.load(byRsvgPath));
+    EXPECT_GE(Spread(byRsvg).width(), 0.6);
+    EXPECT_GE(Spread(byRsvg).height(), 0.6);
+    // Both draw the bars: coloured pixels in like measure.
+    const auto coloured = [](const QImage& drawn) {
+        const QImage rgb = drawn.convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int y = 0; y < rgb.height(); ++y) {
+            for (int x = 0; x < rgb.width(); ++x) {
+                const QColor c(rgb.pixel(x, y));
+                count += c.saturation() > 80 ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    const int qtColoured = coloured(byQt.scaled(byRsvg.size()));
+    EXPECT_GT(qtColoured, 1000);
+    EXPECT_NEAR(coloured(byRsvg), qtColoured, 0.25 * qtColoured);
+}
+
+/// A device that takes `room` bytes and then refuses, as a full disk does.
+class FullDevice : public QIODevice {
+public:
+    explicit FullDevice(qint64 room) : room_(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 length) override {
+        if (written_ + length > room_) {
+            setErrorString(QStringLiteral("No space left on device"));
+            return -1;
+        }
+        written_ += length;
+        return length;
+    }
+
+private:
+    qint64 room_;
+    qint64 written_ = 0;
+};
+
+TEST(DistributionChartTest, AWriteThatFailsIsReported) {
+    const DistributionData& data = ThreeSchemes();
+    for (const ChartFormat format : {ChartFormat::Png, ChartFormat::Svg}) {
+        FullDevice device(4096);
+        const QString problem =
+            WriteChart(device, format, DistributionChartSize(data), DistributionChartTitle(data),
+                       [&](QPainter& painter, const QRectF& area) {
+                           PaintDistributionChart(painter, area, data);
+                       });
+        EXPECT_FALSE(problem.isEmpty()) << static_cast<int>(format);
+    }
+}
+
+/// A small file system of its own, mounted for the test where it may mount one.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(const QString& size) {
+        if (QStandardPaths::findExecutable(QStringLiteral("mount")).isEmpty()) {
+            return;
+        }
+        mounted_ = QProcess::execute(QStringLiteral("mount"),
+                                     {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                      QStringLiteral("-o"), QStringLiteral("size=") + size,
+                                      QStringLiteral("tmpfs"), folder_.path()}) == 0;
+    }
+    ~SmallFileSystem() {
+        if (mounted_) {
+            QProcess::execute(QStringLiteral("umount"), {folder_.path()});
+        }
+    }
+    bool mounted() const { return mounted_; }
+    QString filePath(const QString& name) const { return folder_.filePath(name); }
+
+private:
+    QTemporaryDir folder_;
+    bool mounted_ = false;
+};
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(DistributionChartTest, AFullDiskLeavesTheEarlierChartAsItWas) {
+    const SmallFileSystem disk(QStringLiteral("512k"));
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "this test cannot mount a file system here";
+    }
+    DistributionData small = Batch("CAT", {Scheme::Serial}, 20);
+    for (const QString& name : {QStringLiteral("good.png"), QStringLiteral("good.svg")}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString path = disk.filePath(name);
+        ASSERT_EQ(Save(path, small), QString());
+        const QByteArray before = Contents(path);
+        ASSERT_FALSE(before.isEmpty());
+        // Fill what is left, but for a few pages.
+        {
+            QFile filler(disk.filePath(QStringLiteral("filler")));
+            ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(4096, 'x');
+            while (filler.write(block) == block.size()) {
+            }
+            ASSERT_TRUE(filler.resize(std::max<qint64>(0, filler.size() - 2 * 4096)));
+        }
+        QFont large = DefaultChartFace();
+        large.setPixelSize(40);
+        const QString problem = Save(path, ThreeSchemes(), large);
+        EXPECT_FALSE(problem.isEmpty())
+            << Contents(path).size() << " bytes over " << before.size() << ", filler "
+            << QFileInfo(disk.filePath(QStringLiteral("filler"))).size();
+        EXPECT_EQ(Contents(path), before) << "the earlier chart must be left as it was";
+        EXPECT_EQ(QDir(disk.filePath(QString())).entryList(QDir::Files).size(), 2)
+            << "nothing half-written is left beside it";
+        QFile::remove(disk.filePath(QStringLiteral("filler")));
+        QFile::remove(path);
+    }
+}
+
+} // namespace
+} // namespace quarrow::plot
