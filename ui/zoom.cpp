@@ -194,6 +194,9 @@ WindowZoom::WindowZoom(QWidget& window) : QObject(&window), window_(window) {
     InstallZoomKeys(
         window_, [this] { zoomIn(); }, [this] { zoomOut(); }, [this] { reset(); });
     for (auto* view : window_.findChildren<QChartView*>()) {
+        if (view->property(kChartFontsFollowWidget).toBool()) {
+            continue;
+        }
         // An axis added later (a logarithmic one, say) takes the zoom as the chart lays it out.
         connect(view->chart(), &QChart::plotAreaChanged, this, [this] { scaleCharts(); });
     }
@@ -246,7 +249,7 @@ void WindowZoom::scaleFonts() {
 void WindowZoom::scaleCharts() {
     for (auto* view : window_.findChildren<QChartView*>()) {
         QChart* chart = view->chart();
-        if (chart == nullptr) {
+        if (chart == nullptr || view->property(kChartFontsFollowWidget).toBool()) {
             continue;
         }
         const QFont title = ScaledFont(Base(*chart, kBaseTitleFont, chart->titleFont()), factor_);
