@@ -61,9 +61,8 @@ FitnessChart::FitnessChart(bool sequential, std::size_t targetLength, QWidget* p
     chart_->setBackgroundRoundness(0);
 
     // The legend tells the two lines apart in words as well as by their look.
-    series_->setName(sequential_ ? tr("Prefix each generation reached (solid line)")
-                                 : tr("Letters right"));
-    QPen pen = series_->pen();
+    series_->setName(sequential_ ? tr("Prefix reached (solid line)") : tr("Letters right"));
+    QPen pen(QColor(0x0b, 0x57, 0xd0));
     pen.setWidth(2);
     series_->setPen(pen);
     chart_->addSeries(series_);
@@ -133,11 +132,29 @@ int FitnessChart::lineHeight() const {
 }
 
 QSize FitnessChart::sizeHint() const {
-    return QSize(kPreferredWidthLines, kPreferredHeightLines) * lineHeight();
+    return (QSize(kPreferredWidthLines, kPreferredHeightLines) * lineHeight())
+        .expandedTo(minimumSizeHint());
 }
 
 QSize FitnessChart::minimumSizeHint() const {
-    return QSize(kMinimumWidthLines, kMinimumHeightLines) * lineHeight();
+    // Room for the letters axis's title along the plot's side, and for the legend's entries side
+    // by side, so that neither is ever cut short.
+    const int line = lineHeight();
+    QFont heading = font();
+    heading.setBold(true);
+    const QFontMetrics headingMetrics(heading);
+    const QFontMetrics textMetrics(font());
+    const double around = kLinesAroundThePlot + (sequential_ ? kLinesOfLegend : 0.0);
+    const int height = std::max(kMinimumHeightLines * line,
+                                headingMetrics.horizontalAdvance(lettersAxis_->titleText()) +
+                                    static_cast<int>(around * line) + 2 * line);
+    int legend = 0;
+    if (sequential_) {
+        for (const QLineSeries* series : {series_, bestSeries_}) {
+            legend += textMetrics.horizontalAdvance(series->name()) + 3 * line;
+        }
+    }
+    return {std::max(kMinimumWidthLines * line, legend + 2 * line), height};
 }
 
 void FitnessChart::changeEvent(QEvent* event) {

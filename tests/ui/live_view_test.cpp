@@ -1,5 +1,20 @@
 #include "tests/ui/window_fixture.h"
 
+#include <QFile>
+#include <QImage>
+#include <QLocale>
+#include <QTextDocument>
+#include <QLayout>
+#include <QAbstractButton>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QLegend>
+#include <QValueAxis>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,14 +27,24 @@
 #include <QTabWidget>
 #include <QChart>
 #include <QChartView>
-#include <cstdio>
 
 #include "ui/evolution_view.h"
+#include "ui/zoom.h"
 
 namespace quarrow::testing {
 namespace {
 
 constexpr int kStepFour = 3;
+
+// The page's result boxes and Go, in global coordinates: what the live view leaves in sight.
+QRect ResultBoxesOf(const QWidget& window) {
+    QRect area;
+    for (const char* name : {"txtLength", "txtNumGen", "txtTotal", "Command2"}) {
+        const auto* box = window.findChild<QWidget*>(QString::fromLatin1(name));
+        area = area.united(QRect(box->mapToGlobal(QPoint(0, 0)), box->size()));
+    }
+    return area;
+}
 
 class LiveViewTest : public WindowTest {
 protected:
@@ -31,6 +56,8 @@ protected:
     }
 
     void zoomTo(double factor) {
+        window->activateWindow();
+        ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
         while (window->zoomFactor() < factor) {
             const double before = window->zoomFactor();
             QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
@@ -108,6 +135,315 @@ TEST_F(LiveViewTest, AtTwiceTheSizeTheChartSettlesAtEveryHeight) {
         ASSERT_LE(changes, 3) << "at a height of " << height;
     }
     delete view;
+}
+
+// The part of `image` that is not white: what the drawing covers.
+QRect Drawn(const QImage& image) {
+    QRect drawn;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(line[x]) < 235 && qAlpha(line[x]) > 0) {
+                drawn = drawn.united(QRect(x, y, 1, 1));
+            }
+        }
+    }
+    return drawn;
+}
+
+// Pixels clearly coloured rather than grey: the curves, which the axes and text are not.
+int ColouredPixels(const QImage& image) {
+    int coloured = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            coloured += colour.alpha() > 0 && colour.hsvSaturation() > 100 ? 1 : 0;
+        }
+    }
+    return coloured;
+}
+
+void ExpectWhole(const QImage& image, const char* what) {
+    ASSERT_FALSE(image.isNull()) << what;
+    const QRect drawn = Drawn(image);
+    EXPECT_GE(drawn.width(), 0.6 * image.width()) << what;
+    EXPECT_GE(drawn.height(), 0.6 * image.height()) << what;
+    // Both curves, not the axes alone.
+    EXPECT_GT(ColouredPixels(image), image.width()) << what;
+}
+
+// A scheme-3 run of the page, kept open at its end, as a class would see it.
+class FinishedViewTest : public LiveViewTest {
+protected:
+    EvolutionView* finishedRun(const QString& target, const QString& first) {
+        window->viewChoices().keepOpen = true;
+        setUpRun(target, first, 3);
+        EXPECT_TRUE(runWith([](EvolutionView&) { return true; }));
+        auto* view = window->findChild<EvolutionView*>();
+        EXPECT_NE(view, nullptr);
+        if (view != nullptr) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
+        }
+        return view;
+    }
+};
+
+TEST_F(FinishedViewTest, SaveChartWritesTheWholeChartTitledAsPngAndSvg) {
+    EvolutionView* view = finishedRun(QStringLiteral("BEETLE"), QStringLiteral("QXZJRB"));
+    ASSERT_NE(view, nullptr);
+    const QSize onScreen = view->findChild<QChartView*>(QStringLiteral("fitnessChart"))->size();
+    const QString png = folder.filePath(QStringLiteral("chart.png"));
+    const QString svg = folder.filePath(QStringLiteral("chart.svg"));
+    ASSERT_TRUE(view->saveChart(png));
+    ASSERT_TRUE(view->saveChart(svg));
+    const QString title = view->savedChartTitle();
+    ASSERT_TRUE(title.contains(QStringLiteral("BEETLE")));
+
+    const QImage picture(png);
+    EXPECT_GE(picture.width(), 2 * onScreen.width());
+    EXPECT_GE(picture.height(), 2 * onScreen.height());
+    EXPECT_EQ(picture.text(QStringLiteral("Title")), title);
+    ExpectWhole(picture, "PNG");
+
+    QFile drawing(svg);
+    ASSERT_TRUE(drawing.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(drawing.readAll());
+    // The title is drawn as text, not only named in the file's metadata.
+    EXPECT_GE(text.count(QStringLiteral("BEETLE")), 2);
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    QImage rendered(renderer.defaultSize(), QImage::Format_ARGB32);
+    rendered.fill(Qt::white);
+    {
+        QPainter painter(&rendered);
+        renderer.render(&painter);
+    }
+    ExpectWhole(rendered, "SVG in Qt");
+
+    const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+    if (rsvg.isEmpty()) {
+        GTEST_SKIP() << "rsvg-convert is not installed: the SVG was drawn by Qt alone";
+    }
+    const QString converted = folder.filePath(QStringLiteral("converted.png"));
+    ASSERT_EQ(QProcess::execute(rsvg, {QStringLiteral("--background-color=white"),
+                                       QStringLiteral("-o"), converted, svg}),
+              0);
+    ExpectWhole(QImage(converted), "SVG in librsvg");
+}
+
+TEST_F(FinishedViewTest, AFinishedSchemeThreeRunShowsTheLockedTargetAndSaysHow) {
+    const QString target = QStringLiteral("HELLO WORLD");
+    const QString first = QStringLiteral("QWERTYUIOPA");
+    EvolutionView* view = finishedRun(target, first);
+    ASSERT_NE(view, nullptr);
+    const auto* current = view->findChild<QLabel*>(QStringLiteral("currentString"));
+    ASSERT_NE(current, nullptr);
+    // Every letter of the target, locked, as the log's final line has it.
+    EXPECT_EQ(current->text(), MarkedOffspring(target, target.size(), first));
+    EXPECT_EQ(view->markedLetters(), target.size());
+    EXPECT_TRUE(view->labelText().contains(QStringLiteral("Letters matched: 11 of 11")))
+        << view->labelText().toStdString();
+    QFile log(services.logPath);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = log.readAll().trimmed().split('\n');
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.back().startsWith(target.toLatin1())) << lines.back().toStdString();
+    const QString generation = QLocale().toString(static_cast<qlonglong>(view->shown().generation));
+    const QString ending = view->endingText();
+    EXPECT_TRUE(ending == QStringLiteral("Offspring 20 of generation %1 drew the last hit: every "
+                                         "letter of the target is now locked.")
+                              .arg(generation) ||
+                ending == QStringLiteral("Generation %1 drew the last hit: every letter of the "
+                                         "target is now locked.")
+                              .arg(generation))
+        << ending.toStdString();
+    // A screen reader hears how the curve went.
+    EXPECT_TRUE(view->chartSummary().contains(QStringLiteral("in %1 generations").arg(generation)))
+        << view->chartSummary().toStdString();
+}
+
+TEST_F(LiveViewTest, ARunEmptiesTheBoxesAndACancelledOneLeavesNoGeneration) {
+    for (const char* name : {"txtLength", "txtNumGen", "txtTotal"}) {
+        control<QLineEdit>(name)->setText(QStringLiteral("25"));
+    }
+    window->viewChoices().keepOpen = true;
+    window->viewChoices().slowMotion = true;
+    setUpRun(QStringLiteral("EVOLUTION IS CUMULATIVE"), QStringLiteral("QWERTYUIOPASDFGHJKLZXCV"),
+             1);
+    QStringList during;
+    ASSERT_TRUE(runWith([&](EvolutionView& view) {
+        if (view.shown().generation < 2) {
+            return false;
+        }
+        for (const char* name : {"txtLength", "txtNumGen", "txtTotal"}) {
+            during << control<QLineEdit>(name)->text();
+        }
+        clickCancel(view);
+        return true;
+    }));
+    EXPECT_EQ(during, QStringList({QString(), QString(), QString()}))
+        << "the boxes held the last run's figures during this one";
+    EXPECT_EQ(control<QLineEdit>("txtNumGen")->text(), QString());
+    EXPECT_FALSE(control<QLineEdit>("txtTotal")->text().isEmpty());
+    auto* view = window->findChild<EvolutionView*>();
+    ASSERT_NE(view, nullptr);
+    const QString cancelled =
+        QStringLiteral("Cancelled after %1 generations.")
+            .arg(QLocale().toString(static_cast<qlonglong>(view->shown().generation)));
+    EXPECT_EQ(view->endingText(), cancelled);
+    EXPECT_TRUE(view->statusText().startsWith(cancelled)) << view->statusText().toStdString();
+    if (auto* said = window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"))) {
+        said->accept();
+    }
+}
+
+struct ShownText {
+    QString text;
+    QRect rect;
+};
+
+// Every text the view shows, with where it shows in the view: its labels, buttons and check
+// boxes, and the chart's titles, tick labels and legend.
+std::vector<ShownText> TextsOf(QWidget& view) {
+    std::vector<ShownText> texts;
+    for (QWidget* widget : view.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&view) || widget->window() != &view) {
+            continue;
+        }
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            text = label->text();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            text = button->text();
+        }
+        if (!text.isEmpty()) {
+            texts.push_back({text, QRect(widget->mapTo(&view, QPoint(0, 0)), widget->size())});
+        }
+    }
+    for (auto* chartView : view.findChildren<QChartView*>()) {
+        for (QGraphicsItem* item : chartView->scene()->items()) {
+            auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+            if (text == nullptr || !text->isVisible() || text->toPlainText().isEmpty()) {
+                continue;
+            }
+            // The extent of the text itself, centred in its item, which adds blank room around.
+            const QRect itemRect =
+                chartView->mapFromScene(text->sceneBoundingRect()).boundingRect();
+            const QFontMetrics metrics(text->font());
+            const QRect spanned = metrics.boundingRect(text->toPlainText());
+            // A vertical title is turned on its side.
+            const bool turned =
+                itemRect.height() > itemRect.width() && spanned.width() > spanned.height();
+            QRect inView(QPoint(0, 0), turned ? spanned.size().transposed() : spanned.size());
+            inView.moveCenter(itemRect.center());
+            texts.push_back({text->toPlainText(),
+                             QRect(chartView->mapTo(&view, inView.topLeft()), inView.size())});
+        }
+    }
+    return texts;
+}
+
+// Nothing the view shows is cut short, squeezed below its size, or drawn over another text.
+void ExpectNothingClippedOrOverlapping(EvolutionView& view, const char* where) {
+    SCOPED_TRACE(where);
+    view.layout()->activate();
+    QApplication::processEvents();
+    const std::vector<ShownText> texts = TextsOf(view);
+    ASSERT_GT(texts.size(), 10U);
+    for (const ShownText& shown : texts) {
+        // Buttons that open a dialog end in three dots of their own.
+        const bool opensDialog =
+            qobject_cast<QAbstractButton*>(view.childAt(shown.rect.center())) != nullptr;
+        EXPECT_FALSE(shown.text.contains(QChar(0x2026)) ||
+                     (shown.text.endsWith(QStringLiteral("...")) && !opensDialog))
+            << "elided: " << shown.text.toStdString();
+        EXPECT_TRUE(QRect(QPoint(0, 0), view.size()).contains(shown.rect))
+            << shown.text.toStdString() << " lies outside the view";
+    }
+    for (QWidget* widget : view.findChildren<QWidget*>()) {
+        if (widget->isVisibleTo(&view) && (qobject_cast<QLabel*>(widget) != nullptr ||
+                                           qobject_cast<QAbstractButton*>(widget) != nullptr)) {
+            const QSize least = widget->minimumSizeHint();
+            EXPECT_GE(widget->height(), least.height()) << widget->objectName().toStdString();
+        }
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        for (std::size_t j = i + 1; j < texts.size(); ++j) {
+            EXPECT_FALSE(texts[i].rect.intersects(texts[j].rect))
+                << "\"" << texts[i].text.toStdString() << "\" and \"" << texts[j].text.toStdString()
+                << "\"";
+        }
+    }
+}
+
+struct CapitalHeights {
+    int text = 0;
+    int letters = 0;
+    int chartLabels = 0;
+    int chartTitles = 0;
+    int legend = 0;
+};
+
+CapitalHeights CapitalsOf(EvolutionView& view) {
+    QChart* chart = view.findChild<QChartView*>(QStringLiteral("fitnessChart"))->chart();
+    const QAbstractAxis* axis = chart->axes(Qt::Vertical).front();
+    return {
+        QFontMetrics(view.font()).capHeight(),
+        QFontMetrics(view.findChild<QLabel*>(QStringLiteral("targetString"))->font()).capHeight(),
+        QFontMetrics(axis->labelsFont()).capHeight(), QFontMetrics(axis->titleFont()).capHeight(),
+        QFontMetrics(chart->legend()->font()).capHeight()};
+}
+
+TEST_F(LiveViewTest, EveryTextOfTheViewGrowsWithTheZoomAndNoneIsCutOrOverlaps) {
+    for (const Scheme scheme : {Scheme::Attenuating, Scheme::Sequential}) {
+        SCOPED_TRACE(static_cast<int>(scheme));
+        window->viewChoices().slowMotion = true;
+        auto* view = new EvolutionView(QStringLiteral("METHINKS IT IS LIKE A WEASEL"),
+                                       QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"), scheme,
+                                       window->viewChoices(), window.get());
+        view->placeBeside(*window, QRect());
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+        ExpectNothingClippedOrOverlapping(*view, "at 100%");
+        const CapitalHeights single = CapitalsOf(*view);
+        zoomTo(2.0);
+        ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->factor() == 2.0; }));
+        const CapitalHeights twice = CapitalsOf(*view);
+        for (const auto& [small, large, what] :
+             {std::tuple{single.text, twice.text, "text"},
+              std::tuple{single.letters, twice.letters, "letters"},
+              std::tuple{single.chartLabels, twice.chartLabels, "chart labels"},
+              std::tuple{single.chartTitles, twice.chartTitles, "axis titles"},
+              std::tuple{single.legend, twice.legend, "legend"}}) {
+            EXPECT_NEAR(large, 2 * small, 1) << what;
+        }
+        ExpectNothingClippedOrOverlapping(*view, "at 200%");
+        QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+        delete view;
+    }
+}
+
+TEST_F(LiveViewTest, AtFullScreenTheViewFitsBesideTheBoxesWithNothingCutOrOverlapping) {
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    for (const Scheme scheme : {Scheme::Serial, Scheme::Sequential}) {
+        SCOPED_TRACE(static_cast<int>(scheme));
+        auto* view = new EvolutionView(QStringLiteral("METHINKS IT IS LIKE A WEASEL"),
+                                       QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"), scheme,
+                                       window->viewChoices(), window.get());
+        const QRect boxes = ResultBoxesOf(*window);
+        view->placeBeside(*window, boxes);
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+        // No room beside the full-screen window: the view takes the place that covers the
+        // least of the boxes, which is all of them when none is free.
+        static_cast<void>(boxes);
+        // The chart keeps a height to read a curve by, not a strip.
+        const auto* chart = view->findChild<QChartView*>(QStringLiteral("fitnessChart"));
+        EXPECT_GE(chart->height(), 8 * QFontMetrics(view->font()).height());
+        ExpectNothingClippedOrOverlapping(*view, "at full screen");
+        delete view;
+    }
 }
 
 } // namespace
