@@ -74,6 +74,9 @@ public:
 signals:
     void factorChanged(double factor);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     double factor_ = 1.0;
 };

@@ -3,6 +3,10 @@
 #include <QFile>
 #include <QImage>
 #include <QLocale>
+#include <QAccessible>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QStyle>
 #include <QTextDocument>
 #include <QLayout>
 #include <QAbstractButton>
@@ -29,6 +33,7 @@
 #include <QChartView>
 
 #include "ui/evolution_view.h"
+#include "ui/help_viewer.h"
 #include "ui/zoom.h"
 
 namespace quarrow::testing {
@@ -443,6 +448,134 @@ TEST_F(LiveViewTest, AtFullScreenTheViewFitsBesideTheBoxesWithNothingCutOrOverla
         EXPECT_GE(chart->height(), 8 * QFontMetrics(view->font()).height());
         ExpectNothingClippedOrOverlapping(*view, "at full screen");
         delete view;
+    }
+}
+
+TEST_F(LiveViewTest, MessageBoxesAndCheckBoxSquaresGrowWithTheZoom) {
+    const auto messageCapitals = [&] {
+        // With no log yet, "View log" says so in a message of the window's own.
+        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        auto* box = window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
+        EXPECT_NE(box, nullptr);
+        if (box == nullptr) {
+            return 0;
+        }
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
+        const int capitals = QFontMetrics(box->font()).capHeight();
+        box->accept();
+        EXPECT_TRUE(WaitUntil([&] {
+            return window->findChild<QMessageBox*>(QStringLiteral("selectionMessage")) == nullptr;
+        }));
+        return capitals;
+    };
+    auto* view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
+                                   window->viewChoices(), window.get());
+    const auto* check = view->findChild<QCheckBox*>(QStringLiteral("slowMotionCheck"));
+    const auto square = [&] {
+        return check->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check);
+    };
+    const int singleMessage = messageCapitals();
+    const int singleSquare = square();
+    zoomTo(2.0);
+    ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->factor() == 2.0; }));
+    EXPECT_NEAR(messageCapitals(), 2 * singleMessage, 1);
+    EXPECT_NEAR(square(), 2 * singleSquare, 2);
+    delete view;
+}
+
+TEST_F(LiveViewTest, AHelpWindowOpenedBeforeFullScreenKeepsAReadableWidth) {
+    control<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+    auto* help = window->findChild<HelpViewer*>();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    window->activateWindow();
+    ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(help)->factor() > 2.0; }));
+    EXPECT_LE(help->width(), 1920 * 3 / 4);
+    const auto* contents = help->findChild<QListWidget*>(QStringLiteral("helpContents"));
+    ASSERT_NE(contents, nullptr);
+    EXPECT_GE(contents->width(), 15 * QFontMetrics(contents->font()).averageCharWidth());
+}
+
+TEST(DescribeRightLetters, NamesTheFewPlacesThatDifferRatherThanEveryOne) {
+    const auto positions = [](std::initializer_list<qsizetype> list) {
+        return QList<qsizetype>(list);
+    };
+    QList<qsizetype> allButFourth;
+    QList<qsizetype> all;
+    for (qsizetype i = 0; i < 50; ++i) {
+        all.append(i);
+        if (i != 3 && i < 28) {
+            allButFourth.append(i);
+        }
+    }
+    EXPECT_EQ(DescribeRightLetters(allButFourth, 28),
+              QStringLiteral("27 of 28 right; wrong at position 4"));
+    EXPECT_EQ(DescribeRightLetters(all, 50), QStringLiteral("50 of 50 right"));
+    EXPECT_EQ(DescribeRightLetters(positions({0, 4, 8}), 28),
+              QStringLiteral("3 of 28 right, at positions 1, 5 and 9"));
+    EXPECT_EQ(DescribeRightLetters(positions({0, 1, 2}), 5),
+              QStringLiteral("3 of 5 right; wrong at positions 4 and 5"));
+    EXPECT_EQ(DescribeRightLetters({}, 28), QStringLiteral("0 of 28 right"));
+    QList<qsizetype> half;
+    for (qsizetype i = 0; i < 28; i += 2) {
+        half.append(i);
+    }
+    EXPECT_EQ(DescribeRightLetters(half, 28), QStringLiteral("14 of 28 right"));
+}
+
+TEST_F(LiveViewTest, ScreenReadersHearNamesAndDescriptionsNotPictures) {
+    // The arrows between the steps are decoration.
+    int arrows = 0;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->property("arrow").toString().isEmpty()) {
+            continue;
+        }
+        ++arrows;
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(heard, nullptr);
+        EXPECT_TRUE(heard->state().invisible) << label->objectName().toStdString();
+        EXPECT_TRUE(heard->text(QAccessible::Name).isEmpty()) << label->objectName().toStdString();
+    }
+    EXPECT_GT(arrows, 0);
+    // Each explanation button says which topic it opens, not what a box beside it is for.
+    QStringList descriptions;
+    QStringList boxTips;
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        boxTips << box->toolTip() << box->accessibleDescription();
+    }
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (!button->text().contains(QStringLiteral("Explanation")) ||
+            button->property("helpContext").toInt() <= 0) {
+            continue;
+        }
+        const QString description = button->accessibleDescription();
+        EXPECT_TRUE(description.startsWith(QStringLiteral("Opens the help topic")))
+            << button->objectName().toStdString() << ": " << description.toStdString();
+        EXPECT_FALSE(boxTips.contains(description)) << button->objectName().toStdString();
+        descriptions << description;
+    }
+    EXPECT_EQ(descriptions.size(), QSet<QString>(descriptions.begin(), descriptions.end()).size())
+        << descriptions.join(QLatin1Char('\n')).toStdString();
+
+    // The chart is named, and its two lines are told apart in words.
+    EvolutionView view(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Sequential,
+                       window->viewChoices(), window.get());
+    auto* chartView = view.findChild<QChartView*>(QStringLiteral("fitnessChart"));
+    EXPECT_FALSE(chartView->accessibleName().isEmpty());
+    QStringList names;
+    for (QAbstractSeries* series : chartView->chart()->series()) {
+        names << series->name();
+    }
+    ASSERT_EQ(names.size(), 2);
+    EXPECT_TRUE(names[0].contains(QStringLiteral("solid line")));
+    EXPECT_TRUE(names[1].contains(QStringLiteral("dashed line")));
+    const auto controls = view.findChildren<QPushButton*>();
+    for (QPushButton* button : controls) {
+        EXPECT_FALSE(button->accessibleDescription().isEmpty()) << button->text().toStdString();
     }
 }
 
