@@ -105,30 +105,63 @@ QString MarkedOffspring(const QString& offspring, qsizetype locked, const QStrin
     });
 }
 
+namespace {
+
+// The places of a string that are right and wrong, each list kept only while it is short: a
+// phrase of a million letters is described without a list of a million places.
+struct RightAndWrong {
+    qsizetype right = 0;
+    QList<qsizetype> fewRight;
+    QList<qsizetype> fewWrong;
+    qsizetype wrong = 0;
+};
+
+void Note(QList<qsizetype>& few, qsizetype position) {
+    if (few.size() <= kMostPlacesNamed) {
+        few.append(position);
+    }
+}
+
+QString Describe(const RightAndWrong& places, qsizetype length) {
+    const QString count = LettersPanel::tr("%1 of %2 right").arg(places.right).arg(length);
+    if (places.wrong == 0 || places.right == 0) {
+        return count;
+    }
+    if (places.wrong <= kMostPlacesNamed) {
+        return places.wrong == 1 ? LettersPanel::tr("%1; wrong at position %2")
+                                       .arg(count, Positions(places.fewWrong))
+                                 : LettersPanel::tr("%1; wrong at positions %2")
+                                       .arg(count, Positions(places.fewWrong));
+    }
+    if (places.right <= kMostPlacesNamed) {
+        return places.right == 1
+                   ? LettersPanel::tr("%1, at position %2").arg(count, Positions(places.fewRight))
+                   : LettersPanel::tr("%1, at positions %2").arg(count, Positions(places.fewRight));
+    }
+    return count;
+}
+
+// The start of a long string, as far as the panel shows it.
+QString Shown(const QString& text) {
+    const qsizetype shown = kLettersPerRow * kMaxRows;
+    return text.size() > shown ? text.left(shown) + QChar(0x2026) : text;
+}
+
+} // namespace
+
 QString DescribeRightLetters(const QList<qsizetype>& right, qsizetype length) {
-    const QString count = LettersPanel::tr("%1 of %2 right").arg(right.size()).arg(length);
-    QList<qsizetype> wrong;
+    RightAndWrong places;
     for (qsizetype i = 0, next = 0; i < length; ++i) {
         if (next < right.size() && right.at(next) == i) {
             ++next;
+            ++places.right;
+            Note(places.fewRight, i);
         } else {
-            wrong.append(i);
+            ++places.wrong;
+            Note(places.fewWrong, i);
         }
     }
-    if (wrong.isEmpty() || right.isEmpty()) {
-        return count;
-    }
-    if (wrong.size() <= kMostPlacesNamed) {
-        return wrong.size() == 1
-                   ? LettersPanel::tr("%1; wrong at position %2").arg(count, Positions(wrong))
-                   : LettersPanel::tr("%1; wrong at positions %2").arg(count, Positions(wrong));
-    }
-    if (right.size() <= kMostPlacesNamed) {
-        return right.size() == 1
-                   ? LettersPanel::tr("%1, at position %2").arg(count, Positions(right))
-                   : LettersPanel::tr("%1, at positions %2").arg(count, Positions(right));
-    }
-    return count;
+    return Describe(places, length);
 }
 
 LettersPanel::LettersPanel(const QString& target, const QString& firstString, bool sequential,
@@ -158,13 +191,13 @@ LettersPanel::LettersPanel(const QString& target, const QString& firstString, bo
     auto* targetLabel = new QLabel(this);
     addRow(tr("Target:"), targetLabel, "targetString", tr("Target"));
     targetLabel->setText(MarkedLetters(target_, QString()));
-    targetLabel->setAccessibleDescription(target_);
+    targetLabel->setAccessibleDescription(Shown(target_));
     if (sequential) {
         auto* scoredLabel = new QLabel(this);
         addRow(tr("Scored against:"), scoredLabel, "scoredAgainst",
                tr("First string, which the random tail is scored against"));
         scoredLabel->setText(MarkedLetters(firstString_, QString()));
-        scoredLabel->setAccessibleDescription(firstString_);
+        scoredLabel->setAccessibleDescription(Shown(firstString_));
         addRow(tr("This generation:"), currentLabel_, "currentString",
                tr("Last offspring of the generation"));
     } else {
@@ -190,35 +223,41 @@ LettersPanel::LettersPanel(const QString& target, const QString& firstString, bo
 
 void LettersPanel::showParent(const QString& current) {
     currentLabel_->setText(MarkedLetters(current, target_));
-    QList<qsizetype> right;
-    for (qsizetype i = 0; i < current.size(); ++i) {
-        if (SameAt(current, target_, i)) {
-            right.append(i);
+    const qsizetype length = std::max(current.size(), target_.size());
+    RightAndWrong places;
+    for (qsizetype i = 0; i < length; ++i) {
+        if (i < current.size() && SameAt(current, target_, i)) {
+            ++places.right;
+            Note(places.fewRight, i);
+        } else {
+            ++places.wrong;
+            Note(places.fewWrong, i);
         }
     }
-    markedLetters_ = right.size();
-    currentLabel_->setAccessibleDescription(
-        current + QStringLiteral(". ") +
-        DescribeRightLetters(right, std::max(current.size(), target_.size())) + QLatin1Char('.'));
+    markedLetters_ = places.right;
+    currentLabel_->setAccessibleDescription(Shown(current) + QStringLiteral(". ") +
+                                            Describe(places, length) + QLatin1Char('.'));
 }
 
 void LettersPanel::showOffspring(const QString& offspring, qsizetype locked) {
     currentLabel_->setText(MarkedOffspring(offspring, locked, firstString_, &markedLetters_));
     QList<qsizetype> hits;
+    qsizetype hitCount = 0;
     for (qsizetype i = locked; i < offspring.size(); ++i) {
         if (SameAt(offspring, firstString_, i)) {
-            hits.append(i);
+            ++hitCount;
+            Note(hits, i);
         }
     }
     QString description = tr("%1. Locked: the first %2 letters, %3.")
-                              .arg(offspring)
+                              .arg(Shown(offspring))
                               .arg(std::min(locked, offspring.size()))
-                              .arg(offspring.left(locked));
-    if (!hits.isEmpty()) {
+                              .arg(Shown(offspring.left(locked)));
+    if (hitCount > 0) {
         description += QLatin1Char(' ') +
-                       (hits.size() <= kMostPlacesNamed
+                       (hitCount <= kMostPlacesNamed
                             ? tr("Hits in the random tail at positions %1.").arg(Positions(hits))
-                            : tr("%1 hits in the random tail.").arg(hits.size()));
+                            : tr("%1 hits in the random tail.").arg(hitCount));
     }
     description += QLatin1Char(' ') + tr("%1 of %2 letters matched.")
                                           .arg(markedLetters_)
