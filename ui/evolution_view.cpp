@@ -52,6 +52,13 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
         choices_.keptView->close();
     }
     setObjectName(QStringLiteral("evolutionView"));
+    // The view speaks in the face of the window it belongs to, at the program's size; its zoom
+    // grows it from there.
+    if (parent != nullptr) {
+        QFont face = font();
+        face.setFamily(parent->window()->font().family());
+        setFont(face);
+    }
     setWindowTitle(tr("Step Four: %1").arg(FromLatin1(SchemeCaption(scheme))));
     // The main window, its pages and the help stay usable while the run goes on.
     setWindowModality(Qt::NonModal);

@@ -335,7 +335,7 @@ std::vector<ShownText> TextsOf(QWidget& view) {
             const QRect itemRect =
                 chartView->mapFromScene(text->sceneBoundingRect()).boundingRect();
             const QFontMetrics metrics(text->font());
-            const QRect spanned = metrics.boundingRect(text->toPlainText());
+            const QRect spanned = metrics.tightBoundingRect(text->toPlainText());
             // A vertical title is turned on its side.
             const bool turned =
                 itemRect.height() > itemRect.width() && spanned.width() > spanned.height();
