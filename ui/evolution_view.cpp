@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QStringList>
@@ -27,6 +28,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace quarrow {
 
@@ -117,7 +119,12 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     new WindowZoom(*this); // follows the main window's zoom and has its own keys
 }
 
-EvolutionView::~EvolutionView() = default;
+EvolutionView::~EvolutionView() {
+    // The Repeat page goes with the view; its leaving must not turn the view's pages.
+    if (embeddedRepeat_) {
+        QObject::disconnect(embeddedRepeat_, nullptr, this, nullptr);
+    }
+}
 
 void EvolutionView::setMeasuredRate(double generationsPerSecond) {
     if (generationsPerSecond > 0.0) {
@@ -525,11 +532,16 @@ RepeatWindow* EvolutionView::openRepeat() {
     if (shownOn != nullptr) {
         const QRect area = shownOn->availableGeometry();
         const QRect view = frameGeometry();
+        const QRect beside = main != nullptr ? main->frameGeometry() : view;
+        const int gap = kPlacementGap;
         const QRect candidates[] = {
-            QRect(QPoint(view.right() + kPlacementGap, view.top()), size),
-            QRect(QPoint(view.left() - kPlacementGap - size.width(), view.top()), size),
-            QRect(QPoint(view.left(), view.bottom() + kPlacementGap), size),
-            QRect(QPoint(view.left(), view.top() - kPlacementGap - size.height()), size),
+            QRect(QPoint(view.right() + gap, view.top()), size),
+            QRect(QPoint(view.left() - gap - size.width(), view.top()), size),
+            QRect(QPoint(beside.left() - gap - size.width(), beside.top()), size),
+            QRect(QPoint(view.left(), view.bottom() + gap), size),
+            QRect(QPoint(view.left(), view.top() - gap - size.height()), size),
+            QRect(QPoint(beside.left(), beside.bottom() + gap), size),
+            QRect(QPoint(beside.left(), beside.top() - gap - size.height()), size),
         };
         for (const QRect& candidate : candidates) {
             const QRect place = MovedInto(candidate, area);
@@ -551,6 +563,17 @@ RepeatWindow* EvolutionView::openRepeat() {
     back->setAccessibleDescription(tr("Shows the run's letters and chart again"));
     repeat->setParent(page);
     repeat->setWindowFlags(Qt::Widget);
+    // Inside this view its zoom keys would answer the view's own, and neither would act: the
+    // view's zoom takes the page along.
+    const QKeySequence zoomKeys[] = {
+        QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+        QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_0)};
+    for (QShortcut* shortcut : repeat->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly)) {
+        if (std::find(std::begin(zoomKeys), std::end(zoomKeys), shortcut->key()) !=
+            std::end(zoomKeys)) {
+            shortcut->setEnabled(false);
+        }
+    }
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* top = new QHBoxLayout;
@@ -561,15 +584,13 @@ RepeatWindow* EvolutionView::openRepeat() {
     pages_->addWidget(page);
     pages_->setCurrentWidget(page);
     repeat->show();
-    connect(back, &QPushButton::clicked, page, [this, page] {
+    // Back closes the Repeat window as its own Close would; once it has gone, so does its page.
+    connect(back, &QPushButton::clicked, repeat, &QWidget::close);
+    connect(repeat, &QObject::destroyed, this, [this, page] {
         pages_->setCurrentIndex(0);
         page->deleteLater();
     });
-    // Closing the Repeat page's window (its own Close) leaves the page too.
-    connect(repeat, &QObject::destroyed, page, [this, page] {
-        pages_->setCurrentIndex(0);
-        page->deleteLater();
-    });
+    embeddedRepeat_ = repeat;
     return repeat;
 }
 

@@ -167,6 +167,7 @@ private:
     std::optional<double> measuredRate_;
 
     QStackedWidget* pages_;
+    QPointer<RepeatWindow> embeddedRepeat_;
     LettersPanel* letters_;
     FitnessChart* chart_;
     QLabel* figuresLabel_;

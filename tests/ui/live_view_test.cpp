@@ -34,6 +34,7 @@
 
 #include "ui/evolution_view.h"
 #include "ui/help_viewer.h"
+#include "ui/repeat_window.h"
 #include "ui/zoom.h"
 
 namespace quarrow::testing {
@@ -577,6 +578,51 @@ TEST_F(LiveViewTest, ScreenReadersHearNamesAndDescriptionsNotPictures) {
     for (QPushButton* button : controls) {
         EXPECT_FALSE(button->accessibleDescription().isEmpty()) << button->text().toStdString();
     }
+}
+
+TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNot) {
+    auto* view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
+                                   window->viewChoices(), window.get());
+    view->placeBeside(*window, ResultBoxesOf(*window));
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    // On this screen the main window and the view leave no room for a third window beside
+    // them: if the Repeat window opens as one, it covers neither.
+    QPointer<RepeatWindow> beside = view->openRepeat();
+    ASSERT_FALSE(beside.isNull());
+    if (beside->isWindow()) {
+        EXPECT_FALSE(beside->frameGeometry().intersects(view->frameGeometry()));
+        EXPECT_FALSE(beside->frameGeometry().intersects(window->frameGeometry()));
+    } else {
+        EXPECT_EQ(beside->window(), view);
+    }
+    beside->close();
+    EXPECT_TRUE(WaitUntil([&] { return beside.isNull(); }));
+    delete view;
+
+    window->activateWindow();
+    ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
+                             window->viewChoices(), window.get());
+    view->placeBeside(*window, ResultBoxesOf(*window));
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    QPointer<RepeatWindow> inside = view->openRepeat();
+    ASSERT_FALSE(inside.isNull());
+    EXPECT_FALSE(inside->isWindow());
+    EXPECT_EQ(inside->window(), view);
+    EXPECT_TRUE(inside->isVisible());
+    // The page zooms with the view, whose keys still act.
+    const double before = WindowZoom::Of(view)->factor();
+    QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_LT(WindowZoom::Of(view)->factor(), before);
+    QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("backToRunButton")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(WaitUntil([&] { return inside.isNull(); }));
+    EXPECT_TRUE(view->findChild<QWidget*>(QStringLiteral("runPage"))->isVisible());
+    delete view;
 }
 
 } // namespace
