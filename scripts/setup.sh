@@ -10,6 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
+  librsvg2-bin
   desktop-file-utils appstream
 )
 
