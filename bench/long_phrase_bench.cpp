@@ -16,6 +16,7 @@
 
 #include "platform/clock.h"
 #include "platform/generator.h"
+#include "ui/evolution_view.h"
 #include "ui/quarrow.h"
 #include "ui/run_progress_dialog.h"
 
@@ -42,9 +43,11 @@ struct Stalls {
 
 enum class Phase { Before, UntilDialog, Run, Cancel, After };
 
-RunProgressDialog* ShownDialog(const QWidget& window) {
-    for (auto* dialog : window.findChildren<RunProgressDialog*>()) {
-        if (dialog->isVisible()) {
+// The run's window on show: the progress dialog of a trial, or the live view of a selection.
+QWidget* ShownDialog(const QWidget& window) {
+    for (auto* dialog : window.findChildren<QWidget*>()) {
+        if (dialog->isVisible() && (qobject_cast<RunProgressDialog*>(dialog) != nullptr ||
+                                    qobject_cast<EvolutionView*>(dialog) != nullptr)) {
             return dialog;
         }
     }

@@ -10,8 +10,8 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
-  desktop-file-utils appstream
   librsvg2-bin
+  desktop-file-utils appstream
 )
 
 missing=()

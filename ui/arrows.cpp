@@ -1,6 +1,10 @@
 #include "ui/arrows.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QColor>
+#include <QVariant>
+#include <QWidget>
 #include <QImage>
 #include <QTransform>
 
@@ -9,6 +13,30 @@
 
 namespace quarrow {
 namespace {
+
+constexpr char kDecorative[] = "decorative";
+
+// What assistive technology is told of a decorative picture: nothing to read, and not shown.
+class DecorativeAccessible final : public QAccessibleWidget {
+public:
+    explicit DecorativeAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::NoRole) {}
+
+    QString text(QAccessible::Text) const override { return {}; }
+    QAccessible::State state() const override {
+        QAccessible::State shown = QAccessibleWidget::state();
+        shown.invisible = true;
+        return shown;
+    }
+};
+
+QAccessibleInterface* DecorativeFactory(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget != nullptr && widget->property(kDecorative).toBool()) {
+        return new DecorativeAccessible(widget);
+    }
+    return nullptr;
+}
 
 // A right-pointing arrow in a picture `length` long and `thickness` high: a shaft three
 // pixels thick and a solid head whose base spans the whole height, set pixel by pixel.
@@ -53,6 +81,23 @@ QPixmap ArrowPixmap(QSize size, ArrowDirection direction, qreal devicePixelRatio
     }
     picture.setDevicePixelRatio(ratio);
     return picture;
+}
+
+void MarkDecorative(QWidget& picture) {
+    static const bool installed = [] {
+        QAccessible::installFactory(DecorativeFactory);
+        return true;
+    }();
+    static_cast<void>(installed);
+    picture.setProperty(kDecorative, true);
+    picture.setAccessibleName(QString());
+    picture.setAccessibleDescription(QString());
+    // An interface made before (naming a widget makes one while assistive technology listens)
+    // is dropped, so that the next one asked for is the decorative one.
+    if (QAccessibleInterface* existing = QAccessible::queryAccessibleInterface(&picture);
+        existing != nullptr && dynamic_cast<DecorativeAccessible*>(existing) == nullptr) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(existing));
+    }
 }
 
 } // namespace quarrow

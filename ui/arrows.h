@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QSize>
 
+class QWidget;
+
 namespace quarrow {
 
 /// Which way an arrow picture points.
@@ -15,5 +17,9 @@ inline constexpr int kArrowBackgroundGrey = 192;
 /// smoothing so its edges stay crisp at these small sizes. On a screen of more than one device
 /// pixel per pixel it is drawn in device pixels, so that it stays as sharp.
 QPixmap ArrowPixmap(QSize size, ArrowDirection direction, qreal devicePixelRatio = 1.0);
+
+/// Keeps a purely decorative picture from screen readers: it has no name, and reports itself
+/// invisible to assistive technology, which then passes over it.
+void MarkDecorative(QWidget& picture);
 
 } // namespace quarrow

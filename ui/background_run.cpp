@@ -47,7 +47,7 @@ bool IsUserInput(QEvent::Type type) {
 // close request included, still reaches the window.
 class InputBlocker final : public QObject {
 public:
-    InputBlocker(QWidget* window, QDialog* dialog) : window_(window), dialog_(dialog) {
+    InputBlocker(QWidget* window, QWidget* dialog) : window_(window), dialog_(dialog) {
         qApp->installEventFilter(this);
     }
     ~InputBlocker() override { qApp->removeEventFilter(this); }
@@ -71,7 +71,7 @@ public:
 
 private:
     QPointer<QWidget> window_;
-    QPointer<QDialog> dialog_;
+    QPointer<QWidget> dialog_;
 };
 
 } // namespace
@@ -92,7 +92,7 @@ void BackgroundRun::cancel(CancelReason reason) {
     cancel_.store(true, std::memory_order_relaxed);
 }
 
-bool BackgroundRun::exec(const Work& work, const std::function<void()>& refresh, QDialog* dialog) {
+bool BackgroundRun::exec(const Work& work, const std::function<void()>& refresh, QWidget* dialog) {
     if (running_) {
         return false;
     }
@@ -129,7 +129,12 @@ bool BackgroundRun::exec(const Work& work, const std::function<void()>& refresh,
             progress->setWindowModality(Qt::WindowModal);
             QObject::connect(progress, &QProgressDialog::canceled, this, [this] { cancel(); });
         }
-        QObject::connect(dialog, &QDialog::rejected, this, [this] { cancel(); });
+        if (auto* asDialog = qobject_cast<QDialog*>(dialog)) {
+            QObject::connect(asDialog, &QDialog::rejected, this, [this] { cancel(); });
+        }
+        if (dialog->metaObject()->indexOfSignal("cancelRequested()") >= 0) {
+            QObject::connect(dialog, SIGNAL(cancelRequested()), this, SLOT(requestCancel()));
+        }
         // A dialog that asked for a modality blocks its window's input itself (below) instead of
         // being modal to the toolkit; the live view asks for none and leaves the window free.
         blocksWindow = dialog->windowModality() != Qt::NonModal;

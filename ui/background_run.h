@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QPointer>
 
-class QDialog;
 class QWidget;
 
 namespace quarrow {
@@ -51,13 +50,18 @@ public:
     /// be null) is opened after the delay, blocking its window unless it is non-modal, and closed
     /// at the end. Returns
     /// false without running anything if a run is already in progress.
+    ///
+    /// The dialog may be any window: a QDialog cancels the run when it is rejected, and any
+    /// window with a `cancelRequested()` signal when it emits it.
     bool exec(const Work& work, const std::function<void()>& refresh = {},
-              QDialog* dialog = nullptr);
+              QWidget* dialog = nullptr);
 
     /// Whether a run is in progress.
     bool isRunning() const { return running_; }
     /// Asks the running work to stop; a no-op when nothing runs.
     void cancel(CancelReason reason = CancelReason::User);
+    /// Cancels the run for the user; what a dialog's cancel is connected to.
+    Q_SLOT void requestCancel() { cancel(CancelReason::User); }
     /// Why the last run was cancelled, or None if it ran to its end.
     CancelReason cancelReason() const { return reason_; }
     /// Whether the last run was cancelled.
@@ -74,7 +78,7 @@ private:
     std::atomic<bool> cancel_{false};
     bool running_ = false;
     CancelReason reason_ = CancelReason::None;
-    QPointer<QDialog> dialog_;
+    QPointer<QWidget> dialog_;
 };
 
 } // namespace quarrow

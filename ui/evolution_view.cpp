@@ -3,212 +3,76 @@
 #include "plot/distribution_chart.h"
 #include "ui/box_text.h"
 #include "ui/cost_text.h"
+#include "ui/fitness_chart.h"
 #include "ui/repeat_window.h"
+#include "ui/view_controls.h"
 #include "ui/zoom.h"
 
-#include <QChart>
-#include <QChartView>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLegend>
-#include <QLineSeries>
 #include <QLocale>
-#include <QLogValueAxis>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QShowEvent>
+#include <QStackedWidget>
 #include <QStringList>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace quarrow {
 
 namespace {
 
-// A phrase of the first page fits on one row; longer strings wrap, and very long ones are cut.
-constexpr qsizetype kLettersPerRow = 50;
-constexpr qsizetype kMaxRows = 4;
-constexpr double kLettersScale = 1.5;
 // The generations-per-second figure averages over about this many seconds of the run.
 constexpr double kRateWindowSeconds = 1.0;
-// Small enough for the view to fit beside the main window on a 1280-pixel-wide screen.
-constexpr int kChartWidth = 480;
-constexpr int kChartHeight = 240;
 constexpr int kPlacementGap = 12;
-
-// Bold and underlined as well as coloured, so a marked letter shows without colour too.
-const QString kRightOpen = QStringLiteral("<b><u><span style=\"color:#1a7f37\">");
-const QString kLockedOpen = QStringLiteral("<b><u><span style=\"color:#0b57d0\">");
-const QString kMarkClose = QStringLiteral("</span></u></b>");
-
-enum class Mark { None, Right, Locked };
-
-// The letters as rich text, each marked as `markAt` says, in rows of `kLettersPerRow`.
-template <typename MarkAt> QString LetterRows(const QString& text, MarkAt markAt) {
-    QString html;
-    const qsizetype shown = std::min(text.size(), kLettersPerRow * kMaxRows);
-    Mark open = Mark::None;
-    const auto close = [&] {
-        if (open != Mark::None) {
-            html += kMarkClose;
-            open = Mark::None;
-        }
-    };
-    for (qsizetype i = 0; i < shown; ++i) {
-        if (i > 0 && i % kLettersPerRow == 0) {
-            close();
-            html += QStringLiteral("<br>");
-        }
-        const Mark mark = markAt(i);
-        if (mark != open) {
-            close();
-            if (mark != Mark::None) {
-                html += mark == Mark::Right ? kRightOpen : kLockedOpen;
-            }
-            open = mark;
-        }
-        // Spaces are letters of the phrase: each keeps its column.
-        const QChar letter = text.at(i);
-        html +=
-            letter == QLatin1Char(' ') ? QStringLiteral("&nbsp;") : QString(letter).toHtmlEscaped();
-    }
-    close();
-    if (text.size() > shown) {
-        html += QStringLiteral("&hellip;");
-    }
-    return html;
-}
-
-bool SameAt(const QString& text, const QString& other, qsizetype i) {
-    return i < other.size() && other.at(i) == text.at(i);
-}
-
-// 1-based positions, as a reader counts them: "3, 7 and 12".
-QString Positions(const QList<qsizetype>& positions) {
-    QStringList texts;
-    for (const qsizetype position : positions) {
-        texts.append(QString::number(position + 1));
-    }
-    if (texts.size() <= 1) {
-        return texts.join(QString());
-    }
-    const QString last = texts.takeLast();
-    return EvolutionView::tr("%1 and %2").arg(texts.join(QStringLiteral(", ")), last);
-}
 
 } // namespace
 
-QString MarkedLetters(const QString& current, const QString& target) {
-    return LetterRows(current, [&](qsizetype i) {
-        return SameAt(current, target, i) ? Mark::Right : Mark::None;
-    });
-}
-
-QString MarkedOffspring(const QString& offspring, qsizetype locked, const QString& scoredAgainst,
-                        qsizetype* marked) {
-    if (marked != nullptr) {
-        qsizetype count = std::min(locked, offspring.size());
-        for (qsizetype i = count; i < offspring.size(); ++i) {
-            count += SameAt(offspring, scoredAgainst, i) ? 1 : 0;
-        }
-        *marked = count;
-    }
-    return LetterRows(offspring, [&](qsizetype i) {
-        if (i < locked) {
-            return Mark::Locked;
-        }
-        return SameAt(offspring, scoredAgainst, i) ? Mark::Right : Mark::None;
-    });
-}
-
 EvolutionView::EvolutionView(const QString& target, const QString& firstString, Scheme scheme,
                              ViewChoices& choices, QWidget* parent)
-    : QDialog(parent), target_(target), firstString_(firstString), scheme_(scheme),
-      choices_(choices), targetLabel_(new QLabel(this)), currentLabel_(new QLabel(this)),
-      figuresLabel_(new QLabel(this)), expectationLabel_(new QLabel(this)),
-      slowMotionCheck_(new QCheckBox(tr("Slow motion"), this)),
-      keepOpenCheck_(new QCheckBox(tr("Keep this window open after the run"), this)),
-      saveButton_(new QPushButton(tr("Save chart..."), this)),
-      repeatButton_(new QPushButton(tr("Repeat..."), this)),
-      cancelButton_(new QPushButton(tr("Cancel"), this)) {
+    : QWidget(parent, Qt::Window), target_(target), firstString_(firstString), scheme_(scheme),
+      choices_(choices), pages_(new QStackedWidget(this)),
+      letters_(new LettersPanel(target, firstString, scheme == Scheme::Sequential, this)),
+      chart_(new FitnessChart(scheme == Scheme::Sequential, static_cast<std::size_t>(target.size()),
+                              this)),
+      figuresLabel_(new QLabel(this)), endingLabel_(new QLabel(this)),
+      expectationLabel_(new QLabel(this)),
+      controls_(new ViewControls(choices.slowMotion, choices.keepOpen, this)) {
     if (choices_.keptView) {
         choices_.keptView->close();
     }
     setObjectName(QStringLiteral("evolutionView"));
+    // The view speaks in the face of the window it belongs to, at the program's size; its zoom
+    // grows it from there.
+    if (parent != nullptr) {
+        QFont face = font();
+        face.setFamily(parent->window()->font().family());
+        setFont(face);
+    }
     setWindowTitle(tr("Step Four: %1").arg(FromLatin1(SchemeCaption(scheme))));
     // The main window, its pages and the help stay usable while the run goes on.
     setWindowModality(Qt::NonModal);
-
-    // Large enough for a class to watch the letters from across a room.
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(fixed.pointSizeF() * kLettersScale);
-    auto* letters = new QGridLayout;
-    int row = 0;
-    const auto addRow = [&](const QString& caption, QLabel* label, const char* name,
-                            const QString& accessibleName) {
-        auto* captionLabel = new QLabel(caption, this);
-        captionLabel->setBuddy(label);
-        label->setObjectName(QLatin1String(name));
-        label->setFont(fixed);
-        label->setTextFormat(Qt::RichText);
-        label->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')) *
-                               static_cast<int>(std::min<qsizetype>(
-                                   kLettersPerRow + 1, std::max(target_.size(), qsizetype{20}))));
-        label->setAccessibleName(accessibleName);
-        letters->addWidget(captionLabel, row, 0, Qt::AlignTop);
-        letters->addWidget(label, row, 1);
-        ++row;
-    };
-    addRow(tr("Target:"), targetLabel_, "targetString", tr("Target"));
-    targetLabel_->setText(MarkedLetters(target_, QString()));
-    targetLabel_->setAccessibleDescription(target_);
-    if (sequential()) {
-        auto* scoredLabel = new QLabel(this);
-        addRow(tr("Scored against:"), scoredLabel, "scoredAgainst",
-               tr("First string, which the random tail is scored against"));
-        scoredLabel->setText(MarkedLetters(firstString_, QString()));
-        scoredLabel->setAccessibleDescription(firstString_);
-        addRow(tr("This generation:"), currentLabel_, "currentString",
-               tr("Last offspring of the generation"));
-    } else {
-        addRow(tr("Parent:"), currentLabel_, "currentString", tr("Current parent"));
-    }
-    letters->setColumnStretch(1, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(letters);
-    if (sequential()) {
-        auto* note = new QLabel(
-            tr("Each offspring copies the first letters of the target (blue: locked) and draws "
-               "the rest at random. A drawn letter that equals the first string's letter at its "
-               "place is a hit (green) and locks one more letter of the target for the next "
-               "offspring. Every generation starts again with nothing locked."),
-            this);
-        note->setObjectName(QStringLiteral("scoringNote"));
-        note->setWordWrap(true);
-        layout->addWidget(note);
-    }
-
-    buildChart();
-    layout->addWidget(chartView_, 1);
+    feed_.SetSlowMotion(choices_.slowMotion);
 
     figuresLabel_->setObjectName(QStringLiteral("progressLabel"));
     figuresLabel_->setTextFormat(Qt::PlainText);
+    figuresLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    endingLabel_->setObjectName(QStringLiteral("endingLabel"));
+    endingLabel_->setTextFormat(Qt::PlainText);
+    endingLabel_->setWordWrap(true);
+    endingLabel_->hide();
     expectationLabel_->setObjectName(QStringLiteral("expectationLabel"));
     expectationLabel_->setTextFormat(Qt::PlainText);
     expectationLabel_->setWordWrap(true);
@@ -222,51 +86,33 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
                                            static_cast<std::size_t>(target_.size())))));
     }
 
-    slowMotionCheck_->setObjectName(QStringLiteral("slowMotionCheck"));
-    slowMotionCheck_->setToolTip(tr("Run a few generations a second, so you can watch the letters "
-                                    "lock in; the choice holds for the next runs too"));
-    slowMotionCheck_->setChecked(choices_.slowMotion);
-    feed_.SetSlowMotion(choices_.slowMotion);
-    keepOpenCheck_->setObjectName(QStringLiteral("keepOpenCheck"));
-    keepOpenCheck_->setChecked(choices_.keepOpen);
-    saveButton_->setObjectName(QStringLiteral("saveChartButton"));
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    // Neither button answers Enter: a keystroke meant for the window must not end the run.
-    saveButton_->setAutoDefault(false);
-    cancelButton_->setAutoDefault(false);
-    // Offered once a run has found the target: many runs of it, as a distribution.
-    repeatButton_->setObjectName(QStringLiteral("repeatButton"));
-    repeatButton_->setAutoDefault(false);
-    repeatButton_->setToolTip(tr("Run this target many times with each scheme and compare the "
-                                 "distribution with the exact law and blind search"));
-    repeatButton_->hide();
-
-    auto* options = new QVBoxLayout;
-    options->addWidget(slowMotionCheck_);
-    options->addWidget(keepOpenCheck_);
-    options->addStretch();
+    // The figures stand beside the chart rather than under it, so that the view stays short
+    // enough for a small screen and the chart keeps its height at full screen.
+    auto* run = new QWidget(pages_);
+    run->setObjectName(QStringLiteral("runPage"));
     auto* middle = new QHBoxLayout;
-    middle->addWidget(figuresLabel_, 0, Qt::AlignTop);
-    middle->addSpacing(24);
-    middle->addLayout(options, 1);
-    layout->addLayout(middle);
+    middle->addWidget(chart_, 1);
+    middle->addWidget(figuresLabel_, 0);
+    auto* layout = new QVBoxLayout(run);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(letters_);
+    layout->addLayout(middle, 1);
+    layout->addWidget(endingLabel_);
     layout->addWidget(expectationLabel_);
+    layout->addWidget(controls_);
+    pages_->addWidget(run);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(pages_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(saveButton_);
-    buttons->addWidget(repeatButton_);
-    buttons->addWidget(cancelButton_);
-    layout->addLayout(buttons);
-
-    connect(slowMotionCheck_, &QCheckBox::toggled, this, [this](bool on) {
+    connect(controls_, &ViewControls::slowMotionToggled, this, [this](bool on) {
         choices_.slowMotion = on;
         feed_.SetSlowMotion(on);
     });
-    connect(keepOpenCheck_, &QCheckBox::toggled, this, [this](bool on) { choices_.keepOpen = on; });
-    connect(saveButton_, &QPushButton::clicked, this, &EvolutionView::saveChartClicked);
-    connect(repeatButton_, &QPushButton::clicked, this, &EvolutionView::repeatClicked);
-    connect(cancelButton_, &QPushButton::clicked, this, &EvolutionView::cancelClicked);
+    connect(controls_, &ViewControls::keepOpenToggled, this,
+            [this](bool on) { choices_.keepOpen = on; });
+    connect(controls_, &ViewControls::saveChartClicked, this, &EvolutionView::saveChartClicked);
+    connect(controls_, &ViewControls::repeatClicked, this, [this] { openRepeat(); });
+    connect(controls_, &ViewControls::cancelClicked, this, &EvolutionView::cancelClicked);
 
     showFigures();
     adjustSize();
@@ -274,72 +120,10 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
 }
 
 EvolutionView::~EvolutionView() {
-    // The axis not in use belongs to this view rather than to the chart.
-    if (logAxis_) {
-        delete linearAxis_;
-    } else {
-        delete logGenerationAxis_;
+    // The Repeat page goes with the view; its leaving must not turn the view's pages.
+    if (embeddedRepeat_) {
+        QObject::disconnect(embeddedRepeat_, nullptr, this, nullptr);
     }
-}
-
-void EvolutionView::buildChart() {
-    chart_ = new QChart;
-    chart_->setAnimationOptions(QChart::NoAnimation);
-
-    series_ = new QLineSeries(chart_);
-    series_->setName(sequential() ? tr("Prefix each generation reached") : tr("Letters right"));
-    QPen pen = series_->pen();
-    pen.setWidth(2);
-    series_->setPen(pen);
-    chart_->addSeries(series_);
-    if (sequential()) {
-        bestSeries_ = new QLineSeries(chart_);
-        bestSeries_->setName(tr("Best of the run"));
-        QPen bestPen(QColor(0xc0, 0x3a, 0x2b));
-        bestPen.setWidth(2);
-        bestPen.setStyle(Qt::DashLine);
-        bestSeries_->setPen(bestPen);
-        chart_->addSeries(bestSeries_);
-        chart_->legend()->setAlignment(Qt::AlignBottom);
-    } else {
-        chart_->legend()->hide();
-    }
-
-    lettersAxis_ = new QValueAxis;
-    lettersAxis_->setTitleText(sequential() ? tr("Letters matched") : tr("Letters right"));
-    lettersAxis_->setLabelFormat(QStringLiteral("%d"));
-    // Qt 6.4 measures the room for vertical axis labels too small and would cut every one.
-    lettersAxis_->setTruncateLabels(false);
-    setLettersRange(static_cast<std::size_t>(target_.size()));
-    chart_->addAxis(lettersAxis_, Qt::AlignLeft);
-    connect(chart_, &QChart::plotAreaChanged, this, [this] { setLettersRange(lettersOnAxis_); });
-
-    linearAxis_ = new QValueAxis;
-    linearAxis_->setTitleText(tr("Generation"));
-    linearAxis_->setLabelFormat(QStringLiteral("%d"));
-    linearAxis_->setRange(0.0, 10.0);
-    linearAxis_->setTruncateLabels(false);
-    chart_->addAxis(linearAxis_, Qt::AlignBottom);
-    for (QLineSeries* series : {series_, bestSeries_}) {
-        if (series != nullptr) {
-            series->attachAxis(lettersAxis_);
-            series->attachAxis(linearAxis_);
-        }
-    }
-
-    logGenerationAxis_ = new QLogValueAxis;
-    logGenerationAxis_->setTitleText(tr("Generation (logarithmic)"));
-    logGenerationAxis_->setLabelFormat(QStringLiteral("%g"));
-    logGenerationAxis_->setBase(10.0);
-    logGenerationAxis_->setTruncateLabels(false);
-
-    chartView_ = new QChartView(chart_, this);
-    chartView_->setObjectName(QStringLiteral("fitnessChart"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setMinimumSize(kChartWidth, kChartHeight);
-    chartView_->setAccessibleName(sequential()
-                                      ? tr("Prefix each generation reached, and the run's best")
-                                      : tr("Letters right by generation"));
 }
 
 void EvolutionView::setMeasuredRate(double generationsPerSecond) {
@@ -365,7 +149,7 @@ void EvolutionView::showExpectation() {
 }
 
 void EvolutionView::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    QWidget::showEvent(event);
     if (keptOnScreen_) {
         return;
     }
@@ -387,12 +171,12 @@ void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
     const QRect area = screen->availableGeometry();
     const QRect main = window.frameGeometry();
     const QSize frameMargins = ExpectedFrameSize(*this, &window);
+    layout()->activate();
     QSize size = sizeHint().expandedTo(minimumSizeHint()) + frameMargins;
     size = size.boundedTo(area.size());
     const auto fit = [&](QPoint topLeft) { return MovedInto(QRect(topLeft, size), area); };
     const int gap = kPlacementGap;
-    // Beside the main window first, then below or above it; failing those, beside or below the
-    // result boxes, so that the figures of the run stay readable.
+    // Beside the main window first, then below or above it.
     const QRect besideWindow[] = {
         fit({main.right() + gap, main.top()}),
         fit({main.left() - gap - size.width(), main.top()}),
@@ -405,24 +189,51 @@ void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
             return;
         }
     }
-    const QRect besideBoxes[] = {
-        fit({keepClear.right() + gap, main.top()}),
-        fit({keepClear.left() - gap - size.width(), main.top()}),
-        fit({main.left(), keepClear.bottom() + gap}),
-        fit({main.left(), keepClear.top() - gap - size.height()}),
+    // Failing those (full screen, a small screen), in the largest part of the screen beside the
+    // result boxes and Go, made smaller to fit there if it must, so that they stay readable.
+    if (keepClear.isEmpty()) {
+        move(fit(main.topLeft()).topLeft());
+        return;
+    }
+    const QRect strips[] = {
+        QRect(QPoint(area.left(), area.top()), QPoint(keepClear.left() - gap, area.bottom())),
+        QRect(QPoint(keepClear.right() + gap, area.top()), area.bottomRight()),
+        QRect(area.topLeft(), QPoint(area.right(), keepClear.top() - gap)),
+        QRect(QPoint(area.left(), keepClear.bottom() + gap), area.bottomRight()),
     };
-    const QRect* best = &besideBoxes[0];
-    qint64 leastCovered = -1;
-    for (const QRect& place : besideBoxes) {
-        const QRect covered = place.intersected(keepClear);
-        const qint64 coveredArea =
-            covered.isEmpty() ? 0 : qint64{covered.width()} * covered.height();
-        if (leastCovered < 0 || coveredArea < leastCovered) {
-            leastCovered = coveredArea;
-            best = &place;
+    const QSize least = minimumSizeHint() + frameMargins;
+    const QRect* best = nullptr;
+    for (const QRect& strip : strips) {
+        if (strip.width() < least.width() || strip.height() < least.height()) {
+            continue;
+        }
+        if (best == nullptr ||
+            qint64{strip.width()} * strip.height() > qint64{best->width()} * best->height()) {
+            best = &strip;
         }
     }
-    move(best->topLeft());
+    if (best == nullptr) {
+        // No strip holds the view: it covers as little of the boxes as it can.
+        const QRect places[] = {fit({area.left(), area.top()}), fit({area.right(), area.top()}),
+                                fit({area.left(), area.bottom()}),
+                                fit({area.right(), area.bottom()})};
+        const QRect* chosen = &places[0];
+        qint64 leastCovered = -1;
+        for (const QRect& place : places) {
+            const QRect covered = place.intersected(keepClear);
+            const qint64 coveredArea =
+                covered.isEmpty() ? 0 : qint64{covered.width()} * covered.height();
+            if (leastCovered < 0 || coveredArea < leastCovered) {
+                leastCovered = coveredArea;
+                chosen = &place;
+            }
+        }
+        move(chosen->topLeft());
+        return;
+    }
+    const QSize fitted = size.boundedTo(best->size());
+    resize(fitted - frameMargins);
+    move(MovedInto(QRect(best->topLeft(), fitted), *best).topLeft());
 }
 
 void EvolutionView::refresh() {
@@ -431,73 +242,143 @@ void EvolutionView::refresh() {
     }
     showFigures();
     showLetters();
-    showCurve();
+    chart_->setCurves(points_, bestPoints_);
     updateStatus(false);
 }
 
 bool EvolutionView::finishRun(RunOutcome outcome, bool mayStayOpen) {
     refresh();
     runGoing_ = false;
-    QString ending;
-    switch (outcome) {
-    case RunOutcome::Matched:
-        ending = tr("Run finished.");
-        break;
-    case RunOutcome::Cancelled:
-        ending = tr("Run cancelled.");
-        break;
-    case RunOutcome::LogFailed:
-        ending = tr("Run stopped: the log could not be written.");
-        break;
-    case RunOutcome::InvalidInput:
-        ending = tr("Run refused.");
-        break;
-    }
-    updateStatus(true, ending);
-    cancelButton_->setText(tr("Close"));
-    repeatButton_->setVisible(outcome == RunOutcome::Matched);
+    showEnding(outcome);
+    controls_->showRunEnded(outcome == RunOutcome::Matched);
     if (!mayStayOpen || !choices_.keepOpen) {
         deleteLater();
         return false;
     }
+    // From here on the view is the user's: closing it ends it.
+    setAttribute(Qt::WA_DeleteOnClose);
     choices_.keptView = this;
     show();
     raise();
     return true;
 }
 
+void EvolutionView::showEnding(RunOutcome outcome) {
+    const QLocale locale;
+    const QString generations = locale.toString(static_cast<qlonglong>(shown_.generation));
+    QString ending;
+    QString line;
+    switch (outcome) {
+    case RunOutcome::Matched:
+        ending = tr("Run finished.");
+        if (sequential()) {
+            // The run ends when the last hit locks the target's last letter: what the next
+            // offspring would copy is the whole target, as the log's final line shows.
+            const bool lastDrewIt = shown_.lockedLetters < static_cast<std::size_t>(target_.size());
+            letters_->showOffspring(target_, target_.size());
+            line = lastDrewIt
+                       ? tr("Offspring %1 of generation %2 drew the last hit: every letter of the "
+                            "target is now locked.")
+                             .arg(kOffspringPerGeneration)
+                             .arg(generations)
+                       : tr("Generation %1 drew the last hit: every letter of the target is now "
+                            "locked.")
+                             .arg(generations);
+        } else {
+            line = tr("The parent matched the target in generation %1.").arg(generations);
+        }
+        break;
+    case RunOutcome::Cancelled:
+        ending = tr("Cancelled after %1 generations.").arg(generations);
+        line = ending;
+        break;
+    case RunOutcome::LogFailed:
+        ending = tr("Run stopped: the log could not be written.");
+        line = ending;
+        break;
+    case RunOutcome::InvalidInput:
+        ending = tr("Run refused.");
+        line = ending;
+        break;
+    }
+    endingLabel_->setText(line);
+    endingLabel_->show();
+    updateStatus(true, ending);
+    chart_->setSummary(chartSummaryText());
+}
+
+QString EvolutionView::chartSummaryText() const {
+    const auto& curve = points_;
+    const QLocale locale;
+    if (curve.empty()) {
+        return tr("No generation was finished.");
+    }
+    const auto first = static_cast<qlonglong>(std::llround(curve.front().matched));
+    const auto last = static_cast<qlonglong>(std::llround(curve.back().matched));
+    const QString generations = locale.toString(static_cast<qlonglong>(shown_.generation));
+    if (sequential()) {
+        const auto best = bestPoints_.empty()
+                              ? qlonglong{0}
+                              : static_cast<qlonglong>(std::llround(bestPoints_.back().matched));
+        return tr("The prefix each generation reached went from %1 to %2 letters of %3 in %4 "
+                  "generations; the run's best rose to %5.")
+            .arg(first)
+            .arg(last)
+            .arg(shown_.targetLength)
+            .arg(generations)
+            .arg(best);
+    }
+    const QString verb = last > first ? tr("rose") : last < first ? tr("fell") : tr("stayed");
+    if (last == first) {
+        return tr("Letters right stayed at %1 of %2 for %3 generations.")
+            .arg(first)
+            .arg(shown_.targetLength)
+            .arg(generations);
+    }
+    return tr("Letters right %1 from %2 to %3 of %4 in %5 generations.")
+        .arg(verb)
+        .arg(first)
+        .arg(last)
+        .arg(shown_.targetLength)
+        .arg(generations);
+}
+
+QString EvolutionView::chartSummary() const {
+    return chart_->summary();
+}
+
 void EvolutionView::cancelClicked() {
     if (runGoing_) {
         // The button says what it does: no question.
-        QDialog::reject();
+        emit cancelRequested();
     } else {
-        reject();
+        close();
     }
 }
 
-void EvolutionView::reject() {
-    if (runGoing_) {
-        askToCancel();
+void EvolutionView::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the view as a dialog's would, asking first while the run goes on.
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
         return;
     }
-    QDialog::reject();
-    deleteLater();
+    if (runGoing_) {
+        askToCancel();
+    } else {
+        close();
+    }
 }
 
 void EvolutionView::closeEvent(QCloseEvent* event) {
-    if (runGoing_) {
-        if (event->spontaneous()) {
-            // The user closed the window: the run goes on unless they say otherwise.
-            event->ignore();
-            askToCancel();
-        } else {
-            // The program is ending, and its quit closes every window; the run is being
-            // cancelled already, and asking would stop the quit.
-            event->accept();
-        }
+    if (runGoing_ && event->spontaneous()) {
+        // The user closed the window: the run goes on unless they say otherwise.
+        event->ignore();
+        askToCancel();
         return;
     }
-    QDialog::closeEvent(event);
+    // After the run; or the program is ending, its quit closes every window, and the run is
+    // being cancelled already, so asking would stop the quit.
+    QWidget::closeEvent(event);
 }
 
 void EvolutionView::askToCancel() {
@@ -519,7 +400,7 @@ void EvolutionView::askToCancel() {
     question->setWindowModality(Qt::WindowModal);
     connect(question, &QMessageBox::finished, this, [this, question](int) {
         if (question->clickedButton() == question->button(QMessageBox::Yes) && runGoing_) {
-            QDialog::reject();
+            emit cancelRequested();
         }
     });
     question->open();
@@ -549,6 +430,14 @@ QString EvolutionView::expectationText() const {
     return expectationLabel_->text();
 }
 
+QString EvolutionView::endingText() const {
+    return endingLabel_->text();
+}
+
+qsizetype EvolutionView::markedLetters() const {
+    return letters_->markedLetters();
+}
+
 void EvolutionView::showFigures() {
     const QLocale locale;
     const double rate = shown_.reports > 0 ? generationRate() : 0.0;
@@ -576,132 +465,23 @@ void EvolutionView::showFigures() {
 
 void EvolutionView::showLetters() {
     if (sequential()) {
-        const QString offspring = QString::fromLatin1(shown_.lastOffspring);
-        const auto locked = static_cast<qsizetype>(shown_.lockedLetters);
-        currentLabel_->setText(MarkedOffspring(offspring, locked, firstString_, &markedLetters_));
-        QList<qsizetype> hits;
-        for (qsizetype i = locked; i < offspring.size(); ++i) {
-            if (SameAt(offspring, firstString_, i)) {
-                hits.append(i);
-            }
-        }
-        QString description = tr("%1. Locked: the first %2 letters, %3.")
-                                  .arg(offspring)
-                                  .arg(std::min(locked, offspring.size()))
-                                  .arg(offspring.left(locked));
-        if (!hits.isEmpty()) {
-            description += QLatin1Char(' ') +
-                           tr("Hits in the random tail at positions %1.").arg(Positions(hits));
-        }
-        description += QLatin1Char(' ') +
-                       tr("%1 of %2 letters matched.").arg(markedLetters_).arg(shown_.targetLength);
-        currentLabel_->setAccessibleDescription(description);
-        return;
-    }
-    const QString current = QString::fromLatin1(shown_.currentString);
-    currentLabel_->setText(MarkedLetters(current, target_));
-    QList<qsizetype> right;
-    for (qsizetype i = 0; i < current.size(); ++i) {
-        if (SameAt(current, target_, i)) {
-            right.append(i);
-        }
-    }
-    markedLetters_ = right.size();
-    QString description = current + QLatin1Char('.');
-    if (!right.isEmpty()) {
-        description += QLatin1Char(' ') + tr("Right at positions %1.").arg(Positions(right));
-    }
-    description += QLatin1Char(' ') +
-                   tr("%1 of %2 letters right.").arg(markedLetters_).arg(shown_.targetLength);
-    currentLabel_->setAccessibleDescription(description);
-}
-
-void EvolutionView::showCurve() {
-    std::int64_t lastGeneration = 0;
-    for (const auto* points : {&points_, &bestPoints_}) {
-        if (!points->empty()) {
-            lastGeneration = std::max(lastGeneration, points->back().generation);
-        }
-    }
-    if (!logAxis_ && lastGeneration > kLogAxisFromGeneration) {
-        useLogarithmicAxis();
-    }
-    const auto show = [&](QLineSeries* series, const std::vector<FitnessPoint>& points) {
-        if (series == nullptr) {
-            return;
-        }
-        QList<QPointF> shown;
-        shown.reserve(static_cast<qsizetype>(points.size()));
-        for (const FitnessPoint& point : points) {
-            // A logarithmic axis has no place for generation 0.
-            if (!logAxis_ || point.generation >= 1) {
-                shown.append(QPointF(static_cast<double>(point.generation), point.matched));
-            }
-        }
-        series->replace(shown);
-    };
-    show(series_, points_);
-    show(bestSeries_, bestPoints_);
-
-    const double right = std::max(10.0, static_cast<double>(lastGeneration));
-    if (logAxis_) {
-        logGenerationAxis_->setRange(1.0, right);
+        letters_->showOffspring(QString::fromLatin1(shown_.lastOffspring),
+                                static_cast<qsizetype>(shown_.lockedLetters));
     } else {
-        linearAxis_->setRange(0.0, right);
-        linearAxis_->applyNiceNumbers();
+        letters_->showParent(QString::fromLatin1(shown_.currentString));
     }
-    setLettersRange(shown_.targetLength);
-}
-
-void EvolutionView::setLettersRange(std::size_t letters) {
-    // Whole letters on at most about ten grid lines, the top one at or just above the length.
-    // A chart squeezed short (a long phrase at full screen) gets fewer lines, so that each keeps
-    // its label rather than the chart leaving out every other one.
-    lettersOnAxis_ = letters;
-    std::size_t most = 10;
-    const qreal plotHeight = chart_->plotArea().height();
-    const int labelHeight = QFontMetrics(lettersAxis_->labelsFont()).height();
-    if (plotHeight > 0 && labelHeight > 0) {
-        most = std::clamp<std::size_t>(static_cast<std::size_t>(plotHeight / (1.5 * labelHeight)),
-                                       2, 10);
-    }
-    // Steps beyond 5 are rounded up to 10, 20, 25, 50, 100, 200, ..., so the lines fall on
-    // round counts.
-    std::size_t step = std::max<std::size_t>(1, (letters + most - 1) / most);
-    for (std::size_t decade = 1; step > 5; decade *= 10) {
-        const std::size_t rounded[] = {10 * decade, 20 * decade, 25 * decade, 50 * decade};
-        if (const auto* fits = std::find_if(std::begin(rounded), std::end(rounded),
-                                            [step](std::size_t round) { return round >= step; });
-            fits != std::end(rounded)) {
-            step = *fits;
-            break;
-        }
-    }
-    const std::size_t steps = std::max<std::size_t>(1, (letters + step - 1) / step);
-    const auto top = static_cast<double>(steps * step);
-    if (lettersAxis_->max() != top || lettersAxis_->tickCount() != static_cast<int>(steps) + 1) {
-        lettersAxis_->setRange(0.0, top);
-        lettersAxis_->setTickCount(static_cast<int>(steps) + 1);
-    }
-}
-
-void EvolutionView::useLogarithmicAxis() {
-    chart_->removeAxis(linearAxis_);
-    chart_->addAxis(logGenerationAxis_, Qt::AlignBottom);
-    for (QLineSeries* series : {series_, bestSeries_}) {
-        if (series != nullptr) {
-            series->attachAxis(logGenerationAxis_);
-        }
-    }
-    logAxis_ = true;
 }
 
 int EvolutionView::chartPointCount() const {
-    return static_cast<int>(series_->count());
+    return chart_->pointCount();
 }
 
 int EvolutionView::bestPointCount() const {
-    return bestSeries_ != nullptr ? static_cast<int>(bestSeries_->count()) : 0;
+    return chart_->bestPointCount();
+}
+
+bool EvolutionView::logarithmicAxis() const {
+    return chart_->logarithmic();
 }
 
 void EvolutionView::updateStatus(bool force, const QString& prefix) {
@@ -738,30 +518,80 @@ QString EvolutionView::savedChartTitle() const {
 }
 
 bool EvolutionView::saveChart(const QString& path) {
-    // The saved chart says what it shows; the view itself keeps its own title.
-    const QString title = savedChartTitle();
-    const QString shownTitle = chart_->title();
-    chart_->setTitle(title);
-    const QString problem =
-        plot::SaveChart(path, chartView_->size(), title,
-                        [this](QPainter& painter, const QRectF&) { chartView_->render(&painter); });
-    chart_->setTitle(shownTitle);
-    return problem.isEmpty();
+    return chart_->save(path, savedChartTitle()).isEmpty();
 }
 
-void EvolutionView::repeatClicked() {
-    // The repeat window belongs to the main window, so it outlives this view.
+RepeatWindow* EvolutionView::openRepeat() {
+    const QScreen* shownOn = screen();
+    const QWidget* main = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    // Beside this view, where it covers neither the view nor the main window; the main window's
+    // result boxes and Go stay in sight.
     auto* repeat = new RepeatWindow(target_, parentWidget());
-    // It opens over this view, which was placed where the main window's figures stay in sight,
-    // moved only as far as it must to fit on the screen.
     const QSize frameMargins = frameGeometry().size() - geometry().size();
-    QRect place(frameGeometry().topLeft(),
-                repeat->sizeHint().expandedTo(repeat->minimumSizeHint()) + frameMargins);
-    if (const QScreen* shownOn = screen()) {
-        place = MovedInto(place, shownOn->availableGeometry());
+    const QSize size = repeat->sizeHint().expandedTo(repeat->minimumSizeHint()) + frameMargins;
+    if (shownOn != nullptr) {
+        const QRect area = shownOn->availableGeometry();
+        const QRect view = frameGeometry();
+        const QRect beside = main != nullptr ? main->frameGeometry() : view;
+        const int gap = kPlacementGap;
+        const QRect candidates[] = {
+            QRect(QPoint(view.right() + gap, view.top()), size),
+            QRect(QPoint(view.left() - gap - size.width(), view.top()), size),
+            QRect(QPoint(beside.left() - gap - size.width(), beside.top()), size),
+            QRect(QPoint(view.left(), view.bottom() + gap), size),
+            QRect(QPoint(view.left(), view.top() - gap - size.height()), size),
+            QRect(QPoint(beside.left(), beside.bottom() + gap), size),
+            QRect(QPoint(beside.left(), beside.top() - gap - size.height()), size),
+        };
+        for (const QRect& candidate : candidates) {
+            const QRect place = MovedInto(candidate, area);
+            if (area.contains(place) && !place.intersects(view) &&
+                (main == nullptr || !place.intersects(main->frameGeometry()))) {
+                repeat->move(place.topLeft());
+                repeat->show();
+                return repeat;
+            }
+        }
     }
-    repeat->move(place.topLeft());
+    // No room for a third window: the Repeat window opens as a second page of this view, with
+    // a way back to the run's page.
+    auto* page = new QWidget(pages_);
+    page->setObjectName(QStringLiteral("repeatPage"));
+    auto* back = new QPushButton(tr("Back to the run"), page);
+    back->setObjectName(QStringLiteral("backToRunButton"));
+    back->setAutoDefault(false);
+    back->setAccessibleDescription(tr("Shows the run's letters and chart again"));
+    repeat->setParent(page);
+    repeat->setWindowFlags(Qt::Widget);
+    // Inside this view its zoom keys would answer the view's own, and neither would act: the
+    // view's zoom takes the page along.
+    const QKeySequence zoomKeys[] = {
+        QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+        QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_0)};
+    for (QShortcut* shortcut : repeat->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly)) {
+        if (std::find(std::begin(zoomKeys), std::end(zoomKeys), shortcut->key()) !=
+            std::end(zoomKeys)) {
+            shortcut->setEnabled(false);
+        }
+    }
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* top = new QHBoxLayout;
+    top->addWidget(back);
+    top->addStretch(1);
+    layout->addLayout(top);
+    layout->addWidget(repeat, 1);
+    pages_->addWidget(page);
+    pages_->setCurrentWidget(page);
     repeat->show();
+    // Back closes the Repeat window as its own Close would; once it has gone, so does its page.
+    connect(back, &QPushButton::clicked, repeat, &QWidget::close);
+    connect(repeat, &QObject::destroyed, this, [this, page] {
+        pages_->setCurrentIndex(0);
+        page->deleteLater();
+    });
+    embeddedRepeat_ = repeat;
+    return repeat;
 }
 
 void EvolutionView::saveChartClicked() {

@@ -7,40 +7,28 @@
 #include <utility>
 #include <vector>
 
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include "engine/run_cost.h"
 #include "engine/selection.h"
 #include "ui/evolution_feed.h"
+#include "ui/letters_panel.h"
 
-class QCheckBox;
 class QCloseEvent;
+class QKeyEvent;
 class QLabel;
-class QPushButton;
 class QRect;
-
-class QChart;
-class QChartView;
-class QLineSeries;
-class QLogValueAxis;
-class QValueAxis;
+class QStackedWidget;
 
 namespace quarrow {
 
-/// The letters of `current` as rich text, each letter equal to `target`'s letter at its place
-/// bold, underlined and coloured, so that a match shows without relying on colour alone.
-QString MarkedLetters(const QString& current, const QString& target);
-
-/// A sequential offspring as rich text: its first `locked` letters marked as locked (bold,
-/// underlined, blue) and each later letter equal to `scoredAgainst`'s letter there marked as a
-/// hit (bold, underlined, green). `marked`, when given, receives the number of letters marked.
-QString MarkedOffspring(const QString& offspring, qsizetype locked, const QString& scoredAgainst,
-                        qsizetype* marked = nullptr);
-
 class EvolutionView;
+class FitnessChart;
+class ViewControls;
+class RepeatWindow;
 
 /// The view's choices that outlive one run: "Keep this window open after the run" and "Slow
 /// motion" as the user last left them, and the finished view still open. The window holds one
@@ -55,14 +43,15 @@ struct ViewChoices {
 /// The live view of a "Step Four" run, a window of its own beside the main window, which stays
 /// usable while the run goes on.
 ///
-/// Schemes 1 and 2 show the target over the current parent with its right letters marked and
-/// the curve of letters right by generation. Scheme 3 shows its own state: the generation's
-/// last offspring, its locked prefix and the hits of its random tail marked, the string the
-/// tail is scored against, the curve of the prefix each generation reached (it starts again
-/// every generation) and, as a line of its own, the run's best. Below: the run's figures,
-/// "Slow motion", "Keep this window open after the run", "Save chart..." (a PNG at twice its
-/// size or an SVG) and Cancel; after a run that found the target, "Repeat..." opens a
-/// `RepeatWindow` on the same target.
+/// The view lays out widgets of its own: the letters (`LettersPanel`), the curve
+/// (`FitnessChart`), the run's figures, and the controls (`ViewControls`). Schemes 1 and 2 show
+/// the target over the current parent with its right letters marked and the curve of letters
+/// right by generation. Scheme 3 shows its own state: the generation's last offspring, its
+/// locked prefix and the hits of its random tail marked, the string the tail is scored against,
+/// the curve of the prefix each generation reached (it starts again every generation) and, as a
+/// line of its own, the run's best. After a run that found the target, "Repeat..." opens a
+/// `RepeatWindow` on the same target: beside the view where the screen has room, otherwise as a
+/// second page of the view.
 ///
 /// Use it with ui/background_run.h:
 ///
@@ -73,10 +62,11 @@ struct ViewChoices {
 ///               [view] { view->refresh(); }, view);
 ///     view->finishRun(result.outcome, true);
 ///
-/// The view decides its own deletion: `finishRun` keeps it open on the finished chart when
-/// asked and allowed, and deletes it later otherwise; a finished view deletes itself when it is
-/// closed. While the run goes on, Cancel stops it; closing the view asks first.
-class EvolutionView : public QDialog {
+/// The view alone decides when it is deleted: `finishRun` keeps it open on the finished chart
+/// when asked and allowed, and deletes it later otherwise; a finished view is deleted when it is
+/// closed. While the run goes on, Cancel emits `cancelRequested`; closing the view or Escape
+/// asks first.
+class EvolutionView : public QWidget {
     Q_OBJECT
 
 public:
@@ -96,7 +86,7 @@ public:
     void setMeasuredRate(double generationsPerSecond);
 
     /// Moves the view beside `window` where the screen has room, and otherwise where it covers
-    /// none of `keepClear` (in global coordinates).
+    /// none of `keepClear` (in global coordinates), shrinking it if it must.
     void placeBeside(const QWidget& window, const QRect& keepClear);
 
     /// Shows what the run has reached; call on the UI thread, as often as the run is refreshed.
@@ -117,42 +107,47 @@ public:
     /// The expected cost shown: for a sequential run from its closed form, for the others from
     /// their exact law.
     QString expectationText() const;
+    /// The line that says how the run ended; empty while it goes on.
+    QString endingText() const;
     /// Letters marked in the shown string.
-    qsizetype markedLetters() const { return markedLetters_; }
+    qsizetype markedLetters() const;
 
-    /// The short status a screen reader hears, also the dialog's accessible description.
+    /// The short status a screen reader hears, also the view's accessible description.
     QString statusText() const { return statusText_; }
     /// The least time between two changes of the status text.
     void setStatusInterval(std::chrono::milliseconds interval) { statusInterval_ = interval; }
+    /// The chart's summary in words, set when the run ends.
+    QString chartSummary() const;
 
     /// Points the curve holds, and those of the run's best (sequential only).
     int chartPointCount() const;
     int bestPointCount() const;
     /// Whether the generation axis is logarithmic.
-    bool logarithmicAxis() const { return logAxis_; }
+    bool logarithmicAxis() const;
     /// The snapshot shown last.
     const EvolutionSnapshot& shown() const { return shown_; }
 
-public slots:
-    /// While the run goes on, asks whether to cancel it; afterwards closes the view.
-    void reject() override;
+    /// Opens the Repeat window on the view's target, as `Repeat...` does; returns it.
+    RepeatWindow* openRepeat();
+
+signals:
+    /// The user asked to stop the run.
+    void cancelRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     /// The first time the view shows, it is kept wholly on its screen.
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildChart();
     void showFigures();
     void showExpectation();
     void showLetters();
-    void showCurve();
-    void useLogarithmicAxis();
-    void setLettersRange(std::size_t letters);
+    void showEnding(RunOutcome outcome);
+    QString chartSummaryText() const;
     void updateStatus(bool force, const QString& prefix = {});
     void saveChartClicked();
-    void repeatClicked();
     void cancelClicked();
     void askToCancel();
     double generationRate();
@@ -168,29 +163,17 @@ private:
     std::vector<FitnessPoint> bestPoints_;
     bool runGoing_ = true;
     bool keptOnScreen_ = false;
-    qsizetype markedLetters_ = 0;
     std::optional<SequentialExpectation> expectation_;
     std::optional<double> measuredRate_;
 
-    QLabel* targetLabel_;
-    QLabel* currentLabel_;
+    QStackedWidget* pages_;
+    QPointer<RepeatWindow> embeddedRepeat_;
+    LettersPanel* letters_;
+    FitnessChart* chart_;
     QLabel* figuresLabel_;
+    QLabel* endingLabel_;
     QLabel* expectationLabel_;
-    QCheckBox* slowMotionCheck_;
-    QCheckBox* keepOpenCheck_;
-    QPushButton* saveButton_;
-    QPushButton* repeatButton_;
-    QPushButton* cancelButton_;
-
-    QChart* chart_ = nullptr;
-    QChartView* chartView_ = nullptr;
-    QLineSeries* series_ = nullptr;
-    QLineSeries* bestSeries_ = nullptr;
-    QValueAxis* lettersAxis_ = nullptr;
-    std::size_t lettersOnAxis_ = 0;
-    QValueAxis* linearAxis_ = nullptr;
-    QLogValueAxis* logGenerationAxis_ = nullptr;
-    bool logAxis_ = false;
+    ViewControls* controls_;
 
     // Recent (elapsed seconds, generation) readings for the generations-per-second figure.
     std::deque<std::pair<double, std::int64_t>> rateWindow_;

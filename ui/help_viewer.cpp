@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QShortcut>
+#include <QFontMetrics>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -204,8 +206,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     splitter->setChildrenCollapsible(false);
     splitter_ = splitter;
-    // Text, list and buttons grow with the zoom.
-    new WindowZoom(*this);
+    // Text, list and buttons grow with the zoom; the window keeps a width one can read across,
+    // and the list of topics keeps room for a few words a line.
+    auto* zoom = new WindowZoom(*this);
+    connect(zoom, &WindowZoom::factorChanged, this, &HelpViewer::keepReadable);
 
     auto* closeHelp = new QShortcut(QKeySequence::Cancel, this);
     connect(closeHelp, &QShortcut::activated, this, &QWidget::close);
@@ -227,11 +231,29 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 HelpViewer::~HelpViewer() = default;
 
 void HelpViewer::showEvent(QShowEvent* event) {
-    // However wide the window opens, the topic keeps most of it; the list has a third at most.
-    const int width = this->width();
-    const int list = std::min(width / 3, width * 260 / kBaseSize.width());
-    splitter_->setSizes({list, width - list});
+    keepReadable();
     QWidget::showEvent(event);
+}
+
+void HelpViewer::keepReadable() {
+    // Lines of text longer than this many characters are hard to follow back to their start.
+    constexpr int kReadableCharacters = 90;
+    constexpr int kListCharacters = 24;
+    const int character = QFontMetrics(browser_->font()).averageCharWidth();
+    const int listWidth =
+        std::max(QFontMetrics(contents_->font()).averageCharWidth(), 1) * kListCharacters;
+    int width = this->width();
+    if (const QScreen* shownOn = screen()) {
+        const int readable = listWidth + kReadableCharacters * character;
+        const int most = std::min(readable, shownOn->availableGeometry().width() * 3 / 4);
+        if (width > most && !isMaximized() && !isFullScreen()) {
+            width = std::max(most, minimumSizeHint().width());
+            resize(width, height());
+        }
+    }
+    // However wide the window is, the topic keeps most of it; the list has a third at most.
+    const int list = std::min(width / 3, listWidth);
+    splitter_->setSizes({list, width - list});
 }
 
 void HelpViewer::showTopic(int context) {

@@ -66,6 +66,7 @@ signals:
     void topicChanged(int context);
 
 private:
+    void keepReadable();
     void followLink(const QUrl& url);
     void onSourceChanged(const QUrl& url);
 

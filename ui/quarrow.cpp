@@ -209,6 +209,7 @@ void Quarrow::SetUpControls() {
             const auto direction =
                 arrow == QLatin1String("down") ? ArrowDirection::Down : ArrowDirection::Right;
             label->setPixmap(ArrowPixmap(label->size(), direction));
+            MarkDecorative(*label);
         }
     }
 

@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include <QPushButton>
+
 #include <algorithm>
 
 namespace quarrow {
@@ -26,6 +28,17 @@ constexpr int kHelpMinimumWidth = 420;
 } // namespace
 
 void Quarrow::InstallHelp() {
+    // Each button that opens a help topic says which one, rather than repeating what a box
+    // beside it is for.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        const int context = button->property(kHelpContext).toInt();
+        if (context > 0 && button->text().contains(QLatin1String("Explanation"))) {
+            const QString title = HelpViewer::topicTitle(context);
+            if (!title.isEmpty()) {
+                button->setAccessibleDescription(tr("Opens the help topic \"%1\"").arg(title));
+            }
+        }
+    }
     // F1 anywhere in the window asks for the topic of the control that has the focus.
     auto* contextHelp = new QShortcut(QKeySequence::HelpContents, this);
     contextHelp->setContext(Qt::WindowShortcut);

@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStorageInfo>
@@ -220,12 +222,18 @@ void Quarrow::RunSelection(Scheme scheme, const QString& target, const QString& 
     }
     FileLogSink log(QFile::encodeName(logPath).toStdString());
 
+    // From here on the run is under way: the boxes no longer hold the figures of the last one.
+    for (QLineEdit* box : {ui->txtLength, ui->txtNumGen, ui->txtTotal}) {
+        box->clear();
+    }
+
     // The live view of the run, beside the window; it decides itself when it goes.
     auto* view = new EvolutionView(target, firstString, scheme, viewChoices_, this);
     if (generationRate) {
         view->setMeasuredRate(*generationRate);
     }
-    view->placeBeside(*this, ResultBoxes({ui->txtLength, ui->txtNumGen, ui->txtTotal}));
+    view->placeBeside(*this,
+                      ResultBoxes({ui->txtLength, ui->txtNumGen, ui->txtTotal, ui->Command2}));
 
     // The worker draws from its own copy of the generator, so the UI thread, which stays live
     // during the run, never races it; the copy is handed back at the end.
@@ -248,14 +256,19 @@ void Quarrow::RunSelection(Scheme scheme, const QString& target, const QString& 
     case RunOutcome::Cancelled:
         TimeLength = static_cast<float>(
             std::max(0.0, static_cast<double>(result.timeLength) - pausedSeconds));
-        NumMutations = result.numMutations;
+        // The generation box says in which generation the match was found: a cancelled run
+        // found none, so it stays empty.
+        if (result.outcome == RunOutcome::Matched) {
+            NumMutations = result.numMutations;
+        }
         NumTotal = result.numTotal;
         selectionProducedResults_ = true;
         if (result.outcome == RunOutcome::Cancelled && !closing) {
             ShowSelectionMessage(
                 this, QMessageBox::Information,
-                tr("The run was stopped in generation %1, before a match was found. The boxes "
-                   "show the counts until then, and the generation log holds every finished "
+                tr("The run was stopped in generation %1, before a match was found. The time "
+                   "and strings boxes show the counts until then; the generation box stays "
+                   "empty, as no match was found. The generation log holds every finished "
                    "generation.")
                     .arg(Grouped(result.numMutations)));
         }

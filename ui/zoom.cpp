@@ -8,7 +8,12 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QApplication>
+#include <QEvent>
+#include <QFontInfo>
 #include <QLayout>
+#include <QMessageBox>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
@@ -55,6 +60,36 @@ template <typename T> T Base(QObject& object, const char* name, const T& current
     object.setProperty(name, QVariant::fromValue(current));
     return current;
 }
+
+// Check-box and radio-button squares as large as the text beside them: the style's size at the
+// program's font, grown by as much as the control's font is larger.
+class IndicatorZoomStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            break;
+        default:
+            return base;
+        }
+        if (widget == nullptr) {
+            return base;
+        }
+        const int shown = QFontInfo(widget->font()).pixelSize();
+        const int program = QFontInfo(QApplication::font()).pixelSize();
+        if (shown <= program || program <= 0) {
+            return base;
+        }
+        return Rounded(base * static_cast<double>(shown) / program);
+    }
+};
 
 } // namespace
 
@@ -170,6 +205,28 @@ void InstallZoomKeys(QWidget& window, const std::function<void()>& zoomIn,
 
 ProgramZoom::ProgramZoom(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("programZoom"));
+    // Message boxes open at the zoom of the window they belong to, and check boxes' squares
+    // grow with their text.
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        application->installEventFilter(this);
+        if (dynamic_cast<IndicatorZoomStyle*>(QApplication::style()) == nullptr) {
+            QApplication::setStyle(new IndicatorZoomStyle(QApplication::style()->name()));
+        }
+    }
+}
+
+bool ProgramZoom::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Polish) {
+        if (auto* box = qobject_cast<QMessageBox*>(watched);
+            box != nullptr && box->parentWidget() != nullptr) {
+            const QWidget* owner = box->parentWidget()->window();
+            // Only the boxes of this program's windows: a test or another window may hold its own.
+            if (ProgramZoom::Of(owner) == this || WindowZoom::Of(owner) != nullptr) {
+                box->setFont(owner->font());
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ProgramZoom::setFactor(double factor) {
@@ -194,6 +251,9 @@ WindowZoom::WindowZoom(QWidget& window) : QObject(&window), window_(window) {
     InstallZoomKeys(
         window_, [this] { zoomIn(); }, [this] { zoomOut(); }, [this] { reset(); });
     for (auto* view : window_.findChildren<QChartView*>()) {
+        if (view->property(kChartFontsFollowWidget).toBool()) {
+            continue;
+        }
         // An axis added later (a logarithmic one, say) takes the zoom as the chart lays it out.
         connect(view->chart(), &QChart::plotAreaChanged, this, [this] { scaleCharts(); });
     }
@@ -246,7 +306,7 @@ void WindowZoom::scaleFonts() {
 void WindowZoom::scaleCharts() {
     for (auto* view : window_.findChildren<QChartView*>()) {
         QChart* chart = view->chart();
-        if (chart == nullptr) {
+        if (chart == nullptr || view->property(kChartFontsFollowWidget).toBool()) {
             continue;
         }
         const QFont title = ScaledFont(Base(*chart, kBaseTitleFont, chart->titleFont()), factor_);

@@ -74,9 +74,16 @@ public:
 signals:
     void factorChanged(double factor);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     double factor_ = 1.0;
 };
+
+/// A chart view with this property set to true takes its fonts from its parent widget, which
+/// follows the window's font; the zoom then leaves the chart's own fonts alone.
+inline constexpr char kChartFontsFollowWidget[] = "chartFontsFollowWidget";
 
 /// Zoom for a window whose controls sit in layouts: every font in it, and every minimum size
 /// set on a control, grows by the factor, and the window grows with it and stays on the screen.

@@ -295,7 +295,7 @@ TEST_F(HelpTest, TheWindowsQuitStaysReachableBesideTheRunsViewAndKeepsACompleteL
     bool viewHadQuit = true;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, window.get(), [&] {
-        for (auto* dialog : window->findChildren<QDialog*>()) {
+        for (auto* dialog : window->findChildren<QWidget*>()) {
             if (dialog->isVisible() && dialog->objectName() == QStringLiteral("evolutionView")) {
                 poll.stop();
                 viewHadQuit =

@@ -41,8 +41,8 @@ int RunEventLoop(int timeoutMs = 10'000) {
 }
 
 // The run's dialog on show: a progress dialog or the live view of a selection.
-QDialog* ShownDialog(const QWidget& window) {
-    for (auto* dialog : window.findChildren<QDialog*>()) {
+QWidget* ShownDialog(const QWidget& window) {
+    for (auto* dialog : window.findChildren<QWidget*>()) {
         if (dialog->isVisible() && (qobject_cast<RunProgressDialog*>(dialog) != nullptr ||
                                     qobject_cast<EvolutionView*>(dialog) != nullptr)) {
             return dialog;

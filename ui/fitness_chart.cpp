@@ -1,0 +1,299 @@
+#include "ui/fitness_chart.h"
+
+#include "plot/distribution_chart.h"
+#include "ui/zoom.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGraphicsScene>
+#include <QLegend>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPainter>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
+
+namespace quarrow {
+
+namespace {
+
+// Room the chart needs besides its plot, in lines of its text: the generation axis's labels and
+// title, the legend, and the chart's margins. Erring high keeps every letters label readable.
+constexpr double kLinesAroundThePlot = 6.0;
+constexpr double kLinesOfLegend = 2.0;
+// A grid line of the letters axis needs this many lines of text of height to keep its label.
+constexpr double kLinesPerGridLine = 1.5;
+// The chart's size in lines of its text: enough to read a curve, small enough to fit beside the
+// main window at every zoom.
+constexpr int kMinimumWidthLines = 24;
+constexpr int kMinimumHeightLines = 10;
+constexpr int kPreferredWidthLines = 34;
+constexpr int kPreferredHeightLines = 16;
+
+// Whole letters on at most `most` grid lines, the top one at or just above `letters`; steps
+// beyond 5 are rounded up to 10, 20, 25, 50, 100, ... so the lines fall on round counts.
+std::size_t LetterStep(std::size_t letters, std::size_t most) {
+    std::size_t step = std::max<std::size_t>(1, (letters + most - 1) / most);
+    for (std::size_t decade = 1; step > 5; decade *= 10) {
+        const std::size_t rounded[] = {10 * decade, 20 * decade, 25 * decade, 50 * decade};
+        if (const auto* fits = std::find_if(std::begin(rounded), std::end(rounded),
+                                            [step](std::size_t round) { return round >= step; });
+            fits != std::end(rounded)) {
+            return *fits;
+        }
+    }
+    return step;
+}
+
+} // namespace
+
+FitnessChart::FitnessChart(bool sequential, std::size_t targetLength, QWidget* parent)
+    : QWidget(parent), sequential_(sequential), targetLength_(targetLength), chart_(new QChart),
+      view_(new QChartView(chart_, this)), series_(new QLineSeries(chart_)),
+      lettersAxis_(new QValueAxis), linearAxis_(new QValueAxis),
+      logGenerationAxis_(new QLogValueAxis) {
+    chart_->setAnimationOptions(QChart::NoAnimation);
+    chart_->setBackgroundRoundness(0);
+
+    // The legend tells the two lines apart in words as well as by their look.
+    series_->setName(sequential_ ? tr("Prefix reached (solid line)") : tr("Letters right"));
+    QPen pen(QColor(0x0b, 0x57, 0xd0));
+    pen.setWidth(2);
+    series_->setPen(pen);
+    chart_->addSeries(series_);
+    if (sequential_) {
+        bestSeries_ = new QLineSeries(chart_);
+        bestSeries_->setName(tr("Best of the run (dashed line)"));
+        QPen bestPen(QColor(0xc0, 0x3a, 0x2b));
+        bestPen.setWidth(2);
+        bestPen.setStyle(Qt::DashLine);
+        bestSeries_->setPen(bestPen);
+        chart_->addSeries(bestSeries_);
+        chart_->legend()->setAlignment(Qt::AlignBottom);
+    } else {
+        chart_->legend()->hide();
+    }
+
+    lettersAxis_->setTitleText(sequential_ ? tr("Letters matched") : tr("Letters right"));
+    lettersAxis_->setLabelFormat(QStringLiteral("%d"));
+    // Qt 6.4 measures the room for vertical axis labels too small and would cut every one.
+    lettersAxis_->setTruncateLabels(false);
+    chart_->addAxis(lettersAxis_, Qt::AlignLeft);
+
+    linearAxis_->setTitleText(tr("Generation"));
+    linearAxis_->setLabelFormat(QStringLiteral("%d"));
+    linearAxis_->setRange(0.0, 10.0);
+    linearAxis_->setTruncateLabels(false);
+    chart_->addAxis(linearAxis_, Qt::AlignBottom);
+    for (QLineSeries* series : {series_, bestSeries_}) {
+        if (series != nullptr) {
+            series->attachAxis(lettersAxis_);
+            series->attachAxis(linearAxis_);
+        }
+    }
+
+    logGenerationAxis_->setTitleText(tr("Generation (logarithmic)"));
+    logGenerationAxis_->setLabelFormat(QStringLiteral("%g"));
+    logGenerationAxis_->setBase(10.0);
+    logGenerationAxis_->setTruncateLabels(false);
+
+    view_->setObjectName(QStringLiteral("fitnessChart"));
+    view_->setRenderHint(QPainter::Antialiasing);
+    // Its fonts follow this panel's, which the window's zoom sets; the zoom leaves them alone.
+    view_->setProperty(kChartFontsFollowWidget, true);
+    view_->setAccessibleName(sequential_ ? tr("Prefix each generation reached, and the run's best")
+                                         : tr("Letters right by generation"));
+    view_->setAccessibleDescription(tr("The curve fills in as the run goes on."));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+
+    applyFonts();
+    fitLetterLines();
+}
+
+FitnessChart::~FitnessChart() {
+    // The generation axis not in use belongs to this panel rather than to the chart.
+    if (logAxis_) {
+        delete linearAxis_;
+    } else {
+        delete logGenerationAxis_;
+    }
+}
+
+int FitnessChart::lineHeight() const {
+    return QFontMetrics(font()).height();
+}
+
+QSize FitnessChart::sizeHint() const {
+    return (QSize(kPreferredWidthLines, kPreferredHeightLines) * lineHeight())
+        .expandedTo(minimumSizeHint());
+}
+
+QSize FitnessChart::minimumSizeHint() const {
+    // Room for the letters axis's title along the plot's side, and for the legend's entries side
+    // by side, so that neither is ever cut short.
+    const int line = lineHeight();
+    QFont heading = font();
+    heading.setBold(true);
+    const QFontMetrics headingMetrics(heading);
+    const QFontMetrics textMetrics(font());
+    const double around = kLinesAroundThePlot + (sequential_ ? kLinesOfLegend : 0.0);
+    const int height = std::max(kMinimumHeightLines * line,
+                                headingMetrics.horizontalAdvance(lettersAxis_->titleText()) +
+                                    static_cast<int>(around * line) + 2 * line);
+    int legend = 0;
+    if (sequential_) {
+        for (const QLineSeries* series : {series_, bestSeries_}) {
+            legend += textMetrics.horizontalAdvance(series->name()) + 3 * line;
+        }
+    }
+    return {std::max(kMinimumWidthLines * line, legend + 2 * line), height};
+}
+
+void FitnessChart::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        applyFonts();
+        fitLetterLines();
+        updateGeometry();
+    }
+}
+
+void FitnessChart::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitLetterLines();
+}
+
+void FitnessChart::applyFonts() {
+    const QFont text = font();
+    QFont heading = text;
+    heading.setBold(true);
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(lettersAxis_), static_cast<QAbstractAxis*>(linearAxis_),
+          static_cast<QAbstractAxis*>(logGenerationAxis_)}) {
+        axis->setLabelsFont(text);
+        axis->setTitleFont(heading);
+    }
+    chart_->legend()->setFont(text);
+    const int margin = lineHeight() / 2;
+    chart_->setMargins(QMargins(margin, margin, margin, margin));
+}
+
+void FitnessChart::fitLetterLines() {
+    // The plot's height is estimated from the panel's own height and text, never read back from
+    // the laid-out chart: what the axis shows must not change the layout it is shown in.
+    const double line = lineHeight();
+    const double around = kLinesAroundThePlot + (sequential_ ? kLinesOfLegend : 0.0);
+    const double plotHeight = height() - around * line;
+    std::size_t most = 10;
+    if (height() > 0 && line > 0) {
+        most = std::clamp<std::size_t>(
+            plotHeight > 0 ? static_cast<std::size_t>(plotHeight / (kLinesPerGridLine * line)) : 0,
+            2, 10);
+    }
+    const std::size_t step = LetterStep(targetLength_, most);
+    const std::size_t steps = std::max<std::size_t>(1, (targetLength_ + step - 1) / step);
+    const auto top = static_cast<double>(steps * step);
+    if (lettersAxis_->max() != top || lettersAxis_->tickCount() != static_cast<int>(steps) + 1) {
+        lettersAxis_->setRange(0.0, top);
+        lettersAxis_->setTickCount(static_cast<int>(steps) + 1);
+    }
+}
+
+void FitnessChart::setCurves(const std::vector<FitnessPoint>& points,
+                             const std::vector<FitnessPoint>& bestPoints) {
+    std::int64_t lastGeneration = 0;
+    for (const auto* curve : {&points, &bestPoints}) {
+        if (!curve->empty()) {
+            lastGeneration = std::max(lastGeneration, curve->back().generation);
+        }
+    }
+    if (!logAxis_ && lastGeneration > kLogAxisFromGeneration) {
+        useLogarithmicAxis();
+    }
+    const auto show = [&](QLineSeries* series, const std::vector<FitnessPoint>& curve) {
+        if (series == nullptr) {
+            return;
+        }
+        QList<QPointF> shown;
+        shown.reserve(static_cast<qsizetype>(curve.size()));
+        for (const FitnessPoint& point : curve) {
+            // A logarithmic axis has no place for generation 0.
+            if (!logAxis_ || point.generation >= 1) {
+                shown.append(QPointF(static_cast<double>(point.generation), point.matched));
+            }
+        }
+        series->replace(shown);
+    };
+    show(series_, points);
+    show(bestSeries_, bestPoints);
+
+    const double right = std::max(10.0, static_cast<double>(lastGeneration));
+    if (logAxis_) {
+        logGenerationAxis_->setRange(1.0, right);
+    } else {
+        linearAxis_->setRange(0.0, right);
+        linearAxis_->applyNiceNumbers();
+    }
+}
+
+void FitnessChart::useLogarithmicAxis() {
+    chart_->removeAxis(linearAxis_);
+    chart_->addAxis(logGenerationAxis_, Qt::AlignBottom);
+    for (QLineSeries* series : {series_, bestSeries_}) {
+        if (series != nullptr) {
+            series->attachAxis(logGenerationAxis_);
+        }
+    }
+    logAxis_ = true;
+}
+
+int FitnessChart::pointCount() const {
+    return static_cast<int>(series_->count());
+}
+
+int FitnessChart::bestPointCount() const {
+    return bestSeries_ != nullptr ? static_cast<int>(bestSeries_->count()) : 0;
+}
+
+void FitnessChart::setSummary(const QString& summary) {
+    view_->setAccessibleDescription(summary);
+}
+
+QString FitnessChart::summary() const {
+    return view_->accessibleDescription();
+}
+
+QString FitnessChart::save(const QString& path, const QString& title) const {
+    // The chart as laid out on the screen, with the title above it in a band of its own, so that
+    // saving changes nothing of what is shown.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    const QSize chartSize = view_->size();
+    const int margin = lineHeight();
+    const QFontMetrics metrics(titleFont);
+    const QRect titleRoom(margin, margin / 2, chartSize.width() - 2 * margin, 10 * margin);
+    const QRect titleRect =
+        metrics.boundingRect(titleRoom, Qt::AlignHCenter | Qt::TextWordWrap, title);
+    const int band = titleRect.bottom() + margin / 2;
+    const QSize size(chartSize.width(), chartSize.height() + band);
+    return plot::SaveChart(path, size, title, [&](QPainter& painter, const QRectF& area) {
+        painter.fillRect(area, Qt::white);
+        painter.setFont(titleFont);
+        painter.setPen(Qt::black);
+        painter.drawText(titleRoom, Qt::AlignHCenter | Qt::TextWordWrap, title);
+        painter.setRenderHint(QPainter::Antialiasing);
+        chart_->scene()->render(&painter, QRectF(QPointF(0, band), QSizeF(chartSize)),
+                                chart_->sceneBoundingRect(), Qt::IgnoreAspectRatio);
+    });
+}
+
+} // namespace quarrow

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+
+namespace quarrow {
+
+/// The letters of `current` as rich text, each letter equal to `target`'s letter at its place
+/// bold, underlined and coloured, so that a match shows without relying on colour alone.
+QString MarkedLetters(const QString& current, const QString& target);
+
+/// A sequential offspring as rich text: its first `locked` letters marked as locked (bold,
+/// underlined, blue) and each later letter equal to `scoredAgainst`'s letter there marked as a
+/// hit (bold, underlined, green). `marked`, when given, receives the number of letters marked.
+QString MarkedOffspring(const QString& offspring, qsizetype locked, const QString& scoredAgainst,
+                        qsizetype* marked = nullptr);
+
+/// How a screen reader hears `right` of `length` letters right, naming the few wrong (or the few
+/// right) places rather than every one: "27 of 28 right; wrong at position 4".
+QString DescribeRightLetters(const QList<qsizetype>& right, qsizetype length);
+
+/// The letters of the live view, large enough to read across a room: the target over the
+/// current parent with its right letters marked, or for the sequential scheme the target, the
+/// string the random tail is scored against, and the generation's last offspring.
+class LettersPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    LettersPanel(const QString& target, const QString& firstString, bool sequential,
+                 QWidget* parent = nullptr);
+
+    /// Shows the current parent against the target.
+    void showParent(const QString& current);
+    /// Shows a sequential offspring with its first `locked` letters copied from the target.
+    void showOffspring(const QString& offspring, qsizetype locked);
+    /// Letters marked in the shown string.
+    qsizetype markedLetters() const { return markedLetters_; }
+
+private:
+    QString target_;
+    QString firstString_;
+    QLabel* currentLabel_;
+    qsizetype markedLetters_ = 0;
+};
+
+} // namespace quarrow
