@@ -172,7 +172,13 @@ void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
     const QRect main = window.frameGeometry();
     const QSize frameMargins = ExpectedFrameSize(*this, &window);
     layout()->activate();
-    QSize size = sizeHint().expandedTo(minimumSizeHint()) + frameMargins;
+    // The size the view already has was fitted to its wrapped text by the zoom; its hints
+    // alone leave that text's extra lines out and would squeeze the chart.
+    QSize size = sizeHint().expandedTo(minimumSizeHint());
+    if (testAttribute(Qt::WA_Resized)) {
+        size = size.expandedTo(this->size());
+    }
+    size += frameMargins;
     size = size.boundedTo(area.size());
     const auto fit = [&](QPoint topLeft) { return MovedInto(QRect(topLeft, size), area); };
     const int gap = kPlacementGap;

@@ -79,7 +79,8 @@ FitnessChart::FitnessChart(bool sequential, std::size_t targetLength, QWidget* p
         chart_->legend()->hide();
     }
 
-    lettersAxis_->setTitleText(sequential_ ? tr("Letters matched") : tr("Letters right"));
+    lettersTitle_ = sequential_ ? tr("Letters matched") : tr("Letters right");
+    lettersAxis_->setTitleText(lettersTitle_);
     lettersAxis_->setLabelFormat(QStringLiteral("%d"));
     // Qt 6.4 measures the room for vertical axis labels too small and would cut every one.
     lettersAxis_->setTruncateLabels(false);
@@ -139,15 +140,14 @@ QSize FitnessChart::sizeHint() const {
 QSize FitnessChart::minimumSizeHint() const {
     // Room for the letters axis's title along the plot's side, and for the legend's entries side
     // by side, so that neither is ever cut short.
-    const int line = lineHeight();
-    QFont heading = font();
-    heading.setBold(true);
-    const QFontMetrics headingMetrics(heading);
-    const QFontMetrics textMetrics(font());
+    // Measured in the fonts the chart draws with, which may be larger than the panel's own.
+    const int line = std::max(lineHeight(), QFontMetrics(lettersAxis_->labelsFont()).height());
+    const QFontMetrics headingMetrics(lettersAxis_->titleFont());
+    const QFontMetrics textMetrics(chart_->legend()->font());
     const double around = kLinesAroundThePlot + (sequential_ ? kLinesOfLegend : 0.0);
-    const int height = std::max(kMinimumHeightLines * line,
-                                headingMetrics.horizontalAdvance(lettersAxis_->titleText()) +
-                                    static_cast<int>(around * line) + 2 * line);
+    const int height =
+        std::max(kMinimumHeightLines * line, headingMetrics.horizontalAdvance(lettersTitle_) +
+                                                 static_cast<int>(around * line) + 2 * line);
     int legend = 0;
     if (sequential_) {
         for (const QLineSeries* series : {series_, bestSeries_}) {
@@ -197,6 +197,16 @@ void FitnessChart::fitLetterLines() {
         most = std::clamp<std::size_t>(
             plotHeight > 0 ? static_cast<std::size_t>(plotHeight / (kLinesPerGridLine * line)) : 0,
             2, 10);
+    }
+    // Squeezed shorter than its least height (a small screen), the letters axis's title takes
+    // a line a word rather than being cut short.
+    const bool titleFits =
+        height() <= 0 || QFontMetrics(lettersAxis_->titleFont()).horizontalAdvance(lettersTitle_) <=
+                             plotHeight - line;
+    const QString title =
+        titleFits ? lettersTitle_ : QString(lettersTitle_).replace(QLatin1Char(' '), "<br>");
+    if (lettersAxis_->titleText() != title) {
+        lettersAxis_->setTitleText(title);
     }
     const std::size_t step = LetterStep(targetLength_, most);
     const std::size_t steps = std::max<std::size_t>(1, (targetLength_ + step - 1) / step);

@@ -70,6 +70,7 @@ private:
     QChartView* view_;
     QLineSeries* series_;
     QLineSeries* bestSeries_ = nullptr;
+    QString lettersTitle_;
     QValueAxis* lettersAxis_;
     QValueAxis* linearAxis_;
     QLogValueAxis* logGenerationAxis_;

@@ -429,6 +429,23 @@ TEST_F(LiveViewTest, EveryTextOfTheViewGrowsWithTheZoomAndNoneIsCutOrOverlaps) {
     }
 }
 
+// The projector's path: the window is zoomed first, and the view opens zoomed where the
+// screen lets it, as short as its least height at worst.
+TEST_F(LiveViewTest, AViewOpenedAtTwiceTheSizeCutsNoTitleEvenAtItsLeastHeight) {
+    zoomTo(2.0);
+    window->viewChoices().slowMotion = true;
+    auto* view = new EvolutionView(QStringLiteral("EVOLUTION"), QStringLiteral("QWERTYUIO"),
+                                   Scheme::Sequential, window->viewChoices(), window.get());
+    view->placeBeside(*window, ResultBoxesOf(*window));
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    ExpectNothingClippedOrOverlapping(*view, "as placed");
+    view->resize(view->minimumSize());
+    ExpectNothingClippedOrOverlapping(*view, "at its least height");
+    delete view;
+    QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+}
+
 TEST_F(LiveViewTest, AtFullScreenTheViewFitsBesideTheBoxesWithNothingCutOrOverlapping) {
     QTest::keyClick(window.get(), Qt::Key_F11);
     ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
