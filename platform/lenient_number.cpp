@@ -134,18 +134,9 @@ double ReadLenientNumber(std::string_view text) {
 }
 
 double RoundHalfEven(double value) {
-    if (!std::isfinite(value)) {
-        return value;
-    }
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction > 0.5) {
-        return below + 1.0;
-    }
-    if (fraction < 0.5) {
-        return below;
-    }
-    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+    // Round-to-nearest, the default mode the program never changes, takes a half to the even
+    // neighbour; infinities and NaN come back as they are.
+    return std::nearbyint(value);
 }
 
 } // namespace quarrow
