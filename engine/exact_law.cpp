@@ -51,6 +51,28 @@ GenerationLaw GenerationLaw::ForScheme(Scheme scheme, std::size_t length) {
     return scheme == Scheme::Sequential ? Sequential(length) : LockedLetter(length);
 }
 
+SequentialLaw::SequentialLaw(std::size_t letters)
+    : letters_(letters),
+      generationChance_(std::pow(LetterWonInAGeneration(), static_cast<double>(letters))),
+      alreadyEqual_(std::pow(kAlphabetSizeD, -static_cast<double>(letters))) {}
+
+double SequentialLaw::LetterWonInAGeneration() {
+    return 1.0 - std::pow(kStaysWrong, kOffspringPerGeneration);
+}
+
+double SequentialLaw::MeanGenerations() const {
+    return alreadyEqual_ + (1.0 - alreadyEqual_) * MeanGenerationsSearching();
+}
+
+double SequentialLaw::MeanStrings() const {
+    return alreadyEqual_ * 2.0 +
+           (1.0 - alreadyEqual_) * (1.0 + kOffspringPerGeneration / generationChance_);
+}
+
+double SequentialLaw::MeanDrawsPerGeneration() const {
+    return static_cast<double>(letters_) * kAlphabetSizeD * LetterWonInAGeneration();
+}
+
 GenerationLaw GenerationLaw::Sequential(std::size_t length) {
     GenerationLaw law;
     if (length == 0) {
@@ -60,17 +82,14 @@ GenerationLaw GenerationLaw::Sequential(std::size_t length) {
         law.meanStrings_ = 1.0;
         return law;
     }
-    const auto n = static_cast<double>(length);
-    const double complete = std::pow(1.0 - std::pow(kStaysWrong, kOffspringPerGeneration), n);
-    const double alreadyEqual = std::pow(kAlphabetSizeD, -n);
+    const SequentialLaw closed(length);
+    const double complete = closed.GenerationChance();
+    const double alreadyEqual = closed.AlreadyEqualChance();
     law.head_ = {0.0, alreadyEqual + (1.0 - alreadyEqual) * complete};
     law.tailMass_ = (1.0 - alreadyEqual) * (1.0 - complete);
     law.tailEnding_ = complete;
     law.FinishMoments();
-    // A first string equal to the target stops after one offspring: 2 strings with the 1 the
-    // count starts at; otherwise every generation makes all 20.
-    law.meanStrings_ =
-        alreadyEqual * 2.0 + (1.0 - alreadyEqual) * (1.0 + kOffspringPerGeneration / complete);
+    law.meanStrings_ = closed.MeanStrings();
     return law;
 }
 

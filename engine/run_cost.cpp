@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/exact_law.h"
 #include "engine/generation_log.h"
 
 namespace quarrow {
@@ -23,7 +24,7 @@ std::uint64_t Digits(std::uint64_t value) {
 } // namespace
 
 double LetterWonInAGeneration() {
-    return 1.0 - std::pow(26.0 / 27.0, kOffspringPerGeneration);
+    return SequentialLaw::LetterWonInAGeneration();
 }
 
 std::int64_t GeometricQuantile(double chance, double quantile) {
@@ -42,9 +43,10 @@ std::int64_t GeometricQuantile(double chance, double quantile) {
 }
 
 SequentialExpectation ExpectSequential(std::size_t letters) {
+    const SequentialLaw law(letters);
     SequentialExpectation expectation;
-    expectation.generationChance = std::pow(LetterWonInAGeneration(), static_cast<double>(letters));
-    expectation.meanGenerations = 1.0 / expectation.generationChance;
+    expectation.generationChance = law.GenerationChance();
+    expectation.meanGenerations = law.MeanGenerationsSearching();
     expectation.meanStrings = kOffspringPerGeneration * expectation.meanGenerations + 1.0;
     expectation.medianGenerations = GeometricQuantile(expectation.generationChance, 0.5);
     expectation.percentile90Generations = GeometricQuantile(expectation.generationChance, 0.9);
