@@ -36,7 +36,10 @@ std::int64_t GeometricQuantile(double chance, double quantile) {
     }
     // The least g with 1 - (1 - chance)^g >= quantile.
     const double generations = std::log1p(-quantile) / std::log1p(-chance);
-    if (generations >= static_cast<double>(std::numeric_limits<std::int64_t>::max() / 2)) {
+    // Half the largest count (2^62 exactly) leaves room for the rounding up below.
+    constexpr double kMostGenerations =
+        static_cast<double>(std::numeric_limits<std::int64_t>::max()) / 2.0;
+    if (generations >= kMostGenerations) {
         return std::numeric_limits<std::int64_t>::max();
     }
     return std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(generations - 1e-9)));
