@@ -49,7 +49,7 @@ std::optional<InputProblem> FirstForeign(std::string_view text, InputProblem::Te
 }
 
 /// The bookkeeping every scheme shares: the clock, progress reports, the cancel flag, the log
-/// and the results. The scheme loops own the generator and the strings.
+/// and the results. `RunGenerations` drives it; the breeding classes own the strings.
 class RunRecorder {
 public:
     RunRecorder(Scheme scheme, const RunEnvironment& environment, std::size_t targetLength)
