@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <fcntl.h>
@@ -117,6 +118,27 @@ BENCHMARK(BM_FloorDrawReseedDraw);
 
 // --- Schemes 1 and 2, each run to its end on fresh seeds, beside the replay of its pattern
 
+/// Keeps a run's log lines, CR LF included, to read its pattern off them.
+class RecordedLog final : public LogSink {
+public:
+    bool Open() override {
+        text_.clear();
+        return true;
+    }
+    bool WriteLine(std::string_view line) override {
+        text_.append(line);
+        text_.append("\r\n");
+        return true;
+    }
+    bool Close() override { return true; }
+    std::string Error() const override { return {}; }
+
+    const std::string& Text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
 /// The generator operations of a scheme 1 or 2 run: per generation a reseed with the offspring
 /// count, then per offspring a reseed with its serial and one reseed-and-draw for each wrong
 /// position of the parent.
@@ -196,7 +218,7 @@ std::uint64_t ReplayLocked(const LockedPattern& pattern, std::uint64_t& sum) {
 
 void RunLockedScheme(benchmark::State& state, Scheme scheme) {
     NullLogSink log;
-    MemoryLogSink recorded;
+    RecordedLog recorded;
     const std::atomic<bool> cancel{false};
     std::uint64_t seed = 1;
     std::int64_t symbols = 0;

@@ -51,6 +51,28 @@ GenerationLaw GenerationLaw::ForScheme(Scheme scheme, std::size_t length) {
     return scheme == Scheme::Sequential ? Sequential(length) : LockedLetter(length);
 }
 
+SequentialLaw::SequentialLaw(std::size_t letters)
+    : letters_(letters),
+      generationChance_(std::pow(LetterWonInAGeneration(), static_cast<double>(letters))),
+      alreadyEqual_(std::pow(kAlphabetSizeD, -static_cast<double>(letters))) {}
+
+double SequentialLaw::LetterWonInAGeneration() {
+    return 1.0 - std::pow(kStaysWrong, kOffspringPerGeneration);
+}
+
+double SequentialLaw::MeanGenerations() const {
+    return alreadyEqual_ + (1.0 - alreadyEqual_) * MeanGenerationsSearching();
+}
+
+double SequentialLaw::MeanStrings() const {
+    return alreadyEqual_ * 2.0 +
+           (1.0 - alreadyEqual_) * (1.0 + kOffspringPerGeneration / generationChance_);
+}
+
+double SequentialLaw::MeanDrawsPerGeneration() const {
+    return static_cast<double>(letters_) * kAlphabetSizeD * LetterWonInAGeneration();
+}
+
 GenerationLaw GenerationLaw::Sequential(std::size_t length) {
     GenerationLaw law;
     if (length == 0) {
@@ -60,19 +82,90 @@ GenerationLaw GenerationLaw::Sequential(std::size_t length) {
         law.meanStrings_ = 1.0;
         return law;
     }
-    const auto n = static_cast<double>(length);
-    const double complete = std::pow(1.0 - std::pow(kStaysWrong, kOffspringPerGeneration), n);
-    const double alreadyEqual = std::pow(kAlphabetSizeD, -n);
+    const SequentialLaw closed(length);
+    const double complete = closed.GenerationChance();
+    const double alreadyEqual = closed.AlreadyEqualChance();
     law.head_ = {0.0, alreadyEqual + (1.0 - alreadyEqual) * complete};
     law.tailMass_ = (1.0 - alreadyEqual) * (1.0 - complete);
     law.tailEnding_ = complete;
     law.FinishMoments();
-    // A first string equal to the target stops after one offspring: 2 strings with the 1 the
-    // count starts at; otherwise every generation makes all 20.
-    law.meanStrings_ =
-        alreadyEqual * 2.0 + (1.0 - alreadyEqual) * (1.0 + kOffspringPerGeneration / complete);
+    law.meanStrings_ = closed.MeanStrings();
     return law;
 }
+
+namespace {
+
+/// What one generation does to a parent with m wrong letters, for every tracked m.
+struct WrongLetterSteps {
+    /// keep[m][k]: the next parent keeps k of m wrong letters wrong.
+    std::vector<std::vector<double>> keep;
+    /// The chance that none of the first 19 offspring matches all m letters.
+    std::vector<double> noEarlyMatch;
+    /// The expected offspring a generation makes with m wrong letters.
+    std::vector<double> offspringMade;
+};
+
+WrongLetterSteps StepsForWrongLetters(std::size_t states) {
+    WrongLetterSteps steps;
+    steps.keep.assign(states, std::vector<double>(states, 0.0));
+    steps.noEarlyMatch.resize(states);
+    steps.offspringMade.resize(states);
+    for (std::size_t m = 0; m < states; ++m) {
+        for (std::size_t k = 0; k <= m; ++k) {
+            steps.keep[m][k] = Binomial(m, k, kStaysWrong);
+        }
+        const double allMatch = std::pow(kAlphabetSizeD, -static_cast<double>(m));
+        steps.noEarlyMatch[m] = m == 0 ? 0.0 : Survives(allMatch, kOffspringPerGeneration - 1);
+        double made = 0.0;
+        for (int i = 0; i < kOffspringPerGeneration; ++i) {
+            made += m == 0 ? (i == 0 ? 1.0 : 0.0) : Survives(allMatch, i);
+        }
+        steps.offspringMade[m] = made;
+    }
+    return steps;
+}
+
+/// Without any early end, a letter is still wrong at the start of generation h with chance
+/// (26/27)^h, independently of the others: that binomial for the tracked counts.
+std::vector<double> FreeCounts(std::size_t length, std::size_t states, std::int64_t generation) {
+    std::vector<double> counts(states);
+    const double wrong = std::pow(kStaysWrong, static_cast<double>(generation));
+    for (std::size_t m = 0; m < states; ++m) {
+        counts[m] = Binomial(length, m, wrong);
+    }
+    return counts;
+}
+
+double Sum(const std::vector<double>& values) {
+    double total = 0.0;
+    for (const double value : values) {
+        total += value;
+    }
+    return total;
+}
+
+/// The chances of the wrong-letter counts at the start of the next generation, from those at
+/// the start of this one (`alive`) and the free binomial now and next.
+std::vector<double> NextAlive(const WrongLetterSteps& steps, const std::vector<double>& alive,
+                              const std::vector<double>& freeNow,
+                              const std::vector<double>& freeNext, bool untracked) {
+    const std::size_t states = alive.size();
+    std::vector<double> next(states, 0.0);
+    for (std::size_t k = 1; k < states; ++k) {
+        double stays = 0.0;
+        double fromTracked = 0.0;
+        for (std::size_t m = k; m < states; ++m) {
+            stays += alive[m] * steps.noEarlyMatch[m] * steps.keep[m][k];
+            fromTracked += freeNow[m] * steps.keep[m][k];
+        }
+        // What arrives from above the tracked counts is the free binomial's share that did not
+        // come from below.
+        next[k] = stays + (untracked ? std::max(0.0, freeNext[k] - fromTracked) : 0.0);
+    }
+    return next;
+}
+
+} // namespace
 
 GenerationLaw GenerationLaw::LockedLetter(std::size_t length) {
     GenerationLaw law;
@@ -84,81 +177,33 @@ GenerationLaw GenerationLaw::LockedLetter(std::size_t length) {
     const std::size_t tracked = std::min(length, kTrackedWrongLetters);
     const bool untracked = length > tracked;
     const std::size_t states = tracked + 1;
-
-    // keep[m][k]: the next parent keeps k of m wrong letters wrong.
-    std::vector<std::vector<double>> keep(states, std::vector<double>(states, 0.0));
-    // Chance that none of the first 19 offspring matches all m letters, and the expected
-    // offspring a generation makes with m wrong letters.
-    std::vector<double> noEarlyMatch(states);
-    std::vector<double> offspringMade(states);
-    for (std::size_t m = 0; m < states; ++m) {
-        for (std::size_t k = 0; k <= m; ++k) {
-            keep[m][k] = Binomial(m, k, kStaysWrong);
-        }
-        const double allMatch = std::pow(kAlphabetSizeD, -static_cast<double>(m));
-        noEarlyMatch[m] = m == 0 ? 0.0 : Survives(allMatch, kOffspringPerGeneration - 1);
-        double made = 0.0;
-        for (int i = 0; i < kOffspringPerGeneration; ++i) {
-            made += m == 0 ? (i == 0 ? 1.0 : 0.0) : Survives(allMatch, i);
-        }
-        offspringMade[m] = made;
-    }
-
-    // Without any early end, a letter is still wrong at the start of generation h with chance
-    // (26/27)^h, independently of the others; `free` holds that binomial for the tracked counts.
-    const auto freeCounts = [&](std::int64_t generation) {
-        std::vector<double> counts(states);
-        const double wrong = std::pow(kStaysWrong, static_cast<double>(generation));
-        for (std::size_t m = 0; m < states; ++m) {
-            counts[m] = Binomial(length, m, wrong);
-        }
-        return counts;
-    };
-    const auto sum = [](const std::vector<double>& values) {
-        double total = 0.0;
-        for (const double value : values) {
-            total += value;
-        }
-        return total;
-    };
+    const WrongLetterSteps steps = StepsForWrongLetters(states);
 
     // alive[m]: chance that the run is still going at the start of the generation, with m
     // wrong letters. Counts above the tracked ones are still the untouched binomial.
-    std::vector<double> freeNow = freeCounts(1);
+    std::vector<double> freeNow = FreeCounts(length, states, 1);
     std::vector<double> alive = freeNow;
     double strings = 0.0;
     for (std::int64_t generation = 1;; ++generation) {
-        const double above = untracked ? std::max(0.0, 1.0 - sum(freeNow)) : 0.0;
+        const double above = untracked ? std::max(0.0, 1.0 - Sum(freeNow)) : 0.0;
         double ends = 0.0;
         for (std::size_t m = 0; m < states; ++m) {
-            ends += alive[m] * (1.0 - noEarlyMatch[m] * (1.0 - keep[m][0]));
-            strings += alive[m] * offspringMade[m];
+            ends += alive[m] * (1.0 - steps.noEarlyMatch[m] * (1.0 - steps.keep[m][0]));
+            strings += alive[m] * steps.offspringMade[m];
         }
         strings += above * kOffspringPerGeneration;
         law.head_.push_back(ends);
 
-        const std::vector<double> freeNext = freeCounts(generation + 1);
-        std::vector<double> next(states, 0.0);
-        for (std::size_t k = 1; k < states; ++k) {
-            double stays = 0.0;
-            double fromTracked = 0.0;
-            for (std::size_t m = k; m < states; ++m) {
-                stays += alive[m] * noEarlyMatch[m] * keep[m][k];
-                fromTracked += freeNow[m] * keep[m][k];
-            }
-            // What arrives from above the tracked counts is the free binomial's share that did
-            // not come from below.
-            next[k] = stays + (untracked ? std::max(0.0, freeNext[k] - fromTracked) : 0.0);
-        }
-        alive.swap(next);
+        const std::vector<double> freeNext = FreeCounts(length, states, generation + 1);
+        alive = NextAlive(steps, alive, freeNow, freeNext, untracked);
         freeNow = freeNext;
-        const double left = sum(alive) + (untracked ? std::max(0.0, 1.0 - sum(freeNow)) : 0.0);
+        const double left = Sum(alive) + (untracked ? std::max(0.0, 1.0 - Sum(freeNow)) : 0.0);
         if (left < kTailStart || generation >= kMostTabledGenerations) {
             // What is left has, all but certainly, one wrong letter: each generation then ends
             // the run unless every offspring misses it.
             law.tailMass_ = left;
             law.tailEnding_ = 1.0 - std::pow(kStaysWrong, kOffspringPerGeneration);
-            strings += left * offspringMade[1] / law.tailEnding_;
+            strings += left * steps.offspringMade[1] / law.tailEnding_;
             break;
         }
     }

@@ -26,11 +26,46 @@ namespace quarrow {
 // which is exact for the sequential law and, for the other, the shape of the chain once a single
 // wrong letter is left, reached when less than 1e-14 of the chance remains.
 
+/// The closed forms of the sequential scheme on a target of `letters` letters: the one place its
+/// expected costs are worked out.
+class SequentialLaw {
+public:
+    explicit SequentialLaw(std::size_t letters);
+
+    /// The chance that one position of the tail is matched by at least one of a generation's
+    /// 20 offspring: 1 - (26/27)^20, about 0.53.
+    static double LetterWonInAGeneration();
+
+    std::size_t Letters() const { return letters_; }
+    /// The chance that one generation completes the run, (1 - (26/27)^20)^n; the same for every
+    /// generation.
+    double GenerationChance() const { return generationChance_; }
+    /// The chance that a first string of random symbols already is the target, 27^-n.
+    double AlreadyEqualChance() const { return alreadyEqual_; }
+    /// Mean generations from a first string that is not the target: 1 / `GenerationChance`.
+    double MeanGenerationsSearching() const { return 1.0 / generationChance_; }
+    /// Mean generations from a first string of random symbols, p + (1 - p) / q with p the
+    /// chance it already is the target and q `GenerationChance`.
+    double MeanGenerations() const;
+    /// Mean strings counted from a first string of random symbols: 2 when it already is the
+    /// target, else 20 a generation and the 1 the count starts at.
+    double MeanStrings() const;
+    /// Mean random symbols drawn in one generation: a position draws in every offspring until
+    /// one matches it, n (1 - (26/27)^20) 27 in all.
+    double MeanDrawsPerGeneration() const;
+
+private:
+    std::size_t letters_;
+    double generationChance_;
+    double alreadyEqual_;
+};
+
 /// A distribution of generations per run: chances, cumulative chances, moments, quantiles.
 class GenerationLaw {
 public:
     /// The law of `scheme` on a target of `length` symbols.
     static GenerationLaw ForScheme(Scheme scheme, std::size_t length);
+    /// The sequential scheme, whose closed forms `SequentialLaw` holds.
     static GenerationLaw Sequential(std::size_t length);
     /// The attenuating and the serial scheme.
     static GenerationLaw LockedLetter(std::size_t length);

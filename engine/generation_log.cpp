@@ -12,7 +12,6 @@
 namespace quarrow {
 
 namespace {
-constexpr char kLineEnd[] = "\r\n";
 constexpr std::size_t kLineEndSize = 2;
 // The longest a line can grow when every byte needs two in UTF-8.
 constexpr std::size_t kUtf8Growth = 2;
@@ -33,26 +32,6 @@ bool HasHighBit(const char* bytes, std::size_t size) {
 }
 
 } // namespace
-
-bool MemoryLogSink::Open() {
-    text_.clear();
-    lines_ = 0;
-    open_ = true;
-    ++opens_;
-    return true;
-}
-
-bool MemoryLogSink::WriteLine(std::string_view line) {
-    text_.append(line);
-    text_.append(kLineEnd, kLineEndSize);
-    ++lines_;
-    return true;
-}
-
-bool MemoryLogSink::Close() {
-    open_ = false;
-    return true;
-}
 
 FileLogSink::FileLogSink(std::string path, std::size_t bufferSize)
     : path_(std::move(path)), buffer_(std::make_unique<char[]>(bufferSize < 64 ? 64 : bufferSize)),

@@ -15,7 +15,11 @@ namespace quarrow {
 /// reports `Error()`. A sink is reusable: `Open` starts a new, empty log.
 class LogSink {
 public:
+    LogSink() = default;
     virtual ~LogSink() = default;
+    // A sink is used through references to its interface; it is not a value to copy.
+    LogSink(const LogSink&) = delete;
+    LogSink& operator=(const LogSink&) = delete;
     /// Starts an empty log, replacing an earlier one; false if it cannot be created.
     virtual bool Open() = 0;
     /// Appends one line and its CR LF; false once the log cannot be written.
@@ -34,30 +38,6 @@ public:
     bool WriteLine(std::string_view) override { return true; }
     bool Close() override { return true; }
     std::string Error() const override { return {}; }
-};
-
-/// A log held in memory, CR LF included; tests read its bytes.
-class MemoryLogSink final : public LogSink {
-public:
-    bool Open() override;
-    bool WriteLine(std::string_view line) override;
-    bool Close() override;
-    std::string Error() const override { return {}; }
-
-    /// Every byte written since the last `Open`.
-    const std::string& Text() const { return text_; }
-    /// Lines written since the last `Open`.
-    std::size_t LineCount() const { return lines_; }
-    /// Whether the log is open (between `Open` and `Close`).
-    bool IsOpen() const { return open_; }
-    /// How many times `Open` was called.
-    int OpenCount() const { return opens_; }
-
-private:
-    std::string text_;
-    std::size_t lines_ = 0;
-    bool open_ = false;
-    int opens_ = 0;
 };
 
 /// The generation log as a file, written through a large buffer: a run writes a line per

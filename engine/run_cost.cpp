@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/exact_law.h"
 #include "engine/generation_log.h"
 
 namespace quarrow {
@@ -23,7 +24,7 @@ std::uint64_t Digits(std::uint64_t value) {
 } // namespace
 
 double LetterWonInAGeneration() {
-    return 1.0 - std::pow(26.0 / 27.0, kOffspringPerGeneration);
+    return SequentialLaw::LetterWonInAGeneration();
 }
 
 std::int64_t GeometricQuantile(double chance, double quantile) {
@@ -35,16 +36,20 @@ std::int64_t GeometricQuantile(double chance, double quantile) {
     }
     // The least g with 1 - (1 - chance)^g >= quantile.
     const double generations = std::log1p(-quantile) / std::log1p(-chance);
-    if (generations >= static_cast<double>(std::numeric_limits<std::int64_t>::max() / 2)) {
+    // Half the largest count (2^62 exactly) leaves room for the rounding up below.
+    constexpr double kMostGenerations =
+        static_cast<double>(std::numeric_limits<std::int64_t>::max()) / 2.0;
+    if (generations >= kMostGenerations) {
         return std::numeric_limits<std::int64_t>::max();
     }
     return std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(generations - 1e-9)));
 }
 
 SequentialExpectation ExpectSequential(std::size_t letters) {
+    const SequentialLaw law(letters);
     SequentialExpectation expectation;
-    expectation.generationChance = std::pow(LetterWonInAGeneration(), static_cast<double>(letters));
-    expectation.meanGenerations = 1.0 / expectation.generationChance;
+    expectation.generationChance = law.GenerationChance();
+    expectation.meanGenerations = law.MeanGenerationsSearching();
     expectation.meanStrings = kOffspringPerGeneration * expectation.meanGenerations + 1.0;
     expectation.medianGenerations = GeometricQuantile(expectation.generationChance, 0.5);
     expectation.percentile90Generations = GeometricQuantile(expectation.generationChance, 0.9);

@@ -49,7 +49,7 @@ std::optional<InputProblem> FirstForeign(std::string_view text, InputProblem::Te
 }
 
 /// The bookkeeping every scheme shares: the clock, progress reports, the cancel flag, the log
-/// and the results. The scheme loops own the generator and the strings.
+/// and the results. `RunGenerations` drives it; the breeding classes own the strings.
 class RunRecorder {
 public:
     RunRecorder(Scheme scheme, const RunEnvironment& environment, std::size_t targetLength)
@@ -77,6 +77,9 @@ public:
             logError_ = environment_.log.Error();
         }
     }
+
+    /// Whether anyone listens to the reports.
+    bool Reporting() const { return static_cast<bool>(environment_.progress); }
 
     bool CancelRequested() {
         if (environment_.cancel.load(std::memory_order_relaxed)) {
@@ -201,24 +204,165 @@ RunResult Refused(const InputProblem& problem) {
     return result;
 }
 
+/// What breeding one generation did.
+struct BredGeneration {
+    /// Random symbols drawn for the generation's offspring.
+    std::uint64_t draws = 0;
+    /// The run ended inside the generation, which then writes no line of its own.
+    bool endedInside = false;
+};
+
+/// Runs one scheme's generations until it completes, its log fails or it is cancelled; the
+/// scheme (a `Breeding`) only breeds and scores a generation and writes its lines.
+///
+/// `Breeding` is built from the run's `MatchWord` (whose length the run must match) and
+/// `FirstWord`, and provides: `kRunScheme`; `kCloseLogBeforeTiming`, whether closing the log
+/// falls within the measured time; `StartGenerator`, the generator a run starts from;
+/// `Breed`, one generation from the generator reseeded for it; `Reached`, whether the run is
+/// complete once a generation's line is written; `WriteGenerationLine` and `WriteFinalLine`;
+/// and the figures a report shows: `Strings`, `Draws`, `Current`, `Matched` and
+/// `ShowGeneration` for what a scheme adds of its own.
+template <typename Breeding>
+RunResult RunGenerations(std::string_view matchWord, std::string_view firstWord,
+                         const RunEnvironment& environment) {
+    RunRecorder recorder(Breeding::kRunScheme, environment, matchWord.size());
+    Breeding breeding(matchWord, firstWord);
+    std::int64_t generation = 0;
+    if (!recorder.OpenLog()) {
+        return recorder.Seal(recorder.Finish(generation, breeding.Strings(), 0, {}, 0));
+    }
+
+    // The generator runs in a local copy so its state stays in registers while breeding.
+    Generator generator = breeding.StartGenerator(environment.generator);
+    bool complete = breeding.Reached();
+    while (!complete) {
+        generator.ReseedWhole(breeding.Strings());
+        ++generation;
+        const BredGeneration bred = breeding.Breed(generator);
+        if (bred.endedInside) {
+            complete = true;
+            break;
+        }
+        if (!breeding.WriteGenerationLine(recorder)) {
+            break;
+        }
+        if (recorder.ReportDue(bred.draws)) {
+            breeding.ShowGeneration(recorder);
+            recorder.Report(generation, breeding.Strings(), breeding.Current(), breeding.Matched());
+        }
+        complete = breeding.Reached();
+        if (!complete && recorder.CancelRequested()) {
+            break;
+        }
+    }
+    environment.generator = generator;
+    if (complete) {
+        breeding.WriteFinalLine(recorder);
+    }
+
+    // The final report and the elapsed time come together; whether the log is closed before
+    // them is the scheme's own order. The outcome is sealed last, as closing can still fail.
+    if constexpr (Breeding::kCloseLogBeforeTiming) {
+        recorder.CloseLog();
+    }
+    if (generation > 0 && recorder.Reporting()) {
+        breeding.ShowGeneration(recorder);
+    }
+    RunResult result = recorder.Finish(generation, breeding.Strings(), breeding.Draws(),
+                                       breeding.Current(), breeding.Matched());
+    recorder.CloseLog();
+    return recorder.Seal(std::move(result));
+}
+
 /// Schemes 1 and 2: right letters are locked, every wrong letter gets one drawn symbol per
 /// offspring. The attenuating scheme takes it only when strictly nearer the target letter.
-template <Scheme kScheme>
-RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view FirstWord,
-                                const RunEnvironment& environment) {
-    if (const auto problem = CheckInput(kScheme, MatchWord, FirstWord)) {
-        return Refused(*problem);
+template <Scheme kScheme> class LockedLetterBreeding {
+public:
+    static constexpr Scheme kRunScheme = kScheme;
+    // These schemes read the time before closing the log.
+    static constexpr bool kCloseLogBeforeTiming = false;
+
+    LockedLetterBreeding(std::string_view MatchWord, std::string_view FirstWord)
+        : matchWord_(MatchWord), n_(MatchWord.size()), found_(n_ == 0) {
+        // Positions past the end of a short first string have no letter: they count as wrong
+        // and take any drawn symbol. Only the first parent can have them; its offspring have n
+        // letters.
+        parent_.assign(FirstWord.substr(0, n_));
+        const std::size_t firstLetters = parent_.size();
+        parent_.resize(n_, ' ');
+        child_ = parent_;
+        wrong_.reserve(n_);
+        for (std::size_t j = 0; j < n_; ++j) {
+            const auto target = static_cast<unsigned char>(MatchWord[j]);
+            const auto letter = static_cast<unsigned char>(parent_[j]);
+            const bool missing = j >= firstLetters;
+            if (!missing && letter == target) {
+                ++matched_;
+                continue;
+            }
+            wrong_.push_back(WrongAt(j, missing ? kEverySymbol : TakenAt(target, letter)));
+        }
+        line_.reserve(n_ + 32);
     }
-    const std::size_t n = MatchWord.size();
-    RunRecorder recorder(kScheme, environment, n);
 
-    // Positions past the end of a short first string have no letter: they count as wrong and
-    // take any drawn symbol. Only the first parent can have them; its offspring have n letters.
-    std::string parent(FirstWord.substr(0, n));
-    const std::size_t firstLetters = parent.size();
-    parent.resize(n, ' ');
-    std::string child = parent;
+    Generator StartGenerator(const Generator& generator) const {
+        if constexpr (kScheme == Scheme::Serial) {
+            return Generator(Generator::NextThenReseedWithIt(generator.State()));
+        } else {
+            return generator;
+        }
+    }
 
+    BredGeneration Breed(Generator& generator) {
+        const std::uint64_t drawsBefore = draws_;
+        std::uint64_t state = generator.State();
+        for (int i = 0; i < kOffspringPerGeneration && !found_; ++i) {
+            state = Generator::ReseedKeyed(state, Generator::WholeKey(offspring_));
+            ++offspring_;
+            const auto serial = static_cast<std::uint64_t>(offspring_);
+            draws_ += wrong_.size();
+            // Only the last offspring is kept, so the others matter only if they equal the
+            // target.
+            found_ = i < kOffspringPerGeneration - 1 ? DiscardedOffspringMatches(state, serial)
+                                                     : BreedLastOffspring(state, serial);
+        }
+        generator = Generator(state);
+        if (found_) {
+            return {draws_ - drawsBefore, true};
+        }
+        lineMatched_ = matched_;
+        parent_.swap(child_);
+        RescoreParent();
+        return {draws_ - drawsBefore, false};
+    }
+
+    bool Reached() const { return found_; }
+
+    bool WriteGenerationLine(RunRecorder& recorder) {
+        line_.assign(parent_);
+        line_.append(kGenerationSeparator);
+        AppendSignPosition(line_, static_cast<std::int64_t>(lineMatched_));
+        return recorder.WriteLine(line_);
+    }
+
+    void WriteFinalLine(RunRecorder& recorder) {
+        line_.assign(matchWord_);
+        line_.append(kGenerationSeparator);
+        AppendSignPosition(line_, static_cast<std::int64_t>(n_));
+        if (recorder.WriteLine(line_)) {
+            parent_.assign(matchWord_);
+            matched_ = n_;
+        }
+    }
+
+    std::int64_t Strings() const { return offspring_; }
+    std::uint64_t Draws() const { return draws_; }
+    /// The current parent and its right letters.
+    std::string_view Current() const { return parent_; }
+    std::size_t Matched() const { return matched_; }
+    void ShowGeneration(RunRecorder& /*recorder*/) const {}
+
+private:
     // The wrong positions of the current parent, in increasing order. Right positions draw
     // nothing and never change, so the offspring loop visits only these.
     struct WrongLetter {
@@ -234,157 +378,235 @@ RunResult LockedLetterSelection(std::string_view MatchWord, std::string_view Fir
         // letter or scheme 2, those strictly nearer the target letter for scheme 1.
         std::uint32_t taken;
     };
-    constexpr std::uint32_t kEverySymbol = (std::uint32_t{1} << kAlphabetSize) - 1;
-    // The draw indices a wrong position takes, given its parent letter.
-    const auto takenAt = [](unsigned char target, unsigned char letter) {
+    static constexpr std::uint32_t kEverySymbol = (std::uint32_t{1} << kAlphabetSize) - 1;
+
+    /// The draw indices a wrong position takes, given its parent letter.
+    static std::uint32_t TakenAt(unsigned char target, unsigned char letter) {
         if constexpr (kScheme == Scheme::Attenuating) {
             return NearerSymbols(target, std::abs(int{letter} - int{target}));
         } else {
             return kEverySymbol;
         }
-    };
-    std::vector<WrongLetter> wrong;
-    wrong.reserve(n);
-    std::size_t matched = 0;
-    for (std::size_t j = 0; j < n; ++j) {
-        const auto target = static_cast<unsigned char>(MatchWord[j]);
-        const auto letter = static_cast<unsigned char>(parent[j]);
-        const bool missing = j >= firstLetters;
-        if (!missing && letter == target) {
-            ++matched;
-            continue;
-        }
+    }
+
+    WrongLetter WrongAt(std::size_t position, std::uint32_t taken) const {
         const std::uint64_t keyFactor =
-            static_cast<std::uint64_t>(j + 1) * Generator::ScaledWholeKey(1);
-        const int index = IndexOfSymbol(static_cast<char>(target));
+            static_cast<std::uint64_t>(position + 1) * Generator::ScaledWholeKey(1);
+        const int index = IndexOfSymbol(matchWord_[position]);
         const std::uint32_t low = FirstValueOf(index);
-        wrong.push_back({keyFactor, j, index, low, FirstValueOf(index + 1) - low,
-                         missing ? kEverySymbol : takenAt(target, letter)});
+        return {keyFactor, position, index, low, FirstValueOf(index + 1) - low, taken};
     }
-    // A new parent differs from the last only at its wrong positions, so only those are scored
-    // again: the ones now right leave the list, the others take from their new letter.
-    const auto rescoreParent = [&] {
+
+    /// Whether one of the discarded offspring equals the target. Every wrong position draws
+    /// (reseed with position x serial, then a value), and a drawn target letter is always
+    /// taken, so the offspring equals the target exactly when every wrong position drew its
+    /// target letter.
+    bool DiscardedOffspringMatches(std::uint64_t& state, std::uint64_t serial) const {
+        // The draws are counted as hits or misses, never made into symbols. The loop runs to
+        // the end without a branch on the draws, so its trip count, the same for all 20
+        // offspring, is all the branch predictor has to learn.
+        const WrongLetter* const letters = wrong_.data();
+        const std::size_t wrongCount = wrong_.size();
+        std::uint64_t reseeded = state;
+        std::size_t hits = 0;
+        for (std::size_t m = 0; m < wrongCount; ++m) {
+            const WrongLetter& letter = letters[m];
+            reseeded = Generator::ReseedThenStep(reseeded, letter.keyFactor * serial);
+            hits += Generator::ValueOf(reseeded) - letter.targetLow < letter.targetWidth;
+        }
+        state = reseeded;
+        return hits == wrongCount;
+    }
+
+    /// Breeds the generation's last offspring, the next parent, into the child; whether it
+    /// equals the target.
+    bool BreedLastOffspring(std::uint64_t& state, std::uint64_t serial) {
+        const WrongLetter* const letters = wrong_.data();
+        const std::size_t wrongCount = wrong_.size();
+        char* const childLetters = child_.data();
+        const char* const parentLetters = parent_.data();
+        std::memcpy(childLetters, parentLetters, n_);
+        std::uint64_t reseeded = state;
+        std::size_t hits = 0;
+        for (std::size_t m = 0; m < wrongCount; ++m) {
+            const WrongLetter& letter = letters[m];
+            reseeded = Generator::ReseedThenStep(reseeded, letter.keyFactor * serial);
+            const int index = SymbolIndex(Generator::ValueOf(reseeded));
+            hits += index == letter.targetIndex ? 1U : 0U;
+            // Scheme 1 takes about half its draws at random: a mask, not a branch.
+            const auto take = static_cast<unsigned char>(
+                0U - ((letter.taken >> static_cast<unsigned>(index)) & 1U));
+            const auto kept = static_cast<unsigned char>(parentLetters[letter.position]);
+            const auto drawn = static_cast<unsigned char>(kSymbols[index]);
+            childLetters[letter.position] =
+                static_cast<char>((drawn & take) | (kept & static_cast<unsigned char>(~take)));
+        }
+        state = reseeded;
+        return hits == wrongCount;
+    }
+
+    /// A new parent differs from the last only at its wrong positions, so only those are
+    /// scored again: the ones now right leave the list, the others take from their new letter.
+    void RescoreParent() {
         std::size_t kept = 0;
-        for (const WrongLetter& letter : wrong) {
-            const auto target = static_cast<unsigned char>(MatchWord[letter.position]);
-            const auto now = static_cast<unsigned char>(parent[letter.position]);
+        for (const WrongLetter& letter : wrong_) {
+            const auto target = static_cast<unsigned char>(matchWord_[letter.position]);
+            const auto now = static_cast<unsigned char>(parent_[letter.position]);
             if (now == target) {
-                ++matched;
+                ++matched_;
                 continue;
             }
-            WrongLetter& slot = wrong[kept++];
+            WrongLetter& slot = wrong_[kept++];
             slot = letter;
-            slot.taken = takenAt(target, now);
+            slot.taken = TakenAt(target, now);
         }
-        wrong.resize(kept);
-    };
-    std::string line;
-    line.reserve(n + 32);
-
-    std::int64_t generation = 0;
-    std::int64_t offspring = 0;
-    if (!recorder.OpenLog()) {
-        return recorder.Seal(recorder.Finish(generation, offspring, 0, {}, 0));
+        wrong_.resize(kept);
     }
 
-    // The generator runs in a local copy so its state stays in registers in the loops below.
-    Generator generator = environment.generator;
-    if constexpr (kScheme == Scheme::Serial) {
-        generator = Generator(Generator::NextThenReseedWithIt(generator.State()));
+    std::string_view matchWord_;
+    std::size_t n_;
+    std::string parent_;
+    std::string child_;
+    std::vector<WrongLetter> wrong_;
+    std::size_t matched_ = 0;
+    // The parent's right letters as its generation began, the count its line shows.
+    std::size_t lineMatched_ = 0;
+    std::int64_t offspring_ = 0;
+    std::uint64_t draws_ = 0;
+    bool found_;
+    std::string line_;
+};
+
+/// Scheme 3: offspring copy the first k letters of `FirstWord` and draw the rest; each drawn
+/// symbol equal to `MatchWord`'s letter there lengthens the next offspring's prefix.
+class SequentialBreeding {
+public:
+    static constexpr Scheme kRunScheme = Scheme::Sequential;
+    // This scheme closes the log before it reads the time.
+    static constexpr bool kCloseLogBeforeTiming = true;
+
+    SequentialBreeding(std::string_view MatchWord, std::string_view FirstWord)
+        : firstWord_(FirstWord), n_(MatchWord.size()), tail_(n_), matchIndex_(n_), best_(n_, ' '),
+          firstEqualsMatch_(FirstWord == MatchWord), shownOffspring_(n_, ' ') {
+        for (std::size_t j = 0; j < n_; ++j) {
+            matchIndex_[j] = IndexOfSymbol(MatchWord[j]);
+        }
+        line_.reserve(std::max(n_, FirstWord.size()) + 32);
     }
 
-    bool found = n == 0;
-    std::uint64_t draws = 0;
-    while (!found) {
-        generator.ReseedWhole(offspring);
-        ++generation;
-        const std::size_t wrongCount = wrong.size();
-        const std::uint64_t drawsBefore = draws;
-        const WrongLetter* const letters = wrong.data();
-        char* const childLetters = child.data();
-        const char* const parentLetters = parent.data();
-        std::uint64_t state = generator.State();
+    static Generator StartGenerator(const Generator& generator) {
+        return Generator(Generator::NextThenReseedWithIt(generator.State()));
+    }
+
+    BredGeneration Breed(Generator& generator) {
+        // Offspring are k letters of FirstWord and a tail of values drawn into `tail_[k..n)`;
+        // only an offspring that beats the best so far is put together, into `best_`.
+        std::size_t matched = 0;
+        std::uint64_t draws = 0;
+        bool ended = false;
+        ValueChain chain(generator);
         for (int i = 0; i < kOffspringPerGeneration; ++i) {
-            state = Generator::ReseedKeyed(state, Generator::WholeKey(offspring));
-            ++offspring;
-            const auto serial = static_cast<std::uint64_t>(offspring);
-            draws += wrongCount;
-            // Every wrong position draws (reseed with position x serial, then a value), and a
-            // drawn target letter is always taken, so the offspring equals the target exactly
-            // when every wrong position drew its target letter.
-            if (i < kOffspringPerGeneration - 1) {
-                // Only the last offspring is kept, so the others matter only if they equal the
-                // target: their draws are counted as hits or misses, never made into symbols.
-                // The loop runs to the end without a branch on the draws, so its trip count,
-                // the same for all 20 offspring, is all the branch predictor has to learn.
-                std::size_t hits = 0;
-                for (std::size_t m = 0; m < wrongCount; ++m) {
-                    const WrongLetter& letter = letters[m];
-                    state = Generator::ReseedThenStep(state, letter.keyFactor * serial);
-                    hits += Generator::ValueOf(state) - letter.targetLow < letter.targetWidth;
-                }
-                if (hits == wrongCount) {
-                    found = true;
-                    break;
-                }
-                continue;
+            const std::size_t prefix = matched;
+            lastPrefix_ = prefix;
+            chain.Churn();
+            matched += DrawTail(chain, prefix);
+            draws += n_ - prefix;
+            if (matched > bestCount_) {
+                KeepBest(matched, prefix);
             }
-            std::memcpy(childLetters, parentLetters, n);
-            std::size_t hits = 0;
-            for (std::size_t m = 0; m < wrongCount; ++m) {
-                const WrongLetter& letter = letters[m];
-                state = Generator::ReseedThenStep(state, letter.keyFactor * serial);
-                const int index = SymbolIndex(Generator::ValueOf(state));
-                hits += index == letter.targetIndex ? 1U : 0U;
-                // Scheme 1 takes about half its draws at random: a mask, not a branch.
-                const auto take = static_cast<unsigned char>(
-                    0U - ((letter.taken >> static_cast<unsigned>(index)) & 1U));
-                const auto kept = static_cast<unsigned char>(parentLetters[letter.position]);
-                const auto drawn = static_cast<unsigned char>(kSymbols[index]);
-                childLetters[letter.position] =
-                    static_cast<char>((drawn & take) | (kept & static_cast<unsigned char>(~take)));
-            }
-            if (hits == wrongCount) {
-                found = true;
+            ++offspring_;
+            if (firstEqualsMatch_) {
+                ended = true;
+                break;
             }
         }
-        generator = Generator(state);
-        if (found) {
-            break;
-        }
-        const std::size_t parentMatched = matched;
-        parent.swap(child);
-        rescoreParent();
+        chain.Store(generator);
+        matched_ = matched;
+        totalDraws_ += draws;
+        return {draws, ended};
+    }
 
-        line.assign(parent);
-        line.append(kGenerationSeparator);
-        AppendSignPosition(line, static_cast<std::int64_t>(parentMatched));
-        if (!recorder.WriteLine(line)) {
-            break;
+    /// A generation completes the run once its offspring matched every letter.
+    bool Reached() const { return matched_ >= n_; }
+
+    bool WriteGenerationLine(RunRecorder& recorder) {
+        if (bestCount_ == 0) {
+            return true;
         }
-        if (recorder.ReportDue(draws - drawsBefore)) {
-            recorder.Report(generation, offspring, parent, matched);
+        // The line repeats until a better offspring turns up: it is built only then.
+        if (bestChanged_) {
+            bestChanged_ = false;
+            line_.assign(best_);
+            AppendPrintForm(line_, static_cast<std::int64_t>(bestCount_) - 1);
         }
-        if (recorder.CancelRequested()) {
-            break;
+        return recorder.WriteLine(line_);
+    }
+
+    void WriteFinalLine(RunRecorder& recorder) {
+        line_.assign(firstWord_);
+        if (bestCount_ > 0) {
+            AppendPrintForm(line_, static_cast<std::int64_t>(bestCount_));
+        }
+        recorder.WriteLine(line_);
+    }
+
+    std::int64_t Strings() const { return offspring_; }
+    std::uint64_t Draws() const { return totalDraws_; }
+    /// The best offspring so far and its count; empty until there is one.
+    std::string_view Current() const {
+        return std::string_view(best_).substr(0, bestCount_ ? n_ : 0);
+    }
+    std::size_t Matched() const { return bestCount_; }
+
+    /// A report shows the generation's last offspring, put together only when it is reported.
+    void ShowGeneration(RunRecorder& recorder) {
+        std::memcpy(shownOffspring_.data(), firstWord_.data(), lastPrefix_);
+        for (std::size_t j = lastPrefix_; j < n_; ++j) {
+            shownOffspring_[j] = SymbolForValue(tail_[j]);
+        }
+        recorder.SetGeneration(shownOffspring_, lastPrefix_, matched_);
+    }
+
+private:
+    /// Draws an offspring's tail from position `prefix` on; how many of its symbols match.
+    std::size_t DrawTail(ValueChain& chain, std::size_t prefix) {
+        const int* const match = matchIndex_.data();
+        std::uint32_t* const tailValues = tail_.data();
+        const std::size_t n = n_;
+        std::size_t gained = 0;
+        for (std::size_t j = prefix; j < n; ++j) {
+            const std::uint32_t value = chain.ChurnAndDraw();
+            tailValues[j] = value;
+            gained += SymbolIndex(value) == match[j] ? 1U : 0U;
+        }
+        return gained;
+    }
+
+    void KeepBest(std::size_t matched, std::size_t prefix) {
+        bestCount_ = matched;
+        bestChanged_ = true;
+        std::memcpy(best_.data(), firstWord_.data(), prefix);
+        for (std::size_t j = prefix; j < n_; ++j) {
+            best_[j] = SymbolForValue(tail_[j]);
         }
     }
-    environment.generator = generator;
 
-    if (found) {
-        line.assign(MatchWord);
-        line.append(kGenerationSeparator);
-        AppendSignPosition(line, static_cast<std::int64_t>(n));
-        if (recorder.WriteLine(line)) {
-            parent.assign(MatchWord);
-            matched = n;
-        }
-    }
-    // These schemes read the time before closing the log.
-    RunResult result = recorder.Finish(generation, offspring, draws, parent, matched);
-    recorder.CloseLog();
-    return recorder.Seal(std::move(result));
-}
+    std::string_view firstWord_;
+    std::size_t n_;
+    std::vector<std::uint32_t> tail_;
+    std::vector<int> matchIndex_;
+    std::string best_;
+    std::size_t bestCount_ = 0; // 0 is the empty count: no offspring has matched yet
+    bool bestChanged_ = false;
+    const bool firstEqualsMatch_;
+    // The prefix the last generation reached and its last offspring's copied prefix.
+    std::size_t matched_ = 0;
+    std::size_t lastPrefix_ = 0;
+    std::string shownOffspring_;
+    std::int64_t offspring_ = 1;
+    std::uint64_t totalDraws_ = 0;
+    std::string line_;
+};
 
 } // namespace
 
@@ -424,12 +646,19 @@ std::optional<InputProblem> CheckInput(Scheme scheme, std::string_view target,
 
 RunResult AttenuatingSelection(std::string_view MatchWord, std::string_view FirstWord,
                                const RunEnvironment& environment) {
-    return LockedLetterSelection<Scheme::Attenuating>(MatchWord, FirstWord, environment);
+    if (const auto problem = CheckInput(Scheme::Attenuating, MatchWord, FirstWord)) {
+        return Refused(*problem);
+    }
+    return RunGenerations<LockedLetterBreeding<Scheme::Attenuating>>(MatchWord, FirstWord,
+                                                                     environment);
 }
 
 RunResult SerialSelection(std::string_view MatchWord, std::string_view FirstWord,
                           const RunEnvironment& environment) {
-    return LockedLetterSelection<Scheme::Serial>(MatchWord, FirstWord, environment);
+    if (const auto problem = CheckInput(Scheme::Serial, MatchWord, FirstWord)) {
+        return Refused(*problem);
+    }
+    return RunGenerations<LockedLetterBreeding<Scheme::Serial>>(MatchWord, FirstWord, environment);
 }
 
 RunResult SequentialSelection(std::string_view FirstWord, std::string_view MatchWord,
@@ -437,121 +666,7 @@ RunResult SequentialSelection(std::string_view FirstWord, std::string_view Match
     if (const auto problem = CheckInput(Scheme::Sequential, FirstWord, MatchWord)) {
         return Refused(*problem);
     }
-    const std::size_t n = MatchWord.size();
-    RunRecorder recorder(Scheme::Sequential, environment, n);
-
-    // Offspring are k letters of FirstWord and a tail of values drawn into `tail[k..n)`; only
-    // an offspring that beats the best so far is put together, into `best`.
-    std::vector<std::uint32_t> tail(n);
-    std::vector<int> matchIndex(n);
-    for (std::size_t j = 0; j < n; ++j) {
-        matchIndex[j] = IndexOfSymbol(MatchWord[j]);
-    }
-    std::string best(n, ' ');
-    std::size_t bestCount = 0; // 0 is the empty count: no offspring has matched yet
-    const bool firstEqualsMatch = FirstWord == MatchWord;
-    std::string line;
-    line.reserve(std::max(n, FirstWord.size()) + 32);
-    const auto bestSoFar = [&] { return std::string_view(best).substr(0, bestCount ? n : 0); };
-    // A report shows the generation's last offspring, put together only when it is reported.
-    std::string shownOffspring(n, ' ');
-    std::size_t lastPrefix = 0;
-    const auto showGeneration = [&](std::size_t reached) {
-        std::memcpy(shownOffspring.data(), FirstWord.data(), lastPrefix);
-        for (std::size_t j = lastPrefix; j < n; ++j) {
-            shownOffspring[j] = SymbolForValue(tail[j]);
-        }
-        recorder.SetGeneration(shownOffspring, lastPrefix, reached);
-    };
-
-    std::int64_t generation = 0;
-    std::int64_t offspring = 1;
-    if (!recorder.OpenLog()) {
-        return recorder.Seal(recorder.Finish(generation, offspring, 0, {}, 0));
-    }
-
-    Generator generator = environment.generator;
-    generator = Generator(Generator::NextThenReseedWithIt(generator.State()));
-
-    bool complete = n == 0;
-    std::size_t matched = 0;
-    std::uint64_t totalDraws = 0;
-    bool bestChanged = false;
-    while (!complete) {
-        generator.ReseedWhole(offspring);
-        ++generation;
-        matched = 0;
-        const int* const match = matchIndex.data();
-        std::uint32_t* const tailValues = tail.data();
-        std::uint64_t draws = 0;
-        ValueChain chain(generator);
-        for (int i = 0; i < kOffspringPerGeneration; ++i) {
-            const std::size_t prefix = matched;
-            lastPrefix = prefix;
-            chain.Churn();
-            std::size_t gained = 0;
-            for (std::size_t j = prefix; j < n; ++j) {
-                const std::uint32_t value = chain.ChurnAndDraw();
-                tailValues[j] = value;
-                gained += SymbolIndex(value) == match[j] ? 1U : 0U;
-            }
-            draws += n - prefix;
-            totalDraws += n - prefix;
-            matched += gained;
-            if (matched > bestCount) {
-                bestCount = matched;
-                bestChanged = true;
-                std::memcpy(best.data(), FirstWord.data(), prefix);
-                for (std::size_t j = prefix; j < n; ++j) {
-                    best[j] = SymbolForValue(tailValues[j]);
-                }
-            }
-            ++offspring;
-            if (firstEqualsMatch) {
-                complete = true;
-                break;
-            }
-        }
-        chain.Store(generator);
-        if (complete) {
-            break;
-        }
-        if (bestCount > 0) {
-            // The line repeats until a better offspring turns up: it is built only then.
-            if (bestChanged) {
-                bestChanged = false;
-                line.assign(best);
-                AppendPrintForm(line, static_cast<std::int64_t>(bestCount) - 1);
-            }
-            if (!recorder.WriteLine(line)) {
-                break;
-            }
-        }
-        if (recorder.ReportDue(draws)) {
-            showGeneration(matched);
-            recorder.Report(generation, offspring, bestSoFar(), bestCount);
-        }
-        complete = matched >= n;
-        if (!complete && recorder.CancelRequested()) {
-            break;
-        }
-    }
-    environment.generator = generator;
-
-    if (complete) {
-        line.assign(FirstWord);
-        if (bestCount > 0) {
-            AppendPrintForm(line, static_cast<std::int64_t>(bestCount));
-        }
-        recorder.WriteLine(line);
-    }
-    // This scheme closes the log before it reads the time.
-    recorder.CloseLog();
-    if (environment.progress && generation > 0) {
-        showGeneration(matched);
-    }
-    return recorder.Seal(
-        recorder.Finish(generation, offspring, totalDraws, bestSoFar(), bestCount));
+    return RunGenerations<SequentialBreeding>(MatchWord, FirstWord, environment);
 }
 
 RunResult RunScheme(Scheme scheme, std::string_view target, std::string_view firstString,

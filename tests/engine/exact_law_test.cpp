@@ -193,6 +193,39 @@ TEST(GenerationLawTest, EngineRunsFollowTheSequentialLaw) {
     }
 }
 
+TEST(GenerationLawTest, SequentialClosedFormsAgreeWithTheTableAndTheEngine) {
+    for (const std::size_t letters : {1U, 2U, 11U, 28U}) {
+        SCOPED_TRACE(letters);
+        const SequentialLaw closed(letters);
+        const GenerationLaw law = GenerationLaw::Sequential(letters);
+        EXPECT_NEAR(closed.MeanGenerations() / law.Mean(), 1.0, 1e-12);
+        EXPECT_DOUBLE_EQ(closed.MeanStrings(), law.MeanStrings());
+        EXPECT_DOUBLE_EQ(closed.MeanGenerationsSearching(), 1.0 / closed.GenerationChance());
+    }
+    // Two letters: a random first string is the target one time in 729, a single generation.
+    EXPECT_NEAR(SequentialLaw(2).MeanGenerations(),
+                1.0 / 729.0 + (728.0 / 729.0) / std::pow(SequentialLaw(1).GenerationChance(), 2.0),
+                1e-12);
+
+    // The symbols a generation draws, from a long run stopped after many generations.
+    const std::string target = "CUMULATIVE SELECTION IS FAST";
+    constexpr std::int64_t kGenerations = 5000;
+    Generator generator(5);
+    NullLogSink log;
+    std::atomic<bool> stop{false};
+    const std::atomic<bool> everyGeneration{true};
+    RunEnvironment environment{generator, SystemMonotonic(), log, stop};
+    environment.reportEveryGeneration = &everyGeneration;
+    environment.progress = [&](const RunProgress& progress) {
+        stop.store(progress.generation >= kGenerations);
+    };
+    const RunResult result = SequentialSelection(target, RandomString(generator, 28), environment);
+    ASSERT_EQ(result.outcome, RunOutcome::Cancelled);
+    const double perGeneration =
+        static_cast<double>(result.symbolsDrawn) / static_cast<double>(result.numMutations);
+    EXPECT_NEAR(perGeneration / SequentialLaw(target.size()).MeanDrawsPerGeneration(), 1.0, 0.01);
+}
+
 TEST(GenerationLawTest, BlindSearchNeedsTwentySevenToTheLengthStrings) {
     EXPECT_NEAR(BlindSearchLog10Strings(3), std::log10(19683.0), 1e-12);
 }

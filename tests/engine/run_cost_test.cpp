@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/generation_log.h"
+#include "tests/support/memory_log_sink.h"
 
 namespace quarrow {
 namespace {

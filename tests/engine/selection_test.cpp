@@ -11,6 +11,7 @@
 #include "search/alphabet.h"
 #include "tests/engine/reference_runs.h"
 #include "tests/support/fakes.h"
+#include "tests/support/memory_log_sink.h"
 
 namespace quarrow::testing {
 namespace {

@@ -19,6 +19,7 @@
 #include "engine/generation_log.h"
 #include "engine/selection.h"
 #include "platform/number_text.h"
+#include "tests/support/memory_log_sink.h"
 #include "ui/evolution_view.h"
 
 namespace quarrow::testing {

@@ -32,6 +32,7 @@
 #include "ui/evolution_feed.h"
 #include "ui/evolution_view.h"
 #include "ui/repeat_window.h"
+#include "tests/support/memory_log_sink.h"
 
 namespace quarrow::testing {
 namespace {
