@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Quarrow need.
+# Installs the Debian packages that building, running and testing Quarrow need, on Debian 12
+# (bookworm) or Debian 13 (trixie). Names given as arguments are installed too.
 # Safe to run again: packages already present are left alone.
+#
+#   bash scripts/setup.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -11,7 +14,16 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   desktop-file-utils appstream
+  "$@"
 )
+
+# The window's face is Liberation Sans Narrow. Debian 12 ships it in fonts-liberation; from
+# Debian 13 on, fonts-liberation holds the 2.x faces, which have no narrow one, and the
+# narrow face has a package of its own.
+codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+if [ "$codename" != bookworm ]; then
+  packages+=(fonts-liberation-sans-narrow)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
