@@ -458,6 +458,7 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
                  "reports their statistics.",
                  kProgramName};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string(kProgramName) + " " + QUARROW_VERSION);
 
     CommonOptions evolveOptions;
     CommonOptions compareOptions;
@@ -528,6 +529,8 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
         return app.exit(help);
     } catch (const CLI::CallForAllHelp& help) {
         return app.exit(help);
+    } catch (const CLI::CallForVersion& version) {
+        return app.exit(version);
     } catch (const CLI::ParseError& error) {
         for (const CLI::App* command : {evolve, compare, trial, estimate}) {
             if (command->parsed()) {
