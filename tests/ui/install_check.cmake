@@ -1,6 +1,6 @@
 # Installs the build into a scratch prefix and checks that a Linux desktop would find the
 # program there: the binary, its menu entry, its icon and its software-centre metadata.
-# Run as: cmake -DBUILD_DIR=<build> -DPREFIX=<scratch folder> -P install_check.cmake
+# Run as: cmake -DBUILD_DIR=<build> -DPREFIX=<scratch folder> -DVERSION=<version> -P install_check.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -20,10 +20,16 @@ foreach(file bin/quarrow bin/quarrow-lab share/applications/quarrow.desktop
   endif()
 endforeach()
 
-# The installed lab runs from its new place.
+# The installed lab runs from its new place, and says which version it is.
 execute_process(COMMAND ${PREFIX}/bin/quarrow-lab --help RESULT_VARIABLE helped OUTPUT_QUIET)
 if(NOT helped EQUAL 0)
   message(FATAL_ERROR "the installed quarrow-lab --help failed: ${helped}")
+endif()
+execute_process(COMMAND ${PREFIX}/bin/quarrow-lab --version RESULT_VARIABLE versioned
+  OUTPUT_VARIABLE version OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT versioned EQUAL 0 OR NOT version STREQUAL "quarrow-lab ${VERSION}")
+  message(FATAL_ERROR "quarrow-lab --version printed \"${version}\" (status ${versioned}), "
+    "not \"quarrow-lab ${VERSION}\"")
 endif()
 
 # The menu entry starts the installed program and shows the installed icon.
