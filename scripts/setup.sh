@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Quarrow need.
-# Safe to run again: packages already present are left alone.
+# Installs the Debian packages that building, running and testing Quarrow need, on Debian 12
+# (bookworm) or Debian 13 (trixie). Names given as arguments are installed too.
+# Safe to run again: packages already present are left alone. With --check it only lists the
+# missing ones, and fails if there are any.
+#
+#   bash scripts/setup.sh [--check] [PACKAGE...]
 set -euo pipefail
+check_only=false
+if [ "${1:-}" = --check ]; then
+  check_only=true
+  shift
+fi
 
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -12,17 +21,39 @@ packages=(
   xvfb xauth
   librsvg2-bin
   desktop-file-utils appstream
+  "$@"
 )
+
+# The window's face is Liberation Sans Narrow. Debian 12 ships it in fonts-liberation; from
+# Debian 13 on, fonts-liberation holds the 2.x faces, which have no narrow one, and the
+# narrow face has a package of its own.
+codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+if [ "$codename" != bookworm ]; then
+  packages+=(fonts-liberation-sans-narrow)
+fi
+
+# A name that one release packages on its own and the next only provides from another package
+# (libqt6opengl6-dev is part of qt6-base-dev on Debian 13) is present when a package provides it.
+provided=$(dpkg-query -W -f='${Status}|${Provides}\n' 2>/dev/null |
+  sed -n 's/^install ok installed|//p' | tr ',' '\n' | sed 's/^ *//; s/ .*//')
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed" ||
+    grep -qxF "$1" <<<"$provided"
+}
 
 missing=()
 for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+  if ! installed "$package"; then
     missing+=("$package")
   fi
 done
 
 if [ "${#missing[@]}" -eq 0 ]; then
   exit 0
+fi
+if $check_only; then
+  echo "Missing: ${missing[*]}" >&2
+  exit 1
 fi
 
 echo "Installing: ${missing[*]}"
