@@ -825,12 +825,17 @@ QString WriteChart(QIODevice& device, ChartFormat format, QSize size, const QStr
         paint(painter, area);
     }
     image.setText(QStringLiteral("Title"), title);
-    QImageWriter writer(&device, "png");
+    // Encoded into memory first as well: the PNG encoder, stopped by a failing write, leaves
+    // its own memory behind, and memory never fails it.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, "png");
     if (!writer.write(image)) {
-        return device.errorString().isEmpty() ||
-                       device.errorString() == QLatin1String("Unknown error")
-                   ? writer.errorString()
-                   : device.errorString();
+        return writer.errorString();
+    }
+    const QByteArray& bytes = encoded.data();
+    if (device.write(bytes) != bytes.size()) {
+        return device.errorString();
     }
     return QString();
 }
