@@ -23,35 +23,6 @@ namespace {
 
 constexpr int kStepFour = 3;
 
-/// Clicks the button of the other-computer question whose text starts with `answer`, and keeps
-/// the question's text.
-class ForeignLockAnswer {
-public:
-    ForeignLockAnswer(QWidget* window, const QString& answer) {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this, window, answer] {
-            auto* question = window->findChild<QMessageBox*>(QStringLiteral("foreignLockQuestion"));
-            if (question == nullptr || !question->isVisible()) {
-                return;
-            }
-            question_ = question->text();
-            for (QAbstractButton* button : question->buttons()) {
-                if (button->text().startsWith(answer)) {
-                    timer_.stop();
-                    button->click();
-                    return;
-                }
-            }
-        });
-        timer_.start();
-    }
-    const QString& question() const { return question_; }
-
-private:
-    QTimer timer_;
-    QString question_;
-};
-
 class LogLockTest : public WindowTest {
 protected:
     /// Puts the window's log at `logPath` instead of the test's own folder.
@@ -154,7 +125,8 @@ TEST_F(LogLockTest, ALockFromAnotherComputerIsNamedAndRemovedOnlyWhenTheUserSays
     const QByteArray foreign("4242\nquarrow\nclassroom-pc-7.example\n");
     writeLock(foreign, 3600);
     {
-        const ForeignLockAnswer answer(window.get(), QStringLiteral("Don't start"));
+        const QuestionAnswer answer(window.get(), QStringLiteral("foreignLockQuestion"),
+                                    QStringLiteral("Don't start"));
         runShort();
         EXPECT_TRUE(answer.question().contains(QStringLiteral("classroom-pc-7.example")))
             << answer.question().toStdString();
@@ -165,7 +137,8 @@ TEST_F(LogLockTest, ALockFromAnotherComputerIsNamedAndRemovedOnlyWhenTheUserSays
     EXPECT_EQ(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
     EXPECT_EQ(read(services.logPath + QStringLiteral(".lock")), foreign);
 
-    const ForeignLockAnswer answer(window.get(), QStringLiteral("It is not running"));
+    const QuestionAnswer answer(window.get(), QStringLiteral("foreignLockQuestion"),
+                                QStringLiteral("It is not running"));
     runShort();
     EXPECT_FALSE(answer.question().isEmpty());
     EXPECT_EQ(takeMessage().toStdString(), "");

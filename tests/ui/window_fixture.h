@@ -32,22 +32,20 @@ inline bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 50
     return true;
 }
 
-/// Answers the question the window asks before a long run, as soon as it shows: starts the run
-/// or declines it.
-class LongRunAnswer {
+/// Answers a question the window asks (a message box named `questionName`) as soon as it
+/// shows, with the button whose text starts with `answer`, and keeps the question's text.
+class QuestionAnswer {
 public:
-    LongRunAnswer(QWidget* window, bool start) {
+    QuestionAnswer(QWidget* window, const QString& questionName, const QString& answer) {
         timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this, window, start] {
-            auto* question = window->findChild<QMessageBox*>(QStringLiteral("longRunQuestion"));
+        QObject::connect(&timer_, &QTimer::timeout, [this, window, questionName, answer] {
+            auto* question = window->findChild<QMessageBox*>(questionName);
             if (question == nullptr || !question->isVisible()) {
                 return;
             }
             question_ = question->text();
-            const QString wanted =
-                start ? QStringLiteral("Start the run") : QStringLiteral("Don't start");
             for (QAbstractButton* button : question->buttons()) {
-                if (button->text() == wanted) {
+                if (button->text().startsWith(answer)) {
                     timer_.stop();
                     button->click();
                     return;
@@ -63,6 +61,14 @@ public:
 private:
     QTimer timer_;
     QString question_;
+};
+
+/// Answers the question the window asks before a long run: starts the run or declines it.
+class LongRunAnswer : public QuestionAnswer {
+public:
+    LongRunAnswer(QWidget* window, bool start)
+        : QuestionAnswer(window, QStringLiteral("longRunQuestion"),
+                         start ? QStringLiteral("Start the run") : QStringLiteral("Don't start")) {}
 };
 
 /// A real window on fixed clocks, a seeded generator and a temporary log folder.
