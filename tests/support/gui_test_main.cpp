@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#ifdef QUARROW_PROJECTOR_SCREEN
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef QUARROW_PROJECTOR_SCREEN
+// Zoom, full screen and the live view are tried on one screen of a classroom projector's size,
+// 1920 by 1080, which the offscreen platform reads from a configuration file. Each test process
+// writes its own: ctest runs them side by side, and one rewriting a shared file as another reads
+// it fails both.
+std::filesystem::path WriteProjectorScreen() {
+    const std::filesystem::path config =
+        std::filesystem::temp_directory_path() /
+        ("quarrow-zoom-test-screen-" + std::to_string(getpid()) + ".json");
+    std::ofstream out(config);
+    out << R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": true,
+               "screens": [{"name": "Projector", "x": 0, "y": 0, "width": 1920,
+                            "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96,
+                            "dpr": 1}]})";
+    return config;
+}
+#endif
+
+} // namespace
+
+// The one main of every GUI test binary. The platform is chosen before the QApplication exists,
+// or it would look for a display; ctest's discovery runs the binaries too.
+int main(int argc, char** argv) {
+    std::vector<char*> arguments(argv, argv + argc);
+#ifdef QUARROW_PROJECTOR_SCREEN
+    const std::filesystem::path config = WriteProjectorScreen();
+    std::string platform = "offscreen:configfile=" + config.string();
+    char platformOption[] = "-platform";
+    arguments.push_back(platformOption);
+    arguments.push_back(platform.data());
+#else
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#endif
+    int count = static_cast<int>(arguments.size());
+    QApplication app(count, arguments.data());
+#ifdef QUARROW_PROJECTOR_SCREEN
+    std::filesystem::remove(config); // read once, as the platform starts
+#endif
+    ::testing::InitGoogleTest(&count, arguments.data());
+    return RUN_ALL_TESTS();
+}
