@@ -5,6 +5,7 @@
 #   bash .ci/install-check.sh quarrow_<version>_<arch>.deb
 set -euo pipefail
 deb=$(realpath "$1")
+source "$(dirname "$0")/../scripts/stays-up.sh"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq "$deb" >/dev/null
@@ -19,15 +20,7 @@ grep -q '^Phrase "CAT"' <<<"$report"
 export QT_QPA_PLATFORM=offscreen
 /usr/bin/quarrow &
 pid=$!
-sleep 5
-if ! kill -0 "$pid" 2>/dev/null; then
-  wait "$pid" && status=0 || status=$?
-  echo "install-check: /usr/bin/quarrow ended (status $status) within 5 seconds of starting" >&2
-  exit 1
-fi
-kill "$pid"
-wait "$pid" 2>/dev/null || true
-echo "install-check: /usr/bin/quarrow started and stayed up for 5 seconds"
+stays_up "$pid" 5 install-check
 
 # Removing the package takes away every file and folder it brought that nothing else uses.
 mapfile -t owned < <(dpkg-query -L quarrow)

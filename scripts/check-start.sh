@@ -6,6 +6,7 @@
 #   bash scripts/check-start.sh [SECONDS]   (default 5)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/stays-up.sh
 seconds=${1:-5}
 program=$(pwd)/build/release/ui/quarrow
 
@@ -23,13 +24,5 @@ until [ "$(readlink "/proc/$pid/exe" 2>/dev/null)" = "$program" ]; do
   sleep 0.2
 done
 
-sleep "$seconds"
-if ! kill -0 "$pid" 2>/dev/null; then
-  wait "$pid" && status=0 || status=$?
-  echo "check-start: the program ended (status $status) within $seconds seconds of starting" >&2
-  exit 1
-fi
-kill "$pid"
-wait "$pid" 2>/dev/null || true
+stays_up "$pid" "$seconds" check-start
 trap - EXIT
-echo "check-start: the program started and stayed up for $seconds seconds"
