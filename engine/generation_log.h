@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/interface.h"
+
 namespace quarrow {
 
 /// Where a selection run writes its generation log: one line per generation and a final line.
@@ -13,13 +15,8 @@ namespace quarrow {
 /// thread. Lines are handed over without their line end; every sink ends each line with CR LF.
 /// A false return means the log can no longer be written: the run stops, calls `Close` and
 /// reports `Error()`. A sink is reusable: `Open` starts a new, empty log.
-class LogSink {
+class LogSink : public Interface {
 public:
-    LogSink() = default;
-    virtual ~LogSink() = default;
-    // A sink is used through references to its interface; it is not a value to copy.
-    LogSink(const LogSink&) = delete;
-    LogSink& operator=(const LogSink&) = delete;
     /// Starts an empty log, replacing an earlier one; false if it cannot be created.
     virtual bool Open() = 0;
     /// Appends one line and its CR LF; false once the log cannot be written.
@@ -56,8 +53,6 @@ public:
 
     explicit FileLogSink(std::string path, std::size_t bufferSize = kDefaultBufferSize);
     ~FileLogSink() override;
-    FileLogSink(const FileLogSink&) = delete;
-    FileLogSink& operator=(const FileLogSink&) = delete;
 
     bool Open() override;
     bool WriteLine(std::string_view line) override;

@@ -1,28 +1,19 @@
 #pragma once
 
+#include "platform/interface.h"
+
 namespace quarrow {
 
-// The clocks are used through references to their interfaces; they are not values, so they
-// cannot be copied.
-
 /// Seconds since local midnight, the reading that seeds the generator and stamps the old timings.
-class TimeOfDayClock {
+class TimeOfDayClock : public Interface {
 public:
-    TimeOfDayClock() = default;
-    virtual ~TimeOfDayClock() = default;
-    TimeOfDayClock(const TimeOfDayClock&) = delete;
-    TimeOfDayClock& operator=(const TimeOfDayClock&) = delete;
     /// Seconds since local midnight, in [0, 86400).
     virtual float SecondsSinceMidnight() const = 0;
 };
 
 /// A clock that never goes backwards; every duration the program shows is measured with it.
-class MonotonicClock {
+class MonotonicClock : public Interface {
 public:
-    MonotonicClock() = default;
-    virtual ~MonotonicClock() = default;
-    MonotonicClock(const MonotonicClock&) = delete;
-    MonotonicClock& operator=(const MonotonicClock&) = delete;
     /// Seconds since an arbitrary fixed origin.
     virtual double Seconds() const = 0;
 };

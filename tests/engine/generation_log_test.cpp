@@ -147,7 +147,7 @@ std::vector<std::string> LinesOf(const std::string& text) {
     return lines;
 }
 
-constexpr std::size_t kDiskBytes = 16 * 1024;
+constexpr std::size_t kDiskBytes = std::size_t{16} * 1024;
 
 TEST_F(FileLogSinkTest, AFullDiskLeavesOnlyWholeLines) {
     // Buffers of several sizes end their writes at different places in a line; a line longer

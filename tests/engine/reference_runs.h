@@ -86,7 +86,7 @@ inline ReferenceRun ReferenceSequentialRun(const std::string& FirstWord,
                                            const std::string& MatchWord, Generator generator) {
     ReferenceRun run;
     const auto writeLine = [&](const std::string& line) { run.log += line + "\r\n"; };
-    const std::string ParentWord = FirstWord;
+    const std::string& ParentWord = FirstWord;
     std::size_t NumMatched = 0;
     std::string BestWord;
     std::optional<std::size_t> BestCount;

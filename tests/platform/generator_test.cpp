@@ -14,6 +14,7 @@ namespace {
 
 std::vector<float> Take(Generator& generator, int count) {
     std::vector<float> values;
+    values.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         values.push_back(generator.Next());
     }
@@ -124,7 +125,7 @@ TEST(Generator, TheIntegerPathIsTheFloatInterfaceExactly) {
         floats.Reseed(static_cast<double>(value));
         integers.ReseedWithValue(whole);
         floats.Reseed(static_cast<double>(i) * 3.0);
-        integers.ReseedWhole(i * 3);
+        integers.ReseedWhole(std::int64_t{i} * 3);
         ASSERT_EQ(floats.State(), integers.State()) << "after round " << i;
     }
 

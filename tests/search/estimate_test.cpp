@@ -10,27 +10,18 @@
 namespace quarrow {
 namespace {
 
-TEST(SearchSpace, FiguresForEverydayPhrases) {
-    struct Row {
-        std::int64_t length;
-        std::int64_t rate;
-        const char* strings;
-        const char* seconds;
-        const char* days;
-        const char* years;
-    };
-    // 27^L strings; days are seconds over 86,400 and years days over 365.25.
-    const std::vector<Row> rows = {
-        {0, 20'000, "1", " 5E-05", " 5.78703703703704E-10", " 1.58440439070145E-12"},
-        {1, 1, "27", " 27", " 0.0003125", " 8.55578370978782E-07"},
-        {5, 20'000, "14348907", " 717.44535", " 0.008303765625", " 2.27344712525667E-05"},
-        {10, 1, "205891132094649", " 205891132094649", " 2382999214.05844", " 6524296.27394507"},
-        {12, 20'000, "1.50094635296999E+17", " 7504731764849.96", " 86860321.3524301",
-         " 237810.599185298"},
-        {28, 20'000, "1.1972515182562E+40", " 5.98625759128101E+35", " 6.92853887879747E+30",
-         " 1.8969305622991E+28"},
-    };
-    for (const Row& row : rows) {
+// A phrase length and a rate, and the four texts the page shows for them.
+struct FigureRow {
+    std::int64_t length;
+    std::int64_t rate;
+    const char* strings;
+    const char* seconds;
+    const char* days;
+    const char* years;
+};
+
+void ExpectFigures(const std::vector<FigureRow>& rows) {
+    for (const FigureRow& row : rows) {
         const SearchSpaceTexts texts =
             DescribeSearchSpace(EstimateSearchSpace(row.length, row.rate));
         SCOPED_TRACE("length " + std::to_string(row.length));
@@ -40,6 +31,20 @@ TEST(SearchSpace, FiguresForEverydayPhrases) {
         EXPECT_EQ(texts.days, row.days);
         EXPECT_EQ(texts.years, row.years);
     }
+}
+
+TEST(SearchSpace, FiguresForEverydayPhrases) {
+    // 27^L strings; days are seconds over 86,400 and years days over 365.25.
+    ExpectFigures({
+        {0, 20'000, "1", " 5E-05", " 5.78703703703704E-10", " 1.58440439070145E-12"},
+        {1, 1, "27", " 27", " 0.0003125", " 8.55578370978782E-07"},
+        {5, 20'000, "14348907", " 717.44535", " 0.008303765625", " 2.27344712525667E-05"},
+        {10, 1, "205891132094649", " 205891132094649", " 2382999214.05844", " 6524296.27394507"},
+        {12, 20'000, "1.50094635296999E+17", " 7504731764849.96", " 86860321.3524301",
+         " 237810.599185298"},
+        {28, 20'000, "1.1972515182562E+40", " 5.98625759128101E+35", " 6.92853887879747E+30",
+         " 1.8969305622991E+28"},
+    });
 }
 
 // The value a text shows, read in extended precision ("2.31080957811191E+1431" included).
@@ -109,16 +114,8 @@ TEST(SearchSpace, LengthsBeyondTheRangeOfADoubleKeepTheirExponent) {
 }
 
 TEST(SearchSpace, VeryLongPhrasesKeepAllFifteenDigits) {
-    struct Row {
-        std::int64_t length;
-        std::int64_t rate;
-        // Rounded from 60-digit decimal powers and quotients worked out outside this program.
-        const char* strings;
-        const char* seconds;
-        const char* days;
-        const char* years;
-    };
-    const std::vector<Row> rows = {
+    // Rounded from 60-digit decimal powers and quotients worked out outside this program.
+    ExpectFigures({
         {100'000, 20'000, "2.37911753945298E+143136", " 1.18955876972649E+143132",
          " 1.37680413162788E+143127", " 3.76948427550412E+143124"},
         {1'000'000, 20'000, "5.80977063733553E+1431363", " 2.90488531866776E+1431359",
@@ -129,16 +126,7 @@ TEST(SearchSpace, VeryLongPhrasesKeepAllFifteenDigits) {
          " 2.417276393594E+2854"},
         {216, 1, "1.49476547522101E+309", " 1.49476547522101E+309", " 1.73005263335765E+304",
          " 4.7366259640182E+301"},
-    };
-    for (const Row& row : rows) {
-        const SearchSpaceTexts texts =
-            DescribeSearchSpace(EstimateSearchSpace(row.length, row.rate));
-        SCOPED_TRACE("length " + std::to_string(row.length));
-        EXPECT_EQ(texts.distinctStrings, row.strings);
-        EXPECT_EQ(texts.seconds, row.seconds);
-        EXPECT_EQ(texts.days, row.days);
-        EXPECT_EQ(texts.years, row.years);
-    }
+    });
 }
 
 TEST(SearchSpace, NoRateGivesNoTimes) {

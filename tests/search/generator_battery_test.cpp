@@ -104,19 +104,19 @@ double Correlation(const std::vector<double>& x, const std::vector<double>& y) {
 }
 
 TEST(GeneratorBattery, EveryCallPatternDrawsUniformIndependentSymbols) {
-    constexpr std::size_t kPairs = 729 * 300;
+    constexpr std::size_t kPairs = std::size_t{729} * 300;
     for (const NamedPattern& pattern : Patterns()) {
         SCOPED_TRACE(pattern.name);
-        const std::vector<std::uint32_t> values = pattern.draw(2 * kPairs);
+        const std::vector<std::uint32_t> values = pattern.draw(kPairs * 2);
 
         std::vector<double> symbols(kAlphabetSize);
-        std::vector<double> pairs(kAlphabetSize * kAlphabetSize);
+        std::vector<double> pairs(static_cast<std::size_t>(kAlphabetSize) * kAlphabetSize);
         for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
             const int first = SymbolIndex(values[i]);
             const int second = SymbolIndex(values[i + 1]);
             ++symbols[static_cast<std::size_t>(first)];
             ++symbols[static_cast<std::size_t>(second)];
-            ++pairs[static_cast<std::size_t>(first * kAlphabetSize + second)];
+            ++pairs[(static_cast<std::size_t>(first) * kAlphabetSize) + static_cast<std::size_t>(second)];
         }
         EXPECT_LT(ChiSquare(symbols), kSymbolLimit) << "symbol frequencies";
         EXPECT_LT(ChiSquare(pairs), kPairLimit) << "pair frequencies";
