@@ -22,8 +22,9 @@
 #include <vector>
 
 #include "engine/selection.h"
-#include "lab/batch_time.h"
-#include "lab/experiments.h"
+#include "analysis/batch_time.h"
+#include "analysis/distribution_data.h"
+#include "analysis/experiments.h"
 #include "lab/interrupt.h"
 #include "lab/progress_bar.h"
 #include "lab/report.h"
@@ -263,16 +264,35 @@ std::optional<Scheme> SchemeNamed(std::string name) {
             c = static_cast<char>(c - 'A' + 'a');
         }
     }
-    if (name == "attenuating" || name == "1") {
-        return Scheme::Attenuating;
-    }
-    if (name == "serial" || name == "2") {
-        return Scheme::Serial;
-    }
-    if (name == "sequential" || name == "3") {
-        return Scheme::Sequential;
+    for (const SchemeNames& names : kSchemeTable) {
+        if (name == names.key || name == std::to_string(names.number)) {
+            return names.scheme;
+        }
     }
     return std::nullopt;
+}
+
+/// The schemes a user can name: "attenuating (1), serial (2) and sequential (3)", the last
+/// joined by `lastJoin`.
+std::string SchemeChoices(const std::string& lastJoin) {
+    std::string text;
+    for (std::size_t i = 0; i < kSchemeTable.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == kSchemeTable.size() ? " " + lastJoin + " " : std::string(", ");
+        }
+        text +=
+            std::string(kSchemeTable[i].key) + " (" + std::to_string(kSchemeTable[i].number) + ")";
+    }
+    return text;
+}
+
+/// Every scheme, in the order of the window's option buttons.
+std::vector<Scheme> AllSchemes() {
+    std::vector<Scheme> schemes;
+    for (const SchemeNames& names : kSchemeTable) {
+        schemes.push_back(names.scheme);
+    }
+    return schemes;
 }
 
 SeedInfo MakeSeed(const CommonOptions& options) {
@@ -454,14 +474,14 @@ std::string Plural(std::int64_t count, const char* one, const char* many) {
 std::optional<int> CheckBatchTime(double expectedSeconds, int parallel, bool noTimeLimit,
                                   const std::string& shorter) {
     if (expectedSeconds > kLongestBatchSeconds && !noTimeLimit) {
-        Complain("this batch is expected to take " + DurationText(expectedSeconds) + " on " +
-                 Plural(parallel, "thread", "threads") + ", more than a day; give " + shorter +
-                 ", or --no-time-limit to run it anyway");
+        Complain("this batch is expected to take " + analysis::DurationText(expectedSeconds) +
+                 " on " + Plural(parallel, "thread", "threads") + ", more than a day; give " +
+                 shorter + ", or --no-time-limit to run it anyway");
         return kExitBadInput;
     }
     if (expectedSeconds > kAnnouncedBatchSeconds) {
         std::fprintf(stderr, "%s: this batch is expected to take %s on %s (Ctrl+C stops it)\n",
-                     kProgramName, DurationText(expectedSeconds).c_str(),
+                     kProgramName, analysis::DurationText(expectedSeconds).c_str(),
                      Plural(parallel, "thread", "threads").c_str());
         std::fflush(stderr);
     }
@@ -508,7 +528,7 @@ std::vector<double> MeasureRates(const std::string& phrase, const std::vector<Sc
     constexpr double kSurelyQuickSymbols = 2e7;
     double generations = 0.0;
     for (const Scheme scheme : schemes) {
-        generations += ExpectedGenerations(scheme, phrase.size())
+        generations += analysis::ExpectedGenerations(scheme, phrase.size())
                            .value_or(std::numeric_limits<double>::infinity());
     }
     const double symbols = static_cast<double>(runs) * generations * 20.0 *
@@ -519,15 +539,15 @@ std::vector<double> MeasureRates(const std::string& phrase, const std::vector<Sc
     constexpr double kMeasureSeconds = 0.05;
     std::vector<double> rates;
     for (const Scheme scheme : schemes) {
-        rates.push_back(
-            MeasureSchemeRate(scheme, phrase, 0x5eed, SystemMonotonic(), kMeasureSeconds));
+        rates.push_back(analysis::MeasureSchemeRate(scheme, phrase, 0x5eed, SystemMonotonic(),
+                                                    kMeasureSeconds));
     }
     return rates;
 }
 
-int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
-                 const CommonOptions& options, std::int64_t runs, const std::string* logPath,
-                 const PlotWriter& plotWriter) {
+int RunEvolveCommand(const std::string& command, const std::vector<Scheme>& schemes,
+                     const CommonOptions& options, std::int64_t runs, const std::string* logPath,
+                     const PlotWriter& plotWriter) {
     const bool plotting = options.plotOption != nullptr && options.plotOption->count() > 0;
     if (plotting) {
         if (!EndsWith(options.plotPath, ".png") && !EndsWith(options.plotPath, ".svg")) {
@@ -546,7 +566,7 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
     }
     const int parallel =
         Parallel(options.threads, runs * static_cast<std::int64_t>(schemes.size()));
-    std::optional<BatchTime> time;
+    std::optional<analysis::BatchTime> time;
     if (const std::vector<double> rates = MeasureRates(options.phrase, schemes, runs);
         !rates.empty()) {
         time.emplace(options.phrase, schemes, runs, rates, parallel);
@@ -567,7 +587,7 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
     CatchInterrupt();
     const SeedInfo seed = MakeSeed(options);
 
-    EvolveBatch batch;
+    analysis::EvolveBatch batch;
     batch.phrase = options.phrase;
     batch.schemes = schemes;
     batch.runs = runs;
@@ -579,23 +599,24 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
     const auto runsDoneByScheme = std::make_unique<std::atomic<std::int64_t>[]>(schemes.size());
     ProgressBar bar(stderr, runs * static_cast<std::int64_t>(schemes.size()), "runs",
                     SystemMonotonic());
-    const BatchControl control{InterruptRequested(), options.threads, [&] {
-                                   if (!time) {
-                                       bar.Update(runsDone.load());
-                                       return;
-                                   }
-                                   std::vector<std::int64_t> done(schemes.size());
-                                   for (std::size_t s = 0; s < schemes.size(); ++s) {
-                                       done[s] = runsDoneByScheme[s].load();
-                                   }
-                                   bar.Update(runsDone.load(), time->SecondsLeft(done));
-                               }};
-    EvolveBatchResult result = RunEvolveBatch(batch, control, &runsDone, runsDoneByScheme.get());
+    const analysis::BatchControl control{InterruptRequested(), options.threads, [&] {
+                                             if (!time) {
+                                                 bar.Update(runsDone.load());
+                                                 return;
+                                             }
+                                             std::vector<std::int64_t> done(schemes.size());
+                                             for (std::size_t s = 0; s < schemes.size(); ++s) {
+                                                 done[s] = runsDoneByScheme[s].load();
+                                             }
+                                             bar.Update(runsDone.load(), time->SecondsLeft(done));
+                                         }};
+    analysis::EvolveBatchResult result =
+        analysis::RunEvolveBatch(batch, control, &runsDone, runsDoneByScheme.get());
     bar.Clear();
     const bool interrupted = InterruptRequested().load();
     if (interrupted) {
         // Every output covers the same runs, 0 to n - 1, with no gap.
-        const std::int64_t covered = KeepFinishedPrefix(result.records);
+        const std::int64_t covered = analysis::KeepFinishedPrefix(result.records);
         const std::string ofRuns =
             " of " + std::to_string(runs) + (schemes.size() > 1 ? " runs of each scheme" : " runs");
         Complain(covered == 0
@@ -629,21 +650,8 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
     }
     if (plotting) {
         // Only the runs every other output covers: after an interrupt, the finished prefix.
-        plot::DistributionData data;
-        data.phrase = options.phrase;
-        data.runsRequested = runs;
-        data.interrupted = interrupted;
-        data.seedText = SeedText(seed);
-        for (std::size_t s = 0; s < schemes.size(); ++s) {
-            plot::SchemeRuns& runsOfScheme = data.schemes.emplace_back();
-            runsOfScheme.scheme = schemes[s];
-            for (const EvolveRecord& record : result.records[s]) {
-                if (record.finished) {
-                    runsOfScheme.generations.push_back(record.generations);
-                    runsOfScheme.strings.push_back(record.strings);
-                }
-            }
-        }
+        const analysis::DistributionData data =
+            analysis::DistributionOfBatch(batch, result.records, interrupted, SeedText(seed));
         if (const std::string problem = plotWriter(data, options.plotPath); !problem.empty()) {
             Complain("cannot write the plot \"" + options.plotPath + "\": " + problem);
             status = kExitBadInput;
@@ -656,9 +664,9 @@ int RunTrial(const CommonOptions& options, std::int64_t strings, std::int64_t ru
     CatchInterrupt();
     const SeedInfo seed = MakeSeed(options);
     // A seeded trial reseeds from a stopped clock, so its strings follow from the seed alone.
-    const StoppedTimeOfDayClock stoppedClock;
+    const FixedTimeOfDayClock stoppedClock;
 
-    TrialBatch batch;
+    analysis::TrialBatch batch;
     batch.phrase = options.phrase;
     batch.stringsPerTrial = strings;
     batch.runs = runs;
@@ -672,7 +680,7 @@ int RunTrial(const CommonOptions& options, std::int64_t strings, std::int64_t ru
     const int parallel = Parallel(options.threads, runs);
     if (totalStrings * static_cast<double>(options.phrase.size()) > 2e8) {
         const MonotonicClock& clock = SystemMonotonic();
-        Generator generator = RunGenerator(batch.seed, 0);
+        Generator generator = analysis::RunGenerator(batch.seed, 0);
         const double start = clock.Seconds();
         std::int64_t made = 0;
         do {
@@ -689,9 +697,10 @@ int RunTrial(const CommonOptions& options, std::int64_t strings, std::int64_t ru
 
     std::atomic<std::int64_t> stringsDone{0};
     ProgressBar bar(stderr, strings * runs, "strings", SystemMonotonic());
-    const BatchControl control{InterruptRequested(), options.threads,
-                               [&] { bar.Update(stringsDone.load()); }};
-    const std::vector<TrialRecord> records = RunTrialBatch(batch, control, &stringsDone);
+    const analysis::BatchControl control{InterruptRequested(), options.threads,
+                                         [&] { bar.Update(stringsDone.load()); }};
+    const std::vector<analysis::TrialRecord> records =
+        analysis::RunTrialBatch(batch, control, &stringsDone);
     bar.Clear();
     const bool interrupted = InterruptRequested().load();
     PrintReport(options, SummariseTrials(options.phrase, seed, strings, interrupted, records));
@@ -701,7 +710,7 @@ int RunTrial(const CommonOptions& options, std::int64_t strings, std::int64_t ru
 int RunEstimate(const CommonOptions& options) {
     CatchInterrupt();
     const SeedInfo seed = MakeSeed(options);
-    Generator generator = RunGenerator(seed.BatchSeed(), 0);
+    Generator generator = analysis::RunGenerator(seed.BatchSeed(), 0);
     const std::int64_t count = CountStringsPerSecond(generator, SystemMonotonic(),
                                                      options.phrase.size(), InterruptRequested());
     if (InterruptRequested().load()) {
@@ -743,7 +752,7 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
     std::int64_t trialRuns = 1;
     std::int64_t trialStrings = kDefaultTrialStrings;
     std::string logPath;
-    std::string schemeText = "attenuating";
+    std::string schemeText(SchemeKey(Scheme::Attenuating));
 
     CLI::App* evolve = app.add_subcommand(
         "evolve", "Evolve the phrase with one scheme, many times, as the \"Step Four\" page does");
@@ -753,19 +762,18 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
         [](std::string& name) -> std::string {
             return SchemeNamed(name)
                        ? std::string()
-                       : "unknown scheme \"" + name +
-                             "\"; the schemes are attenuating (1), serial (2) and sequential (3)";
+                       : "unknown scheme \"" + name + "\"; the schemes are " + SchemeChoices("and");
         },
         "SCHEME");
     evolve
         ->add_option("--scheme", schemeText,
-                     "attenuating (1), serial (2) or sequential (3); attenuating is the "
-                     "window's choice at start")
+                     SchemeChoices("or") + "; " + std::string(SchemeKey(Scheme::Attenuating)) +
+                         " is the window's choice at start")
         ->check(schemeName)
         ->capture_default_str();
     evolve->add_option("--runs", evolveRuns, "Runs in the batch")
         ->type_name("N")
-        ->check(WholeNumber(1, kMostRuns))
+        ->check(WholeNumber(1, analysis::kMostRuns))
         ->capture_default_str();
     CLI::Option* logOption = evolve->add_option(
         "--log", logPath, "Write the first run's generation log to FILE, in the window's format");
@@ -777,7 +785,7 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
     AddRunOutputOptions(*compare, compareOptions);
     compare->add_option("--runs", compareRuns, "Runs of each scheme")
         ->type_name("N")
-        ->check(WholeNumber(1, kMostRuns))
+        ->check(WholeNumber(1, analysis::kMostRuns))
         ->capture_default_str();
 
     CLI::App* trial = app.add_subcommand(
@@ -789,7 +797,7 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
         ->capture_default_str();
     trial->add_option("--runs", trialRuns, "Trials in the batch")
         ->type_name("N")
-        ->check(WholeNumber(1, kMostRuns))
+        ->check(WholeNumber(1, analysis::kMostRuns))
         ->capture_default_str();
     trial->add_flag("--no-time-limit", trialOptions.noTimeLimit,
                     "Run a batch expected to take more than a day");
@@ -861,12 +869,12 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
     }
 
     if (evolve->parsed()) {
-        return RunSelection("evolve", {*SchemeNamed(schemeText)}, evolveOptions, evolveRuns,
-                            logOption->count() > 0 ? &logPath : nullptr, plotWriter);
+        return RunEvolveCommand("evolve", {*SchemeNamed(schemeText)}, evolveOptions, evolveRuns,
+                                logOption->count() > 0 ? &logPath : nullptr, plotWriter);
     }
     if (compare->parsed()) {
-        return RunSelection("compare", {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential},
-                            compareOptions, compareRuns, nullptr, plotWriter);
+        return RunEvolveCommand("compare", AllSchemes(), compareOptions, compareRuns, nullptr,
+                                plotWriter);
     }
     if (trial->parsed()) {
         return RunTrial(trialOptions, trialStrings, trialRuns);
