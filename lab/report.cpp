@@ -136,9 +136,15 @@ std::string SummaryCsv(const std::optional<analysis::Summary>& summary,
            figure(summary->min) + "," + figure(summary->max);
 }
 
-void AddSeed(json& out, const SeedInfo& seed) {
+/// The fields every command's JSON starts with: the command, the phrase and the seed.
+json JsonHead(const std::string& command, const std::string& phrase, const SeedInfo& seed) {
+    json out;
+    out["command"] = command;
+    out["phrase"] = phrase;
+    out["length"] = phrase.size();
     out["seed"] = seed.seed ? json(*seed.seed) : json(nullptr);
     out["clockSeed"] = seed.seed ? json(nullptr) : json(seed.clockReading);
+    return out;
 }
 
 std::optional<analysis::Summary> SummaryOf(const std::vector<double>& values) {
@@ -254,11 +260,7 @@ std::string ToText(const EvolveReport& report) {
 }
 
 json ToJson(const EvolveReport& report) {
-    json out;
-    out["command"] = report.command;
-    out["phrase"] = report.phrase;
-    out["length"] = report.phrase.size();
-    AddSeed(out, report.seed);
+    json out = JsonHead(report.command, report.phrase, report.seed);
     out["runsRequested"] = report.runsRequested;
     out["interrupted"] = report.interrupted;
     json schemes = json::array();
@@ -419,11 +421,7 @@ std::string ToText(const TrialReport& report) {
 }
 
 json ToJson(const TrialReport& report) {
-    json out;
-    out["command"] = "trial";
-    out["phrase"] = report.phrase;
-    out["length"] = report.phrase.size();
-    AddSeed(out, report.seed);
+    json out = JsonHead("trial", report.phrase, report.seed);
     out["stringsPerTrial"] = report.stringsPerTrial;
     out["runsRequested"] = report.runsRequested;
     out["runsFinished"] = report.runsFinished;
@@ -463,11 +461,7 @@ std::string ToText(const EstimateReport& report) {
 
 json ToJson(const EstimateReport& report) {
     const SearchSpaceEstimate& estimate = report.estimate;
-    json out;
-    out["command"] = "estimate";
-    out["phrase"] = report.phrase;
-    out["length"] = report.phrase.size();
-    AddSeed(out, report.seed);
+    json out = JsonHead("estimate", report.phrase, report.seed);
     out["stringsPerSecond"] = estimate.stringsPerSecond;
     out["distinctStrings"] = report.texts.distinctStrings;
     out["log10DistinctStrings"] = static_cast<double>(estimate.log10Strings);
