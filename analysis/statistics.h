@@ -7,7 +7,8 @@
 
 namespace quarrow::analysis {
 
-/// The figures the lab reports for one measure over a batch of runs.
+/// The figures of one measure over a batch of runs, as the lab, the charts and the window show
+/// them.
 struct Summary {
     std::size_t count = 0;
     double mean = 0.0;
