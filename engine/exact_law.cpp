@@ -54,7 +54,8 @@ GenerationLaw GenerationLaw::ForScheme(Scheme scheme, std::size_t length) {
 SequentialLaw::SequentialLaw(std::size_t letters)
     : letters_(letters),
       generationChance_(std::pow(LetterWonInAGeneration(), static_cast<double>(letters))),
-      alreadyEqual_(std::pow(kAlphabetSizeD, -static_cast<double>(letters))) {}
+      meanSearching_(std::pow(LetterWonInAGeneration(), -static_cast<double>(letters))),
+      alreadyEqual_(std::pow(1.0 / kAlphabetSizeD, static_cast<double>(letters))) {}
 
 double SequentialLaw::LetterWonInAGeneration() {
     return 1.0 - std::pow(kStaysWrong, kOffspringPerGeneration);
@@ -64,9 +65,13 @@ double SequentialLaw::MeanGenerations() const {
     return alreadyEqual_ + (1.0 - alreadyEqual_) * MeanGenerationsSearching();
 }
 
+double SequentialLaw::MeanStringsSearching() const {
+    return meanSearching_ * kOffspringPerGeneration + 1.0;
+}
+
 double SequentialLaw::MeanStrings() const {
-    return alreadyEqual_ * 2.0 +
-           (1.0 - alreadyEqual_) * (1.0 + kOffspringPerGeneration / generationChance_);
+    // The first offspring and the first string when it already is the target.
+    return alreadyEqual_ * 2.0 + (1.0 - alreadyEqual_) * MeanStringsSearching();
 }
 
 double SequentialLaw::MeanDrawsPerGeneration() const {

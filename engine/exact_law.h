@@ -42,13 +42,17 @@ public:
     double GenerationChance() const { return generationChance_; }
     /// The chance that a first string of random symbols already is the target, 27^-n.
     double AlreadyEqualChance() const { return alreadyEqual_; }
-    /// Mean generations from a first string that is not the target: 1 / `GenerationChance`.
-    double MeanGenerationsSearching() const { return 1.0 / generationChance_; }
+    /// Mean generations from a first string that is not the target: 1 / `GenerationChance`,
+    /// worked out as (1 - (26/27)^20)^-n.
+    double MeanGenerationsSearching() const { return meanSearching_; }
+    /// Mean strings counted from a first string that is not the target: 20 a generation and
+    /// the 1 the count starts at.
+    double MeanStringsSearching() const;
     /// Mean generations from a first string of random symbols, p + (1 - p) / q with p the
     /// chance it already is the target and q `GenerationChance`.
     double MeanGenerations() const;
     /// Mean strings counted from a first string of random symbols: 2 when it already is the
-    /// target, else 20 a generation and the 1 the count starts at.
+    /// target, else `MeanStringsSearching`.
     double MeanStrings() const;
     /// Mean random symbols drawn in one generation: a position draws in every offspring until
     /// one matches it, n (1 - (26/27)^20) 27 in all.
@@ -57,6 +61,7 @@ public:
 private:
     std::size_t letters_;
     double generationChance_;
+    double meanSearching_;
     double alreadyEqual_;
 };
 

@@ -50,7 +50,7 @@ SequentialExpectation ExpectSequential(std::size_t letters) {
     SequentialExpectation expectation;
     expectation.generationChance = law.GenerationChance();
     expectation.meanGenerations = law.MeanGenerationsSearching();
-    expectation.meanStrings = kOffspringPerGeneration * expectation.meanGenerations + 1.0;
+    expectation.meanStrings = law.MeanStringsSearching();
     expectation.medianGenerations = GeometricQuantile(expectation.generationChance, 0.5);
     expectation.percentile90Generations = GeometricQuantile(expectation.generationChance, 0.9);
     // A generation line is the best offspring, then its count less one in print form (a sign

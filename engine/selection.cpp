@@ -610,18 +610,6 @@ private:
 
 } // namespace
 
-std::string_view SchemeCaption(Scheme scheme) {
-    switch (scheme) {
-    case Scheme::Attenuating:
-        return "1: Attenuating Selection";
-    case Scheme::Serial:
-        return "2: Serial Selection";
-    case Scheme::Sequential:
-        return "3: Sequential Selection";
-    }
-    return {};
-}
-
 std::optional<InputProblem> CheckInput(Scheme scheme, std::string_view target,
                                        std::string_view firstString) {
     if (auto problem = FirstForeign(target, InputProblem::Text::Target)) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "engine/generation_log.h"
+#include "engine/scheme.h"
 #include "platform/clock.h"
 #include "platform/generator.h"
 
@@ -27,16 +28,6 @@ namespace quarrow {
 
 /// Offspring bred in every generation.
 inline constexpr int kOffspringPerGeneration = 20;
-
-/// The three schemes, in the order of the window's option buttons.
-enum class Scheme {
-    Attenuating, ///< 1: a wrong letter is replaced only by a strictly nearer one
-    Serial,      ///< 2: a wrong letter is always replaced
-    Sequential,  ///< 3: a prefix grows from the left within a generation
-};
-
-/// The scheme's caption as the window's option buttons show it ("1: Attenuating Selection").
-std::string_view SchemeCaption(Scheme scheme);
 
 /// How a run ended.
 enum class RunOutcome {

@@ -22,8 +22,9 @@
 #include <vector>
 
 #include "engine/selection.h"
-#include "lab/batch_time.h"
-#include "lab/experiments.h"
+#include "analysis/batch_time.h"
+#include "analysis/distribution_data.h"
+#include "analysis/experiments.h"
 #include "lab/interrupt.h"
 #include "lab/progress_bar.h"
 #include "lab/report.h"
@@ -263,16 +264,35 @@ std::optional<Scheme> SchemeNamed(std::string name) {
             c = static_cast<char>(c - 'A' + 'a');
         }
     }
-    if (name == "attenuating" || name == "1") {
-        return Scheme::Attenuating;
-    }
-    if (name == "serial" || name == "2") {
-        return Scheme::Serial;
-    }
-    if (name == "sequential" || name == "3") {
-        return Scheme::Sequential;
+    for (const SchemeNames& names : kSchemeTable) {
+        if (name == names.key || name == std::to_string(names.number)) {
+            return names.scheme;
+        }
     }
     return std::nullopt;
+}
+
+/// The schemes a user can name: "attenuating (1), serial (2) and sequential (3)", the last
+/// joined by `lastJoin`.
+std::string SchemeChoices(const std::string& lastJoin) {
+    std::string text;
+    for (std::size_t i = 0; i < kSchemeTable.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == kSchemeTable.size() ? " " + lastJoin + " " : std::string(", ");
+        }
+        text +=
+            std::string(kSchemeTable[i].key) + " (" + std::to_string(kSchemeTable[i].number) + ")";
+    }
+    return text;
+}
+
+/// Every scheme, in the order of the window's option buttons.
+std::vector<Scheme> AllSchemes() {
+    std::vector<Scheme> schemes;
+    for (const SchemeNames& names : kSchemeTable) {
+        schemes.push_back(names.scheme);
+    }
+    return schemes;
 }
 
 SeedInfo MakeSeed(const CommonOptions& options) {
@@ -454,14 +474,14 @@ std::string Plural(std::int64_t count, const char* one, const char* many) {
 std::optional<int> CheckBatchTime(double expectedSeconds, int parallel, bool noTimeLimit,
                                   const std::string& shorter) {
     if (expectedSeconds > kLongestBatchSeconds && !noTimeLimit) {
-        Complain("this batch is expected to take " + DurationText(expectedSeconds) + " on " +
-                 Plural(parallel, "thread", "threads") + ", more than a day; give " + shorter +
-                 ", or --no-time-limit to run it anyway");
+        Complain("this batch is expected to take " + analysis::DurationText(expectedSeconds) +
+                 " on " + Plural(parallel, "thread", "threads") + ", more than a day; give " +
+                 shorter + ", or --no-time-limit to run it anyway");
         return kExitBadInput;
     }
     if (expectedSeconds > kAnnouncedBatchSeconds) {
         std::fprintf(stderr, "%s: this batch is expected to take %s on %s (Ctrl+C stops it)\n",
-                     kProgramName, DurationText(expectedSeconds).c_str(),
+                     kProgramName, analysis::DurationText(expectedSeconds).c_str(),
                      Plural(parallel, "thread", "threads").c_str());
         std::fflush(stderr);
     }
@@ -508,7 +528,7 @@ std::vector<double> MeasureRates(const std::string& phrase, const std::vector<Sc
     constexpr double kSurelyQuickSymbols = 2e7;
     double generations = 0.0;
     for (const Scheme scheme : schemes) {
-        generations += ExpectedGenerations(scheme, phrase.size())
+        generations += analysis::ExpectedGenerations(scheme, phrase.size())
                            .value_or(std::numeric_limits<double>::infinity());
     }
     const double symbols = static_cast<double>(runs) * generations * 20.0 *
@@ -519,41 +539,116 @@ std::vector<double> MeasureRates(const std::string& phrase, const std::vector<Sc
     constexpr double kMeasureSeconds = 0.05;
     std::vector<double> rates;
     for (const Scheme scheme : schemes) {
-        rates.push_back(
-            MeasureSchemeRate(scheme, phrase, 0x5eed, SystemMonotonic(), kMeasureSeconds));
+        rates.push_back(analysis::MeasureSchemeRate(scheme, phrase, 0x5eed, SystemMonotonic(),
+                                                    kMeasureSeconds));
     }
     return rates;
 }
 
-int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
-                 const CommonOptions& options, std::int64_t runs, const std::string* logPath,
-                 const PlotWriter& plotWriter) {
-    const bool plotting = options.plotOption != nullptr && options.plotOption->count() > 0;
-    if (plotting) {
-        if (!EndsWith(options.plotPath, ".png") && !EndsWith(options.plotPath, ".svg")) {
-            Complain("cannot tell the kind of plot \"" + options.plotPath +
-                     "\": give a file name ending in .png or .svg");
-            return kExitBadInput;
-        }
-        if (!plotWriter) {
-            Complain("this build of the lab cannot draw plots");
-            return kExitBadInput;
-        }
-        if (const std::optional<std::string> problem = PlotPlaceProblem(options.plotPath)) {
-            Complain("cannot write the plot \"" + options.plotPath + "\": " + *problem);
-            return kExitBadInput;
-        }
+/// Why `--plot` cannot be honoured, said before the batch rather than after it: the exit
+/// status then, or nothing.
+std::optional<int> RefusePlot(const CommonOptions& options, const PlotWriter& plotWriter) {
+    if (!EndsWith(options.plotPath, ".png") && !EndsWith(options.plotPath, ".svg")) {
+        Complain("cannot tell the kind of plot \"" + options.plotPath +
+                 "\": give a file name ending in .png or .svg");
+        return kExitBadInput;
     }
+    if (!plotWriter) {
+        Complain("this build of the lab cannot draw plots");
+        return kExitBadInput;
+    }
+    if (const std::optional<std::string> problem = PlotPlaceProblem(options.plotPath)) {
+        Complain("cannot write the plot \"" + options.plotPath + "\": " + *problem);
+        return kExitBadInput;
+    }
+    return std::nullopt;
+}
+
+/// Runs the batch with a progress bar on standard error, which counts down the expected time
+/// when there is one.
+analysis::EvolveBatchResult RunWithProgress(const analysis::EvolveBatch& batch, int threads,
+                                            const std::optional<analysis::BatchTime>& time) {
+    const std::size_t schemeCount = batch.schemes.size();
+    std::atomic<std::int64_t> runsDone{0};
+    const auto runsDoneByScheme = std::make_unique<std::atomic<std::int64_t>[]>(schemeCount);
+    ProgressBar bar(stderr, batch.runs * static_cast<std::int64_t>(schemeCount), "runs",
+                    SystemMonotonic());
+    const auto tick = [&] {
+        if (!time) {
+            bar.Update(runsDone.load());
+            return;
+        }
+        std::vector<std::int64_t> done(schemeCount);
+        for (std::size_t s = 0; s < schemeCount; ++s) {
+            done[s] = runsDoneByScheme[s].load();
+        }
+        bar.Update(runsDone.load(), time->SecondsLeft(done));
+    };
+    const analysis::BatchControl control{InterruptRequested(), threads, tick};
+    analysis::EvolveBatchResult result =
+        analysis::RunEvolveBatch(batch, control, &runsDone, runsDoneByScheme.get());
+    bar.Clear();
+    return result;
+}
+
+/// Cuts an interrupted batch back to the runs every output covers, 0 to n - 1 with no gap, and
+/// says which those are.
+void KeepAndSayFinishedPrefix(analysis::EvolveBatchResult& result, std::int64_t runs) {
+    const std::int64_t covered = analysis::KeepFinishedPrefix(result.records);
+    const std::string ofRuns = " of " + std::to_string(runs) +
+                               (result.records.size() > 1 ? " runs of each scheme" : " runs");
+    Complain(covered == 0
+                 ? "interrupted before run 0 finished: the output covers none" + ofRuns
+                 : "interrupted: the output covers runs 0 to " + std::to_string(covered - 1) +
+                       ", the first " + std::to_string(covered) + ofRuns);
+}
+
+/// Keeps the first run's log if that run ended, and otherwise removes it saying why; the exit
+/// status `status` becomes.
+int SettleLog(StagedLog& log, const analysis::EvolveBatchResult& result, int status) {
+    if (result.firstRunOutcome == RunOutcome::Matched) {
+        if (!log.Commit()) {
+            Complain(log.Error());
+            return kExitBadInput;
+        }
+        return status;
+    }
+    log.Discard();
+    if (result.firstRunOutcome == RunOutcome::LogFailed) {
+        Complain("cannot write the log \"" + log.Path() + "\": " + result.firstRunLogError);
+        return kExitBadInput;
+    }
+    Complain("the log \"" + log.Path() + "\" was not written: its run was interrupted");
+    return status;
+}
+
+/// The expected time of the batch when it could be long; refuses one of more than a day
+/// unless the user insists, giving the exit status then.
+std::optional<int> CheckEvolveTime(const std::vector<Scheme>& schemes, const CommonOptions& options,
+                                   std::int64_t runs, std::optional<analysis::BatchTime>& time) {
     const int parallel =
         Parallel(options.threads, runs * static_cast<std::int64_t>(schemes.size()));
-    std::optional<BatchTime> time;
     if (const std::vector<double> rates = MeasureRates(options.phrase, schemes, runs);
         !rates.empty()) {
         time.emplace(options.phrase, schemes, runs, rates, parallel);
     }
     const double expectedSeconds = time ? time->TotalSeconds() : 0.0;
-    if (const std::optional<int> refused = CheckBatchTime(
-            expectedSeconds, parallel, options.noTimeLimit, "fewer runs or a shorter phrase")) {
+    return CheckBatchTime(expectedSeconds, parallel, options.noTimeLimit,
+                          "fewer runs or a shorter phrase");
+}
+
+/// `evolve` and `compare`: runs every scheme `runs` times and prints the report, the log of
+/// the first run and the chart where they are asked for.
+int RunEvolveCommand(const std::string& command, const std::vector<Scheme>& schemes,
+                     const CommonOptions& options, std::int64_t runs, const std::string* logPath,
+                     const PlotWriter& plotWriter) {
+    const bool plotting = options.plotOption != nullptr && options.plotOption->count() > 0;
+    if (const std::optional<int> refused =
+            plotting ? RefusePlot(options, plotWriter) : std::nullopt) {
+        return *refused;
+    }
+    std::optional<analysis::BatchTime> time;
+    if (const std::optional<int> refused = CheckEvolveTime(schemes, options, runs, time)) {
         return *refused;
     }
     std::optional<StagedLog> log;
@@ -567,58 +662,21 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
     CatchInterrupt();
     const SeedInfo seed = MakeSeed(options);
 
-    EvolveBatch batch;
+    analysis::EvolveBatch batch;
     batch.phrase = options.phrase;
     batch.schemes = schemes;
     batch.runs = runs;
     batch.seed = seed.BatchSeed();
     batch.firstRunLog = log ? &log->Sink() : nullptr;
     batch.keepFirstStrings = options.perRun;
-
-    std::atomic<std::int64_t> runsDone{0};
-    const auto runsDoneByScheme = std::make_unique<std::atomic<std::int64_t>[]>(schemes.size());
-    ProgressBar bar(stderr, runs * static_cast<std::int64_t>(schemes.size()), "runs",
-                    SystemMonotonic());
-    const BatchControl control{InterruptRequested(), options.threads, [&] {
-                                   if (!time) {
-                                       bar.Update(runsDone.load());
-                                       return;
-                                   }
-                                   std::vector<std::int64_t> done(schemes.size());
-                                   for (std::size_t s = 0; s < schemes.size(); ++s) {
-                                       done[s] = runsDoneByScheme[s].load();
-                                   }
-                                   bar.Update(runsDone.load(), time->SecondsLeft(done));
-                               }};
-    EvolveBatchResult result = RunEvolveBatch(batch, control, &runsDone, runsDoneByScheme.get());
-    bar.Clear();
+    analysis::EvolveBatchResult result = RunWithProgress(batch, options.threads, time);
     const bool interrupted = InterruptRequested().load();
     if (interrupted) {
-        // Every output covers the same runs, 0 to n - 1, with no gap.
-        const std::int64_t covered = KeepFinishedPrefix(result.records);
-        const std::string ofRuns =
-            " of " + std::to_string(runs) + (schemes.size() > 1 ? " runs of each scheme" : " runs");
-        Complain(covered == 0
-                     ? "interrupted before run 0 finished: the output covers none" + ofRuns
-                     : "interrupted: the output covers runs 0 to " + std::to_string(covered - 1) +
-                           ", the first " + std::to_string(covered) + ofRuns);
+        KeepAndSayFinishedPrefix(result, runs);
     }
-
     int status = interrupted ? kExitInterrupted : kExitOk;
     if (log) {
-        if (result.firstRunOutcome == RunOutcome::Matched) {
-            if (!log->Commit()) {
-                Complain(log->Error());
-                status = kExitBadInput;
-            }
-        } else if (result.firstRunOutcome == RunOutcome::LogFailed) {
-            log->Discard();
-            Complain("cannot write the log \"" + log->Path() + "\": " + result.firstRunLogError);
-            status = kExitBadInput;
-        } else {
-            log->Discard();
-            Complain("the log \"" + log->Path() + "\" was not written: its run was interrupted");
-        }
+        status = SettleLog(*log, result, status);
     }
     if (options.perRun) {
         Print(options.json ? PerRunJsonLines(schemes, result.records)
@@ -629,21 +687,8 @@ int RunSelection(const std::string& command, const std::vector<Scheme>& schemes,
     }
     if (plotting) {
         // Only the runs every other output covers: after an interrupt, the finished prefix.
-        plot::DistributionData data;
-        data.phrase = options.phrase;
-        data.runsRequested = runs;
-        data.interrupted = interrupted;
-        data.seedText = SeedText(seed);
-        for (std::size_t s = 0; s < schemes.size(); ++s) {
-            plot::SchemeRuns& runsOfScheme = data.schemes.emplace_back();
-            runsOfScheme.scheme = schemes[s];
-            for (const EvolveRecord& record : result.records[s]) {
-                if (record.finished) {
-                    runsOfScheme.generations.push_back(record.generations);
-                    runsOfScheme.strings.push_back(record.strings);
-                }
-            }
-        }
+        const analysis::DistributionData data =
+            analysis::DistributionOfBatch(batch, result.records, interrupted, SeedText(seed));
         if (const std::string problem = plotWriter(data, options.plotPath); !problem.empty()) {
             Complain("cannot write the plot \"" + options.plotPath + "\": " + problem);
             status = kExitBadInput;
@@ -656,9 +701,9 @@ int RunTrial(const CommonOptions& options, std::int64_t strings, std::int64_t ru
     CatchInterrupt();
     const SeedInfo seed = MakeSeed(options);
     // A seeded trial reseeds from a stopped clock, so its strings follow from the seed alone.
-    const StoppedTimeOfDayClock stoppedClock;
+    const FixedTimeOfDayClock stoppedClock;
 
-    TrialBatch batch;
+    analysis::TrialBatch batch;
     batch.phrase = options.phrase;
     batch.stringsPerTrial = strings;
     batch.runs = runs;
@@ -672,7 +717,7 @@ int RunTrial(const CommonOptions& options, std::int64_t strings, std::int64_t ru
     const int parallel = Parallel(options.threads, runs);
     if (totalStrings * static_cast<double>(options.phrase.size()) > 2e8) {
         const MonotonicClock& clock = SystemMonotonic();
-        Generator generator = RunGenerator(batch.seed, 0);
+        Generator generator = analysis::RunGenerator(batch.seed, 0);
         const double start = clock.Seconds();
         std::int64_t made = 0;
         do {
@@ -689,9 +734,10 @@ int RunTrial(const CommonOptions& options, std::int64_t strings, std::int64_t ru
 
     std::atomic<std::int64_t> stringsDone{0};
     ProgressBar bar(stderr, strings * runs, "strings", SystemMonotonic());
-    const BatchControl control{InterruptRequested(), options.threads,
-                               [&] { bar.Update(stringsDone.load()); }};
-    const std::vector<TrialRecord> records = RunTrialBatch(batch, control, &stringsDone);
+    const analysis::BatchControl control{InterruptRequested(), options.threads,
+                                         [&] { bar.Update(stringsDone.load()); }};
+    const std::vector<analysis::TrialRecord> records =
+        analysis::RunTrialBatch(batch, control, &stringsDone);
     bar.Clear();
     const bool interrupted = InterruptRequested().load();
     PrintReport(options, SummariseTrials(options.phrase, seed, strings, interrupted, records));
@@ -701,7 +747,7 @@ int RunTrial(const CommonOptions& options, std::int64_t strings, std::int64_t ru
 int RunEstimate(const CommonOptions& options) {
     CatchInterrupt();
     const SeedInfo seed = MakeSeed(options);
-    Generator generator = RunGenerator(seed.BatchSeed(), 0);
+    Generator generator = analysis::RunGenerator(seed.BatchSeed(), 0);
     const std::int64_t count = CountStringsPerSecond(generator, SystemMonotonic(),
                                                      options.phrase.size(), InterruptRequested());
     if (InterruptRequested().load()) {
@@ -725,15 +771,11 @@ constexpr char kExitStatusText[] =
     "       more than a day without --no-time-limit\n"
     "  130  stopped by Ctrl+C; the report covers the runs finished before it\n";
 
-int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
+/// The program's four commands, what each was given, and the options that say so.
+struct LabCommandLine {
     CLI::App app{"Runs the window's selection schemes and random searches many times over and "
                  "reports their statistics.",
                  kProgramName};
-    app.require_subcommand(1);
-    app.set_version_flag("--version", std::string(kProgramName) + " " + QUARROW_VERSION,
-                         "Print the version and exit");
-    app.footer(kExitStatusText);
-
     CommonOptions evolveOptions;
     CommonOptions compareOptions;
     CommonOptions trialOptions;
@@ -743,135 +785,173 @@ int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
     std::int64_t trialRuns = 1;
     std::int64_t trialStrings = kDefaultTrialStrings;
     std::string logPath;
-    std::string schemeText = "attenuating";
+    std::string schemeText{SchemeKey(Scheme::Attenuating)};
+    CLI::App* evolve = nullptr;
+    CLI::App* compare = nullptr;
+    CLI::App* trial = nullptr;
+    CLI::App* estimate = nullptr;
+    CLI::Option* logOption = nullptr;
+};
 
-    CLI::App* evolve = app.add_subcommand(
+void AddEvolveCommand(LabCommandLine& line) {
+    line.evolve = line.app.add_subcommand(
         "evolve", "Evolve the phrase with one scheme, many times, as the \"Step Four\" page does");
-    AddCommonOptions(*evolve, evolveOptions);
-    AddRunOutputOptions(*evolve, evolveOptions);
+    AddCommonOptions(*line.evolve, line.evolveOptions);
+    AddRunOutputOptions(*line.evolve, line.evolveOptions);
     const CLI::Validator schemeName(
         [](std::string& name) -> std::string {
             return SchemeNamed(name)
                        ? std::string()
-                       : "unknown scheme \"" + name +
-                             "\"; the schemes are attenuating (1), serial (2) and sequential (3)";
+                       : "unknown scheme \"" + name + "\"; the schemes are " + SchemeChoices("and");
         },
         "SCHEME");
-    evolve
-        ->add_option("--scheme", schemeText,
-                     "attenuating (1), serial (2) or sequential (3); attenuating is the "
-                     "window's choice at start")
+    line.evolve
+        ->add_option("--scheme", line.schemeText,
+                     SchemeChoices("or") + "; " + std::string(SchemeKey(Scheme::Attenuating)) +
+                         " is the window's choice at start")
         ->check(schemeName)
         ->capture_default_str();
-    evolve->add_option("--runs", evolveRuns, "Runs in the batch")
+    line.evolve->add_option("--runs", line.evolveRuns, "Runs in the batch")
         ->type_name("N")
-        ->check(WholeNumber(1, kMostRuns))
+        ->check(WholeNumber(1, analysis::kMostRuns))
         ->capture_default_str();
-    CLI::Option* logOption = evolve->add_option(
-        "--log", logPath, "Write the first run's generation log to FILE, in the window's format");
-    logOption->type_name("FILE");
+    line.logOption = line.evolve->add_option(
+        "--log", line.logPath,
+        "Write the first run's generation log to FILE, in the window's format");
+    line.logOption->type_name("FILE");
+}
 
-    CLI::App* compare =
-        app.add_subcommand("compare", "Evolve the phrase with all three schemes side by side");
-    AddCommonOptions(*compare, compareOptions);
-    AddRunOutputOptions(*compare, compareOptions);
-    compare->add_option("--runs", compareRuns, "Runs of each scheme")
+void AddCompareCommand(LabCommandLine& line) {
+    line.compare =
+        line.app.add_subcommand("compare", "Evolve the phrase with all three schemes side by side");
+    AddCommonOptions(*line.compare, line.compareOptions);
+    AddRunOutputOptions(*line.compare, line.compareOptions);
+    line.compare->add_option("--runs", line.compareRuns, "Runs of each scheme")
         ->type_name("N")
-        ->check(WholeNumber(1, kMostRuns))
+        ->check(WholeNumber(1, analysis::kMostRuns))
         ->capture_default_str();
+}
 
-    CLI::App* trial = app.add_subcommand(
+void AddTrialCommand(LabCommandLine& line) {
+    line.trial = line.app.add_subcommand(
         "trial", "Match the phrase with random strings, as the \"Step Three\" page does");
-    AddCommonOptions(*trial, trialOptions);
-    trial->add_option("--strings", trialStrings, "Random strings in each trial")
+    AddCommonOptions(*line.trial, line.trialOptions);
+    line.trial->add_option("--strings", line.trialStrings, "Random strings in each trial")
         ->type_name("N")
         ->check(WholeNumber(1, kMostTrialStrings))
         ->capture_default_str();
-    trial->add_option("--runs", trialRuns, "Trials in the batch")
+    line.trial->add_option("--runs", line.trialRuns, "Trials in the batch")
         ->type_name("N")
-        ->check(WholeNumber(1, kMostRuns))
+        ->check(WholeNumber(1, analysis::kMostRuns))
         ->capture_default_str();
-    trial->add_flag("--no-time-limit", trialOptions.noTimeLimit,
-                    "Run a batch expected to take more than a day");
+    line.trial->add_flag("--no-time-limit", line.trialOptions.noTimeLimit,
+                         "Run a batch expected to take more than a day");
+}
 
-    CLI::App* estimate = app.add_subcommand(
+void AddEstimateCommand(LabCommandLine& line) {
+    line.estimate = line.app.add_subcommand(
         "estimate", "Measure the string rate and estimate a blind search, as the \"Step Two\" "
                     "page does");
-    AddCommonOptions(*estimate, estimateOptions);
+    AddCommonOptions(*line.estimate, line.estimateOptions);
+}
 
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& help) {
-        return app.exit(help);
-    } catch (const CLI::CallForAllHelp& help) {
-        return app.exit(help);
-    } catch (const CLI::CallForVersion& version) {
-        return app.exit(version);
-    } catch (const CLI::ParseError& error) {
-        for (const CLI::App* command : {evolve, compare, trial, estimate}) {
-            if (command->parsed()) {
-                if (const auto foreign = ForeignOption(app, *command, argc, argv)) {
-                    Complain(*foreign);
-                    return kExitBadInput;
-                }
-                if (const auto unquoted = UnquotedPhrase(*command, argc, argv)) {
-                    Complain(*unquoted);
-                    return kExitBadInput;
-                }
-            }
-        }
-        if (app.get_subcommands().empty()) {
-            const bool named = argc > 1 && argv[1][0] != '-';
-            const bool option = argc > 1 && std::string(argv[1]).starts_with("--");
-            std::string problem = "the commands are evolve, compare, trial and estimate "
-                                  "(--help explains them)";
-            if (named) {
-                const std::optional<std::string> meant =
-                    Nearest(argv[1], {"evolve", "compare", "trial", "estimate"});
-                problem = "unknown command \"" + std::string(argv[1]) + "\"; " +
-                          (meant ? "did you mean " + *meant + "? The" : std::string("the")) +
-                          problem.substr(3);
-            } else if (option && app.get_option_no_throw(argv[1]) == nullptr) {
-                const std::string name =
-                    std::string(argv[1]).substr(0, std::string(argv[1]).find('='));
-                const std::optional<std::string> meant = Nearest(name, OptionNames(app));
-                problem = "unknown option " + name +
-                          (meant ? "; did you mean " + *meant + "?" : "; " + problem);
-            }
-            Complain(problem);
-        } else {
-            Complain(error.what());
-        }
-        return kExitBadInput;
+void DefineCommands(LabCommandLine& line) {
+    line.app.require_subcommand(1);
+    line.app.set_version_flag("--version", std::string(kProgramName) + " " + QUARROW_VERSION,
+                              "Print the version and exit");
+    line.app.footer(kExitStatusText);
+    AddEvolveCommand(line);
+    AddCompareCommand(line);
+    AddTrialCommand(line);
+    AddEstimateCommand(line);
+}
+
+/// What is wrong with a command line that names no command: an unknown command or option, with
+/// the nearest one meant where there is one.
+std::string NoCommandProblem(const CLI::App& app, int argc, char** argv) {
+    std::string problem = "the commands are evolve, compare, trial and estimate "
+                          "(--help explains them)";
+    if (argc < 2) {
+        return problem;
     }
+    const std::string first = argv[1];
+    if (first[0] != '-') {
+        const std::optional<std::string> meant =
+            Nearest(first, {"evolve", "compare", "trial", "estimate"});
+        return "unknown command \"" + first + "\"; " +
+               (meant ? "did you mean " + *meant + "? The" : std::string("the")) +
+               problem.substr(3);
+    }
+    if (first.starts_with("--") && app.get_option_no_throw(first) == nullptr) {
+        const std::string name = first.substr(0, first.find('='));
+        const std::optional<std::string> meant = Nearest(name, OptionNames(app));
+        return "unknown option " + name +
+               (meant ? "; did you mean " + *meant + "?" : "; " + problem);
+    }
+    return problem;
+}
 
-    CommonOptions* options = nullptr;
-    if (evolve->parsed()) {
-        options = &evolveOptions;
-    } else if (compare->parsed()) {
-        options = &compareOptions;
-    } else if (trial->parsed()) {
-        options = &trialOptions;
-    } else {
-        options = &estimateOptions;
+/// What to tell the user about a command line that could not be read.
+std::string ParseProblem(const LabCommandLine& line, const CLI::ParseError& error, int argc,
+                         char** argv) {
+    for (const CLI::App* command : {line.evolve, line.compare, line.trial, line.estimate}) {
+        if (!command->parsed()) {
+            continue;
+        }
+        if (const auto foreign = ForeignOption(line.app, *command, argc, argv)) {
+            return *foreign;
+        }
+        if (const auto unquoted = UnquotedPhrase(*command, argc, argv)) {
+            return *unquoted;
+        }
+    }
+    if (line.app.get_subcommands().empty()) {
+        return NoCommandProblem(line.app, argc, argv);
+    }
+    return error.what();
+}
+
+/// Runs the command the line named, once its phrase is found fit.
+int RunParsedCommand(LabCommandLine& line, const PlotWriter& plotWriter) {
+    CommonOptions* options = &line.estimateOptions;
+    if (line.evolve->parsed()) {
+        options = &line.evolveOptions;
+    } else if (line.compare->parsed()) {
+        options = &line.compareOptions;
+    } else if (line.trial->parsed()) {
+        options = &line.trialOptions;
     }
     if (const std::optional<std::string> problem = CheckPhrase(options->phrase)) {
         Complain(*problem);
         return kExitBadInput;
     }
+    if (line.evolve->parsed()) {
+        return RunEvolveCommand("evolve", {*SchemeNamed(line.schemeText)}, line.evolveOptions,
+                                line.evolveRuns,
+                                line.logOption->count() > 0 ? &line.logPath : nullptr, plotWriter);
+    }
+    if (line.compare->parsed()) {
+        return RunEvolveCommand("compare", AllSchemes(), line.compareOptions, line.compareRuns,
+                                nullptr, plotWriter);
+    }
+    if (line.trial->parsed()) {
+        return RunTrial(line.trialOptions, line.trialStrings, line.trialRuns);
+    }
+    return RunEstimate(line.estimateOptions);
+}
 
-    if (evolve->parsed()) {
-        return RunSelection("evolve", {*SchemeNamed(schemeText)}, evolveOptions, evolveRuns,
-                            logOption->count() > 0 ? &logPath : nullptr, plotWriter);
+int RunLabCommand(int argc, char** argv, const PlotWriter& plotWriter) {
+    LabCommandLine line;
+    DefineCommands(line);
+    try {
+        line.app.parse(argc, argv);
+    } catch (const CLI::Success& helpOrVersion) {
+        return line.app.exit(helpOrVersion);
+    } catch (const CLI::ParseError& error) {
+        Complain(ParseProblem(line, error, argc, argv));
+        return kExitBadInput;
     }
-    if (compare->parsed()) {
-        return RunSelection("compare", {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential},
-                            compareOptions, compareRuns, nullptr, plotWriter);
-    }
-    if (trial->parsed()) {
-        return RunTrial(trialOptions, trialStrings, trialRuns);
-    }
-    return RunEstimate(estimateOptions);
+    return RunParsedCommand(line, plotWriter);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "plot/distribution_data.h"
+#include "analysis/distribution_data.h"
 
 namespace quarrow::lab {
 
@@ -20,7 +20,7 @@ inline constexpr int kExitInterrupted = 130;
 /// nothing on success. The program's `main` hands one in, so that this library stays free of
 /// any drawing toolkit.
 using PlotWriter =
-    std::function<std::string(const plot::DistributionData& data, const std::string& path)>;
+    std::function<std::string(const analysis::DistributionData& data, const std::string& path)>;
 
 /// The whole program: reads the command line, runs the command, prints its report on standard
 /// output and messages on standard error; returns the exit status. Without `plotWriter`,

@@ -1,6 +1,7 @@
 #include "lab/report.h"
 
 #include "engine/exact_law.h"
+#include "platform/number_text.h"
 
 #include <algorithm>
 #include <bit>
@@ -29,11 +30,8 @@ std::string Fixed(double value, int decimals) {
 }
 
 /// Counts are whole in every run, but their means and percentiles need not be.
-std::string CountText(double value) {
-    // Interpolated percentiles of whole counts can land a rounding error away from a whole
-    // number; those print as whole too.
-    const bool whole = std::abs(value - std::round(value)) < 1e-9 * std::max(1.0, std::abs(value));
-    return Fixed(value, whole ? 0 : 2);
+std::string CountCell(double value) {
+    return FigureText(value, 2);
 }
 
 std::string SecondsText(double value) {
@@ -90,7 +88,7 @@ std::string Table(const std::vector<std::vector<std::string>>& rows, std::string
 const std::vector<std::string> kSummaryHeadings = {"Mean", "SD",  "Median", "10%",
                                                    "90%",  "Min", "Max"};
 
-std::vector<std::string> SummaryCells(const std::optional<Summary>& summary,
+std::vector<std::string> SummaryCells(const std::optional<analysis::Summary>& summary,
                                       std::string (*format)(double)) {
     if (!summary) {
         return std::vector<std::string>(kSummaryHeadings.size(), "-");
@@ -105,7 +103,7 @@ std::vector<std::string> SummaryCells(const std::optional<Summary>& summary,
             format(summary->max)};
 }
 
-json SummaryJson(const std::optional<Summary>& summary) {
+json SummaryJson(const std::optional<analysis::Summary>& summary) {
     if (!summary) {
         return nullptr;
     }
@@ -126,7 +124,7 @@ std::string SecondsCsv(double value) {
     return text;
 }
 
-std::string SummaryCsv(const std::optional<Summary>& summary,
+std::string SummaryCsv(const std::optional<analysis::Summary>& summary,
                        std::string (*figure)(double) = Exact) {
     if (!summary) {
         return ",,,,,,";
@@ -138,13 +136,19 @@ std::string SummaryCsv(const std::optional<Summary>& summary,
            figure(summary->min) + "," + figure(summary->max);
 }
 
-void AddSeed(json& out, const SeedInfo& seed) {
+/// The fields every command's JSON starts with: the command, the phrase and the seed.
+json JsonHead(const std::string& command, const std::string& phrase, const SeedInfo& seed) {
+    json out;
+    out["command"] = command;
+    out["phrase"] = phrase;
+    out["length"] = phrase.size();
     out["seed"] = seed.seed ? json(*seed.seed) : json(nullptr);
     out["clockSeed"] = seed.seed ? json(nullptr) : json(seed.clockReading);
+    return out;
 }
 
-std::optional<Summary> SummaryOf(const std::vector<double>& values) {
-    return Summarise(values);
+std::optional<analysis::Summary> SummaryOf(const std::vector<double>& values) {
+    return analysis::Summarise(values);
 }
 
 /// A CSV field: quoted, since phrases hold spaces, with inner quotes doubled.
@@ -165,22 +169,10 @@ std::uint64_t SeedInfo::BatchSeed() const {
     return seed ? *seed : std::bit_cast<std::uint32_t>(clockReading);
 }
 
-std::string SchemeKey(Scheme scheme) {
-    switch (scheme) {
-    case Scheme::Attenuating:
-        return "attenuating";
-    case Scheme::Serial:
-        return "serial";
-    case Scheme::Sequential:
-        return "sequential";
-    }
-    return {};
-}
-
 EvolveReport SummariseEvolve(std::string command, std::string phrase, SeedInfo seed,
                              std::int64_t runsRequested, bool interrupted,
                              const std::vector<Scheme>& schemes,
-                             const std::vector<std::vector<EvolveRecord>>& records) {
+                             const std::vector<std::vector<analysis::EvolveRecord>>& records) {
     EvolveReport report;
     report.command = std::move(command);
     report.seed = seed;
@@ -190,24 +182,24 @@ EvolveReport SummariseEvolve(std::string command, std::string phrase, SeedInfo s
         std::vector<double> generations;
         std::vector<double> strings;
         std::vector<double> seconds;
-        for (const EvolveRecord& record : records[s]) {
+        for (const analysis::EvolveRecord& record : records[s]) {
             if (record.finished) {
                 generations.push_back(static_cast<double>(record.generations));
                 strings.push_back(static_cast<double>(record.strings));
                 seconds.push_back(static_cast<double>(record.seconds));
             }
         }
-        SchemeFigures figures;
+        EvolveSchemeFigures figures;
         figures.scheme = schemes[s];
         figures.runsFinished = static_cast<std::int64_t>(generations.size());
         figures.generations = SummaryOf(generations);
         figures.strings = SummaryOf(strings);
         figures.seconds = SummaryOf(seconds);
-        figures.expectedGenerations = ExpectedGenerations(schemes[s], phrase.size());
-        figures.expectedStrings = ExpectedStrings(schemes[s], phrase.size());
+        figures.expectedGenerations = analysis::ExpectedGenerations(schemes[s], phrase.size());
+        figures.expectedStrings = analysis::ExpectedStrings(schemes[s], phrase.size());
         const GenerationLaw law = GenerationLaw::ForScheme(schemes[s], phrase.size());
-        const SchemeFigures::Percentiles percentiles{law.Quantile(0.1), law.Quantile(0.5),
-                                                     law.Quantile(0.9)};
+        const EvolveSchemeFigures::Percentiles percentiles{law.Quantile(0.1), law.Quantile(0.5),
+                                                           law.Quantile(0.9)};
         if (percentiles.p90 < std::numeric_limits<std::int64_t>::max()) {
             figures.expectedPercentiles = percentiles;
         }
@@ -226,9 +218,10 @@ std::string ToText(const EvolveReport& report) {
     heading.insert(heading.end(), kSummaryHeadings.begin(), kSummaryHeadings.end());
     heading.push_back("Expected");
     rows.push_back(heading);
-    for (const SchemeFigures& figures : report.schemes) {
+    for (const EvolveSchemeFigures& figures : report.schemes) {
         const auto addRow = [&](const std::string& caption, const std::string& runs,
-                                const char* measure, const std::optional<Summary>& summary,
+                                const char* measure,
+                                const std::optional<analysis::Summary>& summary,
                                 std::string (*format)(double), const std::string& expected) {
             std::vector<std::string> row = {caption, runs, measure};
             const std::vector<std::string> cells = SummaryCells(summary, format);
@@ -244,14 +237,15 @@ std::string ToText(const EvolveReport& report) {
                                    ")";
         }
         addRow(std::string(SchemeCaption(figures.scheme)), std::to_string(figures.runsFinished),
-               "generations", figures.generations, CountText, expectedGenerations);
-        addRow("", "", "strings", figures.strings, CountText,
+               "generations", figures.generations, CountCell, expectedGenerations);
+        addRow("", "", "strings", figures.strings, CountCell,
                figures.expectedStrings ? Fixed(*figures.expectedStrings, 2) : "");
         addRow("", "", "seconds", figures.seconds, SecondsText, "");
     }
     text += Table(rows, "lrl");
-    if (std::any_of(report.schemes.begin(), report.schemes.end(),
-                    [](const SchemeFigures& f) { return f.expectedGenerations.has_value(); })) {
+    if (std::any_of(report.schemes.begin(), report.schemes.end(), [](const EvolveSchemeFigures& f) {
+            return f.expectedGenerations.has_value();
+        })) {
         text += "\nExpected: the mean of the exact law of a run, and in brackets its 10th "
                 "percentile, median and 90th percentile; for a sequential run the mean is "
                 "p + (1 - p) / (1 - (26/27)^20)^n generations for n symbols, where p = 27^-n is "
@@ -266,17 +260,13 @@ std::string ToText(const EvolveReport& report) {
 }
 
 json ToJson(const EvolveReport& report) {
-    json out;
-    out["command"] = report.command;
-    out["phrase"] = report.phrase;
-    out["length"] = report.phrase.size();
-    AddSeed(out, report.seed);
+    json out = JsonHead(report.command, report.phrase, report.seed);
     out["runsRequested"] = report.runsRequested;
     out["interrupted"] = report.interrupted;
     json schemes = json::array();
-    for (const SchemeFigures& figures : report.schemes) {
+    for (const EvolveSchemeFigures& figures : report.schemes) {
         json scheme;
-        scheme["scheme"] = SchemeKey(figures.scheme);
+        scheme["scheme"] = std::string(SchemeKey(figures.scheme));
         scheme["caption"] = std::string(SchemeCaption(figures.scheme));
         scheme["runsFinished"] = figures.runsFinished;
         scheme["generations"] = SummaryJson(figures.generations);
@@ -303,9 +293,9 @@ json ToJson(const EvolveReport& report) {
 std::string ToCsv(const EvolveReport& report) {
     std::string text = std::string("scheme,runs,measure,") + kSummaryCsvColumns +
                        ",expected,expected_p10,expected_median,expected_p90\n";
-    for (const SchemeFigures& figures : report.schemes) {
-        const std::string lead =
-            SchemeKey(figures.scheme) + "," + std::to_string(figures.runsFinished) + ",";
+    for (const EvolveSchemeFigures& figures : report.schemes) {
+        const std::string lead = std::string(SchemeKey(figures.scheme)) + "," +
+                                 std::to_string(figures.runsFinished) + ",";
         const auto expected = [](const std::optional<double>& value) {
             return value ? Exact(*value) : std::string();
         };
@@ -328,7 +318,7 @@ namespace {
 /// Calls `row(run, scheme, record)` for every finished run, run by run and scheme by scheme.
 template <typename Row>
 void ForEachFinishedRun(const std::vector<Scheme>& schemes,
-                        const std::vector<std::vector<EvolveRecord>>& records, Row row) {
+                        const std::vector<std::vector<analysis::EvolveRecord>>& records, Row row) {
     const std::size_t runs = records.empty() ? 0 : records.front().size();
     for (std::size_t run = 0; run < runs; ++run) {
         for (std::size_t s = 0; s < schemes.size(); ++s) {
@@ -342,25 +332,26 @@ void ForEachFinishedRun(const std::vector<Scheme>& schemes,
 } // namespace
 
 std::string PerRunCsv(const std::vector<Scheme>& schemes,
-                      const std::vector<std::vector<EvolveRecord>>& records) {
+                      const std::vector<std::vector<analysis::EvolveRecord>>& records) {
     std::string text = "run,scheme,first_string,generations,strings,seconds\n";
-    ForEachFinishedRun(
-        schemes, records, [&](std::size_t run, Scheme scheme, const EvolveRecord& record) {
-            text += std::to_string(run) + "," + SchemeKey(scheme) + "," +
-                    Quoted(record.firstString) + "," + std::to_string(record.generations) + "," +
-                    std::to_string(record.strings) + "," +
-                    SecondsCsv(static_cast<double>(record.seconds)) + "\n";
-        });
+    ForEachFinishedRun(schemes, records,
+                       [&](std::size_t run, Scheme scheme, const analysis::EvolveRecord& record) {
+                           text += std::to_string(run) + "," + std::string(SchemeKey(scheme)) +
+                                   "," + Quoted(record.firstString) + "," +
+                                   std::to_string(record.generations) + "," +
+                                   std::to_string(record.strings) + "," +
+                                   SecondsCsv(static_cast<double>(record.seconds)) + "\n";
+                       });
     return text;
 }
 
 std::string PerRunJsonLines(const std::vector<Scheme>& schemes,
-                            const std::vector<std::vector<EvolveRecord>>& records) {
+                            const std::vector<std::vector<analysis::EvolveRecord>>& records) {
     std::string text;
     ForEachFinishedRun(schemes, records,
-                       [&](std::size_t run, Scheme scheme, const EvolveRecord& record) {
+                       [&](std::size_t run, Scheme scheme, const analysis::EvolveRecord& record) {
                            const json row{{"run", run},
-                                          {"scheme", SchemeKey(scheme)},
+                                          {"scheme", std::string(SchemeKey(scheme))},
                                           {"firstString", record.firstString},
                                           {"generations", record.generations},
                                           {"strings", record.strings},
@@ -371,7 +362,7 @@ std::string PerRunJsonLines(const std::vector<Scheme>& schemes,
 }
 
 TrialReport SummariseTrials(std::string phrase, SeedInfo seed, std::int64_t stringsPerTrial,
-                            bool interrupted, const std::vector<TrialRecord>& records) {
+                            bool interrupted, const std::vector<analysis::TrialRecord>& records) {
     TrialReport report;
     report.seed = seed;
     report.stringsPerTrial = stringsPerTrial;
@@ -379,7 +370,7 @@ TrialReport SummariseTrials(std::string phrase, SeedInfo seed, std::int64_t stri
     report.interrupted = interrupted;
     std::vector<double> correct;
     std::vector<double> seconds;
-    for (const TrialRecord& record : records) {
+    for (const analysis::TrialRecord& record : records) {
         if (!record.finished) {
             continue;
         }
@@ -414,7 +405,7 @@ std::string ToText(const TrialReport& report) {
         std::vector<std::string> heading = {"Measure", "Runs"};
         heading.insert(heading.end(), kSummaryHeadings.begin(), kSummaryHeadings.end());
         std::vector<std::string> correctRow = {"correct", std::to_string(report.runsFinished)};
-        const auto correctCells = SummaryCells(report.correct, CountText);
+        const auto correctCells = SummaryCells(report.correct, CountCell);
         correctRow.insert(correctRow.end(), correctCells.begin(), correctCells.end());
         std::vector<std::string> secondsRow = {"seconds", std::to_string(report.runsFinished)};
         const auto secondsCells = SummaryCells(report.seconds, SecondsText);
@@ -430,11 +421,7 @@ std::string ToText(const TrialReport& report) {
 }
 
 json ToJson(const TrialReport& report) {
-    json out;
-    out["command"] = "trial";
-    out["phrase"] = report.phrase;
-    out["length"] = report.phrase.size();
-    AddSeed(out, report.seed);
+    json out = JsonHead("trial", report.phrase, report.seed);
     out["stringsPerTrial"] = report.stringsPerTrial;
     out["runsRequested"] = report.runsRequested;
     out["runsFinished"] = report.runsFinished;
@@ -474,11 +461,7 @@ std::string ToText(const EstimateReport& report) {
 
 json ToJson(const EstimateReport& report) {
     const SearchSpaceEstimate& estimate = report.estimate;
-    json out;
-    out["command"] = "estimate";
-    out["phrase"] = report.phrase;
-    out["length"] = report.phrase.size();
-    AddSeed(out, report.seed);
+    json out = JsonHead("estimate", report.phrase, report.seed);
     out["stringsPerSecond"] = estimate.stringsPerSecond;
     out["distinctStrings"] = report.texts.distinctStrings;
     out["log10DistinctStrings"] = static_cast<double>(estimate.log10Strings);

@@ -8,8 +8,8 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/selection.h"
-#include "lab/experiments.h"
-#include "lab/statistics.h"
+#include "analysis/experiments.h"
+#include "analysis/statistics.h"
 #include "search/estimate.h"
 
 namespace quarrow::lab {
@@ -25,15 +25,13 @@ struct SeedInfo {
     std::uint64_t BatchSeed() const;
 };
 
-/// The lower-case key of a scheme ("attenuating", "serial", "sequential").
-std::string SchemeKey(Scheme scheme);
-
-struct SchemeFigures {
+/// The figures of one scheme in `evolve` and `compare`.
+struct EvolveSchemeFigures {
     Scheme scheme = Scheme::Attenuating;
     std::int64_t runsFinished = 0;
-    std::optional<Summary> generations;
-    std::optional<Summary> strings;
-    std::optional<Summary> seconds;
+    std::optional<analysis::Summary> generations;
+    std::optional<analysis::Summary> strings;
+    std::optional<analysis::Summary> seconds;
     std::optional<double> expectedGenerations;
     std::optional<double> expectedStrings;
     /// The exact law's 10th percentile, median and 90th percentile of the generations.
@@ -52,14 +50,14 @@ struct EvolveReport {
     SeedInfo seed;
     std::int64_t runsRequested = 0;
     bool interrupted = false;
-    std::vector<SchemeFigures> schemes;
+    std::vector<EvolveSchemeFigures> schemes;
 };
 
 /// Summarises the finished runs of each scheme; unfinished runs are left out.
 EvolveReport SummariseEvolve(std::string command, std::string phrase, SeedInfo seed,
                              std::int64_t runsRequested, bool interrupted,
                              const std::vector<Scheme>& schemes,
-                             const std::vector<std::vector<EvolveRecord>>& records);
+                             const std::vector<std::vector<analysis::EvolveRecord>>& records);
 
 /// The figures of `trial`.
 struct TrialReport {
@@ -72,12 +70,12 @@ struct TrialReport {
     /// The best string of all finished trials (the earliest trial's among equals).
     std::optional<std::string> bestString;
     std::size_t bestCount = 0;
-    std::optional<Summary> correct;
-    std::optional<Summary> seconds;
+    std::optional<analysis::Summary> correct;
+    std::optional<analysis::Summary> seconds;
 };
 
 TrialReport SummariseTrials(std::string phrase, SeedInfo seed, std::int64_t stringsPerTrial,
-                            bool interrupted, const std::vector<TrialRecord>& records);
+                            bool interrupted, const std::vector<analysis::TrialRecord>& records);
 
 /// The figures of `estimate`: the "Step Two" page's five boxes.
 struct EstimateReport {
@@ -96,9 +94,9 @@ std::string ToCsv(const EvolveReport& report);
 /// (`run,scheme,first_string,generations,strings,seconds`) or one JSON object a line. Runs are
 /// numbered from 0, as their generators are. The records must keep their first strings.
 std::string PerRunCsv(const std::vector<Scheme>& schemes,
-                      const std::vector<std::vector<EvolveRecord>>& records);
+                      const std::vector<std::vector<analysis::EvolveRecord>>& records);
 std::string PerRunJsonLines(const std::vector<Scheme>& schemes,
-                            const std::vector<std::vector<EvolveRecord>>& records);
+                            const std::vector<std::vector<analysis::EvolveRecord>>& records);
 
 std::string ToText(const TrialReport& report);
 nlohmann::ordered_json ToJson(const TrialReport& report);

@@ -31,6 +31,18 @@ public:
     double Seconds() const override;
 };
 
+/// A time-of-day clock that reads what it was set to. A seeded trial reseeds from one stopped at
+/// a reading, so that its strings depend on the seed alone and repeat exactly.
+class FixedTimeOfDayClock final : public TimeOfDayClock {
+public:
+    explicit FixedTimeOfDayClock(float seconds = 0.0f) : seconds_(seconds) {}
+    float SecondsSinceMidnight() const override { return seconds_; }
+    void Set(float seconds) { seconds_ = seconds; }
+
+private:
+    float seconds_;
+};
+
 /// The process-wide system clocks; they hold no state, so sharing them is safe.
 const TimeOfDayClock& SystemTimeOfDay();
 const MonotonicClock& SystemMonotonic();

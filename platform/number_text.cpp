@@ -1,5 +1,6 @@
 #include "platform/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -181,6 +182,20 @@ std::string PlainTextFromLog10(long double log10Value) {
         digits = fixed(mantissa / 10.0);
     }
     return ExponentForm(digits, static_cast<std::int64_t>(whole));
+}
+
+bool NearlyWhole(double value) {
+    return std::abs(value - std::round(value)) < 1e-9 * std::max(1.0, std::abs(value));
+}
+
+int FigureDecimals(double value, int decimals) {
+    return NearlyWhole(value) ? 0 : decimals;
+}
+
+std::string FigureText(double value, int decimals) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", FigureDecimals(value, decimals), value);
+    return text;
 }
 
 } // namespace quarrow

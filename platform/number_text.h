@@ -45,4 +45,15 @@ std::string PlainTextFromDigits(std::string_view digits, std::int64_t exponent);
 /// thousands. NaN reads "NaN" and a logarithm of 2^62 and more "Infinity".
 std::string PlainTextFromLog10(long double log10Value);
 
+// Figures worked out from whole counts, such as means and percentiles, are shown whole when they
+// are whole and with a fixed number of decimals when they are not.
+
+/// Whether `value` is a whole number up to a rounding error of 1e-9 of its size (and at least
+/// 1e-9): interpolated percentiles of whole counts can land that far from one.
+bool NearlyWhole(double value);
+/// The decimals `value` is shown with: none when it is `NearlyWhole`, else `decimals`.
+int FigureDecimals(double value, int decimals);
+/// `value` with `FigureDecimals(value, decimals)` decimals, the point always ".".
+std::string FigureText(double value, int decimals);
+
 } // namespace quarrow

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -21,7 +20,8 @@
 #include <QSvgGenerator>
 
 #include "engine/exact_law.h"
-#include "lab/statistics.h"
+#include "platform/number_text.h"
+#include "analysis/statistics.h"
 #include "search/estimate.h"
 
 namespace quarrow::plot {
@@ -89,20 +89,17 @@ struct Axis {
     }
 };
 
-struct SchemeFigures {
-    std::optional<lab::Summary> generations;
-    std::optional<lab::Summary> strings;
+/// What one scheme's panel shows.
+struct PanelFigures {
+    std::optional<analysis::Summary> generations;
+    std::optional<analysis::Summary> strings;
     GenerationLaw law = GenerationLaw::LockedLetter(0);
     /// The share of the runs in each bin, and the share the exact law puts there.
     std::vector<double> shares;
     std::vector<double> lawShares;
 };
 
-std::vector<double> AsDoubles(const std::vector<std::int64_t>& values) {
-    return {values.begin(), values.end()};
-}
-
-Axis GenerationAxis(const std::vector<SchemeFigures>& figures) {
+Axis GenerationAxis(const std::vector<PanelFigures>& figures) {
     double low = 0.0;
     double high = 0.0;
     bool any = false;
@@ -111,7 +108,7 @@ Axis GenerationAxis(const std::vector<SchemeFigures>& figures) {
         high = any ? std::max(high, value) : value;
         any = true;
     };
-    for (const SchemeFigures& f : figures) {
+    for (const PanelFigures& f : figures) {
         if (f.generations) {
             take(f.generations->min);
             take(f.generations->max);
@@ -159,17 +156,17 @@ std::vector<Bin> Bins(const Axis& axis) {
 /// What the data decide, worked out once for every pass over the layout: each scheme's
 /// figures, the generations axis and its bins.
 struct Prepared {
-    std::vector<SchemeFigures> figures;
+    std::vector<PanelFigures> figures;
     Axis axis;
     std::vector<Bin> bins;
 };
 
-Prepared Prepare(const DistributionData& data) {
+Prepared Prepare(const analysis::DistributionData& data) {
     Prepared prepared;
-    for (const SchemeRuns& runs : data.schemes) {
-        SchemeFigures f;
-        f.generations = lab::Summarise(AsDoubles(runs.generations));
-        f.strings = lab::Summarise(AsDoubles(runs.strings));
+    for (const analysis::SchemeRuns& runs : data.schemes) {
+        PanelFigures f;
+        f.generations = analysis::SummariseCounts(runs.generations);
+        f.strings = analysis::SummariseCounts(runs.strings);
         f.law = GenerationLaw::ForScheme(runs.scheme, data.phrase.size());
         prepared.figures.push_back(std::move(f));
     }
@@ -177,8 +174,8 @@ Prepared Prepare(const DistributionData& data) {
     prepared.bins = Bins(prepared.axis);
     const std::vector<Bin>& bins = prepared.bins;
     for (std::size_t s = 0; s < data.schemes.size(); ++s) {
-        const SchemeRuns& runs = data.schemes[s];
-        SchemeFigures& f = prepared.figures[s];
+        const analysis::SchemeRuns& runs = data.schemes[s];
+        PanelFigures& f = prepared.figures[s];
         const auto count = static_cast<double>(runs.generations.size());
         f.shares.assign(bins.size(), 0.0);
         f.lawShares.assign(bins.size(), 0.0);
@@ -197,11 +194,12 @@ Prepared Prepare(const DistributionData& data) {
     return prepared;
 }
 
-QString CountText(double value) {
+/// A label of the generations axis: three figures from a million on.
+QString TickText(double value) {
     if (std::abs(value) >= 1e6) {
         return QString::number(value, 'g', 3);
     }
-    return QString::number(value, 'f', std::abs(value - std::round(value)) < 1e-9 ? 0 : 1);
+    return QString::number(value, 'f', FigureDecimals(value, 1));
 }
 
 QString PowerOfTen(double exponent) {
@@ -330,7 +328,7 @@ struct MarkLabel {
 
 /// The marks of one panel with their labels placed in rows, the first row nearest the plot,
 /// each label in the first row where it meets no other.
-std::vector<MarkLabel> PlaceMarkLabels(const SchemeFigures& f,
+std::vector<MarkLabel> PlaceMarkLabels(const PanelFigures& f,
                                        const std::function<double(double)>& xOf,
                                        const QFontMetricsF& metrics, double plotLeft,
                                        double plotRight, double gap) {
@@ -385,7 +383,7 @@ double NiceStep(double least) {
 
 /// Draws the chart (or, with no painter, only measures it) in `area` with each panel's plot
 /// `plotHeight` tall; returns where the drawing ends.
-double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
+double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData& data,
             const Prepared& prepared, const QFont& face, double plotHeight) {
     QPainter* painter = canvas.painter();
     const QFont body = InPixels(face);
@@ -447,7 +445,7 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
 
     // The left column holds the y axis's labels and the strings section's captions.
     double leftColumn = metrics.horizontalAdvance(QStringLiteral("100%"));
-    for (const SchemeRuns& runs : data.schemes) {
+    for (const analysis::SchemeRuns& runs : data.schemes) {
         leftColumn = std::max(leftColumn, metrics.horizontalAdvance(SchemeName(runs.scheme)));
     }
     leftColumn = std::max(leftColumn, metrics.horizontalAdvance(QStringLiteral("Blind search")));
@@ -456,12 +454,12 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
     const double plotWidth = std::max(plotRight - plotLeft, 1.0);
 
     // What the data decide: the axis, the bins and one scale of shares for every panel.
-    const std::vector<SchemeFigures>& figures = prepared.figures;
+    const std::vector<PanelFigures>& figures = prepared.figures;
     const Axis& axis = prepared.axis;
     const std::vector<Bin>& bins = prepared.bins;
     const auto xOf = [&](double value) { return plotLeft + plotWidth * axis.Place(value); };
     double tallest = 0.0;
-    for (const SchemeFigures& f : figures) {
+    for (const PanelFigures& f : figures) {
         for (std::size_t b = 0; b < bins.size(); ++b) {
             tallest = std::max({tallest, f.shares[b], f.lawShares[b]});
         }
@@ -481,7 +479,7 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
     std::vector<std::vector<MarkLabel>> marks;
     // As many rows as the labels need, so that none meets another, and the same in each panel.
     int markRows = 1;
-    for (const SchemeFigures& f : figures) {
+    for (const PanelFigures& f : figures) {
         marks.push_back(PlaceMarkLabels(f, xOf, metrics, plotLeft, plotRight, 0.5 * line));
         for (const MarkLabel& mark : marks.back()) {
             markRows = std::max(markRows, mark.row + 1);
@@ -490,8 +488,8 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
 
     double plotBottom = y;
     for (std::size_t s = 0; s < data.schemes.size(); ++s) {
-        const SchemeRuns& runs = data.schemes[s];
-        const SchemeFigures& f = figures[s];
+        const analysis::SchemeRuns& runs = data.schemes[s];
+        const PanelFigures& f = figures[s];
         const int colour = SchemeIndex(runs.scheme);
         const QColor fill = kSchemeColours[colour];
 
@@ -595,7 +593,7 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
 
     // The shared generations axis, its labels as far apart as their widths need.
     std::vector<double> ticks;
-    const double widest = metrics.horizontalAdvance(CountText(axis.high)) + line;
+    const double widest = metrics.horizontalAdvance(TickText(axis.high)) + line;
     if (axis.logarithmic) {
         const double firstDecade = std::ceil(std::log10(axis.low));
         const double lastDecade = std::floor(std::log10(axis.high));
@@ -618,7 +616,7 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
             painter->setPen(QPen(Qt::black, unit));
             painter->drawLine(QPointF(x, plotBottom), QPointF(x, y));
         }
-        const QString label = CountText(tick);
+        const QString label = TickText(tick);
         const double width = metrics.horizontalAdvance(label);
         canvas.text(QRectF(Centred(x, width, plotLeft, plotRight), y, width, line),
                     Qt::AlignLeft | Qt::AlignTop, label, body);
@@ -635,7 +633,7 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
     // Strings per run beside a blind search, on a logarithmic axis of strings.
     const double blind = BlindSearchLog10Strings(data.phrase.size());
     double highest = blind;
-    for (const SchemeFigures& f : figures) {
+    for (const PanelFigures& f : figures) {
         if (f.strings) {
             highest = std::max(highest, std::log10(std::max(f.strings->max, 1.0)));
         }
@@ -671,7 +669,7 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
     y = axisY + 0.3 * line;
     const double rowHeight = kStringsRowLines * line;
     for (std::size_t s = 0; s < data.schemes.size(); ++s) {
-        const SchemeFigures& f = figures[s];
+        const PanelFigures& f = figures[s];
         const int colour = SchemeIndex(data.schemes[s].scheme);
         canvas.text(QRectF(x0, y, leftColumn, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                     SchemeName(data.schemes[s].scheme), body);
@@ -723,10 +721,10 @@ double Draw(Canvas& canvas, const QRectF& area, const DistributionData& data,
 
 } // namespace
 
-QString DistributionChartTitle(const DistributionData& data) {
+QString DistributionChartTitle(const analysis::DistributionData& data) {
     QStringList schemes;
     std::int64_t finished = 0;
-    for (const SchemeRuns& runs : data.schemes) {
+    for (const analysis::SchemeRuns& runs : data.schemes) {
         schemes << SchemeName(runs.scheme);
         finished += static_cast<std::int64_t>(runs.generations.size());
     }
@@ -752,7 +750,7 @@ QFont DefaultChartFace() {
     return face;
 }
 
-QSize DistributionChartSize(const DistributionData& data, const QFont& face) {
+QSize DistributionChartSize(const analysis::DistributionData& data, const QFont& face) {
     const QFont body = InPixels(face);
     const double width =
         std::round(kDefaultWidth * body.pixelSize() / static_cast<double>(kDefaultPixelSize));
@@ -763,7 +761,7 @@ QSize DistributionChartSize(const DistributionData& data, const QFont& face) {
     return {static_cast<int>(width), static_cast<int>(std::ceil(bottom))};
 }
 
-QSize DistributionChartMinimumSize(const DistributionData& data, const QFont& face) {
+QSize DistributionChartMinimumSize(const analysis::DistributionData& data, const QFont& face) {
     const QFont body = InPixels(face);
     const double width = std::round(DistributionChartSize(data, face).width() * 2.0 / 3.0);
     const double plotHeight = kLeastPlotLines * QFontMetricsF(body).height();
@@ -774,7 +772,8 @@ QSize DistributionChartMinimumSize(const DistributionData& data, const QFont& fa
 }
 
 std::vector<DrawnText> PaintDistributionChart(QPainter& painter, const QRectF& area,
-                                              const DistributionData& data, const QFont& face) {
+                                              const analysis::DistributionData& data,
+                                              const QFont& face) {
     // The panels share what height the rest of the chart leaves them, down to a few lines each.
     const double line = QFontMetricsF(InPixels(face)).height();
     const Prepared prepared = Prepare(data);
@@ -886,17 +885,11 @@ QString DescriptiveChartName(const QString& phrase, const QString& what, const Q
     return stem + QChar('-') + tail + QChar('.') + extension;
 }
 
-std::string WriteDistributionChart(const DistributionData& data, const std::string& path) {
-    std::optional<QGuiApplication> application;
-    // Drawing a file needs fonts but no display: the offscreen platform, named on the command
-    // line, where it outranks whatever QT_QPA_PLATFORM names (xcb with no X server would abort).
-    static int argc = 3;
-    static char name[] = "quarrow-lab";
-    static char platformOption[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* argv[] = {name, platformOption, platform, nullptr};
+std::string WriteDistributionChart(const analysis::DistributionData& data,
+                                   const std::string& path) {
+    // Fonts come from the application's platform; without one there is nothing to draw with.
     if (QGuiApplication::instance() == nullptr) {
-        application.emplace(argc, argv);
+        return "there is no application to draw the chart with";
     }
     const QFont face = DefaultChartFace();
     const QString problem =

@@ -9,7 +9,7 @@
 #include <QSize>
 #include <QString>
 
-#include "plot/distribution_data.h"
+#include "analysis/distribution_data.h"
 
 class QIODevice;
 class QPainter;
@@ -33,24 +33,25 @@ struct DrawnText {
 
 /// "Generations per run for "CAT": 1: Attenuating Selection, ..., 100 runs each, seed 42"; a
 /// batch stopped early says "6,268 of 1,000,000 runs, interrupted".
-QString DistributionChartTitle(const DistributionData& data);
+QString DistributionChartTitle(const analysis::DistributionData& data);
 
 /// The face the lab draws in when there is no window to take one from.
 QFont DefaultChartFace();
 
 /// The size the chart is laid out for in `face`, in device-independent pixels: 960 wide in the
 /// default face, and as much larger as the face is.
-QSize DistributionChartSize(const DistributionData& data, const QFont& face = DefaultChartFace());
+QSize DistributionChartSize(const analysis::DistributionData& data,
+                            const QFont& face = DefaultChartFace());
 
 /// The least size the chart can be drawn in without its texts meeting or leaving it: two thirds
 /// of its width, and plots a few lines tall.
-QSize DistributionChartMinimumSize(const DistributionData& data,
+QSize DistributionChartMinimumSize(const analysis::DistributionData& data,
                                    const QFont& face = DefaultChartFace());
 
 /// Draws the chart into `area` with its texts in `face` (its title a little larger); returns the
 /// texts drawn and where.
 std::vector<DrawnText> PaintDistributionChart(QPainter& painter, const QRectF& area,
-                                              const DistributionData& data,
+                                              const analysis::DistributionData& data,
                                               const QFont& face = DefaultChartFace());
 
 /// The kinds of file a chart is written as.
@@ -73,8 +74,8 @@ QString DefaultChartFolder();
 /// A file name that says what the chart is: "quarrow-CAT-3-schemes-100-runs-seed-42.png".
 QString DescriptiveChartName(const QString& phrase, const QString& what, const QString& extension);
 
-/// The lab's plot writer: draws the chart on the offscreen platform, whatever display the
-/// environment names, and writes it; returns why it could not, or an empty text.
-std::string WriteDistributionChart(const DistributionData& data, const std::string& path);
+/// The lab's plot writer: draws the chart in the default face and writes it; returns why it
+/// could not, or an empty text. The caller's `QGuiApplication` must exist: this never makes one.
+std::string WriteDistributionChart(const analysis::DistributionData& data, const std::string& path);
 
 } // namespace quarrow::plot

@@ -34,8 +34,9 @@
 
 #include "engine/exact_law.h"
 #include "search/alphabet.h"
-#include "lab/statistics.h"
+#include "analysis/statistics.h"
 #include "platform/clock.h"
+#include "platform/number_text.h"
 #include "ui/cost_text.h"
 #include "ui/zoom.h"
 #include "plot/distribution_chart.h"
@@ -49,7 +50,6 @@ constexpr int kMostRuns = 100'000;
 constexpr int kDefaultRuns = 100;
 // Scheme 3 starts left out when its runs would take longer than this.
 constexpr double kLongSequentialSeconds = 600.0;
-constexpr Scheme kSchemes[] = {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential};
 
 /// The cores a batch runs on.
 int Cores() {
@@ -62,8 +62,7 @@ QString Caption(Scheme scheme) {
 }
 
 QString Figure(double value) {
-    return std::abs(value - std::round(value)) < 1e-9 ? QString::number(value, 'f', 0)
-                                                      : QString::number(value, 'f', 2);
+    return QString::number(value, 'f', FigureDecimals(value, 2));
 }
 
 QString Duration(double seconds) {
@@ -119,7 +118,7 @@ DistributionChartWidget::DistributionChartWidget(QWidget* parent) : QWidget(pare
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void DistributionChartWidget::setData(const plot::DistributionData& runsData) {
+void DistributionChartWidget::setData(const analysis::DistributionData& runsData) {
     data_ = runsData;
     setAccessibleName(plot::DistributionChartTitle(data_));
     updateGeometry();
@@ -195,9 +194,9 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
       saveButton_(new QPushButton(tr("Save chart..."), this)),
       chart_(new DistributionChartWidget(this)), table_(new QTableWidget(this)),
       poll_(new QTimer(this)),
-      runner_([](const lab::EvolveBatch& batch, const lab::BatchControl& control,
+      runner_([](const analysis::EvolveBatch& batch, const analysis::BatchControl& control,
                  std::atomic<std::int64_t>* runsDone) {
-          return lab::RunEvolveBatch(batch, control, runsDone);
+          return analysis::RunEvolveBatch(batch, control, runsDone);
       }) {
     setObjectName(QStringLiteral("repeatWindow"));
     setWindowTitle(tr("Repeat: %1").arg(target_));
@@ -218,7 +217,7 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     form->addRow(tr("&Runs of each scheme:"), runsBox_);
     auto* schemes = new QHBoxLayout;
     for (int s = 0; s < 3; ++s) {
-        schemeChecks_[s] = new QCheckBox(Caption(kSchemes[s]), this);
+        schemeChecks_[s] = new QCheckBox(Caption(kSchemeTable[s].scheme), this);
         schemeChecks_[s]->setObjectName(QStringLiteral("repeatScheme%1").arg(s + 1));
         schemeChecks_[s]->setChecked(true);
         schemes->addWidget(schemeChecks_[s]);
@@ -299,7 +298,7 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     connect(saveButton_, &QPushButton::clicked, this, &RepeatWindow::SaveChart_Click);
     connect(runsBox_, &QSpinBox::valueChanged, this, &RepeatWindow::updateEstimate);
     connect(poll_, &QTimer::timeout, this, &RepeatWindow::showProgress);
-    connect(&watcher_, &QFutureWatcher<lab::EvolveBatchResult>::finished, this,
+    connect(&watcher_, &QFutureWatcher<analysis::EvolveBatchResult>::finished, this,
             &RepeatWindow::showResults);
     poll_->setInterval(100);
 
@@ -324,14 +323,11 @@ RepeatWindow::~RepeatWindow() {
 }
 
 double RepeatWindow::sequentialSeconds() const {
-    // Scheme 3 dominates: its mean generations from the closed form, each drawing on average
-    // n (1 - (26/27)^20) 27 symbols over its 20 offspring, at the measured rate on every core.
-    const auto n = static_cast<double>(target_.size());
-    const double perGeneration = n * 27.0 * (1.0 - std::pow(26.0 / 27.0, 20.0));
-    const double generations =
-        GenerationLaw::Sequential(static_cast<std::size_t>(target_.size())).Mean();
-    return runsBox_->value() * generations * perGeneration / std::max(symbolsPerSecond_, 1.0) /
-           Cores();
+    // Scheme 3 dominates: its mean generations and the symbols each draws, from the closed
+    // form, at the measured rate on every core.
+    const SequentialLaw law(static_cast<std::size_t>(target_.size()));
+    return runsBox_->value() * law.MeanGenerations() * law.MeanDrawsPerGeneration() /
+           std::max(symbolsPerSecond_, 1.0) / Cores();
 }
 
 void RepeatWindow::updateEstimate() {
@@ -366,11 +362,11 @@ void RepeatWindow::Start_Click() {
     }
     // The batch takes its runs, seed and schemes now; the boxes are locked until it ends, so
     // that what the results are labelled with is what they came from.
-    lab::EvolveBatch batch;
+    analysis::EvolveBatch batch;
     batch.phrase = target_.toLatin1().toStdString();
     for (int s = 0; s < 3; ++s) {
         if (schemeChecks_[s]->isChecked()) {
-            batch.schemes.push_back(kSchemes[s]);
+            batch.schemes.push_back(kSchemeTable[s].scheme);
         }
     }
     if (batch.schemes.empty()) {
@@ -392,7 +388,7 @@ void RepeatWindow::Start_Click() {
     const int threads = Cores();
     busy_ = true;
     watcher_.setFuture(QtConcurrent::run([this, batch, threads] {
-        return runner_(batch, lab::BatchControl{stop_, threads}, &runsDone_);
+        return runner_(batch, analysis::BatchControl{stop_, threads}, &runsDone_);
     }));
     poll_->start();
 }
@@ -414,7 +410,7 @@ void RepeatWindow::showResults() {
     cancelButton_->setEnabled(false);
 
     // A batch that failed says so and leaves the last good results in place.
-    lab::EvolveBatchResult result;
+    analysis::EvolveBatchResult result;
     QString failure;
     const auto describe = [](const std::exception_ptr& thrown) {
         try {
@@ -446,28 +442,16 @@ void RepeatWindow::showResults() {
         return;
     }
 
-    plot::DistributionData runsData;
-    runsData.phrase = batch_.phrase;
-    runsData.runsRequested = batch_.runs;
-    runsData.seedText = "seed " + std::to_string(batch_.seed);
-    std::int64_t finished = 0;
-    table_->setRowCount(static_cast<int>(batch_.schemes.size()));
-    for (std::size_t s = 0; s < batch_.schemes.size(); ++s) {
-        plot::SchemeRuns& runs = runsData.schemes.emplace_back();
-        runs.scheme = batch_.schemes[s];
-        std::vector<double> generations;
-        for (const lab::EvolveRecord& record : result.records[s]) {
-            if (record.finished) {
-                runs.generations.push_back(record.generations);
-                runs.strings.push_back(record.strings);
-                generations.push_back(static_cast<double>(record.generations));
-            }
-        }
-        finished += static_cast<std::int64_t>(generations.size());
-        const auto summary = lab::Summarise(generations);
+    const analysis::DistributionData runsData = analysis::DistributionOfBatch(
+        batch_, result.records, analysis::RunsFinished(result.records) < runsAsked_,
+        "seed " + std::to_string(batch_.seed));
+    table_->setRowCount(static_cast<int>(runsData.schemes.size()));
+    for (std::size_t s = 0; s < runsData.schemes.size(); ++s) {
+        const analysis::SchemeRuns& runs = runsData.schemes[s];
+        const auto summary = analysis::SummariseCounts(runs.generations);
         const GenerationLaw law = GenerationLaw::ForScheme(runs.scheme, runsData.phrase.size());
         const auto row = static_cast<int>(s);
-        QStringList cells = {Caption(runs.scheme), QString::number(generations.size())};
+        QStringList cells = {Caption(runs.scheme), QString::number(runs.generations.size())};
         if (summary) {
             cells << Figure(summary->mean)
                   << (summary->standardDeviation ? Figure(*summary->standardDeviation)
@@ -488,7 +472,6 @@ void RepeatWindow::showResults() {
             table_->setItem(row, c, new QTableWidgetItem(cells[c]));
         }
     }
-    runsData.interrupted = finished < runsAsked_;
     chart_->setData(runsData);
     // The area's hint follows the chart's, which its layout does not see change.
     chartArea_->updateGeometry();
@@ -568,7 +551,7 @@ void RepeatWindow::placeBeside(const QWidget& liveView) {
 
 QString RepeatWindow::saveChart(const QString& path) {
     // What the screen shows, in the same face and at the same size (a PNG at twice it).
-    const plot::DistributionData& runsData = chart_->chartData();
+    const analysis::DistributionData& runsData = chart_->chartData();
     const QFont face = chart_->face();
     const QSize size = chart_->size().expandedTo(chart_->minimumSizeHint());
     return plot::SaveChart(path, size, plot::DistributionChartTitle(runsData),
@@ -578,7 +561,7 @@ QString RepeatWindow::saveChart(const QString& path) {
 }
 
 QString RepeatWindow::suggestedChartName() const {
-    const plot::DistributionData& runsData = chart_->chartData();
+    const analysis::DistributionData& runsData = chart_->chartData();
     const QString what = QStringLiteral("%1-schemes-%2-runs-%3")
                              .arg(runsData.schemes.size())
                              .arg(runsData.runsRequested)

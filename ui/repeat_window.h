@@ -12,9 +12,9 @@
 #include <QString>
 #include <QWidget>
 
-#include "lab/experiments.h"
+#include "analysis/experiments.h"
 #include "plot/distribution_chart.h"
-#include "plot/distribution_data.h"
+#include "analysis/distribution_data.h"
 
 class QCheckBox;
 class QLabel;
@@ -34,8 +34,8 @@ class DistributionChartWidget : public QWidget {
 
 public:
     explicit DistributionChartWidget(QWidget* parent = nullptr);
-    void setData(const plot::DistributionData& runsData);
-    const plot::DistributionData& chartData() const { return data_; }
+    void setData(const analysis::DistributionData& runsData);
+    const analysis::DistributionData& chartData() const { return data_; }
     /// The face the chart is drawn in: the widget's font, in pixels.
     QFont face() const;
     /// The texts of the last drawing and where they went.
@@ -48,7 +48,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    plot::DistributionData data_;
+    analysis::DistributionData data_;
     std::vector<plot::DrawnText> drawn_;
 };
 
@@ -69,8 +69,8 @@ class RepeatWindow : public QWidget {
 
 public:
     /// Runs a batch: the lab's batch code unless a test puts another in.
-    using BatchRunner = std::function<lab::EvolveBatchResult(
-        const lab::EvolveBatch&, const lab::BatchControl&, std::atomic<std::int64_t>*)>;
+    using BatchRunner = std::function<analysis::EvolveBatchResult(
+        const analysis::EvolveBatch&, const analysis::BatchControl&, std::atomic<std::int64_t>*)>;
 
     RepeatWindow(const QString& target, QWidget* parent = nullptr,
                  Qt::WindowFlags flags = Qt::Window);
@@ -85,7 +85,7 @@ public:
     /// Whether a batch is running or its results are still to be shown.
     bool running() const { return busy_; }
     /// The runs of the last batch, finished or cancelled, as the chart shows them.
-    const plot::DistributionData& shown() const { return chart_->chartData(); }
+    const analysis::DistributionData& shown() const { return chart_->chartData(); }
     /// Writes the chart as a PNG (2x) or an SVG; the reason it could not, or an empty text.
     QString saveChart(const QString& path);
     /// Writes the chart as "Save chart..." does, saying in a message why it could not.
@@ -129,13 +129,13 @@ private:
     double symbolsPerSecond_ = 0.0;
 
     /// The batch running or last run: its runs, seed and schemes as they were at Start.
-    lab::EvolveBatch batch_;
+    analysis::EvolveBatch batch_;
     BatchRunner runner_;
     std::atomic<bool> stop_{false};
     std::atomic<std::int64_t> runsDone_{0};
     std::int64_t runsAsked_ = 0;
     bool busy_ = false;
-    QFutureWatcher<lab::EvolveBatchResult> watcher_;
+    QFutureWatcher<analysis::EvolveBatchResult> watcher_;
 };
 
 } // namespace quarrow

@@ -109,5 +109,19 @@ TEST(NumberText, NonFiniteValuesAreNamed) {
     EXPECT_EQ(SignedText(-std::numeric_limits<double>::infinity()), "-Infinity");
 }
 
+TEST(NumberText, FiguresFromCountsAreWholeUnlessTheyAreNot) {
+    EXPECT_EQ(FigureText(25.0, 2), "25");
+    EXPECT_EQ(FigureText(-3.0, 1), "-3");
+    EXPECT_EQ(FigureText(5.4, 2), "5.40");
+    EXPECT_EQ(FigureText(0.26, 1), "0.3");
+    // An interpolated percentile a rounding error from a whole count is that count, however
+    // large; a real fraction of a large count is not.
+    EXPECT_EQ(FigureText(0.1 * 3.0 * 10.0, 2), "3");
+    EXPECT_EQ(FigureText(52'800'000.0 + 1e-3, 2), "52800000");
+    EXPECT_EQ(FigureText(52'800'000.5, 2), "52800000.50");
+    EXPECT_EQ(FigureDecimals(1e300, 2), 0);
+    EXPECT_EQ(FigureText(1e300, 2).size(), 301U);
+}
+
 } // namespace
 } // namespace quarrow

@@ -4,16 +4,8 @@
 
 namespace quarrow::testing {
 
-/// A time-of-day clock that reads whatever the test sets.
-class FakeTimeOfDayClock final : public TimeOfDayClock {
-public:
-    explicit FakeTimeOfDayClock(float seconds = 0.0f) : seconds_(seconds) {}
-    float SecondsSinceMidnight() const override { return seconds_; }
-    void Set(float seconds) { seconds_ = seconds; }
-
-private:
-    float seconds_;
-};
+/// The tests set the time of day on the program's own fixed clock.
+using FakeTimeOfDayClock = FixedTimeOfDayClock;
 
 /// A monotonic clock that reads whatever the test sets, or steps by a fixed amount per reading.
 class FakeMonotonicClock final : public MonotonicClock {

@@ -19,34 +19,28 @@
 
 #include <atomic>
 #include <optional>
+#include <utility>
 
-#include "lab/experiments.h"
+#include "analysis/distribution_data.h"
+#include "analysis/experiments.h"
 #include "search/estimate.h"
 
 namespace quarrow::plot {
 namespace {
 
+using analysis::DistributionData;
+using analysis::SchemeRuns;
+
 DistributionData Batch(const std::string& phrase, std::vector<Scheme> schemes, int runs) {
     std::atomic<bool> stop{false};
-    lab::EvolveBatch batch;
+    analysis::EvolveBatch batch;
     batch.phrase = phrase;
-    batch.schemes = schemes;
+    batch.schemes = std::move(schemes);
     batch.runs = runs;
     batch.seed = 7;
-    const lab::EvolveBatchResult result = lab::RunEvolveBatch(batch, lab::BatchControl{stop, 2});
-    DistributionData data;
-    data.phrase = phrase;
-    data.runsRequested = runs;
-    data.seedText = "seed 7";
-    for (std::size_t s = 0; s < schemes.size(); ++s) {
-        SchemeRuns& shown = data.schemes.emplace_back();
-        shown.scheme = schemes[s];
-        for (const lab::EvolveRecord& record : result.records[s]) {
-            shown.generations.push_back(record.generations);
-            shown.strings.push_back(record.strings);
-        }
-    }
-    return data;
+    const analysis::EvolveBatchResult result =
+        analysis::RunEvolveBatch(batch, analysis::BatchControl{stop, 2});
+    return analysis::DistributionOfBatch(batch, result.records, false, "seed 7");
 }
 
 const DistributionData& ThreeSchemes() {

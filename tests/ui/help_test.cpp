@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "engine/scheme.h"
 #include "ui/help_viewer.h"
 
 namespace quarrow::testing {
@@ -100,6 +101,22 @@ TEST_F(HelpTest, EachHelpButtonOpensItsOwnTopic) {
     }
     // One window serves every request.
     EXPECT_EQ(window->findChildren<HelpViewer*>().size(), 1);
+}
+
+TEST_F(HelpTest, EachSchemesButtonsSayWhatTheSchemeTableSays) {
+    // The lab, the charts and the Repeat window name the schemes from the same table.
+    for (const SchemeNames& names : kSchemeTable) {
+        SCOPED_TRACE(std::string(names.caption));
+        const std::string number = std::to_string(names.number);
+        const auto* option = control<QRadioButton>(("Option" + number).c_str());
+        ASSERT_NE(option, nullptr);
+        EXPECT_EQ(option->text().toStdString(), names.caption);
+        // The Explanation buttons follow the page's own help button, Command12, in scheme order.
+        const auto* explanation =
+            control<QPushButton>(("Command" + std::to_string(12 + names.number)).c_str());
+        ASSERT_NE(explanation, nullptr);
+        EXPECT_EQ(explanation->property("helpContext").toInt(), names.helpTopic);
+    }
 }
 
 TEST_F(HelpTest, F1OpensTheTopicOfTheFocusedControl) {

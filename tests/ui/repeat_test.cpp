@@ -26,7 +26,7 @@
 #include <utility>
 #include <vector>
 
-#include "lab/experiments.h"
+#include "analysis/experiments.h"
 #include "plot/distribution_chart.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/zoom.h"
@@ -48,13 +48,14 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
 
     std::atomic<bool> stop{false};
-    lab::EvolveBatch batch;
+    analysis::EvolveBatch batch;
     batch.phrase = "WEASEL";
     batch.schemes = {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential};
     batch.runs = 25;
     batch.seed = 314;
-    const lab::EvolveBatchResult lab = lab::RunEvolveBatch(batch, lab::BatchControl{stop, 3});
-    const plot::DistributionData& shown = window.shown();
+    const analysis::EvolveBatchResult lab =
+        analysis::RunEvolveBatch(batch, analysis::BatchControl{stop, 3});
+    const analysis::DistributionData& shown = window.shown();
     ASSERT_EQ(shown.schemes.size(), 3U);
     EXPECT_EQ(shown.seedText, "seed 314");
     for (std::size_t s = 0; s < 3; ++s) {
@@ -122,12 +123,12 @@ TEST(RepeatWindowTest, SavingSaysWhenTheChartCannotBeWritten) {
 
 /// A batch that waits for `release` before it runs, so that a test can act while it runs.
 RepeatWindow::BatchRunner HeldBatch(const std::atomic<bool>& release) {
-    return [&release](const lab::EvolveBatch& batch, const lab::BatchControl& control,
+    return [&release](const analysis::EvolveBatch& batch, const analysis::BatchControl& control,
                       std::atomic<std::int64_t>* runsDone) {
         while (!release.load() && !control.stop.load()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
-        return lab::RunEvolveBatch(batch, control, runsDone);
+        return analysis::RunEvolveBatch(batch, control, runsDone);
     };
 }
 
@@ -172,8 +173,8 @@ TEST(RepeatWindowTest, AFailedBatchSaysSoAndTheNextOneIsShownWhole) {
     ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
     ASSERT_EQ(window.shown().schemes.size(), 3U);
 
-    window.setBatchRunner([](const lab::EvolveBatch&, const lab::BatchControl&,
-                             std::atomic<std::int64_t>*) -> lab::EvolveBatchResult {
+    window.setBatchRunner([](const analysis::EvolveBatch&, const analysis::BatchControl&,
+                             std::atomic<std::int64_t>*) -> analysis::EvolveBatchResult {
         throw std::runtime_error("out of memory for the runs");
     });
     window.findChild<QCheckBox*>(QStringLiteral("repeatScheme2"))->setChecked(false);
@@ -191,9 +192,10 @@ TEST(RepeatWindowTest, AFailedBatchSaysSoAndTheNextOneIsShownWhole) {
     EXPECT_TRUE(window.findChild<QSpinBox*>(QStringLiteral("repeatSeedBox"))->isEnabled());
 
     // The next batch, of another size, is read from its own results.
-    window.setBatchRunner([](const lab::EvolveBatch& batch, const lab::BatchControl& control,
+    window.setBatchRunner([](const analysis::EvolveBatch& batch,
+                             const analysis::BatchControl& control,
                              std::atomic<std::int64_t>* runsDone) {
-        return lab::RunEvolveBatch(batch, control, runsDone);
+        return analysis::RunEvolveBatch(batch, control, runsDone);
     });
     Start(window, 12, 2);
     ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
@@ -401,7 +403,7 @@ TEST(RepeatWindowTest, CancelKeepsTheRunsFinished) {
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("repeatCancelButton")),
                       Qt::LeftButton);
     ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
-    const plot::DistributionData& shown = window.shown();
+    const analysis::DistributionData& shown = window.shown();
     ASSERT_EQ(shown.schemes.size(), 1U);
     EXPECT_GE(shown.schemes[0].generations.size(), 20U);
     EXPECT_LT(shown.schemes[0].generations.size(), 100000U);

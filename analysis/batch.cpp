@@ -1,4 +1,4 @@
-#include "lab/batch.h"
+#include "analysis/batch.h"
 
 #include <algorithm>
 #include <chrono>
@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-namespace quarrow::lab {
+namespace quarrow::analysis {
 
 void RunBatch(std::int64_t runs, const BatchControl& control,
               const std::function<void(std::int64_t index)>& task) {
@@ -79,4 +79,4 @@ void RunBatch(std::int64_t runs, const BatchControl& control,
     }
 }
 
-} // namespace quarrow::lab
+} // namespace quarrow::analysis

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "analysis/experiments.h"
 #include "engine/selection.h"
 
-namespace quarrow::plot {
+namespace quarrow::analysis {
 
 // What a chart of many runs shows, in plain types, so that the lab can hand it over without
 // touching the drawing code's toolkit.
@@ -29,4 +30,11 @@ struct DistributionData {
     std::vector<SchemeRuns> schemes;
 };
 
-} // namespace quarrow::plot
+/// What the chart of a batch shows: for each scheme of `batch`, in its order, the runs of
+/// `records` (one list per scheme, indexed by run) that finished. `interrupted` and `seedText`
+/// are the caller's to say: only it knows why runs are missing and where the seed came from.
+DistributionData DistributionOfBatch(const EvolveBatch& batch,
+                                     const std::vector<std::vector<EvolveRecord>>& records,
+                                     bool interrupted, std::string seedText);
+
+} // namespace quarrow::analysis

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
-namespace quarrow::lab {
+namespace quarrow::analysis {
 
-/// The figures the lab reports for one measure over a batch of runs.
+/// The figures of one measure over a batch of runs, as the lab, the charts and the window show
+/// them.
 struct Summary {
     std::size_t count = 0;
     double mean = 0.0;
@@ -29,7 +31,10 @@ struct Summary {
 /// p * (count - 1), counted from 0), so the median of an even count is the middle pair's mean.
 std::optional<Summary> Summarise(std::vector<double> values);
 
+/// The summary of whole counts, as `Summarise` gives it for their values.
+std::optional<Summary> SummariseCounts(const std::vector<std::int64_t>& counts);
+
 /// The value at fraction `p` (0 to 1) of sorted `values`, interpolated as `Summarise` does.
 double Percentile(const std::vector<double>& sortedValues, double p);
 
-} // namespace quarrow::lab
+} // namespace quarrow::analysis

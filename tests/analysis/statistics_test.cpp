@@ -1,11 +1,11 @@
-#include "lab/statistics.h"
+#include "analysis/statistics.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-namespace quarrow::lab {
+namespace quarrow::analysis {
 namespace {
 
 TEST(StatisticsTest, PercentilesInterpolateBetweenNeighbours) {
@@ -66,4 +66,4 @@ TEST(StatisticsTest, EmptyAndSingleBatches) {
 }
 
 } // namespace
-} // namespace quarrow::lab
+} // namespace quarrow::analysis

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace quarrow::lab {
+namespace quarrow::analysis {
 
 /// How a batch of independent runs is carried out and watched.
 struct BatchControl {
@@ -28,4 +28,4 @@ struct BatchControl {
 void RunBatch(std::int64_t runs, const BatchControl& control,
               const std::function<void(std::int64_t index)>& task);
 
-} // namespace quarrow::lab
+} // namespace quarrow::analysis

@@ -1,4 +1,4 @@
-#include "lab/experiments.h"
+#include "analysis/experiments.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +12,11 @@
 
 #include "engine/generation_log.h"
 #include "engine/selection.h"
-#include "lab/batch_time.h"
-#include "lab/statistics.h"
+#include "analysis/batch_time.h"
+#include "analysis/statistics.h"
 #include "search/alphabet.h"
 
-namespace quarrow::lab {
+namespace quarrow::analysis {
 namespace {
 
 const std::vector<Scheme> kAllSchemes = {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential};
@@ -154,7 +154,7 @@ TEST(EvolveBatchTest, AStoppedBatchFinishesNothingAndSaysSo) {
 }
 
 TEST(TrialBatchTest, SeededTrialsRepeatWhateverTheThreads) {
-    const StoppedTimeOfDayClock clock;
+    const FixedTimeOfDayClock clock;
     const auto trials = [&](int threads) {
         std::atomic<bool> stop{false};
         std::atomic<std::int64_t> made{0};
@@ -287,4 +287,4 @@ TEST(ExperimentsTest, BatchTimeFollowsTheExactLaw) {
 }
 
 } // namespace
-} // namespace quarrow::lab
+} // namespace quarrow::analysis

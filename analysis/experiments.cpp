@@ -1,4 +1,4 @@
-#include "lab/experiments.h"
+#include "analysis/experiments.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include "search/alphabet.h"
 #include "search/trial.h"
 
-namespace quarrow::lab {
+namespace quarrow::analysis {
 
 namespace {
 
@@ -92,6 +92,15 @@ std::int64_t KeepFinishedPrefix(std::vector<std::vector<EvolveRecord>>& records)
     return static_cast<std::int64_t>(prefix);
 }
 
+std::int64_t RunsFinished(const std::vector<std::vector<EvolveRecord>>& records) {
+    std::int64_t finished = 0;
+    for (const std::vector<EvolveRecord>& ofScheme : records) {
+        finished += std::count_if(ofScheme.begin(), ofScheme.end(),
+                                  [](const EvolveRecord& record) { return record.finished; });
+    }
+    return finished;
+}
+
 namespace {
 
 std::optional<double> Finite(double value) {
@@ -101,31 +110,17 @@ std::optional<double> Finite(double value) {
 } // namespace
 
 std::optional<double> ExpectedGenerations(Scheme scheme, std::size_t length) {
-    if (scheme != Scheme::Sequential) {
-        return Finite(GenerationLaw::LockedLetter(length).Mean());
+    if (scheme == Scheme::Sequential) {
+        return Finite(SequentialLaw(length).MeanGenerations());
     }
-    // Within a generation each drawn symbol matches with chance 1/27, and a position stays
-    // unmatched through all 20 offspring with chance (26/27)^20, independently of the others.
-    const double positionMatched =
-        1.0 - std::pow(26.0 / 27.0, static_cast<double>(kOffspringPerGeneration));
-    const double searching = std::pow(positionMatched, -static_cast<double>(length));
-    // A first string equal to the phrase ends the run in its first generation.
-    const double alreadyThere = std::pow(1.0 / kAlphabetSize, static_cast<double>(length));
-    return Finite(alreadyThere + (1.0 - alreadyThere) * searching);
+    return Finite(GenerationLaw::LockedLetter(length).Mean());
 }
 
 std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length) {
-    if (scheme != Scheme::Sequential) {
-        return Finite(GenerationLaw::LockedLetter(length).MeanStrings());
+    if (scheme == Scheme::Sequential) {
+        return Finite(SequentialLaw(length).MeanStrings());
     }
-    const double positionMatched =
-        1.0 - std::pow(26.0 / 27.0, static_cast<double>(kOffspringPerGeneration));
-    const double searching = std::pow(positionMatched, -static_cast<double>(length));
-    const double alreadyThere = std::pow(1.0 / kAlphabetSize, static_cast<double>(length));
-    // The first offspring and the first string when it already is the phrase; else 20 a
-    // generation and the 1 the count starts at.
-    return Finite(alreadyThere * 2.0 +
-                  (1.0 - alreadyThere) * (searching * kOffspringPerGeneration + 1.0));
+    return Finite(GenerationLaw::LockedLetter(length).MeanStrings());
 }
 
 std::vector<TrialRecord> RunTrialBatch(const TrialBatch& batch, const BatchControl& control,
@@ -179,4 +174,4 @@ std::vector<TrialRecord> RunTrialBatch(const TrialBatch& batch, const BatchContr
     return records;
 }
 
-} // namespace quarrow::lab
+} // namespace quarrow::analysis

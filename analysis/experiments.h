@@ -9,11 +9,11 @@
 
 #include "engine/generation_log.h"
 #include "engine/selection.h"
-#include "lab/batch.h"
+#include "analysis/batch.h"
 #include "platform/clock.h"
 #include "platform/generator.h"
 
-namespace quarrow::lab {
+namespace quarrow::analysis {
 
 // Batches of runs of the window's own engine and search code. Every run gets its own generator,
 // whose state is a strong mix of the batch's seed and the run's number, so a run's figures
@@ -23,17 +23,6 @@ namespace quarrow::lab {
 /// The generator of run `runIndex` of a batch seeded with `batchSeed`; every bit of the seed
 /// counts.
 Generator RunGenerator(std::uint64_t batchSeed, std::int64_t runIndex);
-
-/// A time-of-day clock stopped at one reading. Seeded trials reseed from it, so their strings
-/// depend on the seed alone and repeat exactly.
-class StoppedTimeOfDayClock final : public TimeOfDayClock {
-public:
-    explicit StoppedTimeOfDayClock(float seconds = 0.0f) : seconds_(seconds) {}
-    float SecondsSinceMidnight() const override { return seconds_; }
-
-private:
-    float seconds_;
-};
 
 /// One selection run of a batch. Counts are the window's `NumMutations` and `NumTotal`.
 struct EvolveRecord {
@@ -78,15 +67,16 @@ EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& c
 /// that every output covers runs 0 to n - 1 of every scheme with no gap. Returns n.
 std::int64_t KeepFinishedPrefix(std::vector<std::vector<EvolveRecord>>& records);
 
+/// The runs of `records` (one list per scheme) that finished, every scheme's together.
+std::int64_t RunsFinished(const std::vector<std::vector<EvolveRecord>>& records);
+
 /// Expected generations of a run on a phrase of `length` symbols whose first string is drawn
-/// at random. Sequential: with chance p = 27^-length the first string already is the phrase and
-/// the run ends after 1 generation; otherwise a generation reaches the whole length with chance
-/// q = (1 - (26/27)^20)^length, so the mean is p + (1 - p) / q. The other two schemes: the mean
-/// of their exact law (see engine/exact_law.h). Nothing when the figure is beyond a double.
+/// at random: the mean of the scheme's exact law (see engine/exact_law.h, where the sequential
+/// scheme's closed form is). Nothing when the figure is beyond a double.
 std::optional<double> ExpectedGenerations(Scheme scheme, std::size_t length);
 
-/// Expected strings of such a run: for a sequential run 2 when the first string is the phrase,
-/// else 20 per generation and the 1 the count starts at; for the others the exact law's mean.
+/// Expected strings of such a run, counted as the scheme counts them; nothing when the figure
+/// is beyond a double.
 std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length);
 
 /// One random matching trial of a batch, as on the "Step Three" page.
@@ -115,4 +105,4 @@ std::vector<TrialRecord> RunTrialBatch(const TrialBatch& batch, const BatchContr
 /// The longest batch the lab takes: every run's counts are kept until the report.
 inline constexpr std::int64_t kMostRuns = 1'000'000;
 
-} // namespace quarrow::lab
+} // namespace quarrow::analysis

@@ -1,9 +1,9 @@
-#include "lab/statistics.h"
+#include "analysis/statistics.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace quarrow::lab {
+namespace quarrow::analysis {
 
 std::optional<double> Summary::StandardError() const {
     if (!standardDeviation) {
@@ -54,4 +54,8 @@ std::optional<Summary> Summarise(std::vector<double> values) {
     return summary;
 }
 
-} // namespace quarrow::lab
+std::optional<Summary> SummariseCounts(const std::vector<std::int64_t>& counts) {
+    return Summarise(std::vector<double>(counts.begin(), counts.end()));
+}
+
+} // namespace quarrow::analysis

@@ -8,7 +8,7 @@
 #include "engine/selection.h"
 #include "platform/clock.h"
 
-namespace quarrow::lab {
+namespace quarrow::analysis {
 
 // How long a batch of selection runs will take, from the exact law of a run's generations and
 // the rate this machine runs each scheme at. The law, not the pace of the first runs, is what
@@ -46,4 +46,4 @@ private:
 /// "2.4e+06 years".
 std::string DurationText(double seconds);
 
-} // namespace quarrow::lab
+} // namespace quarrow::analysis

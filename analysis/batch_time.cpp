@@ -1,14 +1,14 @@
-#include "lab/batch_time.h"
+#include "analysis/batch_time.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
-#include "lab/experiments.h"
+#include "analysis/experiments.h"
 #include "search/alphabet.h"
 
-namespace quarrow::lab {
+namespace quarrow::analysis {
 
 double MeasureSchemeRate(Scheme scheme, const std::string& phrase, std::uint64_t seed,
                          const MonotonicClock& clock, double seconds) {
@@ -88,4 +88,4 @@ std::string DurationText(double seconds) {
     return text;
 }
 
-} // namespace quarrow::lab
+} // namespace quarrow::analysis
