@@ -53,14 +53,16 @@ struct ViewChoices {
 /// `RepeatWindow` on the same target: beside the view where the screen has room, otherwise as a
 /// second page of the view.
 ///
-/// Use it with ui/background_run.h:
+/// Hand it to ui/task_runner.h as the run's dialog, beside the window rather than blocking it:
 ///
 ///     auto* view = new EvolutionView(target, firstString, scheme, viewChoices_, this);
-///     run_.exec([&](const std::atomic<bool>& cancel) {
-///                   RunEnvironment environment{...};
-///                   result = RunScheme(..., view->feed().Attach(environment)); },
-///               [view] { view->refresh(); }, view);
-///     view->finishRun(result.outcome, true);
+///     connect(view, &EvolutionView::cancelRequested, &run_, [this] { run_.Stop(); });
+///     run_.Start<RunResult>(
+///         [=](const TaskRunner::Cancel& cancel) { return RunScheme(..., view->feed().Attach(
+///                                                     RunEnvironment{..., cancel})); },
+///         [=](const TaskEnd<RunResult>& end) { view->finishRun(end.result->outcome, true); },
+///         TaskWatch{.progress = [view] { view->refresh(); }, .dialog = view,
+///                   .dialogBlocksWindow = false});
 ///
 /// The view alone decides when it is deleted: `finishRun` keeps it open on the finished chart
 /// when asked and allowed, and deletes it later otherwise; a finished view is deleted when it is

@@ -4,7 +4,10 @@
 
 #include "search/alphabet.h"
 #include "ui/arrows.h"
+#include "ui/box_text.h"
 #include "ui/capitalise.h"
+#include "ui/search_pages.h"
+#include "ui/selection_page.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -15,6 +18,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPalette>
 #include <QScreen>
 #include <QStackedWidget>
@@ -166,6 +170,9 @@ QString RandomText(Generator& generator, qsizetype length) {
 Quarrow::Quarrow(const QuarrowServices& services, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::Quarrow>()), services_(services) {
     ui->setupUi(this);
+    const WindowPage page{*this, *ui, services_, run_};
+    searchPages_ = std::make_unique<SearchPages>(page);
+    selectionPage_ = std::make_unique<SelectionPage>(page, viewChoices_);
     SetUpControls();
     InstallZoom();
     WireHandlers();
@@ -264,18 +271,8 @@ void Quarrow::WireHandlers() {
     connect(ui->Command8, &QPushButton::clicked, this, &Quarrow::Command8_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Quarrow::Command4_Click);
     connect(ui->Command3, &QPushButton::clicked, this, &Quarrow::Command3_Click);
-    connect(ui->Command5, &QPushButton::clicked, this, &Quarrow::Command5_Click);
-    connect(ui->Command6, &QPushButton::clicked, this, &Quarrow::Command6_Click);
-    connect(ui->Command7, &QPushButton::clicked, this, &Quarrow::Command7_Click);
-    connect(ui->Command9, &QPushButton::clicked, this, &Quarrow::Command9_Click);
-    connect(ui->Command10, &QPushButton::clicked, this, &Quarrow::Command10_Click);
-    connect(ui->Command11, &QPushButton::clicked, this, &Quarrow::Command11_Click);
-    connect(ui->Command12, &QPushButton::clicked, this, &Quarrow::Command12_Click);
-    connect(ui->Command13, &QPushButton::clicked, this, &Quarrow::Command13_Click);
-    connect(ui->Command14, &QPushButton::clicked, this, &Quarrow::Command14_Click);
-    connect(ui->Command15, &QPushButton::clicked, this, &Quarrow::Command15_Click);
-    connect(ui->Command16, &QPushButton::clicked, this, &Quarrow::Command16_Click);
-    // Command17 has no handler: a click only moves the focus to it.
+    // The help buttons are wired by InstallHelp. Command17 has no handler: a click only moves
+    // the focus to it.
 
     connect(ui->SSTab1, &QTabWidget::currentChanged, this, &Quarrow::TrackPageChange);
     ui->txtPhrase->installEventFilter(this);
@@ -319,8 +316,8 @@ bool Quarrow::eventFilter(QObject* watched, QEvent* event) {
 
 void Quarrow::closeEvent(QCloseEvent* event) {
     // Closing ends the program as "&Quit" does, whatever dialog is open: a run still going is
-    // told to stop, saves its log complete and returns within moments, and the handler that
-    // started it then unwinds before the application's event loop sees the quit.
+    // told to stop, saves its log complete and returns within moments, before the application's
+    // event loop sees the quit.
     Command3_Click();
     event->accept();
 }
@@ -345,10 +342,7 @@ void Quarrow::SSTab1_Click(int previousTab) {
     (void)previousTab; // what happens depends only on the page entered
     switch (ui->SSTab1->currentIndex()) {
     case kStepTwo:
-        for (QLineEdit* result :
-             {ui->txtNumString, ui->txtRndString, ui->txtTime, ui->txtTimeDay, ui->txtTimeYear}) {
-            result->setText(QString());
-        }
+        searchPages_->ClearEstimate();
         break;
     case kStepThree:
         ShowText(*ui->txtTargetString, ui->txtPhrase->text());
@@ -372,6 +366,39 @@ void Quarrow::txtTarget_LostFocus() {
     CapitaliseBox(*ui->txtTarget);
     Reseed(*services_.generator, *services_.timeOfDay);
     ShowText(*ui->txtInitialGuess, RandomText(*services_.generator, ui->txtTarget->text().size()));
+}
+
+bool Quarrow::RefuseWhileRunning() {
+    if (!run_.IsRunning() && !selectionPage_->Asking()) {
+        return false;
+    }
+    ShowWindowMessage(this, QMessageBox::Information,
+                      tr("A run is going on. Wait until it has finished, or cancel it, before "
+                         "you start another."),
+                      "selectionMessage");
+    return true;
+}
+
+void Quarrow::Command8_Click() {
+    if (!RefuseWhileRunning()) {
+        searchPages_->Measure();
+    }
+}
+
+void Quarrow::Command4_Click() {
+    if (!RefuseWhileRunning()) {
+        searchPages_->RunTrial();
+    }
+}
+
+void Quarrow::Command2_Click() {
+    if (!RefuseWhileRunning()) {
+        selectionPage_->Go(selectionPage_->ChosenScheme());
+    }
+}
+
+void Quarrow::Command1_Click() {
+    selectionPage_->ViewLog();
 }
 
 } // namespace quarrow

@@ -14,8 +14,8 @@
 #include "engine/run_cost.h"
 #include "platform/clock.h"
 #include "platform/generator.h"
-#include "ui/background_run.h"
 #include "ui/evolution_view.h"
+#include "ui/task_runner.h"
 #include "ui/zoom.h"
 
 namespace Ui {
@@ -23,6 +23,9 @@ class Quarrow;
 }
 
 namespace quarrow {
+
+class SearchPages;
+class SelectionPage;
 
 /// What the window needs from outside: the shared generator, the two clocks and where the
 /// generation log lives. Tests pass fakes and a temporary folder.
@@ -36,27 +39,14 @@ struct QuarrowServices {
 /// The program's one window: four pages of the tutorial and the "&Quit" button.
 ///
 /// All long-lived state lives in the controls (box texts, the selected option, the current
-/// page); the handlers read boxes, call the Qt-free libraries and write boxes.
+/// page). The handlers are thin: each page's controller (`SearchPages`, `SelectionPage`) reads
+/// its boxes, runs the Qt-free libraries on the window's one task runner and writes its boxes.
 class Quarrow : public QWidget {
     Q_OBJECT
 
 public:
     explicit Quarrow(const QuarrowServices& services, QWidget* parent = nullptr);
     ~Quarrow() override;
-
-    // --- The three selection schemes, called by Command2_Click. Results are written once, at
-    // the end of a run; an empty slot means the run did not finish.
-    void AttenuatingSelection(QString& MatchWord, QString& FirstWord,
-                              std::optional<float>& TimeLength,
-                              std::optional<std::int64_t>& NumMutations,
-                              std::optional<std::int64_t>& NumTotal);
-    void SerialSelection(QString& MatchWord, QString& FirstWord, std::optional<float>& TimeLength,
-                         std::optional<std::int64_t>& NumMutations,
-                         std::optional<std::int64_t>& NumTotal);
-    void SequentialSelection(QString& FirstWord, QString& MatchWord,
-                             std::optional<float>& TimeLength,
-                             std::optional<std::int64_t>& NumMutations,
-                             std::optional<std::int64_t>& NumTotal);
 
     /// The live view's choices as the user last left them.
     ViewChoices& viewChoices() { return viewChoices_; }
@@ -121,30 +111,13 @@ private:
     double shownFactor_ = 1.0;
     ProgramZoom* programZoom_ = nullptr;
 
-    // --- "Step Four" run and its log (quarrow_selection.cpp)
-    void Command2_Click();
-    void Command1_Click();
-    /// Runs `scheme` on the page's two texts (the target, then the first string) on the worker
-    /// thread with the live view beside the window; fills the slots when the run reached a
-    /// result.
-    void RunSelection(Scheme scheme, const QString& target, const QString& firstString,
-                      std::optional<float>& TimeLength, std::optional<std::int64_t>& NumMutations,
-                      std::optional<std::int64_t>& NumTotal);
-    /// While a run goes on, says so and returns true: a second run waits for the first.
-    bool RefuseWhileRunning();
-    /// Before a long scheme-3 run: asks with its expected cost whether to start it; true to
-    /// start (also when the run is not long and the log's drive has room).
-    bool ConfirmLongRun(const SequentialExpectation& expected, std::optional<double> generationRate,
-                        const QString& logFolder);
-    /// Hands the log to the desktop's editor, or its folder to the file manager.
-    void OpenLog(bool folderOnly);
-    // Whether the last scheme procedure produced results; a refused or failed run leaves the
-    // result boxes as they were.
-    bool selectionProducedResults_ = false;
-
-    // --- "Step Two" and "Step Three" (quarrow_search.cpp)
+    // --- The pages' runs (quarrow.cpp; the work is in search_pages.cpp, selection_page.cpp)
     void Command8_Click();
     void Command4_Click();
+    void Command2_Click();
+    void Command1_Click();
+    /// While a run goes on, says so and returns true: a second run waits for the first.
+    bool RefuseWhileRunning();
 
     // --- Help and quit (quarrow_help.cpp)
     void InstallHelp();
@@ -158,24 +131,16 @@ private:
     /// Opens the topic of the control's help context.
     void ShowHelpFor(const QWidget* control);
     void Command3_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command12_Click();
-    void Command13_Click();
-    void Command14_Click();
-    void Command15_Click();
-    void Command16_Click();
 
     std::unique_ptr<Ui::Quarrow> ui;
     QuarrowServices services_;
     // The live view's choices, kept while the program runs.
     ViewChoices viewChoices_;
-    // The one worker for long work; its isRunning() keeps a queued click from nesting runs.
-    BackgroundRun run_;
+    std::unique_ptr<SearchPages> searchPages_;
+    std::unique_ptr<SelectionPage> selectionPage_;
+    // The one runner of long work; IsRunning() keeps a queued click from nesting runs. Declared
+    // last, so that a run still going stops before anything it uses goes.
+    TaskRunner run_;
 };
 
 } // namespace quarrow

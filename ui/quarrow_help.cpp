@@ -20,6 +20,17 @@ namespace quarrow {
 
 namespace {
 
+// The buttons that open a help topic, and the topic each opens.
+struct HelpButton {
+    const char* name;
+    int topic;
+};
+constexpr HelpButton kHelpButtons[] = {
+    {"Command5", 10},  {"Command6", 20},   {"Command7", 30},   {"Command9", 40},
+    {"Command10", 50}, {"Command11", 60},  {"Command12", 70},  {"Command13", 80},
+    {"Command14", 90}, {"Command15", 100}, {"Command16", 110},
+};
+
 // The dynamic property that carries a control's help topic; 0 means none.
 constexpr char kHelpContext[] = "helpContext";
 // The help window keeps at least this width at 1x when it opens beside the main window.
@@ -28,6 +39,11 @@ constexpr int kHelpMinimumWidth = 420;
 } // namespace
 
 void Quarrow::InstallHelp() {
+    for (const HelpButton& help : kHelpButtons) {
+        auto* button = findChild<QPushButton*>(QLatin1String(help.name));
+        connect(button, &QPushButton::clicked, this,
+                [this, button, topic = help.topic] { ShowHelp(topic, button); });
+    }
     // Each button that opens a help topic says which one, rather than repeating what a box
     // beside it is for.
     for (QPushButton* button : findChildren<QPushButton*>()) {
@@ -106,47 +122,10 @@ void Quarrow::ShowHelp(int context, const QWidget* opener) {
 }
 
 void Quarrow::Command3_Click() {
-    // A run in progress stops first; it closes its log with every finished generation in it,
-    // and the event loop ends as soon as the run has returned.
-    if (run_.isRunning()) {
-        run_.cancel(BackgroundRun::CancelReason::Closing);
-    }
+    // A run in progress stops first and closes its log with every finished generation in it;
+    // the wait is for the worker to return, moments after it is told.
+    run_.StopAndWait(StopReason::Closing);
     QApplication::quit();
-}
-
-// Each help button opens the topic its own help context names.
-void Quarrow::Command5_Click() {
-    ShowHelpFor(ui->Command5);
-}
-void Quarrow::Command6_Click() {
-    ShowHelpFor(ui->Command6);
-}
-void Quarrow::Command7_Click() {
-    ShowHelpFor(ui->Command7);
-}
-void Quarrow::Command9_Click() {
-    ShowHelpFor(ui->Command9);
-}
-void Quarrow::Command10_Click() {
-    ShowHelpFor(ui->Command10);
-}
-void Quarrow::Command11_Click() {
-    ShowHelpFor(ui->Command11);
-}
-void Quarrow::Command12_Click() {
-    ShowHelpFor(ui->Command12);
-}
-void Quarrow::Command13_Click() {
-    ShowHelpFor(ui->Command13);
-}
-void Quarrow::Command14_Click() {
-    ShowHelpFor(ui->Command14);
-}
-void Quarrow::Command15_Click() {
-    ShowHelpFor(ui->Command15);
-}
-void Quarrow::Command16_Click() {
-    ShowHelpFor(ui->Command16);
 }
 
 } // namespace quarrow

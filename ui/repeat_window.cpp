@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QException>
 #include <QFontInfo>
 #include <QDir>
 #include <QFileDialog>
@@ -30,7 +29,6 @@
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include "engine/exact_law.h"
 #include "search/alphabet.h"
@@ -81,18 +79,17 @@ QString Duration(double seconds) {
 
 /// Symbols the engine draws a second: a sequential run on a short target, for a few
 /// hundredths of a second.
-double MeasureSymbolsPerSecond() {
+double MeasureSymbolsPerSecond(const std::atomic<bool>& cancel) {
     const MonotonicClock& clock = SystemMonotonic();
     const double start = clock.Seconds();
     std::int64_t symbols = 0;
     Generator generator;
     NullLogSink log;
-    const std::atomic<bool> cancel{false};
     do {
         const RunResult result = RunScheme(Scheme::Sequential, "ABC", RandomString(generator, 3),
                                            RunEnvironment{generator, clock, log, cancel});
         symbols += result.symbolsDrawn;
-    } while (clock.Seconds() - start < 0.03);
+    } while (clock.Seconds() - start < 0.03 && !cancel.load());
     return static_cast<double>(symbols) / std::max(clock.Seconds() - start, 1e-6);
 }
 
@@ -193,7 +190,6 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
       cancelButton_(new QPushButton(tr("Cancel"), this)),
       saveButton_(new QPushButton(tr("Save chart..."), this)),
       chart_(new DistributionChartWidget(this)), table_(new QTableWidget(this)),
-      poll_(new QTimer(this)),
       runner_([](const analysis::EvolveBatch& batch, const analysis::BatchControl& control,
                  std::atomic<std::int64_t>* runsDone) {
           return analysis::RunEvolveBatch(batch, control, runsDone);
@@ -221,7 +217,7 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
         schemeChecks_[s]->setObjectName(QStringLiteral("repeatScheme%1").arg(s + 1));
         schemeChecks_[s]->setChecked(true);
         schemes->addWidget(schemeChecks_[s]);
-        connect(schemeChecks_[s], &QCheckBox::toggled, this, &RepeatWindow::updateEstimate);
+        connect(schemeChecks_[s], &QCheckBox::toggled, this, &RepeatWindow::UpdateEstimate);
     }
     schemes->addStretch(1);
     form->addRow(tr("Schemes:"), schemes);
@@ -293,36 +289,38 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     layout->addWidget(tableCaption_);
     layout->addWidget(table_);
 
-    connect(startButton_, &QPushButton::clicked, this, &RepeatWindow::Start_Click);
-    connect(cancelButton_, &QPushButton::clicked, this, &RepeatWindow::Cancel_Click);
-    connect(saveButton_, &QPushButton::clicked, this, &RepeatWindow::SaveChart_Click);
-    connect(runsBox_, &QSpinBox::valueChanged, this, &RepeatWindow::updateEstimate);
-    connect(poll_, &QTimer::timeout, this, &RepeatWindow::showProgress);
-    connect(&watcher_, &QFutureWatcher<analysis::EvolveBatchResult>::finished, this,
-            &RepeatWindow::showResults);
-    poll_->setInterval(100);
+    connect(startButton_, &QPushButton::clicked, this, &RepeatWindow::StartBatch);
+    connect(cancelButton_, &QPushButton::clicked, this, &RepeatWindow::CancelBatch);
+    connect(saveButton_, &QPushButton::clicked, this, &RepeatWindow::SaveChartAs);
+    connect(runsBox_, &QSpinBox::valueChanged, this, &RepeatWindow::UpdateEstimate);
 
-    symbolsPerSecond_ = MeasureSymbolsPerSecond();
-    // A phrase on which scheme 3 would run for more than a few minutes starts with it left out,
-    // so that Start gives figures in moments; the estimate says why.
-    if (sequentialSeconds() > kLongSequentialSeconds) {
-        const QSignalBlocker quiet(schemeChecks_[2]);
-        schemeChecks_[2]->setChecked(false);
-    }
-    updateEstimate();
-    fitTable();
+    MeasureSpeed();
+    FitTable();
     if (isWindow()) {
         // Follows the main window's zoom and has its own keys; as a page, its host zooms it.
         new WindowZoom(*this);
     }
 }
 
-RepeatWindow::~RepeatWindow() {
-    stop_ = true;
-    watcher_.waitForFinished();
+RepeatWindow::~RepeatWindow() = default;
+
+void RepeatWindow::MeasureSpeed() {
+    SetInputsEnabled(false);
+    estimateLabel_->setText(tr("Measuring how fast this computer runs..."));
+    run_.Start<double>(MeasureSymbolsPerSecond, [this](const TaskEnd<double>& end) {
+        symbolsPerSecond_ = end.result.value_or(0.0);
+        // A phrase on which scheme 3 would run for more than a few minutes starts with it left
+        // out, so that Start gives figures in moments; the estimate says why.
+        if (SequentialSeconds() > kLongSequentialSeconds) {
+            const QSignalBlocker quiet(schemeChecks_[2]);
+            schemeChecks_[2]->setChecked(false);
+        }
+        UpdateEstimate();
+        SetInputsEnabled(true);
+    });
 }
 
-double RepeatWindow::sequentialSeconds() const {
+double RepeatWindow::SequentialSeconds() const {
     // Scheme 3 dominates: its mean generations and the symbols each draws, from the closed
     // form, at the measured rate on every core.
     const SequentialLaw law(static_cast<std::size_t>(target_.size()));
@@ -330,8 +328,11 @@ double RepeatWindow::sequentialSeconds() const {
            std::max(symbolsPerSecond_, 1.0) / Cores();
 }
 
-void RepeatWindow::updateEstimate() {
-    const double seconds = sequentialSeconds();
+void RepeatWindow::UpdateEstimate() {
+    if (run_.IsRunning() && !busy_) {
+        return; // the speed is still being measured
+    }
+    const double seconds = SequentialSeconds();
     const int cores = Cores();
     if (schemeChecks_[2]->isChecked()) {
         estimateLabel_->setText(
@@ -347,7 +348,7 @@ void RepeatWindow::updateEstimate() {
     }
 }
 
-void RepeatWindow::setInputsEnabled(bool enabled) {
+void RepeatWindow::SetInputsEnabled(bool enabled) {
     runsBox_->setEnabled(enabled);
     seedBox_->setEnabled(enabled);
     for (QCheckBox* check : schemeChecks_) {
@@ -356,8 +357,8 @@ void RepeatWindow::setInputsEnabled(bool enabled) {
     startButton_->setEnabled(enabled);
 }
 
-void RepeatWindow::Start_Click() {
-    if (busy_) {
+void RepeatWindow::StartBatch() {
+    if (busy_ || run_.IsRunning()) {
         return;
     }
     // The batch takes its runs, seed and schemes now; the boxes are locked until it ends, so
@@ -377,80 +378,76 @@ void RepeatWindow::Start_Click() {
     batch.seed = static_cast<std::uint64_t>(seedBox_->value());
     batch_ = batch;
     runsAsked_ = batch_.runs * static_cast<std::int64_t>(batch_.schemes.size());
-    stop_ = false;
     runsDone_ = 0;
     progress_->setRange(0, static_cast<int>(runsAsked_));
     progress_->setValue(0);
-    setInputsEnabled(false);
+    SetInputsEnabled(false);
     cancelButton_->setEnabled(true);
     saveButton_->setEnabled(false);
     statusLabel_->hide();
-    const int threads = Cores();
     busy_ = true;
-    watcher_.setFuture(QtConcurrent::run([this, batch, threads] {
-        return runner_(batch, analysis::BatchControl{stop_, threads}, &runsDone_);
-    }));
-    poll_->start();
+    run_.Start<analysis::EvolveBatchResult>(
+        [this, batch, threads = Cores()](const TaskRunner::Cancel& cancel) {
+            return runner_(batch, analysis::BatchControl{cancel, threads}, &runsDone_);
+        },
+        [this](const TaskEnd<analysis::EvolveBatchResult>& end) { ShowResults(end); },
+        TaskWatch{.progress = [this] { ShowProgress(); }});
 }
 
-void RepeatWindow::Cancel_Click() {
-    stop_ = true;
+void RepeatWindow::CancelBatch() {
+    run_.Stop();
     cancelButton_->setEnabled(false);
 }
 
-void RepeatWindow::showProgress() {
+void RepeatWindow::ShowProgress() {
     progress_->setValue(static_cast<int>(runsDone_.load()));
 }
 
-void RepeatWindow::showResults() {
-    poll_->stop();
-    showProgress();
+void RepeatWindow::ShowFailure(const QString& failure) {
+    statusLabel_->setText(tr("The batch failed (%1). The figures below are from the last batch "
+                             "that ran; Start tries again.")
+                              .arg(failure));
+    statusLabel_->show();
+    saveButton_->setEnabled(!chart_->chartData().schemes.empty());
+}
+
+void RepeatWindow::ShowResults(const TaskEnd<analysis::EvolveBatchResult>& end) {
     busy_ = false;
-    setInputsEnabled(true);
+    SetInputsEnabled(true);
     cancelButton_->setEnabled(false);
 
     // A batch that failed says so and leaves the last good results in place.
-    analysis::EvolveBatchResult result;
-    QString failure;
-    const auto describe = [](const std::exception_ptr& thrown) {
-        try {
-            std::rethrow_exception(thrown);
-        } catch (const std::exception& error) {
-            return QString::fromLocal8Bit(error.what());
-        } catch (...) {
-            return tr("an unknown error");
-        }
-    };
-    try {
-        result = watcher_.result();
-    } catch (const QUnhandledException& wrapped) {
-        // What the task threw, carried across the threads.
-        failure = wrapped.exception() ? describe(wrapped.exception()) : tr("an unknown error");
-    } catch (...) {
-        failure = describe(std::current_exception());
+    if (!end.result) {
+        ShowFailure(end.failure);
+        return;
     }
-    if (failure.isEmpty() && result.records.size() != batch_.schemes.size()) {
-        failure = tr("its results are incomplete");
-    }
-    if (!failure.isEmpty()) {
-        statusLabel_->setText(
-            tr("The batch failed (%1). The figures below are from the last batch that ran; "
-               "Start tries again.")
-                .arg(failure));
-        statusLabel_->show();
-        saveButton_->setEnabled(!chart_->chartData().schemes.empty());
+    if (end.result->records.size() != batch_.schemes.size()) {
+        ShowFailure(tr("its results are incomplete"));
         return;
     }
 
     const analysis::DistributionData runsData = analysis::DistributionOfBatch(
-        batch_, result.records, analysis::RunsFinished(result.records) < runsAsked_,
+        batch_, end.result->records, analysis::RunsFinished(end.result->records) < runsAsked_,
         "seed " + std::to_string(batch_.seed));
+    FillTable(runsData);
+    chart_->setData(runsData);
+    // The area's hint follows the chart's, which its layout does not see change.
+    chartArea_->updateGeometry();
+    FitTable();
+    table_->setAccessibleDescription(
+        tr("Generations per run, %1; the Exact law column gives the exact law's mean and, in "
+           "brackets, its 10th percentile, median and 90th percentile.")
+            .arg(QString::fromStdString(runsData.seedText)));
+    saveButton_->setEnabled(!runsData.schemes.empty());
+    GrowToResults();
+}
+
+void RepeatWindow::FillTable(const analysis::DistributionData& runsData) {
     table_->setRowCount(static_cast<int>(runsData.schemes.size()));
     for (std::size_t s = 0; s < runsData.schemes.size(); ++s) {
         const analysis::SchemeRuns& runs = runsData.schemes[s];
         const auto summary = analysis::SummariseCounts(runs.generations);
         const GenerationLaw law = GenerationLaw::ForScheme(runs.scheme, runsData.phrase.size());
-        const auto row = static_cast<int>(s);
         QStringList cells = {Caption(runs.scheme), QString::number(runs.generations.size())};
         if (summary) {
             cells << Figure(summary->mean)
@@ -469,35 +466,28 @@ void RepeatWindow::showResults() {
                      .arg(law.Quantile(0.5))
                      .arg(law.Quantile(0.9));
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            table_->setItem(row, c, new QTableWidgetItem(cells[c]));
-        }
-    }
-    chart_->setData(runsData);
-    // The area's hint follows the chart's, which its layout does not see change.
-    chartArea_->updateGeometry();
-    fitTable();
-    table_->setAccessibleDescription(
-        tr("Generations per run, %1; the Exact law column gives the exact law's mean and, in "
-           "brackets, its 10th percentile, median and 90th percentile.")
-            .arg(QString::fromStdString(runsData.seedText)));
-    saveButton_->setEnabled(!runsData.schemes.empty());
-    // The chart and the table have their full size now: the window grows to show them, as far
-    // as its screen allows.
-    if (isWindow() && isVisible() && layout() != nullptr) {
-        layout()->activate();
-        const QSize frame = ExpectedFrameSize(*this, parentWidget());
-        QSize wanted = size().expandedTo(sizeHint());
-        if (const QScreen* shownOn = screen()) {
-            wanted = wanted.boundedTo(shownOn->availableGeometry().size() - frame);
-        }
-        if (wanted != size()) {
-            resize(wanted);
-            FitOnScreen(*this, frame);
+            table_->setItem(static_cast<int>(s), c, new QTableWidgetItem(cells[c]));
         }
     }
 }
 
-void RepeatWindow::fitTable() {
+void RepeatWindow::GrowToResults() {
+    if (!isWindow() || !isVisible() || layout() == nullptr) {
+        return;
+    }
+    layout()->activate();
+    const QSize frame = ExpectedFrameSize(*this, parentWidget());
+    QSize wanted = size().expandedTo(sizeHint());
+    if (const QScreen* shownOn = screen()) {
+        wanted = wanted.boundedTo(shownOn->availableGeometry().size() - frame);
+    }
+    if (wanted != size()) {
+        resize(wanted);
+        FitOnScreen(*this, frame);
+    }
+}
+
+void RepeatWindow::FitTable() {
     // Every column and row as large as its text in the current face, and the table as tall as
     // its rows and as wide as its columns, so that nothing in it is cut off.
     table_->resizeColumnsToContents();
@@ -516,7 +506,7 @@ void RepeatWindow::fitTable() {
 void RepeatWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         // After the zoom has given every control its new font.
-        QTimer::singleShot(0, this, &RepeatWindow::fitTable);
+        QTimer::singleShot(0, this, &RepeatWindow::FitTable);
     }
     QWidget::changeEvent(event);
 }
@@ -578,7 +568,7 @@ bool RepeatWindow::saveChartOrSay(const QString& path) {
     return true;
 }
 
-void RepeatWindow::SaveChart_Click() {
+void RepeatWindow::SaveChartAs() {
     const QString suggested = QDir(plot::DefaultChartFolder()).filePath(suggestedChartName());
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Save chart"), suggested, tr("PNG images (*.png);;SVG drawings (*.svg)"));

@@ -7,7 +7,6 @@
 #include <optional>
 #include <vector>
 
-#include <QFutureWatcher>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -15,6 +14,7 @@
 #include "analysis/experiments.h"
 #include "plot/distribution_chart.h"
 #include "analysis/distribution_data.h"
+#include "ui/task_runner.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,7 +23,6 @@ class QPushButton;
 class QScrollArea;
 class QSpinBox;
 class QTableWidget;
-class QTimer;
 
 namespace quarrow {
 
@@ -97,17 +96,25 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void Start_Click();
-    void Cancel_Click();
-    void SaveChart_Click();
-    void updateEstimate();
+    /// Measures how fast the engine draws, for the estimate; the inputs wait for it.
+    void MeasureSpeed();
+    void StartBatch();
+    void CancelBatch();
+    void SaveChartAs();
+    void UpdateEstimate();
     /// Seconds scheme 3's runs would take on every core, by the closed form and the measured rate.
-    double sequentialSeconds() const;
-    void showProgress();
-    void showResults();
-    void fitTable();
+    double SequentialSeconds() const;
+    void ShowProgress();
+    void ShowResults(const TaskEnd<analysis::EvolveBatchResult>& end);
+    /// Says that the batch failed, leaving the last good results in place.
+    void ShowFailure(const QString& failure);
+    /// Fills the table with a row per scheme and returns the runs that finished.
+    void FillTable(const analysis::DistributionData& runsData);
+    /// Grows the window to show the chart and the table whole, as far as its screen allows.
+    void GrowToResults();
+    void FitTable();
     /// Enables the inputs when no batch runs, and disables them while one does.
-    void setInputsEnabled(bool enabled);
+    void SetInputsEnabled(bool enabled);
 
     QString target_;
     QSpinBox* runsBox_;
@@ -123,7 +130,6 @@ private:
     DistributionChartWidget* chart_;
     QScrollArea* chartArea_ = nullptr;
     QTableWidget* table_;
-    QTimer* poll_;
 
     /// Symbols the engine draws a second on one core, measured once.
     double symbolsPerSecond_ = 0.0;
@@ -131,11 +137,12 @@ private:
     /// The batch running or last run: its runs, seed and schemes as they were at Start.
     analysis::EvolveBatch batch_;
     BatchRunner runner_;
-    std::atomic<bool> stop_{false};
     std::atomic<std::int64_t> runsDone_{0};
     std::int64_t runsAsked_ = 0;
     bool busy_ = false;
-    QFutureWatcher<analysis::EvolveBatchResult> watcher_;
+    // Runs the measurement and the batches; declared last, so that a batch still going stops
+    // before anything it uses goes.
+    TaskRunner run_;
 };
 
 } // namespace quarrow

@@ -24,7 +24,6 @@ RunProgressDialog::RunProgressDialog(QWidget* parent)
     stringLabel_->setObjectName(QStringLiteral("progressString"));
     bar_->setObjectName(QStringLiteral("progressBar"));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    setWindowModality(Qt::WindowModal);
 
     label_->setTextFormat(Qt::PlainText);
     stringLabel_->setTextFormat(Qt::PlainText);

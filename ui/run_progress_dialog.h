@@ -9,24 +9,23 @@ class QPushButton;
 
 namespace quarrow {
 
-/// The window-modal progress dialog of the short runs of the window ("Step Two", "Step Three").
+/// The progress dialog of the short runs of the window ("Step Two", "Step Three").
 ///
 /// It shows a few lines of figures, a bar and the string the run is working on, in a
 /// fixed-pitch font, and a "Cancel" button. Cancel, Escape and closing it reject the dialog,
-/// which `BackgroundRun` turns into a cancel of the running work; the window's own "&Quit" and
-/// close button cancel the run as well. Use it with ui/background_run.h like this:
+/// which its owner connects to the run's stop; the window's own "&Quit" and close button stop
+/// the run as well. Hand it to ui/task_runner.h, which opens it after a short delay, keeps the
+/// user's input away from the window while it shows and hides it at the end:
 ///
-///     RunProgressDialog dialog(this);
-///     dialog.setWindowTitle(tr("..."));
-///     dialog.setRange(0, targetLength);
-///     run_.exec(work, [&] { /* copy the worker's latest snapshot, then */
-///                           dialog.setLabelText(...); dialog.setValue(...);
-///                           dialog.setCurrentString(...); },
-///               &dialog);
+///     auto* dialog = new RunProgressDialog(this);
+///     connect(dialog, &QDialog::rejected, &run_, [this] { run_.Stop(); });
+///     run_.Start<Result>(work, done,
+///                        TaskWatch{.progress = [=] { /* copy the worker's latest snapshot */
+///                                                    dialog->setValue(...); },
+///                                  .dialog = dialog});
 ///
-/// `exec` opens it after its delay and hides it at the end; the refresh callback runs on the UI
-/// thread, so the setters are called there only. The worker hands its figures over through
-/// something thread-safe (a mutex-guarded snapshot).
+/// The progress callback runs on the UI thread, so the setters are called there only. The
+/// worker hands its figures over through something thread-safe (a mutex-guarded snapshot).
 class RunProgressDialog : public QDialog {
     Q_OBJECT
 

@@ -80,8 +80,8 @@ protected:
             ->setChecked(true);
     }
 
-    /// Clicks Go; the run's nested loop calls `during` every 20 ms with the view while it
-    /// shows, until `during` returns true. Returns once the run has ended.
+    /// Clicks Go; calls `during` every 20 ms with the view while it shows, until `during`
+    /// returns true. Returns once the run has ended and filled the time box.
     bool runWith(const std::function<bool(EvolutionView&)>& during, int timeoutMs = 20000) {
         bool ended = false;
         QTimer poll;
@@ -97,7 +97,8 @@ protected:
             control<QPushButton>("Command2")->click();
             ended = true;
         });
-        return WaitUntil([&] { return ended; }, timeoutMs);
+        return WaitUntil(
+            [&] { return ended && !control<QLineEdit>("txtLength")->text().isEmpty(); }, timeoutMs);
     }
 
     static void clickCancel(EvolutionView& view) {

@@ -42,6 +42,14 @@ protected:
         control<QRadioButton>("Option1")->setChecked(true);
         control<QLineEdit>("txtLength")->setText(QStringLiteral("7"));
         control<QPushButton>("Command2")->click();
+        // A run that started has emptied the boxes; it fills them, or says why it stopped.
+        auto* length = control<QLineEdit>("txtLength");
+        if (length->text() != QStringLiteral("7")) {
+            ASSERT_TRUE(QTest::qWaitFor([&] {
+                return !length->text().isEmpty() ||
+                       window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
+            }));
+        }
     }
 
     /// The text of the refusal on show, closing it; empty if none.

@@ -37,8 +37,10 @@ namespace {
 void Start(RepeatWindow& window, int runs, int seed) {
     window.findChild<QSpinBox*>(QStringLiteral("repeatRunsBox"))->setValue(runs);
     window.findChild<QSpinBox*>(QStringLiteral("repeatSeedBox"))->setValue(seed);
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("repeatStartButton")),
-                      Qt::LeftButton);
+    auto* start = window.findChild<QPushButton*>(QStringLiteral("repeatStartButton"));
+    // Start waits for the measurement of the estimate.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return start->isEnabled(); }));
+    QTest::mouseClick(start, Qt::LeftButton);
 }
 
 TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
@@ -210,6 +212,7 @@ TEST(RepeatWindowTest, ALongPhraseStartsWithoutSchemeThreeAndSaysHowLongItWouldT
     RepeatWindow window(QStringLiteral("THE SELECTION AGENT IS A SIEVE OF SMALL CHANCES AB"));
     auto* sequential = window.findChild<QCheckBox*>(QStringLiteral("repeatScheme3"));
     auto* estimate = window.findChild<QLabel*>(QStringLiteral("repeatEstimate"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sequential->isEnabled(); }));
     EXPECT_FALSE(sequential->isChecked());
     EXPECT_TRUE(window.findChild<QCheckBox*>(QStringLiteral("repeatScheme1"))->isChecked());
     EXPECT_TRUE(estimate->text().startsWith(QStringLiteral("Scheme 3 is left out: it would take")))
@@ -224,6 +227,9 @@ TEST(RepeatWindowTest, ALongPhraseStartsWithoutSchemeThreeAndSaysHowLongItWouldT
 
     // A short phrase keeps all three.
     const RepeatWindow shortPhrase(QStringLiteral("WEASEL"));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return shortPhrase.findChild<QCheckBox*>(QStringLiteral("repeatScheme3"))->isEnabled();
+    }));
     EXPECT_TRUE(shortPhrase.findChild<QCheckBox*>(QStringLiteral("repeatScheme3"))->isChecked());
 }
 

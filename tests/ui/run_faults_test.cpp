@@ -156,6 +156,7 @@ TEST_F(RunFaultsTest, TheRunsDialogKeepsTheUsersInputAwayFromTheWindow) {
             ShownDialog(*window)->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         });
     control<QPushButton>("Command4")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->findChild<QMessageBox*>() != nullptr; }));
     EXPECT_EQ(pageDuringRun, kStepThree);
     // Once the run is over the window takes clicks again.
     auto* message = window->findChild<QMessageBox*>();
@@ -188,6 +189,11 @@ TEST_F(RunFaultsTest, ASecondWindowDoesNotRunWhileTheFirstWritesTheLog) {
                              QFileDevice::FileModificationTime);
             lock.close();
             second.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+            // The second window measures and asks before it tries the lock.
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                return second.findChild<QMessageBox*>(QStringLiteral("selectionMessage")) &&
+                       !second.findChild<QMessageBox*>(QStringLiteral("longRunQuestion"));
+            }));
             if (auto* message = second.findChild<QMessageBox*>()) {
                 refusal = message->text();
                 message->accept();
@@ -196,6 +202,7 @@ TEST_F(RunFaultsTest, ASecondWindowDoesNotRunWhileTheFirstWritesTheLog) {
             ShownDialog(*window)->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         });
     control<QPushButton>("Command2")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->findChild<QMessageBox*>() != nullptr; }));
 
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("Another Quarrow window is running a selection")))
         << refusal.toStdString();
@@ -209,6 +216,7 @@ TEST_F(RunFaultsTest, ASecondWindowDoesNotRunWhileTheFirstWritesTheLog) {
     box(second, "txtTarget")->setText(QStringLiteral("AB"));
     box(second, "txtInitialGuess")->setText(QStringLiteral("AB"));
     second.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !box(second, "txtLength")->text().isEmpty(); }));
     // The log now holds the second window's short run, whatever first string it began from.
     const QString secondLog = QString::fromLatin1(logBytes());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^([A-Z ]{2} \\d+ \r\n)*AB( \\d+ )?\r\n$"))
@@ -235,6 +243,7 @@ TEST_F(RunFaultsTest, ALockLeftByAProgramThatDiedDoesNotBlockTheRun) {
     box(*window, "txtTarget")->setText(QStringLiteral("AB"));
     box(*window, "txtInitialGuess")->setText(QStringLiteral("AB"));
     control<QPushButton>("Command2")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !box(*window, "txtLength")->text().isEmpty(); }));
     EXPECT_EQ(window->findChild<QMessageBox*>(), nullptr);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^([A-Z ]{2} \\d+ \r\n)*AB( \\d+ )?\r\n$"))
                     .match(QString::fromLatin1(logBytes()))

@@ -1,5 +1,6 @@
 #include "tests/ui/window_fixture.h"
 
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -53,7 +54,9 @@ protected:
         box("txtTargetString")->setText(QString::fromStdString(target));
         Generator expected = generator;
         const TrialResult result = RunMatchingTrial(expected, timeOfDay, target, strings);
+        box("txtTimeGen")->clear();
         click("Command4");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !text("txtTimeGen").empty(); }));
         EXPECT_EQ(generator.State(), expected.State());
         EXPECT_EQ(text("txtBestString"), result.bestString);
         EXPECT_EQ(text("txtNumCorrect"),
@@ -130,6 +133,7 @@ TEST_F(SearchPagesTest, ALargeTrialShowsProgressAndCancelKeepsTheBestSoFar) {
     QElapsedTimer took;
     took.start();
     click("Command4");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return message() != nullptr; }, 20'000));
     EXPECT_LT(took.elapsed(), 20'000);
 
     EXPECT_TRUE(progressText.startsWith(QStringLiteral("Strings made: ")))
@@ -178,7 +182,12 @@ TEST_F(SearchPagesTest, TheMeasurementKeepsTheWindowResponsiveAndFillsTheEstimat
     ticker.start();
     QElapsedTimer took;
     took.start();
+    // The program's own event loop turns while the measurement runs, as it would for a user.
+    QEventLoop untilFilled;
+    QObject::connect(box("txtRndString"), &QLineEdit::textChanged, &untilFilled, &QEventLoop::quit);
+    QTimer::singleShot(5000, &untilFilled, &QEventLoop::quit);
     click("Command8");
+    untilFilled.exec();
     const qint64 elapsed = took.elapsed();
     ticker.stop();
 
@@ -206,6 +215,7 @@ TEST_F(SearchPagesTest, TheMeasurementLetsThePageChangeAndCountsTheEmptyPhrase) 
     QTimer::singleShot(200, [&] { control<QTabWidget>("SSTab1")->setCurrentIndex(0); });
     QTimer::singleShot(400, [&] { QTest::keyClicks(box("txtPhrase"), QStringLiteral("ABC")); });
     click("Command8");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !text("txtRndString").empty(); }));
     EXPECT_EQ(control<QTabWidget>("SSTab1")->currentIndex(), 0);
     EXPECT_EQ(text("txtPhrase"), "ABC");
     // The measurement read the phrase before it was typed: the one empty string.

@@ -70,6 +70,16 @@ protected:
 
     void clickGo() { QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton); }
 
+    /// Waits until the run's figures fill the time box, as they do once it has ended.
+    void waitForFigures() {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !text("txtLength").empty(); }, 30000));
+    }
+
+    /// Waits until the page says something: how a run ended, or why it did not start.
+    void waitForMessage() {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return message() != nullptr; }, 30000));
+    }
+
     QMessageBox* message() const {
         return window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
     }
@@ -130,6 +140,7 @@ TEST_F(SelectionPageTest, EachOptionRunsItsSchemeWithTheTextsLandingAsLaidDown) 
             result = SequentialSelection("CAT", "DOG", environment);
         }
         clickGo();
+        waitForFigures();
 
         EXPECT_EQ(generator.State(), expected.State());
         EXPECT_EQ(logText(), expectedLog.Text());
@@ -207,6 +218,7 @@ TEST_F(SelectionPageTest, TargetsThatCouldNeverMatchAreRefusedAndNothingChanges)
         chooseOption(option);
         setTexts("HELLO", "AB");
         clickGo();
+        waitForFigures();
         EXPECT_EQ(message(), nullptr);
         EXPECT_GT(std::stoll(text("txtNumGen")), 0);
         EXPECT_TRUE(logText().ends_with("HELLO   5\r\n")) << logText();
@@ -226,6 +238,10 @@ TEST_F(SelectionPageTest, ALongSchemeThreeRunAsksFirstAndDecliningTouchesNothing
     const std::uint64_t before = generator.State();
     const LongRunAnswer answer(window.get(), false);
     clickGo();
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return !answer.question().isEmpty() &&
+               window->findChild<QMessageBox*>(QStringLiteral("longRunQuestion")) == nullptr;
+    }));
     // 28 letters: (1 - (26/27)^20)^-28 generations on average, some 52.8 million.
     const QString asked = answer.question();
     EXPECT_TRUE(asked.contains(QStringLiteral("On average 52,800,000 generations")))
@@ -241,6 +257,7 @@ TEST_F(SelectionPageTest, ALongSchemeThreeRunAsksFirstAndDecliningTouchesNothing
     // A short run is not asked about.
     setTexts("CAT", "DOG");
     clickGo();
+    waitForFigures();
     EXPECT_NE(text("txtNumGen"), "7");
 }
 
@@ -306,6 +323,7 @@ TEST_F(SelectionPageTest, DuringARunTheWindowAndHelpStayUsableAndASecondGoSaysWh
     });
     fallback.start(10'000);
     clickGo();
+    waitForMessage();
     EXPECT_TRUE(helpShown);
     EXPECT_TRUE(secondGoExplained);
     EXPECT_TRUE(closeAsked);
@@ -342,6 +360,7 @@ TEST_F(SelectionPageTest, TheTimeBoxShowsComputingTimeWithoutTheSlowMotionPacing
     QElapsedTimer took;
     took.start();
     clickGo();
+    waitForMessage();
     const double wall = static_cast<double>(took.elapsed()) / 1000.0;
     closeMessage();
     ASSERT_GT(wall, 0.8);
@@ -402,6 +421,7 @@ TEST_F(SelectionPageTest, CancelStopsALongRunAndKeepsItsCountsAndLog) {
     QElapsedTimer took;
     took.start();
     clickGo();
+    waitForMessage();
     EXPECT_LT(took.elapsed(), 10'000);
 
     EXPECT_TRUE(progressText.contains(QStringLiteral("Strings made: ")))
@@ -436,6 +456,7 @@ TEST_F(SelectionPageTest, ALogThatCannotBeWrittenStopsTheRunWithItsReason) {
     setResultBoxes(QStringLiteral("7"));
     setTexts("CAT", "DOG");
     clickGo();
+    waitForMessage();
     ASSERT_NE(message(), nullptr);
     const QString said = message()->text();
     EXPECT_TRUE(said.contains(QStringLiteral("/dev/full"))) << said.toStdString();
@@ -460,6 +481,7 @@ TEST_F(SelectionPageTest, ViewTextFileOpensTheLogOrSaysWhereItWillBe) {
 
     setTexts("AB", "AB");
     clickGo();
+    waitForFigures();
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(message(), nullptr);
@@ -493,6 +515,7 @@ TEST_F(SelectionPageTest, ClosingTheWindowDuringARunSavesTheLogWithoutAMessage) 
     QElapsedTimer took;
     took.start();
     clickGo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 10'000));
     EXPECT_LT(took.elapsed(), 5'000) << "closing the window did not stop the run";
     EXPECT_EQ(message(), nullptr);
     const std::string log = logText();

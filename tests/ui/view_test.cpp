@@ -28,10 +28,10 @@
 #include "engine/generation_log.h"
 #include "engine/selection.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/background_run.h"
 #include "ui/evolution_feed.h"
 #include "ui/evolution_view.h"
 #include "ui/repeat_window.h"
+#include "ui/task_runner.h"
 #include "tests/support/memory_log_sink.h"
 
 namespace quarrow::testing {
@@ -68,8 +68,9 @@ Outcome RunWatched(EvolutionView* view, Scheme scheme, const std::string& target
     Generator generator(kSeed);
     MemoryLogSink log;
     Outcome outcome;
-    BackgroundRun run;
-    run.setDialogDelay(std::chrono::milliseconds(50));
+    TaskRunner run;
+    run.SetDialogDelay(std::chrono::milliseconds(50));
+    QObject::connect(view, &EvolutionView::cancelRequested, &run, [&run] { run.Stop(); });
     QElapsedTimer clock;
     QTimer tick;
     tick.setInterval(10);
@@ -80,12 +81,19 @@ Outcome RunWatched(EvolutionView* view, Scheme scheme, const std::string& target
     });
     clock.start();
     tick.start();
-    run.exec(
-        [&](const std::atomic<bool>& cancel) {
+    bool ended = false;
+    run.Start<RunResult>(
+        [&](const TaskRunner::Cancel& cancel) {
             const RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
-            outcome.result = RunScheme(scheme, target, first, view->feed().Attach(environment));
+            return RunScheme(scheme, target, first, view->feed().Attach(environment));
         },
-        [view] { view->refresh(); }, view);
+        [&](const TaskEnd<RunResult>& end) {
+            outcome.result = end.result.value_or(RunResult{});
+            ended = true;
+        },
+        TaskWatch{
+            .progress = [view] { view->refresh(); }, .dialog = view, .dialogBlocksWindow = false});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, 120'000));
     tick.stop();
     outcome.log = log.Text();
     outcome.generatorState = generator.State();
@@ -506,6 +514,9 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
     });
     watcher.start();
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->findChild<QMessageBox*>(QStringLiteral("selectionMessage")); },
+        30000));
     watcher.stop();
     ASSERT_GE(slowFrom, 0) << "the view never showed";
     EXPECT_FALSE(modal) << "the view leaves the window usable while the run goes on";
@@ -551,6 +562,7 @@ TEST_F(WindowViewTest, TheFinishedChartStaysOpenWhenAskedAndLeavesTheWindowFree)
     const RunResult plain = SerialSelection(
         "ADAPTATION", "ABCDEFGHIJ", RunEnvironment{expected, monotonic, expectedLog, noCancel});
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !control<QLineEdit>("txtTotal")->text().isEmpty(); }));
 
     QPointer<EvolutionView> kept = window->findChild<EvolutionView*>();
     ASSERT_FALSE(kept.isNull());
@@ -584,8 +596,9 @@ TEST_F(WindowViewTest, TheFinishedChartStaysOpenWhenAskedAndLeavesTheWindowFree)
         EXPECT_EQ(runs->window(), kept.data());
     }
     runs->findChild<QSpinBox*>(QStringLiteral("repeatRunsBox"))->setValue(10);
-    QTest::mouseClick(runs->findChild<QPushButton*>(QStringLiteral("repeatStartButton")),
-                      Qt::LeftButton);
+    auto* start = runs->findChild<QPushButton*>(QStringLiteral("repeatStartButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return start->isEnabled(); }));
+    QTest::mouseClick(start, Qt::LeftButton);
     ASSERT_TRUE(WaitUntil([&] { return !runs->running(); }, 30000));
     ASSERT_FALSE(runs->shown().schemes.empty());
     EXPECT_EQ(runs->shown().schemes.front().generations.size(), 10U);

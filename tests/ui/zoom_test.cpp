@@ -248,6 +248,10 @@ TEST_F(ZoomTest, AltGOnStepFourStartsTheRun) {
     // The button that shares the letter keeps its caption and is still reached by the mouse.
     auto* generate = control<QPushButton>("Command17");
     EXPECT_EQ(generate->text(), QStringLiteral("&Gen Explanation"));
+    // The finished run's view, kept open, takes the activation once it shows; the user's click
+    // on the window brings it back first.
+    window->activateWindow();
+    ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
     QTest::mouseClick(generate, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), generate);
 }

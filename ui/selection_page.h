@@ -1,0 +1,77 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QString>
+
+#include "engine/run_cost.h"
+#include "engine/selection.h"
+#include "ui/task_runner.h"
+#include "ui/window_page.h"
+
+namespace quarrow {
+
+struct SelectionRun;
+struct ViewChoices;
+
+/// The "Step Four" page: reads its texts and option, runs the chosen scheme on the task runner
+/// with the live view beside the window, and writes the three result boxes and the log.
+class SelectionPage {
+    Q_DECLARE_TR_FUNCTIONS(SelectionPage)
+
+public:
+    SelectionPage(const WindowPage& page, ViewChoices& choices);
+    ~SelectionPage();
+    SelectionPage(const SelectionPage&) = delete;
+    SelectionPage& operator=(const SelectionPage&) = delete;
+
+    /// The scheme the option buttons choose; none when no button is set.
+    std::optional<Scheme> ChosenScheme() const;
+    /// Runs `scheme` on the page's two texts; with no scheme, empties the result boxes.
+    void Go(std::optional<Scheme> scheme);
+    /// Hands the log to the desktop's editor, asking first about a large one.
+    void ViewLog();
+    /// Whether the question before a long run is waiting for its answer.
+    bool Asking() const { return !question_.isNull(); }
+
+private:
+    struct Request {
+        Scheme scheme = Scheme::Attenuating;
+        QString target;
+        QString firstString;
+        std::string targetBytes;
+        std::string firstBytes;
+        std::optional<double> generationRate;
+    };
+
+    /// Says why input the run could not handle truthfully is refused; true when it is.
+    bool Refuse(const Request& request);
+    /// Before a long scheme-3 run: measures the generation rate, then asks.
+    void MeasureThenAsk(Request request, const SequentialExpectation& expected);
+    /// Asks with the run's expected cost whether to start it (also when it is not long and the
+    /// log's drive has room, it starts at once).
+    void Ask(Request request, const SequentialExpectation& expected);
+    /// Opens the log, shows the live view and starts the run.
+    void Launch(const Request& request);
+    /// Hands the generator back, ends the view and writes the boxes.
+    void FinishRun(SelectionRun& state, const TaskEnd<RunResult>& end);
+    /// Says why a run stopped before its match, if it did.
+    void SayHowItStopped(const RunResult& result);
+    /// Opens the log or its folder.
+    void OpenLog(bool folderOnly);
+    void Say(QMessageBox::Icon icon, const QString& text);
+
+    QWidget& window_;
+    Ui::Quarrow& ui_;
+    const QuarrowServices& services_;
+    TaskRunner& run_;
+    ViewChoices& choices_;
+    QPointer<QMessageBox> question_;
+};
+
+} // namespace quarrow
