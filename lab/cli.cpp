@@ -289,6 +289,7 @@ std::string SchemeChoices(const std::string& lastJoin) {
 /// Every scheme, in the order of the window's option buttons.
 std::vector<Scheme> AllSchemes() {
     std::vector<Scheme> schemes;
+    schemes.reserve(std::size(kSchemeTable));
     for (const SchemeNames& names : kSchemeTable) {
         schemes.push_back(names.scheme);
     }
@@ -403,7 +404,9 @@ std::optional<std::string> ForeignOption(const CLI::App& app, const CLI::App& co
         for (std::size_t o = 0; o < owners.size(); ++o) {
             list += (o == 0 ? "" : o + 1 == owners.size() ? " and " : ", ") + owners[o];
         }
-        return name + " does not apply to " + command.get_name() + "; it is an option of " + list;
+        std::string problem = name;
+        problem.append(" does not apply to ").append(command.get_name());
+        return problem.append("; it is an option of ").append(list);
     }
     return std::nullopt;
 }
@@ -538,6 +541,7 @@ std::vector<double> MeasureRates(const std::string& phrase, const std::vector<Sc
     }
     constexpr double kMeasureSeconds = 0.05;
     std::vector<double> rates;
+    rates.reserve(schemes.size());
     for (const Scheme scheme : schemes) {
         rates.push_back(analysis::MeasureSchemeRate(scheme, phrase, 0x5eed, SystemMonotonic(),
                                                     kMeasureSeconds));

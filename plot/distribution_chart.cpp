@@ -713,7 +713,8 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
     const bool onTheRight = blindX > plotLeft + plotWidth / 2.0;
     y = canvas
             .text(QRectF(plotLeft, y, plotWidth, wrapped),
-                  (onTheRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop | Qt::TextWordWrap,
+                  static_cast<int>((onTheRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop |
+                                   Qt::TextWordWrap),
                   BlindSearchText(data.phrase.size()), body)
             .bottom();
     return y + pad;
@@ -853,7 +854,7 @@ QString SaveChart(const QString& path, QSize size, const QString& title,
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
-    if (const QString problem = WriteChart(file, format, size, title, paint); !problem.isEmpty()) {
+    if (QString problem = WriteChart(file, format, size, title, paint); !problem.isEmpty()) {
         file.cancelWriting();
         return problem;
     }

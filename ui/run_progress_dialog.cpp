@@ -92,7 +92,7 @@ void RunProgressDialog::showCurrentString() {
     const QFontMetrics metrics(stringLabel_->font());
     const int room = stringLabel_->minimumWidth() - 2 * metrics.horizontalAdvance(QLatin1Char('"'));
     const QString shown =
-        metrics.elidedText(LeadingPart(currentString_, 2 * kStringColumns), Qt::ElideRight, room);
+        metrics.elidedText(LeadingPart(currentString_, qsizetype{2} * kStringColumns), Qt::ElideRight, room);
     stringLabel_->setText(QLatin1Char('"') + shown + QLatin1Char('"'));
 }
 

@@ -214,7 +214,7 @@ TEST(RunGeneratorTest, NeighbouringSeedsAndRunsDrawIndependentFirstStrings) {
     constexpr int kPairs = 30000;
     constexpr std::size_t kLetters = 4;
     const auto independence = [](const auto& generatorOf) {
-        std::vector<double> table(27 * 27, 0.0);
+        std::vector<double> table(std::size_t{27} * 27, 0.0);
         std::vector<double> rows(27, 0.0);
         std::vector<double> columns(27, 0.0);
         for (int k = 0; k < kPairs; ++k) {

@@ -211,7 +211,7 @@ TEST_F(ZoomTest, AResizedWindowShowsTheLayoutInProportionAndCentred) {
     EXPECT_NEAR(tabsRect.height(), 385 * factor, 1.0);
     // The margins left over by the window's wider shape are shared by both sides.
     const int shownWidth = static_cast<int>(std::lround(626 * factor));
-    EXPECT_NEAR(tabsRect.left(), (1400 - shownWidth) / 2, 1.0);
+    EXPECT_NEAR(tabsRect.left(), (1400 - shownWidth) / 2.0, 1.0);
     EXPECT_TRUE(window->rect().contains(places().at("Command3")));
 }
 
