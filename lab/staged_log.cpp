@@ -39,7 +39,7 @@ std::string FollowLinks(std::string path) {
             return path;
         }
         const std::string named(link.data(), static_cast<std::size_t>(length));
-        path = named.starts_with('/') ? named : FolderOf(path) + named;
+        path = named.starts_with('/') ? named : FolderOf(path).append(named);
         if (path.starts_with("/proc/")) {
             // /dev/stdout and its kind: the process's own descriptors, written directly.
             return path;

@@ -67,6 +67,7 @@ public:
         std::vector<std::string> argv = {program};
         argv.insert(argv.end(), args.begin(), args.end());
         std::vector<char*> pointers;
+        pointers.reserve(argv.size());
         for (std::string& arg : argv) {
             pointers.push_back(arg.data());
         }
@@ -286,11 +287,11 @@ TEST(LabCommandLineTest, JsonReportsHoldTheDocumentedFields) {
 TEST(LabCommandLineTest, PerRunRowsAddUpToTheSummary) {
     const std::vector<std::string> common = {"compare", "--runs", "30", "--seed", "5", "WEASEL"};
     std::vector<std::string> perRunCsv = common;
-    perRunCsv.push_back("--per-run");
+    perRunCsv.emplace_back("--per-run");
     std::vector<std::string> perRunJson = perRunCsv;
-    perRunJson.push_back("--json");
+    perRunJson.emplace_back("--json");
     std::vector<std::string> summaryJson = common;
-    summaryJson.push_back("--json");
+    summaryJson.emplace_back("--json");
 
     const Outcome rows = Lab(perRunJson);
     ASSERT_EQ(rows.status, 0) << rows.err;

@@ -203,7 +203,7 @@ TEST_F(StagedLogTest, ADeviceIsWrittenDirectlyAndStaysADevice) {
 }
 
 TEST_F(StagedLogTest, AFullDiskLeavesTheEarlierLogUnderEveryName) {
-    quarrow::testing::SmallFilesystem disk(256 * 1024, "staged");
+    quarrow::testing::SmallFilesystem disk(std::size_t{256} * 1024, "staged");
     if (!disk.Mounted()) {
         GTEST_SKIP() << disk.Why();
     }
@@ -216,7 +216,7 @@ TEST_F(StagedLogTest, AFullDiskLeavesTheEarlierLogUnderEveryName) {
 
     // Room for the new log once but not twice: staged, then copied over the linked file, it
     // would run out half way through the copy.
-    disk.Fill(100 * 1024);
+    disk.Fill(std::size_t{100} * 1024);
     StagedLog fits(path.string());
     ASSERT_TRUE(fits.Prepare()) << fits.Error();
     ASSERT_TRUE(fits.Sink().Open());

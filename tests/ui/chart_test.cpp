@@ -386,7 +386,7 @@ TEST(DistributionChartTest, AFullDiskLeavesTheEarlierChartAsItWas) {
             const QByteArray block(4096, 'x');
             while (filler.write(block) == block.size()) {
             }
-            ASSERT_TRUE(filler.resize(std::max<qint64>(0, filler.size() - 2 * 4096)));
+            ASSERT_TRUE(filler.resize(std::max<qint64>(0, filler.size() - qint64{2} * 4096)));
         }
         QFont large = DefaultChartFace();
         large.setPixelSize(40);

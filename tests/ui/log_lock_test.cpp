@@ -58,7 +58,7 @@ protected:
         if (message == nullptr) {
             return {};
         }
-        const QString text = message->text();
+        QString text = message->text();
         message->accept();
         return text;
     }
@@ -82,7 +82,7 @@ protected:
 TEST_F(LogLockTest, ALockThatCannotBeMadeStopsTheRunAndNamesTheFolder) {
     // A full disk where a small one can be mounted; else, for a user whom permissions bind, a
     // folder that cannot be written holding a log that can.
-    SmallFilesystem disk(64 * 1024, "lock");
+    SmallFilesystem disk(std::size_t{64} * 1024, "lock");
     const bool readOnlyFolder = !disk.Mounted() && geteuid() != 0;
     if (!disk.Mounted() && !readOnlyFolder) {
         GTEST_SKIP() << disk.Why();

@@ -389,7 +389,7 @@ TEST_F(SelectionPageTest, ViewTextFileOnALargeLogAsksFirstAndCanOpenItsFolder) {
         if (asked == nullptr) {
             return QString();
         }
-        const QString text = asked->text();
+        QString text = asked->text();
         for (QAbstractButton* choice : asked->buttons()) {
             if (choice->text() == button) {
                 choice->click();
