@@ -488,7 +488,7 @@ TEST_F(LiveViewTest, MessageBoxesAndCheckBoxSquaresGrowWithTheZoom) {
     };
     auto* view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
                                    window->viewChoices(), window.get());
-    const auto* check = view->findChild<QCheckBox*>(QStringLiteral("slowMotionCheck"));
+    const auto* check = view->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"));
     const auto square = [&] {
         return check->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check);
     };
