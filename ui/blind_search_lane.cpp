@@ -127,14 +127,14 @@ BlindSearchLane::BlindSearchLane(const QString& target, std::uint64_t seed, QWid
     ending_->setTextFormat(Qt::PlainText);
     ending_->setWordWrap(true);
     ending_->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     auto* lane = new QHBoxLayout;
     lane->addWidget(caption);
     lane->addWidget(best_);
     lane->addWidget(figures_, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(lane);
-    layout->addWidget(ending_);
     showBest();
 }
 
@@ -149,7 +149,7 @@ void BlindSearchLane::showBest() {
     }
     shownStrings_ = search_.Strings();
     best_->setText(MarkedLetters(FromLatin1(search_.Best()), target_));
-    const QString figures = tr("%1 of %2 right, the best of %3 random strings")
+    const QString figures = tr("%1 of %2 right; %3 strings")
                                 .arg(search_.BestRight())
                                 .arg(search_.Length())
                                 .arg(Grouped(search_.Strings()));

@@ -64,8 +64,10 @@ public:
     const BlindSearch& search() const { return search_; }
     /// The lane's closing sentence.
     QString endingText() const;
-    /// Shows the closing sentence under the lane.
+    /// Shows the closing sentence in `endingLabel`.
     void showEnding();
+    /// The label of the closing sentence, hidden until then, for the view to place.
+    QLabel* endingLabel() const { return ending_; }
 
 private:
     void showBest();

@@ -173,6 +173,7 @@ void EvolutionFeed::Reset() {
     latest_ = {};
     history_.Clear();
     bestHistory_.Clear();
+    rows_.clear();
     pausedSeconds_.store(0.0, std::memory_order_relaxed);
 }
 
@@ -201,6 +202,7 @@ void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>
         if (progress.offspring != nullptr) {
             KeepOffspring(*progress.offspring, progress.generation);
         }
+        AddRow(progress);
         if (progress.scheme == Scheme::Sequential) {
             // Every generation starts again from an empty prefix: the curve shows each one's
             // own reach, and the run's best is a line of its own.
@@ -220,6 +222,27 @@ void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>
                                     progress.generation < kFullDetailGenerations,
                                 std::memory_order_relaxed);
     Pace(cancel);
+}
+
+void EvolutionFeed::AddRow(const RunProgress& progress) {
+    if (progress.generation <= 0) {
+        return;
+    }
+    const GenerationRow row{progress.generation,
+                            progress.scheme == Scheme::Sequential ? progress.generationReached
+                                                                  : progress.matchedLetters,
+                            progress.stringsMade};
+    // The final report repeats the last generation with the run's closing figures.
+    if (!rows_.empty() && rows_.back().generation == row.generation) {
+        rows_.back() = row;
+    } else if (rows_.size() < kMaxRows) {
+        rows_.push_back(row);
+    }
+}
+
+std::vector<GenerationRow> EvolutionFeed::Rows() const {
+    const std::lock_guard lock(mutex_);
+    return rows_;
 }
 
 void EvolutionFeed::KeepOffspring(const GenerationOffspring& bred, std::int64_t generation) {

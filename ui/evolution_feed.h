@@ -61,6 +61,17 @@ struct OffspringRow {
     bool operator==(const OffspringRow&) const = default;
 };
 
+/// One generation of a watched run, as "Save data..." writes it.
+struct GenerationRow {
+    std::int64_t generation = 0;
+    /// The parent's letters right, or for scheme 3 the prefix the generation reached.
+    std::size_t lettersRight = 0;
+    /// Strings made by the end of the generation.
+    std::int64_t strings = 0;
+
+    bool operator==(const GenerationRow&) const = default;
+};
+
 /// What a watcher shows of a run: the engine's latest snapshot, copied.
 struct EvolutionSnapshot {
     std::int64_t generation = 0;
@@ -139,6 +150,12 @@ public:
               std::vector<FitnessPoint>* points = nullptr,
               std::vector<FitnessPoint>* bestPoints = nullptr) const;
 
+    /// A row for each generation reported: every generation of the first
+    /// `kFullDetailGenerations` and of those run slower than full speed, and otherwise one every
+    /// few milliseconds; at most `kMaxRows`.
+    std::vector<GenerationRow> Rows() const;
+    static constexpr std::size_t kMaxRows = 1'000'000;
+
     /// Seconds the run has spent held back by slow motion or Pause, on the run's own clock; its
     /// `TimeLength` less these is the computing time.
     double PausedSeconds() const { return pausedSeconds_.load(std::memory_order_relaxed); }
@@ -163,6 +180,7 @@ private:
     void Pace(const std::atomic<bool>& cancel);
     void WaitForTurn(std::unique_lock<std::mutex>& lock, const std::atomic<bool>& cancel);
     void KeepOffspring(const GenerationOffspring& bred, std::int64_t generation);
+    void AddRow(const RunProgress& progress);
     void UpdateRequests();
 
     CountingLog log_;
@@ -189,6 +207,7 @@ private:
     EvolutionSnapshot latest_;
     FitnessHistory history_;
     FitnessHistory bestHistory_;
+    std::vector<GenerationRow> rows_;
 };
 
 } // namespace quarrow

@@ -21,6 +21,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSaveFile>
+#include <QScrollArea>
 #include <QScreen>
 #include <QKeyEvent>
 #include <QShortcut>
@@ -107,15 +109,28 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     run->setObjectName(QStringLiteral("runPage"));
     auto* middle = new QHBoxLayout;
     middle->addWidget(chart_, 1);
-    middle->addWidget(figuresLabel_, 0);
-    middle->addWidget(offspring_, 0);
+    // Pause, Step and Speed stand under the figures they act on.
+    auto* figures = new QVBoxLayout;
+    figures->addWidget(figuresLabel_);
+    figures->addStretch(1);
+    figures->addWidget(controls_->paceControls());
+    middle->addLayout(figures, 0);
+    // The rows scroll where the screen is short, so that the chart keeps its least height.
+    offspringScroll_ = new QScrollArea(run);
+    offspringScroll_->setObjectName(QStringLiteral("offspringScroll"));
+    offspringScroll_->setFrameShape(QFrame::NoFrame);
+    offspringScroll_->setWidgetResizable(true);
+    offspringScroll_->setWidget(offspring_);
+    middle->addWidget(offspringScroll_, 1);
     auto* layout = new QVBoxLayout(run);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(letters_);
+    // Blind search races under the run's letters.
     layout->addWidget(blind_);
     layout->addLayout(middle, 1);
     layout->addWidget(endingLabel_);
     layout->addWidget(placeLabel_);
+    layout->addWidget(blind_->endingLabel());
     layout->addWidget(expectationLabel_);
     layout->addWidget(controls_);
     pages_->addWidget(run);
@@ -138,6 +153,7 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     connect(controls_, &ViewControls::keepOpenToggled, this,
             [this](bool on) { choices_.keepOpen = on; });
     connect(controls_, &ViewControls::saveChartClicked, this, &EvolutionView::saveChartClicked);
+    connect(controls_, &ViewControls::saveDataClicked, this, &EvolutionView::saveDataClicked);
     connect(controls_, &ViewControls::repeatClicked, this, [this] { openRepeat(); });
     connect(controls_, &ViewControls::cancelClicked, this, &EvolutionView::cancelClicked);
 
@@ -237,8 +253,15 @@ void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
     };
     const QSize least = minimumSizeHint() + frameMargins;
     const QRect* best = nullptr;
+    // Wrapped text takes more lines in a narrower view: a strip must hold the least height at
+    // the width the view would have there, or the chart would give up its own least height.
+    const auto leastHeightIn = [&](const QRect& strip) {
+        const int width = std::min(strip.width(), size.width()) - frameMargins.width();
+        return std::max(least.height(),
+                        layout()->totalMinimumHeightForWidth(width) + frameMargins.height());
+    };
     for (const QRect& strip : strips) {
-        if (strip.width() < least.width() || strip.height() < least.height()) {
+        if (strip.width() < least.width() || strip.height() < leastHeightIn(strip)) {
             continue;
         }
         if (best == nullptr ||
@@ -460,7 +483,7 @@ void EvolutionView::chooseSpeed(double generationsPerSecond) {
 void EvolutionView::showOffspringPanel() {
     // At full speed the generations fly by too fast to read their offspring, and the engine is
     // not asked for them.
-    offspring_->setVisible(feed_.SlowMotion() || feed_.Paused());
+    offspringScroll_->setVisible(feed_.SlowMotion() || feed_.Paused());
 }
 
 void EvolutionView::keyPressEvent(QKeyEvent* event) {
@@ -699,6 +722,45 @@ RepeatWindow* EvolutionView::openRepeat() {
     });
     embeddedRepeat_ = repeat;
     return repeat;
+}
+
+QString EvolutionView::saveData(const QString& path) const {
+    QByteArray text("generation,letters_right,strings\n");
+    for (const GenerationRow& row : feed_.Rows()) {
+        text += QByteArray::number(static_cast<qlonglong>(row.generation)) + ',' +
+                QByteArray::number(static_cast<qulonglong>(row.lettersRight)) + ',' +
+                QByteArray::number(static_cast<qlonglong>(row.strings)) + '\n';
+    }
+    // Renamed over the file only once every byte is written, so that a failure leaves an
+    // earlier file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        file.cancelWriting();
+        return file.errorString();
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}
+
+void EvolutionView::saveDataClicked() {
+    const QString suggested =
+        QDir(plot::DefaultChartFolder())
+            .filePath(plot::DescriptiveChartName(
+                target_, QStringLiteral("generations-scheme-%1").arg(static_cast<int>(scheme_) + 1),
+                QStringLiteral("csv")));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save data"), suggested, tr("CSV files (*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString problem = saveData(path); !problem.isEmpty()) {
+        QMessageBox::warning(this, tr("Save data"),
+                             tr("The data could not be written to %1:\n%2\n\nThe view keeps it; "
+                                "choose another place and save again.")
+                                 .arg(QDir::toNativeSeparators(path), problem));
+    }
 }
 
 void EvolutionView::saveChartClicked() {

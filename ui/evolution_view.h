@@ -21,6 +21,7 @@ class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QRect;
+class QScrollArea;
 class QStackedWidget;
 
 namespace quarrow {
@@ -106,6 +107,9 @@ public:
 
     /// Writes the chart, titled, as a PNG at 2x or an SVG by the ending; false if it cannot.
     bool saveChart(const QString& path);
+    /// Writes a CSV row for each generation the feed holds (generation, letters right, strings),
+    /// beside the file and renamed over it once complete; the reason when it cannot, else empty.
+    QString saveData(const QString& path) const;
     /// The title a saved chart carries: the phrase, the scheme, the run and its first string.
     QString savedChartTitle() const;
 
@@ -164,6 +168,7 @@ private:
     QString chartSummaryText() const;
     void updateStatus(bool force, const QString& prefix = {});
     void saveChartClicked();
+    void saveDataClicked();
     void cancelClicked();
     void askToCancel();
     void requestCancel();
@@ -190,6 +195,7 @@ private:
     LettersPanel* letters_;
     FitnessChart* chart_;
     OffspringPanel* offspring_;
+    QScrollArea* offspringScroll_ = nullptr;
     BlindSearchLane* blind_;
     QLabel* figuresLabel_;
     QLabel* endingLabel_;

@@ -78,7 +78,8 @@ OffspringPanel::OffspringPanel(const QString& target, const QString& firstString
         row->setObjectName(QStringLiteral("offspringRow%1").arg(i + 1));
         row->setTextFormat(Qt::RichText);
         row->setFont(fixed);
-        row->hide();
+        // Laid out from the start, empty, so that the view opens tall enough for every row.
+        row->setText(QStringLiteral("&nbsp;"));
         layout->addWidget(row);
         rows_.append(row);
     }
@@ -105,14 +106,14 @@ void OffspringPanel::showOffspring(std::int64_t generation, const std::vector<Of
     for (qsizetype i = 0; i < rows_.size(); ++i) {
         QLabel* label = rows_[i];
         if (i >= static_cast<qsizetype>(rows.size())) {
-            label->hide();
+            label->setText(QStringLiteral("&nbsp;"));
+            label->setAccessibleName(QString());
             continue;
         }
         const OffspringRow& row = rows[static_cast<std::size_t>(i)];
         const bool last = i == kOffspringPerGeneration - 1;
         label->setText(rowText(i, row, parentLetters, last));
         label->setAccessibleName(DescribeOffspring(scheme_, i + 1, row, target_.size(), last));
-        label->show();
         letters_.append(QString::fromLatin1(row.letters));
     }
 }
@@ -143,7 +144,7 @@ QString OffspringPanel::rowText(qsizetype index, const OffspringRow& row, const 
 QStringList OffspringPanel::rowDescriptions() const {
     QStringList texts;
     for (const QLabel* row : rows_) {
-        if (!row->isHidden()) {
+        if (!row->accessibleName().isEmpty()) {
             texts.append(row->accessibleName());
         }
     }

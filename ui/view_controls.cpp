@@ -2,10 +2,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <cmath>
 #include <iterator>
@@ -13,10 +13,11 @@
 namespace quarrow {
 
 ViewControls::ViewControls(double speed, bool keepOpen, QWidget* parent)
-    : QWidget(parent), pauseButton_(new QPushButton(tr("Pause"), this)),
-      stepButton_(new QPushButton(tr("Step"), this)), speedBox_(new QComboBox(this)),
+    : QWidget(parent), pace_(new QWidget(this)), pauseButton_(new QPushButton(tr("Pause"), pace_)),
+      stepButton_(new QPushButton(tr("Step"), pace_)), speedBox_(new QComboBox(pace_)),
       keepOpenCheck_(new QCheckBox(tr("Keep this window open after the run"), this)),
       saveButton_(new QPushButton(tr("Save chart..."), this)),
+      saveDataButton_(new QPushButton(tr("Save data..."), this)),
       repeatButton_(new QPushButton(tr("Repeat..."), this)),
       cancelButton_(new QPushButton(tr("Cancel"), this)) {
     pauseButton_->setObjectName(QStringLiteral("pauseButton"));
@@ -33,17 +34,21 @@ ViewControls::ViewControls(double speed, bool keepOpen, QWidget* parent)
                              "generation's offspring. The choice holds for the next runs too."));
     int chosen = 0;
     for (const double rate : kSpeeds) {
-        const QString caption = rate == 0.0 ? tr("Full speed")
-                                : rate == 1.0
-                                    ? tr("1 generation a second")
-                                    : tr("%1 generations a second").arg(static_cast<int>(rate));
+        // Short, to keep the column beside the chart narrow.
+        const QString caption =
+            rate == 0.0 ? tr("Full speed") : tr("%1 a second").arg(static_cast<int>(rate));
         if (std::abs(rate - speed) < std::abs(kSpeeds[chosen] - speed)) {
             chosen = speedBox_->count();
         }
         speedBox_->addItem(caption, rate);
+        // Read out in full.
+        speedBox_->setItemData(
+            speedBox_->count() - 1,
+            rate == 0.0 ? caption : tr("%1 generations a second").arg(static_cast<int>(rate)),
+            Qt::AccessibleTextRole);
     }
     speedBox_->setCurrentIndex(chosen);
-    auto* speedLabel = new QLabel(tr("Speed:"), this);
+    auto* speedLabel = new QLabel(tr("Speed:"), pace_);
     speedLabel->setBuddy(speedBox_);
 
     keepOpenCheck_->setObjectName(QStringLiteral("keepOpenCheck"));
@@ -53,6 +58,9 @@ ViewControls::ViewControls(double speed, bool keepOpen, QWidget* parent)
     saveButton_->setObjectName(QStringLiteral("saveChartButton"));
     saveButton_->setAccessibleDescription(
         tr("Saves the chart with its title as a PNG picture or an SVG drawing"));
+    saveDataButton_->setObjectName(QStringLiteral("saveDataButton"));
+    saveDataButton_->setAccessibleDescription(
+        tr("Saves a row for each generation (letters right, strings made) as a CSV file"));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     cancelButton_->setAccessibleDescription(tr("Stops the run; the log keeps every generation "
                                                "finished so far"));
@@ -64,27 +72,24 @@ ViewControls::ViewControls(double speed, bool keepOpen, QWidget* parent)
     repeatButton_->hide();
     // No button answers Enter: a keystroke meant for the window must not end the run.
     for (QPushButton* button :
-         {pauseButton_, stepButton_, saveButton_, repeatButton_, cancelButton_}) {
+         {pauseButton_, stepButton_, saveDataButton_, saveButton_, repeatButton_, cancelButton_}) {
         button->setAutoDefault(false);
     }
 
-    auto* pace = new QHBoxLayout;
-    pace->addWidget(pauseButton_);
-    pace->addWidget(stepButton_);
-    pace->addSpacing(12);
-    pace->addWidget(speedLabel);
-    pace->addWidget(speedBox_);
-    pace->addStretch(1);
-    auto* rest = new QHBoxLayout;
-    rest->addWidget(keepOpenCheck_);
-    rest->addStretch(1);
-    rest->addWidget(saveButton_);
-    rest->addWidget(repeatButton_);
-    rest->addWidget(cancelButton_);
-    auto* layout = new QVBoxLayout(this);
+    auto* pace = new QGridLayout(pace_);
+    pace->setContentsMargins(0, 0, 0, 0);
+    pace->addWidget(pauseButton_, 0, 0);
+    pace->addWidget(stepButton_, 0, 1);
+    pace->addWidget(speedLabel, 1, 0);
+    pace->addWidget(speedBox_, 1, 1);
+    auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(pace);
-    layout->addLayout(rest);
+    layout->addWidget(keepOpenCheck_);
+    layout->addStretch(1);
+    layout->addWidget(saveDataButton_);
+    layout->addWidget(saveButton_);
+    layout->addWidget(repeatButton_);
+    layout->addWidget(cancelButton_);
 
     connect(pauseButton_, &QPushButton::clicked, this, &ViewControls::pauseClicked);
     connect(stepButton_, &QPushButton::clicked, this, &ViewControls::stepClicked);
@@ -92,6 +97,7 @@ ViewControls::ViewControls(double speed, bool keepOpen, QWidget* parent)
             [this](int index) { emit speedChosen(speedBox_->itemData(index).toDouble()); });
     connect(keepOpenCheck_, &QCheckBox::toggled, this, &ViewControls::keepOpenToggled);
     connect(saveButton_, &QPushButton::clicked, this, &ViewControls::saveChartClicked);
+    connect(saveDataButton_, &QPushButton::clicked, this, &ViewControls::saveDataClicked);
     connect(repeatButton_, &QPushButton::clicked, this, &ViewControls::repeatClicked);
     connect(cancelButton_, &QPushButton::clicked, this, &ViewControls::cancelClicked);
 }

@@ -8,9 +8,10 @@ class QPushButton;
 
 namespace quarrow {
 
-/// The live view's controls, in two rows: Pause (Resume while paused), Step and the Speed of the
-/// run; then "Keep this window open after the run", "Save chart...", "Repeat..." (offered once a
-/// run has found the target) and Cancel, which says Close once the run is over.
+/// The live view's controls: Pause (Resume while paused), Step and the Speed of the run, which the
+/// view shows as `paceControls` beside its chart; and in one row "Keep this window open after
+/// the run", "Save data...", "Save chart...", "Repeat..."
+/// (offered once a run has found the target) and Cancel, which says Close once the run is over.
 class ViewControls : public QWidget {
     Q_OBJECT
 
@@ -26,6 +27,8 @@ public:
     /// Pause says Resume and Step is offered while `paused`.
     void showPaused(bool paused);
     bool paused() const { return paused_; }
+    /// Pause, Step and Speed, for the view to place; they stay this object's to drive.
+    QWidget* paceControls() const { return pace_; }
 
 signals:
     /// A speed of `kSpeeds` was chosen; 0 is full speed.
@@ -34,15 +37,18 @@ signals:
     void stepClicked();
     void keepOpenToggled(bool on);
     void saveChartClicked();
+    void saveDataClicked();
     void repeatClicked();
     void cancelClicked();
 
 private:
+    QWidget* pace_;
     QPushButton* pauseButton_;
     QPushButton* stepButton_;
     QComboBox* speedBox_;
     QCheckBox* keepOpenCheck_;
     QPushButton* saveButton_;
+    QPushButton* saveDataButton_;
     QPushButton* repeatButton_;
     QPushButton* cancelButton_;
     bool paused_ = false;

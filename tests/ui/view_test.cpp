@@ -229,6 +229,36 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
                                      "many.")
                           .arg(watched.result.numMutations)
                           .arg(std::lround(share * 100.0)));
+            // The data hold a row for each generation, strings counted as the run counts them,
+            // and for schemes 1 and 2 the right letters of the parent its log line shows.
+            const QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("run.csv"));
+            ASSERT_EQ(view->saveData(path), QString());
+            QFile data(path);
+            ASSERT_TRUE(data.open(QIODevice::ReadOnly));
+            const QList<QByteArray> rows = data.readAll().trimmed().split('\n');
+            ASSERT_EQ(rows.size(), watched.result.numMutations + 1);
+            EXPECT_EQ(rows.front(), QByteArray("generation,letters_right,strings"));
+            const QList<QByteArray> lastRow = rows.back().split(',');
+            EXPECT_EQ(lastRow[0].toLongLong(), watched.result.numMutations);
+            EXPECT_EQ(lastRow[2].toLongLong(), watched.result.numTotal);
+            const QList<QByteArray> logLines = QByteArray::fromStdString(plain.log).split('\n');
+            for (qsizetype g = 1; g < rows.size() - 1 && run.scheme != Scheme::Sequential; ++g) {
+                const QList<QByteArray> fields = rows[g].split(',');
+                const QByteArray parent =
+                    logLines[g - 1].left(static_cast<qsizetype>(run.target.size()));
+                qsizetype right = 0;
+                for (qsizetype j = 0; j < parent.size(); ++j) {
+                    right += parent[j] == run.target[static_cast<std::size_t>(j)] ? 1 : 0;
+                }
+                EXPECT_EQ(fields[0].toLongLong(), g);
+                EXPECT_EQ(fields[1].toLongLong(), right) << "generation " << g;
+                EXPECT_EQ(fields[2].toLongLong(), 20 * g);
+            }
+            // A place that cannot be written says why.
+            EXPECT_FALSE(
+                view->saveData(folder.filePath(QStringLiteral("missing/run.csv"))).isEmpty());
+
             // Blind search made as many strings as the run, and says so.
             const auto* blind = view->findChild<BlindSearchLane*>();
             EXPECT_EQ(blind->search().Strings(), watched.result.numTotal);
