@@ -112,6 +112,23 @@ public:
         return true;
     }
 
+    /// Where the coming generation's offspring are to be bred when a watcher asks for them,
+    /// emptied; null otherwise. The generation's report carries them.
+    GenerationOffspring* OffspringWanted() {
+        const std::atomic<bool>* const wanted = environment_.showOffspring;
+        if (wanted == nullptr || !wanted->load(std::memory_order_relaxed) ||
+            !environment_.progress) {
+            snapshot_.offspring = nullptr;
+            return nullptr;
+        }
+        offspring_.parent.clear();
+        offspring_.strings.clear();
+        offspring_.matched.clear();
+        offspring_.copied.clear();
+        snapshot_.offspring = &offspring_;
+        return &offspring_;
+    }
+
     /// What the sequential scheme shows of the generation it reports next.
     void SetGeneration(std::string_view lastOffspring, std::size_t locked, std::size_t reached) {
         snapshot_.lastOffspring = lastOffspring;
@@ -168,6 +185,7 @@ private:
     double nextReport_;
     std::uint64_t drawsSinceReading_ = 0;
     RunProgress snapshot_;
+    GenerationOffspring offspring_;
     RunOutcome outcome_ = RunOutcome::Matched;
     std::string logError_;
     bool logClosed_ = false;
@@ -218,7 +236,8 @@ struct BredGeneration {
 /// `Breeding` is built from the run's `MatchWord` (whose length the run must match) and
 /// `FirstWord`, and provides: `kRunScheme`; `kCloseLogBeforeTiming`, whether closing the log
 /// falls within the measured time; `StartGenerator`, the generator a run starts from;
-/// `Breed`, one generation from the generator reseeded for it; `Reached`, whether the run is
+/// `Breed`, one generation from the generator reseeded for it, and `BreedShown`, the same
+/// generation with every offspring put into a `GenerationOffspring`; `Reached`, whether the run is
 /// complete once a generation's line is written; `WriteGenerationLine` and `WriteFinalLine`;
 /// and the figures a report shows: `Strings`, `Draws`, `Current`, `Matched` and
 /// `ShowGeneration` for what a scheme adds of its own.
@@ -238,7 +257,9 @@ RunResult RunGenerations(std::string_view matchWord, std::string_view firstWord,
     while (!complete) {
         generator.ReseedWhole(breeding.Strings());
         ++generation;
-        const BredGeneration bred = breeding.Breed(generator);
+        GenerationOffspring* const shown = recorder.OffspringWanted();
+        const BredGeneration bred =
+            shown != nullptr ? breeding.BreedShown(generator, *shown) : breeding.Breed(generator);
         if (bred.endedInside) {
             complete = true;
             break;
@@ -246,7 +267,7 @@ RunResult RunGenerations(std::string_view matchWord, std::string_view firstWord,
         if (!breeding.WriteGenerationLine(recorder)) {
             break;
         }
-        if (recorder.ReportDue(bred.draws)) {
+        if (recorder.ReportDue(bred.draws) || shown != nullptr) {
             breeding.ShowGeneration(recorder);
             recorder.Report(generation, breeding.Strings(), breeding.Current(), breeding.Matched());
         }
@@ -314,26 +335,12 @@ public:
     }
 
     BredGeneration Breed(Generator& generator) {
-        const std::uint64_t drawsBefore = draws_;
-        std::uint64_t state = generator.State();
-        for (int i = 0; i < kOffspringPerGeneration && !found_; ++i) {
-            state = Generator::ReseedKeyed(state, Generator::WholeKey(offspring_));
-            ++offspring_;
-            const auto serial = static_cast<std::uint64_t>(offspring_);
-            draws_ += wrong_.size();
-            // Only the last offspring is kept, so the others matter only if they equal the
-            // target.
-            found_ = i < kOffspringPerGeneration - 1 ? DiscardedOffspringMatches(state, serial)
-                                                     : BreedLastOffspring(state, serial);
-        }
-        generator = Generator(state);
-        if (found_) {
-            return {draws_ - drawsBefore, true};
-        }
-        lineMatched_ = matched_;
-        parent_.swap(child_);
-        RescoreParent();
-        return {draws_ - drawsBefore, false};
+        return BreedGeneration<false>(generator, nullptr);
+    }
+
+    BredGeneration BreedShown(Generator& generator, GenerationOffspring& shown) {
+        shown.parent.assign(parent_);
+        return BreedGeneration<true>(generator, &shown);
     }
 
     bool Reached() const { return found_; }
@@ -363,6 +370,39 @@ public:
     void ShowGeneration(RunRecorder& /*recorder*/) const {}
 
 private:
+    template <bool kShown>
+    BredGeneration BreedGeneration(Generator& generator, GenerationOffspring* shown) {
+        const std::uint64_t drawsBefore = draws_;
+        std::uint64_t state = generator.State();
+        for (int i = 0; i < kOffspringPerGeneration && !found_; ++i) {
+            state = Generator::ReseedKeyed(state, Generator::WholeKey(offspring_));
+            ++offspring_;
+            const auto serial = static_cast<std::uint64_t>(offspring_);
+            draws_ += wrong_.size();
+            if constexpr (kShown) {
+                // Each offspring is bred into the child in turn, so the last one stays there.
+                const std::size_t hits = BreedOffspring(state, serial);
+                found_ = hits == wrong_.size();
+                shown->strings.push_back(child_);
+                shown->matched.push_back(matched_ + hits);
+            } else {
+                // Only the last offspring is kept, so the others matter only if they equal the
+                // target.
+                found_ = i < kOffspringPerGeneration - 1
+                             ? DiscardedOffspringMatches(state, serial)
+                             : BreedOffspring(state, serial) == wrong_.size();
+            }
+        }
+        generator = Generator(state);
+        if (found_) {
+            return {draws_ - drawsBefore, true};
+        }
+        lineMatched_ = matched_;
+        parent_.swap(child_);
+        RescoreParent();
+        return {draws_ - drawsBefore, false};
+    }
+
     // The wrong positions of the current parent, in increasing order. Right positions draw
     // nothing and never change, so the offspring loop visits only these.
     struct WrongLetter {
@@ -418,9 +458,9 @@ private:
         return hits == wrongCount;
     }
 
-    /// Breeds the generation's last offspring, the next parent, into the child; whether it
-    /// equals the target.
-    bool BreedLastOffspring(std::uint64_t& state, std::uint64_t serial) {
+    /// Breeds an offspring into the child (the last of a generation is the next parent); how
+    /// many of its drawn symbols are the target's letter, all of them when it equals the target.
+    std::size_t BreedOffspring(std::uint64_t& state, std::uint64_t serial) {
         const WrongLetter* const letters = wrong_.data();
         const std::size_t wrongCount = wrong_.size();
         char* const childLetters = child_.data();
@@ -442,7 +482,7 @@ private:
                 static_cast<char>((drawn & take) | (kept & static_cast<unsigned char>(~take)));
         }
         state = reseeded;
-        return hits == wrongCount;
+        return hits;
     }
 
     /// A new parent differs from the last only at its wrong positions, so only those are
@@ -499,6 +539,15 @@ public:
     }
 
     BredGeneration Breed(Generator& generator) {
+        return BreedGeneration<false>(generator, nullptr);
+    }
+
+    BredGeneration BreedShown(Generator& generator, GenerationOffspring& shown) {
+        return BreedGeneration<true>(generator, &shown);
+    }
+
+    template <bool kShown>
+    BredGeneration BreedGeneration(Generator& generator, GenerationOffspring* shown) {
         // Offspring are k letters of FirstWord and a tail of values drawn into `tail_[k..n)`;
         // only an offspring that beats the best so far is put together, into `best_`.
         std::size_t matched = 0;
@@ -513,6 +562,11 @@ public:
             draws += n_ - prefix;
             if (matched > bestCount_) {
                 KeepBest(matched, prefix);
+            }
+            if constexpr (kShown) {
+                Assemble(shown->strings.emplace_back(n_, ' '), prefix);
+                shown->matched.push_back(matched);
+                shown->copied.push_back(prefix);
             }
             ++offspring_;
             if (firstEqualsMatch_) {
@@ -560,10 +614,7 @@ public:
 
     /// A report shows the generation's last offspring, put together only when it is reported.
     void ShowGeneration(RunRecorder& recorder) {
-        std::memcpy(shownOffspring_.data(), firstWord_.data(), lastPrefix_);
-        for (std::size_t j = lastPrefix_; j < n_; ++j) {
-            shownOffspring_[j] = SymbolForValue(tail_[j]);
-        }
+        Assemble(shownOffspring_, lastPrefix_);
         recorder.SetGeneration(shownOffspring_, lastPrefix_, matched_);
     }
 
@@ -585,9 +636,15 @@ private:
     void KeepBest(std::size_t matched, std::size_t prefix) {
         bestCount_ = matched;
         bestChanged_ = true;
-        std::memcpy(best_.data(), firstWord_.data(), prefix);
+        Assemble(best_, prefix);
+    }
+
+    /// Puts the last drawn offspring together into `out` (n letters long): `prefix` letters of
+    /// `FirstWord`, then its tail.
+    void Assemble(std::string& out, std::size_t prefix) const {
+        std::memcpy(out.data(), firstWord_.data(), prefix);
         for (std::size_t j = prefix; j < n_; ++j) {
-            best_[j] = SymbolForValue(tail_[j]);
+            out[j] = SymbolForValue(tail_[j]);
         }
     }
 

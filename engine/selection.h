@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/generation_log.h"
 #include "engine/scheme.h"
@@ -63,6 +64,21 @@ struct InputProblem {
 std::optional<InputProblem> CheckInput(Scheme scheme, std::string_view target,
                                        std::string_view firstString);
 
+/// The offspring of one generation as the engine bred them, for a watcher that shows them.
+struct GenerationOffspring {
+    /// Schemes 1 and 2: the parent they were bred from. Scheme 3: empty, as every offspring
+    /// starts again from the leading letters of its `FirstWord`.
+    std::string parent;
+    /// The offspring in the order bred, each as long as the target; fewer than
+    /// `kOffspringPerGeneration` when one of them ended the run.
+    std::vector<std::string> strings;
+    /// For each offspring, schemes 1 and 2: its letters equal to the target's. Scheme 3: the
+    /// generation's `NumMatched` once it was scored (its copied letters plus every hit so far).
+    std::vector<std::size_t> matched;
+    /// Scheme 3: the leading letters each offspring copied; empty for the other schemes.
+    std::vector<std::size_t> copied;
+};
+
 /// A snapshot of a running run, handed to the progress callback.
 struct RunProgress {
     Scheme scheme = Scheme::Attenuating;
@@ -89,6 +105,9 @@ struct RunProgress {
     std::size_t generationReached = 0;
     /// True for the one report made after the run has stopped and read its time.
     bool final = false;
+    /// The reported generation's offspring while `RunEnvironment::showOffspring` asks for them,
+    /// else null. Valid only during the callback.
+    const GenerationOffspring* offspring = nullptr;
 };
 
 /// Called on the run's own thread; keep it short.
@@ -113,6 +132,10 @@ struct RunEnvironment {
     /// reports carry the elapsed time of the run's last clock reading, which it takes only every
     /// few thousand drawn symbols.
     const std::atomic<bool>* reportEveryGeneration = nullptr;
+    /// Optional; while it reads true, every offspring of a generation is made into a string and
+    /// `progress` is called after the generation with them. The run draws exactly what it draws
+    /// without them; when it reads false (or is null) the offspring loops are the usual ones.
+    const std::atomic<bool>* showOffspring = nullptr;
 };
 
 /// What a run hands back. The counts are those reached when it stopped; on `InvalidInput` they

@@ -1,14 +1,14 @@
 #include "ui/evolution_feed.h"
 
 #include <algorithm>
-#include <thread>
 #include <utility>
 
 namespace quarrow {
 
 namespace {
-// A paced run sleeps in slices this short, so Cancel and a return to full speed act at once.
-constexpr std::chrono::milliseconds kPaceSlice{10};
+// A held run is woken by every change of speed, Pause and Step, and by the view's Cancel; a
+// cancel from elsewhere (the program closing) it notices within this long.
+constexpr std::chrono::milliseconds kCancelCheck{50};
 // Each line of the log ends with CR LF.
 constexpr std::uint64_t kLineEndBytes = 2;
 } // namespace
@@ -74,7 +74,10 @@ EvolutionFeed::EvolutionFeed(std::size_t maxChartPoints)
 RunEnvironment EvolutionFeed::Attach(const RunEnvironment& environment) {
     log_.inner_ = &environment.log;
     log_.bytes_ = 0;
-    pacing_ = false;
+    {
+        const std::lock_guard lock(paceMutex_);
+        pacing_ = false;
+    }
     runClock_ = &environment.clock;
     pausedSeconds_.store(0.0, std::memory_order_relaxed);
     runStart_ = std::chrono::steady_clock::now();
@@ -84,7 +87,8 @@ RunEnvironment EvolutionFeed::Attach(const RunEnvironment& environment) {
                            .log = log_,
                            .cancel = environment.cancel,
                            .progressInterval = environment.progressInterval,
-                           .reportEveryGeneration = &reportEachGeneration_};
+                           .reportEveryGeneration = &reportEachGeneration_,
+                           .showOffspring = &showOffspring_};
     const std::atomic<bool>& cancel = environment.cancel;
     watched.progress = [this, &cancel, own = environment.progress](const RunProgress& progress) {
         if (own) {
@@ -97,17 +101,53 @@ RunEnvironment EvolutionFeed::Attach(const RunEnvironment& environment) {
 
 void EvolutionFeed::SetSlowMotion(bool on) {
     slowMotion_.store(on, std::memory_order_relaxed);
-    // Turning it off is left to the run's next report, which knows whether the start of the
-    // run is still reported in full.
-    if (on) {
-        reportEachGeneration_.store(true, std::memory_order_relaxed);
-    }
+    UpdateRequests();
 }
 
 void EvolutionFeed::SetSlowMotionRate(double generationsPerSecond) {
     if (generationsPerSecond > 0.0) {
         slowMotionRate_.store(generationsPerSecond, std::memory_order_relaxed);
+        Wake();
     }
+}
+
+void EvolutionFeed::SetPaused(bool on) {
+    {
+        const std::lock_guard lock(paceMutex_);
+        paused_.store(on, std::memory_order_relaxed);
+        steps_ = 0;
+    }
+    UpdateRequests();
+}
+
+void EvolutionFeed::Step() {
+    {
+        const std::lock_guard lock(paceMutex_);
+        if (!Paused()) {
+            return;
+        }
+        ++steps_;
+    }
+    wake_.notify_all();
+}
+
+void EvolutionFeed::Wake() {
+    {
+        // Taken so that a run about to wait cannot miss the signal.
+        const std::lock_guard lock(paceMutex_);
+    }
+    wake_.notify_all();
+}
+
+void EvolutionFeed::UpdateRequests() {
+    const bool watched = SlowMotion() || Paused();
+    showOffspring_.store(watched, std::memory_order_relaxed);
+    // Turning the reports off is left to the run's next report, which knows whether the start
+    // of the run is still reported in full.
+    if (watched) {
+        reportEachGeneration_.store(true, std::memory_order_relaxed);
+    }
+    Wake();
 }
 
 bool EvolutionFeed::Take(std::uint64_t seenReports, EvolutionSnapshot& snapshot,
@@ -133,6 +173,7 @@ void EvolutionFeed::Reset() {
     latest_ = {};
     history_.Clear();
     bestHistory_.Clear();
+    rows_.clear();
     pausedSeconds_.store(0.0, std::memory_order_relaxed);
 }
 
@@ -140,7 +181,7 @@ void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>
     // Reports of single generations carry the engine's last clock reading, which a paced run
     // makes only every few seconds; a paced run is slow enough to read the clock here.
     double elapsed = progress.elapsedSeconds;
-    if (SlowMotion()) {
+    if (SlowMotion() || Paused()) {
         const std::chrono::duration<double> sinceStart =
             std::chrono::steady_clock::now() - runStart_;
         elapsed = std::max(elapsed, sinceStart.count());
@@ -158,6 +199,10 @@ void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>
         latest_.lastOffspring.assign(progress.lastOffspring);
         latest_.lockedLetters = progress.lockedLetters;
         latest_.generationReached = progress.generationReached;
+        if (progress.offspring != nullptr) {
+            KeepOffspring(*progress.offspring, progress.generation);
+        }
+        AddRow(progress);
         if (progress.scheme == Scheme::Sequential) {
             // Every generation starts again from an empty prefix: the curve shows each one's
             // own reach, and the run's best is a line of its own.
@@ -173,41 +218,100 @@ void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>
         // The run has already read its time: holding it back now would only delay the result.
         return;
     }
-    reportEachGeneration_.store(SlowMotion() || progress.generation < kFullDetailGenerations,
+    reportEachGeneration_.store(SlowMotion() || Paused() ||
+                                    progress.generation < kFullDetailGenerations,
                                 std::memory_order_relaxed);
     Pace(cancel);
 }
 
+void EvolutionFeed::AddRow(const RunProgress& progress) {
+    if (progress.generation <= 0) {
+        return;
+    }
+    const GenerationRow row{progress.generation,
+                            progress.scheme == Scheme::Sequential ? progress.generationReached
+                                                                  : progress.matchedLetters,
+                            progress.stringsMade};
+    // The final report repeats the last generation with the run's closing figures.
+    if (!rows_.empty() && rows_.back().generation == row.generation) {
+        rows_.back() = row;
+    } else if (rows_.size() < kMaxRows) {
+        rows_.push_back(row);
+    }
+}
+
+std::vector<GenerationRow> EvolutionFeed::Rows() const {
+    const std::lock_guard lock(mutex_);
+    return rows_;
+}
+
+void EvolutionFeed::KeepOffspring(const GenerationOffspring& bred, std::int64_t generation) {
+    const auto cut = [](const std::string& letters) {
+        return std::string_view(letters).substr(0, kShownOffspringLetters);
+    };
+    latest_.offspringGeneration = generation;
+    latest_.offspringParent.assign(cut(bred.parent));
+    latest_.offspring.resize(bred.strings.size());
+    for (std::size_t i = 0; i < bred.strings.size(); ++i) {
+        OffspringRow& row = latest_.offspring[i];
+        row.letters.assign(cut(bred.strings[i]));
+        row.matched = i < bred.matched.size() ? bred.matched[i] : 0;
+        row.copied = i < bred.copied.size() ? bred.copied[i] : 0;
+    }
+}
+
 void EvolutionFeed::Pace(const std::atomic<bool>& cancel) {
-    using Clock = std::chrono::steady_clock;
-    if (!SlowMotion()) {
+    if (!SlowMotion() && !Paused()) {
+        const std::lock_guard lock(paceMutex_);
         pacing_ = false;
         return;
     }
-    const Clock::time_point now = Clock::now();
-    if (!pacing_) {
-        // The generation that was running when slow motion began is the first to wait.
-        pacing_ = true;
-        lastRelease_ = now;
-    }
-    const auto period = std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(1.0 / SlowMotionRate()));
-    const Clock::time_point release = lastRelease_ + period;
     const double heldFrom = runClock_ != nullptr ? runClock_->Seconds() : 0.0;
-    while (SlowMotion() && !cancel.load(std::memory_order_relaxed)) {
-        const Clock::time_point current = Clock::now();
-        if (current >= release) {
-            break;
+    {
+        std::unique_lock lock(paceMutex_);
+        if (!pacing_) {
+            // The generation that was running when slow motion began is the first to wait.
+            pacing_ = true;
+            lastRelease_ = std::chrono::steady_clock::now();
         }
-        std::this_thread::sleep_for(std::min<Clock::duration>(release - current, kPaceSlice));
+        WaitForTurn(lock, cancel);
+        holding_.store(false, std::memory_order_relaxed);
     }
-    // Keep to the schedule when the wake-up came a little late; a generation slower than a
-    // whole period starts the schedule again from when it ended.
-    const Clock::time_point after = Clock::now();
-    lastRelease_ = after - release < period ? release : after;
     if (runClock_ != nullptr) {
         const double held = std::max(0.0, runClock_->Seconds() - heldFrom);
         pausedSeconds_.store(PausedSeconds() + held, std::memory_order_relaxed);
+    }
+}
+
+void EvolutionFeed::WaitForTurn(std::unique_lock<std::mutex>& lock,
+                                const std::atomic<bool>& cancel) {
+    using Clock = std::chrono::steady_clock;
+    while (!cancel.load(std::memory_order_relaxed)) {
+        if (Paused()) {
+            if (steps_ > 0) {
+                --steps_;
+                lastRelease_ = Clock::now();
+                return;
+            }
+            holding_.store(true, std::memory_order_relaxed);
+            wake_.wait_for(lock, kCancelCheck);
+            continue;
+        }
+        holding_.store(false, std::memory_order_relaxed);
+        if (!SlowMotion()) {
+            return;
+        }
+        const auto period = std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double>(1.0 / SlowMotionRate()));
+        const Clock::time_point release = lastRelease_ + period;
+        const Clock::time_point now = Clock::now();
+        if (now >= release) {
+            // Keep to the schedule when the wake-up came a little late; a generation slower
+            // than a whole period (or a pause) starts the schedule again from now.
+            lastRelease_ = now - release < period ? release : now;
+            return;
+        }
+        wake_.wait_until(lock, std::min(release, now + kCancelCheck));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -49,6 +50,28 @@ private:
     std::vector<FitnessPoint> points_;
 };
 
+/// One offspring of a shown generation, its letters cut to what a row shows.
+struct OffspringRow {
+    std::string letters;
+    /// See `GenerationOffspring`: letters right, or for scheme 3 the prefix reached after it.
+    std::size_t matched = 0;
+    /// Scheme 3: letters copied from the target.
+    std::size_t copied = 0;
+
+    bool operator==(const OffspringRow&) const = default;
+};
+
+/// One generation of a watched run, as "Save data..." writes it.
+struct GenerationRow {
+    std::int64_t generation = 0;
+    /// The parent's letters right, or for scheme 3 the prefix the generation reached.
+    std::size_t lettersRight = 0;
+    /// Strings made by the end of the generation.
+    std::int64_t strings = 0;
+
+    bool operator==(const GenerationRow&) const = default;
+};
+
 /// What a watcher shows of a run: the engine's latest snapshot, copied.
 struct EvolutionSnapshot {
     std::int64_t generation = 0;
@@ -66,8 +89,13 @@ struct EvolutionSnapshot {
     std::string lastOffspring;
     std::size_t lockedLetters = 0;
     std::size_t generationReached = 0;
-    /// Seconds the run was held back by slow motion so far.
+    /// Seconds the run was held back by slow motion or Pause so far.
     double pausedSeconds = 0.0;
+    /// The offspring of generation `offspringGeneration` (0 before any were shown) and, for
+    /// schemes 1 and 2, the parent they were bred from, cut alike to `kShownOffspringLetters`.
+    std::vector<OffspringRow> offspring;
+    std::string offspringParent;
+    std::int64_t offspringGeneration = 0;
 };
 
 /// The worker-side half of a live view of a run.
@@ -78,12 +106,16 @@ struct EvolutionSnapshot {
 /// the curve of a short run is exact, and from then on takes the engine's reports every few
 /// milliseconds. In slow motion it asks for a report after every generation and holds the run
 /// inside the callback until the generation's turn comes, so the engine computes exactly what it
-/// would have computed at full speed. The UI thread reads with `Take`.
+/// would have computed at full speed; paused, it holds the run there until Resume or Step. In
+/// slow motion and paused it also asks for each generation's offspring. A held run waits on a
+/// condition variable. The UI thread reads with `Take`.
 class EvolutionFeed {
 public:
     static constexpr double kDefaultSlowMotionRate = 4.0;
     /// Generations at the start of a run reported one by one at full speed.
     static constexpr std::int64_t kFullDetailGenerations = 2000;
+    /// Letters of an offspring row kept for the view; the counts are of the whole string.
+    static constexpr std::size_t kShownOffspringLetters = 160;
 
     explicit EvolutionFeed(std::size_t maxChartPoints = FitnessHistory::kDefaultMaxPoints);
     EvolutionFeed(const EvolutionFeed&) = delete;
@@ -100,6 +132,16 @@ public:
     void SetSlowMotionRate(double generationsPerSecond);
     double SlowMotionRate() const { return slowMotionRate_.load(std::memory_order_relaxed); }
 
+    /// Holds the run once the generation it is in has been reported, or lets it go on.
+    void SetPaused(bool on);
+    bool Paused() const { return paused_.load(std::memory_order_relaxed); }
+    /// While paused, lets the run make one more generation; presses add up.
+    void Step();
+    /// Whether the run is waiting, paused, for Resume or Step.
+    bool Holding() const { return holding_.load(std::memory_order_relaxed); }
+    /// Wakes a waiting run at once, to see a cancel it would otherwise notice a little later.
+    void Wake();
+
     /// Copies the latest snapshot, and the curves when `points` and `bestPoints` are given;
     /// false if nothing came in since the call that returned `seenReports`. The curve holds the
     /// letters right of each parent, or for the sequential scheme the prefix each generation
@@ -108,7 +150,13 @@ public:
               std::vector<FitnessPoint>* points = nullptr,
               std::vector<FitnessPoint>* bestPoints = nullptr) const;
 
-    /// Seconds the run has spent held back by slow motion, on the run's own clock; its
+    /// A row for each generation reported: every generation of the first
+    /// `kFullDetailGenerations` and of those run slower than full speed, and otherwise one every
+    /// few milliseconds; at most `kMaxRows`.
+    std::vector<GenerationRow> Rows() const;
+    static constexpr std::size_t kMaxRows = 1'000'000;
+
+    /// Seconds the run has spent held back by slow motion or Pause, on the run's own clock; its
     /// `TimeLength` less these is the computing time.
     double PausedSeconds() const { return pausedSeconds_.load(std::memory_order_relaxed); }
 
@@ -130,13 +178,25 @@ private:
 
     void Receive(const RunProgress& progress, const std::atomic<bool>& cancel);
     void Pace(const std::atomic<bool>& cancel);
+    void WaitForTurn(std::unique_lock<std::mutex>& lock, const std::atomic<bool>& cancel);
+    void KeepOffspring(const GenerationOffspring& bred, std::int64_t generation);
+    void AddRow(const RunProgress& progress);
+    void UpdateRequests();
 
     CountingLog log_;
     std::atomic<bool> slowMotion_{false};
     // What the engine reads after each generation: slow motion, or the start of the run.
     std::atomic<bool> reportEachGeneration_{false};
     std::atomic<double> slowMotionRate_{kDefaultSlowMotionRate};
-    // The run's thread alone touches the pacing clock.
+    // What the engine reads before each generation: whether to breed its offspring as strings.
+    std::atomic<bool> showOffspring_{false};
+    std::atomic<bool> paused_{false};
+    std::atomic<bool> holding_{false};
+    // Guards the steps granted and the pacing schedule; `wake_` is signalled on every change of
+    // speed, pause or step.
+    std::mutex paceMutex_;
+    std::condition_variable wake_;
+    int steps_ = 0;
     bool pacing_ = false;
     const MonotonicClock* runClock_ = nullptr;
     std::atomic<double> pausedSeconds_{0.0};
@@ -147,6 +207,7 @@ private:
     EvolutionSnapshot latest_;
     FitnessHistory history_;
     FitnessHistory bestHistory_;
+    std::vector<GenerationRow> rows_;
 };
 
 } // namespace quarrow

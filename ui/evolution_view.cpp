@@ -1,9 +1,11 @@
 #include "ui/evolution_view.h"
 
 #include "plot/distribution_chart.h"
+#include "ui/blind_search_lane.h"
 #include "ui/box_text.h"
 #include "ui/cost_text.h"
 #include "ui/fitness_chart.h"
+#include "ui/offspring_panel.h"
 #include "ui/repeat_window.h"
 #include "ui/view_controls.h"
 #include "ui/zoom.h"
@@ -18,6 +20,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QScrollArea>
 #include <QScreen>
 #include <QKeyEvent>
 #include <QShortcut>
@@ -37,6 +42,9 @@ namespace {
 // The generations-per-second figure averages over about this many seconds of the run.
 constexpr double kRateWindowSeconds = 1.0;
 constexpr int kPlacementGap = 12;
+// The blind lane's share of the window's time at each refresh, and once the run is over.
+constexpr std::chrono::milliseconds kBlindSlice{3};
+constexpr std::chrono::milliseconds kBlindFinish{500};
 
 } // namespace
 
@@ -47,9 +55,13 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
       letters_(new LettersPanel(target, firstString, scheme == Scheme::Sequential, this)),
       chart_(new FitnessChart(scheme == Scheme::Sequential, static_cast<std::size_t>(target.size()),
                               this)),
+      offspring_(new OffspringPanel(target, firstString, scheme, this)),
+      // A stream of its own: the run's generator is the worker's alone.
+      blind_(new BlindSearchLane(target, QRandomGenerator::global()->generate64(), this)),
       figuresLabel_(new QLabel(this)), endingLabel_(new QLabel(this)),
-      expectationLabel_(new QLabel(this)),
-      controls_(new ViewControls(choices.slowMotion, choices.keepOpen, this)) {
+      placeLabel_(new QLabel(this)), expectationLabel_(new QLabel(this)),
+      controls_(new ViewControls(choices.slowMotion ? choices.slowMotionRate : 0.0,
+                                 choices.keepOpen, this)) {
     if (choices_.keptView) {
         choices_.keptView->close();
     }
@@ -64,6 +76,7 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     setWindowTitle(tr("Step Four: %1").arg(FromLatin1(SchemeCaption(scheme))));
     // The main window, its pages and the help stay usable while the run goes on.
     setWindowModality(Qt::NonModal);
+    feed_.SetSlowMotionRate(choices_.slowMotionRate);
     feed_.SetSlowMotion(choices_.slowMotion);
 
     figuresLabel_->setObjectName(QStringLiteral("progressLabel"));
@@ -73,6 +86,10 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     endingLabel_->setTextFormat(Qt::PlainText);
     endingLabel_->setWordWrap(true);
     endingLabel_->hide();
+    placeLabel_->setObjectName(QStringLiteral("runPlaceLabel"));
+    placeLabel_->setTextFormat(Qt::PlainText);
+    placeLabel_->setWordWrap(true);
+    placeLabel_->hide();
     expectationLabel_->setObjectName(QStringLiteral("expectationLabel"));
     expectationLabel_->setTextFormat(Qt::PlainText);
     expectationLabel_->setWordWrap(true);
@@ -92,29 +109,56 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     run->setObjectName(QStringLiteral("runPage"));
     auto* middle = new QHBoxLayout;
     middle->addWidget(chart_, 1);
-    middle->addWidget(figuresLabel_, 0);
+    // Pause, Step and Speed stand under the figures they act on.
+    auto* figures = new QVBoxLayout;
+    figures->addWidget(figuresLabel_);
+    figures->addStretch(1);
+    figures->addWidget(controls_->paceControls());
+    middle->addLayout(figures, 0);
+    // The rows scroll where the screen is short, so that the chart keeps its least height.
+    offspringScroll_ = new QScrollArea(run);
+    offspringScroll_->setObjectName(QStringLiteral("offspringScroll"));
+    offspringScroll_->setFrameShape(QFrame::NoFrame);
+    offspringScroll_->setWidgetResizable(true);
+    offspringScroll_->setWidget(offspring_);
+    middle->addWidget(offspringScroll_, 1);
     auto* layout = new QVBoxLayout(run);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(letters_);
+    // Blind search races under the run's letters.
+    layout->addWidget(blind_);
     layout->addLayout(middle, 1);
     layout->addWidget(endingLabel_);
+    layout->addWidget(placeLabel_);
+    layout->addWidget(blind_->endingLabel());
     layout->addWidget(expectationLabel_);
     layout->addWidget(controls_);
     pages_->addWidget(run);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(pages_);
 
-    connect(controls_, &ViewControls::slowMotionToggled, this, [this](bool on) {
-        choices_.slowMotion = on;
-        feed_.SetSlowMotion(on);
+    connect(controls_, &ViewControls::speedChosen, this, &EvolutionView::chooseSpeed);
+    connect(controls_, &ViewControls::pauseClicked, this, &EvolutionView::togglePause);
+    connect(controls_, &ViewControls::stepClicked, this, &EvolutionView::step);
+    // Space and the Right arrow act on the run wherever the focus is in the view, except on the
+    // Repeat page, whose boxes take them as typing.
+    auto* pauseKey = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    auto* stepKey = new QShortcut(QKeySequence(Qt::Key_Right), this);
+    connect(pauseKey, &QShortcut::activated, this, &EvolutionView::togglePause);
+    connect(stepKey, &QShortcut::activated, this, &EvolutionView::step);
+    connect(pages_, &QStackedWidget::currentChanged, this, [pauseKey, stepKey](int page) {
+        pauseKey->setEnabled(page == 0);
+        stepKey->setEnabled(page == 0);
     });
     connect(controls_, &ViewControls::keepOpenToggled, this,
             [this](bool on) { choices_.keepOpen = on; });
     connect(controls_, &ViewControls::saveChartClicked, this, &EvolutionView::saveChartClicked);
+    connect(controls_, &ViewControls::saveDataClicked, this, &EvolutionView::saveDataClicked);
     connect(controls_, &ViewControls::repeatClicked, this, [this] { openRepeat(); });
     connect(controls_, &ViewControls::cancelClicked, this, &EvolutionView::cancelClicked);
 
     showFigures();
+    showOffspringPanel();
     adjustSize();
     new WindowZoom(*this); // follows the main window's zoom and has its own keys
 }
@@ -209,8 +253,15 @@ void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
     };
     const QSize least = minimumSizeHint() + frameMargins;
     const QRect* best = nullptr;
+    // Wrapped text takes more lines in a narrower view: a strip must hold the least height at
+    // the width the view would have there, or the chart would give up its own least height.
+    const auto leastHeightIn = [&](const QRect& strip) {
+        const int width = std::min(strip.width(), size.width()) - frameMargins.width();
+        return std::max(least.height(),
+                        layout()->totalMinimumHeightForWidth(width) + frameMargins.height());
+    };
     for (const QRect& strip : strips) {
-        if (strip.width() < least.width() || strip.height() < least.height()) {
+        if (strip.width() < least.width() || strip.height() < leastHeightIn(strip)) {
             continue;
         }
         if (best == nullptr ||
@@ -248,14 +299,25 @@ void EvolutionView::refresh() {
     }
     showFigures();
     showLetters();
+    if (shown_.offspringGeneration > 0) {
+        offspring_->showOffspring(shown_.offspringGeneration, shown_.offspring,
+                                  shown_.offspringParent);
+    }
     chart_->setCurves(points_, bestPoints_);
+    blind_->follow(shown_.stringsMade, kBlindSlice);
     updateStatus(false);
 }
 
 bool EvolutionView::finishRun(RunOutcome outcome, bool mayStayOpen) {
     refresh();
     runGoing_ = false;
+    controls_->showPaused(false);
+    feed_.SetPaused(false);
     showEnding(outcome);
+    if (outcome == RunOutcome::Matched || outcome == RunOutcome::Cancelled) {
+        blind_->follow(shown_.stringsMade, kBlindFinish);
+        blind_->showEnding();
+    }
     controls_->showRunEnded(outcome == RunOutcome::Matched);
     if (!mayStayOpen || !choices_.keepOpen) {
         deleteLater();
@@ -293,6 +355,7 @@ void EvolutionView::showEnding(RunOutcome outcome) {
         } else {
             line = tr("The parent matched the target in generation %1.").arg(generations);
         }
+        showRunPlace();
         break;
     case RunOutcome::Cancelled:
         ending = tr("Cancelled after %1 generations.").arg(generations);
@@ -311,6 +374,28 @@ void EvolutionView::showEnding(RunOutcome outcome) {
     endingLabel_->show();
     updateStatus(true, ending);
     chart_->setSummary(chartSummaryText());
+}
+
+void EvolutionView::showRunPlace() {
+    const GenerationLaw law =
+        GenerationLaw::ForScheme(scheme_, static_cast<std::size_t>(target_.size()));
+    const double share = law.AtMost(shown_.generation);
+    // Whole percentages, but never a rounded 0% or 100% for a share that is neither.
+    const double percent = std::round(share * 100.0);
+    QString shareText = QStringLiteral("%1%").arg(percent, 0, 'f', 0);
+    if (percent < 1.0 && share > 0.0) {
+        shareText = tr("less than 1%");
+    } else if (percent > 99.0 && share < 1.0) {
+        shareText = tr("more than 99%");
+    }
+    placeLabel_->setText(
+        tr("This run took %1 generations; %2 of runs take at most that many.")
+            .arg(QLocale().toString(static_cast<qlonglong>(shown_.generation)), shareText));
+    placeLabel_->show();
+}
+
+QString EvolutionView::runPlaceText() const {
+    return placeLabel_->text();
 }
 
 QString EvolutionView::chartSummaryText() const {
@@ -356,10 +441,49 @@ QString EvolutionView::chartSummary() const {
 void EvolutionView::cancelClicked() {
     if (runGoing_) {
         // The button says what it does: no question.
-        emit cancelRequested();
+        requestCancel();
     } else {
         close();
     }
+}
+
+void EvolutionView::requestCancel() {
+    emit cancelRequested();
+    // A paused or paced run waits for its turn: it is woken to see the cancel now.
+    feed_.Wake();
+}
+
+void EvolutionView::togglePause() {
+    if (!runGoing_) {
+        return;
+    }
+    const bool paused = !controls_->paused();
+    feed_.SetPaused(paused);
+    controls_->showPaused(paused);
+    showOffspringPanel();
+}
+
+void EvolutionView::step() {
+    if (runGoing_ && controls_->paused()) {
+        feed_.Step();
+    }
+}
+
+void EvolutionView::chooseSpeed(double generationsPerSecond) {
+    const bool slow = generationsPerSecond > 0.0;
+    choices_.slowMotion = slow;
+    if (slow) {
+        choices_.slowMotionRate = generationsPerSecond;
+        feed_.SetSlowMotionRate(generationsPerSecond);
+    }
+    feed_.SetSlowMotion(slow);
+    showOffspringPanel();
+}
+
+void EvolutionView::showOffspringPanel() {
+    // At full speed the generations fly by too fast to read their offspring, and the engine is
+    // not asked for them.
+    offspringScroll_->setVisible(feed_.SlowMotion() || feed_.Paused());
 }
 
 void EvolutionView::keyPressEvent(QKeyEvent* event) {
@@ -406,7 +530,7 @@ void EvolutionView::askToCancel() {
     question->setWindowModality(Qt::WindowModal);
     connect(question, &QMessageBox::finished, this, [this, question](int) {
         if (question->clickedButton() == question->button(QMessageBox::Yes) && runGoing_) {
-            emit cancelRequested();
+            requestCancel();
         }
     });
     question->open();
@@ -598,6 +722,45 @@ RepeatWindow* EvolutionView::openRepeat() {
     });
     embeddedRepeat_ = repeat;
     return repeat;
+}
+
+QString EvolutionView::saveData(const QString& path) const {
+    QByteArray text("generation,letters_right,strings\n");
+    for (const GenerationRow& row : feed_.Rows()) {
+        text += QByteArray::number(static_cast<qlonglong>(row.generation)) + ',' +
+                QByteArray::number(static_cast<qulonglong>(row.lettersRight)) + ',' +
+                QByteArray::number(static_cast<qlonglong>(row.strings)) + '\n';
+    }
+    // Renamed over the file only once every byte is written, so that a failure leaves an
+    // earlier file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        file.cancelWriting();
+        return file.errorString();
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}
+
+void EvolutionView::saveDataClicked() {
+    const QString suggested =
+        QDir(plot::DefaultChartFolder())
+            .filePath(plot::DescriptiveChartName(
+                target_, QStringLiteral("generations-scheme-%1").arg(static_cast<int>(scheme_) + 1),
+                QStringLiteral("csv")));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save data"), suggested, tr("CSV files (*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString problem = saveData(path); !problem.isEmpty()) {
+        QMessageBox::warning(this, tr("Save data"),
+                             tr("The data could not be written to %1:\n%2\n\nThe view keeps it; "
+                                "choose another place and save again.")
+                                 .arg(QDir::toNativeSeparators(path), problem));
+    }
 }
 
 void EvolutionView::saveChartClicked() {

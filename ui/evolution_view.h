@@ -21,23 +21,29 @@ class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QRect;
+class QScrollArea;
 class QStackedWidget;
 
 namespace quarrow {
 
+class BlindSearchLane;
 class EvolutionView;
 class FitnessChart;
+class OffspringPanel;
 class ViewControls;
 class RepeatWindow;
 
-/// The view's choices that outlive one run: "Keep this window open after the run" and "Slow
-/// motion" as the user last left them, and the finished view still open. The window holds one
-/// for as long as the program runs. The view starts out kept open: a short run ends long before
-/// any view would show, and the finished view is where a learner first meets the curve.
+/// The view's choices that outlive one run: "Keep this window open after the run" and the Speed
+/// (slow motion and its rate) as the user last left them, and the finished view still open. The
+/// window holds one for as long as the program runs. The view starts out kept open: a short run
+/// ends long before any view would show, and the finished view is where a learner first meets the
+/// curve.
 struct ViewChoices {
     bool keepOpen = true;
     bool slowMotion = false;
     QPointer<EvolutionView> keptView;
+    /// Generations a second in slow motion.
+    double slowMotionRate = EvolutionFeed::kDefaultSlowMotionRate;
 };
 
 /// The live view of a "Step Four" run, a window of its own beside the main window, which stays
@@ -49,7 +55,9 @@ struct ViewChoices {
 /// right by generation. Scheme 3 shows its own state: the generation's last offspring, its
 /// locked prefix and the hits of its random tail marked, the string the tail is scored against,
 /// the curve of the prefix each generation reached (it starts again every generation) and, as a
-/// line of its own, the run's best. After a run that found the target, "Repeat..." opens a
+/// line of its own, the run's best. Pause (Space) holds the run and Step (Right arrow) lets it
+/// make one generation at a time; slower than full speed or paused, an `OffspringPanel` shows the
+/// offspring of the generation shown. After a run that found the target, "Repeat..." opens a
 /// `RepeatWindow` on the same target: beside the view where the screen has room, otherwise as a
 /// second page of the view.
 ///
@@ -101,6 +109,9 @@ public:
 
     /// Writes the chart, titled, as a PNG at 2x or an SVG by the ending; false if it cannot.
     bool saveChart(const QString& path);
+    /// Writes a CSV row for each generation the feed holds (generation, letters right, strings),
+    /// beside the file and renamed over it once complete; the reason when it cannot, else empty.
+    QString saveData(const QString& path) const;
     /// The title a saved chart carries: the phrase, the scheme, the run and its first string.
     QString savedChartTitle() const;
 
@@ -111,6 +122,9 @@ public:
     QString expectationText() const;
     /// The line that says how the run ended; empty while it goes on.
     QString endingText() const;
+    /// Where a run that found the target falls among all runs, from the exact law; empty until
+    /// then.
+    QString runPlaceText() const;
     /// Letters marked in the shown string.
     qsizetype markedLetters() const;
 
@@ -132,6 +146,11 @@ public:
     /// Opens the Repeat window on the view's target, as `Repeat...` does; returns it.
     RepeatWindow* openRepeat();
 
+    /// Pause and Resume, as the button and Space do.
+    void togglePause();
+    /// One generation while paused, as Step and the Right arrow do.
+    void step();
+
 signals:
     /// The user asked to stop the run.
     void cancelRequested();
@@ -147,11 +166,16 @@ private:
     void showExpectation();
     void showLetters();
     void showEnding(RunOutcome outcome);
+    void showRunPlace();
     QString chartSummaryText() const;
     void updateStatus(bool force, const QString& prefix = {});
     void saveChartClicked();
+    void saveDataClicked();
     void cancelClicked();
     void askToCancel();
+    void requestCancel();
+    void chooseSpeed(double generationsPerSecond);
+    void showOffspringPanel();
     double generationRate();
     bool sequential() const { return scheme_ == Scheme::Sequential; }
 
@@ -172,8 +196,12 @@ private:
     QPointer<RepeatWindow> embeddedRepeat_;
     LettersPanel* letters_;
     FitnessChart* chart_;
+    OffspringPanel* offspring_;
+    QScrollArea* offspringScroll_ = nullptr;
+    BlindSearchLane* blind_;
     QLabel* figuresLabel_;
     QLabel* endingLabel_;
+    QLabel* placeLabel_;
     QLabel* expectationLabel_;
     ViewControls* controls_;
 

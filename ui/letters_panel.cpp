@@ -24,8 +24,22 @@ constexpr qsizetype kMostPlacesNamed = 5;
 const QString kRightOpen = QStringLiteral("<b><u><span style=\"color:#1a7f37\">");
 const QString kLockedOpen = QStringLiteral("<b><u><span style=\"color:#0b57d0\">");
 const QString kMarkClose = QStringLiteral("</span></u></b>");
+// A changed letter is italic and coloured: set apart from a right one without colour as well.
+const QString kChangedOpen = QStringLiteral("<i><span style=\"color:#a64d00\">");
+const QString kChangedClose = QStringLiteral("</span></i>");
 
-enum class Mark { None, Right, Locked };
+enum class Mark { None, Right, Locked, Changed };
+
+const QString& OpeningOf(Mark mark) {
+    switch (mark) {
+    case Mark::Right:
+        return kRightOpen;
+    case Mark::Locked:
+        return kLockedOpen;
+    default:
+        return kChangedOpen;
+    }
+}
 
 // The letters as rich text, each marked as `markAt` says, in rows of `kLettersPerRow`.
 template <typename MarkAt> QString LetterRows(const QString& text, MarkAt markAt) {
@@ -34,7 +48,7 @@ template <typename MarkAt> QString LetterRows(const QString& text, MarkAt markAt
     Mark open = Mark::None;
     const auto close = [&] {
         if (open != Mark::None) {
-            html += kMarkClose;
+            html += open == Mark::Changed ? kChangedClose : kMarkClose;
             open = Mark::None;
         }
     };
@@ -47,7 +61,7 @@ template <typename MarkAt> QString LetterRows(const QString& text, MarkAt markAt
         if (mark != open) {
             close();
             if (mark != Mark::None) {
-                html += mark == Mark::Right ? kRightOpen : kLockedOpen;
+                html += OpeningOf(mark);
             }
             open = mark;
         }
@@ -85,6 +99,15 @@ QString Positions(const QList<qsizetype>& positions) {
 QString MarkedLetters(const QString& current, const QString& target) {
     return LetterRows(current, [&](qsizetype i) {
         return SameAt(current, target, i) ? Mark::Right : Mark::None;
+    });
+}
+
+QString MarkedChild(const QString& child, const QString& parent, const QString& target) {
+    return LetterRows(child, [&](qsizetype i) {
+        if (SameAt(child, target, i)) {
+            return Mark::Right;
+        }
+        return SameAt(child, parent, i) ? Mark::None : Mark::Changed;
     });
 }
 

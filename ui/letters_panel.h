@@ -11,6 +11,11 @@ namespace quarrow {
 /// bold, underlined and coloured, so that a match shows without relying on colour alone.
 QString MarkedLetters(const QString& current, const QString& target);
 
+/// An offspring of `parent` as rich text, each letter marked as `MarkedLetters` marks it when it
+/// equals `target`'s letter there, else as changed (italic, coloured) where it differs from the
+/// parent's letter, and left plain where the parent's wrong letter was kept.
+QString MarkedChild(const QString& child, const QString& parent, const QString& target);
+
 /// A sequential offspring as rich text: its first `locked` letters marked as locked (bold,
 /// underlined, blue) and each later letter equal to `scoredAgainst`'s letter there marked as a
 /// hit (bold, underlined, green). `marked`, when given, receives the number of letters marked.

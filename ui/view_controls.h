@@ -3,35 +3,55 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 
 namespace quarrow {
 
-/// The live view's controls, in one row: "Slow motion" and "Keep this window open after the
-/// run", then "Save chart...", "Repeat..." (offered once a run has found the target) and Cancel,
-/// which says Close once the run is over.
+/// The live view's controls: Pause (Resume while paused), Step and the Speed of the run, which the
+/// view shows as `paceControls` beside its chart; and in one row "Keep this window open after
+/// the run", "Save data...", "Save chart...", "Repeat..."
+/// (offered once a run has found the target) and Cancel, which says Close once the run is over.
 class ViewControls : public QWidget {
     Q_OBJECT
 
 public:
-    ViewControls(bool slowMotion, bool keepOpen, QWidget* parent = nullptr);
+    /// The speeds offered, in generations a second; 0 is full speed.
+    static constexpr double kSpeeds[] = {1.0, 4.0, 16.0, 0.0};
 
-    /// The run has ended; `found` offers "Repeat...".
+    /// `speed` is one of `kSpeeds` (the nearest is chosen otherwise).
+    ViewControls(double speed, bool keepOpen, QWidget* parent = nullptr);
+
+    /// The run has ended; `found` offers "Repeat...". Pause and Step have nothing left to hold.
     void showRunEnded(bool found);
+    /// Pause says Resume and Step is offered while `paused`.
+    void showPaused(bool paused);
+    bool paused() const { return paused_; }
+    /// Pause, Step and Speed, for the view to place; they stay this object's to drive.
+    QWidget* paceControls() const { return pace_; }
 
 signals:
-    void slowMotionToggled(bool on);
+    /// A speed of `kSpeeds` was chosen; 0 is full speed.
+    void speedChosen(double generationsPerSecond);
+    void pauseClicked();
+    void stepClicked();
     void keepOpenToggled(bool on);
     void saveChartClicked();
+    void saveDataClicked();
     void repeatClicked();
     void cancelClicked();
 
 private:
-    QCheckBox* slowMotionCheck_;
+    QWidget* pace_;
+    QPushButton* pauseButton_;
+    QPushButton* stepButton_;
+    QComboBox* speedBox_;
     QCheckBox* keepOpenCheck_;
     QPushButton* saveButton_;
+    QPushButton* saveDataButton_;
     QPushButton* repeatButton_;
     QPushButton* cancelButton_;
+    bool paused_ = false;
 };
 
 } // namespace quarrow

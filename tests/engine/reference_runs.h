@@ -8,12 +8,16 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/generator.h"
 #include "platform/number_text.h"
 #include "search/alphabet.h"
 
 namespace quarrow::testing {
+
+/// Every generation's offspring, in the order bred.
+using ReferenceOffspring = std::vector<std::vector<std::string>>;
 
 struct ReferenceRun {
     std::string log;
@@ -25,7 +29,8 @@ struct ReferenceRun {
 
 /// Schemes 1 and 2. A position past the end of a short first string takes any drawn symbol.
 inline ReferenceRun ReferenceLockedRun(bool attenuating, const std::string& MatchWord,
-                                       const std::string& FirstWord, Generator generator) {
+                                       const std::string& FirstWord, Generator generator,
+                                       ReferenceOffspring* bred = nullptr) {
     ReferenceRun run;
     const auto writeLine = [&](const std::string& line) { run.log += line + "\r\n"; };
     const std::size_t n = MatchWord.size();
@@ -41,6 +46,9 @@ inline ReferenceRun ReferenceLockedRun(bool attenuating, const std::string& Matc
     while (NumMatched < n && !complete) {
         generator.Reseed(static_cast<double>(offspring));
         ++generation;
+        if (bred != nullptr) {
+            bred->emplace_back();
+        }
         for (int i = 0; i < 20 && !complete; ++i) {
             generator.Reseed(static_cast<double>(offspring));
             ++offspring;
@@ -67,6 +75,9 @@ inline ReferenceRun ReferenceLockedRun(bool attenuating, const std::string& Matc
                     break;
                 }
             }
+            if (bred != nullptr) {
+                bred->back().push_back(ChildWord);
+            }
         }
         if (complete) {
             break;
@@ -83,7 +94,8 @@ inline ReferenceRun ReferenceLockedRun(bool attenuating, const std::string& Matc
 
 /// Scheme 3.
 inline ReferenceRun ReferenceSequentialRun(const std::string& FirstWord,
-                                           const std::string& MatchWord, Generator generator) {
+                                           const std::string& MatchWord, Generator generator,
+                                           ReferenceOffspring* bred = nullptr) {
     ReferenceRun run;
     const auto writeLine = [&](const std::string& line) { run.log += line + "\r\n"; };
     const std::string& ParentWord = FirstWord;
@@ -98,6 +110,9 @@ inline ReferenceRun ReferenceSequentialRun(const std::string& FirstWord,
         generator.Reseed(static_cast<double>(offspring));
         ++generation;
         NumMatched = 0;
+        if (bred != nullptr) {
+            bred->emplace_back();
+        }
         for (int i = 0; i < 20 && !complete; ++i) {
             const std::size_t k = NumMatched;
             generator.Reseed(static_cast<double>(generator.Next()));
@@ -108,6 +123,9 @@ inline ReferenceRun ReferenceSequentialRun(const std::string& FirstWord,
                 ++run.symbolsDrawn;
             }
             const std::string ChildWord = ParentWord.substr(0, k) + tail;
+            if (bred != nullptr) {
+                bred->back().push_back(ChildWord);
+            }
             for (std::size_t j = k + 1; j <= MatchWord.size(); ++j) {
                 if (ChildWord[j - 1] == MatchWord[j - 1]) {
                     ++NumMatched;

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,96 @@ TEST_F(SelectionTest, SequentialSchemeAgreesWithItsPlainTranscription) {
             EXPECT_EQ(result.numTotal, expected.numTotal);
             EXPECT_EQ(result.symbolsDrawn, expected.symbolsDrawn);
             EXPECT_EQ(generator.State(), expected.generatorState);
+        }
+    }
+}
+
+// --- The offspring a watcher asks for
+
+// With the offspring asked for, every generation reports its offspring, and they are those of
+// the plain transcription; the run itself (log, counts, generator) is the one it always was. The
+// request is switched off and on again halfway through, as a watcher pausing and resuming does.
+TEST_F(SelectionTest, ShownOffspringAreThoseOfThePlainTranscriptionAndChangeNothing) {
+    struct Case {
+        Scheme scheme;
+        std::string target;
+        std::string first;
+    };
+    const Case cases[] = {
+        {Scheme::Attenuating, "METHINKS", "QWERTYUI"},
+        {Scheme::Serial, "METHINKS", "QWE"},
+        {Scheme::Serial, "AB", "AB"},
+        {Scheme::Sequential, "BEETLE", "QXZJRB"},
+        {Scheme::Sequential, "CAT", "CAT"},
+    };
+    for (const Case& run : cases) {
+        for (std::uint64_t seed = 1; seed <= 4; ++seed) {
+            SCOPED_TRACE(::testing::Message() << static_cast<int>(run.scheme) << " \"" << run.target
+                                              << "\" seed " << seed);
+            const Generator start(seed * 0x9e3779b97f4a7c15ULL);
+            ReferenceOffspring expected;
+            const ReferenceRun reference =
+                run.scheme == Scheme::Sequential
+                    ? ReferenceSequentialRun(run.target, run.first, start, &expected)
+                    : ReferenceLockedRun(run.scheme == Scheme::Attenuating, run.target, run.first,
+                                         start, &expected);
+
+            const std::atomic<bool> everyGeneration{true};
+            std::atomic<bool> wanted{true};
+            std::map<std::int64_t, GenerationOffspring> shown;
+            RunEnvironment environment = Environment();
+            environment.showOffspring = &wanted;
+            environment.reportEveryGeneration = &everyGeneration;
+            environment.progress = [&](const RunProgress& progress) {
+                if (progress.offspring != nullptr) {
+                    shown[progress.generation] = *progress.offspring;
+                }
+                // Off for the third generation only.
+                wanted = progress.generation != 2;
+            };
+            generator = start;
+            const RunResult result = RunScheme(run.scheme, run.target, run.first, environment);
+            ASSERT_EQ(result.outcome, RunOutcome::Matched);
+            EXPECT_EQ(log.Text(), reference.log);
+            EXPECT_EQ(result.numTotal, reference.numTotal);
+            EXPECT_EQ(generator.State(), reference.generatorState);
+
+            ASSERT_EQ(expected.size(), static_cast<std::size_t>(result.numMutations));
+            for (std::size_t g = 0; g < expected.size(); ++g) {
+                const auto generation = static_cast<std::int64_t>(g + 1);
+                const auto found = shown.find(generation);
+                ASSERT_EQ(found != shown.end(), generation != 3) << "generation " << generation;
+                if (found == shown.end()) {
+                    continue;
+                }
+                const GenerationOffspring& bred = found->second;
+                EXPECT_EQ(bred.strings, expected[g]) << "generation " << generation;
+                ASSERT_EQ(bred.matched.size(), bred.strings.size());
+                if (run.scheme == Scheme::Sequential) {
+                    // Each copies the prefix its elder siblings' hits reached.
+                    ASSERT_EQ(bred.copied.size(), bred.strings.size());
+                    std::size_t reached = 0;
+                    for (std::size_t i = 0; i < bred.strings.size(); ++i) {
+                        EXPECT_EQ(bred.copied[i], reached);
+                        for (std::size_t j = reached; j < run.first.size(); ++j) {
+                            reached += bred.strings[i][j] == run.first[j] ? 1U : 0U;
+                        }
+                        EXPECT_EQ(bred.matched[i], reached);
+                    }
+                    continue;
+                }
+                // Bred from the parent the previous generation's line names.
+                if (g > 0) {
+                    EXPECT_EQ(bred.parent, expected[g - 1].back());
+                }
+                for (std::size_t i = 0; i < bred.strings.size(); ++i) {
+                    std::size_t right = 0;
+                    for (std::size_t j = 0; j < run.target.size(); ++j) {
+                        right += bred.strings[i][j] == run.target[j] ? 1U : 0U;
+                    }
+                    EXPECT_EQ(bred.matched[i], right);
+                }
+            }
         }
     }
 }

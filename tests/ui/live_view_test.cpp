@@ -10,6 +10,7 @@
 #include <QTextDocument>
 #include <QLayout>
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QLegend>
@@ -323,8 +324,19 @@ std::vector<ShownText> TextsOf(QWidget& view) {
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             text = button->text();
         }
-        if (!text.isEmpty()) {
-            texts.push_back({text, QRect(widget->mapTo(&view, QPoint(0, 0)), widget->size())});
+        const QRect rect(widget->mapTo(&view, QPoint(0, 0)), widget->size());
+        // What a scroll area holds shows only within its viewport; the rest is scrolled to.
+        bool scrolledAway = false;
+        for (QWidget* up = widget->parentWidget(); up != nullptr && up != &view;
+             up = up->parentWidget()) {
+            if (auto* area = qobject_cast<QAbstractScrollArea*>(up)) {
+                const QWidget* port = area->viewport();
+                scrolledAway =
+                    !QRect(port->mapTo(&view, QPoint(0, 0)), port->size()).contains(rect);
+            }
+        }
+        if (!text.isEmpty() && !scrolledAway) {
+            texts.push_back({text, rect});
         }
     }
     for (auto* chartView : view.findChildren<QChartView*>()) {
@@ -489,7 +501,7 @@ TEST_F(LiveViewTest, MessageBoxesAndCheckBoxSquaresGrowWithTheZoom) {
     };
     auto* view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
                                    window->viewChoices(), window.get());
-    const auto* check = view->findChild<QCheckBox*>(QStringLiteral("slowMotionCheck"));
+    const auto* check = view->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"));
     const auto square = [&] {
         return check->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check);
     };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -22,16 +23,24 @@
 #include <cmath>
 #include <atomic>
 #include <functional>
+#include <numeric>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "engine/exact_law.h"
 #include "engine/generation_log.h"
 #include "engine/selection.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/evolution_feed.h"
+#include "ui/blind_search_lane.h"
+#include "ui/box_text.h"
 #include "ui/evolution_view.h"
+#include "ui/offspring_panel.h"
 #include "ui/repeat_window.h"
 #include "ui/task_runner.h"
+#include "ui/zoom.h"
+#include "tests/engine/reference_runs.h"
 #include "tests/support/memory_log_sink.h"
 
 namespace quarrow::testing {
@@ -100,6 +109,19 @@ Outcome RunWatched(EvolutionView* view, Scheme scheme, const std::string& target
     return outcome;
 }
 
+/// Chooses slow motion (at the rate the feed has) or full speed with the view's Speed box.
+void ChooseSlowMotion(EvolutionView* view, bool slow) {
+    auto* speed = view->findChild<QComboBox*>(QStringLiteral("speedBox"));
+    const double rate = view->feed().SlowMotionRate();
+    speed->setCurrentIndex(slow ? speed->findData(EvolutionFeed::kDefaultSlowMotionRate)
+                                : speed->findData(0.0));
+    view->feed().SetSlowMotionRate(rate);
+}
+
+bool SlowMotionChosen(EvolutionView* view) {
+    return view->findChild<QComboBox*>(QStringLiteral("speedBox"))->currentData().toDouble() > 0;
+}
+
 void ExpectSameRun(const Outcome& plain, const Outcome& watched) {
     EXPECT_EQ(watched.result.outcome, plain.result.outcome);
     EXPECT_EQ(watched.result.numMutations, plain.result.numMutations);
@@ -116,9 +138,6 @@ protected:
 
     static QPushButton* Cancel(EvolutionView* view) {
         return view->findChild<QPushButton*>(QStringLiteral("cancelButton"));
-    }
-    static QCheckBox* SlowMotion(EvolutionView* view) {
-        return view->findChild<QCheckBox*>(QStringLiteral("slowMotionCheck"));
     }
 };
 
@@ -197,7 +216,7 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
             auto* view = new EvolutionView(QString::fromStdString(run.target),
                                            QString::fromStdString(run.first), run.scheme, choices);
             view->feed().SetSlowMotionRate(5000.0);
-            SlowMotion(view)->setChecked(slow);
+            ChooseSlowMotion(view, slow);
             const Outcome watched = RunWatched(view, run.scheme, run.target, run.first);
             ExpectSameRun(plain, watched);
             EXPECT_EQ(view->shown().generation, plain.result.numMutations);
@@ -209,9 +228,115 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
             // Even a run of microseconds draws its whole climb, not just its end.
             EXPECT_GE(view->chartPointCount(), 3);
             EXPECT_FALSE(view->finishRun(RunOutcome::Matched));
+
+            // Where the run falls, from the exact law of its scheme and length.
+            const double share = GenerationLaw::ForScheme(run.scheme, run.target.size())
+                                     .AtMost(watched.result.numMutations);
+            EXPECT_EQ(view->runPlaceText(),
+                      QStringLiteral("This run took %1 generations; %2% of runs take at most that "
+                                     "many.")
+                          .arg(watched.result.numMutations)
+                          .arg(std::lround(share * 100.0)));
+            // The data hold a row for each generation, strings counted as the run counts them,
+            // and for schemes 1 and 2 the right letters of the parent its log line shows.
+            const QTemporaryDir folder;
+            const QString path = folder.filePath(QStringLiteral("run.csv"));
+            ASSERT_EQ(view->saveData(path), QString());
+            QFile data(path);
+            ASSERT_TRUE(data.open(QIODevice::ReadOnly));
+            const QList<QByteArray> rows = data.readAll().trimmed().split('\n');
+            ASSERT_EQ(rows.size(), watched.result.numMutations + 1);
+            EXPECT_EQ(rows.front(), QByteArray("generation,letters_right,strings"));
+            const QList<QByteArray> lastRow = rows.back().split(',');
+            EXPECT_EQ(lastRow[0].toLongLong(), watched.result.numMutations);
+            EXPECT_EQ(lastRow[2].toLongLong(), watched.result.numTotal);
+            const QList<QByteArray> logLines = QByteArray::fromStdString(plain.log).split('\n');
+            for (qsizetype g = 1; g < rows.size() - 1 && run.scheme != Scheme::Sequential; ++g) {
+                const QList<QByteArray> fields = rows[g].split(',');
+                const QByteArray parent =
+                    logLines[g - 1].left(static_cast<qsizetype>(run.target.size()));
+                qsizetype right = 0;
+                for (qsizetype j = 0; j < parent.size(); ++j) {
+                    right += parent[j] == run.target[static_cast<std::size_t>(j)] ? 1 : 0;
+                }
+                EXPECT_EQ(fields[0].toLongLong(), g);
+                EXPECT_EQ(fields[1].toLongLong(), right) << "generation " << g;
+                EXPECT_EQ(fields[2].toLongLong(), 20 * g);
+            }
+            // A place that cannot be written says why.
+            EXPECT_FALSE(
+                view->saveData(folder.filePath(QStringLiteral("missing/run.csv"))).isEmpty());
+
+            // Blind search made as many strings as the run, and says so.
+            const auto* blind = view->findChild<BlindSearchLane*>();
+            EXPECT_EQ(blind->search().Strings(), watched.result.numTotal);
+            EXPECT_TRUE(blind->endingText().startsWith(
+                QStringLiteral("Blind search made %1 strings; its best has %2 of %3 letters right.")
+                    .arg(Grouped(watched.result.numTotal))
+                    .arg(blind->search().BestRight())
+                    .arg(run.target.size())))
+                << blind->endingText().toStdString();
             delete view;
         }
     }
+}
+
+// The lane's best of N random strings follows the law of the best of N binomial counts:
+// P(best <= k) = F(k)^N, with F the chance that one string has at most k letters right.
+TEST(BlindSearch, TheBestOfNStringsFollowsItsLaw) {
+    constexpr std::size_t kLength = 6;
+    constexpr std::int64_t kStrings = 40;
+    constexpr int kLanes = 4000;
+    const std::string target = "WEASEL";
+    std::mt19937_64 seeds(7);
+    std::vector<int> atMost(kLength + 1, 0);
+    for (int lane = 0; lane < kLanes; ++lane) {
+        BlindSearch search(target, seeds());
+        ASSERT_TRUE(search.CatchUp(kStrings, std::chrono::seconds(10)));
+        ASSERT_EQ(search.Strings(), kStrings);
+        // The best it states is the best it holds.
+        std::size_t right = 0;
+        for (std::size_t i = 0; i < kLength; ++i) {
+            right += search.Best()[i] == target[i] ? 1U : 0U;
+        }
+        ASSERT_EQ(right, search.BestRight());
+        for (std::size_t k = search.BestRight(); k <= kLength; ++k) {
+            ++atMost[k];
+        }
+    }
+    const double p = 1.0 / 27.0;
+    double single = 0.0;
+    for (std::size_t k = 0; k < kLength; ++k) {
+        const auto right = static_cast<double>(k);
+        const auto wrong = static_cast<double>(kLength - k);
+        single += std::tgamma(right + wrong + 1.0) /
+                  (std::tgamma(right + 1.0) * std::tgamma(wrong + 1.0)) * std::pow(p, right) *
+                  std::pow(1.0 - p, wrong);
+        const double expected = std::pow(single, static_cast<double>(kStrings));
+        const double observed = static_cast<double>(atMost[k]) / kLanes;
+        const double sigma = std::sqrt(expected * (1.0 - expected) / kLanes);
+        EXPECT_NEAR(observed, expected, 4.0 * sigma + 1e-9) << "best at most " << k;
+    }
+    // A lane that is out of time says so and stays where it got to.
+    BlindSearch slow(target, 1);
+    EXPECT_FALSE(slow.CatchUp(std::int64_t{1} << 40, std::chrono::milliseconds(5)));
+    EXPECT_GT(slow.Strings(), 0);
+    EXPECT_GT(slow.Rate(), 0.0);
+}
+
+TEST(BlindSearch, ItsSentenceStatesTheCostOfMatchingTheWholeTarget) {
+    // 27^9 strings at a rate that makes them in two days.
+    const double rate = std::pow(27.0, 9) / (2.0 * 86400.0);
+    EXPECT_EQ(DescribeBlindSearch(1381, 3, 9, rate),
+              QStringLiteral("Blind search made 1,381 strings; its best has 3 of 9 letters right. "
+                             "Matching all 9 would take on average 27^9 = 7.6E+12 strings: about "
+                             "2.00 days at this computer's rate."));
+    EXPECT_EQ(DescribeBlindStrings(3), QStringLiteral("19,683"));
+    EXPECT_EQ(DescribeBlindStrings(28), QStringLiteral("1.2E+40"));
+    // Past any duration a clock could show, in years as a power of ten.
+    EXPECT_TRUE(DescribeBlindSearch(10, 5, 28, 1.0e7)
+                    .endsWith(QStringLiteral("about 3.8E+25 years at this computer's rate.")))
+        << DescribeBlindSearch(10, 5, 28, 1.0e7).toStdString();
 }
 
 TEST_F(ViewTest, ALongRunKeepsTheChartBoundedOnALogarithmicAxis) {
@@ -242,7 +367,7 @@ TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
     auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget),
                                    QString::fromLatin1(kEndlessFirst), Scheme::Sequential, choices);
     view->feed().SetSlowMotionRate(kRate);
-    SlowMotion(view)->setChecked(true);
+    ChooseSlowMotion(view, true);
 
     struct Sample {
         qint64 ms;
@@ -262,11 +387,11 @@ TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
                 pacedElapsed = snapshot.elapsedSeconds;
             } else if (ms < 1800) {
                 // Back to full speed for a moment...
-                SlowMotion(view)->setChecked(false);
+                ChooseSlowMotion(view, false);
                 afterFullSpeed = snapshot.generation;
             } else if (cancelledAt < 0) {
                 // ...then slow again, and cancelled while it waits for its next generation.
-                SlowMotion(view)->setChecked(true);
+                ChooseSlowMotion(view, true);
                 if (ms > 2000 && view->isVisible()) {
                     cancelledAt = ms;
                     sinceCancel.start();
@@ -292,6 +417,82 @@ TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
     EXPECT_GT(afterFullSpeed - last.generation, 1000);
     // The figures keep time while paced, though the engine reads its clock only now and then.
     EXPECT_GT(pacedElapsed, 1.3);
+    delete view;
+}
+
+// Paused before it starts, a run holds after its first generation; each Step (the Right arrow)
+// makes exactly one more, whose offspring the view shows as the plain transcription of the same
+// seeded run breeds them. Resumed at 16 generations a second it goes on, still showing them; the
+// time it was held is not computing time, and Cancel ends it.
+TEST_F(ViewTest, PauseHoldsTheRunStepMakesOneGenerationAndTheRowsAreTheEnginesOffspring) {
+    const std::string target = "METHINKS IT IS LIKE A WEASEL";
+    const std::string first = "QWERTYUIOPASDFGHJKLZXCVBNMQW";
+    ReferenceOffspring expected;
+    ReferenceLockedRun(false, target, first, Generator(kSeed), &expected);
+    ASSERT_GT(expected.size(), 8U);
+
+    auto* view = new EvolutionView(QString::fromStdString(target), QString::fromStdString(first),
+                                   Scheme::Serial, choices);
+    view->show();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+    auto* panel = view->findChild<OffspringPanel*>();
+    auto* pause = view->findChild<QPushButton*>(QStringLiteral("pauseButton"));
+    auto* speed = view->findChild<QComboBox*>(QStringLiteral("speedBox"));
+    EXPECT_FALSE(panel->isVisible()) << "full speed shows no offspring";
+    EXPECT_EQ(speed->accessibleName(), QStringLiteral("Speed"));
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(pause->text(), QStringLiteral("Resume"));
+    EXPECT_TRUE(panel->isVisible());
+    // Space and the Right arrow leave the zoom keys alone.
+    QTest::keyClick(view, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->factor() > 1.0; }));
+
+    std::int64_t checked = 0;
+    const Outcome watched = RunWatched(view, Scheme::Serial, target, first, [&](qint64) {
+        view->refresh();
+        const EvolutionSnapshot& shown = view->shown();
+        const std::int64_t generation = shown.generation;
+        const bool settled = view->feed().Holding() || !view->feed().Paused();
+        if (!settled || generation == checked || shown.offspringGeneration != generation ||
+            checked < 0) {
+            return;
+        }
+        if (view->feed().Paused()) {
+            EXPECT_EQ(generation, checked + 1) << "one generation a press";
+        }
+        checked = generation;
+        const auto& bred = expected[static_cast<std::size_t>(generation - 1)];
+        QStringList letters;
+        for (const std::string& offspring : bred) {
+            letters.append(QString::fromStdString(offspring));
+        }
+        EXPECT_EQ(panel->rowLetters(), letters) << "generation " << generation;
+        const QStringList described = panel->rowDescriptions();
+        ASSERT_EQ(described.size(), kOffspringPerGeneration);
+        const auto right = std::inner_product(target.begin(), target.end(), bred.back().begin(), 0,
+                                              std::plus<>(), std::equal_to<>());
+        EXPECT_EQ(described.back(),
+                  QStringLiteral("Offspring 20: %1 of 28 right, next parent").arg(right));
+        if (generation < 4) {
+            QTest::keyClick(view, Qt::Key_Right);
+        } else if (generation == 4) {
+            speed->setCurrentIndex(speed->findData(16.0));
+            QTest::keyClick(view, Qt::Key_Space);
+            EXPECT_EQ(pause->text(), QStringLiteral("Pause"));
+        } else if (generation >= 6) {
+            checked = -1;
+            QTest::mouseClick(Cancel(view), Qt::LeftButton);
+        }
+    });
+    EXPECT_EQ(watched.result.outcome, RunOutcome::Cancelled);
+    EXPECT_GE(watched.result.numMutations, 6);
+    EXPECT_TRUE(choices.slowMotion);
+    EXPECT_EQ(choices.slowMotionRate, 16.0);
+    // Held through three steps and paced at 16 a second, the run computed for a moment only.
+    const double held = view->feed().PausedSeconds();
+    EXPECT_GT(held, 0.1);
+    EXPECT_LT(static_cast<double>(watched.result.timeLength) - held, 0.1);
     delete view;
 }
 
@@ -448,12 +649,12 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
     EXPECT_FALSE(view->saveChart(folder.filePath(QStringLiteral("missing/chart.png"))));
 
     // Both choices hold for the next view; unticked, the view goes once its run ends.
-    SlowMotion(view)->setChecked(true);
+    ChooseSlowMotion(view, true);
     auto* next = new EvolutionView(QStringLiteral("BEETLE"), QStringLiteral("QXZJRB"),
                                    Scheme::Serial, choices);
     auto* keep = next->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"));
     EXPECT_TRUE(keep->isChecked());
-    EXPECT_TRUE(SlowMotion(next)->isChecked());
+    EXPECT_TRUE(SlowMotionChosen(next));
     EXPECT_TRUE(next->feed().SlowMotion());
     EXPECT_TRUE(WaitUntil([&] { return view.isNull(); })) << "a new run closes the kept view";
     keep->setChecked(false);
@@ -498,7 +699,7 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
         seen->feed().Take(0, now);
         if (!slow.isValid()) {
             seen->feed().SetSlowMotionRate(40.0);
-            seen->findChild<QCheckBox*>(QStringLiteral("slowMotionCheck"))->setChecked(true);
+            ChooseSlowMotion(seen, true);
             slow.start();
         } else if (slowFrom < 0 && slow.elapsed() > 100) {
             slowFrom = now.generation;

@@ -1,0 +1,171 @@
+#include "ui/blind_search_lane.h"
+
+#include "search/alphabet.h"
+#include "ui/box_text.h"
+#include "ui/cost_text.h"
+#include "ui/letters_panel.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace quarrow {
+
+namespace {
+
+// Symbols made between two readings of the clock: a few microseconds of work.
+constexpr std::size_t kSymbolsPerClockReading = 16384;
+// Below a million, 27^n reads best as a whole number.
+constexpr int kWholeBelowMagnitude = 6;
+// Durations past this many seconds (some 30,000 years) are stated as a power of ten.
+constexpr double kLongestPlainSeconds = 1.0e12;
+constexpr double kSecondsPerYear = 365.25 * 86400.0;
+
+std::size_t RightLetters(const std::string& candidate, const std::string& target) {
+    std::size_t right = 0;
+    for (std::size_t i = 0; i < target.size(); ++i) {
+        right += candidate[i] == target[i] ? 1U : 0U;
+    }
+    return right;
+}
+
+/// 10^`log10Value` as a two-figure mantissa and a signed power of ten: "7.6E+12".
+QString PowerOfTen(double log10Value) {
+    auto exponent = static_cast<long long>(std::floor(log10Value));
+    double mantissa =
+        std::round(std::pow(10.0, log10Value - static_cast<double>(exponent)) * 10.0) / 10.0;
+    if (mantissa >= 10.0) {
+        mantissa /= 10.0;
+        ++exponent;
+    }
+    return QStringLiteral("%1E%2%3")
+        .arg(QString::number(mantissa, 'f', 1),
+             exponent < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+        .arg(std::llabs(exponent), 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+BlindSearch::BlindSearch(std::string target, std::uint64_t seed)
+    : target_(std::move(target)), generator_(seed), candidate_(target_.size(), ' ') {}
+
+bool BlindSearch::CatchUp(std::int64_t strings, std::chrono::nanoseconds budget) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    const Clock::time_point stop = start + budget;
+    const std::size_t perReading = std::max<std::size_t>(
+        1, kSymbolsPerClockReading / std::max<std::size_t>(target_.size(), 1));
+    Clock::time_point now = start;
+    while (strings_ < strings && now < stop) {
+        for (std::size_t i = 0; i < perReading && strings_ < strings; ++i) {
+            FillRandom(generator_, candidate_.data(), candidate_.size());
+            ++strings_;
+            const std::size_t right = RightLetters(candidate_, target_);
+            if (right > bestRight_ || strings_ == 1) {
+                bestRight_ = right;
+                best_ = candidate_;
+            }
+        }
+        now = Clock::now();
+    }
+    spent_ += now - start;
+    return strings_ >= strings;
+}
+
+double BlindSearch::Rate() const {
+    const double seconds = std::chrono::duration<double>(spent_).count();
+    return seconds > 0.0 && strings_ > 0 ? static_cast<double>(strings_) / seconds : 0.0;
+}
+
+QString DescribeBlindStrings(std::size_t length) {
+    const double log10Strings = static_cast<double>(length) * std::log10(27.0);
+    if (log10Strings < kWholeBelowMagnitude) {
+        return Grouped(std::llround(std::pow(27.0, static_cast<double>(length))));
+    }
+    return PowerOfTen(log10Strings);
+}
+
+QString DescribeBlindSearch(std::int64_t strings, std::size_t bestRight, std::size_t length,
+                            double rate) {
+    QString text = BlindSearchLane::tr("Blind search made %1 strings; its best has %2 of %3 "
+                                       "letters right. Matching all %3 would take on average "
+                                       "27^%3 = %4 strings")
+                       .arg(Grouped(strings))
+                       .arg(bestRight)
+                       .arg(length)
+                       .arg(DescribeBlindStrings(length));
+    if (rate <= 0.0) {
+        return text + QLatin1Char('.');
+    }
+    const double log10Seconds = static_cast<double>(length) * std::log10(27.0) - std::log10(rate);
+    const QString duration = log10Seconds < std::log10(kLongestPlainSeconds)
+                                 ? DescribeDuration(std::pow(10.0, log10Seconds))
+                                 : BlindSearchLane::tr("%1 years")
+                                       .arg(PowerOfTen(log10Seconds - std::log10(kSecondsPerYear)));
+    return text + BlindSearchLane::tr(": about %1 at this computer's rate.").arg(duration);
+}
+
+BlindSearchLane::BlindSearchLane(const QString& target, std::uint64_t seed, QWidget* parent)
+    : QWidget(parent), target_(target), search_(ToLatin1(target), seed), best_(new QLabel(this)),
+      figures_(new QLabel(this)), ending_(new QLabel(this)) {
+    setObjectName(QStringLiteral("blindSearchLane"));
+    setAccessibleName(tr("Blind search"));
+    auto* caption = new QLabel(tr("Blind search:"), this);
+    caption->setBuddy(best_);
+    best_->setObjectName(QStringLiteral("blindSearchBest"));
+    best_->setTextFormat(Qt::RichText);
+    best_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    best_->setAccessibleName(tr("Blind search's best string"));
+    figures_->setObjectName(QStringLiteral("blindSearchFigures"));
+    figures_->setTextFormat(Qt::PlainText);
+    ending_->setObjectName(QStringLiteral("blindSearchEnding"));
+    ending_->setTextFormat(Qt::PlainText);
+    ending_->setWordWrap(true);
+    ending_->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* lane = new QHBoxLayout;
+    lane->addWidget(caption);
+    lane->addWidget(best_);
+    lane->addWidget(figures_, 1);
+    layout->addLayout(lane);
+    showBest();
+}
+
+void BlindSearchLane::follow(std::int64_t strings, std::chrono::nanoseconds budget) {
+    search_.CatchUp(strings, budget);
+    showBest();
+}
+
+void BlindSearchLane::showBest() {
+    if (search_.Strings() == shownStrings_) {
+        return;
+    }
+    shownStrings_ = search_.Strings();
+    best_->setText(MarkedLetters(FromLatin1(search_.Best()), target_));
+    const QString figures = tr("%1 of %2 right; %3 strings")
+                                .arg(search_.BestRight())
+                                .arg(search_.Length())
+                                .arg(Grouped(search_.Strings()));
+    figures_->setText(figures);
+    setAccessibleDescription(figures);
+}
+
+void BlindSearchLane::showEnding() {
+    ending_->setText(endingText());
+    ending_->setAccessibleName(ending_->text());
+    ending_->show();
+}
+
+QString BlindSearchLane::endingText() const {
+    return DescribeBlindSearch(search_.Strings(), search_.BestRight(), search_.Length(),
+                               search_.Rate());
+}
+
+} // namespace quarrow

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include <QString>
+#include <QWidget>
+
+#include "platform/generator.h"
+
+class QLabel;
+
+namespace quarrow {
+
+/// Blind search beside a run: random strings as long as the target, from a generator of its own,
+/// the best so far kept with its letters right. It is driven to the run's count of strings, a
+/// slice of time at a go, so that it never holds up the window.
+class BlindSearch {
+public:
+    BlindSearch(std::string target, std::uint64_t seed);
+
+    /// Makes strings until `strings` have been made or `budget` has passed; whether it got there.
+    bool CatchUp(std::int64_t strings, std::chrono::nanoseconds budget);
+
+    std::int64_t Strings() const { return strings_; }
+    /// The best string so far (empty before the first) and its letters equal to the target's.
+    const std::string& Best() const { return best_; }
+    std::size_t BestRight() const { return bestRight_; }
+    std::size_t Length() const { return target_.size(); }
+    /// Strings a second it has made them at; 0 before it has made any.
+    double Rate() const;
+
+private:
+    std::string target_;
+    Generator generator_;
+    std::string candidate_;
+    std::string best_;
+    std::size_t bestRight_ = 0;
+    std::int64_t strings_ = 0;
+    std::chrono::steady_clock::duration spent_{};
+};
+
+/// 27^`length` in the form the lane states it: whole below a million ("19,683"), else a mantissa
+/// of two figures and a power of ten ("7.6E+12").
+QString DescribeBlindStrings(std::size_t length);
+
+/// The sentence the lane ends a run with: what it made, its best, and what matching the whole
+/// target would take at `rate` strings a second (left out when the rate is not known).
+QString DescribeBlindSearch(std::int64_t strings, std::size_t bestRight, std::size_t length,
+                            double rate);
+
+/// The "Blind search" lane of the live view: its best string with the letters right marked, and
+/// how many strings it has made; once the run is over, what matching the whole target would take.
+class BlindSearchLane : public QWidget {
+    Q_OBJECT
+
+public:
+    BlindSearchLane(const QString& target, std::uint64_t seed, QWidget* parent = nullptr);
+
+    /// Catches up with the run's `strings`, spending at most `budget` of the window's time.
+    void follow(std::int64_t strings, std::chrono::nanoseconds budget);
+    const BlindSearch& search() const { return search_; }
+    /// The lane's closing sentence.
+    QString endingText() const;
+    /// Shows the closing sentence in `endingLabel`.
+    void showEnding();
+    /// The label of the closing sentence, hidden until then, for the view to place.
+    QLabel* endingLabel() const { return ending_; }
+
+private:
+    void showBest();
+
+    QString target_;
+    BlindSearch search_;
+    QLabel* best_;
+    QLabel* figures_;
+    QLabel* ending_;
+    std::int64_t shownStrings_ = -1;
+};
+
+} // namespace quarrow

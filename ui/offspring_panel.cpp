@@ -1,0 +1,158 @@
+#include "ui/offspring_panel.h"
+
+#include "ui/letters_panel.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLocale>
+#include <QVBoxLayout>
+
+namespace quarrow {
+
+namespace {
+
+QString Count(std::size_t value) {
+    return QLocale().toString(static_cast<qulonglong>(value));
+}
+
+} // namespace
+
+QString SchemeRule(Scheme scheme) {
+    switch (scheme) {
+    case Scheme::Attenuating:
+        return OffspringPanel::tr("the %1th offspring becomes the parent; each wrong letter "
+                                  "changes only to a nearer one")
+            .arg(kOffspringPerGeneration);
+    case Scheme::Serial:
+        return OffspringPanel::tr("the %1th offspring becomes the parent; right letters are kept, "
+                                  "wrong ones redrawn")
+            .arg(kOffspringPerGeneration);
+    case Scheme::Sequential:
+        return OffspringPanel::tr("each offspring copies the target's first letters, one more for "
+                                  "every hit before it in this generation; the rest are drawn, "
+                                  "and each hit is marked");
+    }
+    return {};
+}
+
+QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& row,
+                          qsizetype targetLength, bool last) {
+    const auto length = static_cast<std::size_t>(targetLength);
+    QString text;
+    if (scheme == Scheme::Sequential) {
+        const std::size_t hits = row.matched - std::min(row.matched, row.copied);
+        text = OffspringPanel::tr("Offspring %1: %2 letters copied, %3 hits")
+                   .arg(number)
+                   .arg(Count(row.copied), Count(hits));
+        if (row.matched >= length) {
+            text += OffspringPanel::tr(", every letter now locked");
+        }
+        return text;
+    }
+    text = OffspringPanel::tr("Offspring %1: %2 of %3 right")
+               .arg(number)
+               .arg(Count(row.matched), Count(length));
+    if (row.matched >= length) {
+        text += OffspringPanel::tr(", matches the target");
+    } else if (last) {
+        text += OffspringPanel::tr(", next parent");
+    }
+    return text;
+}
+
+OffspringPanel::OffspringPanel(const QString& target, const QString& firstString, Scheme scheme,
+                               QWidget* parent)
+    : QWidget(parent), target_(target), firstString_(firstString), scheme_(scheme),
+      title_(new QLabel(tr("Offspring of this generation"), this)) {
+    setObjectName(QStringLiteral("offspringPanel"));
+    setAccessibleName(tr("Offspring of this generation"));
+    title_->setObjectName(QStringLiteral("offspringTitle"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(title_);
+    // The letters line up in columns, as in the letters above.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (int i = 0; i < kOffspringPerGeneration; ++i) {
+        auto* row = new QLabel(this);
+        row->setObjectName(QStringLiteral("offspringRow%1").arg(i + 1));
+        row->setTextFormat(Qt::RichText);
+        row->setFont(fixed);
+        // Laid out from the start, empty, so that the view opens tall enough for every row.
+        row->setText(QStringLiteral("&nbsp;"));
+        layout->addWidget(row);
+        rows_.append(row);
+    }
+    auto* rule = new QLabel(SchemeRule(scheme), this);
+    rule->setObjectName(QStringLiteral("schemeRule"));
+    rule->setWordWrap(true);
+    auto* legend = new QLabel(scheme == Scheme::Sequential
+                                  ? tr("Blue: copied from the target; green: a hit.")
+                                  : tr("Bold, underlined: right; italic: changed; plain: kept."),
+                              this);
+    legend->setObjectName(QStringLiteral("offspringLegend"));
+    legend->setWordWrap(true);
+    layout->addWidget(rule);
+    layout->addWidget(legend);
+    layout->addStretch(1);
+}
+
+void OffspringPanel::showOffspring(std::int64_t generation, const std::vector<OffspringRow>& rows,
+                                   const std::string& parent) {
+    title_->setText(tr("Offspring of generation %1")
+                        .arg(QLocale().toString(static_cast<qlonglong>(generation))));
+    const QString parentLetters = QString::fromLatin1(parent);
+    letters_.clear();
+    for (qsizetype i = 0; i < rows_.size(); ++i) {
+        QLabel* label = rows_[i];
+        if (i >= static_cast<qsizetype>(rows.size())) {
+            label->setText(QStringLiteral("&nbsp;"));
+            label->setAccessibleName(QString());
+            continue;
+        }
+        const OffspringRow& row = rows[static_cast<std::size_t>(i)];
+        const bool last = i == kOffspringPerGeneration - 1;
+        label->setText(rowText(i, row, parentLetters, last));
+        label->setAccessibleName(DescribeOffspring(scheme_, i + 1, row, target_.size(), last));
+        letters_.append(QString::fromLatin1(row.letters));
+    }
+}
+
+QString OffspringPanel::rowText(qsizetype index, const OffspringRow& row, const QString& parent,
+                                bool last) const {
+    const QString letters = QString::fromLatin1(row.letters);
+    const bool sequential = scheme_ == Scheme::Sequential;
+    const QString marked =
+        sequential ? MarkedOffspring(letters, static_cast<qsizetype>(row.copied), firstString_)
+                   : MarkedChild(letters, parent, target_);
+    const auto length = static_cast<std::size_t>(target_.size());
+    QString note = sequential ? tr("%1 copied, %2 hits")
+                                    .arg(Count(row.copied))
+                                    .arg(Count(row.matched - std::min(row.matched, row.copied)))
+                              : tr("%1 of %2").arg(Count(row.matched), Count(length));
+    if (!sequential && row.matched >= length) {
+        note += QStringLiteral(" &nbsp;<b>") + tr("matches the target") + QStringLiteral("</b>");
+    } else if (!sequential && last) {
+        note += QStringLiteral(" &nbsp;<b>") + tr("next parent") + QStringLiteral("</b>");
+    }
+    return QStringLiteral("%1&nbsp; %2&nbsp; %3")
+        .arg(QString::number(index + 1).rightJustified(2).replace(QLatin1Char(' '),
+                                                                  QStringLiteral("&nbsp;")),
+             marked, note);
+}
+
+QStringList OffspringPanel::rowDescriptions() const {
+    QStringList texts;
+    for (const QLabel* row : rows_) {
+        if (!row->accessibleName().isEmpty()) {
+            texts.append(row->accessibleName());
+        }
+    }
+    return texts;
+}
+
+QStringList OffspringPanel::rowLetters() const {
+    return letters_;
+}
+
+} // namespace quarrow

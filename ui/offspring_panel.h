@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include "engine/selection.h"
+#include "ui/evolution_feed.h"
+
+class QLabel;
+
+namespace quarrow {
+
+/// The rule a scheme picks its next parent by, in a line of plain words.
+QString SchemeRule(Scheme scheme);
+
+/// How a screen reader hears one offspring row: "Offspring 7: 5 of 9 right, next parent", or
+/// for scheme 3 "Offspring 7: 4 letters copied, 2 hits".
+QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& row,
+                          qsizetype targetLength, bool last);
+
+/// The offspring of one generation, a row each, as the engine bred them: for schemes 1 and 2 each
+/// letter marked right, changed or kept against the target and the parent, and the offspring
+/// that becomes the next parent labelled; for scheme 3 each offspring's copied prefix and its
+/// tail's hits. A line under them states the scheme's rule.
+class OffspringPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    OffspringPanel(const QString& target, const QString& firstString, Scheme scheme,
+                   QWidget* parent = nullptr);
+
+    /// Shows the offspring of `generation`, bred from `parent` (schemes 1 and 2).
+    void showOffspring(std::int64_t generation, const std::vector<OffspringRow>& rows,
+                       const std::string& parent);
+
+    /// The rows' texts as a screen reader hears them, one a row shown.
+    QStringList rowDescriptions() const;
+    /// The rows' letters, one a row shown.
+    QStringList rowLetters() const;
+
+private:
+    QString rowText(qsizetype index, const OffspringRow& row, const QString& parent,
+                    bool last) const;
+
+    QString target_;
+    QString firstString_;
+    Scheme scheme_;
+    QLabel* title_;
+    QList<QLabel*> rows_;
+    QStringList letters_;
+};
+
+} // namespace quarrow
