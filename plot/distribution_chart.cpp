@@ -282,10 +282,10 @@ class Canvas {
 public:
     explicit Canvas(QPainter* painter) : painter_(painter) {}
 
-    QPainter* painter() const { return painter_; }
+    QPainter* Painter() const { return painter_; }
 
     /// Draws `text` in `box` with `flags` and returns the rectangle it takes.
-    QRectF text(const QRectF& box, int flags, const QString& text, const QFont& font,
+    QRectF Text(const QRectF& box, int flags, const QString& text, const QFont& font,
                 const QColor& colour = Qt::black) {
         const QRectF taken = QFontMetricsF(font).boundingRect(box, flags, text);
         if (painter_ != nullptr) {
@@ -297,7 +297,7 @@ public:
         return taken;
     }
 
-    std::vector<DrawnText> takeTexts() { return std::move(texts_); }
+    std::vector<DrawnText> TakeTexts() { return std::move(texts_); }
 
 private:
     QPainter* painter_;
@@ -385,7 +385,7 @@ double NiceStep(double least) {
 /// `plotHeight` tall; returns where the drawing ends.
 double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData& data,
             const Prepared& prepared, const QFont& face, double plotHeight) {
-    QPainter* painter = canvas.painter();
+    QPainter* painter = canvas.Painter();
     const QFont body = InPixels(face);
     QFont titleFont = body;
     titleFont.setPixelSize(static_cast<int>(std::lround(body.pixelSize() * 1.25)));
@@ -407,7 +407,7 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
     }
     double y = area.top() + pad;
     y = canvas
-            .text(QRectF(x0, y, x1 - x0, wrapped), wrap, Breakable(DistributionChartTitle(data)),
+            .Text(QRectF(x0, y, x1 - x0, wrapped), wrap, Breakable(DistributionChartTitle(data)),
                   titleFont)
             .bottom() +
         0.4 * line;
@@ -421,7 +421,7 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
                        "exact law)"),
         QStringLiteral("Marks: mean (solid), median (dashed), 10% and 90% of runs (dotted)")};
     for (int entry = 0; entry < 3; ++entry) {
-        const QRectF taken = canvas.text(QRectF(x0 + sample, y, x1 - x0 - sample, wrapped), wrap,
+        const QRectF taken = canvas.Text(QRectF(x0 + sample, y, x1 - x0 - sample, wrapped), wrap,
                                          legend[entry], body);
         if (painter != nullptr) {
             const double middle = y + line / 2.0;
@@ -517,7 +517,7 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
                            Grouped(static_cast<std::int64_t>(runs.generations.size())),
                            runs.generations.size() == 1 ? QString() : QStringLiteral("s"));
         y = canvas
-                .text(QRectF(x0 + swatch + 0.4 * line, y, x1 - x0 - swatch - 0.4 * line, wrapped),
+                .Text(QRectF(x0 + swatch + 0.4 * line, y, x1 - x0 - swatch - 0.4 * line, wrapped),
                       wrap, heading, headFont)
                 .bottom();
 
@@ -534,7 +534,7 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
                 painter->setPen(QPen(QColor(0xDD, 0xDD, 0xDD), unit));
                 painter->drawLine(QPointF(plotLeft, at), QPointF(plotRight, at));
             }
-            canvas.text(QRectF(x0, at - line / 2.0, plotLeft - x0 - pad / 2.0, line),
+            canvas.Text(QRectF(x0, at - line / 2.0, plotLeft - x0 - pad / 2.0, line),
                         Qt::AlignRight | Qt::AlignVCenter, PercentText(tick * shareStep), body,
                         Qt::darkGray);
         }
@@ -585,7 +585,7 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
                 painter->setPen(QPen(kLawColour, 1.2 * unit, mark.style));
                 painter->drawLine(QPointF(mark.x, plotTop), QPointF(mark.x, plotBottom));
             }
-            canvas.text(mark.rect.translated(0, plotTop - (mark.row + 1) * line),
+            canvas.Text(mark.rect.translated(0, plotTop - (mark.row + 1) * line),
                         Qt::AlignLeft | Qt::AlignTop, mark.text, body, kLawColour);
         }
         y = plotBottom + line;
@@ -618,12 +618,12 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
         }
         const QString label = TickText(tick);
         const double width = metrics.horizontalAdvance(label);
-        canvas.text(QRectF(Centred(x, width, plotLeft, plotRight), y, width, line),
+        canvas.Text(QRectF(Centred(x, width, plotLeft, plotRight), y, width, line),
                     Qt::AlignLeft | Qt::AlignTop, label, body);
     }
     y += line;
     y = canvas
-            .text(QRectF(plotLeft, y, plotWidth, wrapped), Qt::AlignHCenter | Qt::TextWordWrap,
+            .Text(QRectF(plotLeft, y, plotWidth, wrapped), Qt::AlignHCenter | Qt::TextWordWrap,
                   axis.logarithmic ? QStringLiteral("Generations per run (logarithmic scale)")
                                    : QStringLiteral("Generations per run"),
                   body)
@@ -643,7 +643,7 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
         return plotLeft + plotWidth * std::clamp(log10Strings, 0.0, decades) / decades;
     };
     y = canvas
-            .text(QRectF(x0, y, x1 - x0, wrapped), wrap,
+            .Text(QRectF(x0, y, x1 - x0, wrapped), wrap,
                   QStringLiteral("Strings per run beside a blind search (logarithmic scale)"),
                   headFont)
             .bottom() +
@@ -654,7 +654,7 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
         const QString label = PowerOfTen(decade);
         const double width = metrics.horizontalAdvance(label);
         const double x = sxOf(decade);
-        canvas.text(QRectF(Centred(x, width, plotLeft, plotRight), y, width, line),
+        canvas.Text(QRectF(Centred(x, width, plotLeft, plotRight), y, width, line),
                     Qt::AlignLeft | Qt::AlignTop, label, body);
         if (painter != nullptr) {
             painter->setPen(QPen(Qt::black, unit));
@@ -671,7 +671,7 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
     for (std::size_t s = 0; s < data.schemes.size(); ++s) {
         const PanelFigures& f = figures[s];
         const int colour = SchemeIndex(data.schemes[s].scheme);
-        canvas.text(QRectF(x0, y, leftColumn, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        canvas.Text(QRectF(x0, y, leftColumn, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                     SchemeName(data.schemes[s].scheme), body);
         if (f.strings && painter != nullptr) {
             const double middle = y + rowHeight / 2.0;
@@ -700,7 +700,7 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
         y += rowHeight;
     }
     const double blindX = sxOf(blind);
-    canvas.text(QRectF(x0, y, leftColumn, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+    canvas.Text(QRectF(x0, y, leftColumn, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                 QStringLiteral("Blind search"), body);
     if (painter != nullptr) {
         painter->setPen(Qt::black);
@@ -712,7 +712,7 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
     // The blind search's figures, under its dot: they can be long, so they wrap.
     const bool onTheRight = blindX > plotLeft + plotWidth / 2.0;
     y = canvas
-            .text(QRectF(plotLeft, y, plotWidth, wrapped),
+            .Text(QRectF(plotLeft, y, plotWidth, wrapped),
                   static_cast<int>((onTheRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop |
                                    Qt::TextWordWrap),
                   BlindSearchText(data.phrase.size()), body)
@@ -787,7 +787,7 @@ std::vector<DrawnText> PaintDistributionChart(QPainter& painter, const QRectF& a
     Canvas canvas(&painter);
     Draw(canvas, area, data, prepared, face, plotHeight);
     painter.restore();
-    return canvas.takeTexts();
+    return canvas.TakeTexts();
 }
 
 QString WriteChart(QIODevice& device, ChartFormat format, QSize size, const QString& title,

@@ -135,15 +135,15 @@ BlindSearchLane::BlindSearchLane(const QString& target, std::uint64_t seed, QWid
     lane->addWidget(best_);
     lane->addWidget(figures_, 1);
     layout->addLayout(lane);
-    showBest();
+    ShowBest();
 }
 
-void BlindSearchLane::follow(std::int64_t strings, std::chrono::nanoseconds budget) {
+void BlindSearchLane::Follow(std::int64_t strings, std::chrono::nanoseconds budget) {
     search_.CatchUp(strings, budget);
-    showBest();
+    ShowBest();
 }
 
-void BlindSearchLane::showBest() {
+void BlindSearchLane::ShowBest() {
     if (search_.Strings() == shownStrings_) {
         return;
     }
@@ -157,13 +157,13 @@ void BlindSearchLane::showBest() {
     setAccessibleDescription(figures);
 }
 
-void BlindSearchLane::showEnding() {
-    ending_->setText(endingText());
+void BlindSearchLane::ShowEnding() {
+    ending_->setText(EndingText());
     ending_->setAccessibleName(ending_->text());
     ending_->show();
 }
 
-QString BlindSearchLane::endingText() const {
+QString BlindSearchLane::EndingText() const {
     return DescribeBlindSearch(search_.Strings(), search_.BestRight(), search_.Length(),
                                search_.Rate());
 }

@@ -60,17 +60,17 @@ public:
     BlindSearchLane(const QString& target, std::uint64_t seed, QWidget* parent = nullptr);
 
     /// Catches up with the run's `strings`, spending at most `budget` of the window's time.
-    void follow(std::int64_t strings, std::chrono::nanoseconds budget);
-    const BlindSearch& search() const { return search_; }
+    void Follow(std::int64_t strings, std::chrono::nanoseconds budget);
+    const BlindSearch& Search() const { return search_; }
     /// The lane's closing sentence.
-    QString endingText() const;
+    QString EndingText() const;
     /// Shows the closing sentence in `endingLabel`.
-    void showEnding();
+    void ShowEnding();
     /// The label of the closing sentence, hidden until then, for the view to place.
-    QLabel* endingLabel() const { return ending_; }
+    QLabel* EndingLabel() const { return ending_; }
 
 private:
-    void showBest();
+    void ShowBest();
 
     QString target_;
     BlindSearch search_;

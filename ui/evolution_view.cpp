@@ -93,9 +93,9 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     expectationLabel_->setObjectName(QStringLiteral("expectationLabel"));
     expectationLabel_->setTextFormat(Qt::PlainText);
     expectationLabel_->setWordWrap(true);
-    if (sequential()) {
+    if (Sequential()) {
         expectation_ = ExpectSequential(static_cast<std::size_t>(target_.size()));
-        showExpectation();
+        ShowExpectation();
     } else {
         // The other two schemes share one exact law, which depends only on the length.
         expectationLabel_->setText(tr("Expected: %1")
@@ -113,7 +113,7 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     auto* figures = new QVBoxLayout;
     figures->addWidget(figuresLabel_);
     figures->addStretch(1);
-    figures->addWidget(controls_->paceControls());
+    figures->addWidget(controls_->PaceControls());
     middle->addLayout(figures, 0);
     // The rows scroll where the screen is short, so that the chart keeps its least height.
     offspringScroll_ = new QScrollArea(run);
@@ -130,35 +130,35 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     layout->addLayout(middle, 1);
     layout->addWidget(endingLabel_);
     layout->addWidget(placeLabel_);
-    layout->addWidget(blind_->endingLabel());
+    layout->addWidget(blind_->EndingLabel());
     layout->addWidget(expectationLabel_);
     layout->addWidget(controls_);
     pages_->addWidget(run);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(pages_);
 
-    connect(controls_, &ViewControls::speedChosen, this, &EvolutionView::chooseSpeed);
-    connect(controls_, &ViewControls::pauseClicked, this, &EvolutionView::togglePause);
-    connect(controls_, &ViewControls::stepClicked, this, &EvolutionView::step);
+    connect(controls_, &ViewControls::SpeedChosen, this, &EvolutionView::ChooseSpeed);
+    connect(controls_, &ViewControls::PauseClicked, this, &EvolutionView::TogglePause);
+    connect(controls_, &ViewControls::StepClicked, this, &EvolutionView::Step);
     // Space and the Right arrow act on the run wherever the focus is in the view, except on the
     // Repeat page, whose boxes take them as typing.
     auto* pauseKey = new QShortcut(QKeySequence(Qt::Key_Space), this);
     auto* stepKey = new QShortcut(QKeySequence(Qt::Key_Right), this);
-    connect(pauseKey, &QShortcut::activated, this, &EvolutionView::togglePause);
-    connect(stepKey, &QShortcut::activated, this, &EvolutionView::step);
+    connect(pauseKey, &QShortcut::activated, this, &EvolutionView::TogglePause);
+    connect(stepKey, &QShortcut::activated, this, &EvolutionView::Step);
     connect(pages_, &QStackedWidget::currentChanged, this, [pauseKey, stepKey](int page) {
         pauseKey->setEnabled(page == 0);
         stepKey->setEnabled(page == 0);
     });
-    connect(controls_, &ViewControls::keepOpenToggled, this,
+    connect(controls_, &ViewControls::KeepOpenToggled, this,
             [this](bool on) { choices_.keepOpen = on; });
-    connect(controls_, &ViewControls::saveChartClicked, this, &EvolutionView::saveChartClicked);
-    connect(controls_, &ViewControls::saveDataClicked, this, &EvolutionView::saveDataClicked);
-    connect(controls_, &ViewControls::repeatClicked, this, [this] { openRepeat(); });
-    connect(controls_, &ViewControls::cancelClicked, this, &EvolutionView::cancelClicked);
+    connect(controls_, &ViewControls::SaveChartClicked, this, &EvolutionView::SaveChartClicked);
+    connect(controls_, &ViewControls::SaveDataClicked, this, &EvolutionView::SaveDataClicked);
+    connect(controls_, &ViewControls::RepeatClicked, this, [this] { OpenRepeat(); });
+    connect(controls_, &ViewControls::CancelClicked, this, &EvolutionView::CancelClicked);
 
-    showFigures();
-    showOffspringPanel();
+    ShowFigures();
+    ShowOffspringPanel();
     adjustSize();
     new WindowZoom(*this); // follows the main window's zoom and has its own keys
 }
@@ -170,14 +170,14 @@ EvolutionView::~EvolutionView() {
     }
 }
 
-void EvolutionView::setMeasuredRate(double generationsPerSecond) {
+void EvolutionView::SetMeasuredRate(double generationsPerSecond) {
     if (generationsPerSecond > 0.0) {
         measuredRate_ = generationsPerSecond;
     }
-    showExpectation();
+    ShowExpectation();
 }
 
-void EvolutionView::showExpectation() {
+void EvolutionView::ShowExpectation() {
     if (!expectation_) {
         return;
     }
@@ -204,7 +204,7 @@ void EvolutionView::showEvent(QShowEvent* event) {
     FitFrameOnScreenSoon(*this);
 }
 
-void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
+void EvolutionView::PlaceBeside(const QWidget& window, const QRect& keepClear) {
     const QScreen* screen = window.screen();
     if (screen == nullptr) {
         screen = QGuiApplication::primaryScreen();
@@ -293,32 +293,32 @@ void EvolutionView::placeBeside(const QWidget& window, const QRect& keepClear) {
     move(MovedInto(QRect(best->topLeft(), fitted), *best).topLeft());
 }
 
-void EvolutionView::refresh() {
+void EvolutionView::Refresh() {
     if (!feed_.Take(shown_.reports, shown_, &points_, &bestPoints_)) {
         return;
     }
-    showFigures();
-    showLetters();
+    ShowFigures();
+    ShowLetters();
     if (shown_.offspringGeneration > 0) {
-        offspring_->showOffspring(shown_.offspringGeneration, shown_.offspring,
+        offspring_->ShowOffspring(shown_.offspringGeneration, shown_.offspring,
                                   shown_.offspringParent);
     }
-    chart_->setCurves(points_, bestPoints_);
-    blind_->follow(shown_.stringsMade, kBlindSlice);
-    updateStatus(false);
+    chart_->SetCurves(points_, bestPoints_);
+    blind_->Follow(shown_.stringsMade, kBlindSlice);
+    UpdateStatus(false);
 }
 
-bool EvolutionView::finishRun(RunOutcome outcome, bool mayStayOpen) {
-    refresh();
+bool EvolutionView::FinishRun(RunOutcome outcome, bool mayStayOpen) {
+    Refresh();
     runGoing_ = false;
-    controls_->showPaused(false);
+    controls_->ShowPaused(false);
     feed_.SetPaused(false);
-    showEnding(outcome);
+    ShowEnding(outcome);
     if (outcome == RunOutcome::Matched || outcome == RunOutcome::Cancelled) {
-        blind_->follow(shown_.stringsMade, kBlindFinish);
-        blind_->showEnding();
+        blind_->Follow(shown_.stringsMade, kBlindFinish);
+        blind_->ShowEnding();
     }
-    controls_->showRunEnded(outcome == RunOutcome::Matched);
+    controls_->ShowRunEnded(outcome == RunOutcome::Matched);
     if (!mayStayOpen || !choices_.keepOpen) {
         deleteLater();
         return false;
@@ -331,7 +331,7 @@ bool EvolutionView::finishRun(RunOutcome outcome, bool mayStayOpen) {
     return true;
 }
 
-void EvolutionView::showEnding(RunOutcome outcome) {
+void EvolutionView::ShowEnding(RunOutcome outcome) {
     const QLocale locale;
     const QString generations = locale.toString(static_cast<qlonglong>(shown_.generation));
     QString ending;
@@ -339,11 +339,11 @@ void EvolutionView::showEnding(RunOutcome outcome) {
     switch (outcome) {
     case RunOutcome::Matched:
         ending = tr("Run finished.");
-        if (sequential()) {
+        if (Sequential()) {
             // The run ends when the last hit locks the target's last letter: what the next
             // offspring would copy is the whole target, as the log's final line shows.
             const bool lastDrewIt = shown_.lockedLetters < static_cast<std::size_t>(target_.size());
-            letters_->showOffspring(target_, target_.size());
+            letters_->ShowOffspring(target_, target_.size());
             line = lastDrewIt
                        ? tr("Offspring %1 of generation %2 drew the last hit: every letter of the "
                             "target is now locked.")
@@ -355,7 +355,7 @@ void EvolutionView::showEnding(RunOutcome outcome) {
         } else {
             line = tr("The parent matched the target in generation %1.").arg(generations);
         }
-        showRunPlace();
+        ShowRunPlace();
         break;
     case RunOutcome::Cancelled:
         ending = tr("Cancelled after %1 generations.").arg(generations);
@@ -372,11 +372,11 @@ void EvolutionView::showEnding(RunOutcome outcome) {
     }
     endingLabel_->setText(line);
     endingLabel_->show();
-    updateStatus(true, ending);
-    chart_->setSummary(chartSummaryText());
+    UpdateStatus(true, ending);
+    chart_->SetSummary(ChartSummaryText());
 }
 
-void EvolutionView::showRunPlace() {
+void EvolutionView::ShowRunPlace() {
     const GenerationLaw law =
         GenerationLaw::ForScheme(scheme_, static_cast<std::size_t>(target_.size()));
     const double share = law.AtMost(shown_.generation);
@@ -394,11 +394,11 @@ void EvolutionView::showRunPlace() {
     placeLabel_->show();
 }
 
-QString EvolutionView::runPlaceText() const {
+QString EvolutionView::RunPlaceText() const {
     return placeLabel_->text();
 }
 
-QString EvolutionView::chartSummaryText() const {
+QString EvolutionView::ChartSummaryText() const {
     const auto& curve = points_;
     const QLocale locale;
     if (curve.empty()) {
@@ -407,7 +407,7 @@ QString EvolutionView::chartSummaryText() const {
     const auto first = static_cast<qlonglong>(std::llround(curve.front().matched));
     const auto last = static_cast<qlonglong>(std::llround(curve.back().matched));
     const QString generations = locale.toString(static_cast<qlonglong>(shown_.generation));
-    if (sequential()) {
+    if (Sequential()) {
         const auto best = bestPoints_.empty()
                               ? qlonglong{0}
                               : static_cast<qlonglong>(std::llround(bestPoints_.back().matched));
@@ -434,42 +434,42 @@ QString EvolutionView::chartSummaryText() const {
         .arg(generations);
 }
 
-QString EvolutionView::chartSummary() const {
-    return chart_->summary();
+QString EvolutionView::ChartSummary() const {
+    return chart_->Summary();
 }
 
-void EvolutionView::cancelClicked() {
+void EvolutionView::CancelClicked() {
     if (runGoing_) {
         // The button says what it does: no question.
-        requestCancel();
+        RequestCancel();
     } else {
         close();
     }
 }
 
-void EvolutionView::requestCancel() {
-    emit cancelRequested();
+void EvolutionView::RequestCancel() {
+    emit CancelRequested();
     // A paused or paced run waits for its turn: it is woken to see the cancel now.
     feed_.Wake();
 }
 
-void EvolutionView::togglePause() {
+void EvolutionView::TogglePause() {
     if (!runGoing_) {
         return;
     }
-    const bool paused = !controls_->paused();
+    const bool paused = !controls_->Paused();
     feed_.SetPaused(paused);
-    controls_->showPaused(paused);
-    showOffspringPanel();
+    controls_->ShowPaused(paused);
+    ShowOffspringPanel();
 }
 
-void EvolutionView::step() {
-    if (runGoing_ && controls_->paused()) {
+void EvolutionView::Step() {
+    if (runGoing_ && controls_->Paused()) {
         feed_.Step();
     }
 }
 
-void EvolutionView::chooseSpeed(double generationsPerSecond) {
+void EvolutionView::ChooseSpeed(double generationsPerSecond) {
     const bool slow = generationsPerSecond > 0.0;
     choices_.slowMotion = slow;
     if (slow) {
@@ -477,10 +477,10 @@ void EvolutionView::chooseSpeed(double generationsPerSecond) {
         feed_.SetSlowMotionRate(generationsPerSecond);
     }
     feed_.SetSlowMotion(slow);
-    showOffspringPanel();
+    ShowOffspringPanel();
 }
 
-void EvolutionView::showOffspringPanel() {
+void EvolutionView::ShowOffspringPanel() {
     // At full speed the generations fly by too fast to read their offspring, and the engine is
     // not asked for them.
     offspringScroll_->setVisible(feed_.SlowMotion() || feed_.Paused());
@@ -493,7 +493,7 @@ void EvolutionView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (runGoing_) {
-        askToCancel();
+        AskToCancel();
     } else {
         close();
     }
@@ -503,7 +503,7 @@ void EvolutionView::closeEvent(QCloseEvent* event) {
     if (runGoing_ && event->spontaneous()) {
         // The user closed the window: the run goes on unless they say otherwise.
         event->ignore();
-        askToCancel();
+        AskToCancel();
         return;
     }
     // After the run; or the program is ending, its quit closes every window, and the run is
@@ -511,7 +511,7 @@ void EvolutionView::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void EvolutionView::askToCancel() {
+void EvolutionView::AskToCancel() {
     const auto asked = findChildren<QMessageBox*>(QStringLiteral("cancelRunQuestion"));
     if (std::any_of(asked.begin(), asked.end(),
                     [](const QMessageBox* box) { return box->isVisible(); })) {
@@ -530,13 +530,13 @@ void EvolutionView::askToCancel() {
     question->setWindowModality(Qt::WindowModal);
     connect(question, &QMessageBox::finished, this, [this, question](int) {
         if (question->clickedButton() == question->button(QMessageBox::Yes) && runGoing_) {
-            requestCancel();
+            RequestCancel();
         }
     });
     question->open();
 }
 
-double EvolutionView::generationRate() {
+double EvolutionView::GenerationRate() {
     rateWindow_.emplace_back(shown_.elapsedSeconds, shown_.generation);
     while (rateWindow_.size() > 2 &&
            rateWindow_[1].first <= shown_.elapsedSeconds - kRateWindowSeconds) {
@@ -552,32 +552,32 @@ double EvolutionView::generationRate() {
     return static_cast<double>(shown_.generation - firstGeneration) / seconds;
 }
 
-QString EvolutionView::labelText() const {
+QString EvolutionView::LabelText() const {
     return figuresLabel_->text();
 }
 
-QString EvolutionView::expectationText() const {
+QString EvolutionView::ExpectationText() const {
     return expectationLabel_->text();
 }
 
-QString EvolutionView::endingText() const {
+QString EvolutionView::EndingText() const {
     return endingLabel_->text();
 }
 
-qsizetype EvolutionView::markedLetters() const {
-    return letters_->markedLetters();
+qsizetype EvolutionView::MarkedLetterCount() const {
+    return letters_->MarkedLetterCount();
 }
 
-void EvolutionView::showFigures() {
+void EvolutionView::ShowFigures() {
     const QLocale locale;
-    const double rate = shown_.reports > 0 ? generationRate() : 0.0;
+    const double rate = shown_.reports > 0 ? GenerationRate() : 0.0;
     const auto count = [&](auto value) { return locale.toString(static_cast<qlonglong>(value)); };
-    const std::size_t matched = sequential() ? shown_.generationReached : shown_.matchedLetters;
+    const std::size_t matched = Sequential() ? shown_.generationReached : shown_.matchedLetters;
     QStringList lines;
     lines << tr("Generation: %1").arg(count(shown_.generation))
           << tr("Strings made: %1").arg(count(shown_.stringsMade))
           << tr("Letters matched: %1 of %2").arg(count(matched), count(shown_.targetLength));
-    if (sequential()) {
+    if (Sequential()) {
         lines << tr("Best of the run: %1 of %2")
                      .arg(count(shown_.matchedLetters), count(shown_.targetLength));
     }
@@ -593,35 +593,35 @@ void EvolutionView::showFigures() {
     figuresLabel_->setText(lines.join(QLatin1Char('\n')));
 }
 
-void EvolutionView::showLetters() {
-    if (sequential()) {
-        letters_->showOffspring(QString::fromLatin1(shown_.lastOffspring),
+void EvolutionView::ShowLetters() {
+    if (Sequential()) {
+        letters_->ShowOffspring(QString::fromLatin1(shown_.lastOffspring),
                                 static_cast<qsizetype>(shown_.lockedLetters));
     } else {
-        letters_->showParent(QString::fromLatin1(shown_.currentString));
+        letters_->ShowParent(QString::fromLatin1(shown_.currentString));
     }
 }
 
-int EvolutionView::chartPointCount() const {
-    return chart_->pointCount();
+int EvolutionView::ChartPointCount() const {
+    return chart_->PointCount();
 }
 
-int EvolutionView::bestPointCount() const {
-    return chart_->bestPointCount();
+int EvolutionView::BestPointCount() const {
+    return chart_->BestPointCount();
 }
 
-bool EvolutionView::logarithmicAxis() const {
-    return chart_->logarithmic();
+bool EvolutionView::LogarithmicAxis() const {
+    return chart_->Logarithmic();
 }
 
-void EvolutionView::updateStatus(bool force, const QString& prefix) {
+void EvolutionView::UpdateStatus(bool force, const QString& prefix) {
     if (shown_.reports == 0 && !force) {
         return;
     }
     if (!force && sinceStatus_.isValid() && sinceStatus_.elapsed() < statusInterval_.count()) {
         return;
     }
-    QString text = sequential() ? tr("Generation %1: %2 of %3 letters matched, the run's best %4")
+    QString text = Sequential() ? tr("Generation %1: %2 of %3 letters matched, the run's best %4")
                                       .arg(shown_.generation)
                                       .arg(shown_.generationReached)
                                       .arg(shown_.targetLength)
@@ -641,17 +641,17 @@ void EvolutionView::updateStatus(bool force, const QString& prefix) {
     sinceStatus_.restart();
 }
 
-QString EvolutionView::savedChartTitle() const {
+QString EvolutionView::SavedChartTitle() const {
     // A single run of the window has no seed of its own; its first string says where it began.
     return tr("Letters right by generation for \"%1\": %2, 1 run from \"%3\"")
         .arg(target_, FromLatin1(SchemeCaption(scheme_)), firstString_);
 }
 
-bool EvolutionView::saveChart(const QString& path) {
-    return chart_->save(path, savedChartTitle()).isEmpty();
+bool EvolutionView::SaveChart(const QString& path) {
+    return chart_->Save(path, SavedChartTitle()).isEmpty();
 }
 
-RepeatWindow* EvolutionView::openRepeat() {
+RepeatWindow* EvolutionView::OpenRepeat() {
     const QScreen* shownOn = screen();
     const QWidget* main = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
     // Beside this view, where it covers neither the view nor the main window; the main window's
@@ -724,7 +724,7 @@ RepeatWindow* EvolutionView::openRepeat() {
     return repeat;
 }
 
-QString EvolutionView::saveData(const QString& path) const {
+QString EvolutionView::SaveData(const QString& path) const {
     QByteArray text("generation,letters_right,strings\n");
     for (const GenerationRow& row : feed_.Rows()) {
         text += QByteArray::number(static_cast<qlonglong>(row.generation)) + ',' +
@@ -744,7 +744,7 @@ QString EvolutionView::saveData(const QString& path) const {
     return {};
 }
 
-void EvolutionView::saveDataClicked() {
+void EvolutionView::SaveDataClicked() {
     const QString suggested =
         QDir(plot::DefaultChartFolder())
             .filePath(plot::DescriptiveChartName(
@@ -755,7 +755,7 @@ void EvolutionView::saveDataClicked() {
     if (path.isEmpty()) {
         return;
     }
-    if (const QString problem = saveData(path); !problem.isEmpty()) {
+    if (const QString problem = SaveData(path); !problem.isEmpty()) {
         QMessageBox::warning(this, tr("Save data"),
                              tr("The data could not be written to %1:\n%2\n\nThe view keeps it; "
                                 "choose another place and save again.")
@@ -763,7 +763,7 @@ void EvolutionView::saveDataClicked() {
     }
 }
 
-void EvolutionView::saveChartClicked() {
+void EvolutionView::SaveChartClicked() {
     const QString suggested =
         QDir(plot::DefaultChartFolder())
             .filePath(plot::DescriptiveChartName(target_,
@@ -779,7 +779,7 @@ void EvolutionView::saveChartClicked() {
         !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".png");
     }
-    if (!saveChart(path)) {
+    if (!SaveChart(path)) {
         QMessageBox::warning(this, tr("Save chart"),
                              tr("The chart could not be written to %1.").arg(path));
     }

@@ -90,70 +90,70 @@ public:
     ~EvolutionView() override;
 
     /// The worker-side half; attach it to the run's environment.
-    EvolutionFeed& feed() { return feed_; }
+    EvolutionFeed& Feed() { return feed_; }
 
     /// Shows the generations a second measured before the run, for the expected time.
-    void setMeasuredRate(double generationsPerSecond);
+    void SetMeasuredRate(double generationsPerSecond);
 
     /// Moves the view beside `window` where the screen has room, and otherwise where it covers
     /// none of `keepClear` (in global coordinates), shrinking it if it must.
-    void placeBeside(const QWidget& window, const QRect& keepClear);
+    void PlaceBeside(const QWidget& window, const QRect& keepClear);
 
     /// Shows what the run has reached; call on the UI thread, as often as the run is refreshed.
-    void refresh();
+    void Refresh();
     /// Shows the end of the run; stays open on the finished chart when `mayStayOpen` and the
     /// user asked for it, else deletes itself later. Returns whether it stays open.
-    bool finishRun(RunOutcome outcome, bool mayStayOpen = true);
+    bool FinishRun(RunOutcome outcome, bool mayStayOpen = true);
     /// Whether the run it watches is still going on.
-    bool runGoing() const { return runGoing_; }
+    bool RunGoing() const { return runGoing_; }
 
     /// Writes the chart, titled, as a PNG at 2x or an SVG by the ending; false if it cannot.
-    bool saveChart(const QString& path);
+    bool SaveChart(const QString& path);
     /// Writes a CSV row for each generation the feed holds (generation, letters right, strings),
     /// beside the file and renamed over it once complete; the reason when it cannot, else empty.
-    QString saveData(const QString& path) const;
+    QString SaveData(const QString& path) const;
     /// The title a saved chart carries: the phrase, the scheme, the run and its first string.
-    QString savedChartTitle() const;
+    QString SavedChartTitle() const;
 
     /// The lines of figures.
-    QString labelText() const;
+    QString LabelText() const;
     /// The expected cost shown: for a sequential run from its closed form, for the others from
     /// their exact law.
-    QString expectationText() const;
+    QString ExpectationText() const;
     /// The line that says how the run ended; empty while it goes on.
-    QString endingText() const;
+    QString EndingText() const;
     /// Where a run that found the target falls among all runs, from the exact law; empty until
     /// then.
-    QString runPlaceText() const;
+    QString RunPlaceText() const;
     /// Letters marked in the shown string.
-    qsizetype markedLetters() const;
+    qsizetype MarkedLetterCount() const;
 
     /// The short status a screen reader hears, also the view's accessible description.
-    QString statusText() const { return statusText_; }
+    QString StatusText() const { return statusText_; }
     /// The least time between two changes of the status text.
-    void setStatusInterval(std::chrono::milliseconds interval) { statusInterval_ = interval; }
+    void SetStatusInterval(std::chrono::milliseconds interval) { statusInterval_ = interval; }
     /// The chart's summary in words, set when the run ends.
-    QString chartSummary() const;
+    QString ChartSummary() const;
 
     /// Points the curve holds, and those of the run's best (sequential only).
-    int chartPointCount() const;
-    int bestPointCount() const;
+    int ChartPointCount() const;
+    int BestPointCount() const;
     /// Whether the generation axis is logarithmic.
-    bool logarithmicAxis() const;
+    bool LogarithmicAxis() const;
     /// The snapshot shown last.
-    const EvolutionSnapshot& shown() const { return shown_; }
+    const EvolutionSnapshot& Shown() const { return shown_; }
 
     /// Opens the Repeat window on the view's target, as `Repeat...` does; returns it.
-    RepeatWindow* openRepeat();
+    RepeatWindow* OpenRepeat();
 
     /// Pause and Resume, as the button and Space do.
-    void togglePause();
+    void TogglePause();
     /// One generation while paused, as Step and the Right arrow do.
-    void step();
+    void Step();
 
 signals:
     /// The user asked to stop the run.
-    void cancelRequested();
+    void CancelRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -162,22 +162,22 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void showFigures();
-    void showExpectation();
-    void showLetters();
-    void showEnding(RunOutcome outcome);
-    void showRunPlace();
-    QString chartSummaryText() const;
-    void updateStatus(bool force, const QString& prefix = {});
-    void saveChartClicked();
-    void saveDataClicked();
-    void cancelClicked();
-    void askToCancel();
-    void requestCancel();
-    void chooseSpeed(double generationsPerSecond);
-    void showOffspringPanel();
-    double generationRate();
-    bool sequential() const { return scheme_ == Scheme::Sequential; }
+    void ShowFigures();
+    void ShowExpectation();
+    void ShowLetters();
+    void ShowEnding(RunOutcome outcome);
+    void ShowRunPlace();
+    QString ChartSummaryText() const;
+    void UpdateStatus(bool force, const QString& prefix = {});
+    void SaveChartClicked();
+    void SaveDataClicked();
+    void CancelClicked();
+    void AskToCancel();
+    void RequestCancel();
+    void ChooseSpeed(double generationsPerSecond);
+    void ShowOffspringPanel();
+    double GenerationRate();
+    bool Sequential() const { return scheme_ == Scheme::Sequential; }
 
     QString target_;
     QString firstString_;

@@ -115,8 +115,8 @@ FitnessChart::FitnessChart(bool sequential, std::size_t targetLength, QWidget* p
     layout->addWidget(view_);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
-    applyFonts();
-    fitLetterLines();
+    ApplyFonts();
+    FitLetterLines();
 }
 
 FitnessChart::~FitnessChart() {
@@ -128,12 +128,12 @@ FitnessChart::~FitnessChart() {
     }
 }
 
-int FitnessChart::lineHeight() const {
+int FitnessChart::LineHeight() const {
     return QFontMetrics(font()).height();
 }
 
 QSize FitnessChart::sizeHint() const {
-    return (QSize(kPreferredWidthLines, kPreferredHeightLines) * lineHeight())
+    return (QSize(kPreferredWidthLines, kPreferredHeightLines) * LineHeight())
         .expandedTo(minimumSizeHint());
 }
 
@@ -141,7 +141,7 @@ QSize FitnessChart::minimumSizeHint() const {
     // Room for the letters axis's title along the plot's side, and for the legend's entries side
     // by side, so that neither is ever cut short.
     // Measured in the fonts the chart draws with, which may be larger than the panel's own.
-    const int line = std::max(lineHeight(), QFontMetrics(lettersAxis_->labelsFont()).height());
+    const int line = std::max(LineHeight(), QFontMetrics(lettersAxis_->labelsFont()).height());
     const QFontMetrics headingMetrics(lettersAxis_->titleFont());
     const QFontMetrics textMetrics(chart_->legend()->font());
     const double around = kLinesAroundThePlot + (sequential_ ? kLinesOfLegend : 0.0);
@@ -160,18 +160,18 @@ QSize FitnessChart::minimumSizeHint() const {
 void FitnessChart::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        applyFonts();
-        fitLetterLines();
+        ApplyFonts();
+        FitLetterLines();
         updateGeometry();
     }
 }
 
 void FitnessChart::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    fitLetterLines();
+    FitLetterLines();
 }
 
-void FitnessChart::applyFonts() {
+void FitnessChart::ApplyFonts() {
     const QFont text = font();
     QFont heading = text;
     heading.setBold(true);
@@ -182,14 +182,14 @@ void FitnessChart::applyFonts() {
         axis->setTitleFont(heading);
     }
     chart_->legend()->setFont(text);
-    const int margin = lineHeight() / 2;
+    const int margin = LineHeight() / 2;
     chart_->setMargins(QMargins(margin, margin, margin, margin));
 }
 
-void FitnessChart::fitLetterLines() {
+void FitnessChart::FitLetterLines() {
     // The plot's height is estimated from the panel's own height and text, never read back from
     // the laid-out chart: what the axis shows must not change the layout it is shown in.
-    const double line = lineHeight();
+    const double line = LineHeight();
     const double around = kLinesAroundThePlot + (sequential_ ? kLinesOfLegend : 0.0);
     const double plotHeight = height() - around * line;
     std::size_t most = 10;
@@ -217,7 +217,7 @@ void FitnessChart::fitLetterLines() {
     }
 }
 
-void FitnessChart::setCurves(const std::vector<FitnessPoint>& points,
+void FitnessChart::SetCurves(const std::vector<FitnessPoint>& points,
                              const std::vector<FitnessPoint>& bestPoints) {
     std::int64_t lastGeneration = 0;
     for (const auto* curve : {&points, &bestPoints}) {
@@ -226,7 +226,7 @@ void FitnessChart::setCurves(const std::vector<FitnessPoint>& points,
         }
     }
     if (!logAxis_ && lastGeneration > kLogAxisFromGeneration) {
-        useLogarithmicAxis();
+        UseLogarithmicAxis();
     }
     const auto show = [&](QLineSeries* series, const std::vector<FitnessPoint>& curve) {
         if (series == nullptr) {
@@ -254,7 +254,7 @@ void FitnessChart::setCurves(const std::vector<FitnessPoint>& points,
     }
 }
 
-void FitnessChart::useLogarithmicAxis() {
+void FitnessChart::UseLogarithmicAxis() {
     chart_->removeAxis(linearAxis_);
     chart_->addAxis(logGenerationAxis_, Qt::AlignBottom);
     for (QLineSeries* series : {series_, bestSeries_}) {
@@ -265,30 +265,30 @@ void FitnessChart::useLogarithmicAxis() {
     logAxis_ = true;
 }
 
-int FitnessChart::pointCount() const {
+int FitnessChart::PointCount() const {
     return static_cast<int>(series_->count());
 }
 
-int FitnessChart::bestPointCount() const {
+int FitnessChart::BestPointCount() const {
     return bestSeries_ != nullptr ? static_cast<int>(bestSeries_->count()) : 0;
 }
 
-void FitnessChart::setSummary(const QString& summary) {
+void FitnessChart::SetSummary(const QString& summary) {
     view_->setAccessibleDescription(summary);
 }
 
-QString FitnessChart::summary() const {
+QString FitnessChart::Summary() const {
     return view_->accessibleDescription();
 }
 
-QString FitnessChart::save(const QString& path, const QString& title) const {
+QString FitnessChart::Save(const QString& path, const QString& title) const {
     // The chart as laid out on the screen, with the title above it in a band of its own, so that
     // saving changes nothing of what is shown.
     QFont titleFont = font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
     const QSize chartSize = view_->size();
-    const int margin = lineHeight();
+    const int margin = LineHeight();
     const QFontMetrics metrics(titleFont);
     const QRect titleRoom(margin, margin / 2, chartSize.width() - 2 * margin, 10 * margin);
     const QRect titleRect =

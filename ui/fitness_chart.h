@@ -36,20 +36,20 @@ public:
     ~FitnessChart() override;
 
     /// Shows the curve and, for the sequential scheme, the run's best.
-    void setCurves(const std::vector<FitnessPoint>& points,
+    void SetCurves(const std::vector<FitnessPoint>& points,
                    const std::vector<FitnessPoint>& bestPoints);
 
-    int pointCount() const;
-    int bestPointCount() const;
-    bool logarithmic() const { return logAxis_; }
+    int PointCount() const;
+    int BestPointCount() const;
+    bool Logarithmic() const { return logAxis_; }
 
     /// What the chart shows in words, for a screen reader; set when a run ends.
-    void setSummary(const QString& summary);
-    QString summary() const;
+    void SetSummary(const QString& summary);
+    QString Summary() const;
 
     /// Writes the chart as on the screen, under `title`, as a PNG at twice its size or an SVG by
     /// the ending; returns why it could not, or an empty text.
-    QString save(const QString& path, const QString& title) const;
+    QString Save(const QString& path, const QString& title) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -59,10 +59,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void applyFonts();
-    void useLogarithmicAxis();
-    void fitLetterLines();
-    int lineHeight() const;
+    void ApplyFonts();
+    void UseLogarithmicAxis();
+    void FitLetterLines();
+    int LineHeight() const;
 
     bool sequential_;
     std::size_t targetLength_;

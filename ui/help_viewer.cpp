@@ -128,7 +128,7 @@ class HelpBrowser : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
 
-    void setLogPath(const QString& path) { logPath_ = path; }
+    void SetLogPath(const QString& path) { logPath_ = path; }
 
     QVariant loadResource(int type, const QUrl& name) override {
         if (name.scheme() != QLatin1String("qrc")) {
@@ -175,10 +175,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     contents_->setAccessibleName(tr("Help topics"));
     contents_->setWordWrap(true);
     contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* home = new QListWidgetItem(topicTitle(0), contents_);
+    auto* home = new QListWidgetItem(TopicTitle(0), contents_);
     home->setData(Qt::UserRole, 0);
     for (int context : kHelpTopics) {
-        auto* item = new QListWidgetItem(topicTitle(context), contents_);
+        auto* item = new QListWidgetItem(TopicTitle(context), contents_);
         item->setData(Qt::UserRole, context);
     }
 
@@ -209,7 +209,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     // Text, list and buttons grow with the zoom; the window keeps a width one can read across,
     // and the list of topics keeps room for a few words a line.
     auto* zoom = new WindowZoom(*this);
-    connect(zoom, &WindowZoom::factorChanged, this, &HelpViewer::keepReadable);
+    connect(zoom, &WindowZoom::FactorChanged, this, &HelpViewer::KeepReadable);
 
     auto* closeHelp = new QShortcut(QKeySequence::Cancel, this);
     connect(closeHelp, &QShortcut::activated, this, &QWidget::close);
@@ -218,24 +218,24 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
-    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
-    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::onSourceChanged);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpViewer::FollowLink);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::OnSourceChanged);
     connect(contents_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { showTopic(item->data(Qt::UserRole).toInt()); });
+            [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toInt()); });
     connect(contents_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { showTopic(item->data(Qt::UserRole).toInt()); });
+            [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toInt()); });
 
-    browser_->setSource(topicUrl(0));
+    browser_->setSource(TopicUrl(0));
 }
 
 HelpViewer::~HelpViewer() = default;
 
 void HelpViewer::showEvent(QShowEvent* event) {
-    keepReadable();
+    KeepReadable();
     QWidget::showEvent(event);
 }
 
-void HelpViewer::keepReadable() {
+void HelpViewer::KeepReadable() {
     // Lines of text longer than this many characters are hard to follow back to their start.
     constexpr int kReadableCharacters = 90;
     constexpr int kListCharacters = 24;
@@ -256,25 +256,25 @@ void HelpViewer::keepReadable() {
     splitter_->setSizes({list, width - list});
 }
 
-void HelpViewer::showTopic(int context) {
-    const QUrl url = topicUrl(context);
+void HelpViewer::ShowTopic(int context) {
+    const QUrl url = TopicUrl(context);
     if (url != browser_->source()) {
         browser_->setSource(url);
     }
 }
 
-int HelpViewer::currentTopic() const {
-    return std::max(topicAt(browser_->source()), 0);
+int HelpViewer::CurrentTopic() const {
+    return std::max(TopicAt(browser_->source()), 0);
 }
 
-void HelpViewer::setLogPath(const QString& path) {
-    browser_->setLogPath(path);
-    if (currentTopic() == 110) {
+void HelpViewer::SetLogPath(const QString& path) {
+    browser_->SetLogPath(path);
+    if (CurrentTopic() == 110) {
         browser_->reload();
     }
 }
 
-QUrl HelpViewer::topicUrl(int context) {
+QUrl HelpViewer::TopicUrl(int context) {
     const bool known =
         std::find(kHelpTopics.begin(), kHelpTopics.end(), context) != kHelpTopics.end();
     if (!known) {
@@ -283,7 +283,7 @@ QUrl HelpViewer::topicUrl(int context) {
     return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(context));
 }
 
-int HelpViewer::topicAt(const QUrl& url) {
+int HelpViewer::TopicAt(const QUrl& url) {
     static const QRegularExpression topicPath(QStringLiteral("^/help/topic(\\d+)\\.html$"));
     if (url.scheme() != QLatin1String("qrc")) {
         return -1;
@@ -301,24 +301,24 @@ int HelpViewer::topicAt(const QUrl& url) {
     return known ? context : -1;
 }
 
-QString HelpViewer::topicTitle(int context) {
+QString HelpViewer::TopicTitle(int context) {
     static const QRegularExpression title(QStringLiteral("<title>(.*)</title>"),
                                           QRegularExpression::DotMatchesEverythingOption |
                                               QRegularExpression::InvertedGreedinessOption);
-    const QRegularExpressionMatch match = title.match(ReadPage(topicUrl(context)));
+    const QRegularExpressionMatch match = title.match(ReadPage(TopicUrl(context)));
     return match.hasMatch() ? match.captured(1).simplified() : QString();
 }
 
-void HelpViewer::followLink(const QUrl& url) {
+void HelpViewer::FollowLink(const QUrl& url) {
     const QUrl target = browser_->source().resolved(url);
-    const int context = topicAt(target);
+    const int context = TopicAt(target);
     if (context >= 0) {
-        showTopic(context);
+        ShowTopic(context);
     }
 }
 
-void HelpViewer::onSourceChanged(const QUrl& url) {
-    const int context = std::max(topicAt(url), 0);
+void HelpViewer::OnSourceChanged(const QUrl& url) {
+    const int context = std::max(TopicAt(url), 0);
     for (int row = 0; row < contents_->count(); ++row) {
         if (contents_->item(row)->data(Qt::UserRole).toInt() == context) {
             const QSignalBlocker quiet(contents_);
@@ -326,9 +326,9 @@ void HelpViewer::onSourceChanged(const QUrl& url) {
             break;
         }
     }
-    const QString title = topicTitle(context);
+    const QString title = TopicTitle(context);
     setWindowTitle(context == 0 ? tr("Quarrow Help") : tr("Quarrow Help: %1").arg(title));
-    emit topicChanged(context);
+    emit TopicChanged(context);
 }
 
 } // namespace quarrow

@@ -44,31 +44,31 @@ public:
     static constexpr QSize kBaseSize{820, 600};
 
     /// Shows the topic with this context number; 0 or a number without a topic shows the contents.
-    void showTopic(int context);
+    void ShowTopic(int context);
     /// The context number of the topic on show, 0 for the contents.
-    int currentTopic() const;
+    int CurrentTopic() const;
 
     /// Puts this path where the topics name the generation log.
-    void setLogPath(const QString& path);
+    void SetLogPath(const QString& path);
 
     /// Where the topic with this context number lives; 0 gives the contents page.
-    static QUrl topicUrl(int context);
+    static QUrl TopicUrl(int context);
     /// The context number of the topic at `url`, 0 for the contents, -1 for no topic at all.
-    static int topicAt(const QUrl& url);
+    static int TopicAt(const QUrl& url);
     /// The topic's title, as its page gives it.
-    static QString topicTitle(int context);
+    static QString TopicTitle(int context);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 signals:
     /// Another topic is on show.
-    void topicChanged(int context);
+    void TopicChanged(int context);
 
 private:
-    void keepReadable();
-    void followLink(const QUrl& url);
-    void onSourceChanged(const QUrl& url);
+    void KeepReadable();
+    void FollowLink(const QUrl& url);
+    void OnSourceChanged(const QUrl& url);
 
     HelpBrowser* browser_ = nullptr;
     QListWidget* contents_ = nullptr;

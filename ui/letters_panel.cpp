@@ -244,7 +244,7 @@ LettersPanel::LettersPanel(const QString& target, const QString& firstString, bo
     }
 }
 
-void LettersPanel::showParent(const QString& current) {
+void LettersPanel::ShowParent(const QString& current) {
     currentLabel_->setText(MarkedLetters(current, target_));
     const qsizetype length = std::max(current.size(), target_.size());
     RightAndWrong places;
@@ -262,7 +262,7 @@ void LettersPanel::showParent(const QString& current) {
                                             Describe(places, length) + QLatin1Char('.'));
 }
 
-void LettersPanel::showOffspring(const QString& offspring, qsizetype locked) {
+void LettersPanel::ShowOffspring(const QString& offspring, qsizetype locked) {
     currentLabel_->setText(MarkedOffspring(offspring, locked, firstString_, &markedLetters_));
     QList<qsizetype> hits;
     qsizetype hitCount = 0;

@@ -37,11 +37,11 @@ public:
                  QWidget* parent = nullptr);
 
     /// Shows the current parent against the target.
-    void showParent(const QString& current);
+    void ShowParent(const QString& current);
     /// Shows a sequential offspring with its first `locked` letters copied from the target.
-    void showOffspring(const QString& offspring, qsizetype locked);
+    void ShowOffspring(const QString& offspring, qsizetype locked);
     /// Letters marked in the shown string.
-    qsizetype markedLetters() const { return markedLetters_; }
+    qsizetype MarkedLetterCount() const { return markedLetters_; }
 
 private:
     QString target_;

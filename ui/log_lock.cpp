@@ -33,7 +33,7 @@ GenerationLogLock::GenerationLogLock(const QString& logPath)
     lock_.setStaleLockTime(0);
 }
 
-void GenerationLogLock::clearIfBlank() {
+void GenerationLogLock::ClearIfBlank() {
     const QFileInfo file(path_);
     if (!file.exists() || file.isSymLink() || !file.isFile()) {
         return;
@@ -53,7 +53,7 @@ void GenerationLogLock::clearIfBlank() {
     QFile::remove(path_);
 }
 
-QString GenerationLogLock::writeProblem() const {
+QString GenerationLogLock::WriteProblem() const {
     // The lock file says nothing of why it failed; a file of the same kind in the same folder
     // does.
     QTemporaryFile probe(QFileInfo(path_).absolutePath() + QStringLiteral("/.hold-XXXXXX"));
@@ -67,10 +67,10 @@ QString GenerationLogLock::writeProblem() const {
     return QString();
 }
 
-GenerationLogLock::Outcome GenerationLogLock::acquire() {
+GenerationLogLock::Outcome GenerationLogLock::Acquire() {
     holder_ = Holder{};
     problem_.clear();
-    clearIfBlank();
+    ClearIfBlank();
     if (lock_.tryLock(0)) {
         return Outcome::Held;
     }
@@ -80,7 +80,7 @@ GenerationLogLock::Outcome GenerationLogLock::acquire() {
         holder_.otherHost = !holder_.host.isEmpty() && holder_.host != QSysInfo::machineHostName();
         return Outcome::HeldByAnother;
     }
-    problem_ = writeProblem();
+    problem_ = WriteProblem();
     if (problem_.isEmpty()) {
         problem_ = lock_.error() == QLockFile::PermissionError
                        ? QObject::tr("The folder cannot be written.")
@@ -89,7 +89,7 @@ GenerationLogLock::Outcome GenerationLogLock::acquire() {
     return Outcome::CannotLock;
 }
 
-bool GenerationLogLock::removeForeign() {
+bool GenerationLogLock::RemoveForeign() {
     qint64 process = 0;
     QString host;
     QString application;
@@ -102,10 +102,10 @@ bool GenerationLogLock::removeForeign() {
 }
 
 bool TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock) {
-    GenerationLogLock::Outcome outcome = logLock.acquire();
-    const QString lockPath = QDir::toNativeSeparators(logLock.path());
-    if (outcome == GenerationLogLock::Outcome::HeldByAnother && logLock.holder().otherHost) {
-        const GenerationLogLock::Holder& holder = logLock.holder();
+    GenerationLogLock::Outcome outcome = logLock.Acquire();
+    const QString lockPath = QDir::toNativeSeparators(logLock.Path());
+    if (outcome == GenerationLogLock::Outcome::HeldByAnother && logLock.CurrentHolder().otherHost) {
+        const GenerationLogLock::Holder& holder = logLock.CurrentHolder();
         QMessageBox question(
             QMessageBox::Question, window->windowTitle(),
             QObject::tr(
@@ -128,8 +128,8 @@ bool TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock) {
         if (question.clickedButton() != remove) {
             return false;
         }
-        if (logLock.removeForeign()) {
-            outcome = logLock.acquire();
+        if (logLock.RemoveForeign()) {
+            outcome = logLock.Acquire();
         }
     }
     switch (outcome) {
@@ -141,9 +141,9 @@ bool TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock) {
             QObject::tr("Another Quarrow window is running a selection and writing the "
                         "generation log:\n%1\n\nThe run was not started. Try again "
                         "once that run has ended.\n\nLock file: %2 (process %3 on %4)")
-                .arg(QDir::toNativeSeparators(logLock.logPath()), lockPath)
-                .arg(logLock.holder().process)
-                .arg(logLock.holder().host),
+                .arg(QDir::toNativeSeparators(logLock.LogPath()), lockPath)
+                .arg(logLock.CurrentHolder().process)
+                .arg(logLock.CurrentHolder().host),
             kSelectionMessageName);
         return false;
     case GenerationLogLock::Outcome::CannotLock:
@@ -153,8 +153,8 @@ bool TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock) {
                 "The generation log cannot be locked, so the run was not started: without the "
                 "lock, another window could write the same log at the same time.\n\nFolder: "
                 "%1\n\n%2")
-                .arg(QDir::toNativeSeparators(QFileInfo(logLock.path()).absolutePath()),
-                     logLock.problem()),
+                .arg(QDir::toNativeSeparators(QFileInfo(logLock.Path()).absolutePath()),
+                     logLock.Problem()),
             kSelectionMessageName);
         return false;
     }

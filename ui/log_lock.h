@@ -42,25 +42,25 @@ public:
     explicit GenerationLogLock(const QString& logPath);
 
     /// Tries to take the lock without waiting.
-    Outcome acquire();
+    Outcome Acquire();
 
     /// The holder found by the last `acquire` that returned `HeldByAnother`.
-    const Holder& holder() const { return holder_; }
+    const Holder& CurrentHolder() const { return holder_; }
     /// Why the last `acquire` returned `CannotLock`.
-    const QString& problem() const { return problem_; }
+    const QString& Problem() const { return problem_; }
 
     /// Removes a lock held from another machine, once the user has said that its window is no
     /// longer running; false if the lock is not that one any more or cannot be removed.
-    bool removeForeign();
+    bool RemoveForeign();
 
     /// The lock file's path.
-    QString path() const { return path_; }
+    QString Path() const { return path_; }
     /// The path of the log it guards.
-    const QString& logPath() const { return logPath_; }
+    const QString& LogPath() const { return logPath_; }
 
 private:
-    void clearIfBlank();
-    QString writeProblem() const;
+    void ClearIfBlank();
+    QString WriteProblem() const;
 
     QString logPath_;
     QString path_;

@@ -97,7 +97,7 @@ OffspringPanel::OffspringPanel(const QString& target, const QString& firstString
     layout->addStretch(1);
 }
 
-void OffspringPanel::showOffspring(std::int64_t generation, const std::vector<OffspringRow>& rows,
+void OffspringPanel::ShowOffspring(std::int64_t generation, const std::vector<OffspringRow>& rows,
                                    const std::string& parent) {
     title_->setText(tr("Offspring of generation %1")
                         .arg(QLocale().toString(static_cast<qlonglong>(generation))));
@@ -112,13 +112,13 @@ void OffspringPanel::showOffspring(std::int64_t generation, const std::vector<Of
         }
         const OffspringRow& row = rows[static_cast<std::size_t>(i)];
         const bool last = i == kOffspringPerGeneration - 1;
-        label->setText(rowText(i, row, parentLetters, last));
+        label->setText(RowText(i, row, parentLetters, last));
         label->setAccessibleName(DescribeOffspring(scheme_, i + 1, row, target_.size(), last));
         letters_.append(QString::fromLatin1(row.letters));
     }
 }
 
-QString OffspringPanel::rowText(qsizetype index, const OffspringRow& row, const QString& parent,
+QString OffspringPanel::RowText(qsizetype index, const OffspringRow& row, const QString& parent,
                                 bool last) const {
     const QString letters = QString::fromLatin1(row.letters);
     const bool sequential = scheme_ == Scheme::Sequential;
@@ -141,7 +141,7 @@ QString OffspringPanel::rowText(qsizetype index, const OffspringRow& row, const 
              marked, note);
 }
 
-QStringList OffspringPanel::rowDescriptions() const {
+QStringList OffspringPanel::RowDescriptions() const {
     QStringList texts;
     for (const QLabel* row : rows_) {
         if (!row->accessibleName().isEmpty()) {
@@ -151,7 +151,7 @@ QStringList OffspringPanel::rowDescriptions() const {
     return texts;
 }
 
-QStringList OffspringPanel::rowLetters() const {
+QStringList OffspringPanel::RowLetters() const {
     return letters_;
 }
 

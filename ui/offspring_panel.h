@@ -35,16 +35,16 @@ public:
                    QWidget* parent = nullptr);
 
     /// Shows the offspring of `generation`, bred from `parent` (schemes 1 and 2).
-    void showOffspring(std::int64_t generation, const std::vector<OffspringRow>& rows,
+    void ShowOffspring(std::int64_t generation, const std::vector<OffspringRow>& rows,
                        const std::string& parent);
 
     /// The rows' texts as a screen reader hears them, one a row shown.
-    QStringList rowDescriptions() const;
+    QStringList RowDescriptions() const;
     /// The rows' letters, one a row shown.
-    QStringList rowLetters() const;
+    QStringList RowLetters() const;
 
 private:
-    QString rowText(qsizetype index, const OffspringRow& row, const QString& parent,
+    QString RowText(qsizetype index, const OffspringRow& row, const QString& parent,
                     bool last) const;
 
     QString target_;

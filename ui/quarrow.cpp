@@ -168,9 +168,9 @@ QString RandomText(Generator& generator, qsizetype length) {
 } // namespace
 
 Quarrow::Quarrow(const QuarrowServices& services, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Quarrow>()), services_(services) {
-    ui->setupUi(this);
-    const WindowPage page{*this, *ui, services_, run_};
+    : QWidget(parent), ui_(std::make_unique<Ui::Quarrow>()), services_(services) {
+    ui_->setupUi(this);
+    const WindowPage page{*this, *ui_, services_, run_};
     searchPages_ = std::make_unique<SearchPages>(page);
     selectionPage_ = std::make_unique<SelectionPage>(page, viewChoices_);
     SetUpControls();
@@ -182,16 +182,16 @@ Quarrow::Quarrow(const QuarrowServices& services, QWidget* parent)
 
 Quarrow::~Quarrow() {
     // Destroying the focused box sends it a focus-out; the handlers must not see it.
-    ui->txtPhrase->removeEventFilter(this);
-    ui->txtTarget->removeEventFilter(this);
+    ui_->txtPhrase->removeEventFilter(this);
+    ui_->txtTarget->removeEventFilter(this);
 }
 
 void Quarrow::SetUpControls() {
     const QString serif = QStringLiteral("Times New Roman");
-    for (QLabel* title : {ui->Label1, ui->Label10}) {
+    for (QLabel* title : {ui_->Label1, ui_->Label10}) {
         title->setFont(FaceAt(serif, kLargeTitlePointSize));
     }
-    for (QLabel* title : {ui->Label3, ui->Label17}) {
+    for (QLabel* title : {ui_->Label3, ui_->Label17}) {
         title->setFont(FaceAt(serif, kTitlePointSize));
     }
     setFont(DefaultFont(font(), findChildren<QLabel*>()));
@@ -199,7 +199,7 @@ void Quarrow::SetUpControls() {
     SizeTabs(1.0);
     const QFont stringFace = FaceAt(QStringLiteral("Courier New"), kStringBoxPointSize);
     for (QLineEdit* box :
-         {ui->txtTarget, ui->txtInitialGuess, ui->txtTargetString, ui->txtBestString}) {
+         {ui_->txtTarget, ui_->txtInitialGuess, ui_->txtTargetString, ui_->txtBestString}) {
         box->setFont(stringFace);
     }
 
@@ -222,33 +222,33 @@ void Quarrow::SetUpControls() {
 
     // The layout gives each page's controls relative to SSTab1, strip included; a page starts
     // below its strip, and where exactly is known only once SSTab1 has laid itself out.
-    QWidget* pageStack = ui->Page0->parentWidget();
+    QWidget* pageStack = ui_->Page0->parentWidget();
     pageStack->installEventFilter(this);
-    for (int page = 0; page < ui->SSTab1->count(); ++page) {
-        ui->SSTab1->widget(page)->installEventFilter(this);
+    for (int page = 0; page < ui_->SSTab1->count(); ++page) {
+        ui_->SSTab1->widget(page)->installEventFilter(this);
     }
     PlacePageControls();
 
     // SSTab1 takes the focus through its strip of tabs, which the layout file cannot name. The
     // tab widget itself leaves the chain: while it proxies the focus to the strip, Tab from the
     // last control of a page reaches the strip instead of the page's first control.
-    ui->SSTab1->setFocusProxy(nullptr);
-    ui->SSTab1->setFocusPolicy(Qt::NoFocus);
-    ui->SSTab1->tabBar()->setFocusPolicy(Qt::TabFocus);
+    ui_->SSTab1->setFocusProxy(nullptr);
+    ui_->SSTab1->setFocusPolicy(Qt::NoFocus);
+    ui_->SSTab1->tabBar()->setFocusPolicy(Qt::TabFocus);
 
-    QWidget::setTabOrder(ui->txtPhrase, ui->SSTab1->tabBar());
-    QWidget::setTabOrder(ui->SSTab1->tabBar(), ui->txtRndString);
-    ui->Command5->setFocus();
+    QWidget::setTabOrder(ui_->txtPhrase, ui_->SSTab1->tabBar());
+    QWidget::setTabOrder(ui_->SSTab1->tabBar(), ui_->txtRndString);
+    ui_->Command5->setFocus();
 
     // "&Go" and "&Gen Explanation" share a page and a letter; Alt+G belongs to the page's run,
     // and the button without a handler keeps its caption and is reached by Tab or the mouse.
-    ui->Command17->setShortcut(QKeySequence());
+    ui_->Command17->setShortcut(QKeySequence());
 }
 
 void Quarrow::PlacePageControls() {
-    for (int page = 0; page < ui->SSTab1->count(); ++page) {
-        QWidget* pageWidget = ui->SSTab1->widget(page);
-        const QPoint offset = pageWidget->mapTo(ui->SSTab1, QPoint(0, 0));
+    for (int page = 0; page < ui_->SSTab1->count(); ++page) {
+        QWidget* pageWidget = ui_->SSTab1->widget(page);
+        const QPoint offset = pageWidget->mapTo(ui_->SSTab1, QPoint(0, 0));
         const QPoint placed = PlacedOffset(pageWidget);
         const QPoint shift = offset - placed;
         if (shift.isNull()) {
@@ -266,17 +266,17 @@ QPoint Quarrow::PlacedOffset(const QWidget* page) {
 }
 
 void Quarrow::WireHandlers() {
-    connect(ui->Command2, &QPushButton::clicked, this, &Quarrow::Command2_Click);
-    connect(ui->Command1, &QPushButton::clicked, this, &Quarrow::Command1_Click);
-    connect(ui->Command8, &QPushButton::clicked, this, &Quarrow::Command8_Click);
-    connect(ui->Command4, &QPushButton::clicked, this, &Quarrow::Command4_Click);
-    connect(ui->Command3, &QPushButton::clicked, this, &Quarrow::Command3_Click);
+    connect(ui_->Command2, &QPushButton::clicked, this, &Quarrow::Command2_Click);
+    connect(ui_->Command1, &QPushButton::clicked, this, &Quarrow::Command1_Click);
+    connect(ui_->Command8, &QPushButton::clicked, this, &Quarrow::Command8_Click);
+    connect(ui_->Command4, &QPushButton::clicked, this, &Quarrow::Command4_Click);
+    connect(ui_->Command3, &QPushButton::clicked, this, &Quarrow::Command3_Click);
     // The help buttons are wired by InstallHelp. Command17 has no handler: a click only moves
     // the focus to it.
 
-    connect(ui->SSTab1, &QTabWidget::currentChanged, this, &Quarrow::TrackPageChange);
-    ui->txtPhrase->installEventFilter(this);
-    ui->txtTarget->installEventFilter(this);
+    connect(ui_->SSTab1, &QTabWidget::currentChanged, this, &Quarrow::TrackPageChange);
+    ui_->txtPhrase->installEventFilter(this);
+    ui_->txtTarget->installEventFilter(this);
 }
 
 void Quarrow::TrackPageChange(int currentTab) {
@@ -289,17 +289,18 @@ bool Quarrow::FilterFoundationEvent(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusOut:
         if (IsUserLeaving(static_cast<QFocusEvent*>(event)->reason())) {
-            if (watched == ui->txtPhrase) {
+            if (watched == ui_->txtPhrase) {
                 txtPhrase_LostFocus();
-            } else if (watched == ui->txtTarget) {
+            } else if (watched == ui_->txtTarget) {
                 txtTarget_LostFocus();
             }
         }
         break;
     case QEvent::Move:
     case QEvent::Resize:
-        if (watched == ui->Page0->parentWidget() ||
-            (watched->isWidgetType() && ui->SSTab1->indexOf(static_cast<QWidget*>(watched)) >= 0)) {
+        if (watched == ui_->Page0->parentWidget() ||
+            (watched->isWidgetType() &&
+             ui_->SSTab1->indexOf(static_cast<QWidget*>(watched)) >= 0)) {
             PlacePageControls();
         }
         break;
@@ -323,9 +324,9 @@ void Quarrow::closeEvent(QCloseEvent* event) {
 }
 
 void Quarrow::Form_Load() {
-    ui->SSTab1->setCurrentIndex(0);
+    ui_->SSTab1->setCurrentIndex(0);
     Reseed(*services_.generator, *services_.timeOfDay);
-    ShowText(*ui->txtPhrase, RandomText(*services_.generator, kStartPhraseLength));
+    ShowText(*ui_->txtPhrase, RandomText(*services_.generator, kStartPhraseLength));
 
     const QScreen* screenShown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     if (screenShown == nullptr) {
@@ -340,18 +341,18 @@ void Quarrow::Form_Load() {
 
 void Quarrow::SSTab1_Click(int previousTab) {
     (void)previousTab; // what happens depends only on the page entered
-    switch (ui->SSTab1->currentIndex()) {
+    switch (ui_->SSTab1->currentIndex()) {
     case kStepTwo:
         searchPages_->ClearEstimate();
         break;
     case kStepThree:
-        ShowText(*ui->txtTargetString, ui->txtPhrase->text());
+        ShowText(*ui_->txtTargetString, ui_->txtPhrase->text());
         break;
     case kStepFour:
-        ShowText(*ui->txtTarget, ui->txtPhrase->text());
+        ShowText(*ui_->txtTarget, ui_->txtPhrase->text());
         Reseed(*services_.generator, *services_.timeOfDay);
-        ShowText(*ui->txtInitialGuess,
-                 RandomText(*services_.generator, ui->txtPhrase->text().size()));
+        ShowText(*ui_->txtInitialGuess,
+                 RandomText(*services_.generator, ui_->txtPhrase->text().size()));
         break;
     default:
         break;
@@ -359,13 +360,14 @@ void Quarrow::SSTab1_Click(int previousTab) {
 }
 
 void Quarrow::txtPhrase_LostFocus() {
-    CapitaliseBox(*ui->txtPhrase);
+    CapitaliseBox(*ui_->txtPhrase);
 }
 
 void Quarrow::txtTarget_LostFocus() {
-    CapitaliseBox(*ui->txtTarget);
+    CapitaliseBox(*ui_->txtTarget);
     Reseed(*services_.generator, *services_.timeOfDay);
-    ShowText(*ui->txtInitialGuess, RandomText(*services_.generator, ui->txtTarget->text().size()));
+    ShowText(*ui_->txtInitialGuess,
+             RandomText(*services_.generator, ui_->txtTarget->text().size()));
 }
 
 bool Quarrow::RefuseWhileRunning() {

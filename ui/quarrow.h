@@ -49,14 +49,14 @@ public:
     ~Quarrow() override;
 
     /// The live view's choices as the user last left them.
-    ViewChoices& viewChoices() { return viewChoices_; }
+    ViewChoices& LiveViewChoices() { return viewChoices_; }
 
     /// Where the generation log is written.
-    QString logPath() const { return services_.logPath; }
+    QString LogPath() const { return services_.logPath; }
 
     /// The factor at which the layout is shown: 1 at its own size, more when zoomed, resized,
     /// maximised or full screen.
-    double zoomFactor() const { return shownFactor_; }
+    double ZoomFactor() const { return shownFactor_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -132,7 +132,7 @@ private:
     void ShowHelpFor(const QWidget* control);
     void Command3_Click();
 
-    std::unique_ptr<Ui::Quarrow> ui;
+    std::unique_ptr<Ui::Quarrow> ui_;
     QuarrowServices services_;
     // The live view's choices, kept while the program runs.
     ViewChoices viewChoices_;

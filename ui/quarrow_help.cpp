@@ -49,7 +49,7 @@ void Quarrow::InstallHelp() {
     for (QPushButton* button : findChildren<QPushButton*>()) {
         const int context = button->property(kHelpContext).toInt();
         if (context > 0 && button->text().contains(QLatin1String("Explanation"))) {
-            const QString title = HelpViewer::topicTitle(context);
+            const QString title = HelpViewer::TopicTitle(context);
             if (!title.isEmpty()) {
                 button->setAccessibleDescription(tr("Opens the help topic \"%1\"").arg(title));
             }
@@ -67,9 +67,10 @@ void Quarrow::ShowHelpFor(const QWidget* control) {
 
 QRect Quarrow::ShownResults() const {
     QRect results;
-    for (const QLineEdit* box : {ui->txtRndString, ui->txtNumString, ui->txtTime, ui->txtTimeDay,
-                                 ui->txtTimeYear, ui->txtBestString, ui->txtNumCorrect,
-                                 ui->txtTimeGen, ui->txtNumGen, ui->txtTotal, ui->txtLength}) {
+    for (const QLineEdit* box :
+         {ui_->txtRndString, ui_->txtNumString, ui_->txtTime, ui_->txtTimeDay, ui_->txtTimeYear,
+          ui_->txtBestString, ui_->txtNumCorrect, ui_->txtTimeGen, ui_->txtNumGen, ui_->txtTotal,
+          ui_->txtLength}) {
         if (box->isVisible()) {
             results |= QRect(box->mapToGlobal(QPoint(0, 0)), box->size());
         }
@@ -97,13 +98,13 @@ void Quarrow::ShowHelp(int context, const QWidget* opener) {
     auto* viewer = findChild<HelpViewer*>(QStringLiteral("helpViewer"), Qt::FindDirectChildrenOnly);
     if (viewer == nullptr) {
         viewer = new HelpViewer(this);
-        viewer->setLogPath(QDir::toNativeSeparators(services_.logPath));
+        viewer->SetLogPath(QDir::toNativeSeparators(services_.logPath));
     }
     if (!viewer->isVisible()) {
         // Opened afresh, it goes where it leaves this page's results in view, at the zoom's
         // size as far as the screen allows.
         if (WindowZoom* zoom = WindowZoom::Of(viewer)) {
-            viewer->resize(ScaledSize(HelpViewer::kBaseSize, zoom->factor()));
+            viewer->resize(ScaledSize(HelpViewer::kBaseSize, zoom->Factor()));
         }
         PlaceHelp(*viewer, opener);
         viewer->show();
@@ -115,7 +116,7 @@ void Quarrow::ShowHelp(int context, const QWidget* opener) {
         }
         FitFrameOnScreenSoon(*viewer);
     }
-    viewer->showTopic(context);
+    viewer->ShowTopic(context);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

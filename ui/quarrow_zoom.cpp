@@ -39,7 +39,7 @@ class TabStripStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
-    void setTabSize(QSize size) { tabSize_ = size; }
+    void SetTabSize(QSize size) { tabSize_ = size; }
 
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
                            const QWidget* widget) const override {
@@ -59,7 +59,7 @@ class ZoomedOptionStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
-    void setFactor(double factor) { factor_ = factor; }
+    void SetFactor(double factor) { factor_ = factor; }
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
@@ -112,8 +112,8 @@ void Quarrow::InstallZoom() {
             record(control, control->geometry(), false, true);
         }
     }
-    for (int page = 0; page < ui->SSTab1->count(); ++page) {
-        QWidget* pageWidget = ui->SSTab1->widget(page);
+    for (int page = 0; page < ui_->SSTab1->count(); ++page) {
+        QWidget* pageWidget = ui_->SSTab1->widget(page);
         for (QWidget* control : pageWidget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             record(control, control->geometry().translated(PlacedOffset(pageWidget)), true, false);
             if (qobject_cast<QGroupBox*>(control) != nullptr) {
@@ -179,7 +179,7 @@ void Quarrow::ToggleFullScreen() {
 }
 
 void Quarrow::SizeTabs(double factor) {
-    QTabBar* strip = ui->SSTab1->tabBar();
+    QTabBar* strip = ui_->SSTab1->tabBar();
     auto* style = dynamic_cast<TabStripStyle*>(strip->style());
     if (style == nullptr) {
         style = new TabStripStyle;
@@ -188,15 +188,15 @@ void Quarrow::SizeTabs(double factor) {
     }
     // The four tabs share the strip's width in one row, and the strip is as tall as the layout
     // assumes (the page titles sit just below it).
-    int stripWidth = ui->SSTab1->width();
+    int stripWidth = ui_->SSTab1->width();
     for (const LaidOutControl& laidOut : laidOut_) {
-        if (laidOut.control == ui->SSTab1) {
+        if (laidOut.control == ui_->SSTab1) {
             stripWidth = laidOut.place.width();
         }
     }
     const int tabWidth =
-        static_cast<int>(std::lround(stripWidth * factor)) / std::max(ui->SSTab1->count(), 1);
-    style->setTabSize(QSize(tabWidth, static_cast<int>(std::lround(kTabStripHeight * factor))));
+        static_cast<int>(std::lround(stripWidth * factor)) / std::max(ui_->SSTab1->count(), 1);
+    style->SetTabSize(QSize(tabWidth, static_cast<int>(std::lround(kTabStripHeight * factor))));
     // The strip measures its tabs again when its font changes; at 1x it has not measured yet.
     strip->setElideMode(strip->elideMode());
 }
@@ -232,13 +232,13 @@ void Quarrow::ShowLayoutAt(double factor, QPoint offset) {
     if (rescaled) {
         SizeTabs(factor);
         setFont(ScaledPoints(layoutFont_, factor, logicalDpiY()));
-        auto* options = dynamic_cast<ZoomedOptionStyle*>(ui->Option1->style());
+        auto* options = dynamic_cast<ZoomedOptionStyle*>(ui_->Option1->style());
         if (options == nullptr) {
             options = new ZoomedOptionStyle;
             options->setParent(this);
         }
-        options->setFactor(factor);
-        for (QRadioButton* option : {ui->Option1, ui->Option2, ui->Option3}) {
+        options->SetFactor(factor);
+        for (QRadioButton* option : {ui_->Option1, ui_->Option2, ui_->Option3}) {
             if (option->style() != options) {
                 option->setStyle(options);
             }
@@ -281,7 +281,7 @@ void Quarrow::ShowLayoutAt(double factor, QPoint offset) {
     }
     PlacePageControls();
     shownFactor_ = factor;
-    programZoom_->setFactor(factor);
+    programZoom_->SetFactor(factor);
 }
 
 } // namespace quarrow

@@ -115,14 +115,14 @@ DistributionChartWidget::DistributionChartWidget(QWidget* parent) : QWidget(pare
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void DistributionChartWidget::setData(const analysis::DistributionData& runsData) {
+void DistributionChartWidget::SetData(const analysis::DistributionData& runsData) {
     data_ = runsData;
     setAccessibleName(plot::DistributionChartTitle(data_));
     updateGeometry();
     update();
 }
 
-QFont DistributionChartWidget::face() const {
+QFont DistributionChartWidget::Face() const {
     QFont pixels = font();
     if (pixels.pixelSize() <= 0) {
         pixels.setPixelSize(std::max(1, QFontInfo(font()).pixelSize()));
@@ -131,12 +131,12 @@ QFont DistributionChartWidget::face() const {
 }
 
 QSize DistributionChartWidget::sizeHint() const {
-    return plot::DistributionChartSize(data_, face());
+    return plot::DistributionChartSize(data_, Face());
 }
 
 QSize DistributionChartWidget::minimumSizeHint() const {
     // Narrower than it asks for, its texts wrap; lower, its plots shrink to a few lines each.
-    return plot::DistributionChartMinimumSize(data_, face());
+    return plot::DistributionChartMinimumSize(data_, Face());
 }
 
 void DistributionChartWidget::changeEvent(QEvent* event) {
@@ -156,11 +156,11 @@ void DistributionChartWidget::paintEvent(QPaintEvent*) {
         drawn_.clear();
         return;
     }
-    drawn_ = plot::PaintDistributionChart(painter, QRectF(rect()), data_, face());
+    drawn_ = plot::PaintDistributionChart(painter, QRectF(rect()), data_, Face());
 }
 
-std::optional<QRect> PlaceBeside(const QSize& frameSize, const QRect& view,
-                                 const std::vector<QRect>& keepClear, const QRect& screen) {
+std::optional<QRect> PlaceClearOf(const QSize& frameSize, const QRect& view,
+                                  const std::vector<QRect>& keepClear, const QRect& screen) {
     const int gap = 8;
     const QRect candidates[] = {
         QRect(QPoint(view.right() + 1 + gap, view.top()), frameSize),
@@ -408,7 +408,7 @@ void RepeatWindow::ShowFailure(const QString& failure) {
                              "that ran; Start tries again.")
                               .arg(failure));
     statusLabel_->show();
-    saveButton_->setEnabled(!chart_->chartData().schemes.empty());
+    saveButton_->setEnabled(!chart_->ChartData().schemes.empty());
 }
 
 void RepeatWindow::ShowResults(const TaskEnd<analysis::EvolveBatchResult>& end) {
@@ -430,7 +430,7 @@ void RepeatWindow::ShowResults(const TaskEnd<analysis::EvolveBatchResult>& end) 
         batch_, end.result->records, analysis::RunsFinished(end.result->records) < runsAsked_,
         "seed " + std::to_string(batch_.seed));
     FillTable(runsData);
-    chart_->setData(runsData);
+    chart_->SetData(runsData);
     // The area's hint follows the chart's, which its layout does not see change.
     chartArea_->updateGeometry();
     FitTable();
@@ -511,7 +511,7 @@ void RepeatWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void RepeatWindow::placeBeside(const QWidget& liveView) {
+void RepeatWindow::PlaceBeside(const QWidget& liveView) {
     const QScreen* shownOn = liveView.screen();
     if (shownOn == nullptr) {
         return;
@@ -532,17 +532,17 @@ void RepeatWindow::placeBeside(const QWidget& liveView) {
     }
     const QSize client = size().expandedTo(sizeHint()).expandedTo(minimumSizeHint());
     const QSize frame = ExpectedFrameSize(*this, parentWidget());
-    if (const std::optional<QRect> place = PlaceBeside(client + frame, liveView.frameGeometry(),
-                                                       keepClear, shownOn->availableGeometry())) {
+    if (const std::optional<QRect> place = PlaceClearOf(client + frame, liveView.frameGeometry(),
+                                                        keepClear, shownOn->availableGeometry())) {
         resize(client);
         move(place->topLeft());
     }
 }
 
-QString RepeatWindow::saveChart(const QString& path) {
+QString RepeatWindow::SaveChart(const QString& path) {
     // What the screen shows, in the same face and at the same size (a PNG at twice it).
-    const analysis::DistributionData& runsData = chart_->chartData();
-    const QFont face = chart_->face();
+    const analysis::DistributionData& runsData = chart_->ChartData();
+    const QFont face = chart_->Face();
     const QSize size = chart_->size().expandedTo(chart_->minimumSizeHint());
     return plot::SaveChart(path, size, plot::DistributionChartTitle(runsData),
                            [&](QPainter& painter, const QRectF& area) {
@@ -550,8 +550,8 @@ QString RepeatWindow::saveChart(const QString& path) {
                            });
 }
 
-QString RepeatWindow::suggestedChartName() const {
-    const analysis::DistributionData& runsData = chart_->chartData();
+QString RepeatWindow::SuggestedChartName() const {
+    const analysis::DistributionData& runsData = chart_->ChartData();
     const QString what = QStringLiteral("%1-schemes-%2-runs-%3")
                              .arg(runsData.schemes.size())
                              .arg(runsData.runsRequested)
@@ -559,8 +559,8 @@ QString RepeatWindow::suggestedChartName() const {
     return plot::DescriptiveChartName(target_, what, QStringLiteral("png"));
 }
 
-bool RepeatWindow::saveChartOrSay(const QString& path) {
-    if (const QString problem = saveChart(path); !problem.isEmpty()) {
+bool RepeatWindow::SaveChartOrSay(const QString& path) {
+    if (const QString problem = SaveChart(path); !problem.isEmpty()) {
         QMessageBox::warning(this, tr("Save chart"),
                              tr("The chart could not be saved to %1: %2.").arg(path, problem));
         return false;
@@ -569,11 +569,11 @@ bool RepeatWindow::saveChartOrSay(const QString& path) {
 }
 
 void RepeatWindow::SaveChartAs() {
-    const QString suggested = QDir(plot::DefaultChartFolder()).filePath(suggestedChartName());
+    const QString suggested = QDir(plot::DefaultChartFolder()).filePath(SuggestedChartName());
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Save chart"), suggested, tr("PNG images (*.png);;SVG drawings (*.svg)"));
     if (!path.isEmpty()) {
-        saveChartOrSay(path);
+        SaveChartOrSay(path);
     }
 }
 

@@ -33,12 +33,12 @@ class DistributionChartWidget : public QWidget {
 
 public:
     explicit DistributionChartWidget(QWidget* parent = nullptr);
-    void setData(const analysis::DistributionData& runsData);
-    const analysis::DistributionData& chartData() const { return data_; }
+    void SetData(const analysis::DistributionData& runsData);
+    const analysis::DistributionData& ChartData() const { return data_; }
     /// The face the chart is drawn in: the widget's font, in pixels.
-    QFont face() const;
+    QFont Face() const;
     /// The texts of the last drawing and where they went.
-    const std::vector<plot::DrawnText>& drawnTexts() const { return drawn_; }
+    const std::vector<plot::DrawnText>& DrawnTexts() const { return drawn_; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -54,8 +54,8 @@ private:
 /// Where a window of `frameSize` goes on `screen`: beside `view` (right, left, below, above,
 /// in that order) and clear of every rectangle in `keepClear`; the first place that needs no
 /// overlap, or nothing when the screen has no such room.
-std::optional<QRect> PlaceBeside(const QSize& frameSize, const QRect& view,
-                                 const std::vector<QRect>& keepClear, const QRect& screen);
+std::optional<QRect> PlaceClearOf(const QSize& frameSize, const QRect& view,
+                                  const std::vector<QRect>& keepClear, const QRect& screen);
 
 /// "Repeat...": runs the target N times with each chosen scheme, from fresh first strings as
 /// the "Step Four" page makes them, on every core, through the lab's batch code, so the figures
@@ -77,20 +77,20 @@ public:
 
     /// Moves this window beside `liveView`, clear of the "Step Four" page's three result boxes
     /// and its Go button where the screen has room; otherwise it stays where it is.
-    void placeBeside(const QWidget& liveView);
+    void PlaceBeside(const QWidget& liveView);
     /// Runs later batches with `runner` instead of the lab's batch code.
-    void setBatchRunner(BatchRunner runner) { runner_ = std::move(runner); }
+    void SetBatchRunner(BatchRunner runner) { runner_ = std::move(runner); }
 
     /// Whether a batch is running or its results are still to be shown.
-    bool running() const { return busy_; }
+    bool Running() const { return busy_; }
     /// The runs of the last batch, finished or cancelled, as the chart shows them.
-    const analysis::DistributionData& shown() const { return chart_->chartData(); }
+    const analysis::DistributionData& Shown() const { return chart_->ChartData(); }
     /// Writes the chart as a PNG (2x) or an SVG; the reason it could not, or an empty text.
-    QString saveChart(const QString& path);
+    QString SaveChart(const QString& path);
     /// Writes the chart as "Save chart..." does, saying in a message why it could not.
-    bool saveChartOrSay(const QString& path);
+    bool SaveChartOrSay(const QString& path);
     /// The file name "Save chart..." offers: what the chart shows, its seed and its runs.
-    QString suggestedChartName() const;
+    QString SuggestedChartName() const;
 
 protected:
     void changeEvent(QEvent* event) override;

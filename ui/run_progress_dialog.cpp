@@ -50,49 +50,49 @@ RunProgressDialog::RunProgressDialog(QWidget* parent)
 
 RunProgressDialog::~RunProgressDialog() = default;
 
-void RunProgressDialog::setLabelText(const QString& text) {
+void RunProgressDialog::SetLabelText(const QString& text) {
     label_->setText(text);
 }
 
-QString RunProgressDialog::labelText() const {
+QString RunProgressDialog::LabelText() const {
     return label_->text();
 }
 
-void RunProgressDialog::setRange(int minimum, int maximum) {
+void RunProgressDialog::SetRange(int minimum, int maximum) {
     bar_->setRange(minimum, maximum);
 }
 
-void RunProgressDialog::setValue(int value) {
+void RunProgressDialog::SetValue(int value) {
     bar_->setValue(value);
 }
 
-int RunProgressDialog::value() const {
+int RunProgressDialog::Value() const {
     return bar_->value();
 }
 
-int RunProgressDialog::maximum() const {
+int RunProgressDialog::Maximum() const {
     return bar_->maximum();
 }
 
-void RunProgressDialog::setCurrentString(const QString& text) {
+void RunProgressDialog::SetCurrentString(const QString& text) {
     if (text == currentString_) {
         return;
     }
     currentString_ = text;
-    showCurrentString();
+    ShowCurrentString();
 }
 
-void RunProgressDialog::setCancelButtonText(const QString& text) {
+void RunProgressDialog::SetCancelButtonText(const QString& text) {
     cancelButton_->setText(text);
 }
 
-void RunProgressDialog::showCurrentString() {
+void RunProgressDialog::ShowCurrentString() {
     // Trailing and repeated spaces are part of the string, so they are shown as they are;
     // quotes mark where it begins and ends.
     const QFontMetrics metrics(stringLabel_->font());
     const int room = stringLabel_->minimumWidth() - 2 * metrics.horizontalAdvance(QLatin1Char('"'));
-    const QString shown =
-        metrics.elidedText(LeadingPart(currentString_, qsizetype{2} * kStringColumns), Qt::ElideRight, room);
+    const QString shown = metrics.elidedText(
+        LeadingPart(currentString_, qsizetype{2} * kStringColumns), Qt::ElideRight, room);
     stringLabel_->setText(QLatin1Char('"') + shown + QLatin1Char('"'));
 }
 

@@ -34,24 +34,24 @@ public:
     ~RunProgressDialog() override;
 
     /// The lines of figures above the bar.
-    void setLabelText(const QString& text);
-    QString labelText() const;
+    void SetLabelText(const QString& text);
+    QString LabelText() const;
 
     /// The bar's range and value.
-    void setRange(int minimum, int maximum);
-    void setValue(int value);
-    int value() const;
-    int maximum() const;
+    void SetRange(int minimum, int maximum);
+    void SetValue(int value);
+    int Value() const;
+    int Maximum() const;
 
     /// The string the run is working on; shown whole when it fits, cut with "..." otherwise.
-    void setCurrentString(const QString& text);
-    QString currentString() const { return currentString_; }
+    void SetCurrentString(const QString& text);
+    QString CurrentString() const { return currentString_; }
 
     /// The caption of the cancel button ("Cancel" by default).
-    void setCancelButtonText(const QString& text);
+    void SetCancelButtonText(const QString& text);
 
 private:
-    void showCurrentString();
+    void ShowCurrentString();
 
     QLabel* label_;
     QLabel* stringLabel_;

@@ -44,13 +44,13 @@ constexpr char kSearchMessageName[] = "searchMessage";
 
 void ShowTrialProgress(Trial& trial, RunProgressDialog& dialog) {
     const std::lock_guard lock(trial.mutex);
-    dialog.setValue(static_cast<int>(trial.stringsMade));
-    dialog.setLabelText(
+    dialog.SetValue(static_cast<int>(trial.stringsMade));
+    dialog.SetLabelText(
         SearchPages::tr("Strings made: %1 of %2\nBest so far: %3 of %4 letters right")
             .arg(Grouped(trial.stringsMade), Grouped(trial.asked),
                  Grouped(static_cast<std::int64_t>(trial.bestCount.value_or(0))),
                  Grouped(static_cast<std::int64_t>(trial.target.size()))));
-    dialog.setCurrentString(FromLatin1(trial.bestString));
+    dialog.SetCurrentString(FromLatin1(trial.bestString));
 }
 
 } // namespace
@@ -120,9 +120,9 @@ void SearchPages::RunTrial() {
     // The dialog goes with the trial's end.
     QPointer<RunProgressDialog> dialog = new RunProgressDialog(&window_);
     dialog->setWindowTitle(tr("Matching the target at random"));
-    dialog->setRange(
+    dialog->SetRange(
         0, static_cast<int>(std::min<std::int64_t>(*asked, std::numeric_limits<int>::max())));
-    dialog->setLabelText(tr("Strings made: 0 of %1").arg(Grouped(*asked)));
+    dialog->SetLabelText(tr("Strings made: 0 of %1").arg(Grouped(*asked)));
     QObject::connect(dialog, &QDialog::rejected, &run_, [this] { run_.Stop(); });
 
     const TimeOfDayClock& seedClock = *services_.timeOfDay;

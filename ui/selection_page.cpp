@@ -321,13 +321,13 @@ void SelectionPage::Launch(const Request& request) {
     auto* view =
         new EvolutionView(request.target, request.firstString, request.scheme, choices_, &window_);
     if (request.generationRate) {
-        view->setMeasuredRate(*request.generationRate);
+        view->SetMeasuredRate(*request.generationRate);
     }
-    view->placeBeside(window_,
+    view->PlaceBeside(window_,
                       ResultBoxes({ui_.txtLength, ui_.txtNumGen, ui_.txtTotal, ui_.Command2}));
     state->view = view;
-    state->feed = &view->feed();
-    QObject::connect(view, &EvolutionView::cancelRequested, &run_, [this] { run_.Stop(); });
+    state->feed = &view->Feed();
+    QObject::connect(view, &EvolutionView::CancelRequested, &run_, [this] { run_.Stop(); });
 
     const MonotonicClock& clock = *services_.monotonic;
     SelectionRun* running = state.get();
@@ -339,7 +339,7 @@ void SelectionPage::Launch(const Request& request) {
         },
         [this, state](const TaskEnd<RunResult>& end) { FinishRun(*state, end); },
         TaskWatch{
-            .progress = [view] { view->refresh(); }, .dialog = view, .dialogBlocksWindow = false});
+            .progress = [view] { view->Refresh(); }, .dialog = view, .dialogBlocksWindow = false});
 }
 
 void SelectionPage::FinishRun(SelectionRun& state, const TaskEnd<RunResult>& end) {
@@ -352,7 +352,7 @@ void SelectionPage::FinishRun(SelectionRun& state, const TaskEnd<RunResult>& end
     if (!end.result) {
         // The run threw (out of memory, say): its view goes, and the boxes stay empty.
         if (state.view) {
-            state.view->finishRun(RunOutcome::Cancelled, false);
+            state.view->FinishRun(RunOutcome::Cancelled, false);
         }
         if (!closing) {
             Say(QMessageBox::Critical,
@@ -364,7 +364,7 @@ void SelectionPage::FinishRun(SelectionRun& state, const TaskEnd<RunResult>& end
     }
     const RunResult& result = *end.result;
     if (state.view) {
-        state.view->finishRun(result.outcome, !closing);
+        state.view->FinishRun(result.outcome, !closing);
     }
     if (result.outcome == RunOutcome::Matched || result.outcome == RunOutcome::Cancelled) {
         WriteFigures(ui_, FiguresOf(result, pausedSeconds));

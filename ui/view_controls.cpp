@@ -91,18 +91,18 @@ ViewControls::ViewControls(double speed, bool keepOpen, QWidget* parent)
     layout->addWidget(repeatButton_);
     layout->addWidget(cancelButton_);
 
-    connect(pauseButton_, &QPushButton::clicked, this, &ViewControls::pauseClicked);
-    connect(stepButton_, &QPushButton::clicked, this, &ViewControls::stepClicked);
+    connect(pauseButton_, &QPushButton::clicked, this, &ViewControls::PauseClicked);
+    connect(stepButton_, &QPushButton::clicked, this, &ViewControls::StepClicked);
     connect(speedBox_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { emit speedChosen(speedBox_->itemData(index).toDouble()); });
-    connect(keepOpenCheck_, &QCheckBox::toggled, this, &ViewControls::keepOpenToggled);
-    connect(saveButton_, &QPushButton::clicked, this, &ViewControls::saveChartClicked);
-    connect(saveDataButton_, &QPushButton::clicked, this, &ViewControls::saveDataClicked);
-    connect(repeatButton_, &QPushButton::clicked, this, &ViewControls::repeatClicked);
-    connect(cancelButton_, &QPushButton::clicked, this, &ViewControls::cancelClicked);
+            [this](int index) { emit SpeedChosen(speedBox_->itemData(index).toDouble()); });
+    connect(keepOpenCheck_, &QCheckBox::toggled, this, &ViewControls::KeepOpenToggled);
+    connect(saveButton_, &QPushButton::clicked, this, &ViewControls::SaveChartClicked);
+    connect(saveDataButton_, &QPushButton::clicked, this, &ViewControls::SaveDataClicked);
+    connect(repeatButton_, &QPushButton::clicked, this, &ViewControls::RepeatClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &ViewControls::CancelClicked);
 }
 
-void ViewControls::showPaused(bool paused) {
+void ViewControls::ShowPaused(bool paused) {
     paused_ = paused;
     pauseButton_->setText(paused ? tr("Resume") : tr("Pause"));
     pauseButton_->setToolTip(paused ? tr("Lets the run go on at the chosen speed (Space)")
@@ -111,7 +111,7 @@ void ViewControls::showPaused(bool paused) {
     stepButton_->setEnabled(paused);
 }
 
-void ViewControls::showRunEnded(bool found) {
+void ViewControls::ShowRunEnded(bool found) {
     pauseButton_->setEnabled(false);
     stepButton_->setEnabled(false);
     cancelButton_->setText(tr("Close"));

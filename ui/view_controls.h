@@ -23,23 +23,23 @@ public:
     ViewControls(double speed, bool keepOpen, QWidget* parent = nullptr);
 
     /// The run has ended; `found` offers "Repeat...". Pause and Step have nothing left to hold.
-    void showRunEnded(bool found);
+    void ShowRunEnded(bool found);
     /// Pause says Resume and Step is offered while `paused`.
-    void showPaused(bool paused);
-    bool paused() const { return paused_; }
+    void ShowPaused(bool paused);
+    bool Paused() const { return paused_; }
     /// Pause, Step and Speed, for the view to place; they stay this object's to drive.
-    QWidget* paceControls() const { return pace_; }
+    QWidget* PaceControls() const { return pace_; }
 
 signals:
     /// A speed of `kSpeeds` was chosen; 0 is full speed.
-    void speedChosen(double generationsPerSecond);
-    void pauseClicked();
-    void stepClicked();
-    void keepOpenToggled(bool on);
-    void saveChartClicked();
-    void saveDataClicked();
-    void repeatClicked();
-    void cancelClicked();
+    void SpeedChosen(double generationsPerSecond);
+    void PauseClicked();
+    void StepClicked();
+    void KeepOpenToggled(bool on);
+    void SaveChartClicked();
+    void SaveDataClicked();
+    void RepeatClicked();
+    void CancelClicked();
 
 private:
     QWidget* pace_;

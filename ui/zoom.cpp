@@ -229,12 +229,12 @@ bool ProgramZoom::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void ProgramZoom::setFactor(double factor) {
+void ProgramZoom::SetFactor(double factor) {
     if (std::abs(factor - factor_) < kSameFactor) {
         return;
     }
     factor_ = factor;
-    emit factorChanged(factor_);
+    emit FactorChanged(factor_);
 }
 
 ProgramZoom* ProgramZoom::Of(const QWidget* widget) {
@@ -249,17 +249,17 @@ ProgramZoom* ProgramZoom::Of(const QWidget* widget) {
 WindowZoom::WindowZoom(QWidget& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("windowZoom"));
     InstallZoomKeys(
-        window_, [this] { zoomIn(); }, [this] { zoomOut(); }, [this] { reset(); });
+        window_, [this] { ZoomIn(); }, [this] { ZoomOut(); }, [this] { Reset(); });
     for (auto* view : window_.findChildren<QChartView*>()) {
         if (view->property(kChartFontsFollowWidget).toBool()) {
             continue;
         }
         // An axis added later (a logarithmic one, say) takes the zoom as the chart lays it out.
-        connect(view->chart(), &QChart::plotAreaChanged, this, [this] { scaleCharts(); });
+        connect(view->chart(), &QChart::plotAreaChanged, this, [this] { ScaleCharts(); });
     }
     if (const ProgramZoom* program = ProgramZoom::Of(window_.parentWidget())) {
-        setFactor(program->factor());
-        connect(program, &ProgramZoom::factorChanged, this, &WindowZoom::setFactor);
+        SetFactor(program->Factor());
+        connect(program, &ProgramZoom::FactorChanged, this, &WindowZoom::SetFactor);
     }
 }
 
@@ -268,20 +268,20 @@ WindowZoom* WindowZoom::Of(const QWidget* window) {
                              : nullptr;
 }
 
-void WindowZoom::setFactor(double factor) {
+void WindowZoom::SetFactor(double factor) {
     factor = std::clamp(factor, kZoomSteps.front(), kZoomSteps.back() * 2);
     if (std::abs(factor - factor_) < kSameFactor) {
         return;
     }
     const double ratio = factor / factor_;
     factor_ = factor;
-    scaleFonts();
-    scaleCharts();
-    resizeWindow(ratio);
-    emit factorChanged(factor_);
+    ScaleFonts();
+    ScaleCharts();
+    ResizeWindow(ratio);
+    emit FactorChanged(factor_);
 }
 
-void WindowZoom::scaleFonts() {
+void WindowZoom::ScaleFonts() {
     window_.setFont(ScaledFont(Base(window_, kBaseFont, window_.font()), factor_));
     for (QWidget* control : window_.findChildren<QWidget*>()) {
         if (control->window() != &window_) {
@@ -303,7 +303,7 @@ void WindowZoom::scaleFonts() {
     }
 }
 
-void WindowZoom::scaleCharts() {
+void WindowZoom::ScaleCharts() {
     for (auto* view : window_.findChildren<QChartView*>()) {
         QChart* chart = view->chart();
         if (chart == nullptr || view->property(kChartFontsFollowWidget).toBool()) {
@@ -328,7 +328,7 @@ void WindowZoom::scaleCharts() {
     }
 }
 
-void WindowZoom::resizeWindow(double ratio) {
+void WindowZoom::ResizeWindow(double ratio) {
     // A window not yet sized takes its size from its layout when it is shown.
     if (!window_.isVisible() && !window_.testAttribute(Qt::WA_Resized)) {
         return;

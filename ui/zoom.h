@@ -65,14 +65,14 @@ class ProgramZoom : public QObject {
 public:
     explicit ProgramZoom(QObject* parent = nullptr);
 
-    double factor() const { return factor_; }
-    void setFactor(double factor);
+    double Factor() const { return factor_; }
+    void SetFactor(double factor);
 
     /// The program's zoom held by `widget` or the nearest of its ancestors; null if none.
     static ProgramZoom* Of(const QWidget* widget);
 
 signals:
-    void factorChanged(double factor);
+    void FactorChanged(double factor);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -100,23 +100,23 @@ class WindowZoom : public QObject {
 public:
     explicit WindowZoom(QWidget& window);
 
-    double factor() const { return factor_; }
-    void setFactor(double factor);
+    double Factor() const { return factor_; }
+    void SetFactor(double factor);
 
-    void zoomIn() { setFactor(NextZoomStep(factor_)); }
-    void zoomOut() { setFactor(PreviousZoomStep(factor_)); }
-    void reset() { setFactor(1.0); }
+    void ZoomIn() { SetFactor(NextZoomStep(factor_)); }
+    void ZoomOut() { SetFactor(PreviousZoomStep(factor_)); }
+    void Reset() { SetFactor(1.0); }
 
     /// The zoom on `window`; null if it has none.
     static WindowZoom* Of(const QWidget* window);
 
 signals:
-    void factorChanged(double factor);
+    void FactorChanged(double factor);
 
 private:
-    void scaleFonts();
-    void scaleCharts();
-    void resizeWindow(double ratio);
+    void ScaleFonts();
+    void ScaleCharts();
+    void ResizeWindow(double ratio);
 
     QWidget& window_;
     double factor_ = 1.0;

@@ -64,8 +64,8 @@ TEST(Trial, TheLastOfEqualBestStringsWinsAndTheFirstAlwaysCounts) {
     EXPECT_EQ(result.bestCount, 1U);
     EXPECT_FALSE(result.cancelled);
     // A reseed before every single symbol, not once per string.
-    EXPECT_EQ(generator.draws(), 6U);
-    EXPECT_EQ(generator.reseeds(), 6U);
+    EXPECT_EQ(generator.Draws(), 6U);
+    EXPECT_EQ(generator.Reseeds(), 6U);
 
     // A single string scoring nothing still becomes the best, with a count of 0 (not none).
     auto missing = ScriptedGenerator::Drawing("QQ");

@@ -34,8 +34,8 @@ public:
     void Reseed(double) { ++reseeds_; }
     void Reseed(const TimeOfDayClock&) { ++reseeds_; }
 
-    std::size_t draws() const { return draws_; }
-    std::size_t reseeds() const { return reseeds_; }
+    std::size_t Draws() const { return draws_; }
+    std::size_t Reseeds() const { return reseeds_; }
 
 private:
     std::vector<float> values_;

@@ -354,8 +354,8 @@ public:
             QProcess::execute(QStringLiteral("umount"), {folder_.path()});
         }
     }
-    bool mounted() const { return mounted_; }
-    QString filePath(const QString& name) const { return folder_.filePath(name); }
+    bool Mounted() const { return mounted_; }
+    QString FilePath(const QString& name) const { return folder_.filePath(name); }
 
 private:
     QTemporaryDir folder_;
@@ -369,19 +369,19 @@ QByteArray Contents(const QString& path) {
 
 TEST(DistributionChartTest, AFullDiskLeavesTheEarlierChartAsItWas) {
     const SmallFileSystem disk(QStringLiteral("512k"));
-    if (!disk.mounted()) {
+    if (!disk.Mounted()) {
         GTEST_SKIP() << "this test cannot mount a file system here";
     }
     DistributionData small = Batch("CAT", {Scheme::Serial}, 20);
     for (const QString& name : {QStringLiteral("good.png"), QStringLiteral("good.svg")}) {
         SCOPED_TRACE(name.toStdString());
-        const QString path = disk.filePath(name);
+        const QString path = disk.FilePath(name);
         ASSERT_EQ(Save(path, small), QString());
         const QByteArray before = Contents(path);
         ASSERT_FALSE(before.isEmpty());
         // Fill what is left, but for a few pages.
         {
-            QFile filler(disk.filePath(QStringLiteral("filler")));
+            QFile filler(disk.FilePath(QStringLiteral("filler")));
             ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
             const QByteArray block(4096, 'x');
             while (filler.write(block) == block.size()) {
@@ -393,11 +393,11 @@ TEST(DistributionChartTest, AFullDiskLeavesTheEarlierChartAsItWas) {
         const QString problem = Save(path, ThreeSchemes(), large);
         EXPECT_FALSE(problem.isEmpty())
             << Contents(path).size() << " bytes over " << before.size() << ", filler "
-            << QFileInfo(disk.filePath(QStringLiteral("filler"))).size();
+            << QFileInfo(disk.FilePath(QStringLiteral("filler"))).size();
         EXPECT_EQ(Contents(path), before) << "the earlier chart must be left as it was";
-        EXPECT_EQ(QDir(disk.filePath(QString())).entryList(QDir::Files).size(), 2)
+        EXPECT_EQ(QDir(disk.FilePath(QString())).entryList(QDir::Files).size(), 2)
             << "nothing half-written is left beside it";
-        QFile::remove(disk.filePath(QStringLiteral("filler")));
+        QFile::remove(disk.FilePath(QStringLiteral("filler")));
         QFile::remove(path);
     }
 }

@@ -43,34 +43,34 @@ class HelpTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        activateMainWindow();
+        ActivateMainWindow();
     }
 
-    HelpViewer* viewer() const {
+    HelpViewer* Viewer() const {
         return window->findChild<HelpViewer*>(QStringLiteral("helpViewer"));
     }
 
-    void activateMainWindow() {
+    void ActivateMainWindow() {
         window->activateWindow();
         // Not qWaitForWindowActive: it also counts the main window as active while the help
         // window, whose parent it is, has the focus.
         ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
     }
 
-    void showPage(int page) { control<QTabWidget>("SSTab1")->setCurrentIndex(page); }
+    void ShowPage(int page) { Control<QTabWidget>("SSTab1")->setCurrentIndex(page); }
 
     // Hides the help window on some other topic, so that the next request must reopen it.
-    void resetViewer(int expected) {
-        if (HelpViewer* shown = viewer()) {
-            shown->showTopic(expected == 20 ? 30 : 20);
+    void ResetViewer(int expected) {
+        if (HelpViewer* shown = Viewer()) {
+            shown->ShowTopic(expected == 20 ? 30 : 20);
             shown->hide();
         }
     }
 
-    bool topicOpens(int topic) {
+    bool TopicOpens(int topic) {
         const bool opened = WaitUntil([&] {
-            const HelpViewer* shown = viewer();
-            return shown != nullptr && shown->isVisible() && shown->currentTopic() == topic;
+            const HelpViewer* shown = Viewer();
+            return shown != nullptr && shown->isVisible() && shown->CurrentTopic() == topic;
         });
         // Lets the help window's activation land now rather than in the middle of the next step.
         QCoreApplication::processEvents();
@@ -79,7 +79,7 @@ protected:
 
     // Runs the event loop until something ends it; returns its exit code, or 99 if the loop
     // had to be stopped after `timeoutMs`.
-    static int runEventLoop(int timeoutMs = 10000) {
+    static int RunEventLoop(int timeoutMs = 10000) {
         QTimer watchdog;
         watchdog.setSingleShot(true);
         QObject::connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(99); });
@@ -91,13 +91,13 @@ protected:
 TEST_F(HelpTest, EachHelpButtonOpensItsOwnTopic) {
     for (const HelpButton& button : kHelpButtons) {
         SCOPED_TRACE(button.name);
-        auto* pushButton = control<QPushButton>(button.name);
+        auto* pushButton = Control<QPushButton>(button.name);
         ASSERT_NE(pushButton, nullptr);
         EXPECT_EQ(pushButton->property("helpContext").toInt(), button.topic);
-        resetViewer(button.topic);
-        showPage(button.page);
+        ResetViewer(button.topic);
+        ShowPage(button.page);
         QTest::mouseClick(pushButton, Qt::LeftButton);
-        EXPECT_TRUE(topicOpens(button.topic));
+        EXPECT_TRUE(TopicOpens(button.topic));
     }
     // One window serves every request.
     EXPECT_EQ(window->findChildren<HelpViewer*>().size(), 1);
@@ -108,12 +108,12 @@ TEST_F(HelpTest, EachSchemesButtonsSayWhatTheSchemeTableSays) {
     for (const SchemeNames& names : kSchemeTable) {
         SCOPED_TRACE(std::string(names.caption));
         const std::string number = std::to_string(names.number);
-        const auto* option = control<QRadioButton>(("Option" + number).c_str());
+        const auto* option = Control<QRadioButton>(("Option" + number).c_str());
         ASSERT_NE(option, nullptr);
         EXPECT_EQ(option->text().toStdString(), names.caption);
         // The Explanation buttons follow the page's own help button, Command12, in scheme order.
         const auto* explanation =
-            control<QPushButton>(("Command" + std::to_string(12 + names.number)).c_str());
+            Control<QPushButton>(("Command" + std::to_string(12 + names.number)).c_str());
         ASSERT_NE(explanation, nullptr);
         EXPECT_EQ(explanation->property("helpContext").toInt(), names.helpTopic);
     }
@@ -133,15 +133,15 @@ TEST_F(HelpTest, F1OpensTheTopicOfTheFocusedControl) {
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);
-        resetViewer(row.topic);
-        activateMainWindow();
-        showPage(row.page);
-        QWidget* focused = control<QWidget>(row.name);
+        ResetViewer(row.topic);
+        ActivateMainWindow();
+        ShowPage(row.page);
+        QWidget* focused = Control<QWidget>(row.name);
         ASSERT_NE(focused, nullptr);
         focused->setFocus(Qt::OtherFocusReason);
         ASSERT_TRUE(WaitUntil([&] { return focused->hasFocus(); }));
         QTest::keyClick(focused, Qt::Key_F1);
-        EXPECT_TRUE(topicOpens(row.topic));
+        EXPECT_TRUE(TopicOpens(row.topic));
     }
 }
 
@@ -156,26 +156,26 @@ TEST_F(HelpTest, AccessKeysOpenTheSameTopicAsAClick) {
                           {3, Qt::Key_I, 70}};
     for (const Case& row : cases) {
         SCOPED_TRACE(row.topic);
-        resetViewer(row.topic);
-        activateMainWindow();
-        showPage(row.page);
+        ResetViewer(row.topic);
+        ActivateMainWindow();
+        ShowPage(row.page);
         // Keys go where the keyboard would send them: to the control with the focus.
         QWidget* focused = window->focusWidget();
         ASSERT_NE(focused, nullptr);
         QTest::keyClick(focused, row.key, Qt::AltModifier);
-        EXPECT_TRUE(topicOpens(row.topic));
+        EXPECT_TRUE(TopicOpens(row.topic));
     }
 }
 
 TEST_F(HelpTest, GenExplanationOpensNothing) {
-    showPage(kStepFour);
-    auto* button = control<QPushButton>("Command17");
-    const QString target = control<QLineEdit>("txtTarget")->text();
+    ShowPage(kStepFour);
+    auto* button = Control<QPushButton>("Command17");
+    const QString target = Control<QLineEdit>("txtTarget")->text();
     QTest::mouseClick(button, Qt::LeftButton);
     QTest::qWait(200);
-    EXPECT_TRUE(viewer() == nullptr || !viewer()->isVisible());
+    EXPECT_TRUE(Viewer() == nullptr || !Viewer()->isVisible());
     EXPECT_TRUE(button->hasFocus());
-    EXPECT_EQ(control<QLineEdit>("txtTarget")->text(), target);
+    EXPECT_EQ(Control<QLineEdit>("txtTarget")->text(), target);
 }
 
 TEST_F(HelpTest, EveryTopicExistsAndEveryLinkResolves) {
@@ -184,15 +184,15 @@ TEST_F(HelpTest, EveryTopicExistsAndEveryLinkResolves) {
     const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
     for (int context : {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110}) {
         SCOPED_TRACE(context);
-        const QUrl url = HelpViewer::topicUrl(context);
-        EXPECT_EQ(HelpViewer::topicAt(url), context);
+        const QUrl url = HelpViewer::TopicUrl(context);
+        EXPECT_EQ(HelpViewer::TopicAt(url), context);
         const QString page = PageText(url);
         ASSERT_FALSE(page.isEmpty());
-        EXPECT_FALSE(HelpViewer::topicTitle(context).isEmpty());
+        EXPECT_FALSE(HelpViewer::TopicTitle(context).isEmpty());
         EXPECT_GT(page.count(QStringLiteral("<p>")), 1);
         for (const QRegularExpressionMatch& match : link.globalMatch(page)) {
             const QUrl target = url.resolved(QUrl(match.captured(1)));
-            const int linked = HelpViewer::topicAt(target);
+            const int linked = HelpViewer::TopicAt(target);
             EXPECT_GE(linked, 0) << match.captured(1).toStdString();
             EXPECT_FALSE(PageText(target).isEmpty()) << match.captured(1).toStdString();
             if (context == 0) {
@@ -207,7 +207,7 @@ TEST_F(HelpTest, EveryTopicExistsAndEveryLinkResolves) {
     auto* list = help.findChild<QListWidget*>(QStringLiteral("helpContents"));
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->count(), static_cast<int>(kHelpTopics.size()) + 1);
-    EXPECT_EQ(list->item(3)->text(), HelpViewer::topicTitle(30));
+    EXPECT_EQ(list->item(3)->text(), HelpViewer::TopicTitle(30));
 }
 
 TEST_F(HelpTest, LinksBackForwardAndTheContentsListMoveBetweenTopics) {
@@ -217,35 +217,35 @@ TEST_F(HelpTest, LinksBackForwardAndTheContentsListMoveBetweenTopics) {
     auto* forward = help.findChild<QToolButton*>(QStringLiteral("helpForward"));
     auto* list = help.findChild<QListWidget*>(QStringLiteral("helpContents"));
     ASSERT_TRUE(browser && back && forward && list);
-    EXPECT_EQ(help.currentTopic(), 0);
+    EXPECT_EQ(help.CurrentTopic(), 0);
 
-    help.showTopic(10);
+    help.ShowTopic(10);
     emit browser->anchorClicked(QUrl(QStringLiteral("topic20.html")));
-    EXPECT_EQ(help.currentTopic(), 20);
+    EXPECT_EQ(help.CurrentTopic(), 20);
     EXPECT_EQ(list->currentRow(), 2);
-    EXPECT_TRUE(help.windowTitle().contains(HelpViewer::topicTitle(20)));
+    EXPECT_TRUE(help.windowTitle().contains(HelpViewer::TopicTitle(20)));
     back->click();
-    EXPECT_EQ(help.currentTopic(), 10);
+    EXPECT_EQ(help.CurrentTopic(), 10);
     forward->click();
-    EXPECT_EQ(help.currentTopic(), 20);
+    EXPECT_EQ(help.CurrentTopic(), 20);
 
     // Links that lead outside the compiled-in pages go nowhere.
     emit browser->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
     emit browser->anchorClicked(QUrl(QStringLiteral("topic999.html")));
-    EXPECT_EQ(help.currentTopic(), 20);
+    EXPECT_EQ(help.CurrentTopic(), 20);
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(8)).center());
-    EXPECT_EQ(help.currentTopic(), 80);
-    help.showTopic(12345);
-    EXPECT_EQ(help.currentTopic(), 0);
+    EXPECT_EQ(help.CurrentTopic(), 80);
+    help.ShowTopic(12345);
+    EXPECT_EQ(help.CurrentTopic(), 0);
 }
 
 TEST_F(HelpTest, LogTopicNamesTheRealLogFile) {
-    showPage(kStepFour);
-    QTest::mouseClick(control<QPushButton>("Command16"), Qt::LeftButton);
-    ASSERT_TRUE(topicOpens(110));
-    auto* browser = viewer()->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+    ShowPage(kStepFour);
+    QTest::mouseClick(Control<QPushButton>("Command16"), Qt::LeftButton);
+    ASSERT_TRUE(TopicOpens(110));
+    auto* browser = Viewer()->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
     EXPECT_TRUE(browser->toPlainText().contains(QDir::toNativeSeparators(services.logPath)));
     // And where its lock lives, which a refusal names too.
     EXPECT_TRUE(browser->toPlainText().contains(
@@ -258,25 +258,25 @@ TEST_F(HelpTest, QuitEndsTheEventLoopFromEveryPage) {
     for (int page = 0; page < 4; ++page) {
         SCOPED_TRACE(page);
         window->show();
-        showPage(page);
+        ShowPage(page);
         QTimer::singleShot(0, window.get(), [this] {
-            QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>("Command3"), Qt::LeftButton);
         });
-        EXPECT_EQ(runEventLoop(), 0);
+        EXPECT_EQ(RunEventLoop(), 0);
     }
 }
 
 TEST_F(HelpTest, QuitDuringTheMeasurementEndsAtOnce) {
-    showPage(1);
+    ShowPage(1);
     QElapsedTimer sinceQuit;
     QTimer::singleShot(0, window.get(), [this] {
-        QTest::mouseClick(control<QPushButton>("Command8"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>("Command8"), Qt::LeftButton);
     });
     QTimer::singleShot(100, window.get(), [&] {
         sinceQuit.start();
-        QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>("Command3"), Qt::LeftButton);
     });
-    EXPECT_EQ(runEventLoop(), 0);
+    EXPECT_EQ(RunEventLoop(), 0);
     ASSERT_TRUE(sinceQuit.isValid());
     // The one-second measurement was cut short rather than waited for.
     EXPECT_LT(sinceQuit.elapsed(), 500);
@@ -284,15 +284,15 @@ TEST_F(HelpTest, QuitDuringTheMeasurementEndsAtOnce) {
 
 TEST_F(HelpTest, QuitDuringARunLeavesACompleteLog) {
     const QString target = QStringLiteral("SELECTION IS NOT RANDOM LUCK");
-    showPage(kStepFour);
-    control<QLineEdit>("txtTarget")->setText(target);
-    control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"));
-    control<QRadioButton>("Option3")->setChecked(true);
+    ShowPage(kStepFour);
+    Control<QLineEdit>("txtTarget")->setText(target);
+    Control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"));
+    Control<QRadioButton>("Option3")->setChecked(true);
     const LongRunAnswer answer(window.get(), true);
-    QTimer::singleShot(0, window.get(), [this] { control<QPushButton>("Command2")->click(); });
+    QTimer::singleShot(0, window.get(), [this] { Control<QPushButton>("Command2")->click(); });
     // Quit is reached while the run goes on; the run is long enough not to end by itself.
-    QTimer::singleShot(300, window.get(), [this] { control<QPushButton>("Command3")->click(); });
-    EXPECT_EQ(runEventLoop(), 0);
+    QTimer::singleShot(300, window.get(), [this] { Control<QPushButton>("Command3")->click(); });
+    EXPECT_EQ(RunEventLoop(), 0);
 
     QFile log(services.logPath);
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
@@ -303,12 +303,12 @@ TEST_F(HelpTest, QuitDuringARunLeavesACompleteLog) {
 
 TEST_F(HelpTest, TheWindowsQuitStaysReachableBesideTheRunsViewAndKeepsACompleteLog) {
     // The view of the run leaves the window usable, so it needs no quit button of its own.
-    showPage(kStepFour);
-    control<QLineEdit>("txtTarget")->setText(QStringLiteral("SELECTION IS NOT RANDOM LUCK"));
-    control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"));
-    control<QRadioButton>("Option3")->setChecked(true);
+    ShowPage(kStepFour);
+    Control<QLineEdit>("txtTarget")->setText(QStringLiteral("SELECTION IS NOT RANDOM LUCK"));
+    Control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"));
+    Control<QRadioButton>("Option3")->setChecked(true);
     const LongRunAnswer answer(window.get(), true);
-    QTimer::singleShot(0, window.get(), [this] { control<QPushButton>("Command2")->click(); });
+    QTimer::singleShot(0, window.get(), [this] { Control<QPushButton>("Command2")->click(); });
     bool viewHadQuit = true;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, window.get(), [&] {
@@ -317,13 +317,13 @@ TEST_F(HelpTest, TheWindowsQuitStaysReachableBesideTheRunsViewAndKeepsACompleteL
                 poll.stop();
                 viewHadQuit =
                     dialog->findChild<QPushButton*>(QStringLiteral("quitButton")) != nullptr;
-                QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+                QTest::mouseClick(Control<QPushButton>("Command3"), Qt::LeftButton);
                 return;
             }
         }
     });
     poll.start(20);
-    EXPECT_EQ(runEventLoop(), 0);
+    EXPECT_EQ(RunEventLoop(), 0);
     EXPECT_FALSE(poll.isActive()) << "the run's view never showed";
     EXPECT_FALSE(viewHadQuit);
 

@@ -59,23 +59,23 @@ protected:
         WindowTest::SetUp();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
+        Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
     }
 
-    void zoomTo(double factor) {
+    void ZoomTo(double factor) {
         window->activateWindow();
         ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
-        while (window->zoomFactor() < factor) {
-            const double before = window->zoomFactor();
+        while (window->ZoomFactor() < factor) {
+            const double before = window->ZoomFactor();
             QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
-            ASSERT_TRUE(WaitUntil([&] { return window->zoomFactor() > before; }));
+            ASSERT_TRUE(WaitUntil([&] { return window->ZoomFactor() > before; }));
         }
     }
 
-    void setUpRun(const QString& target, const QString& first, int option) {
-        control<QLineEdit>("txtTarget")->setText(target);
-        control<QLineEdit>("txtInitialGuess")->setText(first);
-        control<QRadioButton>(option == 1   ? "Option1"
+    void SetUpRun(const QString& target, const QString& first, int option) {
+        Control<QLineEdit>("txtTarget")->setText(target);
+        Control<QLineEdit>("txtInitialGuess")->setText(first);
+        Control<QRadioButton>(option == 1   ? "Option1"
                               : option == 2 ? "Option2"
                                             : "Option3")
             ->setChecked(true);
@@ -83,43 +83,43 @@ protected:
 
     /// Clicks Go; calls `during` every 20 ms with the view while it shows, until `during`
     /// returns true. Returns once the run has ended and filled the time box.
-    bool runWith(const std::function<bool(EvolutionView&)>& during, int timeoutMs = 20000) {
+    bool RunWith(const std::function<bool(EvolutionView&)>& during, int timeoutMs = 20000) {
         bool ended = false;
         QTimer poll;
         poll.setInterval(20);
         QObject::connect(&poll, &QTimer::timeout, window.get(), [&] {
             auto* view = window->findChild<EvolutionView*>();
-            if (view != nullptr && view->isVisible() && view->runGoing() && during(*view)) {
+            if (view != nullptr && view->isVisible() && view->RunGoing() && during(*view)) {
                 poll.stop();
             }
         });
         poll.start();
         QTimer::singleShot(0, window.get(), [&] {
-            control<QPushButton>("Command2")->click();
+            Control<QPushButton>("Command2")->click();
             ended = true;
         });
         return WaitUntil(
-            [&] { return ended && !control<QLineEdit>("txtLength")->text().isEmpty(); }, timeoutMs);
+            [&] { return ended && !Control<QLineEdit>("txtLength")->text().isEmpty(); }, timeoutMs);
     }
 
-    static void clickCancel(EvolutionView& view) {
+    static void ClickCancel(EvolutionView& view) {
         QTest::mouseClick(view.findChild<QPushButton*>(QStringLiteral("cancelButton")),
                           Qt::LeftButton);
     }
 };
 
 TEST_F(LiveViewTest, AtTwiceTheSizeASlowSchemeThreeRunShowsItsViewAndCancels) {
-    zoomTo(2.0);
-    window->viewChoices().slowMotion = true;
-    setUpRun(QStringLiteral("EVOLUTION"), QStringLiteral("QWERTYUIO"), 3);
+    ZoomTo(2.0);
+    window->LiveViewChoices().slowMotion = true;
+    SetUpRun(QStringLiteral("EVOLUTION"), QStringLiteral("QWERTYUIO"), 3);
     std::int64_t generations = 0;
-    ASSERT_TRUE(runWith([&](EvolutionView& view) {
+    ASSERT_TRUE(RunWith([&](EvolutionView& view) {
         // A few slow generations go by with the view drawn at the zoom.
-        if (view.shown().generation < 2) {
+        if (view.Shown().generation < 2) {
             return false;
         }
-        generations = view.shown().generation;
-        clickCancel(view);
+        generations = view.Shown().generation;
+        ClickCancel(view);
         return true;
     }));
     EXPECT_GE(generations, 2);
@@ -128,9 +128,9 @@ TEST_F(LiveViewTest, AtTwiceTheSizeASlowSchemeThreeRunShowsItsViewAndCancels) {
 // Laying the chart out never changes what it lays out: at twice the size a slow scheme-3 view
 // is shown at every height a screen may give it, and each size settles in a pass or two.
 TEST_F(LiveViewTest, AtTwiceTheSizeTheChartSettlesAtEveryHeight) {
-    zoomTo(2.0);
+    ZoomTo(2.0);
     auto* view = new EvolutionView(QStringLiteral("EVOLUTION"), QStringLiteral("QWERTYUIO"),
-                                   Scheme::Sequential, window->viewChoices(), window.get());
+                                   Scheme::Sequential, window->LiveViewChoices(), window.get());
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     QChart* chart = view->findChild<QChartView*>(QStringLiteral("fitnessChart"))->chart();
@@ -183,10 +183,10 @@ void ExpectWhole(const QImage& image, const char* what) {
 // A scheme-3 run of the page, kept open at its end, as a class would see it.
 class FinishedViewTest : public LiveViewTest {
 protected:
-    EvolutionView* finishedRun(const QString& target, const QString& first) {
-        window->viewChoices().keepOpen = true;
-        setUpRun(target, first, 3);
-        EXPECT_TRUE(runWith([](EvolutionView&) { return true; }));
+    EvolutionView* FinishedRun(const QString& target, const QString& first) {
+        window->LiveViewChoices().keepOpen = true;
+        SetUpRun(target, first, 3);
+        EXPECT_TRUE(RunWith([](EvolutionView&) { return true; }));
         auto* view = window->findChild<EvolutionView*>();
         EXPECT_NE(view, nullptr);
         if (view != nullptr) {
@@ -197,14 +197,14 @@ protected:
 };
 
 TEST_F(FinishedViewTest, SaveChartWritesTheWholeChartTitledAsPngAndSvg) {
-    EvolutionView* view = finishedRun(QStringLiteral("BEETLE"), QStringLiteral("QXZJRB"));
+    EvolutionView* view = FinishedRun(QStringLiteral("BEETLE"), QStringLiteral("QXZJRB"));
     ASSERT_NE(view, nullptr);
     const QSize onScreen = view->findChild<QChartView*>(QStringLiteral("fitnessChart"))->size();
     const QString png = folder.filePath(QStringLiteral("chart.png"));
     const QString svg = folder.filePath(QStringLiteral("chart.svg"));
-    ASSERT_TRUE(view->saveChart(png));
-    ASSERT_TRUE(view->saveChart(svg));
-    const QString title = view->savedChartTitle();
+    ASSERT_TRUE(view->SaveChart(png));
+    ASSERT_TRUE(view->SaveChart(svg));
+    const QString title = view->SavedChartTitle();
     ASSERT_TRUE(title.contains(QStringLiteral("BEETLE")));
 
     const QImage picture(png);
@@ -242,22 +242,22 @@ TEST_F(FinishedViewTest, SaveChartWritesTheWholeChartTitledAsPngAndSvg) {
 TEST_F(FinishedViewTest, AFinishedSchemeThreeRunShowsTheLockedTargetAndSaysHow) {
     const QString target = QStringLiteral("HELLO WORLD");
     const QString first = QStringLiteral("QWERTYUIOPA");
-    EvolutionView* view = finishedRun(target, first);
+    EvolutionView* view = FinishedRun(target, first);
     ASSERT_NE(view, nullptr);
     const auto* current = view->findChild<QLabel*>(QStringLiteral("currentString"));
     ASSERT_NE(current, nullptr);
     // Every letter of the target, locked, as the log's final line has it.
     EXPECT_EQ(current->text(), MarkedOffspring(target, target.size(), first));
-    EXPECT_EQ(view->markedLetters(), target.size());
-    EXPECT_TRUE(view->labelText().contains(QStringLiteral("Letters matched: 11 of 11")))
-        << view->labelText().toStdString();
+    EXPECT_EQ(view->MarkedLetterCount(), target.size());
+    EXPECT_TRUE(view->LabelText().contains(QStringLiteral("Letters matched: 11 of 11")))
+        << view->LabelText().toStdString();
     QFile log(services.logPath);
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = log.readAll().trimmed().split('\n');
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_TRUE(lines.back().startsWith(target.toLatin1())) << lines.back().toStdString();
-    const QString generation = QLocale().toString(static_cast<qlonglong>(view->shown().generation));
-    const QString ending = view->endingText();
+    const QString generation = QLocale().toString(static_cast<qlonglong>(view->Shown().generation));
+    const QString ending = view->EndingText();
     EXPECT_TRUE(ending == QStringLiteral("Offspring 20 of generation %1 drew the last hit: every "
                                          "letter of the target is now locked.")
                               .arg(generation) ||
@@ -266,40 +266,40 @@ TEST_F(FinishedViewTest, AFinishedSchemeThreeRunShowsTheLockedTargetAndSaysHow) 
                               .arg(generation))
         << ending.toStdString();
     // A screen reader hears how the curve went.
-    EXPECT_TRUE(view->chartSummary().contains(QStringLiteral("in %1 generations").arg(generation)))
-        << view->chartSummary().toStdString();
+    EXPECT_TRUE(view->ChartSummary().contains(QStringLiteral("in %1 generations").arg(generation)))
+        << view->ChartSummary().toStdString();
 }
 
 TEST_F(LiveViewTest, ARunEmptiesTheBoxesAndACancelledOneLeavesNoGeneration) {
     for (const char* name : {"txtLength", "txtNumGen", "txtTotal"}) {
-        control<QLineEdit>(name)->setText(QStringLiteral("25"));
+        Control<QLineEdit>(name)->setText(QStringLiteral("25"));
     }
-    window->viewChoices().keepOpen = true;
-    window->viewChoices().slowMotion = true;
-    setUpRun(QStringLiteral("EVOLUTION IS CUMULATIVE"), QStringLiteral("QWERTYUIOPASDFGHJKLZXCV"),
+    window->LiveViewChoices().keepOpen = true;
+    window->LiveViewChoices().slowMotion = true;
+    SetUpRun(QStringLiteral("EVOLUTION IS CUMULATIVE"), QStringLiteral("QWERTYUIOPASDFGHJKLZXCV"),
              1);
     QStringList during;
-    ASSERT_TRUE(runWith([&](EvolutionView& view) {
-        if (view.shown().generation < 2) {
+    ASSERT_TRUE(RunWith([&](EvolutionView& view) {
+        if (view.Shown().generation < 2) {
             return false;
         }
         for (const char* name : {"txtLength", "txtNumGen", "txtTotal"}) {
-            during << control<QLineEdit>(name)->text();
+            during << Control<QLineEdit>(name)->text();
         }
-        clickCancel(view);
+        ClickCancel(view);
         return true;
     }));
     EXPECT_EQ(during, QStringList({QString(), QString(), QString()}))
         << "the boxes held the last run's figures during this one";
-    EXPECT_EQ(control<QLineEdit>("txtNumGen")->text(), QString());
-    EXPECT_FALSE(control<QLineEdit>("txtTotal")->text().isEmpty());
+    EXPECT_EQ(Control<QLineEdit>("txtNumGen")->text(), QString());
+    EXPECT_FALSE(Control<QLineEdit>("txtTotal")->text().isEmpty());
     auto* view = window->findChild<EvolutionView*>();
     ASSERT_NE(view, nullptr);
     const QString cancelled =
         QStringLiteral("Cancelled after %1 generations.")
-            .arg(QLocale().toString(static_cast<qlonglong>(view->shown().generation)));
-    EXPECT_EQ(view->endingText(), cancelled);
-    EXPECT_TRUE(view->statusText().startsWith(cancelled)) << view->statusText().toStdString();
+            .arg(QLocale().toString(static_cast<qlonglong>(view->Shown().generation)));
+    EXPECT_EQ(view->EndingText(), cancelled);
+    EXPECT_TRUE(view->StatusText().startsWith(cancelled)) << view->StatusText().toStdString();
     if (auto* said = window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"))) {
         said->accept();
     }
@@ -416,17 +416,17 @@ CapitalHeights CapitalsOf(EvolutionView& view) {
 TEST_F(LiveViewTest, EveryTextOfTheViewGrowsWithTheZoomAndNoneIsCutOrOverlaps) {
     for (const Scheme scheme : {Scheme::Attenuating, Scheme::Sequential}) {
         SCOPED_TRACE(static_cast<int>(scheme));
-        window->viewChoices().slowMotion = true;
+        window->LiveViewChoices().slowMotion = true;
         auto* view = new EvolutionView(QStringLiteral("METHINKS IT IS LIKE A WEASEL"),
                                        QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"), scheme,
-                                       window->viewChoices(), window.get());
-        view->placeBeside(*window, QRect());
+                                       window->LiveViewChoices(), window.get());
+        view->PlaceBeside(*window, QRect());
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
         ExpectNothingClippedOrOverlapping(*view, "at 100%");
         const CapitalHeights single = CapitalsOf(*view);
-        zoomTo(2.0);
-        ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->factor() == 2.0; }));
+        ZoomTo(2.0);
+        ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->Factor() == 2.0; }));
         const CapitalHeights twice = CapitalsOf(*view);
         for (const auto& [small, large, what] :
              {std::tuple{single.text, twice.text, "text"},
@@ -445,11 +445,11 @@ TEST_F(LiveViewTest, EveryTextOfTheViewGrowsWithTheZoomAndNoneIsCutOrOverlaps) {
 // The projector's path: the window is zoomed first, and the view opens zoomed where the
 // screen lets it, as short as its least height at worst.
 TEST_F(LiveViewTest, AViewOpenedAtTwiceTheSizeCutsNoTitleEvenAtItsLeastHeight) {
-    zoomTo(2.0);
-    window->viewChoices().slowMotion = true;
+    ZoomTo(2.0);
+    window->LiveViewChoices().slowMotion = true;
     auto* view = new EvolutionView(QStringLiteral("EVOLUTION"), QStringLiteral("QWERTYUIO"),
-                                   Scheme::Sequential, window->viewChoices(), window.get());
-    view->placeBeside(*window, ResultBoxesOf(*window));
+                                   Scheme::Sequential, window->LiveViewChoices(), window.get());
+    view->PlaceBeside(*window, ResultBoxesOf(*window));
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     ExpectNothingClippedOrOverlapping(*view, "as placed");
@@ -466,9 +466,9 @@ TEST_F(LiveViewTest, AtFullScreenTheViewFitsBesideTheBoxesWithNothingCutOrOverla
         SCOPED_TRACE(static_cast<int>(scheme));
         auto* view = new EvolutionView(QStringLiteral("METHINKS IT IS LIKE A WEASEL"),
                                        QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"), scheme,
-                                       window->viewChoices(), window.get());
+                                       window->LiveViewChoices(), window.get());
         const QRect boxes = ResultBoxesOf(*window);
-        view->placeBeside(*window, boxes);
+        view->PlaceBeside(*window, boxes);
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
         // No room beside the full-screen window: the view takes the place that covers the
@@ -485,7 +485,7 @@ TEST_F(LiveViewTest, AtFullScreenTheViewFitsBesideTheBoxesWithNothingCutOrOverla
 TEST_F(LiveViewTest, MessageBoxesAndCheckBoxSquaresGrowWithTheZoom) {
     const auto messageCapitals = [&] {
         // With no log yet, "View log" says so in a message of the window's own.
-        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton);
         auto* box = window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
         EXPECT_NE(box, nullptr);
         if (box == nullptr) {
@@ -500,23 +500,23 @@ TEST_F(LiveViewTest, MessageBoxesAndCheckBoxSquaresGrowWithTheZoom) {
         return capitals;
     };
     auto* view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
-                                   window->viewChoices(), window.get());
+                                   window->LiveViewChoices(), window.get());
     const auto* check = view->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"));
     const auto square = [&] {
         return check->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check);
     };
     const int singleMessage = messageCapitals();
     const int singleSquare = square();
-    zoomTo(2.0);
-    ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->factor() == 2.0; }));
+    ZoomTo(2.0);
+    ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->Factor() == 2.0; }));
     EXPECT_NEAR(messageCapitals(), 2 * singleMessage, 1);
     EXPECT_NEAR(square(), 2 * singleSquare, 2);
     delete view;
 }
 
 TEST_F(LiveViewTest, AHelpWindowOpenedBeforeFullScreenKeepsAReadableWidth) {
-    control<QTabWidget>("SSTab1")->setCurrentIndex(0);
-    QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+    Control<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    QTest::mouseClick(Control<QPushButton>("Command6"), Qt::LeftButton);
     auto* help = window->findChild<HelpViewer*>();
     ASSERT_NE(help, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
@@ -524,7 +524,7 @@ TEST_F(LiveViewTest, AHelpWindowOpenedBeforeFullScreenKeepsAReadableWidth) {
     ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
     QTest::keyClick(window.get(), Qt::Key_F11);
     ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
-    ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(help)->factor() > 2.0; }));
+    ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(help)->Factor() > 2.0; }));
     EXPECT_LE(help->width(), 1920 * 3 / 4);
     const auto* contents = help->findChild<QListWidget*>(QStringLiteral("helpContents"));
     ASSERT_NE(contents, nullptr);
@@ -594,7 +594,7 @@ TEST_F(LiveViewTest, ScreenReadersHearNamesAndDescriptionsNotPictures) {
 
     // The chart is named, and its two lines are told apart in words.
     EvolutionView view(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Sequential,
-                       window->viewChoices(), window.get());
+                       window->LiveViewChoices(), window.get());
     auto* chartView = view.findChild<QChartView*>(QStringLiteral("fitnessChart"));
     EXPECT_FALSE(chartView->accessibleName().isEmpty());
     QStringList names;
@@ -612,13 +612,13 @@ TEST_F(LiveViewTest, ScreenReadersHearNamesAndDescriptionsNotPictures) {
 
 TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNot) {
     auto* view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
-                                   window->viewChoices(), window.get());
-    view->placeBeside(*window, ResultBoxesOf(*window));
+                                   window->LiveViewChoices(), window.get());
+    view->PlaceBeside(*window, ResultBoxesOf(*window));
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     // On this screen the main window and the view leave no room for a third window beside
     // them: if the Repeat window opens as one, it covers neither.
-    QPointer<RepeatWindow> beside = view->openRepeat();
+    QPointer<RepeatWindow> beside = view->OpenRepeat();
     ASSERT_FALSE(beside.isNull());
     if (beside->isWindow()) {
         EXPECT_FALSE(beside->frameGeometry().intersects(view->frameGeometry()));
@@ -635,19 +635,19 @@ TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNo
     QTest::keyClick(window.get(), Qt::Key_F11);
     ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
     view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
-                             window->viewChoices(), window.get());
-    view->placeBeside(*window, ResultBoxesOf(*window));
+                             window->LiveViewChoices(), window.get());
+    view->PlaceBeside(*window, ResultBoxesOf(*window));
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
-    QPointer<RepeatWindow> inside = view->openRepeat();
+    QPointer<RepeatWindow> inside = view->OpenRepeat();
     ASSERT_FALSE(inside.isNull());
     EXPECT_FALSE(inside->isWindow());
     EXPECT_EQ(inside->window(), view);
     EXPECT_TRUE(inside->isVisible());
     // The page zooms with the view, whose keys still act.
-    const double before = WindowZoom::Of(view)->factor();
+    const double before = WindowZoom::Of(view)->Factor();
     QTest::keyClick(view, Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_LT(WindowZoom::Of(view)->factor(), before);
+    EXPECT_LT(WindowZoom::Of(view)->Factor(), before);
     QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("backToRunButton")),
                       Qt::LeftButton);
     EXPECT_TRUE(WaitUntil([&] { return inside.isNull(); }));

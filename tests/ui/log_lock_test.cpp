@@ -26,7 +26,7 @@ constexpr int kStepFour = 3;
 class LogLockTest : public WindowTest {
 protected:
     /// Puts the window's log at `logPath` instead of the test's own folder.
-    void moveLog(const QString& logPath) {
+    void MoveLog(const QString& logPath) {
         window.reset();
         services.logPath = logPath;
         window = std::make_unique<Quarrow>(services);
@@ -35,15 +35,15 @@ protected:
     }
 
     /// Clicks "&Go" for a short run of scheme 1 that ends at once.
-    void runShort() {
-        control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
-        control<QLineEdit>("txtTarget")->setText(QStringLiteral("AB"));
-        control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("AB"));
-        control<QRadioButton>("Option1")->setChecked(true);
-        control<QLineEdit>("txtLength")->setText(QStringLiteral("7"));
-        control<QPushButton>("Command2")->click();
+    void RunShort() {
+        Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
+        Control<QLineEdit>("txtTarget")->setText(QStringLiteral("AB"));
+        Control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("AB"));
+        Control<QRadioButton>("Option1")->setChecked(true);
+        Control<QLineEdit>("txtLength")->setText(QStringLiteral("7"));
+        Control<QPushButton>("Command2")->click();
         // A run that started has emptied the boxes; it fills them, or says why it stopped.
-        auto* length = control<QLineEdit>("txtLength");
+        auto* length = Control<QLineEdit>("txtLength");
         if (length->text() != QStringLiteral("7")) {
             ASSERT_TRUE(QTest::qWaitFor([&] {
                 return !length->text().isEmpty() ||
@@ -53,7 +53,7 @@ protected:
     }
 
     /// The text of the refusal on show, closing it; empty if none.
-    QString takeMessage() {
+    QString TakeMessage() {
         auto* message = window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
         if (message == nullptr) {
             return {};
@@ -63,12 +63,12 @@ protected:
         return text;
     }
 
-    QByteArray read(const QString& path) const {
+    QByteArray Read(const QString& path) const {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    void writeLock(const QByteArray& content, qint64 secondsAgo) const {
+    void WriteLock(const QByteArray& content, qint64 secondsAgo) const {
         QFile lock(services.logPath + QStringLiteral(".lock"));
         ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
         lock.write(content);
@@ -95,15 +95,15 @@ TEST_F(LogLockTest, ALockThatCannotBeMadeStopsTheRunAndNamesTheFolder) {
         ASSERT_TRUE(log.open(QIODevice::WriteOnly));
         log.write("EARLIER   3\r\n");
     }
-    moveLog(logPath);
+    MoveLog(logPath);
     if (readOnlyFolder) {
         QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::ExeOwner);
     } else {
         disk.Fill();
     }
 
-    runShort();
-    const QString refusal = takeMessage();
+    RunShort();
+    const QString refusal = TakeMessage();
     if (readOnlyFolder) {
         QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -113,56 +113,56 @@ TEST_F(LogLockTest, ALockThatCannotBeMadeStopsTheRunAndNamesTheFolder) {
                                                 : QStringLiteral("No space left")))
         << refusal.toStdString();
     // Nothing ran: the boxes and the earlier log are as they were, and no lock is left.
-    EXPECT_EQ(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
-    EXPECT_EQ(read(logPath), QByteArray("EARLIER   3\r\n"));
+    EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+    EXPECT_EQ(Read(logPath), QByteArray("EARLIER   3\r\n"));
     EXPECT_FALSE(QFile::exists(logPath + QStringLiteral(".lock")));
 }
 
 TEST_F(LogLockTest, ALockFileThatSaysNothingIsStale) {
     for (const QByteArray& blank : {QByteArray(), QByteArray("\x01\x02 not a lock")}) {
-        writeLock(blank, 60);
-        runShort();
-        EXPECT_EQ(takeMessage().toStdString(), "") << blank.toStdString();
-        EXPECT_NE(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
-        EXPECT_TRUE(read(services.logPath).endsWith("AB   2\r\n"));
+        WriteLock(blank, 60);
+        RunShort();
+        EXPECT_EQ(TakeMessage().toStdString(), "") << blank.toStdString();
+        EXPECT_NE(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+        EXPECT_TRUE(Read(services.logPath).endsWith("AB   2\r\n"));
         EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
     }
 }
 
 TEST_F(LogLockTest, ALockFromAnotherComputerIsNamedAndRemovedOnlyWhenTheUserSaysSo) {
     const QByteArray foreign("4242\nquarrow\nclassroom-pc-7.example\n");
-    writeLock(foreign, 3600);
+    WriteLock(foreign, 3600);
     {
         const QuestionAnswer answer(window.get(), QStringLiteral("foreignLockQuestion"),
                                     QStringLiteral("Don't start"));
-        runShort();
-        EXPECT_TRUE(answer.question().contains(QStringLiteral("classroom-pc-7.example")))
-            << answer.question().toStdString();
-        EXPECT_TRUE(answer.question().contains(QStringLiteral("process 4242")));
-        EXPECT_TRUE(answer.question().contains(
+        RunShort();
+        EXPECT_TRUE(answer.Question().contains(QStringLiteral("classroom-pc-7.example")))
+            << answer.Question().toStdString();
+        EXPECT_TRUE(answer.Question().contains(QStringLiteral("process 4242")));
+        EXPECT_TRUE(answer.Question().contains(
             QDir::toNativeSeparators(services.logPath + QStringLiteral(".lock"))));
     }
-    EXPECT_EQ(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
-    EXPECT_EQ(read(services.logPath + QStringLiteral(".lock")), foreign);
+    EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+    EXPECT_EQ(Read(services.logPath + QStringLiteral(".lock")), foreign);
 
     const QuestionAnswer answer(window.get(), QStringLiteral("foreignLockQuestion"),
                                 QStringLiteral("It is not running"));
-    runShort();
-    EXPECT_FALSE(answer.question().isEmpty());
-    EXPECT_EQ(takeMessage().toStdString(), "");
-    EXPECT_NE(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+    RunShort();
+    EXPECT_FALSE(answer.Question().isEmpty());
+    EXPECT_EQ(TakeMessage().toStdString(), "");
+    EXPECT_NE(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
     EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
 }
 
 TEST_F(LogLockTest, ALiveWindowsLockIsRespectedAndNamed) {
     GenerationLogLock held(services.logPath);
-    ASSERT_EQ(held.acquire(), GenerationLogLock::Outcome::Held);
-    runShort();
-    const QString refusal = takeMessage();
+    ASSERT_EQ(held.Acquire(), GenerationLogLock::Outcome::Held);
+    RunShort();
+    const QString refusal = TakeMessage();
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("Another Quarrow window is running")))
         << refusal.toStdString();
-    EXPECT_TRUE(refusal.contains(QDir::toNativeSeparators(held.path()))) << refusal.toStdString();
-    EXPECT_EQ(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+    EXPECT_TRUE(refusal.contains(QDir::toNativeSeparators(held.Path()))) << refusal.toStdString();
+    EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
 }
 
 } // namespace

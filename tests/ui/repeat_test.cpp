@@ -47,7 +47,7 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     RepeatWindow window(QStringLiteral("WEASEL"));
     window.show();
     Start(window, 25, 314);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
 
     std::atomic<bool> stop{false};
     analysis::EvolveBatch batch;
@@ -57,7 +57,7 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     batch.seed = 314;
     const analysis::EvolveBatchResult lab =
         analysis::RunEvolveBatch(batch, analysis::BatchControl{stop, 3});
-    const analysis::DistributionData& shown = window.shown();
+    const analysis::DistributionData& shown = window.Shown();
     ASSERT_EQ(shown.schemes.size(), 3U);
     EXPECT_EQ(shown.seedText, "seed 314");
     for (std::size_t s = 0; s < 3; ++s) {
@@ -81,8 +81,8 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     QTemporaryDir folder;
     const QString png = folder.filePath(QStringLiteral("chart.png"));
     const QString svg = folder.filePath(QStringLiteral("chart.svg"));
-    ASSERT_TRUE(window.saveChart(png).isEmpty());
-    ASSERT_TRUE(window.saveChart(svg).isEmpty());
+    ASSERT_TRUE(window.SaveChart(png).isEmpty());
+    ASSERT_TRUE(window.SaveChart(svg).isEmpty());
     QImage image;
     ASSERT_TRUE(image.load(png, "PNG"));
     EXPECT_EQ(image.size(), chart->size() * 2);
@@ -91,14 +91,14 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     ASSERT_TRUE(drawing.open(QIODevice::ReadOnly));
     EXPECT_TRUE(
         QString::fromUtf8(drawing.readAll()).contains(QStringLiteral("25 runs each, seed 314")));
-    EXPECT_FALSE(window.saveChart(folder.filePath(QStringLiteral("missing/chart.png"))).isEmpty());
+    EXPECT_FALSE(window.SaveChart(folder.filePath(QStringLiteral("missing/chart.png"))).isEmpty());
 }
 
 TEST(RepeatWindowTest, SavingSaysWhenTheChartCannotBeWritten) {
     RepeatWindow window(QStringLiteral("CAT"));
     window.show();
     Start(window, 10, 4);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
     // A folder that is not there.
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("missing/chart.png"));
@@ -116,7 +116,7 @@ TEST(RepeatWindowTest, SavingSaysWhenTheChartCannotBeWritten) {
         }
     });
     answer.start();
-    EXPECT_FALSE(window.saveChartOrSay(path));
+    EXPECT_FALSE(window.SaveChartOrSay(path));
     ASSERT_TRUE(testing::WaitUntil([&] { return !told.isEmpty(); }));
     EXPECT_TRUE(told.startsWith(QStringLiteral("The chart could not be saved to %1: ").arg(path)))
         << told.toStdString();
@@ -137,12 +137,12 @@ RepeatWindow::BatchRunner HeldBatch(const std::atomic<bool>& release) {
 TEST(RepeatWindowTest, ResultsCarryTheSeedAndRunsTheirBatchStartedWith) {
     RepeatWindow window(QStringLiteral("CAT"));
     std::atomic<bool> release{false};
-    window.setBatchRunner(HeldBatch(release));
+    window.SetBatchRunner(HeldBatch(release));
     window.show();
     auto* seedBox = window.findChild<QSpinBox*>(QStringLiteral("repeatSeedBox"));
     auto* runsBox = window.findChild<QSpinBox*>(QStringLiteral("repeatRunsBox"));
     Start(window, 30, 12345);
-    ASSERT_TRUE(window.running());
+    ASSERT_TRUE(window.Running());
     // The inputs are locked while the batch runs: typing changes nothing.
     EXPECT_FALSE(seedBox->isEnabled());
     EXPECT_FALSE(runsBox->isEnabled());
@@ -155,56 +155,56 @@ TEST(RepeatWindowTest, ResultsCarryTheSeedAndRunsTheirBatchStartedWith) {
     seedBox->setValue(777);
     runsBox->setValue(50);
     release = true;
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
     EXPECT_TRUE(seedBox->isEnabled());
-    EXPECT_EQ(window.shown().seedText, "seed 12345");
-    EXPECT_EQ(window.shown().runsRequested, 30);
+    EXPECT_EQ(window.Shown().seedText, "seed 12345");
+    EXPECT_EQ(window.Shown().runsRequested, 30);
     EXPECT_TRUE(
-        plot::DistributionChartTitle(window.shown()).contains(QStringLiteral("seed 12345")));
+        plot::DistributionChartTitle(window.Shown()).contains(QStringLiteral("seed 12345")));
     auto* table = window.findChild<QTableWidget*>(QStringLiteral("repeatTable"));
     EXPECT_TRUE(table->accessibleDescription().contains(QStringLiteral("seed 12345")));
     EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("30"));
-    EXPECT_TRUE(window.suggestedChartName().endsWith(QStringLiteral("-30-runs-seed-12345.png")))
-        << window.suggestedChartName().toStdString();
+    EXPECT_TRUE(window.SuggestedChartName().endsWith(QStringLiteral("-30-runs-seed-12345.png")))
+        << window.SuggestedChartName().toStdString();
 }
 
 TEST(RepeatWindowTest, AFailedBatchSaysSoAndTheNextOneIsShownWhole) {
     RepeatWindow window(QStringLiteral("CAT"));
     window.show();
     Start(window, 10, 1);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
-    ASSERT_EQ(window.shown().schemes.size(), 3U);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_EQ(window.Shown().schemes.size(), 3U);
 
-    window.setBatchRunner([](const analysis::EvolveBatch&, const analysis::BatchControl&,
+    window.SetBatchRunner([](const analysis::EvolveBatch&, const analysis::BatchControl&,
                              std::atomic<std::int64_t>*) -> analysis::EvolveBatchResult {
         throw std::runtime_error("out of memory for the runs");
     });
     window.findChild<QCheckBox*>(QStringLiteral("repeatScheme2"))->setChecked(false);
     Start(window, 12, 2);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
     auto* status = window.findChild<QLabel*>(QStringLiteral("repeatStatus"));
     EXPECT_TRUE(status->isVisible());
     EXPECT_TRUE(
         status->text().contains(QStringLiteral("The batch failed (out of memory for the runs)")))
         << status->text().toStdString();
     // The last good results stay, as they were labelled.
-    EXPECT_EQ(window.shown().schemes.size(), 3U);
-    EXPECT_EQ(window.shown().seedText, "seed 1");
+    EXPECT_EQ(window.Shown().schemes.size(), 3U);
+    EXPECT_EQ(window.Shown().seedText, "seed 1");
     EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("repeatStartButton"))->isEnabled());
     EXPECT_TRUE(window.findChild<QSpinBox*>(QStringLiteral("repeatSeedBox"))->isEnabled());
 
     // The next batch, of another size, is read from its own results.
-    window.setBatchRunner([](const analysis::EvolveBatch& batch,
+    window.SetBatchRunner([](const analysis::EvolveBatch& batch,
                              const analysis::BatchControl& control,
                              std::atomic<std::int64_t>* runsDone) {
         return analysis::RunEvolveBatch(batch, control, runsDone);
     });
     Start(window, 12, 2);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
     EXPECT_FALSE(status->isVisible());
-    ASSERT_EQ(window.shown().schemes.size(), 2U);
-    EXPECT_EQ(window.shown().schemes[1].scheme, Scheme::Sequential);
-    EXPECT_EQ(window.shown().schemes[1].generations.size(), 12U);
+    ASSERT_EQ(window.Shown().schemes.size(), 2U);
+    EXPECT_EQ(window.Shown().schemes[1].scheme, Scheme::Sequential);
+    EXPECT_EQ(window.Shown().schemes[1].generations.size(), 12U);
     EXPECT_EQ(window.findChild<QTableWidget*>(QStringLiteral("repeatTable"))->rowCount(), 2);
 }
 
@@ -264,9 +264,9 @@ TEST(RepeatWindowTest, TheTablesHeadingsZoomWithTheWindow) {
     const QHeaderView* header =
         window.findChild<QTableWidget*>(QStringLiteral("repeatTable"))->horizontalHeader();
     const double single = Capital(header->font());
-    WindowZoom::Of(&window)->setFactor(2.0);
+    WindowZoom::Of(&window)->SetFactor(2.0);
     EXPECT_NEAR(Capital(header->font()), 2.0 * single, 1.0);
-    WindowZoom::Of(&window)->setFactor(1.0);
+    WindowZoom::Of(&window)->SetFactor(1.0);
     EXPECT_NEAR(Capital(header->font()), single, 0.5);
 }
 
@@ -278,7 +278,7 @@ TEST(RepeatWindowTest, EveryTextGrowsWithTheZoomAndNoneMeetsAnother) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     Start(*window, 40, 5);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window->running(); }, 30000));
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window->Running(); }, 30000));
     auto* table = window->findChild<QTableWidget*>(QStringLiteral("repeatTable"));
     auto* chart = window->findChild<DistributionChartWidget*>(QStringLiteral("distributionChart"));
     auto* caption = window->findChild<QLabel*>(QStringLiteral("repeatTableCaption"));
@@ -313,7 +313,7 @@ TEST(RepeatWindowTest, EveryTextGrowsWithTheZoomAndNoneMeetsAnother) {
                     << texts[a].first.toStdString() << " meets " << texts[b].first.toStdString();
             }
         }
-        const std::vector<plot::DrawnText>& drawn = chart->drawnTexts();
+        const std::vector<plot::DrawnText>& drawn = chart->DrawnTexts();
         EXPECT_GT(drawn.size(), 20U);
         for (std::size_t a = 0; a < drawn.size(); ++a) {
             EXPECT_TRUE(QRectF(chart->rect()).contains(drawn[a].rect))
@@ -333,8 +333,8 @@ TEST(RepeatWindowTest, EveryTextGrowsWithTheZoomAndNoneMeetsAnother) {
                     Capital(table->item(0, 0)->font().resolve(table->font())), chartText};
     };
     const Seen single = look("at 100%");
-    program->setFactor(2.0);
-    ASSERT_TRUE(testing::WaitUntil([&] { return WindowZoom::Of(window)->factor() == 2.0; }));
+    program->SetFactor(2.0);
+    ASSERT_TRUE(testing::WaitUntil([&] { return WindowZoom::Of(window)->Factor() == 2.0; }));
     QTest::qWait(0);
     const Seen twice = look("at 200%");
     EXPECT_NEAR(twice.label, 2.0 * single.label, 1.0);
@@ -347,10 +347,10 @@ TEST(RepeatWindowTest, EveryTextGrowsWithTheZoomAndNoneMeetsAnother) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window->findChild<QSpinBox*>(QStringLiteral("repeatRunsBox")), Qt::Key_Equal,
                     Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(WindowZoom::Of(window)->factor(), 2.5);
+    EXPECT_DOUBLE_EQ(WindowZoom::Of(window)->Factor(), 2.5);
     QTest::keyClick(window->findChild<QSpinBox*>(QStringLiteral("repeatRunsBox")), Qt::Key_0,
                     Qt::ControlModifier);
-    ASSERT_DOUBLE_EQ(WindowZoom::Of(window)->factor(), 1.0);
+    ASSERT_DOUBLE_EQ(WindowZoom::Of(window)->Factor(), 1.0);
     QTest::qWait(0);
     const Seen again = look("back at 100%");
     EXPECT_NEAR(again.heading, single.heading, 0.5);
@@ -367,8 +367,8 @@ TEST(RepeatWindowTest, ItCanBeAPageOfAnotherWindow) {
     page->setGeometry(host.rect());
     host.show();
     Start(*page, 10, 3);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !page->running(); }, 30000));
-    EXPECT_EQ(page->shown().schemes.size(), 3U);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !page->Running(); }, 30000));
+    EXPECT_EQ(page->Shown().schemes.size(), 3U);
 
     const RepeatWindow window(QStringLiteral("CAT"));
     EXPECT_TRUE(window.isWindow());
@@ -381,21 +381,21 @@ TEST(RepeatWindowTest, ItOpensBesideTheLiveViewClearOfTheResultsAndGo) {
     const std::vector<QRect> results = {QRect(200, 500, 120, 24), QRect(200, 540, 120, 24),
                                         QRect(400, 600, 80, 30)};
     // Room to the right.
-    const auto right = PlaceBeside(QSize(560, 700), view, results, screen);
+    const auto right = PlaceClearOf(QSize(560, 700), view, results, screen);
     ASSERT_TRUE(right.has_value());
     EXPECT_FALSE(right->intersects(view));
     EXPECT_TRUE(screen.contains(*right));
     EXPECT_GT(right->left(), view.right());
     // No room to the right: left of the view would cover the results, so below or above.
     const QRect wideView(900, 50, 1000, 500);
-    const auto elsewhere = PlaceBeside(QSize(600, 400), wideView, results, screen);
+    const auto elsewhere = PlaceClearOf(QSize(600, 400), wideView, results, screen);
     ASSERT_TRUE(elsewhere.has_value());
     for (const QRect& kept : results) {
         EXPECT_FALSE(elsewhere->intersects(kept));
     }
     EXPECT_FALSE(elsewhere->intersects(wideView));
     // No room anywhere.
-    EXPECT_FALSE(PlaceBeside(QSize(1900, 1000), view, results, screen).has_value());
+    EXPECT_FALSE(PlaceClearOf(QSize(1900, 1000), view, results, screen).has_value());
 }
 
 TEST(RepeatWindowTest, CancelKeepsTheRunsFinished) {
@@ -408,8 +408,8 @@ TEST(RepeatWindowTest, CancelKeepsTheRunsFinished) {
     ASSERT_TRUE(testing::WaitUntil([&] { return progress->value() >= 20; }, 30000));
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("repeatCancelButton")),
                       Qt::LeftButton);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.running(); }, 30000));
-    const analysis::DistributionData& shown = window.shown();
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    const analysis::DistributionData& shown = window.Shown();
     ASSERT_EQ(shown.schemes.size(), 1U);
     EXPECT_GE(shown.schemes[0].generations.size(), 20U);
     EXPECT_LT(shown.schemes[0].generations.size(), 100000U);

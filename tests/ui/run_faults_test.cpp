@@ -53,26 +53,26 @@ QWidget* ShownDialog(const QWidget& window) {
 
 class RunFaultsTest : public WindowTest {
 protected:
-    QLineEdit* box(Quarrow& shown, const char* name) const {
+    QLineEdit* Box(Quarrow& shown, const char* name) const {
         return shown.findChild<QLineEdit*>(QString::fromLatin1(name));
     }
 
     // Puts a long sequential run on "Step Four" of `shown`, ready for "&Go".
-    void prepareLongRun(Quarrow& shown) {
+    void PrepareLongRun(Quarrow& shown) {
         shown.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(kStepFour);
         shown.findChild<QPushButton*>(QStringLiteral("Command2"))->setFocus();
-        box(shown, "txtTarget")->setText(kPhrase);
-        box(shown, "txtInitialGuess")->setText(kFirstString);
+        Box(shown, "txtTarget")->setText(kPhrase);
+        Box(shown, "txtInitialGuess")->setText(kFirstString);
         shown.findChild<QRadioButton*>(QStringLiteral("Option3"))->setChecked(true);
     }
 
-    QByteArray logBytes() const {
+    QByteArray LogBytes() const {
         QFile log(services.logPath);
         return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
     }
 
     // Calls `act` once, from the event loop, as soon as `ready` holds.
-    static void whenReady(QTimer& poll, const std::function<bool()>& ready,
+    static void WhenReady(QTimer& poll, const std::function<bool()>& ready,
                           const std::function<void()>& act) {
         poll.setInterval(10);
         QObject::connect(&poll, &QTimer::timeout, [&poll, ready, act] {
@@ -86,21 +86,21 @@ protected:
 
     // The window manager's close button: the request the platform hands the toolkit, which a
     // modal dialog of the window would swallow.
-    void closeThroughWindowManager() {
+    void CloseThroughWindowManager() {
         QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
             window->windowHandle());
     }
 
     // Starts a run with `start`, closes the window through the window manager once `running`
     // holds, and expects the program to end soon after, as "&Quit" ends it.
-    void expectCloseEndsTheProgram(const std::function<void()>& start,
+    void ExpectCloseEndsTheProgram(const std::function<void()>& start,
                                    const std::function<bool()>& running) {
         QTimer::singleShot(0, window.get(), start);
         QElapsedTimer sinceClose;
         QTimer poll;
-        whenReady(poll, running, [&] {
+        WhenReady(poll, running, [&] {
             sinceClose.start();
-            closeThroughWindowManager();
+            CloseThroughWindowManager();
         });
         EXPECT_EQ(RunEventLoop(), 0) << "closing the window did not end the program";
         ASSERT_TRUE(sinceClose.isValid()) << "the run never got under way";
@@ -113,49 +113,49 @@ protected:
 TEST_F(RunFaultsTest, ClosingTheWindowEndsTheMeasurement) {
     window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(kStepTwo);
     QElapsedTimer sinceStart;
-    expectCloseEndsTheProgram(
+    ExpectCloseEndsTheProgram(
         [&] {
             sinceStart.start();
-            control<QPushButton>("Command8")->click();
+            Control<QPushButton>("Command8")->click();
         },
         [&] { return sinceStart.isValid() && sinceStart.elapsed() > 100; });
-    EXPECT_TRUE(control<QLineEdit>("txtRndString")->text().isEmpty());
+    EXPECT_TRUE(Control<QLineEdit>("txtRndString")->text().isEmpty());
 }
 
 TEST_F(RunFaultsTest, ClosingTheWindowEndsTheTrialWhileItsDialogIsOpen) {
     window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(kStepThree);
-    control<QLineEdit>("txtNumGenerat")->setText(QStringLiteral("2000000000"));
-    expectCloseEndsTheProgram([&] { control<QPushButton>("Command4")->click(); },
+    Control<QLineEdit>("txtNumGenerat")->setText(QStringLiteral("2000000000"));
+    ExpectCloseEndsTheProgram([&] { Control<QPushButton>("Command4")->click(); },
                               [&] { return ShownDialog(*window) != nullptr; });
     EXPECT_EQ(window->findChild<QMessageBox*>(), nullptr);
 }
 
 TEST_F(RunFaultsTest, ClosingTheWindowEndsTheSelectionAndKeepsAWholeLog) {
     const LongRunAnswer answer(window.get(), true);
-    prepareLongRun(*window);
-    expectCloseEndsTheProgram([&] { control<QPushButton>("Command2")->click(); },
+    PrepareLongRun(*window);
+    ExpectCloseEndsTheProgram([&] { Control<QPushButton>("Command2")->click(); },
                               [&] { return ShownDialog(*window) != nullptr; });
-    ExpectWholeGenerationLines(logBytes());
+    ExpectWholeGenerationLines(LogBytes());
     EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
 }
 
 TEST_F(RunFaultsTest, TheRunsDialogKeepsTheUsersInputAwayFromTheWindow) {
     window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(kStepThree);
-    control<QLineEdit>("txtNumGenerat")->setText(QStringLiteral("2000000000"));
+    Control<QLineEdit>("txtNumGenerat")->setText(QStringLiteral("2000000000"));
     QTimer poll;
     int pageDuringRun = -1;
-    whenReady(
+    WhenReady(
         poll, [&] { return ShownDialog(*window) != nullptr; },
         [&] {
-            auto* tabs = control<QTabWidget>("SSTab1");
+            auto* tabs = Control<QTabWidget>("SSTab1");
             const QRect firstTab = tabs->tabBar()->tabRect(0);
             QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, firstTab.center());
-            QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>("Command3"), Qt::LeftButton);
             pageDuringRun = tabs->currentIndex();
             // Cancel, as the user stops a run: it asks nothing.
             ShownDialog(*window)->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         });
-    control<QPushButton>("Command4")->click();
+    Control<QPushButton>("Command4")->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->findChild<QMessageBox*>() != nullptr; }));
     EXPECT_EQ(pageDuringRun, kStepThree);
     // Once the run is over the window takes clicks again.
@@ -163,24 +163,24 @@ TEST_F(RunFaultsTest, TheRunsDialogKeepsTheUsersInputAwayFromTheWindow) {
     ASSERT_NE(message, nullptr);
     message->accept();
     ASSERT_TRUE(WaitUntil([&] { return window->findChild<QMessageBox*>() == nullptr; }));
-    auto* tabs = control<QTabWidget>("SSTab1");
+    auto* tabs = Control<QTabWidget>("SSTab1");
     QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
     EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
 TEST_F(RunFaultsTest, ASecondWindowDoesNotRunWhileTheFirstWritesTheLog) {
     const LongRunAnswer answer(window.get(), true);
-    prepareLongRun(*window);
+    PrepareLongRun(*window);
     Quarrow second(services);
     const LongRunAnswer secondAnswer(&second, true);
     second.show();
-    prepareLongRun(second);
-    box(second, "txtLength")->setText(QStringLiteral("7"));
+    PrepareLongRun(second);
+    Box(second, "txtLength")->setText(QStringLiteral("7"));
 
     QString refusal;
     QTimer poll;
-    whenReady(
-        poll, [&] { return ShownDialog(*window) != nullptr && !logBytes().isEmpty(); },
+    WhenReady(
+        poll, [&] { return ShownDialog(*window) != nullptr && !LogBytes().isEmpty(); },
         [&] {
             // However old the lock looks, its owner is alive: it still holds.
             QFile lock(services.logPath + QStringLiteral(".lock"));
@@ -201,24 +201,24 @@ TEST_F(RunFaultsTest, ASecondWindowDoesNotRunWhileTheFirstWritesTheLog) {
             // Cancel, as the user stops a run: it asks nothing.
             ShownDialog(*window)->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         });
-    control<QPushButton>("Command2")->click();
+    Control<QPushButton>("Command2")->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->findChild<QMessageBox*>() != nullptr; }));
 
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("Another Quarrow window is running a selection")))
         << refusal.toStdString();
-    EXPECT_EQ(box(second, "txtLength")->text(), QStringLiteral("7"));
-    ExpectWholeGenerationLines(logBytes());
+    EXPECT_EQ(Box(second, "txtLength")->text(), QStringLiteral("7"));
+    ExpectWholeGenerationLines(LogBytes());
 
     // Once the first run has ended, the second window runs.
     if (auto* message = window->findChild<QMessageBox*>()) {
         message->accept();
     }
-    box(second, "txtTarget")->setText(QStringLiteral("AB"));
-    box(second, "txtInitialGuess")->setText(QStringLiteral("AB"));
+    Box(second, "txtTarget")->setText(QStringLiteral("AB"));
+    Box(second, "txtInitialGuess")->setText(QStringLiteral("AB"));
     second.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !box(second, "txtLength")->text().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Box(second, "txtLength")->text().isEmpty(); }));
     // The log now holds the second window's short run, whatever first string it began from.
-    const QString secondLog = QString::fromLatin1(logBytes());
+    const QString secondLog = QString::fromLatin1(LogBytes());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^([A-Z ]{2} \\d+ \r\n)*AB( \\d+ )?\r\n$"))
                     .match(secondLog)
                     .hasMatch())
@@ -239,16 +239,16 @@ TEST_F(RunFaultsTest, ALockLeftByAProgramThatDiedDoesNotBlockTheRun) {
                    .toUtf8());
     lock.close();
 
-    prepareLongRun(*window);
-    box(*window, "txtTarget")->setText(QStringLiteral("AB"));
-    box(*window, "txtInitialGuess")->setText(QStringLiteral("AB"));
-    control<QPushButton>("Command2")->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !box(*window, "txtLength")->text().isEmpty(); }));
+    PrepareLongRun(*window);
+    Box(*window, "txtTarget")->setText(QStringLiteral("AB"));
+    Box(*window, "txtInitialGuess")->setText(QStringLiteral("AB"));
+    Control<QPushButton>("Command2")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Box(*window, "txtLength")->text().isEmpty(); }));
     EXPECT_EQ(window->findChild<QMessageBox*>(), nullptr);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^([A-Z ]{2} \\d+ \r\n)*AB( \\d+ )?\r\n$"))
-                    .match(QString::fromLatin1(logBytes()))
+                    .match(QString::fromLatin1(LogBytes()))
                     .hasMatch())
-        << logBytes().toStdString();
+        << LogBytes().toStdString();
     EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
 }
 
@@ -280,13 +280,13 @@ TEST_F(RunFaultsTest, TheStringBoxesAreNotRepaintedWhenTheWindowGoesInactive) {
     window = std::make_unique<Quarrow>(services);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    prepareLongRun(*window);
+    PrepareLongRun(*window);
     PaintCounter counter;
     for (const char* name :
          {"txtPhrase", "txtTarget", "txtInitialGuess", "txtTargetString", "txtBestString"}) {
-        control<QLineEdit>(name)->installEventFilter(&counter);
+        Control<QLineEdit>(name)->installEventFilter(&counter);
     }
-    control<QPushButton>("Command2")->setFocus();
+    Control<QPushButton>("Command2")->setFocus();
     QTest::qWait(50);
     counter.counting = true;
     for (const QEvent::Type change : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {

@@ -32,7 +32,7 @@ public:
     QList<QUrl> opened;
 
 public slots:
-    void open(const QUrl& url) { opened.append(url); }
+    void Open(const QUrl& url) { opened.append(url); }
 };
 
 namespace {
@@ -44,54 +44,54 @@ class SelectionPageTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
+        Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
     }
 
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    std::string text(const char* name) const { return box(name)->text().toStdString(); }
+    QLineEdit* Box(const char* name) const { return Control<QLineEdit>(name); }
+    std::string Text(const char* name) const { return Box(name)->text().toStdString(); }
 
-    void setTexts(const char* target, const char* first) {
+    void SetTexts(const char* target, const char* first) {
         // Leaving the target box draws a new first string: leave it before, not at the click.
-        control<QPushButton>("Command2")->setFocus();
-        box("txtTarget")->setText(QString::fromLatin1(target));
-        box("txtInitialGuess")->setText(QString::fromLatin1(first));
+        Control<QPushButton>("Command2")->setFocus();
+        Box("txtTarget")->setText(QString::fromLatin1(target));
+        Box("txtInitialGuess")->setText(QString::fromLatin1(first));
     }
 
-    void chooseOption(int option) {
+    void ChooseOption(int option) {
         const char* names[] = {"Option1", "Option2", "Option3"};
-        control<QRadioButton>(names[option - 1])->setChecked(true);
+        Control<QRadioButton>(names[option - 1])->setChecked(true);
     }
 
-    void setResultBoxes(const QString& value) {
+    void SetResultBoxes(const QString& value) {
         for (const char* name : {"txtLength", "txtNumGen", "txtTotal"}) {
-            box(name)->setText(value);
+            Box(name)->setText(value);
         }
     }
 
-    void clickGo() { QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton); }
+    void ClickGo() { QTest::mouseClick(Control<QPushButton>("Command2"), Qt::LeftButton); }
 
     /// Waits until the run's figures fill the time box, as they do once it has ended.
-    void waitForFigures() {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !text("txtLength").empty(); }, 30000));
+    void WaitForFigures() {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !Text("txtLength").empty(); }, 30000));
     }
 
     /// Waits until the page says something: how a run ended, or why it did not start.
-    void waitForMessage() {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return message() != nullptr; }, 30000));
+    void WaitForMessage() {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Message() != nullptr; }, 30000));
     }
 
-    QMessageBox* message() const {
+    QMessageBox* Message() const {
         return window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
     }
 
-    void closeMessage() {
-        if (QMessageBox* shown = message()) {
+    void CloseMessage() {
+        if (QMessageBox* shown = Message()) {
             shown->accept();
         }
-        ASSERT_TRUE(WaitUntil([&] { return message() == nullptr; }));
+        ASSERT_TRUE(WaitUntil([&] { return Message() == nullptr; }));
     }
 
-    std::string logText() const {
+    std::string LogText() const {
         QFile file(services.logPath);
         if (!file.open(QIODevice::ReadOnly)) {
             return {};
@@ -99,19 +99,19 @@ protected:
         return file.readAll().toStdString();
     }
 
-    bool logExists() const { return QFile::exists(services.logPath); }
+    bool LogExists() const { return QFile::exists(services.logPath); }
 
     /// Clicks Cancel on the progress dialog once it shows a run under way.
-    void cancelWhenTheDialogShows(QTimer& watcher, QString& progressText) {
+    void CancelWhenTheDialogShows(QTimer& watcher, QString& progressText) {
         watcher.setInterval(20);
         QObject::connect(&watcher, &QTimer::timeout, [this, &watcher, &progressText] {
             auto* dialog = window->findChild<EvolutionView*>();
             if (dialog == nullptr || !dialog->isVisible() ||
-                !dialog->labelText().contains(QStringLiteral("Generation: "))) {
+                !dialog->LabelText().contains(QStringLiteral("Generation: "))) {
                 return;
             }
             EXPECT_FALSE(dialog->isModal());
-            progressText = dialog->labelText();
+            progressText = dialog->LabelText();
             watcher.stop();
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")),
                               Qt::LeftButton);
@@ -123,8 +123,8 @@ protected:
 TEST_F(SelectionPageTest, EachOptionRunsItsSchemeWithTheTextsLandingAsLaidDown) {
     for (const int option : {1, 2, 3}) {
         SCOPED_TRACE(option);
-        chooseOption(option);
-        setTexts("CAT", "DOG");
+        ChooseOption(option);
+        SetTexts("CAT", "DOG");
         // The same run on a copy of the window's generator: the page must match it exactly.
         Generator expected = generator;
         MemoryLogSink expectedLog;
@@ -139,96 +139,96 @@ TEST_F(SelectionPageTest, EachOptionRunsItsSchemeWithTheTextsLandingAsLaidDown) 
             // The target becomes FirstWord, the first string MatchWord.
             result = SequentialSelection("CAT", "DOG", environment);
         }
-        clickGo();
-        waitForFigures();
+        ClickGo();
+        WaitForFigures();
 
         EXPECT_EQ(generator.State(), expected.State());
-        EXPECT_EQ(logText(), expectedLog.Text());
-        EXPECT_EQ(text("txtNumGen"), PlainText(result.numMutations));
-        EXPECT_EQ(text("txtTotal"), PlainText(result.numTotal));
+        EXPECT_EQ(LogText(), expectedLog.Text());
+        EXPECT_EQ(Text("txtNumGen"), PlainText(result.numMutations));
+        EXPECT_EQ(Text("txtTotal"), PlainText(result.numTotal));
         bool isNumber = false;
-        const float seconds = box("txtLength")->text().toFloat(&isNumber);
-        EXPECT_TRUE(isNumber) << text("txtLength");
+        const float seconds = Box("txtLength")->text().toFloat(&isNumber);
+        EXPECT_TRUE(isNumber) << Text("txtLength");
         EXPECT_GE(seconds, 0.0f);
-        EXPECT_EQ(message(), nullptr);
-        const std::string log = logText();
+        EXPECT_EQ(Message(), nullptr);
+        const std::string log = LogText();
         if (option == 3) {
             EXPECT_TRUE(log.ends_with("\r\nCAT 3 \r\n")) << log;
         } else {
             EXPECT_TRUE(log.ends_with("CAT   3\r\n")) << log;
         }
         // The texts of the page are read, never changed.
-        EXPECT_EQ(text("txtTarget"), "CAT");
-        EXPECT_EQ(text("txtInitialGuess"), "DOG");
+        EXPECT_EQ(Text("txtTarget"), "CAT");
+        EXPECT_EQ(Text("txtInitialGuess"), "DOG");
     }
 }
 
 TEST_F(SelectionPageTest, WithNoOptionSetTheBoxesEmptyAndNoLogIsWritten) {
     for (const char* name : {"Option1", "Option2", "Option3"}) {
-        control<QRadioButton>(name)->setAutoExclusive(false);
-        control<QRadioButton>(name)->setChecked(false);
+        Control<QRadioButton>(name)->setAutoExclusive(false);
+        Control<QRadioButton>(name)->setChecked(false);
     }
-    setTexts("CAT", "DOG");
-    setResultBoxes(QStringLiteral("7"));
-    clickGo();
-    EXPECT_EQ(text("txtLength"), "");
-    EXPECT_EQ(text("txtNumGen"), "");
-    EXPECT_EQ(text("txtTotal"), "");
-    EXPECT_FALSE(logExists());
+    SetTexts("CAT", "DOG");
+    SetResultBoxes(QStringLiteral("7"));
+    ClickGo();
+    EXPECT_EQ(Text("txtLength"), "");
+    EXPECT_EQ(Text("txtNumGen"), "");
+    EXPECT_EQ(Text("txtTotal"), "");
+    EXPECT_FALSE(LogExists());
 }
 
 TEST_F(SelectionPageTest, TargetsThatCouldNeverMatchAreRefusedAndNothingChanges) {
-    setResultBoxes(QStringLiteral("7"));
-    setTexts("CAT 2", "DOGGY");
+    SetResultBoxes(QStringLiteral("7"));
+    SetTexts("CAT 2", "DOGGY");
     std::uint64_t before = generator.State();
-    clickGo();
+    ClickGo();
     EXPECT_EQ(generator.State(), before);
-    ASSERT_NE(message(), nullptr);
-    EXPECT_TRUE(message()->text().contains(QStringLiteral("\"2\" at position 5")))
-        << message()->text().toStdString();
-    closeMessage();
+    ASSERT_NE(Message(), nullptr);
+    EXPECT_TRUE(Message()->text().contains(QStringLiteral("\"2\" at position 5")))
+        << Message()->text().toStdString();
+    CloseMessage();
 
     // Scheme 3 copies the target's letters, so a longer first string is refused too.
-    chooseOption(3);
-    setTexts("CAT", "DOGS");
+    ChooseOption(3);
+    SetTexts("CAT", "DOGS");
     before = generator.State();
-    clickGo();
+    ClickGo();
     EXPECT_EQ(generator.State(), before);
-    ASSERT_NE(message(), nullptr);
-    EXPECT_TRUE(message()->text().contains(QStringLiteral("cannot be longer than the target")));
-    closeMessage();
+    ASSERT_NE(Message(), nullptr);
+    EXPECT_TRUE(Message()->text().contains(QStringLiteral("cannot be longer than the target")));
+    CloseMessage();
 
     // Scheme 3 scores its random letters against the first string place by place: a shorter
     // one would be matched in a few letters and claimed as the whole target.
-    setTexts("HELLO WORLD", "ABC");
-    clickGo();
-    ASSERT_NE(message(), nullptr);
-    EXPECT_TRUE(message()->text().contains(QStringLiteral("must be as long as the target")))
-        << message()->text().toStdString();
-    EXPECT_TRUE(message()->text().contains(QStringLiteral("Leave the target box")));
-    closeMessage();
+    SetTexts("HELLO WORLD", "ABC");
+    ClickGo();
+    ASSERT_NE(Message(), nullptr);
+    EXPECT_TRUE(Message()->text().contains(QStringLiteral("must be as long as the target")))
+        << Message()->text().toStdString();
+    EXPECT_TRUE(Message()->text().contains(QStringLiteral("Leave the target box")));
+    CloseMessage();
 
-    EXPECT_EQ(text("txtLength"), "7");
-    EXPECT_EQ(text("txtNumGen"), "7");
-    EXPECT_EQ(text("txtTotal"), "7");
-    EXPECT_FALSE(logExists());
+    EXPECT_EQ(Text("txtLength"), "7");
+    EXPECT_EQ(Text("txtNumGen"), "7");
+    EXPECT_EQ(Text("txtTotal"), "7");
+    EXPECT_FALSE(LogExists());
 
     // Schemes 1 and 2 take a short first string: each missing letter counts as wrong.
     for (const int option : {1, 2}) {
-        chooseOption(option);
-        setTexts("HELLO", "AB");
-        clickGo();
-        waitForFigures();
-        EXPECT_EQ(message(), nullptr);
-        EXPECT_GT(std::stoll(text("txtNumGen")), 0);
-        EXPECT_TRUE(logText().ends_with("HELLO   5\r\n")) << logText();
+        ChooseOption(option);
+        SetTexts("HELLO", "AB");
+        ClickGo();
+        WaitForFigures();
+        EXPECT_EQ(Message(), nullptr);
+        EXPECT_GT(std::stoll(Text("txtNumGen")), 0);
+        EXPECT_TRUE(LogText().ends_with("HELLO   5\r\n")) << LogText();
     }
 }
 
 TEST_F(SelectionPageTest, ALongSchemeThreeRunAsksFirstAndDecliningTouchesNothing) {
-    chooseOption(3);
-    setResultBoxes(QStringLiteral("7"));
-    setTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    ChooseOption(3);
+    SetResultBoxes(QStringLiteral("7"));
+    SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
     // An earlier log stays as it is.
     {
         QFile earlier(services.logPath);
@@ -237,13 +237,13 @@ TEST_F(SelectionPageTest, ALongSchemeThreeRunAsksFirstAndDecliningTouchesNothing
     }
     const std::uint64_t before = generator.State();
     const LongRunAnswer answer(window.get(), false);
-    clickGo();
+    ClickGo();
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        return !answer.question().isEmpty() &&
+        return !answer.Question().isEmpty() &&
                window->findChild<QMessageBox*>(QStringLiteral("longRunQuestion")) == nullptr;
     }));
     // 28 letters: (1 - (26/27)^20)^-28 generations on average, some 52.8 million.
-    const QString asked = answer.question();
+    const QString asked = answer.Question();
     EXPECT_TRUE(asked.contains(QStringLiteral("On average 52,800,000 generations")))
         << asked.toStdString();
     EXPECT_TRUE(asked.contains(QStringLiteral("1,060,000,000 strings"))) << asked.toStdString();
@@ -251,19 +251,19 @@ TEST_F(SelectionPageTest, ALongSchemeThreeRunAsksFirstAndDecliningTouchesNothing
     EXPECT_TRUE(asked.contains(QStringLiteral("GB"))) << asked.toStdString();
     EXPECT_EQ(window->findChild<EvolutionView*>(), nullptr);
     EXPECT_EQ(generator.State(), before);
-    EXPECT_EQ(logText(), "EARLIER RUN\r\n");
-    EXPECT_EQ(text("txtNumGen"), "7");
+    EXPECT_EQ(LogText(), "EARLIER RUN\r\n");
+    EXPECT_EQ(Text("txtNumGen"), "7");
 
     // A short run is not asked about.
-    setTexts("CAT", "DOG");
-    clickGo();
-    waitForFigures();
-    EXPECT_NE(text("txtNumGen"), "7");
+    SetTexts("CAT", "DOG");
+    ClickGo();
+    WaitForFigures();
+    EXPECT_NE(Text("txtNumGen"), "7");
 }
 
 TEST_F(SelectionPageTest, DuringARunTheWindowAndHelpStayUsableAndASecondGoSaysWhy) {
-    chooseOption(3);
-    setTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    ChooseOption(3);
+    SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
     const LongRunAnswer answer(window.get(), true);
     bool helpShown = false;
     bool secondGoExplained = false;
@@ -277,14 +277,14 @@ TEST_F(SelectionPageTest, DuringARunTheWindowAndHelpStayUsableAndASecondGoSaysWh
         }
         if (!helpShown) {
             // The explanation of scheme 3, while its run goes on.
-            QTest::mouseClick(control<QPushButton>("Command15"), Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>("Command15"), Qt::LeftButton);
             auto* help = window->findChild<HelpViewer*>();
-            helpShown = help != nullptr && help->isVisible() && help->currentTopic() == 100;
+            helpShown = help != nullptr && help->isVisible() && help->CurrentTopic() == 100;
             return;
         }
         if (!secondGoExplained) {
-            QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
-            QMessageBox* said = message();
+            QTest::mouseClick(Control<QPushButton>("Command2"), Qt::LeftButton);
+            QMessageBox* said = Message();
             secondGoExplained =
                 said != nullptr && said->text().contains(QStringLiteral("A run is going on"));
             if (said != nullptr) {
@@ -303,7 +303,7 @@ TEST_F(SelectionPageTest, DuringARunTheWindowAndHelpStayUsableAndASecondGoSaysWh
             closeAsked = true;
             question->button(QMessageBox::No)->click();
             EXPECT_TRUE(view->isVisible());
-            EXPECT_TRUE(view->runGoing());
+            EXPECT_TRUE(view->RunGoing());
             QTest::keyClick(view, Qt::Key_Escape);
             return;
         }
@@ -322,21 +322,21 @@ TEST_F(SelectionPageTest, DuringARunTheWindowAndHelpStayUsableAndASecondGoSaysWh
         }
     });
     fallback.start(10'000);
-    clickGo();
-    waitForMessage();
+    ClickGo();
+    WaitForMessage();
     EXPECT_TRUE(helpShown);
     EXPECT_TRUE(secondGoExplained);
     EXPECT_TRUE(closeAsked);
     EXPECT_TRUE(fallback.isActive()) << "the run was not cancelled from the question";
-    ASSERT_NE(message(), nullptr);
-    EXPECT_TRUE(message()->text().startsWith(QStringLiteral("The run was stopped")));
-    closeMessage();
+    ASSERT_NE(Message(), nullptr);
+    EXPECT_TRUE(Message()->text().startsWith(QStringLiteral("The run was stopped")));
+    CloseMessage();
 }
 
 TEST_F(SelectionPageTest, TheTimeBoxShowsComputingTimeWithoutTheSlowMotionPacing) {
-    chooseOption(3);
-    setTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
-    window->viewChoices().slowMotion = true;
+    ChooseOption(3);
+    SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    window->LiveViewChoices().slowMotion = true;
     const LongRunAnswer answer(window.get(), true);
     QString figures;
     QTimer during;
@@ -348,10 +348,10 @@ TEST_F(SelectionPageTest, TheTimeBoxShowsComputingTimeWithoutTheSlowMotionPacing
             return;
         }
         if (!shown.isValid()) {
-            view->feed().SetSlowMotionRate(40.0);
+            view->Feed().SetSlowMotionRate(40.0);
             shown.start();
-        } else if (shown.elapsed() > 800 && view->runGoing()) {
-            figures = view->labelText();
+        } else if (shown.elapsed() > 800 && view->RunGoing()) {
+            figures = view->LabelText();
             during.stop();
             view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
         }
@@ -359,13 +359,13 @@ TEST_F(SelectionPageTest, TheTimeBoxShowsComputingTimeWithoutTheSlowMotionPacing
     during.start();
     QElapsedTimer took;
     took.start();
-    clickGo();
-    waitForMessage();
+    ClickGo();
+    WaitForMessage();
     const double wall = static_cast<double>(took.elapsed()) / 1000.0;
-    closeMessage();
+    CloseMessage();
     ASSERT_GT(wall, 0.8);
     // Some 30 paced generations take microseconds of computing each.
-    const double boxed = std::stod(text("txtLength"));
+    const double boxed = std::stod(Text("txtLength"));
     EXPECT_LT(boxed, 0.25) << "the time box holds the pacing";
     EXPECT_GE(boxed, 0.0);
     EXPECT_TRUE(figures.contains(QStringLiteral("Computing seconds: "))) << figures.toStdString();
@@ -378,12 +378,12 @@ TEST_F(SelectionPageTest, ViewTextFileOnALargeLogAsksFirstAndCanOpenItsFolder) {
         ASSERT_TRUE(large.resize(60'000'000));
     }
     UrlCatcher desktop;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "Open");
     const auto question = [&] {
         return window->findChild<QMessageBox*>(QStringLiteral("largeLogQuestion"));
     };
     const auto answer = [&](const QString& button) {
-        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton);
         QMessageBox* asked = question();
         EXPECT_NE(asked, nullptr);
         if (asked == nullptr) {
@@ -412,25 +412,25 @@ TEST_F(SelectionPageTest, ViewTextFileOnALargeLogAsksFirstAndCanOpenItsFolder) {
 }
 
 TEST_F(SelectionPageTest, CancelStopsALongRunAndKeepsItsCountsAndLog) {
-    chooseOption(3);
-    setTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    ChooseOption(3);
+    SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
     const LongRunAnswer answer(window.get(), true);
     QTimer watcher;
     QString progressText;
-    cancelWhenTheDialogShows(watcher, progressText);
+    CancelWhenTheDialogShows(watcher, progressText);
     QElapsedTimer took;
     took.start();
-    clickGo();
-    waitForMessage();
+    ClickGo();
+    WaitForMessage();
     EXPECT_LT(took.elapsed(), 10'000);
 
     EXPECT_TRUE(progressText.contains(QStringLiteral("Strings made: ")))
         << progressText.toStdString();
-    ASSERT_NE(message(), nullptr);
-    const QString said = message()->text();
+    ASSERT_NE(Message(), nullptr);
+    const QString said = Message()->text();
     EXPECT_TRUE(said.startsWith(QStringLiteral("The run was stopped in generation")))
         << said.toStdString();
-    closeMessage();
+    CloseMessage();
 
     // No match was found, so the generation box stays empty; the message says where it stopped.
     const QRegularExpression stoppedIn(QStringLiteral("stopped in generation ([0-9,]+)"));
@@ -438,9 +438,9 @@ TEST_F(SelectionPageTest, CancelStopsALongRunAndKeepsItsCountsAndLog) {
     ASSERT_TRUE(stopped.hasMatch()) << said.toStdString();
     const std::int64_t generations = stopped.captured(1).remove(QLatin1Char(',')).toLongLong();
     EXPECT_GT(generations, 0);
-    EXPECT_EQ(text("txtNumGen"), "");
-    EXPECT_EQ(text("txtTotal"), std::to_string(20 * generations + 1));
-    const std::string log = logText();
+    EXPECT_EQ(Text("txtNumGen"), "");
+    EXPECT_EQ(Text("txtTotal"), std::to_string(20 * generations + 1));
+    const std::string log = LogText();
     ASSERT_TRUE(log.ends_with("\r\n"));
     EXPECT_EQ(log.find(std::string(kLongPhrase) + " 28 "), std::string::npos)
         << "a cancelled run writes no final line";
@@ -452,46 +452,46 @@ TEST_F(SelectionPageTest, ALogThatCannotBeWrittenStopsTheRunWithItsReason) {
     services.logPath = QStringLiteral("/dev/full");
     window = std::make_unique<Quarrow>(services);
     window->show();
-    control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
-    setResultBoxes(QStringLiteral("7"));
-    setTexts("CAT", "DOG");
-    clickGo();
-    waitForMessage();
-    ASSERT_NE(message(), nullptr);
-    const QString said = message()->text();
+    Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
+    SetResultBoxes(QStringLiteral("7"));
+    SetTexts("CAT", "DOG");
+    ClickGo();
+    WaitForMessage();
+    ASSERT_NE(Message(), nullptr);
+    const QString said = Message()->text();
     EXPECT_TRUE(said.contains(QStringLiteral("/dev/full"))) << said.toStdString();
     EXPECT_TRUE(said.contains(QStringLiteral("No space left"))) << said.toStdString();
-    closeMessage();
+    CloseMessage();
     // The run had started: the boxes were emptied, and a failed run leaves them so.
     for (const char* name : {"txtLength", "txtNumGen", "txtTotal"}) {
-        EXPECT_EQ(text(name), "") << name;
+        EXPECT_EQ(Text(name), "") << name;
     }
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(SelectionPageTest, ViewTextFileOpensTheLogOrSaysWhereItWillBe) {
     UrlCatcher desktop;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "Open");
 
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    ASSERT_NE(message(), nullptr);
-    EXPECT_TRUE(message()->text().contains(QStringLiteral("hold.txt")));
-    closeMessage();
+    QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton);
+    ASSERT_NE(Message(), nullptr);
+    EXPECT_TRUE(Message()->text().contains(QStringLiteral("hold.txt")));
+    CloseMessage();
     EXPECT_TRUE(desktop.opened.isEmpty());
 
-    setTexts("AB", "AB");
-    clickGo();
-    waitForFigures();
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    SetTexts("AB", "AB");
+    ClickGo();
+    WaitForFigures();
+    QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    EXPECT_EQ(message(), nullptr);
+    EXPECT_EQ(Message(), nullptr);
     ASSERT_EQ(desktop.opened.size(), 1);
     EXPECT_EQ(desktop.opened.front(), QUrl::fromLocalFile(services.logPath));
 }
 
 TEST_F(SelectionPageTest, ClosingTheWindowDuringARunSavesTheLogWithoutAMessage) {
-    chooseOption(3);
-    setTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    ChooseOption(3);
+    SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
     const LongRunAnswer answer(window.get(), true);
     QTimer closer;
     closer.setInterval(20);
@@ -514,11 +514,11 @@ TEST_F(SelectionPageTest, ClosingTheWindowDuringARunSavesTheLogWithoutAMessage) 
     fallback.start(8'000);
     QElapsedTimer took;
     took.start();
-    clickGo();
+    ClickGo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 10'000));
     EXPECT_LT(took.elapsed(), 5'000) << "closing the window did not stop the run";
-    EXPECT_EQ(message(), nullptr);
-    const std::string log = logText();
+    EXPECT_EQ(Message(), nullptr);
+    const std::string log = LogText();
     EXPECT_FALSE(log.empty());
     EXPECT_TRUE(log.ends_with(" \r\n"));
 }

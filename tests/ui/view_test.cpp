@@ -79,7 +79,7 @@ Outcome RunWatched(EvolutionView* view, Scheme scheme, const std::string& target
     Outcome outcome;
     TaskRunner run;
     run.SetDialogDelay(std::chrono::milliseconds(50));
-    QObject::connect(view, &EvolutionView::cancelRequested, &run, [&run] { run.Stop(); });
+    QObject::connect(view, &EvolutionView::CancelRequested, &run, [&run] { run.Stop(); });
     QElapsedTimer clock;
     QTimer tick;
     tick.setInterval(10);
@@ -94,14 +94,14 @@ Outcome RunWatched(EvolutionView* view, Scheme scheme, const std::string& target
     run.Start<RunResult>(
         [&](const TaskRunner::Cancel& cancel) {
             const RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
-            return RunScheme(scheme, target, first, view->feed().Attach(environment));
+            return RunScheme(scheme, target, first, view->Feed().Attach(environment));
         },
         [&](const TaskEnd<RunResult>& end) {
             outcome.result = end.result.value_or(RunResult{});
             ended = true;
         },
         TaskWatch{
-            .progress = [view] { view->refresh(); }, .dialog = view, .dialogBlocksWindow = false});
+            .progress = [view] { view->Refresh(); }, .dialog = view, .dialogBlocksWindow = false});
     EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, 120'000));
     tick.stop();
     outcome.log = log.Text();
@@ -112,10 +112,10 @@ Outcome RunWatched(EvolutionView* view, Scheme scheme, const std::string& target
 /// Chooses slow motion (at the rate the feed has) or full speed with the view's Speed box.
 void ChooseSlowMotion(EvolutionView* view, bool slow) {
     auto* speed = view->findChild<QComboBox*>(QStringLiteral("speedBox"));
-    const double rate = view->feed().SlowMotionRate();
+    const double rate = view->Feed().SlowMotionRate();
     speed->setCurrentIndex(slow ? speed->findData(EvolutionFeed::kDefaultSlowMotionRate)
                                 : speed->findData(0.0));
-    view->feed().SetSlowMotionRate(rate);
+    view->Feed().SetSlowMotionRate(rate);
 }
 
 bool SlowMotionChosen(EvolutionView* view) {
@@ -215,24 +215,24 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
         for (const bool slow : {false, true}) {
             auto* view = new EvolutionView(QString::fromStdString(run.target),
                                            QString::fromStdString(run.first), run.scheme, choices);
-            view->feed().SetSlowMotionRate(5000.0);
+            view->Feed().SetSlowMotionRate(5000.0);
             ChooseSlowMotion(view, slow);
             const Outcome watched = RunWatched(view, run.scheme, run.target, run.first);
             ExpectSameRun(plain, watched);
-            EXPECT_EQ(view->shown().generation, plain.result.numMutations);
+            EXPECT_EQ(view->Shown().generation, plain.result.numMutations);
             if (slow) {
-                EXPECT_GE(view->shown().reports,
+                EXPECT_GE(view->Shown().reports,
                           static_cast<std::uint64_t>(plain.result.numMutations));
             }
-            EXPECT_EQ(view->shown().logBytes, plain.log.size());
+            EXPECT_EQ(view->Shown().logBytes, plain.log.size());
             // Even a run of microseconds draws its whole climb, not just its end.
-            EXPECT_GE(view->chartPointCount(), 3);
-            EXPECT_FALSE(view->finishRun(RunOutcome::Matched));
+            EXPECT_GE(view->ChartPointCount(), 3);
+            EXPECT_FALSE(view->FinishRun(RunOutcome::Matched));
 
             // Where the run falls, from the exact law of its scheme and length.
             const double share = GenerationLaw::ForScheme(run.scheme, run.target.size())
                                      .AtMost(watched.result.numMutations);
-            EXPECT_EQ(view->runPlaceText(),
+            EXPECT_EQ(view->RunPlaceText(),
                       QStringLiteral("This run took %1 generations; %2% of runs take at most that "
                                      "many.")
                           .arg(watched.result.numMutations)
@@ -241,7 +241,7 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
             // and for schemes 1 and 2 the right letters of the parent its log line shows.
             const QTemporaryDir folder;
             const QString path = folder.filePath(QStringLiteral("run.csv"));
-            ASSERT_EQ(view->saveData(path), QString());
+            ASSERT_EQ(view->SaveData(path), QString());
             QFile data(path);
             ASSERT_TRUE(data.open(QIODevice::ReadOnly));
             const QList<QByteArray> rows = data.readAll().trimmed().split('\n');
@@ -265,17 +265,17 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
             }
             // A place that cannot be written says why.
             EXPECT_FALSE(
-                view->saveData(folder.filePath(QStringLiteral("missing/run.csv"))).isEmpty());
+                view->SaveData(folder.filePath(QStringLiteral("missing/run.csv"))).isEmpty());
 
             // Blind search made as many strings as the run, and says so.
             const auto* blind = view->findChild<BlindSearchLane*>();
-            EXPECT_EQ(blind->search().Strings(), watched.result.numTotal);
-            EXPECT_TRUE(blind->endingText().startsWith(
+            EXPECT_EQ(blind->Search().Strings(), watched.result.numTotal);
+            EXPECT_TRUE(blind->EndingText().startsWith(
                 QStringLiteral("Blind search made %1 strings; its best has %2 of %3 letters right.")
                     .arg(Grouped(watched.result.numTotal))
-                    .arg(blind->search().BestRight())
+                    .arg(blind->Search().BestRight())
                     .arg(run.target.size())))
-                << blind->endingText().toStdString();
+                << blind->EndingText().toStdString();
             delete view;
         }
     }
@@ -348,17 +348,17 @@ TEST_F(ViewTest, ALongRunKeepsTheChartBoundedOnALogarithmicAxis) {
     EvolutionSnapshot snapshot;
     const Outcome watched =
         RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
-            view->feed().Take(0, snapshot);
+            view->Feed().Take(0, snapshot);
             if (snapshot.generation > kEnough || ms > 30000) {
                 Cancel(view)->click();
             }
         });
     EXPECT_EQ(watched.result.outcome, RunOutcome::Cancelled);
-    view->refresh();
-    EXPECT_GT(view->shown().generation, 20 * EvolutionView::kLogAxisFromGeneration);
-    EXPECT_TRUE(view->logarithmicAxis());
-    EXPECT_GT(view->chartPointCount(), 1);
-    EXPECT_LE(view->chartPointCount(), static_cast<int>(FitnessHistory::kDefaultMaxPoints));
+    view->Refresh();
+    EXPECT_GT(view->Shown().generation, 20 * EvolutionView::kLogAxisFromGeneration);
+    EXPECT_TRUE(view->LogarithmicAxis());
+    EXPECT_GT(view->ChartPointCount(), 1);
+    EXPECT_LE(view->ChartPointCount(), static_cast<int>(FitnessHistory::kDefaultMaxPoints));
     delete view;
 }
 
@@ -366,7 +366,7 @@ TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
     constexpr double kRate = 20.0;
     auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget),
                                    QString::fromLatin1(kEndlessFirst), Scheme::Sequential, choices);
-    view->feed().SetSlowMotionRate(kRate);
+    view->Feed().SetSlowMotionRate(kRate);
     ChooseSlowMotion(view, true);
 
     struct Sample {
@@ -381,7 +381,7 @@ TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
     EvolutionSnapshot snapshot;
     const Outcome watched =
         RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
-            view->feed().Take(0, snapshot);
+            view->Feed().Take(0, snapshot);
             if (ms < 1500) {
                 paced.push_back({ms, snapshot.generation});
                 pacedElapsed = snapshot.elapsedSeconds;
@@ -446,19 +446,19 @@ TEST_F(ViewTest, PauseHoldsTheRunStepMakesOneGenerationAndTheRowsAreTheEnginesOf
     EXPECT_TRUE(panel->isVisible());
     // Space and the Right arrow leave the zoom keys alone.
     QTest::keyClick(view, Qt::Key_Equal, Qt::ControlModifier);
-    EXPECT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->factor() > 1.0; }));
+    EXPECT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->Factor() > 1.0; }));
 
     std::int64_t checked = 0;
     const Outcome watched = RunWatched(view, Scheme::Serial, target, first, [&](qint64) {
-        view->refresh();
-        const EvolutionSnapshot& shown = view->shown();
+        view->Refresh();
+        const EvolutionSnapshot& shown = view->Shown();
         const std::int64_t generation = shown.generation;
-        const bool settled = view->feed().Holding() || !view->feed().Paused();
+        const bool settled = view->Feed().Holding() || !view->Feed().Paused();
         if (!settled || generation == checked || shown.offspringGeneration != generation ||
             checked < 0) {
             return;
         }
-        if (view->feed().Paused()) {
+        if (view->Feed().Paused()) {
             EXPECT_EQ(generation, checked + 1) << "one generation a press";
         }
         checked = generation;
@@ -467,8 +467,8 @@ TEST_F(ViewTest, PauseHoldsTheRunStepMakesOneGenerationAndTheRowsAreTheEnginesOf
         for (const std::string& offspring : bred) {
             letters.append(QString::fromStdString(offspring));
         }
-        EXPECT_EQ(panel->rowLetters(), letters) << "generation " << generation;
-        const QStringList described = panel->rowDescriptions();
+        EXPECT_EQ(panel->RowLetters(), letters) << "generation " << generation;
+        const QStringList described = panel->RowDescriptions();
         ASSERT_EQ(described.size(), kOffspringPerGeneration);
         const auto right = std::inner_product(target.begin(), target.end(), bred.back().begin(), 0,
                                               std::plus<>(), std::equal_to<>());
@@ -490,7 +490,7 @@ TEST_F(ViewTest, PauseHoldsTheRunStepMakesOneGenerationAndTheRowsAreTheEnginesOf
     EXPECT_TRUE(choices.slowMotion);
     EXPECT_EQ(choices.slowMotionRate, 16.0);
     // Held through three steps and paced at 16 a second, the run computed for a moment only.
-    const double held = view->feed().PausedSeconds();
+    const double held = view->Feed().PausedSeconds();
     EXPECT_GT(held, 0.1);
     EXPECT_LT(static_cast<double>(watched.result.timeLength) - held, 0.1);
     delete view;
@@ -506,7 +506,7 @@ TEST_F(ViewTest, SchemeThreeShowsEachGenerationWithItsFigureEqualToItsMarkedLett
     int checked = 0;
     std::uint64_t seenReports = 0;
     RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
-        const EvolutionSnapshot& shown = view->shown();
+        const EvolutionSnapshot& shown = view->Shown();
         if (shown.reports != seenReports && shown.generation > 0) {
             seenReports = shown.reports;
             const QString offspring = QString::fromStdString(shown.lastOffspring);
@@ -518,11 +518,11 @@ TEST_F(ViewTest, SchemeThreeShowsEachGenerationWithItsFigureEqualToItsMarkedLett
             for (qsizetype i = locked; i < offspring.size(); ++i) {
                 hits += offspring.at(i) == first.at(i) ? 1 : 0;
             }
-            const auto match = figure.match(view->labelText());
-            ASSERT_TRUE(match.hasMatch()) << view->labelText().toStdString();
+            const auto match = figure.match(view->LabelText());
+            ASSERT_TRUE(match.hasMatch()) << view->LabelText().toStdString();
             const qsizetype shownFigure = match.captured(1).toLongLong();
             EXPECT_EQ(shownFigure, locked + hits);
-            EXPECT_EQ(view->markedLetters(), shownFigure);
+            EXPECT_EQ(view->MarkedLetterCount(), shownFigure);
             EXPECT_TRUE(current->accessibleDescription().contains(
                 QStringLiteral("%1 of 40 letters matched").arg(shownFigure)))
                 << current->accessibleDescription().toStdString();
@@ -538,7 +538,7 @@ TEST_F(ViewTest, SchemeThreeShowsEachGenerationWithItsFigureEqualToItsMarkedLett
     EvolutionSnapshot last;
     std::vector<FitnessPoint> reached;
     std::vector<FitnessPoint> best;
-    ASSERT_TRUE(view->feed().Take(0, last, &reached, &best));
+    ASSERT_TRUE(view->Feed().Take(0, last, &reached, &best));
     const auto falls = [](const std::vector<FitnessPoint>& points) {
         return std::adjacent_find(points.begin(), points.end(),
                                   [](const FitnessPoint& a, const FitnessPoint& b) {
@@ -549,12 +549,12 @@ TEST_F(ViewTest, SchemeThreeShowsEachGenerationWithItsFigureEqualToItsMarkedLett
     EXPECT_FALSE(falls(best));
     ASSERT_FALSE(best.empty());
     EXPECT_EQ(best.back().matched, static_cast<double>(last.matchedLetters));
-    view->refresh();
-    EXPECT_GT(view->bestPointCount(), 1);
-    EXPECT_GT(view->chartPointCount(), 1);
-    EXPECT_FALSE(view->expectationText().isEmpty());
-    EXPECT_TRUE(view->expectationText().contains(QStringLiteral("1 in ")))
-        << view->expectationText().toStdString();
+    view->Refresh();
+    EXPECT_GT(view->BestPointCount(), 1);
+    EXPECT_GT(view->ChartPointCount(), 1);
+    EXPECT_FALSE(view->ExpectationText().isEmpty());
+    EXPECT_TRUE(view->ExpectationText().contains(QStringLiteral("1 in ")))
+        << view->ExpectationText().toStdString();
     delete view;
 }
 
@@ -575,7 +575,7 @@ TEST(MarkedOffspring, MarksTheLockedPrefixAndTheTailsHitsAndCountsThem) {
 TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
     auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget),
                                    QString::fromLatin1(kEndlessFirst), Scheme::Sequential, choices);
-    view->setStatusInterval(std::chrono::milliseconds(200));
+    view->SetStatusInterval(std::chrono::milliseconds(200));
     std::vector<std::pair<qint64, QString>> heard;
     qint64 cancelledAt = -1;
     RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
@@ -599,10 +599,10 @@ TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
             EXPECT_GE(heard[i].first - heard[i - 1].first, 150);
         }
     }
-    view->finishRun(RunOutcome::Cancelled);
+    view->FinishRun(RunOutcome::Cancelled);
     EXPECT_TRUE(view->accessibleDescription().startsWith(
         QStringLiteral("Cancelled after %1 generations. Generation")
-            .arg(QLocale().toString(static_cast<qlonglong>(view->shown().generation)))))
+            .arg(QLocale().toString(static_cast<qlonglong>(view->Shown().generation)))))
         << view->accessibleDescription().toStdString();
     delete view;
 }
@@ -615,11 +615,11 @@ TEST_F(ViewTest, SchemesOneAndTwoStateTheExpectedCostOfTheirExactLaw) {
     ASSERT_NEAR(mean, 1.854, 0.001);
     for (const Scheme scheme : {Scheme::Attenuating, Scheme::Serial}) {
         EvolutionView view(QStringLiteral("A"), QStringLiteral("B"), scheme, choices);
-        EXPECT_TRUE(view.expectationText().startsWith(
+        EXPECT_TRUE(view.ExpectationText().startsWith(
             QStringLiteral("Expected: From a random first string of this length: on average "
                            "1.85 generations (half of all runs need at most 1, nine in ten at "
                            "most 4)")))
-            << view.expectationText().toStdString();
+            << view.ExpectationText().toStdString();
     }
 }
 
@@ -628,25 +628,25 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
         QStringLiteral("BEETLE"), QStringLiteral("QXZJRB"), Scheme::Sequential, choices);
     view->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(true);
     RunWatched(view, Scheme::Sequential, "BEETLE", "QXZJRB");
-    ASSERT_TRUE(view->finishRun(RunOutcome::Matched));
+    ASSERT_TRUE(view->FinishRun(RunOutcome::Matched));
     EXPECT_TRUE(view->isVisible());
     EXPECT_EQ(Cancel(view)->text(), QStringLiteral("Close"));
     EXPECT_TRUE(view->accessibleDescription().startsWith(QStringLiteral("Run finished.")));
     EXPECT_EQ(
         view->accessibleDescription(),
         QStringLiteral("Run finished. Generation %1: 6 of 6 letters matched, the run's best 6")
-            .arg(view->shown().generation));
+            .arg(view->Shown().generation));
     // The finishing generation reached the whole length: every letter of it is marked.
-    EXPECT_EQ(view->markedLetters(), 6);
+    EXPECT_EQ(view->MarkedLetterCount(), 6);
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("chart.png"));
-    ASSERT_TRUE(view->saveChart(path));
+    ASSERT_TRUE(view->SaveChart(path));
     QImage image;
     ASSERT_TRUE(image.load(path, "PNG"));
     EXPECT_GE(image.width(), 400);
     EXPECT_GE(image.height(), 200);
-    EXPECT_FALSE(view->saveChart(folder.filePath(QStringLiteral("missing/chart.png"))));
+    EXPECT_FALSE(view->SaveChart(folder.filePath(QStringLiteral("missing/chart.png"))));
 
     // Both choices hold for the next view; unticked, the view goes once its run ends.
     ChooseSlowMotion(view, true);
@@ -655,11 +655,11 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
     auto* keep = next->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"));
     EXPECT_TRUE(keep->isChecked());
     EXPECT_TRUE(SlowMotionChosen(next));
-    EXPECT_TRUE(next->feed().SlowMotion());
+    EXPECT_TRUE(next->Feed().SlowMotion());
     EXPECT_TRUE(WaitUntil([&] { return view.isNull(); })) << "a new run closes the kept view";
     keep->setChecked(false);
     QPointer<EvolutionView> gone = next;
-    EXPECT_FALSE(next->finishRun(RunOutcome::Matched));
+    EXPECT_FALSE(next->FinishRun(RunOutcome::Matched));
     EXPECT_TRUE(WaitUntil([&] { return gone.isNull(); }));
 }
 
@@ -670,16 +670,17 @@ class WindowViewTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        window->viewChoices() = ViewChoices{.keepOpen = false, .slowMotion = false, .keptView = {}};
-        control<QTabWidget>("SSTab1")->setCurrentIndex(3);
-        control<QPushButton>("Command2")->setFocus();
+        window->LiveViewChoices() =
+            ViewChoices{.keepOpen = false, .slowMotion = false, .keptView = {}};
+        Control<QTabWidget>("SSTab1")->setCurrentIndex(3);
+        Control<QPushButton>("Command2")->setFocus();
     }
 };
 
 TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedOne) {
-    control<QRadioButton>("Option3")->setChecked(true);
-    control<QLineEdit>("txtTarget")->setText(QString::fromLatin1(kEndlessTarget));
-    control<QLineEdit>("txtInitialGuess")->setText(QString::fromLatin1(kEndlessFirst));
+    Control<QRadioButton>("Option3")->setChecked(true);
+    Control<QLineEdit>("txtTarget")->setText(QString::fromLatin1(kEndlessTarget));
+    Control<QLineEdit>("txtInitialGuess")->setText(QString::fromLatin1(kEndlessFirst));
     const Generator before = generator;
     const LongRunAnswer answer(window.get(), true);
 
@@ -696,9 +697,9 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
         }
         modal = seen->isModal();
         EvolutionSnapshot now;
-        seen->feed().Take(0, now);
+        seen->Feed().Take(0, now);
         if (!slow.isValid()) {
-            seen->feed().SetSlowMotionRate(40.0);
+            seen->Feed().SetSlowMotionRate(40.0);
             ChooseSlowMotion(seen, true);
             slow.start();
         } else if (slowFrom < 0 && slow.elapsed() > 100) {
@@ -714,7 +715,7 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
         }
     });
     watcher.start();
-    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>("Command2"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return window->findChild<QMessageBox*>(QStringLiteral("selectionMessage")); },
         30000));
@@ -724,7 +725,7 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
     EXPECT_TRUE(WaitUntil([&] { return seen.isNull(); })) << "an unticked view goes after its run";
     // A cancelled run found no match: the generation box stays empty, and the message says
     // where the run stopped.
-    EXPECT_EQ(control<QLineEdit>("txtNumGen")->text(), QString());
+    EXPECT_EQ(Control<QLineEdit>("txtNumGen")->text(), QString());
     auto* message = window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
     ASSERT_NE(message, nullptr);
     const auto stopped = QRegularExpression(QStringLiteral("stopped in generation ([0-9,]+)"))
@@ -745,7 +746,7 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
     };
     const RunResult plain = SequentialSelection(kEndlessTarget, kEndlessFirst, environment);
     EXPECT_EQ(plain.numMutations, generations);
-    EXPECT_EQ(control<QLineEdit>("txtTotal")->text().toStdString(), std::to_string(plain.numTotal));
+    EXPECT_EQ(Control<QLineEdit>("txtTotal")->text().toStdString(), std::to_string(plain.numTotal));
     EXPECT_EQ(generator.State(), expected.State());
     QFile log(services.logPath);
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
@@ -753,23 +754,23 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
 }
 
 TEST_F(WindowViewTest, TheFinishedChartStaysOpenWhenAskedAndLeavesTheWindowFree) {
-    window->viewChoices().keepOpen = true;
-    control<QRadioButton>("Option2")->setChecked(true);
-    control<QLineEdit>("txtTarget")->setText(QStringLiteral("ADAPTATION"));
-    control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("ABCDEFGHIJ"));
+    window->LiveViewChoices().keepOpen = true;
+    Control<QRadioButton>("Option2")->setChecked(true);
+    Control<QLineEdit>("txtTarget")->setText(QStringLiteral("ADAPTATION"));
+    Control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("ABCDEFGHIJ"));
     Generator expected = generator;
     MemoryLogSink expectedLog;
     const std::atomic<bool> noCancel{false};
     const RunResult plain = SerialSelection(
         "ADAPTATION", "ABCDEFGHIJ", RunEnvironment{expected, monotonic, expectedLog, noCancel});
-    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !control<QLineEdit>("txtTotal")->text().isEmpty(); }));
+    QTest::mouseClick(Control<QPushButton>("Command2"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Control<QLineEdit>("txtTotal")->text().isEmpty(); }));
 
     QPointer<EvolutionView> kept = window->findChild<EvolutionView*>();
     ASSERT_FALSE(kept.isNull());
     EXPECT_TRUE(kept->isVisible());
     EXPECT_FALSE(kept->isModal());
-    EXPECT_EQ(control<QLineEdit>("txtNumGen")->text().toStdString(),
+    EXPECT_EQ(Control<QLineEdit>("txtNumGen")->text().toStdString(),
               std::to_string(plain.numMutations));
     EXPECT_EQ(kept->accessibleDescription(),
               QStringLiteral("Run finished. Generation %1: 10 of 10 letters right")
@@ -800,10 +801,10 @@ TEST_F(WindowViewTest, TheFinishedChartStaysOpenWhenAskedAndLeavesTheWindowFree)
     auto* start = runs->findChild<QPushButton*>(QStringLiteral("repeatStartButton"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return start->isEnabled(); }));
     QTest::mouseClick(start, Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([&] { return !runs->running(); }, 30000));
-    ASSERT_FALSE(runs->shown().schemes.empty());
-    EXPECT_EQ(runs->shown().schemes.front().generations.size(), 10U);
-    EXPECT_EQ(control<QLineEdit>("txtNumGen")->text().toStdString(),
+    ASSERT_TRUE(WaitUntil([&] { return !runs->Running(); }, 30000));
+    ASSERT_FALSE(runs->Shown().schemes.empty());
+    EXPECT_EQ(runs->Shown().schemes.front().generations.size(), 10U);
+    EXPECT_EQ(Control<QLineEdit>("txtNumGen")->text().toStdString(),
               std::to_string(plain.numMutations));
     log.seek(0);
     EXPECT_EQ(log.readAll().toStdString(), expectedLog.Text());

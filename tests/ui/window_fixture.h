@@ -56,7 +56,7 @@ public:
     }
 
     /// The question's text, empty while none was asked.
-    const QString& question() const { return question_; }
+    const QString& Question() const { return question_; }
 
 private:
     QTimer timer_;
@@ -88,7 +88,7 @@ protected:
     void TearDown() override { window.reset(); }
 
     /// The control with this objectName, or a failed test.
-    template <typename T> T* control(const char* name) const {
+    template <typename T> T* Control(const char* name) const {
         auto* found = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << "no control " << name;
         return found;

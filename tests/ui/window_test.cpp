@@ -45,17 +45,17 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    QTabWidget* tabs() const { return control<QTabWidget>("SSTab1"); }
+    QLineEdit* Box(const char* name) const { return Control<QLineEdit>(name); }
+    QTabWidget* Tabs() const { return Control<QTabWidget>("SSTab1"); }
 
-    void showPage(int page) const {
-        QTest::mouseClick(tabs()->tabBar(), Qt::LeftButton, {},
-                          tabs()->tabBar()->tabRect(page).center());
+    void ShowPage(int page) const {
+        QTest::mouseClick(Tabs()->tabBar(), Qt::LeftButton, {},
+                          Tabs()->tabBar()->tabRect(page).center());
     }
 
     /// Puts the focus in `name` as a click would, then moves it on with the Tab key.
-    void typeAndLeave(const char* name, const QString& text) const {
-        QLineEdit* edit = box(name);
+    void TypeAndLeave(const char* name, const QString& text) const {
+        QLineEdit* edit = Box(name);
         edit->setFocus(Qt::MouseFocusReason);
         edit->selectAll();
         if (text.isEmpty()) {
@@ -69,25 +69,25 @@ protected:
 
 TEST_F(FoundationTest, StartsOnStepOneWithARandomPhraseAndEmptyBoxes) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quarrow 2.0"));
-    EXPECT_EQ(tabs()->currentIndex(), kStepOne);
+    EXPECT_EQ(Tabs()->currentIndex(), kStepOne);
     EXPECT_EQ(window->size(), QSize(626, 419));
     EXPECT_EQ(window->minimumSize(), QSize(626, 419)) << "the layout is never shown smaller";
 
-    const QString phrase = box("txtPhrase")->text();
+    const QString phrase = Box("txtPhrase")->text();
     EXPECT_EQ(phrase.size(), 50);
     EXPECT_TRUE(AllSymbols(phrase)) << phrase.toStdString();
 
-    EXPECT_EQ(box("txtNumGenerat")->text(), QStringLiteral("500"));
+    EXPECT_EQ(Box("txtNumGenerat")->text(), QStringLiteral("500"));
     for (const char* name :
          {"txtRndString", "txtNumString", "txtTime", "txtTimeDay", "txtTimeYear", "txtTargetString",
           "txtBestString", "txtNumCorrect", "txtTimeGen", "txtTarget", "txtInitialGuess",
           "txtNumGen", "txtTotal", "txtLength"}) {
-        EXPECT_TRUE(box(name)->text().isEmpty()) << name;
+        EXPECT_TRUE(Box(name)->text().isEmpty()) << name;
     }
-    EXPECT_TRUE(control<QRadioButton>("Option1")->isChecked());
-    EXPECT_FALSE(control<QRadioButton>("Option2")->isChecked());
-    EXPECT_FALSE(control<QRadioButton>("Option3")->isChecked());
-    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("Command5"));
+    EXPECT_TRUE(Control<QRadioButton>("Option1")->isChecked());
+    EXPECT_FALSE(Control<QRadioButton>("Option2")->isChecked());
+    EXPECT_FALSE(Control<QRadioButton>("Option3")->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), Control<QPushButton>("Command5"));
 }
 
 TEST_F(FoundationTest, IsCentredOnItsScreen) {
@@ -116,8 +116,8 @@ TEST_F(FoundationTest, StartPhraseFollowsTheClock) {
     const auto phraseOf = [](const Quarrow& w) {
         return w.findChild<QLineEdit*>(QStringLiteral("txtPhrase"))->text();
     };
-    EXPECT_NE(phraseOf(later), box("txtPhrase")->text());
-    EXPECT_EQ(phraseOf(again), box("txtPhrase")->text())
+    EXPECT_NE(phraseOf(later), Box("txtPhrase")->text());
+    EXPECT_EQ(phraseOf(again), Box("txtPhrase")->text())
         << "same start state and clock, same phrase";
 }
 
@@ -147,9 +147,9 @@ TEST_F(FoundationTest, ControlsLandWhereTheLayoutPutsThem) {
         {"Command3", 7320, 5880, 1455, 375},
     };
     for (int page : {kStepOne, kStepFour, kStepTwo}) {
-        showPage(page);
+        ShowPage(page);
         for (const Place& place : places) {
-            auto* widget = control<QWidget>(place.name);
+            auto* widget = Control<QWidget>(place.name);
             ASSERT_NE(widget, nullptr);
             const QRect expected(place.left / 15, place.top / 15, place.width / 15,
                                  place.height / 15);
@@ -158,12 +158,12 @@ TEST_F(FoundationTest, ControlsLandWhereTheLayoutPutsThem) {
         }
     }
     // The strip is 520 twips high, its four tabs share the width.
-    EXPECT_EQ(tabs()->tabBar()->height(), 35);
-    EXPECT_GE(tabs()->tabBar()->width(), tabs()->width() - 4);
+    EXPECT_EQ(Tabs()->tabBar()->height(), 35);
+    EXPECT_GE(Tabs()->tabBar()->width(), Tabs()->width() - 4);
     // Labels that fit their text keep their corner; the title starts at (360, 600).
-    EXPECT_EQ(control<QLabel>("Label1")->mapTo(window.get(), QPoint(0, 0)), QPoint(24, 40));
+    EXPECT_EQ(Control<QLabel>("Label1")->mapTo(window.get(), QPoint(0, 0)), QPoint(24, 40));
     // The divider is a vertical line two pixels wide, centred on x = 4920 twips.
-    auto* line = control<QFrame>("Line1");
+    auto* line = Control<QFrame>("Line1");
     EXPECT_EQ(line->frameShape(), QFrame::VLine);
     EXPECT_EQ(line->width(), 2);
     EXPECT_EQ(line->mapTo(window.get(), QPoint(1, 0)), QPoint(328, 192));
@@ -196,36 +196,36 @@ TEST_F(FoundationTest, CaptionsTooltipsHelpContextsAndFonts) {
         {"Command3", "&Quit", 0},
     };
     for (const Caption& caption : captions) {
-        auto* button = control<QPushButton>(caption.name);
+        auto* button = Control<QPushButton>(caption.name);
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), QString::fromLatin1(caption.text)) << caption.name;
         EXPECT_EQ(button->property("helpContext").toInt(), caption.helpContext) << caption.name;
         EXPECT_FALSE(button->isDefault() || button->autoDefault()) << caption.name;
     }
-    EXPECT_EQ(box("txtPhrase")->property("helpContext").toInt(), 10);
-    EXPECT_EQ(control<QLabel>("Label2")->text(),
+    EXPECT_EQ(Box("txtPhrase")->property("helpContext").toInt(), 10);
+    EXPECT_EQ(Control<QLabel>("Label2")->text(),
               QStringLiteral("Type in your target string (to 50 characters; no numbers or "
                              "punctuation)"));
-    EXPECT_EQ(control<QLabel>("Label20")->text(),
+    EXPECT_EQ(Control<QLabel>("Label20")->text(),
               QStringLiteral("...was this random string selected from the number of strings "
                              "you requested"));
-    EXPECT_EQ(control<QRadioButton>("Option3")->text(), QStringLiteral("3: Sequential Selection"));
+    EXPECT_EQ(Control<QRadioButton>("Option3")->text(), QStringLiteral("3: Sequential Selection"));
     const QStringList pages = {QStringLiteral("Step One"), QStringLiteral("Step Two"),
                                QStringLiteral("Step Three"), QStringLiteral("Step Four")};
     for (int page = 0; page < 4; ++page) {
-        EXPECT_EQ(tabs()->tabText(page), pages[page]);
+        EXPECT_EQ(Tabs()->tabText(page), pages[page]);
     }
 
-    EXPECT_EQ(control<QPushButton>("Command6")->toolTip(),
+    EXPECT_EQ(Control<QPushButton>("Command6")->toolTip(),
               QStringLiteral("This is the \"target string\", a.k.a. \"selection agent\", "
                              "a.k.a. \"fitness function.\" "));
-    EXPECT_EQ(control<QPushButton>("Command6")->toolTip().size(), 82);
-    EXPECT_EQ(box("txtPhrase")->toolTip(),
+    EXPECT_EQ(Control<QPushButton>("Command6")->toolTip().size(), 82);
+    EXPECT_EQ(Box("txtPhrase")->toolTip(),
               QStringLiteral("In this box, type in a phrase of up to 50 letters and spaces.  "
                              "No numbers or punctuation.  "));
 
     const auto expectFont = [this](const char* name, const char* family, double points) {
-        const QFont font = control<QWidget>(name)->font();
+        const QFont font = Control<QWidget>(name)->font();
         EXPECT_EQ(font.family(), QString::fromLatin1(family)) << name;
         EXPECT_DOUBLE_EQ(font.pointSizeF(), points) << name;
         EXPECT_FALSE(font.bold() || font.italic() || font.underline()) << name;
@@ -239,8 +239,8 @@ TEST_F(FoundationTest, CaptionsTooltipsHelpContextsAndFonts) {
     }
     // The captions that size themselves stay on one line within the page.
     for (const char* name : {"Label2", "Label6", "Label14", "Label20"}) {
-        auto* label = control<QLabel>(name);
-        EXPECT_LE(label->mapTo(tabs(), QPoint(label->width(), 0)).x(), tabs()->width()) << name;
+        auto* label = Control<QLabel>(name);
+        EXPECT_LE(label->mapTo(Tabs(), QPoint(label->width(), 0)).x(), Tabs()->width()) << name;
         EXPECT_LE(label->height(), 16) << name;
     }
 }
@@ -254,17 +254,17 @@ TEST_F(FoundationTest, ScreenReadersFindEveryBoxAndButtonByItsLabel) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
         return face != nullptr ? face->text(QAccessible::Description) : QString();
     };
-    EXPECT_EQ(nameOf(box("txtPhrase")), control<QLabel>("Label2")->text());
-    EXPECT_EQ(nameOf(box("txtTarget")), QStringLiteral("Your Target String:"));
-    EXPECT_EQ(nameOf(box("txtNumGenerat")), QStringLiteral("Number of Strings to Generate:"));
-    EXPECT_EQ(nameOf(box("txtTimeYear")), QStringLiteral("Estimated time in years"));
-    EXPECT_EQ(nameOf(control<QPushButton>("Command1")), QStringLiteral("View Text File"));
-    EXPECT_EQ(nameOf(control<QRadioButton>("Option2")), QStringLiteral("2: Serial Selection"));
-    EXPECT_EQ(descriptionOf(box("txtPhrase")), box("txtPhrase")->toolTip());
+    EXPECT_EQ(nameOf(Box("txtPhrase")), Control<QLabel>("Label2")->text());
+    EXPECT_EQ(nameOf(Box("txtTarget")), QStringLiteral("Your Target String:"));
+    EXPECT_EQ(nameOf(Box("txtNumGenerat")), QStringLiteral("Number of Strings to Generate:"));
+    EXPECT_EQ(nameOf(Box("txtTimeYear")), QStringLiteral("Estimated time in years"));
+    EXPECT_EQ(nameOf(Control<QPushButton>("Command1")), QStringLiteral("View Text File"));
+    EXPECT_EQ(nameOf(Control<QRadioButton>("Option2")), QStringLiteral("2: Serial Selection"));
+    EXPECT_EQ(descriptionOf(Box("txtPhrase")), Box("txtPhrase")->toolTip());
     // The explanation button says what it opens, not what the phrase is.
-    EXPECT_TRUE(descriptionOf(control<QPushButton>("Command6"))
+    EXPECT_TRUE(descriptionOf(Control<QPushButton>("Command6"))
                     .startsWith(QStringLiteral("Opens the help topic")))
-        << descriptionOf(control<QPushButton>("Command6")).toStdString();
+        << descriptionOf(Control<QPushButton>("Command6")).toStdString();
     for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
         EXPECT_FALSE(nameOf(edit).isEmpty()) << edit->objectName().toStdString();
     }
@@ -292,86 +292,86 @@ TEST_F(FoundationTest, EnteringStepTwoEmptiesOnlyItsResults) {
     const std::vector<const char*> results = {"txtRndString", "txtNumString", "txtTime",
                                               "txtTimeDay", "txtTimeYear"};
     for (const char* name : results) {
-        box(name)->setText(QStringLiteral("12345"));
+        Box(name)->setText(QStringLiteral("12345"));
     }
-    box("txtBestString")->setText(QStringLiteral("KEPT"));
-    box("txtLength")->setText(QStringLiteral("1.5"));
-    showPage(kStepTwo);
+    Box("txtBestString")->setText(QStringLiteral("KEPT"));
+    Box("txtLength")->setText(QStringLiteral("1.5"));
+    ShowPage(kStepTwo);
     for (const char* name : results) {
-        EXPECT_TRUE(box(name)->text().isEmpty()) << name;
+        EXPECT_TRUE(Box(name)->text().isEmpty()) << name;
     }
-    EXPECT_EQ(box("txtBestString")->text(), QStringLiteral("KEPT"));
-    EXPECT_EQ(box("txtLength")->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(Box("txtBestString")->text(), QStringLiteral("KEPT"));
+    EXPECT_EQ(Box("txtLength")->text(), QStringLiteral("1.5"));
 }
 
 TEST_F(FoundationTest, StepThreeTakesThePhraseAsItStands) {
-    box("txtPhrase")->setText(QStringLiteral("small letters, 42!"));
-    showPage(kStepThree);
-    EXPECT_EQ(box("txtTargetString")->text(), QStringLiteral("small letters, 42!"));
+    Box("txtPhrase")->setText(QStringLiteral("small letters, 42!"));
+    ShowPage(kStepThree);
+    EXPECT_EQ(Box("txtTargetString")->text(), QStringLiteral("small letters, 42!"));
 
-    typeAndLeave("txtTargetString", QStringLiteral("typed here"));
-    EXPECT_EQ(box("txtTargetString")->text(), QStringLiteral("typed here")) << "not capitalised";
-    showPage(kStepOne);
-    showPage(kStepThree);
-    EXPECT_EQ(box("txtTargetString")->text(), QStringLiteral("small letters, 42!"));
+    TypeAndLeave("txtTargetString", QStringLiteral("typed here"));
+    EXPECT_EQ(Box("txtTargetString")->text(), QStringLiteral("typed here")) << "not capitalised";
+    ShowPage(kStepOne);
+    ShowPage(kStepThree);
+    EXPECT_EQ(Box("txtTargetString")->text(), QStringLiteral("small letters, 42!"));
 }
 
 TEST_F(FoundationTest, StepFourTakesThePhraseAndAFreshFirstStringEachVisit) {
-    box("txtPhrase")->setText(QStringLiteral("GRADUAL change"));
-    showPage(kStepFour);
-    EXPECT_EQ(box("txtTarget")->text(), QStringLiteral("GRADUAL change"));
-    const QString first = box("txtInitialGuess")->text();
+    Box("txtPhrase")->setText(QStringLiteral("GRADUAL change"));
+    ShowPage(kStepFour);
+    EXPECT_EQ(Box("txtTarget")->text(), QStringLiteral("GRADUAL change"));
+    const QString first = Box("txtInitialGuess")->text();
     EXPECT_EQ(first.size(), 14);
-    EXPECT_EQ(box("txtTarget")->cursorPosition(), 0) << "copies show their start";
-    EXPECT_EQ(box("txtInitialGuess")->cursorPosition(), 0);
+    EXPECT_EQ(Box("txtTarget")->cursorPosition(), 0) << "copies show their start";
+    EXPECT_EQ(Box("txtInitialGuess")->cursorPosition(), 0);
     EXPECT_TRUE(AllSymbols(first));
 
-    box("txtTarget")->setText(QStringLiteral("SOMETHING ELSE"));
-    showPage(kStepOne);
-    showPage(kStepFour);
-    EXPECT_EQ(box("txtTarget")->text(), QStringLiteral("GRADUAL change"));
-    EXPECT_NE(box("txtInitialGuess")->text(), first) << "same clock reading, new string";
-    EXPECT_EQ(box("txtInitialGuess")->text().size(), 14);
+    Box("txtTarget")->setText(QStringLiteral("SOMETHING ELSE"));
+    ShowPage(kStepOne);
+    ShowPage(kStepFour);
+    EXPECT_EQ(Box("txtTarget")->text(), QStringLiteral("GRADUAL change"));
+    EXPECT_NE(Box("txtInitialGuess")->text(), first) << "same clock reading, new string";
+    EXPECT_EQ(Box("txtInitialGuess")->text().size(), 14);
 
-    box("txtPhrase")->clear();
-    showPage(kStepOne);
-    showPage(kStepFour);
-    EXPECT_TRUE(box("txtTarget")->text().isEmpty());
-    EXPECT_TRUE(box("txtInitialGuess")->text().isEmpty());
+    Box("txtPhrase")->clear();
+    ShowPage(kStepOne);
+    ShowPage(kStepFour);
+    EXPECT_TRUE(Box("txtTarget")->text().isEmpty());
+    EXPECT_TRUE(Box("txtInitialGuess")->text().isEmpty());
 }
 
 TEST_F(FoundationTest, LeavingThePhraseCapitalisesItAndNothingElse) {
     const auto others = window->findChildren<QLineEdit*>();
-    typeAndLeave("txtPhrase", QStringLiteral("the cat, 9 lives; ok?"));
-    EXPECT_EQ(box("txtPhrase")->text(), QStringLiteral("THE CAT, 9 LIVES; OK?"));
-    EXPECT_EQ(QApplication::focusWidget(), tabs()->tabBar());
+    TypeAndLeave("txtPhrase", QStringLiteral("the cat, 9 lives; ok?"));
+    EXPECT_EQ(Box("txtPhrase")->text(), QStringLiteral("THE CAT, 9 LIVES; OK?"));
+    EXPECT_EQ(QApplication::focusWidget(), Tabs()->tabBar());
     for (QLineEdit* edit : others) {
-        if (edit != box("txtPhrase")) {
+        if (edit != Box("txtPhrase")) {
             const bool startsEmpty = edit->objectName() != QStringLiteral("txtNumGenerat");
             EXPECT_EQ(edit->text().isEmpty(), startsEmpty) << edit->objectName().toStdString();
         }
     }
 
-    typeAndLeave("txtPhrase", QString());
-    EXPECT_TRUE(box("txtPhrase")->text().isEmpty());
+    TypeAndLeave("txtPhrase", QString());
+    EXPECT_TRUE(Box("txtPhrase")->text().isEmpty());
 
     // Clicking another page's tab while typing also leaves the box.
-    box("txtPhrase")->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(box("txtPhrase"), QStringLiteral("on the way"));
-    showPage(kStepThree);
-    EXPECT_EQ(box("txtPhrase")->text(), QStringLiteral("ON THE WAY"));
-    showPage(kStepOne);
+    Box("txtPhrase")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(Box("txtPhrase"), QStringLiteral("on the way"));
+    ShowPage(kStepThree);
+    EXPECT_EQ(Box("txtPhrase")->text(), QStringLiteral("ON THE WAY"));
+    ShowPage(kStepOne);
 
     // Letters beyond A to Z keep their place, and a capital that needs two characters is not
     // taken, so the length never changes.
-    box("txtPhrase")->setText(QStringLiteral("stra\u00dfe \u00e9t\u00e9 \u00ff"));
-    box("txtPhrase")->setFocus(Qt::MouseFocusReason);
-    control<QPushButton>("Command6")->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(box("txtPhrase")->text(), QStringLiteral("STRA\u00dfE \u00c9T\u00c9 \u0178"));
+    Box("txtPhrase")->setText(QStringLiteral("stra\u00dfe \u00e9t\u00e9 \u00ff"));
+    Box("txtPhrase")->setFocus(Qt::MouseFocusReason);
+    Control<QPushButton>("Command6")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(Box("txtPhrase")->text(), QStringLiteral("STRA\u00dfE \u00c9T\u00c9 \u0178"));
 }
 
 TEST_F(FoundationTest, OnlyMovingTheFocusToAnotherControlCountsAsLeaving) {
-    QLineEdit* phrase = box("txtPhrase");
+    QLineEdit* phrase = Box("txtPhrase");
     phrase->setText(QStringLiteral("abc"));
     phrase->setFocus(Qt::MouseFocusReason);
     for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
@@ -389,23 +389,23 @@ TEST_F(FoundationTest, OnlyMovingTheFocusToAnotherControlCountsAsLeaving) {
 }
 
 TEST_F(FoundationTest, LeavingTheTargetMakesANewFirstStringOfItsLength) {
-    showPage(kStepFour);
-    typeAndLeave("txtTarget",
+    ShowPage(kStepFour);
+    TypeAndLeave("txtTarget",
                  QStringLiteral("sixty characters of target text, with 7 digits 1234567 ok"));
-    const QString target = box("txtTarget")->text();
+    const QString target = Box("txtTarget")->text();
     EXPECT_EQ(target, QStringLiteral("SIXTY CHARACTERS OF TARGET TEXT, WITH 7 DIGITS 1234567 OK"));
-    const QString first = box("txtInitialGuess")->text();
+    const QString first = Box("txtInitialGuess")->text();
     EXPECT_EQ(first.size(), target.size());
     EXPECT_TRUE(AllSymbols(first));
 
-    box("txtTarget")->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(box("txtTarget"), Qt::Key_Tab);
-    EXPECT_EQ(box("txtTarget")->text(), target);
-    EXPECT_NE(box("txtInitialGuess")->text(), first);
-    EXPECT_EQ(box("txtInitialGuess")->text().size(), target.size());
+    Box("txtTarget")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(Box("txtTarget"), Qt::Key_Tab);
+    EXPECT_EQ(Box("txtTarget")->text(), target);
+    EXPECT_NE(Box("txtInitialGuess")->text(), first);
+    EXPECT_EQ(Box("txtInitialGuess")->text().size(), target.size());
 
-    typeAndLeave("txtTarget", QString());
-    EXPECT_TRUE(box("txtInitialGuess")->text().isEmpty());
+    TypeAndLeave("txtTarget", QString());
+    EXPECT_TRUE(Box("txtInitialGuess")->text().isEmpty());
 }
 
 TEST_F(FoundationTest, TabWalksTheShownPageInTheLayoutsOrder) {
@@ -427,8 +427,8 @@ TEST_F(FoundationTest, TabWalksTheShownPageInTheLayoutsOrder) {
     EXPECT_EQ(walk(6), (std::vector<std::string>{"Command5", "Command6", "txtPhrase", "SSTab1",
                                                  "Command3", "Command5"}));
 
-    showPage(kStepFour);
-    control<QWidget>("txtTarget")->setFocus(Qt::TabFocusReason);
+    ShowPage(kStepFour);
+    Control<QWidget>("txtTarget")->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(walk(16), (std::vector<std::string>{
                             "txtTarget", "txtInitialGuess", "txtNumGen", "txtTotal", "txtLength",
                             "Command1", "Command2", "Command3", "Command12", "Option1", "Command13",
@@ -436,24 +436,24 @@ TEST_F(FoundationTest, TabWalksTheShownPageInTheLayoutsOrder) {
 }
 
 TEST_F(FoundationTest, OneSchemeIsSelectedAndTheChoiceSurvivesPageChanges) {
-    showPage(kStepFour);
-    auto* option2 = control<QRadioButton>("Option2");
-    auto* option3 = control<QRadioButton>("Option3");
+    ShowPage(kStepFour);
+    auto* option2 = Control<QRadioButton>("Option2");
+    auto* option3 = Control<QRadioButton>("Option3");
     QTest::mouseClick(option3, Qt::LeftButton);
     QTest::mouseClick(option2, Qt::LeftButton);
-    EXPECT_FALSE(control<QRadioButton>("Option1")->isChecked());
+    EXPECT_FALSE(Control<QRadioButton>("Option1")->isChecked());
     EXPECT_TRUE(option2->isChecked());
     EXPECT_FALSE(option3->isChecked());
-    showPage(kStepTwo);
-    showPage(kStepFour);
+    ShowPage(kStepTwo);
+    ShowPage(kStepFour);
     EXPECT_TRUE(option2->isChecked());
 
     // The button with no handler only takes the focus.
-    const QString target = box("txtTarget")->text();
-    QTest::mouseClick(control<QPushButton>("Command17"), Qt::LeftButton);
-    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("Command17"));
-    EXPECT_EQ(box("txtTarget")->text(), target);
-    EXPECT_EQ(tabs()->currentIndex(), kStepFour);
+    const QString target = Box("txtTarget")->text();
+    QTest::mouseClick(Control<QPushButton>("Command17"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), Control<QPushButton>("Command17"));
+    EXPECT_EQ(Box("txtTarget")->text(), target);
+    EXPECT_EQ(Tabs()->currentIndex(), kStepFour);
 }
 
 // A phrase far past the old 32,767-character limit goes through capitalisation and every
@@ -464,7 +464,7 @@ TEST_F(FoundationTest, AHundredThousandCharacterPhraseStaysWhole) {
     for (qsizetype i = 0; i < kLength; i += 7) {
         phrase[i] = QLatin1Char(' ');
     }
-    QLineEdit* phraseBox = box("txtPhrase");
+    QLineEdit* phraseBox = Box("txtPhrase");
     phraseBox->setText(phrase);
     phraseBox->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(phraseBox, Qt::Key_End);
@@ -474,18 +474,18 @@ TEST_F(FoundationTest, AHundredThousandCharacterPhraseStaysWhole) {
     QTest::keyClick(phraseBox, Qt::Key_Tab);
     EXPECT_EQ(phraseBox->text(), phrase.toUpper());
 
-    showPage(kStepThree);
-    EXPECT_EQ(box("txtTargetString")->text().size(), kLength);
-    showPage(kStepFour);
-    EXPECT_EQ(box("txtTarget")->text(), phrase.toUpper());
-    const QString first = box("txtInitialGuess")->text();
+    ShowPage(kStepThree);
+    EXPECT_EQ(Box("txtTargetString")->text().size(), kLength);
+    ShowPage(kStepFour);
+    EXPECT_EQ(Box("txtTarget")->text(), phrase.toUpper());
+    const QString first = Box("txtInitialGuess")->text();
     EXPECT_EQ(first.size(), kLength);
     EXPECT_TRUE(AllSymbols(first));
 
-    box("txtTarget")->setFocus(Qt::MouseFocusReason);
-    control<QPushButton>("Command2")->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(box("txtInitialGuess")->text().size(), kLength);
-    EXPECT_NE(box("txtInitialGuess")->text(), first);
+    Box("txtTarget")->setFocus(Qt::MouseFocusReason);
+    Control<QPushButton>("Command2")->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(Box("txtInitialGuess")->text().size(), kLength);
+    EXPECT_NE(Box("txtInitialGuess")->text(), first);
 }
 
 } // namespace

@@ -36,10 +36,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    QTabWidget* tabs() const { return control<QTabWidget>("SSTab1"); }
+    QTabWidget* Tabs() const { return Control<QTabWidget>("SSTab1"); }
 
     /// Every control the layout places, by name, in window coordinates.
-    std::map<std::string, QRect> places() const {
+    std::map<std::string, QRect> Places() const {
         std::map<std::string, QRect> found;
         for (QWidget* widget : window->findChildren<QWidget*>()) {
             const QString name = widget->objectName();
@@ -58,7 +58,7 @@ protected:
     }
 
     /// A key pressed in the main window, which is made the active one first.
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) const {
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) const {
         if (QApplication::activeWindow() != window.get()) {
             window->activateWindow();
             EXPECT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
@@ -66,17 +66,17 @@ protected:
         QTest::keyClick(window.get(), key, modifiers);
     }
 
-    bool sizedTo(const QSize& size) const {
+    bool SizedTo(const QSize& size) const {
         return WaitUntil([&] { return window->size() == size; });
     }
 
     /// Every caption that sizes itself shows its whole text in the room it has.
-    void expectCaptionsFit() const {
+    void ExpectCaptionsFit() const {
         for (QLabel* label : window->findChildren<QLabel*>()) {
             if (label->property("fitsText").toBool()) {
                 const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-                EXPECT_LE(needed, label->width() + 2 * window->zoomFactor())
-                    << label->objectName().toStdString() << " at " << window->zoomFactor();
+                EXPECT_LE(needed, label->width() + 2 * window->ZoomFactor())
+                    << label->objectName().toStdString() << " at " << window->ZoomFactor();
             }
         }
     }
@@ -115,7 +115,7 @@ TEST_F(ZoomTest, DefaultFaceIsLegibleAndEveryCaptionFits) {
     RecordProperty("defaultFace", font.family().toStdString());
     RecordProperty("defaultPoints", std::to_string(font.pointSizeF()));
     EXPECT_GE(font.pointSizeF(), 8.0) << font.family().toStdString();
-    expectCaptionsFit();
+    ExpectCaptionsFit();
     // On a high-density screen the arrows are drawn in its device pixels, not stretched.
     const qreal ratio = window->devicePixelRatioF();
     for (int index = 1; index <= 12; ++index) {
@@ -128,23 +128,23 @@ TEST_F(ZoomTest, DefaultFaceIsLegibleAndEveryCaptionFits) {
 
 TEST_F(ZoomTest, ZoomingGrowsEveryControlByOneFactorAndResetRestoresTheLayout) {
     ASSERT_EQ(window->size(), kLayoutSize);
-    tabs()->setCurrentIndex(kStepFour);
-    const auto before = places();
+    Tabs()->setCurrentIndex(kStepFour);
+    const auto before = Places();
     const double pointsBefore = window->font().pointSizeF();
-    const int indicator = control<QRadioButton>("Option1")->style()->pixelMetric(
-        QStyle::PM_ExclusiveIndicatorWidth, nullptr, control<QRadioButton>("Option1"));
+    const int indicator = Control<QRadioButton>("Option1")->style()->pixelMetric(
+        QStyle::PM_ExclusiveIndicatorWidth, nullptr, Control<QRadioButton>("Option1"));
     ASSERT_GT(before.size(), 70u);
 
-    press(Qt::Key_Equal);
-    press(Qt::Key_Plus);
-    ASSERT_TRUE(sizedTo(QSize(939, 629))) << window->width() << "x" << window->height();
-    EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.5);
+    Press(Qt::Key_Equal);
+    Press(Qt::Key_Plus);
+    ASSERT_TRUE(SizedTo(QSize(939, 629))) << window->width() << "x" << window->height();
+    EXPECT_DOUBLE_EQ(window->ZoomFactor(), 1.5);
     const QRect inside = window->rect();
-    for (const auto& [name, rect] : places()) {
+    for (const auto& [name, rect] : Places()) {
         const QRect was = before.at(name);
         EXPECT_NEAR(rect.x(), was.x() * 1.5, 1.0) << name;
         EXPECT_NEAR(rect.y(), was.y() * 1.5, 1.0) << name;
-        auto* widget = control<QWidget>(name.c_str());
+        auto* widget = Control<QWidget>(name.c_str());
         if (widget->property("fitsText").toBool()) {
             // A caption that sizes itself may take the few pixels its larger text needs.
             EXPECT_GE(rect.width(), was.width() * 1.5 - 1.0) << name;
@@ -159,94 +159,94 @@ TEST_F(ZoomTest, ZoomingGrowsEveryControlByOneFactorAndResetRestoresTheLayout) {
     }
     // Fonts grow with the rest, to the next whole pixel (0.75 points at 96 dots an inch).
     const auto expectPoints = [this](const char* name, double points) {
-        const double shown = control<QWidget>(name)->font().pointSizeF();
+        const double shown = Control<QWidget>(name)->font().pointSizeF();
         EXPECT_GE(shown, points - 1e-9) << name;
         EXPECT_LT(shown, points + 0.75) << name;
     };
     expectPoints("Command5", pointsBefore * 1.5);
     expectPoints("Label1", 21.75 * 1.5);
     expectPoints("txtTarget", 9.75 * 1.5);
-    EXPECT_EQ(tabs()->tabBar()->height(), 53) << "the strip is part of the layout too";
-    auto* option = control<QRadioButton>("Option1");
+    EXPECT_EQ(Tabs()->tabBar()->height(), 53) << "the strip is part of the layout too";
+    auto* option = Control<QRadioButton>("Option1");
     EXPECT_EQ(option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option),
               std::lround(indicator * 1.5))
         << "so is the option buttons' round indicator";
     // Pictures are drawn anew at their new size, not stretched.
-    const QImage arrow = control<QLabel>("Image8")->pixmap().toImage();
-    EXPECT_EQ(arrow.size(), control<QLabel>("Image8")->size());
-    expectCaptionsFit();
+    const QImage arrow = Control<QLabel>("Image8")->pixmap().toImage();
+    EXPECT_EQ(arrow.size(), Control<QLabel>("Image8")->size());
+    ExpectCaptionsFit();
 
     // The keys work while the phrase box has the focus too.
-    auto* phrase = control<QLineEdit>("txtPhrase");
-    tabs()->setCurrentIndex(0);
+    auto* phrase = Control<QLineEdit>("txtPhrase");
+    Tabs()->setCurrentIndex(0);
     phrase->setFocus();
     QTest::keyClick(phrase, Qt::Key_Minus, Qt::ControlModifier);
-    ASSERT_TRUE(sizedTo(QSize(783, 524)));
-    tabs()->setCurrentIndex(kStepFour);
-    press(Qt::Key_0);
-    ASSERT_TRUE(sizedTo(kLayoutSize));
-    EXPECT_EQ(places(), before) << "Ctrl+0 gives back the layout exactly";
+    ASSERT_TRUE(SizedTo(QSize(783, 524)));
+    Tabs()->setCurrentIndex(kStepFour);
+    Press(Qt::Key_0);
+    ASSERT_TRUE(SizedTo(kLayoutSize));
+    EXPECT_EQ(Places(), before) << "Ctrl+0 gives back the layout exactly";
     EXPECT_DOUBLE_EQ(window->font().pointSizeF(), pointsBefore);
-    EXPECT_EQ(control<QLabel>("Image8")->pixmap().size(), QSize(13, 29));
+    EXPECT_EQ(Control<QLabel>("Image8")->pixmap().size(), QSize(13, 29));
 }
 
 TEST_F(ZoomTest, ZoomStopsWhereTheScreenEnds) {
     for (int step = 0; step < 8; ++step) {
-        press(Qt::Key_Equal);
+        Press(Qt::Key_Equal);
     }
     const QRect area = window->screen()->availableGeometry();
     ASSERT_TRUE(WaitUntil([&] { return window->height() > 1000; }));
     EXPECT_TRUE(area.contains(window->frameGeometry())) << "the whole window stays on screen";
-    EXPECT_LT(window->zoomFactor(), 3.0);
-    EXPECT_TRUE(window->rect().contains(places().at("Command3")));
+    EXPECT_LT(window->ZoomFactor(), 3.0);
+    EXPECT_TRUE(window->rect().contains(Places().at("Command3")));
 }
 
 TEST_F(ZoomTest, AResizedWindowShowsTheLayoutInProportionAndCentred) {
     window->resize(1400, 500);
-    ASSERT_TRUE(sizedTo(QSize(1400, 500)));
+    ASSERT_TRUE(SizedTo(QSize(1400, 500)));
     const double factor = 500.0 / 419.0;
-    EXPECT_NEAR(window->zoomFactor(), factor, 1e-9);
-    const QRect tabsRect = places().at("SSTab1");
+    EXPECT_NEAR(window->ZoomFactor(), factor, 1e-9);
+    const QRect tabsRect = Places().at("SSTab1");
     EXPECT_NEAR(tabsRect.width(), 617 * factor, 1.0);
     EXPECT_NEAR(tabsRect.height(), 385 * factor, 1.0);
     // The margins left over by the window's wider shape are shared by both sides.
     const int shownWidth = static_cast<int>(std::lround(626 * factor));
     EXPECT_NEAR(tabsRect.left(), (1400 - shownWidth) / 2.0, 1.0);
-    EXPECT_TRUE(window->rect().contains(places().at("Command3")));
+    EXPECT_TRUE(window->rect().contains(Places().at("Command3")));
 }
 
 TEST_F(ZoomTest, FullScreenFillsTheScreenWithTextReadableFromTheBack) {
     const QSize screen = window->screen()->geometry().size();
-    press(Qt::Key_F11, Qt::NoModifier);
+    Press(Qt::Key_F11, Qt::NoModifier);
     ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->size() == screen; }));
     const double factor = std::min(1920.0 / 626.0, 1080.0 / 419.0);
-    EXPECT_NEAR(window->zoomFactor(), factor, 1e-9);
-    const QRect tabsRect = places().at("SSTab1");
-    const QRect quit = places().at("Command3");
+    EXPECT_NEAR(window->ZoomFactor(), factor, 1e-9);
+    const QRect tabsRect = Places().at("SSTab1");
+    const QRect quit = Places().at("Command3");
     EXPECT_EQ(tabsRect.top(), 0) << "the layout fills the screen's height";
     EXPECT_NEAR(quit.bottom(), 1080 - 2 * factor, 2.0);
     for (const char* name : {"Command5", "Label2", "txtPhrase"}) {
-        EXPECT_GE(QFontMetrics(control<QWidget>(name)->font()).capHeight(), 20) << name;
+        EXPECT_GE(QFontMetrics(Control<QWidget>(name)->font()).capHeight(), 20) << name;
     }
-    expectCaptionsFit();
+    ExpectCaptionsFit();
 
-    press(Qt::Key_F11, Qt::NoModifier);
+    Press(Qt::Key_F11, Qt::NoModifier);
     ASSERT_TRUE(
         WaitUntil([&] { return !window->isFullScreen() && window->size() == kLayoutSize; }));
-    EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.0);
+    EXPECT_DOUBLE_EQ(window->ZoomFactor(), 1.0);
 }
 
 TEST_F(ZoomTest, AltGOnStepFourStartsTheRun) {
-    tabs()->setCurrentIndex(kStepFour);
-    control<QPushButton>("Command2")->setFocus();
-    control<QLineEdit>("txtTarget")->setText(QStringLiteral("HI"));
-    control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("AB"));
-    press(Qt::Key_G, Qt::AltModifier);
-    EXPECT_TRUE(WaitUntil([&] { return !control<QLineEdit>("txtNumGen")->text().isEmpty(); }));
-    EXPECT_FALSE(control<QLineEdit>("txtTotal")->text().isEmpty());
-    EXPECT_FALSE(control<QLineEdit>("txtLength")->text().isEmpty());
+    Tabs()->setCurrentIndex(kStepFour);
+    Control<QPushButton>("Command2")->setFocus();
+    Control<QLineEdit>("txtTarget")->setText(QStringLiteral("HI"));
+    Control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("AB"));
+    Press(Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(WaitUntil([&] { return !Control<QLineEdit>("txtNumGen")->text().isEmpty(); }));
+    EXPECT_FALSE(Control<QLineEdit>("txtTotal")->text().isEmpty());
+    EXPECT_FALSE(Control<QLineEdit>("txtLength")->text().isEmpty());
     // The button that shares the letter keeps its caption and is still reached by the mouse.
-    auto* generate = control<QPushButton>("Command17");
+    auto* generate = Control<QPushButton>("Command17");
     EXPECT_EQ(generate->text(), QStringLiteral("&Gen Explanation"));
     // The finished run's view, kept open, takes the activation once it shows; the user's click
     // on the window brings it back first.
@@ -257,8 +257,8 @@ TEST_F(ZoomTest, AltGOnStepFourStartsTheRun) {
 }
 
 TEST_F(ZoomTest, NoTwoButtonsOnAPageAnswerTheSameAccessKey) {
-    for (int page = 0; page < tabs()->count(); ++page) {
-        tabs()->setCurrentIndex(page);
+    for (int page = 0; page < Tabs()->count(); ++page) {
+        Tabs()->setCurrentIndex(page);
         std::map<QString, QString> keys;
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
             const QString key = button->shortcut().toString();
@@ -309,7 +309,7 @@ TEST(HelpPlacement, AWideOpenerDoesNotSqueezeTheHelpIntoAStrip) {
 }
 
 TEST_F(ZoomTest, HelpOpensBesideAtOneTimesAndClearOfTheResultsAtFullScreen) {
-    QTest::mouseClick(control<QPushButton>("Command5"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>("Command5"), Qt::LeftButton);
     auto* help = window->findChild<HelpViewer*>(QStringLiteral("helpViewer"));
     ASSERT_NE(help, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
@@ -318,35 +318,35 @@ TEST_F(ZoomTest, HelpOpensBesideAtOneTimesAndClearOfTheResultsAtFullScreen) {
     EXPECT_TRUE(screen.contains(help->frameGeometry()));
     help->close();
 
-    tabs()->setCurrentIndex(kStepFour);
-    press(Qt::Key_F11, Qt::NoModifier);
+    Tabs()->setCurrentIndex(kStepFour);
+    Press(Qt::Key_F11, Qt::NoModifier);
     ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
-    QTest::mouseClick(control<QPushButton>("Command13"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>("Command13"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
     const QRect place = help->frameGeometry();
     EXPECT_TRUE(window->screen()->geometry().contains(place))
         << place.x() << "," << place.y() << " " << place.width() << "x" << place.height();
     for (const char* name : {"txtNumGen", "txtTotal", "txtLength"}) {
-        auto* result = control<QWidget>(name);
+        auto* result = Control<QWidget>(name);
         EXPECT_FALSE(place.intersects(QRect(result->mapToGlobal(QPoint(0, 0)), result->size())))
             << name;
     }
     // The help reads at the window's zoom, and its own keys zoom it further within the screen.
     WindowZoom* zoom = WindowZoom::Of(help);
     ASSERT_NE(zoom, nullptr);
-    EXPECT_DOUBLE_EQ(zoom->factor(), window->zoomFactor());
+    EXPECT_DOUBLE_EQ(zoom->Factor(), window->ZoomFactor());
     QTest::keyClick(help, Qt::Key_Equal, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(zoom->factor(), 3.0);
-    EXPECT_DOUBLE_EQ(window->zoomFactor(), std::min(1920.0 / 626.0, 1080.0 / 419.0));
+    EXPECT_DOUBLE_EQ(zoom->Factor(), 3.0);
+    EXPECT_DOUBLE_EQ(window->ZoomFactor(), std::min(1920.0 / 626.0, 1080.0 / 419.0));
     EXPECT_TRUE(
         WaitUntil([&] { return window->screen()->geometry().contains(help->frameGeometry()); }));
 }
 
 TEST_F(ZoomTest, AtFullScreenTheLiveViewReadsFromTheBackOfTheRoom) {
-    press(Qt::Key_F11, Qt::NoModifier);
+    Press(Qt::Key_F11, Qt::NoModifier);
     ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
     EvolutionView view(QStringLiteral("A PHRASE"), QStringLiteral("B PHRASE"), Scheme::Sequential,
-                       window->viewChoices(), window.get());
+                       window->LiveViewChoices(), window.get());
     const auto* letters = view.findChild<QLabel*>(QStringLiteral("currentString"));
     ASSERT_NE(letters, nullptr);
     const int bodyCaps = QFontMetrics(view.font()).capHeight();
@@ -355,13 +355,13 @@ TEST_F(ZoomTest, AtFullScreenTheLiveViewReadsFromTheBackOfTheRoom) {
 }
 
 TEST_F(ZoomTest, AtFullScreenTheLiveViewOfALongPhraseFitsOnTheScreen) {
-    press(Qt::Key_F11, Qt::NoModifier);
+    Press(Qt::Key_F11, Qt::NoModifier);
     ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
     const QString phrase = QStringLiteral("THE SELECTION AGENT IS A SIEVE OF SMALL CHANCES AB");
     ASSERT_EQ(phrase.size(), 50);
     EvolutionView view(phrase, QString(phrase).replace(QLatin1Char('E'), QLatin1Char('Q')),
-                       Scheme::Attenuating, window->viewChoices(), window.get());
-    view.placeBeside(*window, QRect());
+                       Scheme::Attenuating, window->LiveViewChoices(), window.get());
+    view.PlaceBeside(*window, QRect());
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     EXPECT_TRUE(window->screen()->availableGeometry().contains(view.frameGeometry()))
@@ -381,32 +381,32 @@ TEST_F(ZoomTest, AtFullScreenTheLiveViewOfALongPhraseFitsOnTheScreen) {
 }
 
 TEST_F(ZoomTest, TheLiveViewFollowsTheWindowAndZoomsOnItsOwn) {
-    press(Qt::Key_Equal);
-    press(Qt::Key_Equal);
-    ASSERT_TRUE(WaitUntil([&] { return window->zoomFactor() == 1.5; }));
+    Press(Qt::Key_Equal);
+    Press(Qt::Key_Equal);
+    ASSERT_TRUE(WaitUntil([&] { return window->ZoomFactor() == 1.5; }));
     auto* view = new EvolutionView(QStringLiteral("A PHRASE"), QStringLiteral("B PHRASE"),
-                                   Scheme::Serial, window->viewChoices(), window.get());
+                                   Scheme::Serial, window->LiveViewChoices(), window.get());
     const auto* letters = view->findChild<QLabel*>(QStringLiteral("targetString"));
     ASSERT_NE(letters, nullptr);
     const double lettersAt150 = letters->font().pointSizeF();
     WindowZoom* zoom = WindowZoom::Of(view);
     ASSERT_NE(zoom, nullptr);
-    EXPECT_DOUBLE_EQ(zoom->factor(), 1.5);
+    EXPECT_DOUBLE_EQ(zoom->Factor(), 1.5);
     EXPECT_GT(lettersAt150, view->font().pointSizeF()) << "the letters are larger than the text";
     // As a finished run leaves it, so that the main window takes keys too.
     view->setWindowModality(Qt::NonModal);
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     QTest::keyClick(view, Qt::Key_0, Qt::ControlModifier);
-    EXPECT_DOUBLE_EQ(zoom->factor(), 1.0);
+    EXPECT_DOUBLE_EQ(zoom->Factor(), 1.0);
     EXPECT_DOUBLE_EQ(letters->font().pointSizeF(), lettersAt150 / 1.5);
-    EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.5) << "the view's keys zoom the view alone";
-    press(Qt::Key_Equal);
-    EXPECT_TRUE(WaitUntil([&] { return zoom->factor() == 2.0; }))
-        << "it follows the window " << window->zoomFactor() << " " << zoom->factor();
+    EXPECT_DOUBLE_EQ(window->ZoomFactor(), 1.5) << "the view's keys zoom the view alone";
+    Press(Qt::Key_Equal);
+    EXPECT_TRUE(WaitUntil([&] { return zoom->Factor() == 2.0; }))
+        << "it follows the window " << window->ZoomFactor() << " " << zoom->Factor();
     EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()));
-    press(Qt::Key_Equal);
-    EXPECT_TRUE(WaitUntil([&] { return zoom->factor() == 2.5; }));
+    Press(Qt::Key_Equal);
+    EXPECT_TRUE(WaitUntil([&] { return zoom->Factor() == 2.5; }));
     EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()))
         << view->width() << "x" << view->height();
     delete view;
