@@ -1,12 +1,12 @@
 #include "analysis/batch_time.h"
 
+#include "analysis/experiments.h"
+#include "search/alphabet.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
-
-#include "analysis/experiments.h"
-#include "search/alphabet.h"
 
 namespace quarrow::analysis {
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "engine/selection.h"
+#include "platform/clock.h"
+
 #include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "engine/selection.h"
-#include "platform/clock.h"
 
 namespace quarrow::analysis {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "analysis/experiments.h"
+#include "engine/selection.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "analysis/experiments.h"
-#include "engine/selection.h"
 
 namespace quarrow::analysis {
 

@@ -1,12 +1,12 @@
 #include "analysis/experiments.h"
 
-#include <algorithm>
-#include <cmath>
-#include <mutex>
-
 #include "engine/exact_law.h"
 #include "search/alphabet.h"
 #include "search/trial.h"
+
+#include <algorithm>
+#include <cmath>
+#include <mutex>
 
 namespace quarrow::analysis {
 

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "analysis/batch.h"
+#include "engine/generation_log.h"
+#include "engine/selection.h"
+#include "platform/clock.h"
+#include "platform/generator.h"
+
 #include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "engine/generation_log.h"
-#include "engine/selection.h"
-#include "analysis/batch.h"
-#include "platform/clock.h"
-#include "platform/generator.h"
 
 namespace quarrow::analysis {
 

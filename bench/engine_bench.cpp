@@ -1,7 +1,12 @@
+#include "engine/generation_log.h"
+#include "engine/selection.h"
+#include "platform/clock.h"
+#include "search/alphabet.h"
+
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -13,11 +18,6 @@
 
 #include <fcntl.h>
 #include <unistd.h>
-
-#include "engine/generation_log.h"
-#include "engine/selection.h"
-#include "platform/clock.h"
-#include "search/alphabet.h"
 
 // Each scheme's cost per drawn symbol against the floor of its own call pattern, measured in the
 // same benchmark on the same runs; the log writer beside a bare buffered write of the same

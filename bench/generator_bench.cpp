@@ -1,6 +1,6 @@
-#include <benchmark/benchmark.h>
-
 #include "search/alphabet.h"
+
+#include <benchmark/benchmark.h>
 
 namespace quarrow {
 namespace {

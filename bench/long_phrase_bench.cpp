@@ -1,3 +1,9 @@
+#include "platform/clock.h"
+#include "platform/generator.h"
+#include "ui/evolution_view.h"
+#include "ui/quarrow.h"
+#include "ui/run_progress_dialog.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -13,12 +19,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
-
-#include "platform/clock.h"
-#include "platform/generator.h"
-#include "ui/evolution_view.h"
-#include "ui/quarrow.h"
-#include "ui/run_progress_dialog.h"
 
 // How long the window's UI thread stalls around a run of a very long phrase. A timer ticks
 // every 2 ms on the UI thread; the longest gap between two ticks is the longest stall, taken

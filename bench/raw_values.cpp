@@ -8,12 +8,12 @@
 // reseed with the value, draw), clock (reseed from a stopped clock before each draw).
 // WORDS: 32-bit words to write; without it, writes until the reader closes the pipe.
 
+#include "platform/generator.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-#include "platform/generator.h"
 
 namespace {
 

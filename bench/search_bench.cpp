@@ -1,14 +1,14 @@
+#include "platform/clock.h"
+#include "search/alphabet.h"
+#include "search/string_rate.h"
+#include "search/trial.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <atomic>
 #include <chrono>
 #include <string>
-
-#include "platform/clock.h"
-#include "search/alphabet.h"
-#include "search/string_rate.h"
-#include "search/trial.h"
 
 namespace quarrow {
 namespace {

@@ -1,3 +1,9 @@
+#include "engine/generation_log.h"
+#include "engine/selection.h"
+#include "platform/clock.h"
+#include "search/alphabet.h"
+#include "ui/evolution_feed.h"
+
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -10,12 +16,6 @@
 #include <vector>
 
 #include <unistd.h>
-
-#include "engine/generation_log.h"
-#include "engine/selection.h"
-#include "platform/clock.h"
-#include "search/alphabet.h"
-#include "ui/evolution_feed.h"
 
 // The engine at full speed with and without the live view attached. "Without" is the engine
 // with the same progress cadence and a callback that only watches for the end of the slice;

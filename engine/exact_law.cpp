@@ -1,10 +1,10 @@
 #include "engine/exact_law.h"
 
+#include "search/alphabet.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
-
-#include "search/alphabet.h"
 
 namespace quarrow {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "engine/selection.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
-
-#include "engine/selection.h"
 
 namespace quarrow {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/interface.h"
+
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "platform/interface.h"
 
 namespace quarrow {
 

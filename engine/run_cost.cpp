@@ -1,12 +1,12 @@
 #include "engine/run_cost.h"
 
+#include "engine/exact_law.h"
+#include "engine/generation_log.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <limits>
-
-#include "engine/exact_law.h"
-#include "engine/generation_log.h"
 
 namespace quarrow {
 

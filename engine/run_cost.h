@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <string_view>
-
 #include "engine/selection.h"
 #include "platform/clock.h"
 #include "platform/generator.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
 
 namespace quarrow {
 

@@ -1,13 +1,13 @@
 #include "engine/selection.h"
 
+#include "search/alphabet.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
 #include <vector>
-
-#include "search/alphabet.h"
 
 namespace quarrow {
 

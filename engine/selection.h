@@ -1,5 +1,10 @@
 #pragma once
 
+#include "engine/generation_log.h"
+#include "engine/scheme.h"
+#include "platform/clock.h"
+#include "platform/generator.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -8,11 +13,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "engine/generation_log.h"
-#include "engine/scheme.h"
-#include "platform/clock.h"
-#include "platform/generator.h"
 
 namespace quarrow {
 

@@ -1,13 +1,21 @@
 #include "lab/cli.h"
 
+#include "analysis/batch_time.h"
+#include "analysis/distribution_data.h"
+#include "analysis/experiments.h"
+#include "engine/selection.h"
+#include "lab/interrupt.h"
+#include "lab/progress_bar.h"
+#include "lab/report.h"
+#include "lab/staged_log.h"
+#include "search/estimate.h"
+#include "search/string_rate.h"
+#include "search/trial.h"
+
 #include <CLI/CLI.hpp>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -21,17 +29,9 @@
 #include <thread>
 #include <vector>
 
-#include "engine/selection.h"
-#include "analysis/batch_time.h"
-#include "analysis/distribution_data.h"
-#include "analysis/experiments.h"
-#include "lab/interrupt.h"
-#include "lab/progress_bar.h"
-#include "lab/report.h"
-#include "lab/staged_log.h"
-#include "search/estimate.h"
-#include "search/string_rate.h"
-#include "search/trial.h"
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quarrow::lab {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "analysis/distribution_data.h"
+
 #include <functional>
 #include <string>
-
-#include "analysis/distribution_data.h"
 
 namespace quarrow::lab {
 

@@ -1,10 +1,10 @@
-#include <optional>
-#include <string>
+#include "lab/cli.h"
+#include "plot/distribution_chart.h"
 
 #include <QGuiApplication>
 
-#include "lab/cli.h"
-#include "plot/distribution_chart.h"
+#include <optional>
+#include <string>
 
 int main(int argc, char** argv) {
     // Only a chart needs Qt, so the application is made when the first one is drawn. Drawing a

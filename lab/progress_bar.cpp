@@ -1,9 +1,9 @@
 #include "lab/progress_bar.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
+
+#include <unistd.h>
 
 namespace quarrow::lab {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/clock.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
-
-#include "platform/clock.h"
 
 namespace quarrow::lab {
 

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "analysis/experiments.h"
+#include "analysis/statistics.h"
+#include "engine/selection.h"
+#include "search/estimate.h"
+
+#include <nlohmann/json.hpp>
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
-
-#include "engine/selection.h"
-#include "analysis/experiments.h"
-#include "analysis/statistics.h"
-#include "search/estimate.h"
 
 namespace quarrow::lab {
 

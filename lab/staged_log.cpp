@@ -1,9 +1,6 @@
 #include "lab/staged_log.h"
 
-#include <fcntl.h>
-#include <limits.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "lab/interrupt.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -11,7 +8,10 @@
 #include <cstring>
 #include <vector>
 
-#include "lab/interrupt.h"
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quarrow::lab {
 namespace {

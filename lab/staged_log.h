@@ -1,11 +1,11 @@
 #pragma once
 
-#include <sys/types.h>
+#include "engine/generation_log.h"
 
 #include <memory>
 #include <string>
 
-#include "engine/generation_log.h"
+#include <sys/types.h>
 
 namespace quarrow::lab {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/clock.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
-
-#include "platform/clock.h"
 
 namespace quarrow {
 

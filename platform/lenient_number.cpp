@@ -1,8 +1,8 @@
 #include "platform/lenient_number.h"
 
 #include <algorithm>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace quarrow {

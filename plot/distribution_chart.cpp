@@ -1,9 +1,9 @@
 #include "plot/distribution_chart.h"
 
-#include <algorithm>
-#include <cmath>
-#include <optional>
-#include <vector>
+#include "analysis/statistics.h"
+#include "engine/exact_law.h"
+#include "platform/number_text.h"
+#include "search/estimate.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -19,10 +19,10 @@
 #include <QStandardPaths>
 #include <QSvgGenerator>
 
-#include "engine/exact_law.h"
-#include "platform/number_text.h"
-#include "analysis/statistics.h"
-#include "search/estimate.h"
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
 
 namespace quarrow::plot {
 

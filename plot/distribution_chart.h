@@ -1,15 +1,15 @@
 #pragma once
 
-#include <functional>
-#include <string>
-#include <vector>
+#include "analysis/distribution_data.h"
 
 #include <QFont>
 #include <QRectF>
 #include <QSize>
 #include <QString>
 
-#include "analysis/distribution_data.h"
+#include <functional>
+#include <string>
+#include <vector>
 
 class QIODevice;
 class QPainter;

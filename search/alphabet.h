@@ -1,13 +1,13 @@
 #pragma once
 
+#include "platform/clock.h"
+#include "platform/generator.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "platform/clock.h"
-#include "platform/generator.h"
 
 namespace quarrow {
 

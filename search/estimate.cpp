@@ -1,12 +1,12 @@
 #include "search/estimate.h"
 
+#include "platform/number_text.h"
+#include "search/alphabet.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
-
-#include "platform/number_text.h"
-#include "search/alphabet.h"
 
 namespace quarrow {
 

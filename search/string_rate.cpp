@@ -1,9 +1,9 @@
 #include "search/string_rate.h"
 
+#include "search/alphabet.h"
+
 #include <algorithm>
 #include <vector>
-
-#include "search/alphabet.h"
 
 namespace quarrow {
 

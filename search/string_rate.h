@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/clock.h"
+#include "platform/generator.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
-
-#include "platform/clock.h"
-#include "platform/generator.h"
 
 namespace quarrow {
 

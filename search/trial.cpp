@@ -1,8 +1,8 @@
 #include "search/trial.h"
 
-#include <cmath>
-
 #include "platform/lenient_number.h"
+
+#include <cmath>
 
 namespace quarrow {
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "platform/clock.h"
+#include "platform/generator.h"
+#include "search/alphabet.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -9,10 +13,6 @@
 #include <string_view>
 #include <type_traits>
 #include <utility>
-
-#include "platform/clock.h"
-#include "platform/generator.h"
-#include "search/alphabet.h"
 
 namespace quarrow {
 

@@ -3,10 +3,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QColor>
-#include <QVariant>
-#include <QWidget>
 #include <QImage>
 #include <QTransform>
+#include <QVariant>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <chrono>
-#include <cstddef>
-#include <cstdint>
-#include <string>
+#include "platform/generator.h"
 
 #include <QString>
 #include <QWidget>
 
-#include "platform/generator.h"
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
 
 class QLabel;
 

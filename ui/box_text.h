@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QMessageBox>
+#include <QString>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include <QMessageBox>
-#include <QString>
 
 class QWidget;
 

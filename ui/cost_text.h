@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
+#include "engine/exact_law.h"
+#include "engine/run_cost.h"
 
 #include <QString>
 
-#include "engine/exact_law.h"
-#include "engine/run_cost.h"
+#include <cstdint>
+#include <optional>
 
 namespace quarrow {
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/generation_log.h"
+#include "engine/selection.h"
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -9,9 +12,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "engine/generation_log.h"
-#include "engine/selection.h"
 
 namespace quarrow {
 

@@ -16,15 +16,15 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSaveFile>
-#include <QScrollArea>
 #include <QScreen>
-#include <QKeyEvent>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QStackedWidget>

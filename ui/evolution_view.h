@@ -1,21 +1,21 @@
 #pragma once
 
-#include <chrono>
-#include <cstdint>
-#include <deque>
-#include <optional>
-#include <utility>
-#include <vector>
+#include "engine/run_cost.h"
+#include "engine/selection.h"
+#include "ui/evolution_feed.h"
+#include "ui/letters_panel.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include "engine/run_cost.h"
-#include "engine/selection.h"
-#include "ui/evolution_feed.h"
-#include "ui/letters_panel.h"
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class QCloseEvent;
 class QKeyEvent;

@@ -12,8 +12,8 @@
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPainter>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <iterator>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <vector>
+#include "ui/evolution_feed.h"
 
 #include <QString>
 #include <QWidget>
 
-#include "ui/evolution_feed.h"
+#include <cstddef>
+#include <cstdint>
+#include <vector>
 
 class QChart;
 class QChartView;

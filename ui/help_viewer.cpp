@@ -1,13 +1,15 @@
 #include "ui/help_viewer.h"
 
+#include "ui/zoom.h"
+
 #include <QFile>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QListWidget>
 #include <QRegularExpression>
-#include <QShortcut>
-#include <QFontMetrics>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -15,8 +17,6 @@
 
 #include <algorithm>
 #include <vector>
-
-#include "ui/zoom.h"
 
 // The topics live in a static library, where nothing would otherwise keep their registration.
 static void RegisterHelpPages() {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <array>
-
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
+
+#include <array>
 
 class QListWidget;
 class QSplitter;

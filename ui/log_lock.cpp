@@ -4,12 +4,12 @@
 #include "ui/zoom.h"
 
 #include <QDir>
-#include <QLocale>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
 #include <QObject>
+#include <QPushButton>
 #include <QSysInfo>
 #include <QTemporaryFile>
 

@@ -1,11 +1,11 @@
+#include "platform/clock.h"
+#include "platform/generator.h"
+#include "ui/quarrow.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QStandardPaths>
-
-#include "platform/clock.h"
-#include "platform/generator.h"
-#include "ui/quarrow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
+#include "engine/selection.h"
+#include "ui/evolution_feed.h"
 
 #include <QList>
 #include <QString>
 #include <QWidget>
 
-#include "engine/selection.h"
-#include "ui/evolution_feed.h"
+#include <cstdint>
+#include <string>
+#include <vector>
 
 class QLabel;
 

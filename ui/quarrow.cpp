@@ -1,21 +1,20 @@
 #include "ui/quarrow.h"
 
-#include "ui_quarrow.h"
-
 #include "search/alphabet.h"
 #include "ui/arrows.h"
 #include "ui/box_text.h"
 #include "ui/capitalise.h"
 #include "ui/search_pages.h"
 #include "ui/selection_page.h"
+#include "ui_quarrow.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QKeySequence>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>

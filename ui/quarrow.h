@@ -1,9 +1,11 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-#include <optional>
-#include <vector>
+#include "engine/run_cost.h"
+#include "platform/clock.h"
+#include "platform/generator.h"
+#include "ui/evolution_view.h"
+#include "ui/task_runner.h"
+#include "ui/zoom.h"
 
 #include <QFont>
 #include <QPointer>
@@ -11,12 +13,10 @@
 #include <QString>
 #include <QWidget>
 
-#include "engine/run_cost.h"
-#include "platform/clock.h"
-#include "platform/generator.h"
-#include "ui/evolution_view.h"
-#include "ui/task_runner.h"
-#include "ui/zoom.h"
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace Ui {
 class Quarrow;

@@ -1,18 +1,15 @@
-#include "ui/quarrow.h"
-
-#include "ui_quarrow.h"
-
 #include "ui/help_viewer.h"
+#include "ui/quarrow.h"
 #include "ui/zoom.h"
+#include "ui_quarrow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-
-#include <QPushButton>
 
 #include <algorithm>
 

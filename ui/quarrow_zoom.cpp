@@ -1,19 +1,17 @@
-#include "ui/quarrow.h"
-
-#include "ui_quarrow.h"
-
 #include "ui/arrows.h"
+#include "ui/quarrow.h"
+#include "ui_quarrow.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QProxyStyle>
+#include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
-#include <QProxyStyle>
-#include <QRadioButton>
 #include <QTabBar>
 
 #include <algorithm>

@@ -1,16 +1,19 @@
 #include "ui/repeat_window.h"
 
-#include <algorithm>
-#include <exception>
-#include <cmath>
-#include <string>
-#include <vector>
+#include "analysis/statistics.h"
+#include "engine/exact_law.h"
+#include "platform/clock.h"
+#include "platform/number_text.h"
+#include "plot/distribution_chart.h"
+#include "search/alphabet.h"
+#include "ui/cost_text.h"
+#include "ui/zoom.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QFontInfo>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,14 +33,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "engine/exact_law.h"
-#include "search/alphabet.h"
-#include "analysis/statistics.h"
-#include "platform/clock.h"
-#include "platform/number_text.h"
-#include "ui/cost_text.h"
-#include "ui/zoom.h"
-#include "plot/distribution_chart.h"
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <string>
+#include <vector>
 
 namespace quarrow {
 

@@ -1,20 +1,20 @@
 #pragma once
 
+#include "analysis/distribution_data.h"
+#include "analysis/experiments.h"
+#include "plot/distribution_chart.h"
+#include "ui/task_runner.h"
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
-
-#include <QRect>
-#include <QString>
-#include <QWidget>
-
-#include "analysis/experiments.h"
-#include "plot/distribution_chart.h"
-#include "analysis/distribution_data.h"
-#include "ui/task_runner.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,7 +1,5 @@
 #include "ui/search_pages.h"
 
-#include "ui_quarrow.h"
-
 #include "platform/number_text.h"
 #include "search/estimate.h"
 #include "search/string_rate.h"
@@ -9,6 +7,7 @@
 #include "ui/box_text.h"
 #include "ui/quarrow.h"
 #include "ui/run_progress_dialog.h"
+#include "ui_quarrow.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QCoreApplication>
-
 #include "ui/task_runner.h"
 #include "ui/window_page.h"
+
+#include <QCoreApplication>
 
 namespace quarrow {
 

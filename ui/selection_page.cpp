@@ -1,7 +1,5 @@
 #include "ui/selection_page.h"
 
-#include "ui_quarrow.h"
-
 #include "engine/generation_log.h"
 #include "platform/number_text.h"
 #include "ui/box_text.h"
@@ -9,6 +7,7 @@
 #include "ui/evolution_view.h"
 #include "ui/log_lock.h"
 #include "ui/quarrow.h"
+#include "ui_quarrow.h"
 
 #include <QDesktopServices>
 #include <QDir>

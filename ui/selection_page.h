@@ -1,18 +1,18 @@
 #pragma once
 
-#include <memory>
-#include <optional>
-#include <string>
+#include "engine/run_cost.h"
+#include "engine/selection.h"
+#include "ui/task_runner.h"
+#include "ui/window_page.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
 
-#include "engine/run_cost.h"
-#include "engine/selection.h"
-#include "ui/task_runner.h"
-#include "ui/window_page.h"
+#include <memory>
+#include <optional>
+#include <string>
 
 namespace quarrow {
 

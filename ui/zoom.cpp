@@ -2,15 +2,15 @@
 
 #include <QAbstractAxis>
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
 #include <QFont>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeySequence>
-#include <QApplication>
-#include <QEvent>
-#include <QFontInfo>
 #include <QLayout>
 #include <QMessageBox>
 #include <QProxyStyle>

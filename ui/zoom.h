@@ -1,11 +1,11 @@
 #pragma once
 
-#include <array>
-#include <functional>
-
 #include <QObject>
 #include <QRect>
 #include <QSize>
+
+#include <array>
+#include <functional>
 
 class QWidget;
 

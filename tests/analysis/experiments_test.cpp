@@ -1,20 +1,20 @@
 #include "analysis/experiments.h"
 
+#include "analysis/batch_time.h"
+#include "analysis/statistics.h"
+#include "engine/generation_log.h"
+#include "engine/selection.h"
+#include "search/alphabet.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <new>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
-
-#include "engine/generation_log.h"
-#include "engine/selection.h"
-#include "analysis/batch_time.h"
-#include "analysis/statistics.h"
-#include "search/alphabet.h"
 
 namespace quarrow::analysis {
 namespace {

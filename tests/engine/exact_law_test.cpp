@@ -1,15 +1,15 @@
 #include "engine/exact_law.h"
 
+#include "engine/generation_log.h"
+#include "engine/selection.h"
+#include "search/alphabet.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cmath>
 #include <string>
 #include <vector>
-
-#include "engine/generation_log.h"
-#include "engine/selection.h"
-#include "search/alphabet.h"
 
 namespace quarrow {
 namespace {

@@ -1,5 +1,9 @@
 #include "engine/generation_log.h"
 
+#include "engine/selection.h"
+#include "platform/generator.h"
+#include "tests/support/fakes.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -12,10 +16,6 @@
 
 #include <sys/mount.h>
 #include <sys/resource.h>
-
-#include "engine/selection.h"
-#include "platform/generator.h"
-#include "tests/support/fakes.h"
 
 namespace quarrow {
 namespace {

@@ -4,15 +4,15 @@
 // a character at a time, the whole offspring compared with the target after every position.
 // Slow and obvious; the engine's fast loops must give the same log, counts and generator state.
 
+#include "platform/generator.h"
+#include "platform/number_text.h"
+#include "search/alphabet.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "platform/generator.h"
-#include "platform/number_text.h"
-#include "search/alphabet.h"
 
 namespace quarrow::testing {
 

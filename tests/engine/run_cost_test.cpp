@@ -1,13 +1,13 @@
 #include "engine/run_cost.h"
 
+#include "engine/generation_log.h"
+#include "tests/support/memory_log_sink.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cmath>
 #include <string>
-
-#include "engine/generation_log.h"
-#include "tests/support/memory_log_sink.h"
 
 namespace quarrow {
 namespace {

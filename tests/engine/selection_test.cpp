@@ -1,5 +1,10 @@
 #include "engine/selection.h"
 
+#include "search/alphabet.h"
+#include "tests/engine/reference_runs.h"
+#include "tests/support/fakes.h"
+#include "tests/support/memory_log_sink.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -8,11 +13,6 @@
 #include <map>
 #include <string>
 #include <vector>
-
-#include "search/alphabet.h"
-#include "tests/engine/reference_runs.h"
-#include "tests/support/fakes.h"
-#include "tests/support/memory_log_sink.h"
 
 namespace quarrow::testing {
 namespace {

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +11,9 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quarrow::lab {
 namespace {

@@ -4,17 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
 #include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace quarrow::lab {
 namespace {

@@ -1,13 +1,13 @@
 #include "platform/generator.h"
 
+#include "tests/support/fakes.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <set>
 #include <vector>
-
-#include "tests/support/fakes.h"
 
 namespace quarrow {
 namespace {

@@ -1,6 +1,10 @@
 // The generator under the program's own call patterns: symbol, pair and serial frequencies of
 // each pattern's draws, and the draw-reseed chain of scheme 3 checked for merging and cycles.
 
+#include "platform/generator.h"
+#include "search/alphabet.h"
+#include "tests/support/fakes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,10 +13,6 @@
 #include <cstdint>
 #include <functional>
 #include <vector>
-
-#include "platform/generator.h"
-#include "search/alphabet.h"
-#include "tests/support/fakes.h"
 
 namespace quarrow {
 namespace {
@@ -116,7 +116,8 @@ TEST(GeneratorBattery, EveryCallPatternDrawsUniformIndependentSymbols) {
             const int second = SymbolIndex(values[i + 1]);
             ++symbols[static_cast<std::size_t>(first)];
             ++symbols[static_cast<std::size_t>(second)];
-            ++pairs[(static_cast<std::size_t>(first) * kAlphabetSize) + static_cast<std::size_t>(second)];
+            ++pairs[(static_cast<std::size_t>(first) * kAlphabetSize) +
+                    static_cast<std::size_t>(second)];
         }
         EXPECT_LT(ChiSquare(symbols), kSymbolLimit) << "symbol frequencies";
         EXPECT_LT(ChiSquare(pairs), kPairLimit) << "pair frequencies";

@@ -1,12 +1,12 @@
 #include "search/string_rate.h"
 
+#include "search/alphabet.h"
+#include "tests/support/fakes.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-
-#include "search/alphabet.h"
-#include "tests/support/fakes.h"
 
 namespace quarrow {
 namespace {

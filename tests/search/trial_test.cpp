@@ -1,14 +1,14 @@
 #include "search/trial.h"
 
+#include "tests/support/fakes.h"
+#include "tests/support/scripted_generator.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <set>
 #include <string>
 #include <vector>
-
-#include "tests/support/fakes.h"
-#include "tests/support/scripted_generator.h"
 
 namespace quarrow {
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "engine/generation_log.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
-
-#include "engine/generation_log.h"
 
 namespace quarrow {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/clock.h"
+
 #include <cstddef>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include "platform/clock.h"
 
 namespace quarrow::testing {
 

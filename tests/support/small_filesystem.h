@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/mount.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace quarrow::testing {
 

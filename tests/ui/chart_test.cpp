@@ -1,7 +1,10 @@
 // The chart of many runs as it is drawn and written: what it says, that its texts never meet,
 // and that a file is written whole or not at all.
 
+#include "analysis/distribution_data.h"
+#include "analysis/experiments.h"
 #include "plot/distribution_chart.h"
+#include "search/estimate.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +23,6 @@
 #include <atomic>
 #include <optional>
 #include <utility>
-
-#include "analysis/distribution_data.h"
-#include "analysis/experiments.h"
-#include "search/estimate.h"
 
 namespace quarrow::plot {
 namespace {

@@ -1,6 +1,10 @@
 // The figures the help states about the schemes, checked against exact computations: the closed
 // form of scheme 3 and an exact chain of schemes 1 and 2 over the number of wrong letters.
 
+#include "engine/exact_law.h"
+#include "engine/run_cost.h"
+#include "ui/cost_text.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -8,10 +12,6 @@
 
 #include <cmath>
 #include <vector>
-
-#include "engine/exact_law.h"
-#include "engine/run_cost.h"
-#include "ui/cost_text.h"
 
 static void RegisterHelp() {
     Q_INIT_RESOURCE(help);

@@ -1,4 +1,6 @@
+#include "engine/scheme.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/help_viewer.h"
 
 #include <QDialog>
 #include <QDir>
@@ -12,9 +14,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
-
-#include "engine/scheme.h"
-#include "ui/help_viewer.h"
 
 namespace quarrow::testing {
 namespace {

@@ -1,42 +1,40 @@
 #include "tests/ui/window_fixture.h"
-
-#include <QFile>
-#include <QImage>
-#include <QLocale>
-#include <QAccessible>
-#include <QLineSeries>
-#include <QListWidget>
-#include <QStyle>
-#include <QTextDocument>
-#include <QLayout>
-#include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QGraphicsScene>
-#include <QGraphicsTextItem>
-#include <QLegend>
-#include <QValueAxis>
-#include <QPainter>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QSvgRenderer>
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QTimer>
-
-#include <functional>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QChart>
-#include <QChartView>
-
 #include "ui/evolution_view.h"
 #include "ui/help_viewer.h"
 #include "ui/repeat_window.h"
 #include "ui/zoom.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QImage>
+#include <QLabel>
+#include <QLayout>
+#include <QLegend>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QLocale>
+#include <QPainter>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QSvgRenderer>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QTimer>
+#include <QValueAxis>
+
+#include <functional>
 
 namespace quarrow::testing {
 namespace {

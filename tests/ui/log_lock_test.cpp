@@ -1,6 +1,9 @@
 // The lock beside the generation log, against real files: a full disk, a lock file that says
 // nothing, and a lock left by a window on another computer.
 
+#include "ui/log_lock.h"
+
+#include "tests/support/small_filesystem.h"
 #include "tests/ui/window_fixture.h"
 
 #include <QAbstractButton>
@@ -14,9 +17,6 @@
 #include <QTimer>
 
 #include <unistd.h>
-
-#include "tests/support/small_filesystem.h"
-#include "ui/log_lock.h"
 
 namespace quarrow::testing {
 namespace {

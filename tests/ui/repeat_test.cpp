@@ -1,23 +1,27 @@
+#include "analysis/experiments.h"
+#include "plot/distribution_chart.h"
+#include "tests/ui/window_fixture.h"
 #include "ui/repeat_window.h"
+#include "ui/zoom.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QFontMetricsF>
-#include <QLabel>
-#include <QFile>
-#include <QMessageBox>
-#include <QTimer>
 #include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <atomic>
 #include <chrono>
@@ -25,11 +29,6 @@
 #include <thread>
 #include <utility>
 #include <vector>
-
-#include "analysis/experiments.h"
-#include "plot/distribution_chart.h"
-#include "tests/ui/window_fixture.h"
-#include "ui/zoom.h"
 
 namespace quarrow {
 namespace {

@@ -1,4 +1,6 @@
 #include "tests/ui/window_fixture.h"
+#include "ui/evolution_view.h"
+#include "ui/run_progress_dialog.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -17,9 +19,6 @@
 
 #include <functional>
 #include <memory>
-
-#include "ui/evolution_view.h"
-#include "ui/run_progress_dialog.h"
 
 namespace quarrow::testing {
 namespace {

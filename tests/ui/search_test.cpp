@@ -1,4 +1,7 @@
+#include "search/estimate.h"
+#include "search/trial.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/run_progress_dialog.h"
 
 #include <QEventLoop>
 #include <QLineEdit>
@@ -8,10 +11,6 @@
 #include <QTimer>
 
 #include <string>
-
-#include "search/estimate.h"
-#include "search/trial.h"
-#include "ui/run_progress_dialog.h"
 
 namespace quarrow::testing {
 namespace {

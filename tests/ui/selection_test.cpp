@@ -1,4 +1,11 @@
+#include "engine/selection.h"
+
+#include "engine/generation_log.h"
+#include "platform/number_text.h"
+#include "tests/support/memory_log_sink.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/evolution_view.h"
+#include "ui/help_viewer.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -12,15 +19,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "ui/help_viewer.h"
-
 #include <string>
-
-#include "engine/generation_log.h"
-#include "engine/selection.h"
-#include "platform/number_text.h"
-#include "tests/support/memory_log_sink.h"
-#include "ui/evolution_view.h"
 
 namespace quarrow::testing {
 

@@ -1,3 +1,18 @@
+#include "engine/exact_law.h"
+#include "engine/generation_log.h"
+#include "engine/selection.h"
+#include "tests/engine/reference_runs.h"
+#include "tests/support/memory_log_sink.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/blind_search_lane.h"
+#include "ui/box_text.h"
+#include "ui/evolution_feed.h"
+#include "ui/evolution_view.h"
+#include "ui/offspring_panel.h"
+#include "ui/repeat_window.h"
+#include "ui/task_runner.h"
+#include "ui/zoom.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -6,8 +21,8 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QLocale>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -20,28 +35,13 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
 #include <atomic>
+#include <cmath>
 #include <functional>
 #include <numeric>
 #include <random>
 #include <string>
 #include <vector>
-
-#include "engine/exact_law.h"
-#include "engine/generation_log.h"
-#include "engine/selection.h"
-#include "tests/ui/window_fixture.h"
-#include "ui/evolution_feed.h"
-#include "ui/blind_search_lane.h"
-#include "ui/box_text.h"
-#include "ui/evolution_view.h"
-#include "ui/offspring_panel.h"
-#include "ui/repeat_window.h"
-#include "ui/task_runner.h"
-#include "ui/zoom.h"
-#include "tests/engine/reference_runs.h"
-#include "tests/support/memory_log_sink.h"
 
 namespace quarrow::testing {
 namespace {

@@ -1,21 +1,21 @@
 #pragma once
 
+#include "tests/support/fakes.h"
+#include "ui/quarrow.h"
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
-
-#include "tests/support/fakes.h"
-#include "ui/quarrow.h"
 
 namespace quarrow::testing {
 

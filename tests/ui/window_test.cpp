@@ -1,6 +1,5 @@
-#include "tests/ui/window_fixture.h"
-
 #include "search/alphabet.h"
+#include "tests/ui/window_fixture.h"
 
 #include <QAccessible>
 #include <QFontInfo>

@@ -1,26 +1,26 @@
-#include "tests/ui/window_fixture.h"
+#include "ui/zoom.h"
 
+#include "tests/ui/window_fixture.h"
+#include "ui/arrows.h"
+#include "ui/evolution_view.h"
+#include "ui/help_viewer.h"
+
+#include <QChart>
+#include <QChartView>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QValueAxis>
-#include <QChartView>
-#include <QChart>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QScreen>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QValueAxis>
 
 #include <cmath>
 #include <map>
 #include <string>
-
-#include "ui/arrows.h"
-#include "ui/evolution_view.h"
-#include "ui/help_viewer.h"
-#include "ui/zoom.h"
 
 namespace quarrow::testing {
 namespace {
