@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "tests/support/small_filesystem.h"
+#include "ui/evolution_view.h"
 #include "ui/log_lock.h"
 
 namespace quarrow::testing {
@@ -42,6 +43,8 @@ protected:
         control<QRadioButton>("Option1")->setChecked(true);
         control<QLineEdit>("txtLength")->setText(QStringLiteral("7"));
         control<QPushButton>("Command2")->click();
+        // A question about the lock is answered first.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return WaitingQuestion() == nullptr; }));
         // A run that started has emptied the boxes; it fills them, or says why it stopped.
         auto* length = control<QLineEdit>("txtLength");
         if (length->text() != QStringLiteral("7")) {
@@ -50,6 +53,12 @@ protected:
                        window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
             }));
         }
+    }
+
+    /// The question about a lock from another computer, while it waits for its answer.
+    QMessageBox* WaitingQuestion() const {
+        auto* asked = window->findChild<QMessageBox*>(QStringLiteral("foreignLockQuestion"));
+        return asked != nullptr && asked->isVisible() ? asked : nullptr;
     }
 
     /// The text of the refusal on show, closing it; empty if none.
@@ -151,6 +160,43 @@ TEST_F(LogLockTest, ALockFromAnotherComputerIsNamedAndRemovedOnlyWhenTheUserSays
     EXPECT_FALSE(answer.question().isEmpty());
     EXPECT_EQ(takeMessage().toStdString(), "");
     EXPECT_NE(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+    EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
+}
+
+TEST_F(LogLockTest, WhileTheLockQuestionWaitsGoStartsNoSecondRunOrQuestion) {
+    const QByteArray foreign("4242\nquarrow\nclassroom-pc-7.example\n");
+    writeLock(foreign, 3600);
+    control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
+    control<QLineEdit>("txtTarget")->setText(QStringLiteral("AB"));
+    control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("AB"));
+    control<QRadioButton>("Option1")->setChecked(true);
+    control<QLineEdit>("txtLength")->setText(QStringLiteral("7"));
+    auto* go = control<QPushButton>("Command2");
+    go->click();
+    ASSERT_NE(WaitingQuestion(), nullptr);
+
+    // The user's clicks do not reach the window while it asks; a click that does is refused.
+    QTest::mouseClick(go, Qt::LeftButton);
+    EXPECT_EQ(window->findChild<QMessageBox*>(QStringLiteral("selectionMessage")), nullptr);
+    go->click();
+    EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("A run is going on")));
+    EXPECT_EQ(window->findChildren<QMessageBox*>(QStringLiteral("foreignLockQuestion")).size(), 1);
+    EXPECT_EQ(window->findChild<EvolutionView*>(), nullptr);
+    EXPECT_EQ(control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+    EXPECT_EQ(read(services.logPath + QStringLiteral(".lock")), foreign);
+
+    // Its answer starts the one run.
+    for (QAbstractButton* button : WaitingQuestion()->buttons()) {
+        if (button->text().startsWith(QStringLiteral("It is not running"))) {
+            button->click();
+        }
+    }
+    EXPECT_EQ(WaitingQuestion(), nullptr);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !control<QLineEdit>("txtLength")->text().isEmpty(); }));
+    EXPECT_EQ(takeMessage().toStdString(), "");
+    EXPECT_EQ(window->findChildren<EvolutionView*>().size(), 1);
+    EXPECT_TRUE(read(services.logPath).endsWith("AB   2\r\n"));
     EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
 }
 
