@@ -1,17 +1,19 @@
 #include "ui/log_lock.h"
 
 #include "ui/box_text.h"
+#include "ui/task_runner.h"
 #include "ui/zoom.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QObject>
-#include <QPushButton>
 #include <QSysInfo>
 #include <QTemporaryFile>
+
+#include <utility>
 
 namespace quarrow {
 
@@ -101,37 +103,12 @@ bool GenerationLogLock::RemoveForeign() {
     return QFile::remove(path_);
 }
 
-bool TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock) {
-    GenerationLogLock::Outcome outcome = logLock.Acquire();
-    const QString lockPath = QDir::toNativeSeparators(logLock.Path());
-    if (outcome == GenerationLogLock::Outcome::HeldByAnother && logLock.CurrentHolder().otherHost) {
-        const GenerationLogLock::Holder& holder = logLock.CurrentHolder();
-        QMessageBox question(
-            QMessageBox::Question, window->windowTitle(),
-            QObject::tr(
-                "The generation log is locked by a Quarrow window on another computer:\n\n"
-                "computer %1, process %2, since %3\n\nLock file: %4\n\nThis computer cannot "
-                "tell whether that window is still running. If it is, wait until its run has "
-                "ended: removing the lock would let two runs write one log. If you are sure "
-                "it is no longer running, remove the lock and start the run.")
-                .arg(holder.host)
-                .arg(holder.process)
-                .arg(QLocale().toString(holder.since, QLocale::ShortFormat), lockPath),
-            QMessageBox::NoButton, window);
-        question.setObjectName(QStringLiteral("foreignLockQuestion"));
-        new WindowZoom(question);
-        QPushButton* remove = question.addButton(QObject::tr("It is not running: remove the lock"),
-                                                 QMessageBox::AcceptRole);
-        QPushButton* wait = question.addButton(QObject::tr("Don't start"), QMessageBox::RejectRole);
-        question.setDefaultButton(wait);
-        question.exec();
-        if (question.clickedButton() != remove) {
-            return false;
-        }
-        if (logLock.RemoveForeign()) {
-            outcome = logLock.Acquire();
-        }
-    }
+namespace {
+
+// Says why the run does not start when `outcome` leaves the lock to another; true when it is
+// this run's.
+bool SayWhyNotLocked(QWidget* window, const GenerationLogLock& logLock,
+                     GenerationLogLock::Outcome outcome) {
     switch (outcome) {
     case GenerationLogLock::Outcome::Held:
         return true;
@@ -141,7 +118,8 @@ bool TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock) {
             QObject::tr("Another Quarrow window is running a selection and writing the "
                         "generation log:\n%1\n\nThe run was not started. Try again "
                         "once that run has ended.\n\nLock file: %2 (process %3 on %4)")
-                .arg(QDir::toNativeSeparators(logLock.LogPath()), lockPath)
+                .arg(QDir::toNativeSeparators(logLock.LogPath()),
+                     QDir::toNativeSeparators(logLock.Path()))
                 .arg(logLock.CurrentHolder().process)
                 .arg(logLock.CurrentHolder().host),
             kSelectionMessageName);
@@ -159,6 +137,63 @@ bool TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock) {
         return false;
     }
     return false;
+}
+
+// The question about a lock held from another computer, not yet shown; the answer that removes
+// the lock is its accepting button.
+QMessageBox* ForeignLockQuestion(QWidget* window, const GenerationLogLock& logLock) {
+    const GenerationLogLock::Holder& holder = logLock.CurrentHolder();
+    auto* question = new QMessageBox(
+        QMessageBox::Question, window->windowTitle(),
+        QObject::tr("The generation log is locked by a Quarrow window on another computer:\n\n"
+                    "computer %1, process %2, since %3\n\nLock file: %4\n\nThis computer "
+                    "cannot tell whether that window is still running. If it is, wait until its "
+                    "run has ended: removing the lock would let two runs write one log. If you "
+                    "are sure it is no longer running, remove the lock and start the run.")
+            .arg(holder.host)
+            .arg(holder.process)
+            .arg(QLocale().toString(holder.since, QLocale::ShortFormat),
+                 QDir::toNativeSeparators(logLock.Path())),
+        QMessageBox::NoButton, window);
+    question->setObjectName(QStringLiteral("foreignLockQuestion"));
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    new WindowZoom(*question);
+    question->addButton(QObject::tr("It is not running: remove the lock"), QMessageBox::AcceptRole);
+    question->setDefaultButton(
+        question->addButton(QObject::tr("Don't start"), QMessageBox::RejectRole));
+    return question;
+}
+
+} // namespace
+
+QMessageBox* TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock,
+                                   std::function<void()> taken) {
+    const GenerationLogLock::Outcome outcome = logLock.Acquire();
+    if (outcome != GenerationLogLock::Outcome::HeldByAnother || !logLock.CurrentHolder().otherHost) {
+        if (SayWhyNotLocked(window, logLock, outcome)) {
+            taken();
+        }
+        return nullptr;
+    }
+    QMessageBox* question = ForeignLockQuestion(window, logLock);
+    QObject::connect(
+        question, &QMessageBox::finished, question,
+        [window, question, &logLock, taken = std::move(taken)](int) {
+            if (question->buttonRole(question->clickedButton()) != QMessageBox::AcceptRole) {
+                return;
+            }
+            // Gone or changed meanwhile, the lock is looked at again; one that cannot be
+            // removed is still another's.
+            GenerationLogLock::Outcome answered = GenerationLogLock::Outcome::HeldByAnother;
+            if (logLock.RemoveForeign()) {
+                answered = logLock.Acquire();
+            }
+            if (SayWhyNotLocked(window, logLock, answered)) {
+                taken();
+            }
+        });
+    OpenOverWindow(*question);
+    return question;
 }
 
 } // namespace quarrow

@@ -4,6 +4,9 @@
 #include <QLockFile>
 #include <QString>
 
+#include <functional>
+
+class QMessageBox;
 class QWidget;
 
 namespace quarrow {
@@ -69,10 +72,14 @@ private:
     QString problem_;
 };
 
-/// Takes `logLock` for a run of `window`, or says why the run does not start: another window
-/// runs (a message naming the lock file and its holder), no lock can be made (a message naming
-/// the folder and why), or a lock from another computer that the user does not clear (a question
-/// naming the computer, the process and since when, which offers to remove it).
-bool TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock);
+/// Takes `logLock` for a run of `window` and then calls `taken`, or says why the run does not
+/// start: another window runs (a message naming the lock file and its holder), or no lock can be
+/// made (a message naming the folder and why). A lock from another computer is asked about first
+/// (a question naming the computer, the process and since when, which offers to remove it): the
+/// question is returned open, and `taken` follows its answer once the lock is removed and taken.
+/// Returns null when nothing is asked. `logLock` must live until the question has gone; `taken`
+/// may hold it.
+QMessageBox* TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock,
+                                   std::function<void()> taken);
 
 } // namespace quarrow

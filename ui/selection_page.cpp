@@ -184,7 +184,10 @@ SelectionPage::SelectionPage(const WindowPage& page, ViewChoices& choices)
     : window_(page.window), ui_(page.ui), services_(page.services), run_(page.run),
       choices_(choices) {}
 
-SelectionPage::~SelectionPage() = default;
+SelectionPage::~SelectionPage() {
+    // A question still open goes first: its answer would come back to this page.
+    delete question_.data();
+}
 
 void SelectionPage::Say(QMessageBox::Icon icon, const QString& text) {
     ShowWindowMessage(&window_, icon, text, kSelectionMessageName);
@@ -279,7 +282,6 @@ void SelectionPage::Ask(Request request, const SequentialExpectation& expected) 
     QPushButton* decline = question->addButton(tr("Don't start"), QMessageBox::RejectRole);
     question->setDefaultButton(decline);
     question->setAttribute(Qt::WA_DeleteOnClose);
-    question->setWindowModality(Qt::WindowModal);
     QObject::connect(question, &QMessageBox::finished, question,
                      [this, question, start, request = std::move(request)](int) {
                          question_ = nullptr;
@@ -288,7 +290,7 @@ void SelectionPage::Ask(Request request, const SequentialExpectation& expected) 
                          }
                      });
     question_ = question;
-    question->open();
+    OpenOverWindow(*question);
 }
 
 void SelectionPage::Launch(const Request& request) {
@@ -299,12 +301,15 @@ void SelectionPage::Launch(const Request& request) {
                                        .arg(QDir::toNativeSeparators(logFolder)));
         return;
     }
-    // Held until the run has closed its log, so a second window cannot empty it meanwhile.
+    // Held until the run has closed its log, so a second window cannot empty it meanwhile. A
+    // lock from another computer is asked about first; the run starts from the answer.
     auto state = std::make_shared<SelectionRun>();
     state->lock.emplace(services_.logPath);
-    if (!TakeGenerationLogLock(&window_, *state->lock)) {
-        return;
-    }
+    question_ = TakeGenerationLogLock(&window_, *state->lock,
+                                      [this, request, state] { StartRun(request, state); });
+}
+
+void SelectionPage::StartRun(const Request& request, const std::shared_ptr<SelectionRun>& state) {
     state->log.emplace(QFile::encodeName(services_.logPath).toStdString());
     state->scheme = request.scheme;
     state->target = request.targetBytes;

@@ -36,8 +36,9 @@ public:
     void Go(std::optional<Scheme> scheme);
     /// Hands the log to the desktop's editor, asking first about a large one.
     void ViewLog();
-    /// Whether the question before a long run is waiting for its answer.
-    bool Asking() const { return !question_.isNull(); }
+    /// Whether a question before a run (its cost, a lock from another computer) is waiting for
+    /// its answer.
+    bool Asking() const { return !question_.isNull() && question_->isVisible(); }
 
 private:
     struct Request {
@@ -56,8 +57,10 @@ private:
     /// Asks with the run's expected cost whether to start it (also when it is not long and the
     /// log's drive has room, it starts at once).
     void Ask(Request request, const SequentialExpectation& expected);
-    /// Opens the log, shows the live view and starts the run.
+    /// Takes the log's lock, asking first about one from another computer, then starts the run.
     void Launch(const Request& request);
+    /// Opens the log, shows the live view and starts the run, with the lock held.
+    void StartRun(const Request& request, const std::shared_ptr<SelectionRun>& state);
     /// Hands the generator back, ends the view and writes the boxes.
     void FinishRun(SelectionRun& state, const TaskEnd<RunResult>& end);
     /// Says why a run stopped before its match, if it did.

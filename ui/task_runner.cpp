@@ -1,6 +1,7 @@
 #include "ui/task_runner.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QException>
 #include <QWidget>
@@ -75,6 +76,17 @@ private:
 };
 
 } // namespace
+
+void OpenOverWindow(QDialog& dialog) {
+    if (QWidget* owner = dialog.parentWidget()) {
+        // Goes with the dialog; while the dialog is hidden it lets everything through.
+        (new InputGuard(owner->window(), &dialog))->setParent(&dialog);
+    }
+    dialog.setWindowModality(Qt::NonModal);
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
 
 TaskRunner::TaskRunner(QObject* parent) : QObject(parent) {
     progressTimer_.setInterval(kProgressInterval);

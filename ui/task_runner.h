@@ -1,13 +1,5 @@
 #pragma once
 
-#include <QFutureWatcher>
-#include <QObject>
-#include <QPointer>
-#include <QPromise>
-#include <QString>
-#include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
-
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -17,9 +9,25 @@
 #include <optional>
 #include <utility>
 
+#include <QFutureWatcher>
+#include <QObject>
+#include <QPointer>
+#include <QPromise>
+#include <QString>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
+
+class QDialog;
 class QWidget;
 
 namespace quarrow {
+
+/// Shows `dialog` over the window it belongs to and keeps the user's input away from that window
+/// while it shows, as `QDialog::open()` would, without making it modal to the toolkit: a modal
+/// dialog would swallow the window manager's request to close the window, and closing the
+/// window ends the program whatever is open. The answer comes through `finished`, as after
+/// `open()`.
+void OpenOverWindow(QDialog& dialog);
 
 /// Why a task was asked to stop.
 enum class StopReason { None, User, Closing };

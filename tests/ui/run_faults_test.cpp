@@ -138,6 +138,42 @@ TEST_F(RunFaultsTest, ClosingTheWindowEndsTheSelectionAndKeepsAWholeLog) {
     EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
 }
 
+TEST_F(RunFaultsTest, ClosingTheWindowWhileItAsksBeforeARunEndsTheProgramWithoutTheRun) {
+    // The two questions before a run: its expected cost, and a lock from another computer.
+    const QString lockPath = services.logPath + QStringLiteral(".lock");
+    const QByteArray foreign("4242\nquarrow\nclassroom-pc-7.example\n");
+    for (const bool foreignLock : {false, true}) {
+        const QString asked =
+            foreignLock ? QStringLiteral("foreignLockQuestion") : QStringLiteral("longRunQuestion");
+        if (foreignLock) {
+            window = std::make_unique<Quarrow>(services);
+            window->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+            QFile lock(lockPath);
+            ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+            lock.write(foreign);
+        }
+        PrepareLongRun(*window);
+        if (foreignLock) {
+            Box(*window, "txtTarget")->setText(QStringLiteral("AB"));
+            Box(*window, "txtInitialGuess")->setText(QStringLiteral("AB"));
+        }
+        Box(*window, "txtLength")->setText(QStringLiteral("7"));
+        ExpectCloseEndsTheProgram([&] { Control<QPushButton>("Command2")->click(); },
+                                  [&] {
+                                      auto* question = window->findChild<QMessageBox*>(asked);
+                                      return question != nullptr && question->isVisible();
+                                  });
+        EXPECT_EQ(Box(*window, "txtLength")->text(), QStringLiteral("7")) << foreignLock;
+        EXPECT_EQ(window->findChild<EvolutionView*>(), nullptr) << foreignLock;
+        EXPECT_FALSE(QFile::exists(services.logPath)) << foreignLock;
+        QFile lock(lockPath);
+        EXPECT_EQ(lock.open(QIODevice::ReadOnly) ? lock.readAll() : QByteArray(),
+                  foreignLock ? foreign : QByteArray())
+            << foreignLock;
+    }
+}
+
 TEST_F(RunFaultsTest, TheRunsDialogKeepsTheUsersInputAwayFromTheWindow) {
     window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(kStepThree);
     Control<QLineEdit>("txtNumGenerat")->setText(QStringLiteral("2000000000"));
