@@ -8,6 +8,7 @@
 #include "ui/offspring_panel.h"
 #include "ui/repeat_window.h"
 #include "ui/view_controls.h"
+#include "ui/whole_file.h"
 #include "ui/zoom.h"
 
 #include <QCloseEvent>
@@ -21,7 +22,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QScreen>
 #include <QKeyEvent>
@@ -731,17 +731,7 @@ QString EvolutionView::saveData(const QString& path) const {
                 QByteArray::number(static_cast<qulonglong>(row.lettersRight)) + ',' +
                 QByteArray::number(static_cast<qlonglong>(row.strings)) + '\n';
     }
-    // Renamed over the file only once every byte is written, so that a failure leaves an
-    // earlier file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
-        file.cancelWriting();
-        return file.errorString();
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return SaveWholeFile(path, text);
 }
 
 void EvolutionView::saveDataClicked() {
