@@ -4,6 +4,7 @@
 #include "engine/selection.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ struct DistributionData {
     /// How the runs can be repeated: "seed 42", or the clock reading the generators came from.
     std::string seedText;
     std::vector<SchemeRuns> schemes;
+    /// Generations a user guessed a run would need, given before the batch; the chart marks it
+    /// and says where each scheme's exact law puts it. None when no guess was given.
+    std::optional<std::int64_t> guess;
 };
 
 /// What the chart of a batch shows: for each scheme of `batch`, in its order, the runs of

@@ -15,13 +15,11 @@ namespace quarrow::lab {
 namespace {
 
 using json = nlohmann::ordered_json;
-
-/// Shortest text that reads back as the same double, for machine-readable output.
-std::string Exact(double value) {
-    char text[32];
-    const auto converted = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, converted.ptr);
-}
+using analysis::ExactText;
+using analysis::kSummaryCsvColumns;
+using analysis::QuotedCsv;
+using analysis::SecondsCsv;
+using analysis::SummaryCsv;
 
 std::string Fixed(double value, int decimals) {
     char text[64];
@@ -114,28 +112,6 @@ json SummaryJson(const std::optional<analysis::Summary>& summary) {
                 {"max", summary->max}};
 }
 
-constexpr char kSummaryCsvColumns[] = "mean,sd,median,p10,p90,min,max";
-
-/// Measured seconds to 6 significant digits: a clock's reading carries no more, and a
-/// spreadsheet reads the short form as well as the long one.
-std::string SecondsCsv(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    return text;
-}
-
-std::string SummaryCsv(const std::optional<analysis::Summary>& summary,
-                       std::string (*figure)(double) = Exact) {
-    if (!summary) {
-        return ",,,,,,";
-    }
-    const std::string spread =
-        summary->standardDeviation ? figure(*summary->standardDeviation) : std::string();
-    return figure(summary->mean) + "," + spread + "," + figure(summary->median) + "," +
-           figure(summary->percentile10) + "," + figure(summary->percentile90) + "," +
-           figure(summary->min) + "," + figure(summary->max);
-}
-
 /// The fields every command's JSON starts with: the command, the phrase and the seed.
 json JsonHead(const std::string& command, const std::string& phrase, const SeedInfo& seed) {
     json out;
@@ -149,18 +125,6 @@ json JsonHead(const std::string& command, const std::string& phrase, const SeedI
 
 std::optional<analysis::Summary> SummaryOf(const std::vector<double>& values) {
     return analysis::Summarise(values);
-}
-
-/// A CSV field: quoted, since phrases hold spaces, with inner quotes doubled.
-std::string Quoted(const std::string& text) {
-    std::string field = "\"";
-    for (const char c : text) {
-        field += c;
-        if (c == '"') {
-            field += '"';
-        }
-    }
-    return field + "\"";
 }
 
 } // namespace
@@ -179,31 +143,7 @@ EvolveReport SummariseEvolve(std::string command, std::string phrase, SeedInfo s
     report.runsRequested = runsRequested;
     report.interrupted = interrupted;
     for (std::size_t s = 0; s < schemes.size(); ++s) {
-        std::vector<double> generations;
-        std::vector<double> strings;
-        std::vector<double> seconds;
-        for (const analysis::EvolveRecord& record : records[s]) {
-            if (record.finished) {
-                generations.push_back(static_cast<double>(record.generations));
-                strings.push_back(static_cast<double>(record.strings));
-                seconds.push_back(static_cast<double>(record.seconds));
-            }
-        }
-        EvolveSchemeFigures figures;
-        figures.scheme = schemes[s];
-        figures.runsFinished = static_cast<std::int64_t>(generations.size());
-        figures.generations = SummaryOf(generations);
-        figures.strings = SummaryOf(strings);
-        figures.seconds = SummaryOf(seconds);
-        figures.expectedGenerations = analysis::ExpectedGenerations(schemes[s], phrase.size());
-        figures.expectedStrings = analysis::ExpectedStrings(schemes[s], phrase.size());
-        const GenerationLaw law = GenerationLaw::ForScheme(schemes[s], phrase.size());
-        const EvolveSchemeFigures::Percentiles percentiles{law.Quantile(0.1), law.Quantile(0.5),
-                                                           law.Quantile(0.9)};
-        if (percentiles.p90 < std::numeric_limits<std::int64_t>::max()) {
-            figures.expectedPercentiles = percentiles;
-        }
-        report.schemes.push_back(figures);
+        report.schemes.push_back(analysis::SummariseScheme(schemes[s], phrase.size(), records[s]));
     }
     report.phrase = std::move(phrase);
     return report;
@@ -291,73 +231,23 @@ json ToJson(const EvolveReport& report) {
 }
 
 std::string ToCsv(const EvolveReport& report) {
-    std::string text = std::string("scheme,runs,measure,") + kSummaryCsvColumns +
-                       ",expected,expected_p10,expected_median,expected_p90\n";
-    for (const EvolveSchemeFigures& figures : report.schemes) {
-        const std::string lead = std::string(SchemeKey(figures.scheme)) + "," +
-                                 std::to_string(figures.runsFinished) + ",";
-        const auto expected = [](const std::optional<double>& value) {
-            return value ? Exact(*value) : std::string();
-        };
-        const auto& law = figures.expectedPercentiles;
-        const std::string percentiles = law ? std::to_string(law->p10) + "," +
-                                                  std::to_string(law->median) + "," +
-                                                  std::to_string(law->p90)
-                                            : ",,";
-        text += lead + "generations," + SummaryCsv(figures.generations) + "," +
-                expected(figures.expectedGenerations) + "," + percentiles + "\n";
-        text += lead + "strings," + SummaryCsv(figures.strings) + "," +
-                expected(figures.expectedStrings) + ",,,\n";
-        text += lead + "seconds," + SummaryCsv(figures.seconds, SecondsCsv) + ",,,,\n";
-    }
-    return text;
-}
-
-namespace {
-
-/// Calls `row(run, scheme, record)` for every finished run, run by run and scheme by scheme.
-template <typename Row>
-void ForEachFinishedRun(const std::vector<Scheme>& schemes,
-                        const std::vector<std::vector<analysis::EvolveRecord>>& records, Row row) {
-    const std::size_t runs = records.empty() ? 0 : records.front().size();
-    for (std::size_t run = 0; run < runs; ++run) {
-        for (std::size_t s = 0; s < schemes.size(); ++s) {
-            if (records[s][run].finished) {
-                row(run, schemes[s], records[s][run]);
-            }
-        }
-    }
-}
-
-} // namespace
-
-std::string PerRunCsv(const std::vector<Scheme>& schemes,
-                      const std::vector<std::vector<analysis::EvolveRecord>>& records) {
-    std::string text = "run,scheme,first_string,generations,strings,seconds\n";
-    ForEachFinishedRun(schemes, records,
-                       [&](std::size_t run, Scheme scheme, const analysis::EvolveRecord& record) {
-                           text += std::to_string(run) + "," + std::string(SchemeKey(scheme)) +
-                                   "," + Quoted(record.firstString) + "," +
-                                   std::to_string(record.generations) + "," +
-                                   std::to_string(record.strings) + "," +
-                                   SecondsCsv(static_cast<double>(record.seconds)) + "\n";
-                       });
-    return text;
+    return analysis::SchemeSummaryCsv(report.schemes);
 }
 
 std::string PerRunJsonLines(const std::vector<Scheme>& schemes,
                             const std::vector<std::vector<analysis::EvolveRecord>>& records) {
     std::string text;
-    ForEachFinishedRun(schemes, records,
-                       [&](std::size_t run, Scheme scheme, const analysis::EvolveRecord& record) {
-                           const json row{{"run", run},
-                                          {"scheme", std::string(SchemeKey(scheme))},
-                                          {"firstString", record.firstString},
-                                          {"generations", record.generations},
-                                          {"strings", record.strings},
-                                          {"seconds", static_cast<double>(record.seconds)}};
-                           text += row.dump() + "\n";
-                       });
+    analysis::ForEachFinishedRun(
+        schemes, records,
+        [&](std::size_t run, Scheme scheme, const analysis::EvolveRecord& record) {
+            const json row{{"run", run},
+                           {"scheme", std::string(SchemeKey(scheme))},
+                           {"firstString", record.firstString},
+                           {"generations", record.generations},
+                           {"strings", record.strings},
+                           {"seconds", static_cast<double>(record.seconds)}};
+            text += row.dump() + "\n";
+        });
     return text;
 }
 
@@ -438,7 +328,7 @@ std::string ToCsv(const TrialReport& report) {
     const std::string runs = std::to_string(report.runsFinished);
     std::string text = std::string("measure,runs,") + kSummaryCsvColumns + ",best_string\n";
     text += "correct," + runs + "," + SummaryCsv(report.correct) + "," +
-            (report.bestString ? Quoted(*report.bestString) : std::string()) + "\n";
+            (report.bestString ? QuotedCsv(*report.bestString) : std::string()) + "\n";
     text += "seconds," + runs + "," + SummaryCsv(report.seconds, SecondsCsv) + ",\n";
     return text;
 }
@@ -481,18 +371,18 @@ std::string ToCsv(const EstimateReport& report) {
     std::string text = "figure,text,log10\n";
     text += "strings_per_second," + report.texts.stringsPerSecond + "," +
             (estimate.stringsPerSecond > 0
-                 ? Exact(std::log10(static_cast<double>(estimate.stringsPerSecond)))
+                 ? ExactText(std::log10(static_cast<double>(estimate.stringsPerSecond)))
                  : std::string()) +
             "\n";
     text += "distinct_strings," + report.texts.distinctStrings + "," +
-            Exact(static_cast<double>(estimate.log10Strings)) + "\n";
+            ExactText(static_cast<double>(estimate.log10Strings)) + "\n";
     if (estimate.hasTimes) {
         text += "seconds," + TrimLeft(report.texts.seconds) + "," +
-                Exact(static_cast<double>(estimate.log10Seconds)) + "\n";
+                ExactText(static_cast<double>(estimate.log10Seconds)) + "\n";
         text += "days," + TrimLeft(report.texts.days) + "," +
-                Exact(static_cast<double>(estimate.log10Days)) + "\n";
+                ExactText(static_cast<double>(estimate.log10Days)) + "\n";
         text += "years," + TrimLeft(report.texts.years) + "," +
-                Exact(static_cast<double>(estimate.log10Years)) + "\n";
+                ExactText(static_cast<double>(estimate.log10Years)) + "\n";
     }
     return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/experiments.h"
+#include "analysis/run_csv.h"
 #include "analysis/statistics.h"
 #include "engine/selection.h"
 #include "search/estimate.h"
@@ -26,22 +27,7 @@ struct SeedInfo {
 };
 
 /// The figures of one scheme in `evolve` and `compare`.
-struct EvolveSchemeFigures {
-    Scheme scheme = Scheme::Attenuating;
-    std::int64_t runsFinished = 0;
-    std::optional<analysis::Summary> generations;
-    std::optional<analysis::Summary> strings;
-    std::optional<analysis::Summary> seconds;
-    std::optional<double> expectedGenerations;
-    std::optional<double> expectedStrings;
-    /// The exact law's 10th percentile, median and 90th percentile of the generations.
-    struct Percentiles {
-        std::int64_t p10 = 0;
-        std::int64_t median = 0;
-        std::int64_t p90 = 0;
-    };
-    std::optional<Percentiles> expectedPercentiles;
-};
+using analysis::EvolveSchemeFigures;
 
 /// The figures of `evolve` and `compare`.
 struct EvolveReport {
@@ -93,8 +79,7 @@ std::string ToCsv(const EvolveReport& report);
 /// One row per finished run, every scheme's run 0 first, then run 1, ...: CSV with a heading
 /// (`run,scheme,first_string,generations,strings,seconds`) or one JSON object a line. Runs are
 /// numbered from 0, as their generators are. The records must keep their first strings.
-std::string PerRunCsv(const std::vector<Scheme>& schemes,
-                      const std::vector<std::vector<analysis::EvolveRecord>>& records);
+using analysis::PerRunCsv;
 std::string PerRunJsonLines(const std::vector<Scheme>& schemes,
                             const std::vector<std::vector<analysis::EvolveRecord>>& records);
 

@@ -198,4 +198,26 @@ std::string FigureText(double value, int decimals) {
     return text;
 }
 
+std::string OrdinalText(std::int64_t value) {
+    // The tens from 11 to 13 take "th" whatever their last digit says.
+    const std::int64_t lastTwo = (value < 0 ? -value : value) % 100;
+    const char* suffix = "th";
+    if (lastTwo < 11 || lastTwo > 13) {
+        switch (lastTwo % 10) {
+        case 1:
+            suffix = "st";
+            break;
+        case 2:
+            suffix = "nd";
+            break;
+        case 3:
+            suffix = "rd";
+            break;
+        default:
+            break;
+        }
+    }
+    return std::to_string(value) + suffix;
+}
+
 } // namespace quarrow

@@ -56,4 +56,8 @@ int FigureDecimals(double value, int decimals);
 /// `value` with `FigureDecimals(value, decimals)` decimals, the point always ".".
 std::string FigureText(double value, int decimals);
 
+/// A whole count as an English ordinal: "1st", "2nd", "3rd", "4th", "11th", "12th", "13th",
+/// "21st", "62nd", "111th".
+std::string OrdinalText(std::int64_t value);
+
 } // namespace quarrow

@@ -50,6 +50,10 @@ const QColor kSchemeColours[] = {QColor(0x00, 0x72, 0xB2), QColor(0xE6, 0x9F, 0x
 enum class Hatching { Solid, Diagonal, Cross };
 const Hatching kSchemeHatching[] = {Hatching::Solid, Hatching::Diagonal, Hatching::Cross};
 const QColor kLawColour(0x20, 0x20, 0x20);
+// The guess stands apart from the runs' own marks: its own colour, dash-dotted and thicker.
+const QColor kGuessColour(0xD5, 0x5E, 0x00);
+/// Guesses beyond this are not drawn on the axis: its bins are counted in 64-bit integers.
+constexpr double kFarthestDrawnGuess = 1e15;
 
 int SchemeIndex(Scheme scheme) {
     return static_cast<int>(scheme);
@@ -97,9 +101,11 @@ struct PanelFigures {
     /// The share of the runs in each bin, and the share the exact law puts there.
     std::vector<double> shares;
     std::vector<double> lawShares;
+    /// Where the user's guess falls in the law, in words; empty when there is no guess.
+    QString guessSentence;
 };
 
-Axis GenerationAxis(const std::vector<PanelFigures>& figures) {
+Axis GenerationAxis(const std::vector<PanelFigures>& figures, std::optional<std::int64_t> guess) {
     double low = 0.0;
     double high = 0.0;
     bool any = false;
@@ -119,6 +125,10 @@ Axis GenerationAxis(const std::vector<PanelFigures>& figures) {
             take(static_cast<double>(lawLow));
             take(static_cast<double>(lawHigh));
         }
+    }
+    // The guess is on the axis, however far from the runs, so that its mark shows where it is.
+    if (guess && static_cast<double>(*guess) < kFarthestDrawnGuess) {
+        take(static_cast<double>(std::max<std::int64_t>(*guess, 0)));
     }
     Axis axis;
     axis.low = std::max(any ? low : 0.0, 0.0);
@@ -168,9 +178,12 @@ Prepared Prepare(const analysis::DistributionData& data) {
         f.generations = analysis::SummariseCounts(runs.generations);
         f.strings = analysis::SummariseCounts(runs.strings);
         f.law = GenerationLaw::ForScheme(runs.scheme, data.phrase.size());
+        if (data.guess) {
+            f.guessSentence = GuessSentence(f.law, *data.guess);
+        }
         prepared.figures.push_back(std::move(f));
     }
-    prepared.axis = GenerationAxis(prepared.figures);
+    prepared.axis = GenerationAxis(prepared.figures, data.guess);
     prepared.bins = Bins(prepared.axis);
     const std::vector<Bin>& bins = prepared.bins;
     for (std::size_t s = 0; s < data.schemes.size(); ++s) {
@@ -322,20 +335,18 @@ struct MarkLabel {
     double x = 0.0;
     QString text;
     Qt::PenStyle style = Qt::SolidLine;
+    QColor colour = kLawColour;
     QRectF rect; // in a row's coordinates: top 0
     int row = 0;
 };
 
-/// The marks of one panel with their labels placed in rows, the first row nearest the plot,
-/// each label in the first row where it meets no other.
-std::vector<MarkLabel> PlaceMarkLabels(const PanelFigures& f,
+/// The marks of one panel, the user's guess among them, with their labels placed in rows, the
+/// first row nearest the plot, each label in the first row where it meets no other.
+std::vector<MarkLabel> PlaceMarkLabels(const PanelFigures& f, std::optional<std::int64_t> guess,
                                        const std::function<double(double)>& xOf,
                                        const QFontMetricsF& metrics, double plotLeft,
                                        double plotRight, double gap) {
     std::vector<MarkLabel> marks;
-    if (!f.generations) {
-        return marks;
-    }
     const auto markAt = [&](double value, const QString& text, Qt::PenStyle style) {
         MarkLabel label;
         label.x = xOf(value);
@@ -343,10 +354,17 @@ std::vector<MarkLabel> PlaceMarkLabels(const PanelFigures& f,
         label.style = style;
         return label;
     };
-    marks = {markAt(f.generations->percentile10, QStringLiteral("10%"), Qt::DotLine),
-             markAt(f.generations->median, QStringLiteral("median"), Qt::DashLine),
-             markAt(f.generations->mean, QStringLiteral("mean"), Qt::SolidLine),
-             markAt(f.generations->percentile90, QStringLiteral("90%"), Qt::DotLine)};
+    if (f.generations) {
+        marks = {markAt(f.generations->percentile10, QStringLiteral("10%"), Qt::DotLine),
+                 markAt(f.generations->median, QStringLiteral("median"), Qt::DashLine),
+                 markAt(f.generations->mean, QStringLiteral("mean"), Qt::SolidLine),
+                 markAt(f.generations->percentile90, QStringLiteral("90%"), Qt::DotLine)};
+    }
+    if (guess && static_cast<double>(*guess) < kFarthestDrawnGuess) {
+        marks.push_back(
+            markAt(static_cast<double>(*guess), QStringLiteral("your guess"), Qt::DashDotLine));
+        marks.back().colour = kGuessColour;
+    }
     std::stable_sort(marks.begin(), marks.end(),
                      [](const MarkLabel& a, const MarkLabel& b) { return a.x < b.x; });
     std::vector<std::vector<QRectF>> rows;
@@ -419,7 +437,10 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
                        "each scheme"),
         QStringLiteral("The line: what chance predicts for a very great number of runs (the "
                        "exact law)"),
-        QStringLiteral("Marks: mean (solid), median (dashed), 10% and 90% of runs (dotted)")};
+        data.guess ? QStringLiteral("Marks: mean (solid), median (dashed), 10% and 90% of runs "
+                                    "(dotted), your guess (dash-dotted)")
+                   : QStringLiteral("Marks: mean (solid), median (dashed), 10% and 90% of runs "
+                                    "(dotted)")};
     for (int entry = 0; entry < 3; ++entry) {
         const QRectF taken = canvas.Text(QRectF(x0 + sample, y, x1 - x0 - sample, wrapped), wrap,
                                          legend[entry], body);
@@ -480,7 +501,8 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
     // As many rows as the labels need, so that none meets another, and the same in each panel.
     int markRows = 1;
     for (const PanelFigures& f : figures) {
-        marks.push_back(PlaceMarkLabels(f, xOf, metrics, plotLeft, plotRight, 0.5 * line));
+        marks.push_back(
+            PlaceMarkLabels(f, data.guess, xOf, metrics, plotLeft, plotRight, 0.5 * line));
         for (const MarkLabel& mark : marks.back()) {
             markRows = std::max(markRows, mark.row + 1);
         }
@@ -520,6 +542,15 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
                 .Text(QRectF(x0 + swatch + 0.4 * line, y, x1 - x0 - swatch - 0.4 * line, wrapped),
                       wrap, heading, headFont)
                 .bottom();
+        // Where the guess falls by this scheme's law, under the heading it speaks of.
+        if (!f.guessSentence.isEmpty()) {
+            y = canvas
+                    .Text(
+                        QRectF(x0 + swatch + 0.4 * line, y, x1 - x0 - swatch - 0.4 * line, wrapped),
+                        wrap, f.guessSentence, body)
+                    .bottom() +
+                0.2 * line;
+        }
 
         const double plotTop = y + markRows * line;
         plotBottom = plotTop + plotHeight;
@@ -582,11 +613,12 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
         }
         for (const MarkLabel& mark : marks[s]) {
             if (painter != nullptr) {
-                painter->setPen(QPen(kLawColour, 1.2 * unit, mark.style));
+                const double width = mark.colour == kLawColour ? 1.2 : 2.0;
+                painter->setPen(QPen(mark.colour, width * unit, mark.style));
                 painter->drawLine(QPointF(mark.x, plotTop), QPointF(mark.x, plotBottom));
             }
             canvas.Text(mark.rect.translated(0, plotTop - (mark.row + 1) * line),
-                        Qt::AlignLeft | Qt::AlignTop, mark.text, body, kLawColour);
+                        Qt::AlignLeft | Qt::AlignTop, mark.text, body, mark.colour);
         }
         y = plotBottom + line;
     }
@@ -721,6 +753,35 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
 }
 
 } // namespace
+
+QString GuessSentence(const GenerationLaw& law, std::int64_t guess) {
+    const double share = law.AtMost(guess);
+    const long percent = std::lround(share * 100.0);
+    // Whole hundredths, but never a rounded none or all for a share that is neither.
+    QString place;
+    QString runs;
+    if (share <= 0.0) {
+        place = QStringLiteral("below every run");
+        runs = QStringLiteral("0 of every 100 runs need");
+    } else if (percent < 1) {
+        place = QStringLiteral("below the 1st percentile");
+        runs = QStringLiteral("fewer than 1 of every 100 runs need");
+    } else if (law.MoreThan(guess) <= 0.0) {
+        place = QStringLiteral("above every run");
+        runs = QStringLiteral("100 of every 100 runs need");
+    } else if (percent > 99) {
+        place = QStringLiteral("above the 99th percentile");
+        runs = QStringLiteral("more than 99 of every 100 runs need");
+    } else {
+        place = QStringLiteral("at the %1 percentile")
+                    .arg(QString::fromStdString(OrdinalText(percent)));
+        runs = QStringLiteral("%1 of every 100 runs %2")
+                   .arg(percent)
+                   .arg(percent == 1 ? QStringLiteral("needs") : QStringLiteral("need"));
+    }
+    return QStringLiteral("Your guess of %1 is %2: %3 at most %1 generation%4")
+        .arg(Grouped(guess), place, runs, guess == 1 ? QString() : QStringLiteral("s"));
+}
 
 QString DistributionChartTitle(const analysis::DistributionData& data) {
     QStringList schemes;

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "analysis/distribution_data.h"
+#include "engine/exact_law.h"
 
 #include <QFont>
 #include <QRectF>
 #include <QSize>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,7 +20,8 @@ namespace quarrow::plot {
 
 // The chart of many runs: one histogram of the generations per run for each scheme, aligned on
 // one axis (logarithmic when the runs span more than two decades) and on one scale of shares,
-// with the mean, median and 10th and 90th percentiles marked and the exact law drawn over each;
+// with the mean, median and 10th and 90th percentiles marked and the exact law drawn over each,
+// and a user's guess, when there is one, marked in each and placed in its law in words;
 // below them the strings per run on a logarithmic axis beside what a blind search needs. The
 // window shows it and the lab writes it, from this one drawing code.
 //
@@ -34,6 +37,11 @@ struct DrawnText {
 /// "Generations per run for "CAT": 1: Attenuating Selection, ..., 100 runs each, seed 42"; a
 /// batch stopped early says "6,268 of 1,000,000 runs, interrupted".
 QString DistributionChartTitle(const analysis::DistributionData& data);
+
+/// Where `guess` generations fall in `law`, in words: "Your guess of 30 is at the 62nd
+/// percentile: 62 of every 100 runs need at most 30 generations". A guess no run can meet, or
+/// one that rounds to none or all of them without being so, says that instead.
+QString GuessSentence(const GenerationLaw& law, std::int64_t guess);
 
 /// The face the lab draws in when there is no window to take one from.
 QFont DefaultChartFace();

@@ -8,6 +8,7 @@
 #include "ui/offspring_panel.h"
 #include "ui/repeat_window.h"
 #include "ui/view_controls.h"
+#include "ui/whole_file.h"
 #include "ui/zoom.h"
 
 #include <QCloseEvent>
@@ -22,7 +23,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
@@ -457,9 +457,9 @@ void EvolutionView::TogglePause() {
     if (!runGoing_) {
         return;
     }
-    const bool paused = !controls_->Paused();
-    feed_.SetPaused(paused);
-    controls_->ShowPaused(paused);
+    const bool Paused = !controls_->Paused();
+    feed_.SetPaused(Paused);
+    controls_->ShowPaused(Paused);
     ShowOffspringPanel();
 }
 
@@ -731,17 +731,7 @@ QString EvolutionView::SaveData(const QString& path) const {
                 QByteArray::number(static_cast<qulonglong>(row.lettersRight)) + ',' +
                 QByteArray::number(static_cast<qlonglong>(row.strings)) + '\n';
     }
-    // Renamed over the file only once every byte is written, so that a failure leaves an
-    // earlier file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
-        file.cancelWriting();
-        return file.errorString();
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return SaveWholeFile(path, text);
 }
 
 void EvolutionView::SaveDataClicked() {

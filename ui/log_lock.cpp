@@ -5,10 +5,10 @@
 #include "ui/zoom.h"
 
 #include <QDir>
-#include <QLocale>
-#include <QMessageBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
 #include <QObject>
 #include <QSysInfo>
 #include <QTemporaryFile>
@@ -169,7 +169,8 @@ QMessageBox* ForeignLockQuestion(QWidget* window, const GenerationLogLock& logLo
 QMessageBox* TakeGenerationLogLock(QWidget* window, GenerationLogLock& logLock,
                                    std::function<void()> taken) {
     const GenerationLogLock::Outcome outcome = logLock.Acquire();
-    if (outcome != GenerationLogLock::Outcome::HeldByAnother || !logLock.CurrentHolder().otherHost) {
+    if (outcome != GenerationLogLock::Outcome::HeldByAnother ||
+        !logLock.CurrentHolder().otherHost) {
         if (SayWhyNotLocked(window, logLock, outcome)) {
             taken();
         }

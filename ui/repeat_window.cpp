@@ -1,5 +1,6 @@
 #include "ui/repeat_window.h"
 
+#include "analysis/run_csv.h"
 #include "analysis/statistics.h"
 #include "engine/exact_law.h"
 #include "platform/clock.h"
@@ -7,6 +8,7 @@
 #include "plot/distribution_chart.h"
 #include "search/alphabet.h"
 #include "ui/cost_text.h"
+#include "ui/whole_file.h"
 #include "ui/zoom.h"
 
 #include <QCheckBox>
@@ -19,6 +21,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
@@ -48,6 +51,8 @@ constexpr int kMostRuns = 100'000;
 constexpr int kDefaultRuns = 100;
 // Scheme 3 starts left out when its runs would take longer than this.
 constexpr double kLongSequentialSeconds = 600.0;
+// A guess has at most this many digits: far beyond any run, and still drawn on the chart's axis.
+constexpr qsizetype kLongestGuess = 12;
 
 /// The cores a batch runs on.
 int Cores() {
@@ -75,6 +80,28 @@ QString Duration(double seconds) {
     }
     // Hours, days, then years, in figures a class can read out.
     return QObject::tr("about %1").arg(DescribeDuration(seconds));
+}
+
+/// The guess in `text`, its digits grouped or not ("1,000", "1 000"); none when it is empty, and
+/// false when it is anything but a whole number of generations.
+bool ParseGuess(const QString& text, std::optional<std::int64_t>& guess) {
+    QString digits;
+    for (const QChar c : text) {
+        if (!c.isSpace() && c != QLatin1Char(',')) {
+            digits += c;
+        }
+    }
+    if (digits.isEmpty()) {
+        guess.reset();
+        return true;
+    }
+    if (digits.size() > kLongestGuess || !std::all_of(digits.begin(), digits.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        })) {
+        return false;
+    }
+    guess = digits.toLongLong();
+    return true;
 }
 
 /// Symbols the engine draws a second: a sequential run on a short target, for a few
@@ -118,6 +145,16 @@ DistributionChartWidget::DistributionChartWidget(QWidget* parent) : QWidget(pare
 void DistributionChartWidget::SetData(const analysis::DistributionData& runsData) {
     data_ = runsData;
     setAccessibleName(plot::DistributionChartTitle(data_));
+    // The sentences the chart draws under each scheme's heading, for those who cannot see them.
+    QString description = tr("The table below the chart holds its figures.");
+    if (data_.guess) {
+        for (const analysis::SchemeRuns& runs : data_.schemes) {
+            const GenerationLaw law = GenerationLaw::ForScheme(runs.scheme, data_.phrase.size());
+            description += QStringLiteral(" %1: %2.")
+                               .arg(Caption(runs.scheme), plot::GuessSentence(law, *data_.guess));
+        }
+    }
+    setAccessibleDescription(description);
     updateGeometry();
     update();
 }
@@ -184,11 +221,13 @@ std::optional<QRect> PlaceClearOf(const QSize& frameSize, const QRect& view,
 
 RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFlags flags)
     : QWidget(parent, flags), target_(target), runsBox_(new QSpinBox(this)),
-      seedBox_(new QSpinBox(this)), estimateLabel_(new QLabel(this)),
-      statusLabel_(new QLabel(this)), tableCaption_(new QLabel(this)),
-      progress_(new QProgressBar(this)), startButton_(new QPushButton(tr("&Start"), this)),
+      seedBox_(new QSpinBox(this)), guessBox_(new QLineEdit(this)),
+      estimateLabel_(new QLabel(this)), statusLabel_(new QLabel(this)),
+      tableCaption_(new QLabel(this)), progress_(new QProgressBar(this)),
+      startButton_(new QPushButton(tr("&Start"), this)),
       cancelButton_(new QPushButton(tr("Cancel"), this)),
       saveButton_(new QPushButton(tr("Save chart..."), this)),
+      saveDataButton_(new QPushButton(tr("Save data..."), this)),
       chart_(new DistributionChartWidget(this)), table_(new QTableWidget(this)),
       runner_([](const analysis::EvolveBatch& batch, const analysis::BatchControl& control,
                  std::atomic<std::int64_t>* runsDone) {
@@ -222,6 +261,10 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     schemes->addStretch(1);
     form->addRow(tr("Schemes:"), schemes);
     form->addRow(tr("S&eed:"), seedBox_);
+    guessBox_->setObjectName(QStringLiteral("repeatGuessBox"));
+    guessBox_->setAccessibleName(tr("Your guess (generations)"));
+    guessBox_->setPlaceholderText(tr("optional"));
+    form->addRow(tr("Your &guess (generations):"), guessBox_);
     estimateLabel_->setObjectName(QStringLiteral("repeatEstimate"));
     estimateLabel_->setWordWrap(true);
     form->addRow(tr("Time:"), estimateLabel_);
@@ -230,8 +273,10 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     startButton_->setObjectName(QStringLiteral("repeatStartButton"));
     cancelButton_->setObjectName(QStringLiteral("repeatCancelButton"));
     saveButton_->setObjectName(QStringLiteral("repeatSaveButton"));
+    saveDataButton_->setObjectName(QStringLiteral("repeatSaveDataButton"));
     cancelButton_->setEnabled(false);
     saveButton_->setEnabled(false);
+    saveDataButton_->setEnabled(false);
     statusLabel_->setObjectName(QStringLiteral("repeatStatus"));
     statusLabel_->setWordWrap(true);
     statusLabel_->hide();
@@ -274,6 +319,7 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     buttons->addWidget(startButton_);
     buttons->addWidget(cancelButton_);
     buttons->addWidget(saveButton_);
+    buttons->addWidget(saveDataButton_);
 
     tableCaption_->setObjectName(QStringLiteral("repeatTableCaption"));
     tableCaption_->setWordWrap(true);
@@ -292,6 +338,7 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     connect(startButton_, &QPushButton::clicked, this, &RepeatWindow::StartBatch);
     connect(cancelButton_, &QPushButton::clicked, this, &RepeatWindow::CancelBatch);
     connect(saveButton_, &QPushButton::clicked, this, &RepeatWindow::SaveChartAs);
+    connect(saveDataButton_, &QPushButton::clicked, this, &RepeatWindow::SaveDataAs);
     connect(runsBox_, &QSpinBox::valueChanged, this, &RepeatWindow::UpdateEstimate);
 
     MeasureSpeed();
@@ -351,6 +398,7 @@ void RepeatWindow::UpdateEstimate() {
 void RepeatWindow::SetInputsEnabled(bool enabled) {
     runsBox_->setEnabled(enabled);
     seedBox_->setEnabled(enabled);
+    guessBox_->setEnabled(enabled);
     for (QCheckBox* check : schemeChecks_) {
         check->setEnabled(enabled);
     }
@@ -374,6 +422,13 @@ void RepeatWindow::StartBatch() {
         QMessageBox::information(this, windowTitle(), tr("Choose at least one scheme."));
         return;
     }
+    std::optional<std::int64_t> guess;
+    if (!ReadGuess(guess)) {
+        return;
+    }
+    guess_ = guess;
+    // Each run's first string is kept, for the rows "Save data..." writes.
+    batch.keepFirstStrings = true;
     batch.runs = runsBox_->value();
     batch.seed = static_cast<std::uint64_t>(seedBox_->value());
     batch_ = batch;
@@ -384,6 +439,7 @@ void RepeatWindow::StartBatch() {
     SetInputsEnabled(false);
     cancelButton_->setEnabled(true);
     saveButton_->setEnabled(false);
+    saveDataButton_->setEnabled(false);
     statusLabel_->hide();
     busy_ = true;
     run_.Start<analysis::EvolveBatchResult>(
@@ -409,6 +465,7 @@ void RepeatWindow::ShowFailure(const QString& failure) {
                               .arg(failure));
     statusLabel_->show();
     saveButton_->setEnabled(!chart_->ChartData().schemes.empty());
+    saveDataButton_->setEnabled(!shownRecords_.empty());
 }
 
 void RepeatWindow::ShowResults(const TaskEnd<analysis::EvolveBatchResult>& end) {
@@ -426,9 +483,12 @@ void RepeatWindow::ShowResults(const TaskEnd<analysis::EvolveBatchResult>& end) 
         return;
     }
 
-    const analysis::DistributionData runsData = analysis::DistributionOfBatch(
+    analysis::DistributionData runsData = analysis::DistributionOfBatch(
         batch_, end.result->records, analysis::RunsFinished(end.result->records) < runsAsked_,
         "seed " + std::to_string(batch_.seed));
+    runsData.guess = guess_;
+    shownBatch_ = batch_;
+    shownRecords_ = end.result->records;
     FillTable(runsData);
     chart_->SetData(runsData);
     // The area's hint follows the chart's, which its layout does not see change.
@@ -439,6 +499,7 @@ void RepeatWindow::ShowResults(const TaskEnd<analysis::EvolveBatchResult>& end) 
            "brackets, its 10th percentile, median and 90th percentile.")
             .arg(QString::fromStdString(runsData.seedText)));
     saveButton_->setEnabled(!runsData.schemes.empty());
+    saveDataButton_->setEnabled(!runsData.schemes.empty());
     GrowToResults();
 }
 
@@ -542,21 +603,25 @@ void RepeatWindow::PlaceBeside(const QWidget& liveView) {
 QString RepeatWindow::SaveChart(const QString& path) {
     // What the screen shows, in the same face and at the same size (a PNG at twice it).
     const analysis::DistributionData& runsData = chart_->ChartData();
-    const QFont face = chart_->Face();
+    const QFont Face = chart_->Face();
     const QSize size = chart_->size().expandedTo(chart_->minimumSizeHint());
     return plot::SaveChart(path, size, plot::DistributionChartTitle(runsData),
                            [&](QPainter& painter, const QRectF& area) {
-                               plot::PaintDistributionChart(painter, area, runsData, face);
+                               plot::PaintDistributionChart(painter, area, runsData, Face);
                            });
 }
 
 QString RepeatWindow::SuggestedChartName() const {
+    return SuggestedName(QStringLiteral("png"));
+}
+
+QString RepeatWindow::SuggestedName(const QString& extension) const {
     const analysis::DistributionData& runsData = chart_->ChartData();
     const QString what = QStringLiteral("%1-schemes-%2-runs-%3")
                              .arg(runsData.schemes.size())
                              .arg(runsData.runsRequested)
                              .arg(QString::fromStdString(runsData.seedText));
-    return plot::DescriptiveChartName(target_, what, QStringLiteral("png"));
+    return plot::DescriptiveChartName(target_, what, extension);
 }
 
 bool RepeatWindow::SaveChartOrSay(const QString& path) {
@@ -574,6 +639,62 @@ void RepeatWindow::SaveChartAs() {
         this, tr("Save chart"), suggested, tr("PNG images (*.png);;SVG drawings (*.svg)"));
     if (!path.isEmpty()) {
         SaveChartOrSay(path);
+    }
+}
+
+bool RepeatWindow::ReadGuess(std::optional<std::int64_t>& guess) {
+    if (ParseGuess(guessBox_->text(), guess)) {
+        return true;
+    }
+    QMessageBox problem(QMessageBox::Information, windowTitle(),
+                        tr("Your guess must be a whole number of generations, such as 30. Leave "
+                           "the box empty to run without a guess."),
+                        QMessageBox::Ok, this);
+    problem.setObjectName(QStringLiteral("guessProblem"));
+    problem.exec();
+    // The text stays, so that a slip of the keys is mended rather than typed again.
+    guessBox_->setFocus();
+    guessBox_->selectAll();
+    return false;
+}
+
+QString RepeatWindow::SaveData(const QString& path) const {
+    if (shownRecords_.empty()) {
+        return tr("no batch has finished yet");
+    }
+    // The rows as the lab's per-run report has them; after a blank line, which a spreadsheet
+    // shows as an empty row, the summary as the lab's CSV report has it.
+    std::vector<analysis::EvolveSchemeFigures> figures;
+    for (std::size_t s = 0; s < shownBatch_.schemes.size() && s < shownRecords_.size(); ++s) {
+        figures.push_back(analysis::SummariseScheme(shownBatch_.schemes[s],
+                                                    shownBatch_.phrase.size(), shownRecords_[s]));
+    }
+    const std::string text = analysis::PerRunCsv(shownBatch_.schemes, shownRecords_) + "\n" +
+                             analysis::SchemeSummaryCsv(figures);
+    return SaveWholeFile(path, QByteArray::fromStdString(text));
+}
+
+bool RepeatWindow::SaveDataOrSay(const QString& path) {
+    if (const QString problem = SaveData(path); !problem.isEmpty()) {
+        QMessageBox warning(QMessageBox::Warning, tr("Save data"),
+                            tr("The data could not be saved to %1: %2. The window keeps it; "
+                               "choose another place and save again.")
+                                .arg(QDir::toNativeSeparators(path), problem),
+                            QMessageBox::Ok, this);
+        warning.setObjectName(QStringLiteral("saveDataProblem"));
+        warning.exec();
+        return false;
+    }
+    return true;
+}
+
+void RepeatWindow::SaveDataAs() {
+    const QString suggested =
+        QDir(plot::DefaultChartFolder()).filePath(SuggestedName(QStringLiteral("csv")));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save data"), suggested, tr("CSV files (*.csv)"));
+    if (!path.isEmpty()) {
+        SaveDataOrSay(path);
     }
 }
 

@@ -18,6 +18,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QScrollArea;
@@ -92,6 +93,12 @@ public:
     /// The file name "Save chart..." offers: what the chart shows, its seed and its runs.
     QString SuggestedChartName() const;
 
+    /// Writes the runs the chart shows as CSV: a row per finished run, then a blank line and a
+    /// summary of each scheme. The reason it could not, or an empty text.
+    QString SaveData(const QString& path) const;
+    /// Writes the data as "Save data..." does, saying in a message why it could not.
+    bool SaveDataOrSay(const QString& path);
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -101,6 +108,12 @@ private:
     void StartBatch();
     void CancelBatch();
     void SaveChartAs();
+    void SaveDataAs();
+    /// The file name the save dialogs offer, with `extension`.
+    QString SuggestedName(const QString& extension) const;
+    /// Reads the guess box into `guess`: none when it is empty. Says what is wrong and returns
+    /// false when it holds anything but a whole number, leaving the text for the user to mend.
+    bool ReadGuess(std::optional<std::int64_t>& guess);
     void UpdateEstimate();
     /// Seconds scheme 3's runs would take on every core, by the closed form and the measured rate.
     double SequentialSeconds() const;
@@ -119,6 +132,7 @@ private:
     QString target_;
     QSpinBox* runsBox_;
     QSpinBox* seedBox_;
+    QLineEdit* guessBox_;
     QCheckBox* schemeChecks_[3];
     QLabel* estimateLabel_;
     QLabel* statusLabel_;
@@ -127,6 +141,7 @@ private:
     QPushButton* startButton_;
     QPushButton* cancelButton_;
     QPushButton* saveButton_;
+    QPushButton* saveDataButton_;
     DistributionChartWidget* chart_;
     QScrollArea* chartArea_ = nullptr;
     QTableWidget* table_;
@@ -136,6 +151,11 @@ private:
 
     /// The batch running or last run: its runs, seed and schemes as they were at Start.
     analysis::EvolveBatch batch_;
+    /// The guess as it was at Start, for the results of that batch.
+    std::optional<std::int64_t> guess_;
+    /// The batch the chart shows and its records, one list per scheme, for "Save data...".
+    analysis::EvolveBatch shownBatch_;
+    std::vector<std::vector<analysis::EvolveRecord>> shownRecords_;
     BatchRunner runner_;
     std::atomic<std::int64_t> runsDone_{0};
     std::int64_t runsAsked_ = 0;

@@ -1,5 +1,13 @@
 #pragma once
 
+#include <QFutureWatcher>
+#include <QObject>
+#include <QPointer>
+#include <QPromise>
+#include <QString>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
+
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -8,14 +16,6 @@
 #include <memory>
 #include <optional>
 #include <utility>
-
-#include <QFutureWatcher>
-#include <QObject>
-#include <QPointer>
-#include <QPromise>
-#include <QString>
-#include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
 
 class QDialog;
 class QWidget;

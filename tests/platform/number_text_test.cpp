@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace quarrow {
 namespace {
@@ -121,6 +122,18 @@ TEST(NumberText, FiguresFromCountsAreWholeUnlessTheyAreNot) {
     EXPECT_EQ(FigureText(52'800'000.5, 2), "52800000.50");
     EXPECT_EQ(FigureDecimals(1e300, 2), 0);
     EXPECT_EQ(FigureText(1e300, 2).size(), 301U);
+}
+
+TEST(NumberText, OrdinalsTakeTheirEnglishEndings) {
+    // The teens take "th" at every hundred, not only the first.
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {0, "0th"},     {1, "1st"},       {2, "2nd"},      {3, "3rd"},     {4, "4th"},
+        {11, "11th"},   {12, "12th"},     {13, "13th"},    {21, "21st"},   {22, "22nd"},
+        {23, "23rd"},   {62, "62nd"},     {100, "100th"},  {101, "101st"}, {111, "111th"},
+        {112, "112th"}, {1013, "1013th"}, {1021, "1021st"}};
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(OrdinalText(value), text);
+    }
 }
 
 } // namespace

@@ -15,13 +15,16 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <atomic>
+#include <map>
 #include <optional>
+#include <set>
 #include <utility>
 
 namespace quarrow::plot {
@@ -79,7 +82,19 @@ TEST(DistributionChartTest, NoTextMeetsAnotherAtAnySizeOrFace) {
         return data;
     }();
     const DistributionData longPhrase = Batch(std::string(220, 'A'), {Scheme::Attenuating}, 20);
-    for (const DistributionData* data : {&ThreeSchemes(), &interrupted, &longPhrase}) {
+    // A guess among the runs' own marks, and one far beyond every run.
+    const DistributionData guessed = [] {
+        DistributionData data = ThreeSchemes();
+        data.guess = 30;
+        return data;
+    }();
+    const DistributionData farGuess = [] {
+        DistributionData data = Batch("THE SELECTION AGENT", {Scheme::Serial}, 30);
+        data.guess = 999'999'999'999;
+        return data;
+    }();
+    for (const DistributionData* data :
+         {&ThreeSchemes(), &interrupted, &longPhrase, &guessed, &farGuess}) {
         for (const int pixels : {9, 13, 20, 26, 39}) {
             QFont face = DefaultChartFace();
             face.setPixelSize(pixels);
@@ -160,6 +175,102 @@ TEST(DistributionChartTest, TitlesSayWhatTheChartHolds) {
     EXPECT_EQ(DistributionChartTitle(data),
               QStringLiteral("Generations per run for \"CAT\": 2: Serial Selection, 6,268 runs, "
                              "seed 7"));
+}
+
+TEST(DistributionChartTest, AGuessIsPlacedWhereTheExactLawPutsIt) {
+    // Every guess from below the fewest generations to beyond the most, on laws both narrow
+    // and wide: the figure is the law's share of runs that need at most the guess, rounded,
+    // with its ordinal, and it never falls as the guess grows.
+    const QRegularExpression placed(QStringLiteral(
+        R"(^Your guess of (\d+) is at the (\d+)(st|nd|rd|th) percentile: (\d+) of every 100 runs (needs?) at most \1 generations$)"));
+    const std::map<long, QString> endings = {{1, "st"},  {2, "nd"},  {3, "rd"},  {4, "th"},
+                                             {11, "th"}, {12, "th"}, {13, "th"}, {21, "st"},
+                                             {22, "nd"}, {23, "rd"}, {62, "nd"}, {93, "rd"}};
+    std::set<long> endingsSeen;
+    for (const Scheme scheme : {Scheme::Attenuating, Scheme::Sequential}) {
+        for (const std::size_t length : {std::size_t{6}, std::size_t{28}}) {
+            const GenerationLaw law = GenerationLaw::ForScheme(scheme, length);
+            const std::int64_t last = std::min<std::int64_t>(law.Quantile(0.999), 5000);
+            long previous = 0;
+            for (std::int64_t guess = 2; guess <= last; ++guess) {
+                const QString sentence = GuessSentence(law, guess);
+                const double percent = 100.0 * law.AtMost(guess);
+                SCOPED_TRACE(sentence.toStdString());
+                const QRegularExpressionMatch match = placed.match(sentence);
+                if (percent < 0.5 || percent >= 99.5) {
+                    EXPECT_FALSE(match.hasMatch());
+                    continue;
+                }
+                ASSERT_TRUE(match.hasMatch());
+                const long figure = match.captured(2).toLong();
+                EXPECT_EQ(match.captured(4).toLong(), figure);
+                EXPECT_LE(std::abs(static_cast<double>(figure) - percent), 0.5);
+                EXPECT_GE(figure, previous);
+                EXPECT_EQ(match.captured(5), figure == 1 ? "needs" : "need");
+                if (const auto ending = endings.find(figure); ending != endings.end()) {
+                    EXPECT_EQ(match.captured(3), ending->second);
+                    endingsSeen.insert(figure);
+                }
+                previous = figure;
+            }
+        }
+    }
+    EXPECT_GE(endingsSeen.size(), 8U) << "the sweep must pass the ordinals that differ";
+
+    // The edges: a guess no run can meet, one almost none meets, one almost every run meets,
+    // and one beyond every run the law can tell apart.
+    const GenerationLaw wide = GenerationLaw::LockedLetter(28);
+    EXPECT_EQ(GuessSentence(wide, 0),
+              "Your guess of 0 is below every run: 0 of every 100 runs need at most 0 "
+              "generations");
+    ASSERT_GT(wide.AtMost(1), 0.0);
+    EXPECT_EQ(GuessSentence(wide, 1),
+              "Your guess of 1 is below the 1st percentile: fewer than 1 of every 100 runs need "
+              "at most 1 generation");
+    ASSERT_GT(wide.AtMost(150), 0.995);
+    ASSERT_LT(wide.AtMost(150), 1.0);
+    EXPECT_EQ(GuessSentence(wide, 150),
+              "Your guess of 150 is above the 99th percentile: more than 99 of every 100 runs "
+              "need at most 150 generations");
+    const GenerationLaw narrow = GenerationLaw::LockedLetter(3);
+    ASSERT_EQ(narrow.MoreThan(1'000'000), 0.0);
+    EXPECT_EQ(GuessSentence(narrow, 1'000'000),
+              "Your guess of 1,000,000 is above every run: 100 of every 100 runs need at most "
+              "1,000,000 generations");
+}
+
+TEST(DistributionChartTest, AGuessIsMarkedInEveryPanelAndPlacedUnderItsHeading) {
+    DistributionData data = ThreeSchemes();
+    data.guess = 30;
+    const std::vector<DrawnText> texts =
+        Drawn(data, DistributionChartSize(data), DefaultChartFace());
+    const auto count = [&](const QString& text) {
+        return std::count_if(texts.begin(), texts.end(),
+                             [&](const DrawnText& drawn) { return drawn.text == text; });
+    };
+    EXPECT_EQ(count(QStringLiteral("your guess")), 3);
+    // Each scheme's own sentence, by its own law, under its own heading: schemes 1 and 2 share
+    // a law, scheme 3 has another.
+    QStringList expected;
+    for (const SchemeRuns& runs : data.schemes) {
+        expected << QString::fromStdString(std::string(SchemeCaption(runs.scheme)))
+                 << GuessSentence(GenerationLaw::ForScheme(runs.scheme, data.phrase.size()), 30);
+    }
+    QStringList headingsAndSentences;
+    for (const DrawnText& drawn : texts) {
+        if (drawn.text.contains(QStringLiteral(" Selection: 200 runs")) ||
+            drawn.text.startsWith(QStringLiteral("Your guess of"))) {
+            headingsAndSentences << drawn.text.section(QStringLiteral(": 200 runs"), 0, 0);
+        }
+    }
+    EXPECT_EQ(headingsAndSentences, expected);
+    EXPECT_NE(expected[1], expected[5]);
+    // Without a guess there is no mark and no sentence.
+    const std::vector<DrawnText> plain =
+        Drawn(ThreeSchemes(), DistributionChartSize(ThreeSchemes()), DefaultChartFace());
+    EXPECT_TRUE(std::none_of(plain.begin(), plain.end(), [](const DrawnText& drawn) {
+        return drawn.text.contains(QStringLiteral("guess"), Qt::CaseInsensitive);
+    }));
 }
 
 TEST(DistributionChartTest, BlindSearchIsWrittenAsStepTwoWritesIt) {

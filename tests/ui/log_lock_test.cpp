@@ -1,7 +1,11 @@
 // The lock beside the generation log, against real files: a full disk, a lock file that says
 // nothing, and a lock left by a window on another computer.
 
+#include "ui/log_lock.h"
+
+#include "tests/support/small_filesystem.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/evolution_view.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -15,10 +19,6 @@
 
 #include <unistd.h>
 
-#include "tests/support/small_filesystem.h"
-#include "ui/evolution_view.h"
-#include "ui/log_lock.h"
-
 namespace quarrow::testing {
 namespace {
 
@@ -27,7 +27,7 @@ constexpr int kStepFour = 3;
 class LogLockTest : public WindowTest {
 protected:
     /// Puts the window's log at `logPath` instead of the test's own folder.
-    void moveLog(const QString& logPath) {
+    void MoveLog(const QString& logPath) {
         window.reset();
         services.logPath = logPath;
         window = std::make_unique<Quarrow>(services);
@@ -62,7 +62,7 @@ protected:
     }
 
     /// The text of the refusal on show, closing it; empty if none.
-    QString takeMessage() {
+    QString TakeMessage() {
         auto* message = window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
         if (message == nullptr) {
             return {};
@@ -72,12 +72,12 @@ protected:
         return text;
     }
 
-    QByteArray read(const QString& path) const {
+    QByteArray Read(const QString& path) const {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    void writeLock(const QByteArray& content, qint64 secondsAgo) const {
+    void WriteLock(const QByteArray& content, qint64 secondsAgo) const {
         QFile lock(services.logPath + QStringLiteral(".lock"));
         ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
         lock.write(content);
@@ -104,7 +104,7 @@ TEST_F(LogLockTest, ALockThatCannotBeMadeStopsTheRunAndNamesTheFolder) {
         ASSERT_TRUE(log.open(QIODevice::WriteOnly));
         log.write("EARLIER   3\r\n");
     }
-    moveLog(logPath);
+    MoveLog(logPath);
     if (readOnlyFolder) {
         QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::ExeOwner);
     } else {
@@ -112,7 +112,7 @@ TEST_F(LogLockTest, ALockThatCannotBeMadeStopsTheRunAndNamesTheFolder) {
     }
 
     RunShort();
-    const QString refusal = takeMessage();
+    const QString refusal = TakeMessage();
     if (readOnlyFolder) {
         QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -123,24 +123,24 @@ TEST_F(LogLockTest, ALockThatCannotBeMadeStopsTheRunAndNamesTheFolder) {
         << refusal.toStdString();
     // Nothing ran: the boxes and the earlier log are as they were, and no lock is left.
     EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
-    EXPECT_EQ(read(logPath), QByteArray("EARLIER   3\r\n"));
+    EXPECT_EQ(Read(logPath), QByteArray("EARLIER   3\r\n"));
     EXPECT_FALSE(QFile::exists(logPath + QStringLiteral(".lock")));
 }
 
 TEST_F(LogLockTest, ALockFileThatSaysNothingIsStale) {
     for (const QByteArray& blank : {QByteArray(), QByteArray("\x01\x02 not a lock")}) {
-        writeLock(blank, 60);
+        WriteLock(blank, 60);
         RunShort();
-        EXPECT_EQ(takeMessage().toStdString(), "") << blank.toStdString();
+        EXPECT_EQ(TakeMessage().toStdString(), "") << blank.toStdString();
         EXPECT_NE(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
-        EXPECT_TRUE(read(services.logPath).endsWith("AB   2\r\n"));
+        EXPECT_TRUE(Read(services.logPath).endsWith("AB   2\r\n"));
         EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
     }
 }
 
 TEST_F(LogLockTest, ALockFromAnotherComputerIsNamedAndRemovedOnlyWhenTheUserSaysSo) {
     const QByteArray foreign("4242\nquarrow\nclassroom-pc-7.example\n");
-    writeLock(foreign, 3600);
+    WriteLock(foreign, 3600);
     {
         const QuestionAnswer answer(window.get(), QStringLiteral("foreignLockQuestion"),
                                     QStringLiteral("Don't start"));
@@ -152,20 +152,20 @@ TEST_F(LogLockTest, ALockFromAnotherComputerIsNamedAndRemovedOnlyWhenTheUserSays
             QDir::toNativeSeparators(services.logPath + QStringLiteral(".lock"))));
     }
     EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
-    EXPECT_EQ(read(services.logPath + QStringLiteral(".lock")), foreign);
+    EXPECT_EQ(Read(services.logPath + QStringLiteral(".lock")), foreign);
 
     const QuestionAnswer answer(window.get(), QStringLiteral("foreignLockQuestion"),
                                 QStringLiteral("It is not running"));
     RunShort();
     EXPECT_FALSE(answer.Question().isEmpty());
-    EXPECT_EQ(takeMessage().toStdString(), "");
+    EXPECT_EQ(TakeMessage().toStdString(), "");
     EXPECT_NE(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
     EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
 }
 
 TEST_F(LogLockTest, WhileTheLockQuestionWaitsGoStartsNoSecondRunOrQuestion) {
     const QByteArray foreign("4242\nquarrow\nclassroom-pc-7.example\n");
-    writeLock(foreign, 3600);
+    WriteLock(foreign, 3600);
     Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
     Control<QLineEdit>("txtTarget")->setText(QStringLiteral("AB"));
     Control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("AB"));
@@ -179,11 +179,11 @@ TEST_F(LogLockTest, WhileTheLockQuestionWaitsGoStartsNoSecondRunOrQuestion) {
     QTest::mouseClick(go, Qt::LeftButton);
     EXPECT_EQ(window->findChild<QMessageBox*>(QStringLiteral("selectionMessage")), nullptr);
     go->click();
-    EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("A run is going on")));
+    EXPECT_TRUE(TakeMessage().startsWith(QStringLiteral("A run is going on")));
     EXPECT_EQ(window->findChildren<QMessageBox*>(QStringLiteral("foreignLockQuestion")).size(), 1);
     EXPECT_EQ(window->findChild<EvolutionView*>(), nullptr);
     EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
-    EXPECT_EQ(read(services.logPath + QStringLiteral(".lock")), foreign);
+    EXPECT_EQ(Read(services.logPath + QStringLiteral(".lock")), foreign);
 
     // Its answer starts the one run.
     for (QAbstractButton* button : WaitingQuestion()->buttons()) {
@@ -194,9 +194,9 @@ TEST_F(LogLockTest, WhileTheLockQuestionWaitsGoStartsNoSecondRunOrQuestion) {
     EXPECT_EQ(WaitingQuestion(), nullptr);
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return !Control<QLineEdit>("txtLength")->text().isEmpty(); }));
-    EXPECT_EQ(takeMessage().toStdString(), "");
+    EXPECT_EQ(TakeMessage().toStdString(), "");
     EXPECT_EQ(window->findChildren<EvolutionView*>().size(), 1);
-    EXPECT_TRUE(read(services.logPath).endsWith("AB   2\r\n"));
+    EXPECT_TRUE(Read(services.logPath).endsWith("AB   2\r\n"));
     EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
 }
 
@@ -204,7 +204,7 @@ TEST_F(LogLockTest, ALiveWindowsLockIsRespectedAndNamed) {
     GenerationLogLock held(services.logPath);
     ASSERT_EQ(held.Acquire(), GenerationLogLock::Outcome::Held);
     RunShort();
-    const QString refusal = takeMessage();
+    const QString refusal = TakeMessage();
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("Another Quarrow window is running")))
         << refusal.toStdString();
     EXPECT_TRUE(refusal.contains(QDir::toNativeSeparators(held.Path()))) << refusal.toStdString();

@@ -1,5 +1,9 @@
 #include "analysis/experiments.h"
+#include "analysis/run_csv.h"
+#include "engine/exact_law.h"
+#include "platform/number_text.h"
 #include "plot/distribution_chart.h"
+#include "tests/support/small_filesystem.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/repeat_window.h"
 #include "ui/zoom.h"
@@ -14,6 +18,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -25,6 +30,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -42,28 +48,37 @@ void Start(RepeatWindow& window, int runs, int seed) {
     QTest::mouseClick(start, Qt::LeftButton);
 }
 
+/// The batch the window runs with every scheme ticked.
+analysis::EvolveBatch AllSchemes(const std::string& phrase, std::int64_t runs, std::uint64_t seed) {
+    analysis::EvolveBatch batch;
+    batch.phrase = phrase;
+    batch.schemes = {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential};
+    batch.runs = runs;
+    batch.seed = seed;
+    return batch;
+}
+
+/// `batch` run through the lab's batch code.
+analysis::EvolveBatchResult LabBatch(const analysis::EvolveBatch& batch) {
+    std::atomic<bool> stop{false};
+    return analysis::RunEvolveBatch(batch, analysis::BatchControl{stop, 3});
+}
+
 TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     RepeatWindow window(QStringLiteral("WEASEL"));
     window.show();
     Start(window, 25, 314);
     ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
 
-    std::atomic<bool> stop{false};
-    analysis::EvolveBatch batch;
-    batch.phrase = "WEASEL";
-    batch.schemes = {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential};
-    batch.runs = 25;
-    batch.seed = 314;
-    const analysis::EvolveBatchResult lab =
-        analysis::RunEvolveBatch(batch, analysis::BatchControl{stop, 3});
-    const analysis::DistributionData& shown = window.Shown();
-    ASSERT_EQ(shown.schemes.size(), 3U);
-    EXPECT_EQ(shown.seedText, "seed 314");
+    const analysis::EvolveBatchResult lab = LabBatch(AllSchemes("WEASEL", 25, 314));
+    const analysis::DistributionData& Shown = window.Shown();
+    ASSERT_EQ(Shown.schemes.size(), 3U);
+    EXPECT_EQ(Shown.seedText, "seed 314");
     for (std::size_t s = 0; s < 3; ++s) {
-        ASSERT_EQ(shown.schemes[s].generations.size(), 25U);
+        ASSERT_EQ(Shown.schemes[s].generations.size(), 25U);
         for (std::size_t run = 0; run < 25; ++run) {
-            EXPECT_EQ(shown.schemes[s].generations[run], lab.records[s][run].generations);
-            EXPECT_EQ(shown.schemes[s].strings[run], lab.records[s][run].strings);
+            EXPECT_EQ(Shown.schemes[s].generations[run], lab.records[s][run].generations);
+            EXPECT_EQ(Shown.schemes[s].strings[run], lab.records[s][run].strings);
         }
     }
     // The table is the text a screen reader reads: a row per scheme with the exact law.
@@ -85,7 +100,7 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     QImage image;
     ASSERT_TRUE(image.load(png, "PNG"));
     EXPECT_EQ(image.size(), chart->size() * 2);
-    EXPECT_EQ(image.text(QStringLiteral("Title")), plot::DistributionChartTitle(shown));
+    EXPECT_EQ(image.text(QStringLiteral("Title")), plot::DistributionChartTitle(Shown));
     QFile drawing(svg);
     ASSERT_TRUE(drawing.open(QIODevice::ReadOnly));
     EXPECT_TRUE(
@@ -408,19 +423,184 @@ TEST(RepeatWindowTest, CancelKeepsTheRunsFinished) {
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("repeatCancelButton")),
                       Qt::LeftButton);
     ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
-    const analysis::DistributionData& shown = window.Shown();
-    ASSERT_EQ(shown.schemes.size(), 1U);
-    EXPECT_GE(shown.schemes[0].generations.size(), 20U);
-    EXPECT_LT(shown.schemes[0].generations.size(), 100000U);
-    for (const std::int64_t generations : shown.schemes[0].generations) {
+    const analysis::DistributionData& Shown = window.Shown();
+    ASSERT_EQ(Shown.schemes.size(), 1U);
+    EXPECT_GE(Shown.schemes[0].generations.size(), 20U);
+    EXPECT_LT(Shown.schemes[0].generations.size(), 100000U);
+    for (const std::int64_t generations : Shown.schemes[0].generations) {
         EXPECT_GT(generations, 0);
     }
     EXPECT_TRUE(window.findChild<QPushButton*>(QStringLiteral("repeatStartButton"))->isEnabled());
     // The title says how many runs the chart holds of those asked.
-    EXPECT_TRUE(shown.interrupted);
-    EXPECT_TRUE(plot::DistributionChartTitle(shown).contains(
+    EXPECT_TRUE(Shown.interrupted);
+    EXPECT_TRUE(plot::DistributionChartTitle(Shown).contains(
         QStringLiteral(" of 100,000 runs, interrupted")))
-        << plot::DistributionChartTitle(shown).toStdString();
+        << plot::DistributionChartTitle(Shown).toStdString();
+}
+
+/// Types `text` into the guess box as a user would, over whatever it held.
+void TypeGuess(RepeatWindow& window, const QString& text) {
+    auto* box = window.findChild<QLineEdit*>(QStringLiteral("repeatGuessBox"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box->isEnabled(); }));
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+QString ChartDescription(const RepeatWindow& window) {
+    return window.findChild<QWidget*>(QStringLiteral("distributionChart"))->accessibleDescription();
+}
+
+TEST(RepeatWindowTest, AGuessIsHeldAgainstTheExactLawOfEachScheme) {
+    RepeatWindow window(QStringLiteral("WEASEL"));
+    window.show();
+    auto* box = window.findChild<QLineEdit*>(QStringLiteral("repeatGuessBox"));
+    EXPECT_EQ(box->accessibleName(), QStringLiteral("Your guess (generations)"));
+    TypeGuess(window, QStringLiteral("30"));
+    Start(window, 20, 11);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_EQ(window.Shown().guess, std::optional<std::int64_t>(30));
+
+    // Each scheme's sentence, by its own law, is what the chart draws and what a screen reader
+    // reads; the figure is the law's share of runs that need at most 30 generations.
+    const QString description = ChartDescription(window);
+    auto* chart = window.findChild<DistributionChartWidget*>(QStringLiteral("distributionChart"));
+    chart->repaint();
+    for (const analysis::SchemeRuns& runs : window.Shown().schemes) {
+        const long percent =
+            std::lround(100.0 * GenerationLaw::ForScheme(runs.scheme, 6).AtMost(30));
+        ASSERT_GT(percent, 1);
+        ASSERT_LT(percent, 100);
+        const QString sentence =
+            QStringLiteral("Your guess of 30 is at the %1 percentile: %2 of every 100 runs need "
+                           "at most 30 generations")
+                .arg(QString::fromStdString(OrdinalText(percent)))
+                .arg(percent);
+        const std::string_view caption = SchemeCaption(runs.scheme);
+        EXPECT_TRUE(description.contains(QStringLiteral("%1: %2.").arg(
+            QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())), sentence)))
+            << description.toStdString();
+        const auto& drawn = chart->DrawnTexts();
+        EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [&](const plot::DrawnText& text) {
+            return text.text == sentence;
+        })) << sentence.toStdString();
+    }
+
+    // Text that is not a whole number says so, starts nothing and stays to be mended; the
+    // results shown are still those of the last batch.
+    TypeGuess(window, QStringLiteral("about 40"));
+    const testing::QuestionAnswer answer(&window, QStringLiteral("guessProblem"),
+                                         QStringLiteral("OK"));
+    Start(window, 12, 99);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !answer.Question().isEmpty(); }));
+    EXPECT_TRUE(answer.Question().startsWith(
+        QStringLiteral("Your guess must be a whole number of generations")))
+        << answer.Question().toStdString();
+    EXPECT_FALSE(window.Running());
+    EXPECT_EQ(box->text(), QStringLiteral("about 40"));
+    EXPECT_EQ(window.Shown().seedText, "seed 11");
+
+    // Grouped digits are a guess; an empty box is none.
+    TypeGuess(window, QStringLiteral("1,000"));
+    Start(window, 10, 12);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    EXPECT_EQ(window.Shown().guess, std::optional<std::int64_t>(1000));
+    TypeGuess(window, QString());
+    Start(window, 10, 13);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    EXPECT_EQ(window.Shown().seedText, "seed 13");
+    EXPECT_FALSE(window.Shown().guess.has_value());
+    EXPECT_FALSE(ChartDescription(window).contains(QStringLiteral("guess")));
+}
+
+/// The lines of `text`, the seconds of each per-run row and summary row left out: they are
+/// measured, and differ from one batch to the next.
+QStringList WithoutSeconds(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (line.contains(QStringLiteral(",seconds,"))) {
+            line.clear();
+        } else if (!line.startsWith(QStringLiteral("run,"))) {
+            line = line.section(QLatin1Char(','), 0, -2);
+        }
+    }
+    return lines;
+}
+
+TEST(RepeatWindowTest, SaveDataWritesTheRunsAndTheirSummaryAsTheLabDoes) {
+    RepeatWindow window(QStringLiteral("SAY CAT"));
+    window.show();
+    auto* saveData = window.findChild<QPushButton*>(QStringLiteral("repeatSaveDataButton"));
+    EXPECT_FALSE(saveData->isEnabled());
+    Start(window, 15, 21);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    EXPECT_TRUE(saveData->isEnabled());
+    EXPECT_TRUE(window.SuggestedChartName().endsWith(QStringLiteral(".png")));
+
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("runs.csv"));
+    ASSERT_EQ(window.SaveData(path), QString());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString saved = QString::fromUtf8(file.readAll());
+    const auto blank = saved.indexOf(QStringLiteral("\n\n"));
+    ASSERT_GT(blank, 0) << "the summary follows the rows after one empty row";
+
+    // The same batch through the lab's code, with the same seed, gives the same rows and the
+    // same summary, but for the seconds the runs took.
+    analysis::EvolveBatch batch = AllSchemes("SAY CAT", 15, 21);
+    batch.keepFirstStrings = true;
+    const analysis::EvolveBatchResult lab = LabBatch(batch);
+    std::vector<analysis::EvolveSchemeFigures> figures;
+    for (std::size_t s = 0; s < 3; ++s) {
+        figures.push_back(
+            analysis::SummariseScheme(batch.schemes[s], batch.phrase.size(), lab.records[s]));
+    }
+    const QString rows = QString::fromStdString(analysis::PerRunCsv(batch.schemes, lab.records));
+    const QString summary = QString::fromStdString(analysis::SchemeSummaryCsv(figures));
+    EXPECT_TRUE(saved.startsWith(
+        QStringLiteral("run,scheme,first_string,generations,strings,seconds\n0,attenuating,")));
+    EXPECT_EQ(WithoutSeconds(saved.left(blank + 1)), WithoutSeconds(rows));
+    EXPECT_EQ(WithoutSeconds(saved.mid(blank + 2)), WithoutSeconds(summary));
+    EXPECT_EQ(saved.count(QLatin1Char('\n')), 1 + 45 + 1 + 1 + 9);
+
+    // A place that cannot be written says so, and nothing is left there.
+    const QString missing = folder.filePath(QStringLiteral("missing/runs.csv"));
+    const testing::QuestionAnswer answer(&window, QStringLiteral("saveDataProblem"),
+                                         QStringLiteral("OK"));
+    EXPECT_FALSE(window.SaveDataOrSay(missing));
+    EXPECT_TRUE(answer.Question().startsWith(QStringLiteral("The data could not be saved to %1: ")
+                                                 .arg(QDir::toNativeSeparators(missing))))
+        << answer.Question().toStdString();
+    EXPECT_FALSE(QFile::exists(missing));
+}
+
+TEST(RepeatWindowTest, AFullDiskLeavesTheEarlierDataAsItWas) {
+    const testing::SmallFilesystem disk(std::size_t{64} * 1024, "repeat");
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << disk.Why();
+    }
+    RepeatWindow window(QStringLiteral("CAT"));
+    window.show();
+    Start(window, 10, 5);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    const QString path = QString::fromStdString((disk.Folder() / "runs.csv").string());
+    ASSERT_EQ(window.SaveData(path), QString());
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    const QByteArray before = earlier.readAll();
+    earlier.close();
+
+    // A larger batch, on a disk with no room left.
+    Start(window, 2000, 6);
+    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 60000));
+    disk.Fill();
+    const QString problem = window.SaveData(path);
+    EXPECT_TRUE(problem.contains(QStringLiteral("No space left"))) << problem.toStdString();
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), before);
+    EXPECT_EQ(QDir(QString::fromStdString(disk.Folder().string())).entryList(QDir::Files).size(), 2)
+        << "nothing half-written is left beside it";
 }
 
 } // namespace
