@@ -53,7 +53,7 @@ protected:
         window->activateWindow();
         // Not qWaitForWindowActive: it also counts the main window as active while the help
         // window, whose parent it is, has the focus.
-        ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
     }
 
     void ShowPage(int page) { Control<QTabWidget>("SSTab1")->setCurrentIndex(page); }
@@ -67,7 +67,7 @@ protected:
     }
 
     bool TopicOpens(int topic) {
-        const bool opened = WaitUntil([&] {
+        const bool opened = QTest::qWaitFor([&] {
             const HelpViewer* shown = Viewer();
             return shown != nullptr && shown->isVisible() && shown->CurrentTopic() == topic;
         });
@@ -138,7 +138,7 @@ TEST_F(HelpTest, F1OpensTheTopicOfTheFocusedControl) {
         QWidget* focused = Control<QWidget>(row.name);
         ASSERT_NE(focused, nullptr);
         focused->setFocus(Qt::OtherFocusReason);
-        ASSERT_TRUE(WaitUntil([&] { return focused->hasFocus(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return focused->hasFocus(); }));
         QTest::keyClick(focused, Qt::Key_F1);
         EXPECT_TRUE(TopicOpens(row.topic));
     }

@@ -62,11 +62,11 @@ protected:
 
     void ZoomTo(double factor) {
         window->activateWindow();
-        ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
         while (window->ZoomFactor() < factor) {
             const double before = window->ZoomFactor();
             QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
-            ASSERT_TRUE(WaitUntil([&] { return window->ZoomFactor() > before; }));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return window->ZoomFactor() > before; }));
         }
     }
 
@@ -96,7 +96,7 @@ protected:
             Control<QPushButton>("Command2")->click();
             ended = true;
         });
-        return WaitUntil(
+        return QTest::qWaitFor(
             [&] { return ended && !Control<QLineEdit>("txtLength")->text().isEmpty(); }, timeoutMs);
     }
 
@@ -424,7 +424,7 @@ TEST_F(LiveViewTest, EveryTextOfTheViewGrowsWithTheZoomAndNoneIsCutOrOverlaps) {
         ExpectNothingClippedOrOverlapping(*view, "at 100%");
         const CapitalHeights single = CapitalsOf(*view);
         ZoomTo(2.0);
-        ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->Factor() == 2.0; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return WindowZoom::Of(view)->Factor() == 2.0; }));
         const CapitalHeights twice = CapitalsOf(*view);
         for (const auto& [small, large, what] :
              {std::tuple{single.text, twice.text, "text"},
@@ -459,7 +459,7 @@ TEST_F(LiveViewTest, AViewOpenedAtTwiceTheSizeCutsNoTitleEvenAtItsLeastHeight) {
 
 TEST_F(LiveViewTest, AtFullScreenTheViewFitsBesideTheBoxesWithNothingCutOrOverlapping) {
     QTest::keyClick(window.get(), Qt::Key_F11);
-    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
     for (const Scheme scheme : {Scheme::Serial, Scheme::Sequential}) {
         SCOPED_TRACE(static_cast<int>(scheme));
         auto* view = new EvolutionView(QStringLiteral("METHINKS IT IS LIKE A WEASEL"),
@@ -492,7 +492,7 @@ TEST_F(LiveViewTest, MessageBoxesAndCheckBoxSquaresGrowWithTheZoom) {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
         const int capitals = QFontMetrics(box->font()).capHeight();
         box->accept();
-        EXPECT_TRUE(WaitUntil([&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] {
             return window->findChild<QMessageBox*>(QStringLiteral("selectionMessage")) == nullptr;
         }));
         return capitals;
@@ -506,7 +506,7 @@ TEST_F(LiveViewTest, MessageBoxesAndCheckBoxSquaresGrowWithTheZoom) {
     const int singleMessage = messageCapitals();
     const int singleSquare = square();
     ZoomTo(2.0);
-    ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->Factor() == 2.0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return WindowZoom::Of(view)->Factor() == 2.0; }));
     EXPECT_NEAR(messageCapitals(), 2 * singleMessage, 1);
     EXPECT_NEAR(square(), 2 * singleSquare, 2);
     delete view;
@@ -519,10 +519,10 @@ TEST_F(LiveViewTest, AHelpWindowOpenedBeforeFullScreenKeepsAReadableWidth) {
     ASSERT_NE(help, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
     window->activateWindow();
-    ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
     QTest::keyClick(window.get(), Qt::Key_F11);
-    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
-    ASSERT_TRUE(WaitUntil([&] { return WindowZoom::Of(help)->Factor() > 2.0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return WindowZoom::Of(help)->Factor() > 2.0; }));
     EXPECT_LE(help->width(), 1920 * 3 / 4);
     const auto* contents = help->findChild<QListWidget*>(QStringLiteral("helpContents"));
     ASSERT_NE(contents, nullptr);
@@ -625,13 +625,13 @@ TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNo
         EXPECT_EQ(beside->window(), view);
     }
     beside->close();
-    EXPECT_TRUE(WaitUntil([&] { return beside.isNull(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return beside.isNull(); }));
     delete view;
 
     window->activateWindow();
-    ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
     QTest::keyClick(window.get(), Qt::Key_F11);
-    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
     view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
                              window->LiveViewChoices(), window.get());
     view->PlaceBeside(*window, ResultBoxesOf(*window));
@@ -648,7 +648,7 @@ TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNo
     EXPECT_LT(WindowZoom::Of(view)->Factor(), before);
     QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("backToRunButton")),
                       Qt::LeftButton);
-    EXPECT_TRUE(WaitUntil([&] { return inside.isNull(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return inside.isNull(); }));
     EXPECT_TRUE(view->findChild<QWidget*>(QStringLiteral("runPage"))->isVisible());
     delete view;
 }

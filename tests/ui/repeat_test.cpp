@@ -68,7 +68,7 @@ TEST(RepeatWindowTest, FiguresEqualTheLabsForTheSameSeed) {
     RepeatWindow window(QStringLiteral("WEASEL"));
     window.show();
     Start(window, 25, 314);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
 
     const analysis::EvolveBatchResult lab = LabBatch(AllSchemes("WEASEL", 25, 314));
     const analysis::DistributionData& Shown = window.Shown();
@@ -112,7 +112,7 @@ TEST(RepeatWindowTest, SavingSaysWhenTheChartCannotBeWritten) {
     RepeatWindow window(QStringLiteral("CAT"));
     window.show();
     Start(window, 10, 4);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
     // A folder that is not there.
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("missing/chart.png"));
@@ -131,7 +131,7 @@ TEST(RepeatWindowTest, SavingSaysWhenTheChartCannotBeWritten) {
     });
     answer.start();
     EXPECT_FALSE(window.SaveChartOrSay(path));
-    ASSERT_TRUE(testing::WaitUntil([&] { return !told.isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !told.isEmpty(); }));
     EXPECT_TRUE(told.startsWith(QStringLiteral("The chart could not be saved to %1: ").arg(path)))
         << told.toStdString();
     EXPECT_FALSE(QFile::exists(path));
@@ -169,7 +169,7 @@ TEST(RepeatWindowTest, ResultsCarryTheSeedAndRunsTheirBatchStartedWith) {
     seedBox->setValue(777);
     runsBox->setValue(50);
     release = true;
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
     EXPECT_TRUE(seedBox->isEnabled());
     EXPECT_EQ(window.Shown().seedText, "seed 12345");
     EXPECT_EQ(window.Shown().runsRequested, 30);
@@ -186,7 +186,7 @@ TEST(RepeatWindowTest, AFailedBatchSaysSoAndTheNextOneIsShownWhole) {
     RepeatWindow window(QStringLiteral("CAT"));
     window.show();
     Start(window, 10, 1);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
     ASSERT_EQ(window.Shown().schemes.size(), 3U);
 
     window.SetBatchRunner([](const analysis::EvolveBatch&, const analysis::BatchControl&,
@@ -195,7 +195,7 @@ TEST(RepeatWindowTest, AFailedBatchSaysSoAndTheNextOneIsShownWhole) {
     });
     window.findChild<QCheckBox*>(QStringLiteral("repeatScheme2"))->setChecked(false);
     Start(window, 12, 2);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
     auto* status = window.findChild<QLabel*>(QStringLiteral("repeatStatus"));
     EXPECT_TRUE(status->isVisible());
     EXPECT_TRUE(
@@ -214,7 +214,7 @@ TEST(RepeatWindowTest, AFailedBatchSaysSoAndTheNextOneIsShownWhole) {
         return analysis::RunEvolveBatch(batch, control, runsDone);
     });
     Start(window, 12, 2);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
     EXPECT_FALSE(status->isVisible());
     ASSERT_EQ(window.Shown().schemes.size(), 2U);
     EXPECT_EQ(window.Shown().schemes[1].scheme, Scheme::Sequential);
@@ -292,7 +292,7 @@ TEST(RepeatWindowTest, EveryTextGrowsWithTheZoomAndNoneMeetsAnother) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     Start(*window, 40, 5);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window->Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Running(); }, 30000));
     auto* table = window->findChild<QTableWidget*>(QStringLiteral("repeatTable"));
     auto* chart = window->findChild<DistributionChartWidget*>(QStringLiteral("distributionChart"));
     auto* caption = window->findChild<QLabel*>(QStringLiteral("repeatTableCaption"));
@@ -348,7 +348,7 @@ TEST(RepeatWindowTest, EveryTextGrowsWithTheZoomAndNoneMeetsAnother) {
     };
     const Seen single = look("at 100%");
     program->SetFactor(2.0);
-    ASSERT_TRUE(testing::WaitUntil([&] { return WindowZoom::Of(window)->Factor() == 2.0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return WindowZoom::Of(window)->Factor() == 2.0; }));
     QTest::qWait(0);
     const Seen twice = look("at 200%");
     EXPECT_NEAR(twice.label, 2.0 * single.label, 1.0);
@@ -381,7 +381,7 @@ TEST(RepeatWindowTest, ItCanBeAPageOfAnotherWindow) {
     page->setGeometry(host.rect());
     host.show();
     Start(*page, 10, 3);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !page->Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page->Running(); }, 30000));
     EXPECT_EQ(page->Shown().schemes.size(), 3U);
 
     const RepeatWindow window(QStringLiteral("CAT"));
@@ -419,10 +419,10 @@ TEST(RepeatWindowTest, CancelKeepsTheRunsFinished) {
     window.show();
     Start(window, 100000, 9);
     auto* progress = window.findChild<QProgressBar*>(QStringLiteral("repeatProgress"));
-    ASSERT_TRUE(testing::WaitUntil([&] { return progress->value() >= 20; }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progress->value() >= 20; }, 30000));
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("repeatCancelButton")),
                       Qt::LeftButton);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
     const analysis::DistributionData& Shown = window.Shown();
     ASSERT_EQ(Shown.schemes.size(), 1U);
     EXPECT_GE(Shown.schemes[0].generations.size(), 20U);
@@ -458,7 +458,7 @@ TEST(RepeatWindowTest, AGuessIsHeldAgainstTheExactLawOfEachScheme) {
     EXPECT_EQ(box->accessibleName(), QStringLiteral("Your guess (generations)"));
     TypeGuess(window, QStringLiteral("30"));
     Start(window, 20, 11);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
     ASSERT_EQ(window.Shown().guess, std::optional<std::int64_t>(30));
 
     // Each scheme's sentence, by its own law, is what the chart draws and what a screen reader
@@ -492,7 +492,7 @@ TEST(RepeatWindowTest, AGuessIsHeldAgainstTheExactLawOfEachScheme) {
     const testing::QuestionAnswer answer(&window, QStringLiteral("guessProblem"),
                                          QStringLiteral("OK"));
     Start(window, 12, 99);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !answer.Question().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answer.Question().isEmpty(); }));
     EXPECT_TRUE(answer.Question().startsWith(
         QStringLiteral("Your guess must be a whole number of generations")))
         << answer.Question().toStdString();
@@ -503,11 +503,11 @@ TEST(RepeatWindowTest, AGuessIsHeldAgainstTheExactLawOfEachScheme) {
     // Grouped digits are a guess; an empty box is none.
     TypeGuess(window, QStringLiteral("1,000"));
     Start(window, 10, 12);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
     EXPECT_EQ(window.Shown().guess, std::optional<std::int64_t>(1000));
     TypeGuess(window, QString());
     Start(window, 10, 13);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
     EXPECT_EQ(window.Shown().seedText, "seed 13");
     EXPECT_FALSE(window.Shown().guess.has_value());
     EXPECT_FALSE(ChartDescription(window).contains(QStringLiteral("guess")));
@@ -533,7 +533,7 @@ TEST(RepeatWindowTest, SaveDataWritesTheRunsAndTheirSummaryAsTheLabDoes) {
     auto* saveData = window.findChild<QPushButton*>(QStringLiteral("repeatSaveDataButton"));
     EXPECT_FALSE(saveData->isEnabled());
     Start(window, 15, 21);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
     EXPECT_TRUE(saveData->isEnabled());
     EXPECT_TRUE(window.SuggestedChartName().endsWith(QStringLiteral(".png")));
 
@@ -583,7 +583,7 @@ TEST(RepeatWindowTest, AFullDiskLeavesTheEarlierDataAsItWas) {
     RepeatWindow window(QStringLiteral("CAT"));
     window.show();
     Start(window, 10, 5);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
     const QString path = QString::fromStdString((disk.Folder() / "runs.csv").string());
     ASSERT_EQ(window.SaveData(path), QString());
     QFile earlier(path);
@@ -593,7 +593,7 @@ TEST(RepeatWindowTest, AFullDiskLeavesTheEarlierDataAsItWas) {
 
     // A larger batch, on a disk with no room left.
     Start(window, 2000, 6);
-    ASSERT_TRUE(testing::WaitUntil([&] { return !window.Running(); }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 60000));
     disk.Fill();
     const QString problem = window.SaveData(path);
     EXPECT_TRUE(problem.contains(QStringLiteral("No space left"))) << problem.toStdString();

@@ -197,7 +197,7 @@ TEST_F(RunFaultsTest, TheRunsDialogKeepsTheUsersInputAwayFromTheWindow) {
     auto* message = window->findChild<QMessageBox*>();
     ASSERT_NE(message, nullptr);
     message->accept();
-    ASSERT_TRUE(WaitUntil([&] { return window->findChild<QMessageBox*>() == nullptr; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->findChild<QMessageBox*>() == nullptr; }));
     auto* tabs = Control<QTabWidget>("SSTab1");
     QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
     EXPECT_EQ(tabs->currentIndex(), 0);

@@ -42,7 +42,7 @@ protected:
         if (QMessageBox* shown = Message()) {
             shown->accept();
         }
-        ASSERT_TRUE(WaitUntil([&] { return Message() == nullptr; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Message() == nullptr; }));
     }
 
     // Runs a trial of `count` text on `target` and checks it made exactly `strings` strings:
@@ -101,7 +101,8 @@ TEST_F(SearchPagesTest, ACountBeyondThirtyTwoBitsIsRefusedWithAMessage) {
         const std::uint64_t before = generator.State();
         Box("txtNumGenerat")->setText(QString::fromLatin1(tooMany));
         Click("Command4");
-        ASSERT_TRUE(WaitUntil([&] { return Message() != nullptr && Message()->isVisible(); }));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return Message() != nullptr && Message()->isVisible(); }));
         EXPECT_TRUE(Message()->text().contains(QStringLiteral("2,147,483,647")))
             << Message()->text().toStdString();
         EXPECT_EQ(generator.State(), before) << "nothing ran";

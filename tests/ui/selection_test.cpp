@@ -87,7 +87,7 @@ protected:
         if (QMessageBox* shown = Message()) {
             shown->accept();
         }
-        ASSERT_TRUE(WaitUntil([&] { return Message() == nullptr; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Message() == nullptr; }));
     }
 
     std::string LogText() const {
@@ -394,7 +394,7 @@ TEST_F(SelectionPageTest, ViewTextFileOnALargeLogAsksFirstAndCanOpenItsFolder) {
                 choice->click();
             }
         }
-        EXPECT_TRUE(WaitUntil([&] { return question() == nullptr; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return question() == nullptr; }));
         return text;
     };
     const QString said = answer(QStringLiteral("Open Folder"));

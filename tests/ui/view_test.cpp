@@ -446,7 +446,7 @@ TEST_F(ViewTest, PauseHoldsTheRunStepMakesOneGenerationAndTheRowsAreTheEnginesOf
     EXPECT_TRUE(panel->isVisible());
     // Space and the Right arrow leave the zoom keys alone.
     QTest::keyClick(view, Qt::Key_Equal, Qt::ControlModifier);
-    EXPECT_TRUE(WaitUntil([&] { return WindowZoom::Of(view)->Factor() > 1.0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return WindowZoom::Of(view)->Factor() > 1.0; }));
 
     std::int64_t checked = 0;
     const Outcome watched = RunWatched(view, Scheme::Serial, target, first, [&](qint64) {
@@ -656,11 +656,11 @@ TEST_F(ViewTest, KeptOpenTheFinishedChartSavesAsAPngThatLoads) {
     EXPECT_TRUE(keep->isChecked());
     EXPECT_TRUE(SlowMotionChosen(next));
     EXPECT_TRUE(next->Feed().SlowMotion());
-    EXPECT_TRUE(WaitUntil([&] { return view.isNull(); })) << "a new run closes the kept view";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.isNull(); })) << "a new run closes the kept view";
     keep->setChecked(false);
     QPointer<EvolutionView> gone = next;
     EXPECT_FALSE(next->FinishRun(RunOutcome::Matched));
-    EXPECT_TRUE(WaitUntil([&] { return gone.isNull(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return gone.isNull(); }));
 }
 
 /// The real window: "Go" on "Step Four" shows the view while the run goes on, leaves the boxes
@@ -722,7 +722,8 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
     watcher.stop();
     ASSERT_GE(slowFrom, 0) << "the view never showed";
     EXPECT_FALSE(modal) << "the view leaves the window usable while the run goes on";
-    EXPECT_TRUE(WaitUntil([&] { return seen.isNull(); })) << "an unticked view goes after its run";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return seen.isNull(); }))
+        << "an unticked view goes after its run";
     // A cancelled run found no match: the generation box stays empty, and the message says
     // where the run stopped.
     EXPECT_EQ(Control<QLineEdit>("txtNumGen")->text(), QString());
@@ -801,7 +802,7 @@ TEST_F(WindowViewTest, TheFinishedChartStaysOpenWhenAskedAndLeavesTheWindowFree)
     auto* start = runs->findChild<QPushButton*>(QStringLiteral("repeatStartButton"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return start->isEnabled(); }));
     QTest::mouseClick(start, Qt::LeftButton);
-    ASSERT_TRUE(WaitUntil([&] { return !runs->Running(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !runs->Running(); }, 30000));
     ASSERT_FALSE(runs->Shown().schemes.empty());
     EXPECT_EQ(runs->Shown().schemes.front().generations.size(), 10U);
     EXPECT_EQ(Control<QLineEdit>("txtNumGen")->text().toStdString(),
@@ -809,12 +810,12 @@ TEST_F(WindowViewTest, TheFinishedChartStaysOpenWhenAskedAndLeavesTheWindowFree)
     log.seek(0);
     EXPECT_EQ(log.readAll().toStdString(), expectedLog.Text());
     runs->close();
-    EXPECT_TRUE(WaitUntil([&] { return runs.isNull(); })) << "a closed repeat window goes";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return runs.isNull(); })) << "a closed repeat window goes";
 
     kept->findChild<QCheckBox*>(QStringLiteral("keepOpenCheck"))->setChecked(false);
     QTest::mouseClick(kept->findChild<QPushButton*>(QStringLiteral("cancelButton")),
                       Qt::LeftButton);
-    EXPECT_TRUE(WaitUntil([&] { return kept.isNull(); })) << "Close deletes the kept view";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return kept.isNull(); })) << "Close deletes the kept view";
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -18,19 +17,6 @@
 #include <memory>
 
 namespace quarrow::testing {
-
-/// Turns the event loop until `condition` holds or `timeoutMs` passes; returns the condition.
-inline bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs) {
-            return false;
-        }
-        QTest::qWait(5);
-    }
-    return true;
-}
 
 /// Answers a question the window asks (a message box named `questionName`) as soon as it
 /// shows, with the button whose text starts with `answer`, and keeps the question's text.

@@ -61,13 +61,14 @@ protected:
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) const {
         if (QApplication::activeWindow() != window.get()) {
             window->activateWindow();
-            EXPECT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
         }
         QTest::keyClick(window.get(), key, modifiers);
     }
 
     bool SizedTo(const QSize& size) const {
-        return WaitUntil([&] { return window->size() == size; });
+        return QTest::qWaitFor([&] { return window->size() == size; });
     }
 
     /// Every caption that sizes itself shows its whole text in the room it has.
@@ -195,7 +196,7 @@ TEST_F(ZoomTest, ZoomStopsWhereTheScreenEnds) {
         Press(Qt::Key_Equal);
     }
     const QRect area = window->screen()->availableGeometry();
-    ASSERT_TRUE(WaitUntil([&] { return window->height() > 1000; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->height() > 1000; }));
     EXPECT_TRUE(area.contains(window->frameGeometry())) << "the whole window stays on screen";
     EXPECT_LT(window->ZoomFactor(), 3.0);
     EXPECT_TRUE(window->rect().contains(Places().at("Command3")));
@@ -218,7 +219,8 @@ TEST_F(ZoomTest, AResizedWindowShowsTheLayoutInProportionAndCentred) {
 TEST_F(ZoomTest, FullScreenFillsTheScreenWithTextReadableFromTheBack) {
     const QSize screen = window->screen()->geometry().size();
     Press(Qt::Key_F11, Qt::NoModifier);
-    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->size() == screen; }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window->isFullScreen() && window->size() == screen; }));
     const double factor = std::min(1920.0 / 626.0, 1080.0 / 419.0);
     EXPECT_NEAR(window->ZoomFactor(), factor, 1e-9);
     const QRect tabsRect = Places().at("SSTab1");
@@ -232,7 +234,7 @@ TEST_F(ZoomTest, FullScreenFillsTheScreenWithTextReadableFromTheBack) {
 
     Press(Qt::Key_F11, Qt::NoModifier);
     ASSERT_TRUE(
-        WaitUntil([&] { return !window->isFullScreen() && window->size() == kLayoutSize; }));
+        QTest::qWaitFor([&] { return !window->isFullScreen() && window->size() == kLayoutSize; }));
     EXPECT_DOUBLE_EQ(window->ZoomFactor(), 1.0);
 }
 
@@ -242,7 +244,8 @@ TEST_F(ZoomTest, AltGOnStepFourStartsTheRun) {
     Control<QLineEdit>("txtTarget")->setText(QStringLiteral("HI"));
     Control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("AB"));
     Press(Qt::Key_G, Qt::AltModifier);
-    EXPECT_TRUE(WaitUntil([&] { return !Control<QLineEdit>("txtNumGen")->text().isEmpty(); }));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !Control<QLineEdit>("txtNumGen")->text().isEmpty(); }));
     EXPECT_FALSE(Control<QLineEdit>("txtTotal")->text().isEmpty());
     EXPECT_FALSE(Control<QLineEdit>("txtLength")->text().isEmpty());
     // The button that shares the letter keeps its caption and is still reached by the mouse.
@@ -251,7 +254,7 @@ TEST_F(ZoomTest, AltGOnStepFourStartsTheRun) {
     // The finished run's view, kept open, takes the activation once it shows; the user's click
     // on the window brings it back first.
     window->activateWindow();
-    ASSERT_TRUE(WaitUntil([&] { return QApplication::activeWindow() == window.get(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
     QTest::mouseClick(generate, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), generate);
 }
@@ -320,7 +323,7 @@ TEST_F(ZoomTest, HelpOpensBesideAtOneTimesAndClearOfTheResultsAtFullScreen) {
 
     Tabs()->setCurrentIndex(kStepFour);
     Press(Qt::Key_F11, Qt::NoModifier);
-    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
     QTest::mouseClick(Control<QPushButton>("Command13"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
     const QRect place = help->frameGeometry();
@@ -338,13 +341,13 @@ TEST_F(ZoomTest, HelpOpensBesideAtOneTimesAndClearOfTheResultsAtFullScreen) {
     QTest::keyClick(help, Qt::Key_Equal, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(zoom->Factor(), 3.0);
     EXPECT_DOUBLE_EQ(window->ZoomFactor(), std::min(1920.0 / 626.0, 1080.0 / 419.0));
-    EXPECT_TRUE(
-        WaitUntil([&] { return window->screen()->geometry().contains(help->frameGeometry()); }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window->screen()->geometry().contains(help->frameGeometry()); }));
 }
 
 TEST_F(ZoomTest, AtFullScreenTheLiveViewReadsFromTheBackOfTheRoom) {
     Press(Qt::Key_F11, Qt::NoModifier);
-    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
     EvolutionView view(QStringLiteral("A PHRASE"), QStringLiteral("B PHRASE"), Scheme::Sequential,
                        window->LiveViewChoices(), window.get());
     const auto* letters = view.findChild<QLabel*>(QStringLiteral("currentString"));
@@ -356,7 +359,7 @@ TEST_F(ZoomTest, AtFullScreenTheLiveViewReadsFromTheBackOfTheRoom) {
 
 TEST_F(ZoomTest, AtFullScreenTheLiveViewOfALongPhraseFitsOnTheScreen) {
     Press(Qt::Key_F11, Qt::NoModifier);
-    ASSERT_TRUE(WaitUntil([&] { return window->isFullScreen() && window->width() == 1920; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
     const QString phrase = QStringLiteral("THE SELECTION AGENT IS A SIEVE OF SMALL CHANCES AB");
     ASSERT_EQ(phrase.size(), 50);
     EvolutionView view(phrase, QString(phrase).replace(QLatin1Char('E'), QLatin1Char('Q')),
@@ -383,7 +386,7 @@ TEST_F(ZoomTest, AtFullScreenTheLiveViewOfALongPhraseFitsOnTheScreen) {
 TEST_F(ZoomTest, TheLiveViewFollowsTheWindowAndZoomsOnItsOwn) {
     Press(Qt::Key_Equal);
     Press(Qt::Key_Equal);
-    ASSERT_TRUE(WaitUntil([&] { return window->ZoomFactor() == 1.5; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->ZoomFactor() == 1.5; }));
     auto* view = new EvolutionView(QStringLiteral("A PHRASE"), QStringLiteral("B PHRASE"),
                                    Scheme::Serial, window->LiveViewChoices(), window.get());
     const auto* letters = view->findChild<QLabel*>(QStringLiteral("targetString"));
@@ -402,11 +405,11 @@ TEST_F(ZoomTest, TheLiveViewFollowsTheWindowAndZoomsOnItsOwn) {
     EXPECT_DOUBLE_EQ(letters->font().pointSizeF(), lettersAt150 / 1.5);
     EXPECT_DOUBLE_EQ(window->ZoomFactor(), 1.5) << "the view's keys zoom the view alone";
     Press(Qt::Key_Equal);
-    EXPECT_TRUE(WaitUntil([&] { return zoom->Factor() == 2.0; }))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zoom->Factor() == 2.0; }))
         << "it follows the window " << window->ZoomFactor() << " " << zoom->Factor();
     EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()));
     Press(Qt::Key_Equal);
-    EXPECT_TRUE(WaitUntil([&] { return zoom->Factor() == 2.5; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zoom->Factor() == 2.5; }));
     EXPECT_TRUE(window->screen()->availableGeometry().contains(view->frameGeometry()))
         << view->width() << "x" << view->height();
     delete view;
