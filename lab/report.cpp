@@ -156,7 +156,7 @@ std::string ToText(const EvolveReport& report) {
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> heading = {"Scheme", "Runs", "Measure"};
     heading.insert(heading.end(), kSummaryHeadings.begin(), kSummaryHeadings.end());
-    heading.push_back("Expected");
+    heading.emplace_back("Expected");
     rows.push_back(heading);
     for (const EvolveSchemeFigures& figures : report.schemes) {
         const auto addRow = [&](const std::string& caption, const std::string& runs,

@@ -56,13 +56,13 @@ LongDecimal FromWhole(std::uint64_t value) {
 
 LongDecimal Multiply(const LongDecimal& a, const LongDecimal& b) {
     // Each product is below 10^36 and at most four meet in one place, well inside 2^127.
-    std::array<Wide, 2 * kLimbs> sums{};
+    std::array<Wide, std::size_t{2} * kLimbs> sums{};
     for (std::size_t i = 0; i < kLimbs; ++i) {
         for (std::size_t j = 0; j < kLimbs; ++j) {
             sums[i + j + 1] += static_cast<Wide>(a.limbs[i]) * b.limbs[j];
         }
     }
-    std::array<std::uint64_t, 2 * kLimbs> product{};
+    std::array<std::uint64_t, std::size_t{2} * kLimbs> product{};
     Wide carry = 0;
     for (std::size_t k = sums.size(); k-- > 0;) {
         const Wide total = sums[k] + carry;

@@ -146,7 +146,7 @@ void Note(QList<qsizetype>& few, qsizetype position) {
 }
 
 QString Describe(const RightAndWrong& places, qsizetype length) {
-    const QString count = LettersPanel::tr("%1 of %2 right").arg(places.right).arg(length);
+    QString count = LettersPanel::tr("%1 of %2 right").arg(places.right).arg(length);
     if (places.wrong == 0 || places.right == 0) {
         return count;
     }

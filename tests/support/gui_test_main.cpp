@@ -21,7 +21,7 @@ namespace {
 // writes its own: ctest runs them side by side, and one rewriting a shared file as another reads
 // it fails both.
 std::filesystem::path WriteProjectorScreen() {
-    const std::filesystem::path config =
+    std::filesystem::path config =
         std::filesystem::temp_directory_path() /
         ("quarrow-zoom-test-screen-" + std::to_string(getpid()) + ".json");
     std::ofstream out(config);

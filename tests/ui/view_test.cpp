@@ -164,7 +164,8 @@ TEST(FitnessHistory, HoldsAClimbingCurveExactlyAsSteps) {
     FitnessHistory history(64);
     // 25 letters locking in one by one over a million generations, sampled every 7.
     for (std::int64_t generation = 1; generation <= 1'000'000; generation += 7) {
-        history.Add(generation, static_cast<double>(generation / 40'000));
+        // The letters right grow by one every 40,000 generations: whole steps.
+        history.Add(generation, std::floor(static_cast<double>(generation) / 40'000.0));
     }
     const auto& points = history.Points();
     ASSERT_LE(points.size(), 64U);
