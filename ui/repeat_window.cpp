@@ -646,15 +646,19 @@ bool RepeatWindow::ReadGuess(std::optional<std::int64_t>& guess) {
     if (ParseGuess(guessBox_->text(), guess)) {
         return true;
     }
-    QMessageBox problem(QMessageBox::Information, windowTitle(),
-                        tr("Your guess must be a whole number of generations, such as 30. Leave "
-                           "the box empty to run without a guess."),
-                        QMessageBox::Ok, this);
-    problem.setObjectName(QStringLiteral("guessProblem"));
-    problem.exec();
+    auto* problem = new QMessageBox(
+        QMessageBox::Information, windowTitle(),
+        tr("Your guess must be a whole number of generations, such as 30. Leave the box empty "
+           "to run without a guess."),
+        QMessageBox::Ok, this);
+    problem->setObjectName(QStringLiteral("guessProblem"));
+    problem->setAttribute(Qt::WA_DeleteOnClose);
     // The text stays, so that a slip of the keys is mended rather than typed again.
-    guessBox_->setFocus();
-    guessBox_->selectAll();
+    connect(problem, &QDialog::finished, guessBox_, [box = guessBox_] {
+        box->setFocus();
+        box->selectAll();
+    });
+    OpenOverWindow(*problem);
     return false;
 }
 
@@ -676,13 +680,14 @@ QString RepeatWindow::SaveData(const QString& path) const {
 
 bool RepeatWindow::SaveDataOrSay(const QString& path) {
     if (const QString problem = SaveData(path); !problem.isEmpty()) {
-        QMessageBox warning(QMessageBox::Warning, tr("Save data"),
-                            tr("The data could not be saved to %1: %2. The window keeps it; "
-                               "choose another place and save again.")
-                                .arg(QDir::toNativeSeparators(path), problem),
-                            QMessageBox::Ok, this);
-        warning.setObjectName(QStringLiteral("saveDataProblem"));
-        warning.exec();
+        auto* warning = new QMessageBox(QMessageBox::Warning, tr("Save data"),
+                                        tr("The data could not be saved to %1: %2. The window "
+                                           "keeps it; choose another place and save again.")
+                                            .arg(QDir::toNativeSeparators(path), problem),
+                                        QMessageBox::Ok, this);
+        warning->setObjectName(QStringLiteral("saveDataProblem"));
+        warning->setAttribute(Qt::WA_DeleteOnClose);
+        OpenOverWindow(*warning);
         return false;
     }
     return true;

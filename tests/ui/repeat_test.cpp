@@ -569,6 +569,7 @@ TEST(RepeatWindowTest, SaveDataWritesTheRunsAndTheirSummaryAsTheLabDoes) {
     const testing::QuestionAnswer answer(&window, QStringLiteral("saveDataProblem"),
                                          QStringLiteral("OK"));
     EXPECT_FALSE(window.SaveDataOrSay(missing));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answer.Question().isEmpty(); }));
     EXPECT_TRUE(answer.Question().startsWith(QStringLiteral("The data could not be saved to %1: ")
                                                  .arg(QDir::toNativeSeparators(missing))))
         << answer.Question().toStdString();
