@@ -49,6 +49,9 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 #endif
     int count = static_cast<int>(arguments.size());
+    // Qt and GoogleTest both expect argv[argc] to be null; each shifts the list as it takes its
+    // own options out.
+    arguments.push_back(nullptr);
     QApplication app(count, arguments.data());
 #ifdef QUARROW_PROJECTOR_SCREEN
     std::filesystem::remove(config); // read once, as the platform starts
