@@ -1,5 +1,6 @@
 #include "ui/arrows.h"
 #include "ui/quarrow.h"
+#include "ui/zoom.h"
 #include "ui_quarrow.h"
 
 #include <QFrame>
@@ -49,31 +50,6 @@ public:
 
 private:
     QSize tabSize_;
-};
-
-// Option buttons whose round indicator and its gap to the caption grow with the zoom, as the
-// caption does.
-class ZoomedOptionStyle : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-
-    void SetFactor(double factor) { factor_ = factor; }
-
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        const int base = QProxyStyle::pixelMetric(metric, option, widget);
-        switch (metric) {
-        case PM_ExclusiveIndicatorWidth:
-        case PM_ExclusiveIndicatorHeight:
-        case PM_RadioButtonLabelSpacing:
-            return static_cast<int>(std::lround(base * factor_));
-        default:
-            return base;
-        }
-    }
-
-private:
-    double factor_ = 1.0;
 };
 
 // `font` grown by `factor`, rounded up to whole pixels at `dotsPerInch`: faces are drawn at
@@ -230,9 +206,9 @@ void Quarrow::ShowLayoutAt(double factor, QPoint offset) {
     if (rescaled) {
         SizeTabs(factor);
         setFont(ScaledPoints(layoutFont_, factor, logicalDpiY()));
-        auto* options = dynamic_cast<ZoomedOptionStyle*>(ui_->Option1->style());
+        auto* options = dynamic_cast<IndicatorZoomStyle*>(ui_->Option1->style());
         if (options == nullptr) {
-            options = new ZoomedOptionStyle;
+            options = new IndicatorZoomStyle;
             options->setParent(this);
         }
         options->SetFactor(factor);

@@ -61,37 +61,42 @@ template <typename T> T Base(QObject& object, const char* name, const T& current
     return current;
 }
 
-// Check-box and radio-button squares as large as the text beside them: the style's size at the
-// program's font, grown by as much as the control's font is larger.
-class IndicatorZoomStyle final : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        const int base = QProxyStyle::pixelMetric(metric, option, widget);
-        switch (metric) {
-        case PM_IndicatorWidth:
-        case PM_IndicatorHeight:
-        case PM_ExclusiveIndicatorWidth:
-        case PM_ExclusiveIndicatorHeight:
-            break;
-        default:
-            return base;
-        }
-        if (widget == nullptr) {
-            return base;
-        }
-        const int shown = QFontInfo(widget->font()).pixelSize();
-        const int program = QFontInfo(QApplication::font()).pixelSize();
-        if (shown <= program || program <= 0) {
-            return base;
-        }
-        return Rounded(base * static_cast<double>(shown) / program);
-    }
-};
-
 } // namespace
+
+IndicatorZoomStyle::IndicatorZoomStyle(QStyle* base) : QProxyStyle(base) {}
+
+IndicatorZoomStyle::IndicatorZoomStyle(const QString& baseName) : QProxyStyle(baseName) {}
+
+void IndicatorZoomStyle::SetFactor(double factor) {
+    factor_ = factor;
+}
+
+int IndicatorZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                                    const QWidget* widget) const {
+    const int base = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+    case PM_RadioButtonLabelSpacing:
+        break;
+    default:
+        return base;
+    }
+    if (factor_.has_value()) {
+        return Rounded(base * *factor_);
+    }
+    if (widget == nullptr) {
+        return base;
+    }
+    const int shown = QFontInfo(widget->font()).pixelSize();
+    const int program = QFontInfo(QApplication::font()).pixelSize();
+    if (shown <= program || program <= 0) {
+        return base;
+    }
+    return Rounded(base * static_cast<double>(shown) / program);
+}
 
 double NextZoomStep(double factor) {
     for (double step : kZoomSteps) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QProxyStyle>
 #include <QRect>
 #include <QSize>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -56,6 +58,24 @@ void FitFrameOnScreenSoon(QWidget& window);
 /// Ctrl+= (also Ctrl++), Ctrl+- and Ctrl+0 on `window` and every control in it.
 void InstallZoomKeys(QWidget& window, const std::function<void()>& zoomIn,
                      const std::function<void()>& zoomOut, const std::function<void()>& reset);
+
+/// Check-box and radio-button squares, and the gap to their captions, as large as the text
+/// beside them: the style's size at the program's font, grown by as much as the control's font is
+/// larger, or by a factor set on the style.
+class IndicatorZoomStyle final : public QProxyStyle {
+public:
+    explicit IndicatorZoomStyle(QStyle* base = nullptr);
+    explicit IndicatorZoomStyle(const QString& baseName);
+
+    /// Grows the indicators by `factor` whatever the controls' fonts.
+    void SetFactor(double factor);
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override;
+
+private:
+    std::optional<double> factor_;
+};
 
 /// The program's zoom: the factor at which the main window shows its layout. Other windows
 /// start at it and follow it when it changes.
