@@ -79,16 +79,18 @@ struct GenerationOffspring {
     std::vector<std::size_t> copied;
 };
 
-/// A snapshot of a running run, handed to the progress callback.
-struct RunProgress {
+/// How far a run has come. In the reports the progress callback gets, `Text` is a
+/// `std::string_view` valid only during the call; a copy kept to show later holds
+/// `std::string`s.
+template <typename Text> struct RunFigures {
     Scheme scheme = Scheme::Attenuating;
     /// Generations completed.
     std::int64_t generation = 0;
     /// Strings made so far, counted as the scheme's `NumTotal` counts them.
     std::int64_t stringsMade = 0;
     /// The current parent (attenuating, serial) or the best offspring so far (sequential, empty
-    /// until there is one). Valid only during the callback: copy it to keep it.
-    std::string_view currentString;
+    /// until there is one).
+    Text currentString;
     /// Letters of `currentString` that match: the parent's right letters, or the best count.
     std::size_t matchedLetters = 0;
     /// The length the run must match (the `MatchWord` length).
@@ -96,13 +98,32 @@ struct RunProgress {
     /// Seconds since the run began, from the monotonic clock.
     double elapsedSeconds = 0.0;
     /// Sequential only (empty otherwise): the reported generation's last offspring, its copied
-    /// prefix followed by its drawn tail. Valid only during the callback.
-    std::string_view lastOffspring;
+    /// prefix followed by its drawn tail.
+    Text lastOffspring;
     /// Sequential only: how many leading letters of `lastOffspring` were copied.
     std::size_t lockedLetters = 0;
     /// Sequential only: the prefix the reported generation reached (its `NumMatched` at the end),
     /// `lockedLetters` plus the tail letters of `lastOffspring` that equal `MatchWord`'s there.
     std::size_t generationReached = 0;
+
+    /// Takes every figure of `report`, copying its strings into this one's.
+    template <typename ReportText> void CopyFigures(const RunFigures<ReportText>& report) {
+        scheme = report.scheme;
+        generation = report.generation;
+        stringsMade = report.stringsMade;
+        currentString.assign(report.currentString);
+        matchedLetters = report.matchedLetters;
+        targetLength = report.targetLength;
+        elapsedSeconds = report.elapsedSeconds;
+        lastOffspring.assign(report.lastOffspring);
+        lockedLetters = report.lockedLetters;
+        generationReached = report.generationReached;
+    }
+};
+
+/// A snapshot of a running run, handed to the progress callback. Its strings are valid only
+/// during the callback: copy them to keep them.
+struct RunProgress : RunFigures<std::string_view> {
     /// True for the one report made after the run has stopped and read its time.
     bool final = false;
     /// The reported generation's offspring while `RunEnvironment::showOffspring` asks for them,

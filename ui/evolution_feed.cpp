@@ -188,17 +188,10 @@ void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>
     }
     {
         const std::lock_guard lock(mutex_);
-        latest_.generation = progress.generation;
-        latest_.stringsMade = progress.stringsMade;
-        latest_.currentString.assign(progress.currentString);
-        latest_.matchedLetters = progress.matchedLetters;
-        latest_.targetLength = progress.targetLength;
+        latest_.CopyFigures(progress);
         latest_.elapsedSeconds = elapsed;
         latest_.logBytes = log_.bytes_;
         ++latest_.reports;
-        latest_.lastOffspring.assign(progress.lastOffspring);
-        latest_.lockedLetters = progress.lockedLetters;
-        latest_.generationReached = progress.generationReached;
         if (progress.offspring != nullptr) {
             KeepOffspring(*progress.offspring, progress.generation);
         }

@@ -72,23 +72,12 @@ struct GenerationRow {
     bool operator==(const GenerationRow&) const = default;
 };
 
-/// What a watcher shows of a run: the engine's latest snapshot, copied.
-struct EvolutionSnapshot {
-    std::int64_t generation = 0;
-    std::int64_t stringsMade = 0;
-    std::string currentString;
-    std::size_t matchedLetters = 0;
-    std::size_t targetLength = 0;
-    double elapsedSeconds = 0.0;
+/// What a watcher shows of a run: the engine's latest report, copied, and what the feed adds.
+struct EvolutionSnapshot : RunFigures<std::string> {
     /// Bytes handed to the generation log so far, line ends included.
     std::uint64_t logBytes = 0;
     /// Snapshots received so far; 0 before the first.
     std::uint64_t reports = 0;
-    /// Sequential runs: the reported generation's last offspring, its copied prefix length and
-    /// the prefix the generation reached (see `RunProgress`).
-    std::string lastOffspring;
-    std::size_t lockedLetters = 0;
-    std::size_t generationReached = 0;
     /// Seconds the run was held back by slow motion or Pause so far.
     double pausedSeconds = 0.0;
     /// The offspring of generation `offspringGeneration` (0 before any were shown) and, for

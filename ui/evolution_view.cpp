@@ -205,14 +205,11 @@ void EvolutionView::showEvent(QShowEvent* event) {
 }
 
 void EvolutionView::PlaceBeside(const QWidget& window, const QRect& keepClear) {
-    const QScreen* screen = window.screen();
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    if (screen == nullptr) {
+    const std::optional<QRect> available = AvailableArea(window);
+    if (!available) {
         return;
     }
-    const QRect area = screen->availableGeometry();
+    const QRect area = *available;
     const QRect main = window.frameGeometry();
     const QSize frameMargins = ExpectedFrameSize(*this, &window);
     layout()->activate();

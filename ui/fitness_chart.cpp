@@ -30,10 +30,8 @@ constexpr double kLinesOfLegend = 2.0;
 constexpr double kLinesPerGridLine = 1.5;
 // The chart's size in lines of its text: enough to read a curve, small enough to fit beside the
 // main window at every zoom.
-constexpr int kMinimumWidthLines = 24;
-constexpr int kMinimumHeightLines = 10;
-constexpr int kPreferredWidthLines = 34;
-constexpr int kPreferredHeightLines = 16;
+constexpr QSize kLeastLines(24, 10);
+constexpr QSize kPreferredLines(34, 16);
 
 // Whole letters on at most `most` grid lines, the top one at or just above `letters`; steps
 // beyond 5 are rounded up to 10, 20, 25, 50, 100, ... so the lines fall on round counts.
@@ -133,7 +131,7 @@ int FitnessChart::LineHeight() const {
 }
 
 QSize FitnessChart::sizeHint() const {
-    return (QSize(kPreferredWidthLines, kPreferredHeightLines) * LineHeight())
+    return (kPreferredLines * LineHeight())
         .expandedTo(minimumSizeHint());
 }
 
@@ -146,7 +144,7 @@ QSize FitnessChart::minimumSizeHint() const {
     const QFontMetrics textMetrics(chart_->legend()->font());
     const double around = kLinesAroundThePlot + (sequential_ ? kLinesOfLegend : 0.0);
     const int height =
-        std::max(kMinimumHeightLines * line, headingMetrics.horizontalAdvance(lettersTitle_) +
+        std::max(kLeastLines.height() * line, headingMetrics.horizontalAdvance(lettersTitle_) +
                                                  static_cast<int>(around * line) + 2 * line);
     int legend = 0;
     if (sequential_) {
@@ -154,7 +152,7 @@ QSize FitnessChart::minimumSizeHint() const {
             legend += textMetrics.horizontalAdvance(series->name()) + 3 * line;
         }
     }
-    return {std::max(kMinimumWidthLines * line, legend + 2 * line), height};
+    return {std::max(kLeastLines.width() * line, legend + 2 * line), height};
 }
 
 void FitnessChart::changeEvent(QEvent* event) {

@@ -1,4 +1,5 @@
 #include "ui/quarrow.h"
+#include "ui/zoom.h"
 
 #include "search/alphabet.h"
 #include "ui/arrows.h"
@@ -327,11 +328,11 @@ void Quarrow::Form_Load() {
     Reseed(*services_.generator, *services_.timeOfDay);
     ShowText(*ui_->txtPhrase, RandomText(*services_.generator, kStartPhraseLength));
 
-    const QScreen* screenShown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    if (screenShown == nullptr) {
+    const std::optional<QRect> available = AvailableArea(*this);
+    if (!available) {
         return;
     }
-    const QRect area = screenShown->availableGeometry();
+    const QRect area = *available;
     const QSize outer = frameGeometry().size();
     const double left = area.x() + area.width() * 0.5 - outer.width() * 0.5;
     const double top = area.y() + area.height() * 0.5 - outer.height() * 0.5;

@@ -130,11 +130,11 @@ void Quarrow::ZoomTo(double factor) {
     if (isMaximized()) {
         showNormal();
     }
-    const QScreen* shownOn = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    if (shownOn == nullptr) {
+    const std::optional<QRect> available = AvailableArea(*this);
+    if (!available) {
         return;
     }
-    const QRect area = shownOn->availableGeometry();
+    const QRect area = *available;
     const QSize frame = frameGeometry().size() - size();
     const double largest = std::max(1.0, FitFactor(layoutSize_, area.size() - frame));
     const QSize wanted = ScaledSize(layoutSize_, std::clamp(factor, 1.0, largest));

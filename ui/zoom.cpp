@@ -157,6 +157,17 @@ QRect MovedInto(QRect place, const QRect& area) {
     return place;
 }
 
+std::optional<QRect> AvailableArea(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return std::nullopt;
+    }
+    return screen->availableGeometry();
+}
+
 void FitOnScreen(QWidget& window, const QSize& frameSize) {
     const QScreen* screen = window.screen();
     if (screen == nullptr) {
@@ -341,14 +352,11 @@ void WindowZoom::ResizeWindow(double ratio) {
     if (window_.isMaximized() || window_.isFullScreen()) {
         return;
     }
-    const QScreen* screen = window_.screen();
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    if (screen == nullptr) {
+    const std::optional<QRect> available = AvailableArea(window_);
+    if (!available) {
         return;
     }
-    const QRect area = screen->availableGeometry();
+    const QRect area = *available;
     const QSize frame = window_.frameGeometry().size() - window_.size();
     QSize wanted = ScaledSize(window_.size(), ratio);
     if (window_.layout() != nullptr) {

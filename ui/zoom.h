@@ -31,6 +31,10 @@ QSize ScaledSize(const QSize& size, double factor);
 /// The largest factor at which `base` fits inside `room`.
 double FitFactor(const QSize& base, const QSize& room);
 
+/// The available area of the screen `window` is on, or of the primary screen while it is on none;
+/// nothing when there is no screen at all.
+std::optional<QRect> AvailableArea(const QWidget& window);
+
 /// Places a frame of `size` so that its centre stays near `centre` and all of it lies in
 /// `area` (its top-left corner when it is larger than `area`).
 QRect KeptOnScreen(const QSize& size, const QPoint& centre, const QRect& area);
