@@ -1,3 +1,4 @@
+#include "bench/bench_support.h"
 #include "engine/generation_log.h"
 #include "engine/selection.h"
 #include "platform/clock.h"
@@ -9,7 +10,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -31,10 +31,6 @@
 namespace quarrow {
 namespace {
 
-constexpr char kTarget[] = "CUMULATIVE SELECTION IS FAST";
-constexpr std::size_t kTargetLength = sizeof kTarget - 1;
-static_assert(kTargetLength == 28);
-
 // Generations of a sequential run to measure: a full 28-letter run takes tens of millions.
 constexpr std::int64_t kSequentialGenerations = 200'000;
 
@@ -49,32 +45,59 @@ void SetPerSymbol(benchmark::State& state, std::int64_t symbols) {
         static_cast<double>(symbols), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-/// The scheme's and its floor's cost per drawn symbol and their ratio, from times summed over
-/// the same runs.
-void SetAgainstFloor(benchmark::State& state, double schemeSeconds, double floorSeconds,
-                     std::int64_t symbols) {
-    const auto perSymbol = [symbols](double seconds) {
-        return symbols > 0 ? seconds / static_cast<double>(symbols) * 1e9 : 0.0;
-    };
-    state.counters["ns_per_symbol"] = perSymbol(schemeSeconds);
-    state.counters["floor_ns_per_symbol"] = perSymbol(floorSeconds);
-    state.counters["ratio_to_floor"] = floorSeconds > 0.0 ? schemeSeconds / floorSeconds : 0.0;
-}
-
-/// Times a floor's replay, adding to `floorSeconds`; false, with the benchmark failed, when the
-/// replay does not end in the run's own generator state `runState`.
-template <typename Replay>
-bool TimeReplay(benchmark::State& state, double& floorSeconds, std::uint64_t runState,
-                const Replay& replay) {
-    const Clock::time_point began = Clock::now();
-    const std::uint64_t replayed = replay();
-    floorSeconds += SecondsBetween(began, Clock::now());
-    if (replayed != runState) {
-        state.SkipWithError("the floor's replay does not end in the run's generator state");
-        return false;
+/// A scheme's runs and its floor's replays of them, summed over one benchmark.
+class AgainstFloor {
+public:
+    /// Times `run()`, a run of the scheme, as the benchmark's iteration; returns its result.
+    template <typename Run> RunResult TimeRun(benchmark::State& state, const Run& run) {
+        const Clock::time_point began = Clock::now();
+        RunResult result = run();
+        const Clock::time_point ended = Clock::now();
+        state.SetIterationTime(SecondsBetween(began, ended));
+        schemeSeconds_ += SecondsBetween(began, ended);
+        symbols_ += result.symbolsDrawn;
+        generations_ += result.numMutations;
+        return result;
     }
-    return true;
-}
+
+    /// Times the floor's replay of the last run, `replay(sum)`, which adds the values it draws
+    /// to `sum`; false, with the benchmark failed, when it does not end in the run's own
+    /// generator state `runState`.
+    template <typename Replay>
+    bool TimeReplay(benchmark::State& state, std::uint64_t runState, const Replay& replay) {
+        const Clock::time_point began = Clock::now();
+        const std::uint64_t replayed = replay(sum_);
+        floorSeconds_ += SecondsBetween(began, Clock::now());
+        if (replayed != runState) {
+            state.SkipWithError("the floor's replay does not end in the run's generator state");
+            return false;
+        }
+        return true;
+    }
+
+    /// The scheme's and its floor's cost per drawn symbol and their ratio.
+    void Report(benchmark::State& state) {
+        benchmark::DoNotOptimize(sum_);
+        const auto perSymbol = [this](double seconds) {
+            return symbols_ > 0 ? seconds / static_cast<double>(symbols_) * 1e9 : 0.0;
+        };
+        state.counters["ns_per_symbol"] = perSymbol(schemeSeconds_);
+        state.counters["floor_ns_per_symbol"] = perSymbol(floorSeconds_);
+        state.counters["ratio_to_floor"] =
+            floorSeconds_ > 0.0 ? schemeSeconds_ / floorSeconds_ : 0.0;
+    }
+
+    std::int64_t Generations() const { return generations_; }
+    double SchemeSeconds() const { return schemeSeconds_; }
+
+private:
+    std::int64_t symbols_ = 0;
+    std::int64_t generations_ = 0;
+    double schemeSeconds_ = 0.0;
+    double floorSeconds_ = 0.0;
+    // The floor's values, summed so that no replay can be optimised away.
+    std::uint64_t sum_ = 0;
+};
 
 // --- Link floors: one link of each scheme's dependent chain, written out on a bare state
 
@@ -220,24 +243,15 @@ void RunLockedScheme(benchmark::State& state, Scheme scheme) {
     NullLogSink log;
     RecordedLog recorded;
     const std::atomic<bool> cancel{false};
-    std::uint64_t seed = 1;
-    std::int64_t symbols = 0;
-    std::int64_t generations = 0;
-    double schemeSeconds = 0.0;
-    double floorSeconds = 0.0;
-    std::uint64_t sum = 0;
+    FreshSeeds seeds;
+    AgainstFloor tally;
     for (auto _ : state) {
-        Generator generator(seed++ * 0x9e3779b97f4a7c15ULL);
+        Generator generator = seeds.Next();
         const std::string first = RandomString(generator, kTargetLength);
         const Generator start = generator;
         const RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
-        const Clock::time_point began = Clock::now();
-        const RunResult result = RunScheme(scheme, kTarget, first, environment);
-        const Clock::time_point ended = Clock::now();
-        state.SetIterationTime(SecondsBetween(began, ended));
-        schemeSeconds += SecondsBetween(began, ended);
-        symbols += result.symbolsDrawn;
-        generations += result.numMutations;
+        const RunResult result =
+            tally.TimeRun(state, [&] { return RunScheme(scheme, kTarget, first, environment); });
 
         // The same run again with its log kept, to read the pattern off it, then the replay.
         Generator again = start;
@@ -245,15 +259,14 @@ void RunLockedScheme(benchmark::State& state, Scheme scheme) {
                   RunEnvironment{again, SystemMonotonic(), recorded, cancel});
         const LockedPattern pattern =
             RecordLockedPattern(scheme, start, first, result, recorded.Text());
-        if (!TimeReplay(state, floorSeconds, generator.State(),
-                        [&] { return ReplayLocked(pattern, sum); })) {
+        if (!tally.TimeReplay(state, generator.State(),
+                              [&](std::uint64_t& sum) { return ReplayLocked(pattern, sum); })) {
             return;
         }
     }
-    benchmark::DoNotOptimize(sum);
-    SetAgainstFloor(state, schemeSeconds, floorSeconds, symbols);
-    state.counters["generations"] =
-        benchmark::Counter(static_cast<double>(generations), benchmark::Counter::kAvgIterations);
+    tally.Report(state);
+    state.counters["generations"] = benchmark::Counter(static_cast<double>(tally.Generations()),
+                                                       benchmark::Counter::kAvgIterations);
 }
 
 void BM_AttenuatingRun(benchmark::State& state) {
@@ -272,13 +285,9 @@ BENCHMARK(BM_SerialRun)->UseManualTime();
 RunResult RunSequentialSlice(Generator& generator, const std::string& first, LogSink& log) {
     std::atomic<bool> cancel{false};
     RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
-    // The progress callback is the cancel's only hook; it runs every few thousand draws.
+    // With no interval the callback runs every few thousand draws, as the run reads its clock.
     environment.progressInterval = 0.0;
-    environment.progress = [&cancel](const RunProgress& progress) {
-        if (progress.generation >= kSequentialGenerations) {
-            cancel.store(true, std::memory_order_relaxed);
-        }
-    };
+    CancelAfter(environment, cancel, kSequentialGenerations);
     return SequentialSelection(kTarget, first, environment);
 }
 
@@ -335,40 +344,31 @@ std::uint64_t ReplaySequential(const Generator& start, const std::vector<std::ui
 void BM_SequentialRun(benchmark::State& state) {
     NullLogSink log;
     Generator generator;
-    std::int64_t symbols = 0;
-    std::int64_t generations = 0;
-    double schemeSeconds = 0.0;
-    double floorSeconds = 0.0;
-    std::uint64_t sum = 0;
+    AgainstFloor tally;
     for (auto _ : state) {
         const std::string first = RandomString(generator, kTargetLength);
         const Generator start = generator;
-        const Clock::time_point began = Clock::now();
-        const RunResult result = RunSequentialSlice(generator, first, log);
-        const Clock::time_point ended = Clock::now();
-        state.SetIterationTime(SecondsBetween(began, ended));
-        schemeSeconds += SecondsBetween(began, ended);
-        symbols += result.symbolsDrawn;
-        generations += result.numMutations;
+        const RunResult result =
+            tally.TimeRun(state, [&] { return RunSequentialSlice(generator, first, log); });
 
         const std::vector<std::uint8_t> pattern =
             RecordSequentialPattern(start, first, result.numMutations);
-        if (!TimeReplay(state, floorSeconds, generator.State(),
-                        [&] { return ReplaySequential(start, pattern, sum); })) {
+        if (!tally.TimeReplay(state, generator.State(), [&](std::uint64_t& sum) {
+                return ReplaySequential(start, pattern, sum);
+            })) {
             return;
         }
     }
-    benchmark::DoNotOptimize(sum);
-    SetAgainstFloor(state, schemeSeconds, floorSeconds, symbols);
+    tally.Report(state);
     state.counters["generations/s"] =
-        benchmark::Counter(static_cast<double>(generations) / schemeSeconds);
+        benchmark::Counter(static_cast<double>(tally.Generations()) / tally.SchemeSeconds());
 }
 BENCHMARK(BM_SequentialRun)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 /// The same, writing every generation line to a real file, as the window does.
 void BM_SequentialRunLoggedToFile(benchmark::State& state) {
-    const std::string path = "/tmp/quarrow-bench-hold-" + std::to_string(::getpid()) + ".txt";
-    FileLogSink log(path);
+    const ScratchLogFile file;
+    FileLogSink log(file.Path());
     Generator generator;
     std::int64_t generations = 0;
     for (auto _ : state) {
@@ -380,9 +380,7 @@ void BM_SequentialRunLoggedToFile(benchmark::State& state) {
         }
         generations += result.numMutations;
     }
-    std::remove(path.c_str());
-    state.counters["generations/s"] =
-        benchmark::Counter(static_cast<double>(generations), benchmark::Counter::kIsRate);
+    state.counters["generations/s"] = GenerationRate(generations);
 }
 BENCHMARK(BM_SequentialRunLoggedToFile)->Unit(benchmark::kMillisecond);
 
@@ -412,6 +410,10 @@ BENCHMARK(BM_LogWriterFileSink);
 /// The floor: the same bytes, CR LF included, copied into a 1 MiB buffer written out when full.
 void BM_LogWriterBareBuffer(benchmark::State& state) {
     const int descriptor = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        state.SkipWithError("cannot open /dev/null");
+        return;
+    }
     constexpr std::size_t kBuffer = std::size_t{1} << 20;
     auto buffer = std::make_unique<char[]>(kBuffer);
     std::size_t used = 0;

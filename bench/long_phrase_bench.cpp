@@ -29,12 +29,32 @@
 namespace quarrow {
 namespace {
 
-constexpr int kStepThree = 2;
-constexpr int kStepFour = 3;
-constexpr int kTickMs = 2;
-// Cancel comes this far into the run: a million-letter run of schemes 1 and 2 can finish in
-// little more than a second, before a later Cancel would be clicked at all.
-constexpr int kRunMs = 300;
+/// The dialog of `Dialog`'s type that `window` has on show, if any.
+template <typename Dialog> QWidget* ShownDialog(const QWidget& window) {
+    for (auto* dialog : window.findChildren<Dialog*>()) {
+        if (dialog->isVisible()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+/// A run the probe asks the window for: its page and option button, the page's "&Go", the box
+/// the page fills once the run has ended, finished or cancelled, and the run's window on show.
+struct RunKind {
+    int page;
+    const char* option;
+    const char* go;
+    const char* endBox;
+    QWidget* (*shownDialog)(const QWidget& window);
+};
+
+// A trial on "Step Three" shows its progress dialog (it has no options; Option1 of the next
+// page is checked all the same); a selection on "Step Four" shows its live view.
+constexpr RunKind kTrial{2, "Option1", "Command4", "txtTimeGen", &ShownDialog<RunProgressDialog>};
+constexpr RunKind kAttenuating{3, "Option1", "Command2", "txtLength", &ShownDialog<EvolutionView>};
+constexpr RunKind kSerial{3, "Option2", "Command2", "txtLength", &ShownDialog<EvolutionView>};
+constexpr RunKind kSequential{3, "Option3", "Command2", "txtLength", &ShownDialog<EvolutionView>};
 
 struct Stalls {
     double untilDialog = 0.0;
@@ -43,24 +63,20 @@ struct Stalls {
     double cancelTook = 0.0;
     /// Whether Cancel was clicked before the run ended by itself.
     bool cancelled = false;
+    /// Whether the run's window went before the page showed the run's end: the run failed.
+    bool failed = false;
 };
 
 enum class Phase { Before, UntilDialog, Run, Cancel, After };
 
-// The run's window on show: the progress dialog of a trial, or the live view of a selection.
-QWidget* ShownDialog(const QWidget& window) {
-    for (auto* dialog : window.findChildren<QWidget*>()) {
-        if (dialog->isVisible() && (qobject_cast<RunProgressDialog*>(dialog) != nullptr ||
-                                    qobject_cast<EvolutionView*>(dialog) != nullptr)) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
+// How often the probe's timer ticks on the UI thread.
+constexpr int kTickMs = 2;
+// Cancel comes this far into the run: a million-letter run of schemes 1 and 2 can finish in
+// little more than a second, before a later Cancel would be clicked at all.
+constexpr int kRunMs = 300;
 
-// One run on `page` ("Step Three" trial or "Step Four" selection with `option`), cancelled
-// after a while.
-Stalls Probe(int page, int option, qsizetype length) {
+// One run of `kind` on a phrase of `length` letters, cancelled after a while.
+Stalls Probe(const RunKind& kind, qsizetype length) {
     QTemporaryDir folder;
     Generator generator;
     QuarrowServices services;
@@ -76,17 +92,13 @@ Stalls Probe(int page, int option, qsizetype length) {
         text[i] = QLatin1Char(' ');
     }
     phrase->setText(text);
-    window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(page);
-    const char* options[] = {"Option1", "Option2", "Option3"};
-    window.findChild<QRadioButton*>(QLatin1String(options[option - 1]))->setChecked(true);
+    window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(kind.page);
+    window.findChild<QRadioButton*>(QLatin1String(kind.option))->setChecked(true);
     window.findChild<QLineEdit*>(QStringLiteral("txtNumGenerat"))
         ->setText(QStringLiteral("2000000000"));
     // A click on "&Go" moves the focus to it; the box it leaves repaints once, before the click.
-    const char* go = page == kStepThree ? "Command4" : "Command2";
-    window.findChild<QPushButton*>(QLatin1String(go))->setFocus(Qt::MouseFocusReason);
-    // The box the page fills once the run has ended, finished or cancelled.
-    const auto* endBox = window.findChild<QLineEdit*>(
-        QLatin1String(page == kStepThree ? "txtTimeGen" : "txtLength"));
+    window.findChild<QPushButton*>(QLatin1String(kind.go))->setFocus(Qt::MouseFocusReason);
+    const auto* endBox = window.findChild<QLineEdit*>(QLatin1String(kind.endBox));
     // Lets the boxes' first layout and paint land before anything is timed.
     QElapsedTimer settle;
     settle.start();
@@ -118,8 +130,9 @@ Stalls Probe(int page, int option, qsizetype length) {
         case Phase::UntilDialog:
             stalls.untilDialog = std::max(stalls.untilDialog, gap);
             // A run expected to take long asks first; the probe starts it as a user would,
-            // and the time spent on the question is the user's, not a stall.
-            if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            // and the time spent on the question is the user's, not a stall. The question
+            // is modal to the window only, so it is looked for there.
+            if (auto* question = qobject_cast<QMessageBox*>(ShownDialog<QMessageBox>(window))) {
                 for (QAbstractButton* button : question->buttons()) {
                     if (question->buttonRole(button) == QMessageBox::AcceptRole) {
                         button->click();
@@ -129,7 +142,7 @@ Stalls Probe(int page, int option, qsizetype length) {
                 stalls.untilDialog = 0.0;
                 lastTick = clock.elapsed();
             }
-            if (ShownDialog(window) != nullptr) {
+            if (kind.shownDialog(window) != nullptr) {
                 phase = Phase::Run;
                 runStart = now;
             }
@@ -137,11 +150,16 @@ Stalls Probe(int page, int option, qsizetype length) {
         case Phase::Run:
             stalls.duringRun = std::max(stalls.duringRun, gap);
             if (now - runStart > kRunMs) {
+                QWidget* dialog = kind.shownDialog(window);
+                if (dialog == nullptr) {
+                    stalls.failed = true;
+                    phase = Phase::After;
+                    QApplication::exit(0);
+                    return;
+                }
                 phase = Phase::Cancel;
                 stalls.cancelTook = static_cast<double>(now);
-                ShownDialog(window)
-                    ->findChild<QPushButton*>(QStringLiteral("cancelButton"))
-                    ->click();
+                dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
             }
             break;
         case Phase::Cancel:
@@ -155,18 +173,22 @@ Stalls Probe(int page, int option, qsizetype length) {
     QTimer::singleShot(20, &window, [&] {
         phase = Phase::UntilDialog;
         lastTick = clock.elapsed();
-        window.findChild<QPushButton*>(QLatin1String(go))->click();
+        window.findChild<QPushButton*>(QLatin1String(kind.go))->click();
     });
     QApplication::exec();
     return stalls;
 }
 
-void Report(benchmark::State& state, int page, int option) {
+void Report(benchmark::State& state, const RunKind& kind) {
     Stalls worst;
     // A short phrase's run can end before Cancel is due; then cancel_ms says nothing.
     bool cancelled = true;
     for (auto _ : state) {
-        const Stalls stalls = Probe(page, option, static_cast<qsizetype>(state.range(0)));
+        const Stalls stalls = Probe(kind, static_cast<qsizetype>(state.range(0)));
+        if (stalls.failed) {
+            state.SkipWithError("the run's window closed before the page showed the run's end");
+            return;
+        }
         worst.untilDialog = std::max(worst.untilDialog, stalls.untilDialog);
         worst.duringRun = std::max(worst.duringRun, stalls.duringRun);
         worst.cancelStall = std::max(worst.cancelStall, stalls.cancelStall);
@@ -181,16 +203,16 @@ void Report(benchmark::State& state, int page, int option) {
 }
 
 void BM_TrialStalls(benchmark::State& state) {
-    Report(state, kStepThree, 1);
+    Report(state, kTrial);
 }
 void BM_AttenuatingStalls(benchmark::State& state) {
-    Report(state, kStepFour, 1);
+    Report(state, kAttenuating);
 }
 void BM_SerialStalls(benchmark::State& state) {
-    Report(state, kStepFour, 2);
+    Report(state, kSerial);
 }
 void BM_SequentialStalls(benchmark::State& state) {
-    Report(state, kStepFour, 3);
+    Report(state, kSequential);
 }
 
 BENCHMARK(BM_TrialStalls)->Arg(50)->Arg(1'000'000)->Iterations(1)->Unit(benchmark::kSecond);

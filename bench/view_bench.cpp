@@ -1,3 +1,4 @@
+#include "bench/bench_support.h"
 #include "engine/generation_log.h"
 #include "engine/selection.h"
 #include "platform/clock.h"
@@ -9,13 +10,10 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
-
-#include <unistd.h>
 
 // The engine at full speed with and without the live view attached. "Without" is the engine
 // with the same progress cadence and a callback that only watches for the end of the slice;
@@ -27,8 +25,6 @@
 namespace quarrow {
 namespace {
 
-constexpr char kTarget[] = "CUMULATIVE SELECTION IS FAST";
-constexpr std::size_t kTargetLength = sizeof kTarget - 1;
 constexpr std::int64_t kSliceGenerations = 200'000;
 constexpr std::chrono::milliseconds kRefreshInterval{50};
 
@@ -60,11 +56,7 @@ private:
 RunResult SequentialSlice(Generator& generator, LogSink& log, EvolutionFeed* feed) {
     std::atomic<bool> cancel{false};
     RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
-    environment.progress = [&cancel](const RunProgress& progress) {
-        if (progress.generation >= kSliceGenerations) {
-            cancel.store(true, std::memory_order_relaxed);
-        }
-    };
+    CancelAfter(environment, cancel, kSliceGenerations);
     const std::string first = RandomString(generator, kTargetLength);
     if (feed == nullptr) {
         return SequentialSelection(kTarget, first, environment);
@@ -88,8 +80,7 @@ void SequentialSlices(benchmark::State& state, LogSink& log, bool watched) {
             generations += result.numMutations;
         }
     }
-    state.counters["generations/s"] =
-        benchmark::Counter(static_cast<double>(generations), benchmark::Counter::kIsRate);
+    state.counters["generations/s"] = GenerationRate(generations);
 }
 
 void BM_SequentialNullLog_Bare(benchmark::State& state) {
@@ -104,27 +95,20 @@ void BM_SequentialNullLog_View(benchmark::State& state) {
 }
 BENCHMARK(BM_SequentialNullLog_View)->Unit(benchmark::kMillisecond);
 
-std::string BenchLogPath() {
-    return "/tmp/quarrow-view-bench-hold-" + std::to_string(::getpid()) + ".txt";
+/// The same slices logged to a real file, as the window logs them.
+void SequentialSlicesToFile(benchmark::State& state, bool watched) {
+    const ScratchLogFile file;
+    FileLogSink log(file.Path());
+    SequentialSlices(state, log, watched);
 }
 
 void BM_SequentialFileLog_Bare(benchmark::State& state) {
-    const std::string path = BenchLogPath();
-    {
-        FileLogSink log(path);
-        SequentialSlices(state, log, false);
-    }
-    std::remove(path.c_str());
+    SequentialSlicesToFile(state, false);
 }
 BENCHMARK(BM_SequentialFileLog_Bare)->Unit(benchmark::kMillisecond);
 
 void BM_SequentialFileLog_View(benchmark::State& state) {
-    const std::string path = BenchLogPath();
-    {
-        FileLogSink log(path);
-        SequentialSlices(state, log, true);
-    }
-    std::remove(path.c_str());
+    SequentialSlicesToFile(state, true);
 }
 BENCHMARK(BM_SequentialFileLog_View)->Unit(benchmark::kMillisecond);
 
@@ -133,10 +117,10 @@ void SerialRuns(benchmark::State& state, bool watched) {
     NullLogSink log;
     EvolutionFeed feed;
     const std::atomic<bool> cancel{false};
-    std::uint64_t seed = 1;
+    FreshSeeds seeds;
     std::int64_t generations = 0;
     for (auto _ : state) {
-        Generator generator(seed++ * 0x9e3779b97f4a7c15ULL);
+        Generator generator = seeds.Next();
         const std::string first = RandomString(generator, kTargetLength);
         RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
         environment.progress = [](const RunProgress&) {};
@@ -147,8 +131,7 @@ void SerialRuns(benchmark::State& state, bool watched) {
             SerialSelection(kTarget, first, watched ? feed.Attach(environment) : environment);
         generations += result.numMutations;
     }
-    state.counters["generations/s"] =
-        benchmark::Counter(static_cast<double>(generations), benchmark::Counter::kIsRate);
+    state.counters["generations/s"] = GenerationRate(generations);
 }
 
 void BM_SerialRun_Bare(benchmark::State& state) {
