@@ -11,6 +11,8 @@ namespace quarrow::analysis {
 /// them.
 struct Summary {
     std::size_t count = 0;
+    double min = 0.0;
+    double max = 0.0;
     double mean = 0.0;
     /// Sample standard deviation (divisor count - 1); none for a single value, where it is
     /// undefined.
@@ -18,8 +20,6 @@ struct Summary {
     double median = 0.0;
     double percentile10 = 0.0;
     double percentile90 = 0.0;
-    double min = 0.0;
-    double max = 0.0;
 
     /// Standard deviation of the mean; none for a single value.
     std::optional<double> StandardError() const;

@@ -192,6 +192,10 @@ void EvolutionView::ShowExpectation() {
                  DescribeChance(expectation_->generationChance)));
 }
 
+QString EvolutionView::ExpectationText() const {
+    return expectationLabel_->text();
+}
+
 void EvolutionView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (keptOnScreen_) {
@@ -305,6 +309,18 @@ void EvolutionView::Refresh() {
     UpdateStatus(false);
 }
 
+int EvolutionView::ChartPointCount() const {
+    return chart_->PointCount();
+}
+
+int EvolutionView::BestPointCount() const {
+    return chart_->BestPointCount();
+}
+
+bool EvolutionView::LogarithmicAxis() const {
+    return chart_->Logarithmic();
+}
+
 bool EvolutionView::FinishRun(RunOutcome outcome, bool mayStayOpen) {
     Refresh();
     runGoing_ = false;
@@ -371,6 +387,10 @@ void EvolutionView::ShowEnding(RunOutcome outcome) {
     endingLabel_->show();
     UpdateStatus(true, ending);
     chart_->SetSummary(ChartSummaryText());
+}
+
+QString EvolutionView::EndingText() const {
+    return endingLabel_->text();
 }
 
 void EvolutionView::ShowRunPlace() {
@@ -549,22 +569,6 @@ double EvolutionView::GenerationRate() {
     return static_cast<double>(shown_.generation - firstGeneration) / seconds;
 }
 
-QString EvolutionView::LabelText() const {
-    return figuresLabel_->text();
-}
-
-QString EvolutionView::ExpectationText() const {
-    return expectationLabel_->text();
-}
-
-QString EvolutionView::EndingText() const {
-    return endingLabel_->text();
-}
-
-qsizetype EvolutionView::MarkedLetterCount() const {
-    return letters_->MarkedLetterCount();
-}
-
 void EvolutionView::ShowFigures() {
     const QLocale locale;
     const double rate = shown_.reports > 0 ? GenerationRate() : 0.0;
@@ -590,6 +594,10 @@ void EvolutionView::ShowFigures() {
     figuresLabel_->setText(lines.join(QLatin1Char('\n')));
 }
 
+QString EvolutionView::LabelText() const {
+    return figuresLabel_->text();
+}
+
 void EvolutionView::ShowLetters() {
     if (Sequential()) {
         letters_->ShowOffspring(QString::fromLatin1(shown_.lastOffspring),
@@ -599,16 +607,8 @@ void EvolutionView::ShowLetters() {
     }
 }
 
-int EvolutionView::ChartPointCount() const {
-    return chart_->PointCount();
-}
-
-int EvolutionView::BestPointCount() const {
-    return chart_->BestPointCount();
-}
-
-bool EvolutionView::LogarithmicAxis() const {
-    return chart_->Logarithmic();
+qsizetype EvolutionView::MarkedLetterCount() const {
+    return letters_->MarkedLetterCount();
 }
 
 void EvolutionView::UpdateStatus(bool force, const QString& prefix) {

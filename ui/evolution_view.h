@@ -76,7 +76,7 @@ struct ViewChoices {
 /// when asked and allowed, and deletes it later otherwise; a finished view is deleted when it is
 /// closed. While the run goes on, Cancel emits `cancelRequested`; closing the view or Escape
 /// asks first.
-class EvolutionView : public QWidget {
+class EvolutionView final : public QWidget {
     Q_OBJECT
 
 public:
@@ -155,13 +155,12 @@ signals:
     /// The user asked to stop the run.
     void CancelRequested();
 
-protected:
+private:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     /// The first time the view shows, it is kept wholly on its screen.
     void showEvent(QShowEvent* event) override;
 
-private:
     void ShowFigures();
     void ShowExpectation();
     void ShowLetters();

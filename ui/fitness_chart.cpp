@@ -131,8 +131,7 @@ int FitnessChart::LineHeight() const {
 }
 
 QSize FitnessChart::sizeHint() const {
-    return (kPreferredLines * LineHeight())
-        .expandedTo(minimumSizeHint());
+    return (kPreferredLines * LineHeight()).expandedTo(minimumSizeHint());
 }
 
 QSize FitnessChart::minimumSizeHint() const {
@@ -145,7 +144,7 @@ QSize FitnessChart::minimumSizeHint() const {
     const double around = kLinesAroundThePlot + (sequential_ ? kLinesOfLegend : 0.0);
     const int height =
         std::max(kLeastLines.height() * line, headingMetrics.horizontalAdvance(lettersTitle_) +
-                                                 static_cast<int>(around * line) + 2 * line);
+                                                  static_cast<int>(around * line) + 2 * line);
     int legend = 0;
     if (sequential_) {
         for (const QLineSeries* series : {series_, bestSeries_}) {

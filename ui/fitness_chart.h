@@ -25,7 +25,7 @@ namespace quarrow {
 /// is laid out comes from its size and its font alone: the font is the window's, so the chart
 /// reads at the window's zoom, and the number of grid lines the letters axis can label follows
 /// from the height the layout gives it. Neither is ever worked out from the other.
-class FitnessChart : public QWidget {
+class FitnessChart final : public QWidget {
     Q_OBJECT
 
 public:
@@ -54,11 +54,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-protected:
+private:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
     void ApplyFonts();
     void UseLogarithmicAxis();
     void FitLetterLines();

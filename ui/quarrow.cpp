@@ -1,5 +1,4 @@
 #include "ui/quarrow.h"
-#include "ui/zoom.h"
 
 #include "search/alphabet.h"
 #include "ui/arrows.h"
@@ -7,6 +6,7 @@
 #include "ui/capitalise.h"
 #include "ui/search_pages.h"
 #include "ui/selection_page.h"
+#include "ui/zoom.h"
 #include "ui_quarrow.h"
 
 #include <QCloseEvent>

@@ -52,15 +52,30 @@ constexpr qint64 kLargeLogBytes = 50'000'000;
 constexpr char kLongRunQuestionName[] = "longRunQuestion";
 constexpr char kLargeLogQuestionName[] = "largeLogQuestion";
 
+// The first string of the sequential scheme must be as long as the target. A longer one cannot
+// take the target's leading letters, and with a shorter one only its length would be scored: the
+// run would claim a match of the whole target after matching a few letters.
+QString DescribeFirstStringLength(const QString& target, const QString& firstString) {
+    const bool tooLong = firstString.size() > target.size();
+    const QString why =
+        tooLong ? SelectionPage::tr("Sequential selection copies the leading letters of the target "
+                                    "into every offspring, so the first string cannot be longer "
+                                    "than the target.")
+                : SelectionPage::tr("Sequential selection scores its random letters against the "
+                                    "first string, place by place, so the first string must be as "
+                                    "long as the target.");
+    const QString remedy =
+        tooLong ? SelectionPage::tr("Leave the target box to get a new first string of its length.")
+                : SelectionPage::tr("Leave the target box to get a new first string of its "
+                                    "length, or type one.");
+    return SelectionPage::tr("%1 The first string has %2 characters and the target %3.\n\n%4")
+        .arg(why, Grouped(firstString.size()), Grouped(target.size()), remedy);
+}
+
 QString DescribeProblem(const InputProblem& problem, const QString& target,
                         const QString& firstString) {
     if (problem.kind == InputProblem::Kind::FirstStringTooLong) {
-        return SelectionPage::tr(
-                   "Sequential selection copies the leading letters of the target into "
-                   "every offspring, so the first string cannot be longer than the "
-                   "target. The first string has %1 characters and the target %2.\n\n"
-                   "Leave the target box to get a new first string of its length.")
-            .arg(Grouped(firstString.size()), Grouped(target.size()));
+        return DescribeFirstStringLength(target, firstString);
     }
     const bool inTarget = problem.text == InputProblem::Text::Target;
     const QString& text = inTarget ? target : firstString;
@@ -72,18 +87,6 @@ QString DescribeProblem(const InputProblem& problem, const QString& target,
                "Z nor a space. No random string can ever match it, so the run would "
                "never end.\n\nPlease use only the letters A to Z and spaces.")
         .arg(where, CharacterAt(text, position), Grouped(position + 1));
-}
-
-// The page's first string is what scheme 3 scores its random letters against, place by place,
-// so it must be as long as the target: with a shorter one only its length would be scored, and
-// the run would claim a match of the whole target after matching a few letters.
-QString DescribeShortFirstString(const QString& target, const QString& firstString) {
-    return SelectionPage::tr(
-               "Sequential selection scores its random letters against the first string, "
-               "place by place, so the first string must be as long as the target. The "
-               "first string has %1 characters and the target %2.\n\nLeave the target "
-               "box to get a new first string of its length, or type one.")
-        .arg(Grouped(firstString.size()), Grouped(target.size()));
 }
 
 // The result boxes in global coordinates, which the live view leaves in sight.
@@ -239,7 +242,7 @@ bool SelectionPage::Refuse(const Request& request) {
     }
     if (request.scheme == Scheme::Sequential &&
         request.firstBytes.size() < request.targetBytes.size()) {
-        Say(QMessageBox::Warning, DescribeShortFirstString(request.target, request.firstString));
+        Say(QMessageBox::Warning, DescribeFirstStringLength(request.target, request.firstString));
         return true;
     }
     return false;
