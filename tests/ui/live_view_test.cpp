@@ -1,3 +1,4 @@
+#include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/evolution_view.h"
 #include "ui/help_viewer.h"
@@ -38,8 +39,6 @@
 
 namespace quarrow::testing {
 namespace {
-
-constexpr int kStepFour = 3;
 
 // The page's result boxes and Go, in global coordinates: what the live view leaves in sight.
 QRect ResultBoxesOf(const QWidget& window) {

@@ -1,5 +1,6 @@
 #include "search/estimate.h"
 #include "search/trial.h"
+#include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/run_progress_dialog.h"
 
@@ -15,8 +16,6 @@
 namespace quarrow::testing {
 namespace {
 
-constexpr int kStepTwo = 1;
-constexpr int kStepThree = 2;
 constexpr char kLongPhrase[] = "CUMULATIVE SELECTION IS FAST";
 
 class SearchPagesTest : public WindowTest {

@@ -3,6 +3,7 @@
 #include "engine/generation_log.h"
 #include "platform/number_text.h"
 #include "tests/support/memory_log_sink.h"
+#include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/evolution_view.h"
 #include "ui/help_viewer.h"
@@ -36,7 +37,6 @@ public slots:
 
 namespace {
 
-constexpr int kStepFour = 3;
 constexpr char kLongPhrase[] = "CUMULATIVE SELECTION IS FAST";
 
 class SelectionPageTest : public WindowTest {
