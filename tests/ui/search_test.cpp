@@ -32,17 +32,10 @@ protected:
         QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
     }
 
-    QMessageBox* Message() const {
-        return window->findChild<QMessageBox*>(QStringLiteral("searchMessage"));
-    }
+    QMessageBox* Message() const { return MessageNamed(QStringLiteral("searchMessage")); }
 
     // Closes the page's message, if one is open, and waits until it is gone.
-    void CloseMessage() {
-        if (QMessageBox* shown = Message()) {
-            shown->accept();
-        }
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Message() == nullptr; }));
-    }
+    void CloseMessage() { CloseMessageNamed(QStringLiteral("searchMessage")); }
 
     // Runs a trial of `count` text on `target` and checks it made exactly `strings` strings:
     // the same trial run here on a copy of the generator ends in the same state.

@@ -79,16 +79,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return Message() != nullptr; }, 30000));
     }
 
-    QMessageBox* Message() const {
-        return window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
-    }
+    QMessageBox* Message() const { return MessageNamed(QStringLiteral("selectionMessage")); }
 
-    void CloseMessage() {
-        if (QMessageBox* shown = Message()) {
-            shown->accept();
-        }
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Message() == nullptr; }));
-    }
+    void CloseMessage() { CloseMessageNamed(QStringLiteral("selectionMessage")); }
 
     std::string LogText() const {
         QFile file(services.logPath);
