@@ -93,6 +93,18 @@ protected:
 
     bool LogExists() const { return QFile::exists(services.logPath); }
 
+    /// Starts `fallback`, which clicks Cancel on the run's view, if one shows, `ms` from now:
+    /// the way out of a test whose own way of ending the run failed.
+    void CancelAfter(QTimer& fallback, int ms) {
+        fallback.setSingleShot(true);
+        QObject::connect(&fallback, &QTimer::timeout, [this] {
+            if (auto* view = window->findChild<EvolutionView*>()) {
+                view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+            }
+        });
+        fallback.start(ms);
+    }
+
     /// Clicks Cancel on the progress dialog once it shows a run under way.
     void CancelWhenTheDialogShows(QTimer& watcher, QString& progressText) {
         watcher.setInterval(20);
@@ -307,13 +319,7 @@ TEST_F(SelectionPageTest, DuringARunTheWindowAndHelpStayUsableAndASecondGoSaysWh
     during.start();
     // Should anything above fail, Cancel ends the run so the test cannot hang.
     QTimer fallback;
-    fallback.setSingleShot(true);
-    QObject::connect(&fallback, &QTimer::timeout, [&] {
-        if (auto* view = window->findChild<EvolutionView*>()) {
-            view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
-        }
-    });
-    fallback.start(10'000);
+    CancelAfter(fallback, 10'000);
     ClickGo();
     WaitForMessage();
     EXPECT_TRUE(helpShown);
@@ -497,13 +503,7 @@ TEST_F(SelectionPageTest, ClosingTheWindowDuringARunSavesTheLogWithoutAMessage) 
     closer.start();
     // Should closing not stop the run, Cancel ends it so the test cannot hang.
     QTimer fallback;
-    fallback.setSingleShot(true);
-    QObject::connect(&fallback, &QTimer::timeout, [&] {
-        if (auto* dialog = window->findChild<EvolutionView*>()) {
-            dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
-        }
-    });
-    fallback.start(8'000);
+    CancelAfter(fallback, 8'000);
     QElapsedTimer took;
     took.start();
     ClickGo();
