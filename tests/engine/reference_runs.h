@@ -4,6 +4,7 @@
 // a character at a time, the whole offspring compared with the target after every position.
 // Slow and obvious; the engine's fast loops must give the same log, counts and generator state.
 
+#include "engine/scheme.h"
 #include "platform/generator.h"
 #include "platform/number_text.h"
 #include "search/alphabet.h"
@@ -15,6 +16,13 @@
 #include <vector>
 
 namespace quarrow::testing {
+
+/// A run to try: a scheme, its target and its first string.
+struct SchemeRun {
+    Scheme scheme;
+    std::string target;
+    std::string first;
+};
 
 /// Every generation's offspring, in the order bred.
 using ReferenceOffspring = std::vector<std::vector<std::string>>;

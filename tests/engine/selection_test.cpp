@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quarrow::testing {
@@ -44,6 +45,23 @@ protected:
 
     RunResult Run(Scheme scheme, const std::string& target, const std::string& first) {
         return RunScheme(scheme, target, first, Environment());
+    }
+
+    /// A run's generations and strings, as one value to compare.
+    using Counts = std::pair<std::int64_t, std::int64_t>;
+    static Counts CountsOf(const RunResult& result) {
+        return {result.numMutations, result.numTotal};
+    }
+
+    /// Expects a matched run that agrees with the plain transcription's in log, counts and
+    /// generator state.
+    void ExpectAgreement(const RunResult& result, const ReferenceRun& expected) {
+        ASSERT_EQ(result.outcome, RunOutcome::Matched);
+        EXPECT_EQ(log.Text(), expected.log);
+        EXPECT_EQ(result.numMutations, expected.numMutations);
+        EXPECT_EQ(result.numTotal, expected.numTotal);
+        EXPECT_EQ(result.symbolsDrawn, expected.symbolsDrawn);
+        EXPECT_EQ(generator.State(), expected.generatorState);
     }
 
     Generator generator;
@@ -79,12 +97,7 @@ TEST_F(SelectionTest, LockedSchemesAgreeWithTheirPlainTranscription) {
                 SCOPED_TRACE(::testing::Message()
                              << (attenuating ? "scheme 1 " : "scheme 2 ") << '"' << target
                              << "\" from \"" << first << "\" seed " << seed);
-                ASSERT_EQ(result.outcome, RunOutcome::Matched);
-                EXPECT_EQ(log.Text(), expected.log);
-                EXPECT_EQ(result.numMutations, expected.numMutations);
-                EXPECT_EQ(result.numTotal, expected.numTotal);
-                EXPECT_EQ(result.symbolsDrawn, expected.symbolsDrawn);
-                EXPECT_EQ(generator.State(), expected.generatorState);
+                ASSERT_NO_FATAL_FAILURE(ExpectAgreement(result, expected));
                 EXPECT_FALSE(log.IsOpen());
             }
         }
@@ -104,12 +117,7 @@ TEST_F(SelectionTest, SequentialSchemeAgreesWithItsPlainTranscription) {
             const ReferenceRun expected = ReferenceSequentialRun(first, match, start);
             SCOPED_TRACE(::testing::Message()
                          << '"' << first << "\" / \"" << match << "\" seed " << seed);
-            ASSERT_EQ(result.outcome, RunOutcome::Matched);
-            EXPECT_EQ(log.Text(), expected.log);
-            EXPECT_EQ(result.numMutations, expected.numMutations);
-            EXPECT_EQ(result.numTotal, expected.numTotal);
-            EXPECT_EQ(result.symbolsDrawn, expected.symbolsDrawn);
-            EXPECT_EQ(generator.State(), expected.generatorState);
+            ASSERT_NO_FATAL_FAILURE(ExpectAgreement(result, expected));
         }
     }
 }
@@ -120,19 +128,14 @@ TEST_F(SelectionTest, SequentialSchemeAgreesWithItsPlainTranscription) {
 // the plain transcription; the run itself (log, counts, generator) is the one it always was. The
 // request is switched off and on again halfway through, as a watcher pausing and resuming does.
 TEST_F(SelectionTest, ShownOffspringAreThoseOfThePlainTranscriptionAndChangeNothing) {
-    struct Case {
-        Scheme scheme;
-        std::string target;
-        std::string first;
-    };
-    const Case cases[] = {
+    const SchemeRun runs[] = {
         {Scheme::Attenuating, "METHINKS", "QWERTYUI"},
         {Scheme::Serial, "METHINKS", "QWE"},
         {Scheme::Serial, "AB", "AB"},
         {Scheme::Sequential, "BEETLE", "QXZJRB"},
         {Scheme::Sequential, "CAT", "CAT"},
     };
-    for (const Case& run : cases) {
+    for (const SchemeRun& run : runs) {
         for (std::uint64_t seed = 1; seed <= 4; ++seed) {
             SCOPED_TRACE(::testing::Message() << static_cast<int>(run.scheme) << " \"" << run.target
                                               << "\" seed " << seed);
@@ -208,15 +211,11 @@ TEST_F(SelectionTest, ShownOffspringAreThoseOfThePlainTranscriptionAndChangeNoth
 
 TEST_F(SelectionTest, EmptyTargetsEndAtOnce) {
     for (const Scheme scheme : {Scheme::Attenuating, Scheme::Serial}) {
-        const RunResult result = Run(scheme, "", "ABC");
-        EXPECT_EQ(result.numMutations, 0);
-        EXPECT_EQ(result.numTotal, 0);
+        EXPECT_EQ(CountsOf(Run(scheme, "", "ABC")), Counts(0, 0));
         EXPECT_EQ(log.Text(), "   0\r\n");
     }
     // The sequential scheme: the page's target is FirstWord, the empty first string MatchWord.
-    const RunResult result = SequentialSelection("CAT", "", Environment());
-    EXPECT_EQ(result.numMutations, 0);
-    EXPECT_EQ(result.numTotal, 1);
+    EXPECT_EQ(CountsOf(SequentialSelection("CAT", "", Environment())), Counts(0, 1));
     EXPECT_EQ(log.Text(), "CAT\r\n");
 }
 
@@ -224,13 +223,10 @@ TEST_F(SelectionTest, AFirstStringEqualToTheTargetEndsAtTheFirstOffspring) {
     for (const Scheme scheme : {Scheme::Attenuating, Scheme::Serial}) {
         const RunResult result = Run(scheme, "GRADUAL CHANGE", "GRADUAL CHANGE");
         EXPECT_EQ(result.outcome, RunOutcome::Matched);
-        EXPECT_EQ(result.numMutations, 1);
-        EXPECT_EQ(result.numTotal, 1);
+        EXPECT_EQ(CountsOf(result), Counts(1, 1));
         EXPECT_EQ(log.Text(), "GRADUAL CHANGE   14\r\n");
     }
-    const RunResult result = SequentialSelection("BEETLE", "BEETLE", Environment());
-    EXPECT_EQ(result.numMutations, 1);
-    EXPECT_EQ(result.numTotal, 2);
+    EXPECT_EQ(CountsOf(SequentialSelection("BEETLE", "BEETLE", Environment())), Counts(1, 2));
     const std::vector<std::string> lines = Lines(log.Text());
     ASSERT_EQ(lines.size(), 1U);
     // FirstWord, then the first offspring's count in print form if it matched anything.
@@ -258,27 +254,20 @@ TEST_F(SelectionTest, TimeComesFromTheMonotonicClock) {
 
 // --- Invariants over many seeded runs
 
-struct LockedRunShape {
-    Scheme scheme;
-    const char* target;
-    const char* first;
-};
-
 TEST_F(SelectionTest, LockedSchemesKeepRightLettersAndCountAsLaidDown) {
-    const std::vector<LockedRunShape> shapes = {
+    const std::vector<SchemeRun> shapes = {
         {Scheme::Attenuating, "THE CAT SAT ON THE MAT", "ZZZZZZZZZZZZZZZZZZZZZZ"},
         {Scheme::Attenuating, "    ", "ZAYB"},
         {Scheme::Attenuating, "BEETLE", "WE"},
         {Scheme::Serial, "THE CAT SAT ON THE MAT", "QQQQQQQQQQQQQQQQQQQQQQ"},
         {Scheme::Serial, "BEETLE", "BEETLES ARE LONGER"},
     };
-    for (const LockedRunShape& shape : shapes) {
-        const std::string target = shape.target;
+    for (const auto& [scheme, target, first] : shapes) {
         const std::size_t n = target.size();
         for (std::uint64_t seed = 1; seed <= 40; ++seed) {
             SCOPED_TRACE(::testing::Message() << target << " seed " << seed);
             generator = Generator(seed * 7919);
-            const RunResult result = Run(shape.scheme, target, shape.first);
+            const RunResult result = Run(scheme, target, first);
             ASSERT_EQ(result.outcome, RunOutcome::Matched);
             const std::vector<std::string> lines = Lines(log.Text());
             // A line per generation, the last one cut short by the match, and the final line.
@@ -288,7 +277,7 @@ TEST_F(SelectionTest, LockedSchemesKeepRightLettersAndCountAsLaidDown) {
             EXPECT_GE(lastOffspring, 1);
             EXPECT_LE(lastOffspring, 20);
 
-            std::string parent = std::string(shape.first).substr(0, n);
+            std::string parent = first.substr(0, n);
             for (std::size_t g = 0; g + 1 < lines.size(); ++g) {
                 const std::string child = LettersOf(lines[g], n);
                 ASSERT_EQ(child.size(), n);
@@ -299,7 +288,7 @@ TEST_F(SelectionTest, LockedSchemesKeepRightLettersAndCountAsLaidDown) {
                     const bool hadLetter = j < parent.size();
                     if (hadLetter && parent[j] == target[j]) {
                         ASSERT_EQ(child[j], target[j]) << "a right letter changed at " << j;
-                    } else if (shape.scheme == Scheme::Attenuating && hadLetter) {
+                    } else if (scheme == Scheme::Attenuating && hadLetter) {
                         const int before = std::abs(parent[j] - target[j]);
                         const int after = std::abs(child[j] - target[j]);
                         ASSERT_TRUE(child[j] == parent[j] || after < before)

@@ -170,6 +170,14 @@ Outcome Lab(const std::vector<std::string>& args, const Output& output = {},
     return process.Wait();
 }
 
+/// An empty folder of this test process in the temporary folder: `name`, then the process id.
+fs::path EmptyFolder(const std::string& name) {
+    fs::path folder = fs::temp_directory_path() / (name + "_" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
 /// The JSON report with every measured time taken out: only those may differ between runs.
 json WithoutSeconds(json report) {
     if (report.contains("schemes")) {
@@ -378,9 +386,7 @@ std::string VisibleSvgText(const std::string& svg) {
 }
 
 TEST(LabCommandLineTest, PlotsAreTitledAndDrawnAtTheAskedSize) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("quarrow_plot_" + std::to_string(getpid()));
-    fs::create_directories(folder);
+    const fs::path folder = EmptyFolder("quarrow_plot");
     const fs::path png = folder / "chart.png";
     const fs::path svg = folder / "chart.svg";
     const Outcome compare =
@@ -451,6 +457,23 @@ TEST(LabCommandLineTest, PlotsAreTitledAndDrawnAtTheAskedSize) {
     fs::remove_all(folder);
 }
 
+/// Runs quarrow-lab with `args` and expects it refused: status 2, nothing on standard output, and
+/// one line on standard error that names the program and says `message`, with no control codes.
+void ExpectRefused(const std::vector<std::string>& args, const std::string& message) {
+    std::string shown;
+    for (const std::string& arg : args) {
+        shown += " [" + arg + "]";
+    }
+    const Outcome outcome = Lab(args);
+    EXPECT_EQ(outcome.status, 2) << shown;
+    EXPECT_NE(outcome.err.find(message), std::string::npos) << shown << ": " << outcome.err;
+    EXPECT_EQ(outcome.err.rfind("quarrow-lab: ", 0), 0U) << shown << ": " << outcome.err;
+    EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1)
+        << shown << ": " << outcome.err;
+    EXPECT_TRUE(outcome.out.empty()) << shown;
+    EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos) << shown << ": " << outcome.err;
+}
+
 TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
     const fs::path missing = fs::temp_directory_path() / "quarrow no such folder" / "log.txt";
     struct Row {
@@ -462,28 +485,13 @@ TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
         {{"trial", "R2D2"}, "\"2\" at position 2"},
         {{"estimate", "CAF\xc3\x89"}, "byte 0xC3 at position 4"},
         {{"compare", ""}, "the phrase is empty"},
-        {{"evolve", "--runs", "0", "CAT"}, "--runs"},
-        {{"evolve", "--runs", "-5", "CAT"}, "--runs"},
-        {{"trial", "--strings", "0", "CAT"}, "--strings"},
-        {{"trial", "--strings", "-1", "CAT"}, "--strings"},
-        {{"compare", "--runs", "ten", "CAT"}, "--runs"},
-        {{"evolve", "--threads", "0", "CAT"}, "--threads"},
-        {{"evolve", "--scheme", "lamarckian", "CAT"}, "lamarckian"},
         {{"evolve", "--log", missing.string(), "CAT"}, "cannot write the log"},
         {{"evolve", "--log", fs::temp_directory_path().string(), "CAT"}, "it is a folder"},
+        {{"compare", "--plot", (missing.parent_path() / "chart.png").string(), "CAT"},
+         "does not exist"},
         {{"evolve", "--json", "--csv", "CAT"}, "excludes"},
-        {{"compare", "--plot", "chart.gif", "CAT"}, "ending in .png or .svg"},
         {{"launch", "CAT"}, "unknown command \"launch\""},
-        {{"evolve", "--runs", "1e3", "CAT"}, "\"1e3\" is not a whole number"},
-        {{"trial", "--strings", "abc", "CAT"}, "\"abc\" is not a whole number"},
-        {{"evolve", "--runs", "1000001", "CAT"}, "1000001 is out of range"},
-        {{"estimate", "--runs", "3", "CAT"}, "--runs does not apply to estimate"},
-        {{"compare", "--log", "x", "CAT"}, "--log does not apply to compare"},
-        {{"evolve", "--seed", "", "CAT"}, "--seed: needs a whole number"},
-        {{"evolve", "--seed", "99999999999999999999", "CAT"}, "out of range"},
-        {{"evolve", "--seed", "12x", "CAT"}, "\"12x\" is not a whole number"},
         {{"\x1b[2Jlaunch", "CAT"}, "unknown command \"\\x1B[2Jlaunch\""},
-        {{"evolve", "--scheme", "\x1b]0;title\x07", "CAT"}, "\\x1B]0;title\\x07"},
         {{}, "the commands are evolve"},
         // Slips get the nearest valid name, and a phrase of several words is shown quoted.
         {{"evolv", "CAT"}, "did you mean evolve?"},
@@ -493,22 +501,40 @@ TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
          "put it in quotes: quarrow-lab evolve \"METHINKS IT IS LIKE A WEASEL\"\n"},
         {{"evolve", "--runs", "3", "--scheme", "serial", "serial", "killer", "--log", "a b.txt"},
          "quarrow-lab evolve --runs 3 --scheme serial \"serial killer\" --log 'a b.txt'\n"},
-        {{"compare", "--plot", (missing.parent_path() / "chart.png").string(), "CAT"},
-         "does not exist"},
     };
     for (const Row& row : rows) {
-        std::string shown;
-        for (const std::string& arg : row.args) {
-            shown += " [" + arg + "]";
-        }
-        const Outcome outcome = Lab(row.args);
-        EXPECT_EQ(outcome.status, 2) << shown;
-        EXPECT_NE(outcome.err.find(row.message), std::string::npos) << shown << ": " << outcome.err;
-        EXPECT_EQ(outcome.err.rfind("quarrow-lab: ", 0), 0U) << shown << ": " << outcome.err;
-        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1)
-            << shown << ": " << outcome.err;
-        EXPECT_TRUE(outcome.out.empty()) << shown;
-        EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos) << shown << ": " << outcome.err;
+        ExpectRefused(row.args, row.message);
+    }
+
+    // An option before the phrase CAT, with a value it refuses or on a command that does not
+    // take it.
+    struct OptionRow {
+        const char* command;
+        const char* option;
+        const char* value;
+        const char* message;
+    };
+    const std::vector<OptionRow> optionRows = {
+        {"evolve", "--runs", "0", "--runs"},
+        {"evolve", "--runs", "-5", "--runs"},
+        {"compare", "--runs", "ten", "--runs"},
+        {"evolve", "--runs", "1e3", "\"1e3\" is not a whole number"},
+        {"evolve", "--runs", "1000001", "1000001 is out of range"},
+        {"trial", "--strings", "0", "--strings"},
+        {"trial", "--strings", "-1", "--strings"},
+        {"trial", "--strings", "abc", "\"abc\" is not a whole number"},
+        {"evolve", "--threads", "0", "--threads"},
+        {"evolve", "--seed", "", "--seed: needs a whole number"},
+        {"evolve", "--seed", "99999999999999999999", "out of range"},
+        {"evolve", "--seed", "12x", "\"12x\" is not a whole number"},
+        {"evolve", "--scheme", "lamarckian", "lamarckian"},
+        {"evolve", "--scheme", "\x1b]0;title\x07", "\\x1B]0;title\\x07"},
+        {"compare", "--plot", "chart.gif", "ending in .png or .svg"},
+        {"estimate", "--runs", "3", "--runs does not apply to estimate"},
+        {"compare", "--log", "x", "--log does not apply to compare"},
+    };
+    for (const OptionRow& row : optionRows) {
+        ExpectRefused({row.command, row.option, row.value, "CAT"}, row.message);
     }
     EXPECT_FALSE(fs::exists(missing.parent_path()));
 }
@@ -635,9 +661,7 @@ TEST(LabCommandLineTest, ALostReportIsAFailure) {
     EXPECT_NE(gone.err.find("Broken pipe"), std::string::npos) << gone.err;
 
     // With a closed standard output the log keeps its own contents.
-    const fs::path folder =
-        fs::temp_directory_path() / ("quarrow_lab_closed_" + std::to_string(getpid()));
-    fs::create_directories(folder);
+    const fs::path folder = EmptyFolder("quarrow_lab_closed");
     const Outcome logged = Lab(
         {"evolve", "--runs", "2", "--seed", "3", "--log", (folder / "hold.txt").string(), "CAT"},
         Output{-2, {}});
@@ -651,11 +675,7 @@ TEST(LabCommandLineTest, ALostReportIsAFailure) {
 TEST(LabCommandLineTest, SignalsThatEndTheProgramLeaveNoHiddenFile) {
     // A second Ctrl+C ends the program at once, whether or not the first has stopped the batch.
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
-        const fs::path folder =
-            fs::temp_directory_path() /
-            ("quarrow_lab_signal_" + std::to_string(getpid()) + "_" + std::to_string(signal));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        const fs::path folder = EmptyFolder("quarrow_lab_signal_" + std::to_string(signal));
         LabProcess process({"evolve", "--scheme", "sequential", "--runs", "1", "--seed", "9",
                             "--log", (folder / "hold.txt").string(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ"});
         // Wait until the run writes its hidden file.
@@ -697,10 +717,7 @@ TEST(LabCommandLineTest, MemoryIsBoundedAndRunningOutIsReported) {
 }
 
 TEST(LabCommandLineTest, LogIsTheFirstRunsGenerationLogInTheWindowsFormat) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("quarrow_lab_log_" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const fs::path folder = EmptyFolder("quarrow_lab_log");
     const fs::path path = folder / "hold.txt";
 
     const Outcome outcome = Lab({"evolve", "--scheme", "attenuating", "--runs", "3", "--seed", "4",
@@ -718,10 +735,7 @@ TEST(LabCommandLineTest, LogIsTheFirstRunsGenerationLogInTheWindowsFormat) {
 }
 
 TEST(LabCommandLineTest, CtrlCStopsABatchAndReportsTheRunsFinished) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("quarrow_lab_interrupt_" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const fs::path folder = EmptyFolder("quarrow_lab_interrupt");
     const fs::path path = folder / "hold.txt";
     // Far more runs than finish in the test's time.
     LabProcess process({"evolve", "--scheme", "sequential", "--runs", "100000", "--seed", "9",

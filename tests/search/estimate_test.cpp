@@ -10,7 +10,7 @@
 namespace quarrow {
 namespace {
 
-// A phrase length and a rate, and the four texts the page shows for them.
+// A phrase length and a rate, and the four figures for them as texts: the page's, or exact ones.
 struct FigureRow {
     std::int64_t length;
     std::int64_t rate;
@@ -54,46 +54,25 @@ long double ValueOf(const std::string& text) {
 
 TEST(SearchSpace, LengthsBeyondTheRangeOfADoubleKeepTheirExponent) {
     struct Row {
-        std::int64_t length;
-        std::int64_t rate;
         // Exact to 20 digits, worked out with decimal arithmetic outside this program.
-        const char* strings;
-        const char* seconds;
-        const char* days;
-        const char* years;
+        FigureRow exact;
         const char* exponents[4];
     };
     const std::vector<Row> rows = {
-        {215,
-         20'000,
-         "5.53616842674447496906E+307",
-         "2.76808421337223748453E+303",
-         "3.20380117288453412561E+298",
-         "8.77152956299667111735E+295",
+        {{215, 20'000, "5.53616842674447496906E+307", "2.76808421337223748453E+303",
+          "3.20380117288453412561E+298", "8.77152956299667111735E+295"},
          {"E+307", "E+303", "E+298", "E+295"}},
-        {216,
-         1,
-         "1.49476547522100824165E+309",
-         "1.49476547522100824165E+309",
-         "1.73005263335764842783E+304",
-         "4.73662596401820240337E+301",
+        {{216, 1, "1.49476547522100824165E+309", "1.49476547522100824165E+309",
+          "1.73005263335764842783E+304", "4.73662596401820240337E+301"},
          {"E+309", "E+309", "E+304", "E+301"}},
-        {216,
-         20'000,
-         "1.49476547522100824165E+309",
-         "7.47382737610504120823E+304",
-         "8.65026316678824213915E+299",
-         "2.36831298200910120168E+297",
+        {{216, 20'000, "1.49476547522100824165E+309", "7.47382737610504120823E+304",
+          "8.65026316678824213915E+299", "2.36831298200910120168E+297"},
          {"E+309", "E+304", "E+299", "E+297"}},
-        {1000,
-         20'000,
-         "2.31080957811190927269E+1431",
-         "1.15540478905595463635E+1427",
-         "1.33727406140735490318E+1422",
-         "3.66125684163546859187E+1419",
+        {{1000, 20'000, "2.31080957811190927269E+1431", "1.15540478905595463635E+1427",
+          "1.33727406140735490318E+1422", "3.66125684163546859187E+1419"},
          {"E+1431", "E+1427", "E+1422", "E+1419"}},
     };
-    for (const Row& row : rows) {
+    for (const auto& [row, exponents] : rows) {
         const SearchSpaceTexts texts =
             DescribeSearchSpace(EstimateSearchSpace(row.length, row.rate));
         SCOPED_TRACE("length " + std::to_string(row.length));
@@ -101,14 +80,14 @@ TEST(SearchSpace, LengthsBeyondTheRangeOfADoubleKeepTheirExponent) {
                                       texts.years};
         const char* exact[4] = {row.strings, row.seconds, row.days, row.years};
         for (int i = 0; i < 4; ++i) {
-            EXPECT_TRUE(shown[i].ends_with(row.exponents[i])) << shown[i];
+            EXPECT_TRUE(shown[i].ends_with(exponents[i])) << shown[i];
             EXPECT_EQ(shown[i].front(), i == 0 ? exact[i][0] : ' ') << shown[i];
             // 15 significant digits, right to the last but one (a 64-bit mantissa may round
             // the last digit either way).
             const long double ratio = ValueOf(shown[i]) / ValueOf(exact[i]);
             EXPECT_NEAR(static_cast<double>(ratio), 1.0, 2e-14) << shown[i] << " vs " << exact[i];
-            EXPECT_LE(shown[i].size(), std::string(" 1.23456789012345").size() +
-                                           std::string(row.exponents[i]).size());
+            EXPECT_LE(shown[i].size(),
+                      std::string(" 1.23456789012345").size() + std::string(exponents[i]).size());
         }
     }
 }

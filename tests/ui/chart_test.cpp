@@ -5,6 +5,7 @@
 #include "analysis/experiments.h"
 #include "plot/distribution_chart.h"
 #include "search/estimate.h"
+#include "tests/support/svg_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -102,7 +103,7 @@ TEST(DistributionChartTest, NoTextMeetsAnotherAtAnySizeOrFace) {
             // As laid out, as small as it may be, and widened by half.
             for (const QSize size : {natural, DistributionChartMinimumSize(*data, face),
                                      QSize(natural.width() * 3 / 2, natural.height())}) {
-                SCOPED_TRACE(testing::Message()
+                SCOPED_TRACE(::testing::Message()
                              << data->phrase.substr(0, 20) << " at " << pixels << " px in "
                              << size.width() << "x" << size.height());
                 const std::vector<DrawnText> texts = Drawn(*data, size, face);
@@ -375,12 +376,7 @@ TEST(DistributionChartTest, SavedChartsDrawAllOfItInEveryRenderer) {
 
     QSvgRenderer renderer(drawing);
     ASSERT_TRUE(renderer.isValid());
-    QImage byQt(renderer.defaultSize(), QImage::Format_ARGB32);
-    byQt.fill(Qt::white);
-    {
-        QPainter painter(&byQt);
-        renderer.render(&painter);
-    }
+    const QImage byQt = testing::DrawnByQt(renderer);
     EXPECT_GE(Spread(byQt).width(), 0.6);
     EXPECT_GE(Spread(byQt).height(), 0.6);
 

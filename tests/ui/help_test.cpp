@@ -1,4 +1,5 @@
 #include "engine/scheme.h"
+#include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/help_viewer.h"
 
@@ -17,8 +18,6 @@
 
 namespace quarrow::testing {
 namespace {
-
-constexpr int kStepFour = 3;
 
 struct HelpButton {
     int page;

@@ -1,3 +1,5 @@
+#include "tests/support/svg_drawing.h"
+#include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/evolution_view.h"
 #include "ui/help_viewer.h"
@@ -21,7 +23,6 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QLocale>
-#include <QPainter>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -38,8 +39,6 @@
 
 namespace quarrow::testing {
 namespace {
-
-constexpr int kStepFour = 3;
 
 // The page's result boxes and Go, in global coordinates: what the live view leaves in sight.
 QRect ResultBoxesOf(const QWidget& window) {
@@ -98,6 +97,16 @@ protected:
         });
         return QTest::qWaitFor(
             [&] { return ended && !Control<QLineEdit>("txtLength")->text().isEmpty(); }, timeoutMs);
+    }
+
+    /// A serial run's view of CAT from DOG, a child of the window, placed beside it as a run
+    /// places its view, and shown.
+    EvolutionView* ShowViewBeside() {
+        auto* view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
+                                       window->LiveViewChoices(), window.get());
+        view->PlaceBeside(*window, ResultBoxesOf(*window));
+        view->show();
+        return view;
     }
 
     static void ClickCancel(EvolutionView& view) {
@@ -218,13 +227,7 @@ TEST_F(FinishedViewTest, SaveChartWritesTheWholeChartTitledAsPngAndSvg) {
     EXPECT_GE(text.count(QStringLiteral("BEETLE")), 2);
     QSvgRenderer renderer(svg);
     ASSERT_TRUE(renderer.isValid());
-    QImage rendered(renderer.defaultSize(), QImage::Format_ARGB32);
-    rendered.fill(Qt::white);
-    {
-        QPainter painter(&rendered);
-        renderer.render(&painter);
-    }
-    ExpectWhole(rendered, "SVG in Qt");
+    ExpectWhole(DrawnByQt(renderer), "SVG in Qt");
 
     const QString rsvg = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
     if (rsvg.isEmpty()) {
@@ -609,10 +612,7 @@ TEST_F(LiveViewTest, ScreenReadersHearNamesAndDescriptionsNotPictures) {
 }
 
 TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNot) {
-    auto* view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
-                                   window->LiveViewChoices(), window.get());
-    view->PlaceBeside(*window, ResultBoxesOf(*window));
-    view->show();
+    EvolutionView* view = ShowViewBeside();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     // On this screen the main window and the view leave no room for a third window beside
     // them: if the Repeat window opens as one, it covers neither.
@@ -632,10 +632,7 @@ TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNo
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
     QTest::keyClick(window.get(), Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
-    view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
-                             window->LiveViewChoices(), window.get());
-    view->PlaceBeside(*window, ResultBoxesOf(*window));
-    view->show();
+    view = ShowViewBeside();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     QPointer<RepeatWindow> inside = view->OpenRepeat();
     ASSERT_FALSE(inside.isNull());

@@ -4,6 +4,7 @@
 #include "ui/log_lock.h"
 
 #include "tests/support/small_filesystem.h"
+#include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/evolution_view.h"
 
@@ -21,8 +22,6 @@
 
 namespace quarrow::testing {
 namespace {
-
-constexpr int kStepFour = 3;
 
 class LogLockTest : public WindowTest {
 protected:

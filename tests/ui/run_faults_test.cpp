@@ -1,3 +1,4 @@
+#include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/evolution_view.h"
 #include "ui/run_progress_dialog.h"
@@ -23,9 +24,6 @@
 namespace quarrow::testing {
 namespace {
 
-constexpr int kStepTwo = 1;
-constexpr int kStepThree = 2;
-constexpr int kStepFour = 3;
 const QString kPhrase = QStringLiteral("SELECTION IS NOT RANDOM LUCK");
 const QString kFirstString = QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q");
 

@@ -1,5 +1,6 @@
 #include "search/estimate.h"
 #include "search/trial.h"
+#include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/run_progress_dialog.h"
 
@@ -15,8 +16,6 @@
 namespace quarrow::testing {
 namespace {
 
-constexpr int kStepTwo = 1;
-constexpr int kStepThree = 2;
 constexpr char kLongPhrase[] = "CUMULATIVE SELECTION IS FAST";
 
 class SearchPagesTest : public WindowTest {
@@ -33,17 +32,10 @@ protected:
         QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
     }
 
-    QMessageBox* Message() const {
-        return window->findChild<QMessageBox*>(QStringLiteral("searchMessage"));
-    }
+    QMessageBox* Message() const { return MessageNamed(QStringLiteral("searchMessage")); }
 
     // Closes the page's message, if one is open, and waits until it is gone.
-    void CloseMessage() {
-        if (QMessageBox* shown = Message()) {
-            shown->accept();
-        }
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Message() == nullptr; }));
-    }
+    void CloseMessage() { CloseMessageNamed(QStringLiteral("searchMessage")); }
 
     // Runs a trial of `count` text on `target` and checks it made exactly `strings` strings:
     // the same trial run here on a copy of the generator ends in the same state.

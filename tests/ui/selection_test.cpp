@@ -3,6 +3,7 @@
 #include "engine/generation_log.h"
 #include "platform/number_text.h"
 #include "tests/support/memory_log_sink.h"
+#include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/evolution_view.h"
 #include "ui/help_viewer.h"
@@ -36,7 +37,6 @@ public slots:
 
 namespace {
 
-constexpr int kStepFour = 3;
 constexpr char kLongPhrase[] = "CUMULATIVE SELECTION IS FAST";
 
 class SelectionPageTest : public WindowTest {
@@ -79,16 +79,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return Message() != nullptr; }, 30000));
     }
 
-    QMessageBox* Message() const {
-        return window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
-    }
+    QMessageBox* Message() const { return MessageNamed(QStringLiteral("selectionMessage")); }
 
-    void CloseMessage() {
-        if (QMessageBox* shown = Message()) {
-            shown->accept();
-        }
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Message() == nullptr; }));
-    }
+    void CloseMessage() { CloseMessageNamed(QStringLiteral("selectionMessage")); }
 
     std::string LogText() const {
         QFile file(services.logPath);
@@ -99,6 +92,18 @@ protected:
     }
 
     bool LogExists() const { return QFile::exists(services.logPath); }
+
+    /// Starts `fallback`, which clicks Cancel on the run's view, if one shows, `ms` from now:
+    /// the way out of a test whose own way of ending the run failed.
+    void CancelAfter(QTimer& fallback, int ms) {
+        fallback.setSingleShot(true);
+        QObject::connect(&fallback, &QTimer::timeout, [this] {
+            if (auto* view = window->findChild<EvolutionView*>()) {
+                view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+            }
+        });
+        fallback.start(ms);
+    }
 
     /// Clicks Cancel on the progress dialog once it shows a run under way.
     void CancelWhenTheDialogShows(QTimer& watcher, QString& progressText) {
@@ -314,13 +319,7 @@ TEST_F(SelectionPageTest, DuringARunTheWindowAndHelpStayUsableAndASecondGoSaysWh
     during.start();
     // Should anything above fail, Cancel ends the run so the test cannot hang.
     QTimer fallback;
-    fallback.setSingleShot(true);
-    QObject::connect(&fallback, &QTimer::timeout, [&] {
-        if (auto* view = window->findChild<EvolutionView*>()) {
-            view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
-        }
-    });
-    fallback.start(10'000);
+    CancelAfter(fallback, 10'000);
     ClickGo();
     WaitForMessage();
     EXPECT_TRUE(helpShown);
@@ -504,13 +503,7 @@ TEST_F(SelectionPageTest, ClosingTheWindowDuringARunSavesTheLogWithoutAMessage) 
     closer.start();
     // Should closing not stop the run, Cancel ends it so the test cannot hang.
     QTimer fallback;
-    fallback.setSingleShot(true);
-    QObject::connect(&fallback, &QTimer::timeout, [&] {
-        if (auto* dialog = window->findChild<EvolutionView*>()) {
-            dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
-        }
-    });
-    fallback.start(8'000);
+    CancelAfter(fallback, 8'000);
     QElapsedTimer took;
     took.start();
     ClickGo();

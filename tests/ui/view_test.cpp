@@ -196,17 +196,12 @@ TEST(MarkedLetters, MarksRightLettersBoldUnderlinedAndColouredAndEscapesTheRest)
 }
 
 TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
-    struct Case {
-        Scheme scheme;
-        std::string target;
-        std::string first;
-    };
-    const Case cases[] = {
+    const SchemeRun runs[] = {
         {Scheme::Attenuating, "ADAPTATION", "ABCDEFGHIJ"},
         {Scheme::Serial, "ADAPTATION", "ABCDEFGHIJ"},
         {Scheme::Sequential, "BEETLE", "QXZJRB"},
     };
-    for (const Case& run : cases) {
+    for (const SchemeRun& run : runs) {
         SCOPED_TRACE(static_cast<int>(run.scheme));
         const Outcome plain = RunPlain(run.scheme, run.target, run.first);
         ASSERT_EQ(plain.result.outcome, RunOutcome::Matched);
@@ -741,10 +736,14 @@ TEST_F(WindowViewTest, AWatchedRunInSlowMotionLeavesTheBoxesAndLogOfAnUnwatchedO
     MemoryLogSink expectedLog;
     std::atomic<bool> stop{false};
     const std::atomic<bool> everyGeneration{true};
-    RunEnvironment environment{expected, monotonic, expectedLog, stop};
-    environment.reportEveryGeneration = &everyGeneration;
-    environment.progress = [&](const RunProgress& progress) {
-        stop.store(progress.generation >= generations);
+    const RunEnvironment environment{
+        .generator = expected,
+        .clock = monotonic,
+        .log = expectedLog,
+        .cancel = stop,
+        .progress =
+            [&](const RunProgress& progress) { stop.store(progress.generation >= generations); },
+        .reportEveryGeneration = &everyGeneration,
     };
     const RunResult plain = SequentialSelection(kEndlessTarget, kEndlessFirst, environment);
     EXPECT_EQ(plain.numMutations, generations);

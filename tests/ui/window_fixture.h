@@ -80,6 +80,19 @@ protected:
         return found;
     }
 
+    /// The message box with this objectName, or null while there is none.
+    QMessageBox* MessageNamed(const QString& name) const {
+        return window->findChild<QMessageBox*>(name);
+    }
+
+    /// Accepts the message box with this objectName, if one is open, and waits until it is gone.
+    void CloseMessageNamed(const QString& name) {
+        if (QMessageBox* shown = MessageNamed(name)) {
+            shown->accept();
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return MessageNamed(name) == nullptr; }));
+    }
+
     QTemporaryDir folder;
     Generator generator;
     FakeTimeOfDayClock timeOfDay{36000.0f};

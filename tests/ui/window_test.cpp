@@ -1,4 +1,5 @@
 #include "search/alphabet.h"
+#include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 
 #include <QAccessible>
@@ -20,11 +21,6 @@
 
 namespace quarrow::testing {
 namespace {
-
-constexpr int kStepOne = 0;
-constexpr int kStepTwo = 1;
-constexpr int kStepThree = 2;
-constexpr int kStepFour = 3;
 
 bool AllSymbols(const QString& text) {
     for (const QChar unit : text) {

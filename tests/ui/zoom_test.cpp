@@ -1,5 +1,6 @@
 #include "ui/zoom.h"
 
+#include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/arrows.h"
 #include "ui/evolution_view.h"
@@ -25,7 +26,6 @@
 namespace quarrow::testing {
 namespace {
 
-constexpr int kStepFour = 3;
 const QSize kLayoutSize(626, 419);
 
 class ZoomTest : public WindowTest {
