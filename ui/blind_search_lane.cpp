@@ -5,7 +5,9 @@
 #include "ui/cost_text.h"
 #include "ui/letters_panel.h"
 
+#include <QEvent>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -112,7 +114,7 @@ QString DescribeBlindSearch(std::int64_t strings, std::size_t bestRight, std::si
 
 BlindSearchLane::BlindSearchLane(const QString& target, std::uint64_t seed, QWidget* parent)
     : QWidget(parent), target_(target), search_(ToLatin1(target), seed), best_(new QLabel(this)),
-      figures_(new QLabel(this)), ending_(new QLabel(this)) {
+      figures_(new QLabel(this)), ending_(new QLabel(this)), lane_(new QHBoxLayout) {
     setObjectName(QStringLiteral("blindSearchLane"));
     setAccessibleName(tr("Blind search"));
     auto* caption = new QLabel(tr("Blind search:"), this);
@@ -130,12 +132,23 @@ BlindSearchLane::BlindSearchLane(const QString& target, std::uint64_t seed, QWid
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto* lane = new QHBoxLayout;
-    lane->addWidget(caption);
-    lane->addWidget(best_);
-    lane->addWidget(figures_, 1);
-    layout->addLayout(lane);
+    lane_->addWidget(caption);
+    lane_->addWidget(best_);
+    lane_->addWidget(figures_, 1);
+    layout->addLayout(lane_);
+    SpaceByFont();
     ShowBest();
+}
+
+void BlindSearchLane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        SpaceByFont();
+    }
+    QWidget::changeEvent(event);
+}
+
+void BlindSearchLane::SpaceByFont() {
+    lane_->setSpacing(QFontMetrics(font()).averageCharWidth());
 }
 
 void BlindSearchLane::Follow(std::int64_t strings, std::chrono::nanoseconds budget) {

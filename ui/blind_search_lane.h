@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+class QHBoxLayout;
 class QLabel;
 
 namespace quarrow {
@@ -70,13 +71,17 @@ public:
     QLabel* EndingLabel() const { return ending_; }
 
 private:
+    void changeEvent(QEvent* event) override;
     void ShowBest();
+    /// Keeps the caption, the string and the figures a character's width apart at any zoom.
+    void SpaceByFont();
 
     QString target_;
     BlindSearch search_;
     QLabel* best_;
     QLabel* figures_;
     QLabel* ending_;
+    QHBoxLayout* lane_;
     std::int64_t shownStrings_ = -1;
 };
 

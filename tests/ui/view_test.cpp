@@ -15,12 +15,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -273,6 +276,36 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
                     .arg(run.target.size())))
                 << blind->EndingText().toStdString();
             delete view;
+        }
+    }
+}
+
+// The caption, the string and the figures read as three things at every size: each ends well
+// before the next begins, by a gap that grows with the text.
+TEST(BlindSearchLaneTest, ItsPartsStayApartAtEveryZoom) {
+    BlindSearchLane lane(QStringLiteral("METHINKS IT IS LIKE A WEASEL"), 1);
+    lane.Follow(500, std::chrono::seconds(5));
+    lane.show();
+    for (const double factor : {1.0, 2.0}) {
+        QFont font = QApplication::font();
+        font.setPointSizeF(font.pointSizeF() * factor);
+        lane.setFont(font);
+        lane.adjustSize();
+        lane.layout()->activate();
+        std::vector<const QLabel*> parts;
+        for (const QLabel* label : lane.findChildren<QLabel*>()) {
+            if (label->isVisible()) {
+                parts.push_back(label);
+            }
+        }
+        ASSERT_EQ(parts.size(), 3U);
+        std::sort(parts.begin(), parts.end(), [](const QLabel* a, const QLabel* b) {
+            return a->geometry().left() < b->geometry().left();
+        });
+        const int space = QFontMetrics(font).averageCharWidth();
+        for (std::size_t i = 1; i < parts.size(); ++i) {
+            EXPECT_GE(parts[i]->geometry().left() - parts[i - 1]->geometry().right() - 1, space)
+                << "at " << factor << "x, after \"" << parts[i - 1]->text().toStdString() << '"';
         }
     }
 }
