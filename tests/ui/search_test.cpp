@@ -183,10 +183,13 @@ TEST_F(SearchPagesTest, TheMeasurementKeepsTheWindowResponsiveAndFillsTheEstimat
     const qint64 elapsed = took.elapsed();
     ticker.stop();
 
+    // The bounds leave room for a machine busy with other tests; a measurement on the UI
+    // thread would stop the loop for its whole second, and a second measurement would double
+    // the time.
     EXPECT_GE(elapsed, 1000);
-    EXPECT_LT(elapsed, 1800) << "the second click must not start a measurement of its own";
-    EXPECT_GT(ticks, 100);
-    EXPECT_LT(longestGap, 50);
+    EXPECT_LT(elapsed, 1900) << "the second click must not start a measurement of its own";
+    EXPECT_GT(ticks, 50);
+    EXPECT_LT(longestGap, 200);
 
     bool isNumber = false;
     const qlonglong count = Box("txtRndString")->text().toLongLong(&isNumber);
