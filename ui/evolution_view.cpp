@@ -107,7 +107,8 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     // enough for a small screen and the chart keeps its height at full screen.
     auto* run = new QWidget(pages_);
     run->setObjectName(QStringLiteral("runPage"));
-    auto* middle = new QHBoxLayout;
+    middle_ = new QHBoxLayout;
+    auto* middle = middle_;
     middle->addWidget(chart_, 1);
     // Pause, Step and Speed stand under the figures they act on.
     auto* figures = new QVBoxLayout;
@@ -303,6 +304,7 @@ void EvolutionView::Refresh() {
     if (shown_.offspringGeneration > 0) {
         offspring_->ShowOffspring(shown_.offspringGeneration, shown_.offspring,
                                   shown_.offspringParent);
+        FitOffspringRows();
     }
     chart_->SetCurves(points_, bestPoints_);
     blind_->Follow(shown_.stringsMade, kBlindSlice);
@@ -500,7 +502,45 @@ void EvolutionView::ChooseSpeed(double generationsPerSecond) {
 void EvolutionView::ShowOffspringPanel() {
     // At full speed the generations fly by too fast to read their offspring, and the engine is
     // not asked for them.
-    offspringScroll_->setVisible(feed_.SlowMotion() || feed_.Paused());
+    const bool shown = feed_.SlowMotion() || feed_.Paused();
+    offspringScroll_->setVisible(shown);
+    // Room the window gains goes to the rows while they show, and to the chart otherwise.
+    const int chartStretch = shown ? 0 : 1;
+    if (middle_->stretch(middle_->indexOf(chart_)) != chartStretch) {
+        middle_->setStretchFactor(chart_, chartStretch);
+    }
+    if (!shown) {
+        offspringFittedWidth_ = 0;
+    }
+}
+
+void EvolutionView::FitOffspringRows() {
+    // When the panel's rows grow wider than they were last fitted for, the window widens, as far
+    // as its screen allows, until every letter of them is in sight. Only wider rows do it, so a
+    // window the user has narrowed since stays as they left it.
+    const int rowsWidth = offspring_->sizeHint().width();
+    if (rowsWidth <= offspringFittedWidth_ || !offspringScroll_->isVisible() || isMaximized() ||
+        isFullScreen()) {
+        return;
+    }
+    offspringFittedWidth_ = rowsWidth;
+    const std::optional<QRect> area = AvailableArea(*this);
+    if (!area) {
+        return;
+    }
+    const int most = area->width() - (frameGeometry().width() - width());
+    // The chart below its preferred width takes a share of what the window gains, so the rows
+    // may need a few steps to be seen whole.
+    constexpr int kMostSteps = 8;
+    for (int step = 0; step < kMostSteps && width() < most; ++step) {
+        layout()->activate();
+        const int missing = offspring_->sizeHint().width() - offspringScroll_->viewport()->width();
+        if (missing <= 0) {
+            break;
+        }
+        resize(std::min(width() + missing, most), height());
+    }
+    FitFrameOnScreen(*this);
 }
 
 void EvolutionView::keyPressEvent(QKeyEvent* event) {

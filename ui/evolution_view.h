@@ -18,6 +18,7 @@
 #include <vector>
 
 class QCloseEvent;
+class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
 class QRect;
@@ -175,6 +176,7 @@ private:
     void RequestCancel();
     void ChooseSpeed(double generationsPerSecond);
     void ShowOffspringPanel();
+    void FitOffspringRows();
     double GenerationRate();
     bool Sequential() const { return scheme_ == Scheme::Sequential; }
 
@@ -188,6 +190,9 @@ private:
     std::vector<FitnessPoint> bestPoints_;
     bool runGoing_ = true;
     bool keptOnScreen_ = false;
+    /// The widest the offspring rows have been since the panel last appeared, which the window was
+    /// widened to show.
+    int offspringFittedWidth_ = 0;
     std::optional<SequentialExpectation> expectation_;
     std::optional<double> measuredRate_;
 
@@ -197,6 +202,7 @@ private:
     FitnessChart* chart_;
     OffspringPanel* offspring_;
     QScrollArea* offspringScroll_ = nullptr;
+    QHBoxLayout* middle_ = nullptr;
     BlindSearchLane* blind_;
     QLabel* figuresLabel_;
     QLabel* endingLabel_;

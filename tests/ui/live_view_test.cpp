@@ -27,6 +27,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QSvgRenderer>
@@ -130,6 +131,31 @@ TEST_F(LiveViewTest, AtTwiceTheSizeASlowSchemeThreeRunShowsItsViewAndCancels) {
         return true;
     }));
     EXPECT_GE(generations, 2);
+}
+
+// In slow motion the view widens, once the first offspring arrive, until every letter of a
+// 50-letter phrase's rows is in sight; at full speed there are no rows to make room for.
+TEST_F(LiveViewTest, TheOffspringRowsOfALongPhraseAreSeenWhole) {
+    window->LiveViewChoices().slowMotion = true;
+    SetUpRun(QStringLiteral("METHINKS IT IS LIKE A WEASEL AND SO IS THIS PHRASE"),
+             QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM QWERTYUIOPASDFGHJKLZXCV"), 1);
+    int hiddenWidth = -1;
+    std::int64_t firstSeen = -1;
+    ASSERT_TRUE(RunWith([&](EvolutionView& view) {
+        // The rows of a generation that arrives while the view is on show.
+        const std::int64_t generation = view.Shown().offspringGeneration;
+        if (firstSeen < 0) {
+            firstSeen = generation;
+        }
+        if (generation <= firstSeen) {
+            return false;
+        }
+        const auto* rows = view.findChild<QAbstractScrollArea*>(QStringLiteral("offspringScroll"));
+        hiddenWidth = rows->horizontalScrollBar()->maximum();
+        ClickCancel(view);
+        return true;
+    }));
+    EXPECT_EQ(hiddenWidth, 0) << "pixels of the rows out of sight";
 }
 
 // Laying the chart out never changes what it lays out: at twice the size a slow scheme-3 view
