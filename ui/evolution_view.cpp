@@ -511,36 +511,42 @@ void EvolutionView::ShowOffspringPanel() {
     }
     if (!shown) {
         offspringFittedWidth_ = 0;
+        if (chart_->maximumWidth() != QWIDGETSIZE_MAX) {
+            chart_->setMaximumWidth(QWIDGETSIZE_MAX);
+        }
     }
 }
 
 void EvolutionView::FitOffspringRows() {
     // When the panel's rows grow wider than they were last fitted for, the window widens, as far
-    // as its screen allows, until every letter of them is in sight. Only wider rows do it, so a
+    // as its screen allows, until every letter of them is in sight; where the screen is too
+    // narrow for that, the chart gives up width, down to its least. Only wider rows do it, so a
     // window the user has narrowed since stays as they left it.
     const int rowsWidth = offspring_->sizeHint().width();
-    if (rowsWidth <= offspringFittedWidth_ || !offspringScroll_->isVisible() || isMaximized() ||
-        isFullScreen()) {
+    if (rowsWidth <= offspringFittedWidth_ || !offspringScroll_->isVisible()) {
         return;
     }
     offspringFittedWidth_ = rowsWidth;
-    const std::optional<QRect> area = AvailableArea(*this);
-    if (!area) {
-        return;
-    }
-    const int most = area->width() - (frameGeometry().width() - width());
-    // The chart below its preferred width takes a share of what the window gains, so the rows
-    // may need a few steps to be seen whole.
-    constexpr int kMostSteps = 8;
-    for (int step = 0; step < kMostSteps && width() < most; ++step) {
+    chart_->setMaximumWidth(QWIDGETSIZE_MAX);
+    const auto missing = [this] {
         layout()->activate();
-        const int missing = offspring_->sizeHint().width() - offspringScroll_->viewport()->width();
-        if (missing <= 0) {
-            break;
+        return offspring_->sizeHint().width() - offspringScroll_->viewport()->width();
+    };
+    const std::optional<QRect> area = AvailableArea(*this);
+    if (area && !isMaximized() && !isFullScreen()) {
+        const int most = area->width() - (frameGeometry().width() - width());
+        // The chart below its preferred width takes a share of what the window gains, so the
+        // rows may need a few steps to be seen whole.
+        constexpr int kMostSteps = 8;
+        for (int step = 0; step < kMostSteps && width() < most && missing() > 0; ++step) {
+            resize(std::min(width() + missing(), most), height());
         }
-        resize(std::min(width() + missing, most), height());
+        FitFrameOnScreen(*this);
     }
-    FitFrameOnScreen(*this);
+    if (const int stillMissing = missing(); stillMissing > 0) {
+        chart_->setMaximumWidth(
+            std::max(chart_->minimumSizeHint().width(), chart_->width() - stillMissing));
+    }
 }
 
 void EvolutionView::keyPressEvent(QKeyEvent* event) {

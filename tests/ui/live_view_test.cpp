@@ -2,6 +2,7 @@
 #include "tests/support/window_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/evolution_view.h"
+#include "ui/fitness_chart.h"
 #include "ui/help_viewer.h"
 #include "ui/repeat_window.h"
 #include "ui/zoom.h"
@@ -133,29 +134,55 @@ TEST_F(LiveViewTest, AtTwiceTheSizeASlowSchemeThreeRunShowsItsViewAndCancels) {
     EXPECT_GE(generations, 2);
 }
 
-// In slow motion the view widens, once the first offspring arrive, until every letter of a
-// 50-letter phrase's rows is in sight; at full speed there are no rows to make room for.
-TEST_F(LiveViewTest, TheOffspringRowsOfALongPhraseAreSeenWhole) {
-    window->LiveViewChoices().slowMotion = true;
-    SetUpRun(QStringLiteral("METHINKS IT IS LIKE A WEASEL AND SO IS THIS PHRASE"),
-             QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM QWERTYUIOPASDFGHJKLZXCV"), 1);
+// Runs a slow 50-letter scheme-1 run and reads the view once offspring have arrived while it is
+// on show: how many pixels of the rows are out of sight, and the chart's width and least width.
+struct RowsRoom {
     int hiddenWidth = -1;
-    std::int64_t firstSeen = -1;
-    ASSERT_TRUE(RunWith([&](EvolutionView& view) {
-        // The rows of a generation that arrives while the view is on show.
-        const std::int64_t generation = view.Shown().offspringGeneration;
-        if (firstSeen < 0) {
-            firstSeen = generation;
-        }
-        if (generation <= firstSeen) {
-            return false;
-        }
-        const auto* rows = view.findChild<QAbstractScrollArea*>(QStringLiteral("offspringScroll"));
-        hiddenWidth = rows->horizontalScrollBar()->maximum();
-        ClickCancel(view);
-        return true;
-    }));
-    EXPECT_EQ(hiddenWidth, 0) << "pixels of the rows out of sight";
+    int chartWidth = 0;
+    int chartLeast = 0;
+};
+
+class OffspringRoomTest : public LiveViewTest {
+protected:
+    RowsRoom WatchRows() {
+        window->LiveViewChoices().slowMotion = true;
+        SetUpRun(QStringLiteral("METHINKS IT IS LIKE A WEASEL AND SO IS THIS PHRASE"),
+                 QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM QWERTYUIOPASDFGHJKLZXCV"), 1);
+        RowsRoom room;
+        std::int64_t firstSeen = -1;
+        EXPECT_TRUE(RunWith([&](EvolutionView& view) {
+            const std::int64_t generation = view.Shown().offspringGeneration;
+            if (firstSeen < 0) {
+                firstSeen = generation;
+            }
+            if (generation <= firstSeen) {
+                return false;
+            }
+            const auto* rows =
+                view.findChild<QAbstractScrollArea*>(QStringLiteral("offspringScroll"));
+            room.hiddenWidth = rows->horizontalScrollBar()->maximum();
+            const auto* chart = view.findChild<FitnessChart*>();
+            room.chartWidth = chart->width();
+            room.chartLeast = chart->minimumSizeHint().width();
+            ClickCancel(view);
+            return true;
+        }));
+        return room;
+    }
+};
+
+// In slow motion the view widens until every letter of a 50-letter phrase's rows is in sight.
+TEST_F(OffspringRoomTest, TheRowsOfALongPhraseAreSeenWhole) {
+    EXPECT_EQ(WatchRows().hiddenWidth, 0) << "pixels of the rows out of sight";
+}
+
+// At twice the size the screen is too narrow for those rows: the chart gives up its width, down
+// to its least, before they are cut.
+TEST_F(OffspringRoomTest, AtTwiceTheSizeTheChartGivesWayToTheRows) {
+    ZoomTo(2.0);
+    const RowsRoom room = WatchRows();
+    EXPECT_GT(room.hiddenWidth, 0) << "a phrase this long does not fit at twice the size";
+    EXPECT_LE(room.chartWidth, room.chartLeast) << "the chart keeps room the rows need";
 }
 
 // Laying the chart out never changes what it lays out: at twice the size a slow scheme-3 view
