@@ -123,10 +123,6 @@ json JsonHead(const std::string& command, const std::string& phrase, const SeedI
     return out;
 }
 
-std::optional<analysis::Summary> SummaryOf(const std::vector<double>& values) {
-    return analysis::Summarise(values);
-}
-
 } // namespace
 
 std::uint64_t SeedInfo::BatchSeed() const {
@@ -272,8 +268,8 @@ TrialReport SummariseTrials(std::string phrase, SeedInfo seed, std::int64_t stri
         }
     }
     report.runsFinished = static_cast<std::int64_t>(correct.size());
-    report.correct = SummaryOf(correct);
-    report.seconds = SummaryOf(seconds);
+    report.correct = analysis::Summarise(correct);
+    report.seconds = analysis::Summarise(seconds);
     report.phrase = std::move(phrase);
     return report;
 }

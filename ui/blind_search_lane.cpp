@@ -28,14 +28,6 @@ constexpr int kWholeBelowMagnitude = 6;
 constexpr double kLongestPlainSeconds = 1.0e12;
 constexpr double kSecondsPerYear = 365.25 * 86400.0;
 
-std::size_t RightLetters(const std::string& candidate, const std::string& target) {
-    std::size_t right = 0;
-    for (std::size_t i = 0; i < target.size(); ++i) {
-        right += candidate[i] == target[i] ? 1U : 0U;
-    }
-    return right;
-}
-
 /// 10^`log10Value` as a two-figure mantissa and a signed power of ten: "7.6E+12".
 QString PowerOfTen(double log10Value) {
     auto exponent = static_cast<long long>(std::floor(log10Value));
@@ -67,7 +59,7 @@ bool BlindSearch::CatchUp(std::int64_t strings, std::chrono::nanoseconds budget)
         for (std::size_t i = 0; i < perReading && strings_ < strings; ++i) {
             FillRandom(generator_, candidate_.data(), candidate_.size());
             ++strings_;
-            const std::size_t right = RightLetters(candidate_, target_);
+            const std::size_t right = MatchCount(candidate_, target_);
             if (right > bestRight_ || strings_ == 1) {
                 bestRight_ = right;
                 best_ = candidate_;

@@ -34,4 +34,8 @@ QString Grouped(std::int64_t count);
 void ShowWindowMessage(QWidget* window, QMessageBox::Icon icon, const QString& text,
                        const char* objectName);
 
+/// The name the "Step Four" page's messages share (a refused run, a lock problem), by which
+/// tests find them.
+inline constexpr char kSelectionMessageName[] = "selectionMessage";
+
 } // namespace quarrow

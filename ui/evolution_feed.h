@@ -40,7 +40,6 @@ public:
     void Clear() { points_.clear(); }
 
     const std::vector<FitnessPoint>& Points() const { return points_; }
-    std::size_t MaxPoints() const { return maxPoints_; }
 
 private:
     void Append(FitnessPoint point);

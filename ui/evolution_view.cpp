@@ -789,10 +789,11 @@ void EvolutionView::SaveDataClicked() {
         return;
     }
     if (const QString problem = SaveData(path); !problem.isEmpty()) {
-        QMessageBox::warning(this, tr("Save data"),
-                             tr("The data could not be written to %1:\n%2\n\nThe view keeps it; "
-                                "choose another place and save again.")
-                                 .arg(QDir::toNativeSeparators(path), problem));
+        ShowWindowMessage(this, QMessageBox::Warning,
+                          tr("The data could not be written to %1:\n%2\n\nThe view keeps it; "
+                             "choose another place and save again.")
+                              .arg(QDir::toNativeSeparators(path), problem),
+                          "saveDataProblem");
     }
 }
 
@@ -812,9 +813,11 @@ void EvolutionView::SaveChartClicked() {
         !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".png");
     }
-    if (!SaveChart(path)) {
-        QMessageBox::warning(this, tr("Save chart"),
-                             tr("The chart could not be written to %1.").arg(path));
+    if (const QString problem = chart_->Save(path, SavedChartTitle()); !problem.isEmpty()) {
+        ShowWindowMessage(this, QMessageBox::Warning,
+                          tr("The chart could not be written to %1:\n%2")
+                              .arg(QDir::toNativeSeparators(path), problem),
+                          "saveChartProblem");
     }
 }
 

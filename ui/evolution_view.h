@@ -65,17 +65,17 @@ struct ViewChoices {
 /// Hand it to ui/task_runner.h as the run's dialog, beside the window rather than blocking it:
 ///
 ///     auto* view = new EvolutionView(target, firstString, scheme, viewChoices_, this);
-///     connect(view, &EvolutionView::cancelRequested, &run_, [this] { run_.Stop(); });
+///     connect(view, &EvolutionView::CancelRequested, &run_, [this] { run_.Stop(); });
 ///     run_.Start<RunResult>(
-///         [=](const TaskRunner::Cancel& cancel) { return RunScheme(..., view->feed().Attach(
+///         [=](const TaskRunner::Cancel& cancel) { return RunScheme(..., view->Feed().Attach(
 ///                                                     RunEnvironment{..., cancel})); },
-///         [=](const TaskEnd<RunResult>& end) { view->finishRun(end.result->outcome, true); },
-///         TaskWatch{.progress = [view] { view->refresh(); }, .dialog = view,
+///         [=](const TaskEnd<RunResult>& end) { view->FinishRun(end.result->outcome, true); },
+///         TaskWatch{.progress = [view] { view->Refresh(); }, .dialog = view,
 ///                   .dialogBlocksWindow = false});
 ///
-/// The view alone decides when it is deleted: `finishRun` keeps it open on the finished chart
+/// The view alone decides when it is deleted: `FinishRun` keeps it open on the finished chart
 /// when asked and allowed, and deletes it later otherwise; a finished view is deleted when it is
-/// closed. While the run goes on, Cancel emits `cancelRequested`; closing the view or Escape
+/// closed. While the run goes on, Cancel emits `CancelRequested`; closing the view or Escape
 /// asks first.
 class EvolutionView final : public QWidget {
     Q_OBJECT

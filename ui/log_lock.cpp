@@ -23,9 +23,6 @@ namespace {
 // was left by a program that never wrote it.
 constexpr qint64 kBlankLockGraceSeconds = 2;
 
-// The name run refusals share, so that tests find them as the window's other messages.
-constexpr char kSelectionMessageName[] = "selectionMessage";
-
 } // namespace
 
 GenerationLogLock::GenerationLogLock(const QString& logPath)
@@ -97,7 +94,7 @@ bool GenerationLogLock::RemoveForeign() {
     QString application;
     if (!lock_.getLockInfo(&process, &host, &application) || process != holder_.process ||
         host != holder_.host) {
-        // Gone or changed meanwhile: the next `acquire` looks again.
+        // Gone or changed meanwhile: the next `Acquire` looks again.
         return !QFileInfo::exists(path_);
     }
     return QFile::remove(path_);

@@ -18,15 +18,15 @@ namespace quarrow {
 /// whose owner on this machine is no longer running is taken over, and so is a lock file that
 /// says nothing (empty, or not a lock at all: a crash between making and writing it). A lock
 /// from another machine sharing the folder cannot be checked from here: only the user can say
-/// that its window has gone, and then `removeForeign` clears it.
+/// that its window has gone, and then `RemoveForeign` clears it.
 class GenerationLogLock {
 public:
     enum class Outcome {
         /// The lock is this run's until the object goes.
         Held,
-        /// Another window holds it: `holder()` says whose.
+        /// Another window holds it: `CurrentHolder()` says whose.
         HeldByAnother,
-        /// No lock could be made (a folder that cannot be written, a full disk): `problem()`
+        /// No lock could be made (a folder that cannot be written, a full disk): `Problem()`
         /// says why. The run must not start, or two runs could write one log.
         CannotLock,
     };
@@ -47,9 +47,9 @@ public:
     /// Tries to take the lock without waiting.
     Outcome Acquire();
 
-    /// The holder found by the last `acquire` that returned `HeldByAnother`.
+    /// The holder found by the last `Acquire` that returned `HeldByAnother`.
     const Holder& CurrentHolder() const { return holder_; }
-    /// Why the last `acquire` returned `CannotLock`.
+    /// Why the last `Acquire` returned `CannotLock`.
     const QString& Problem() const { return problem_; }
 
     /// Removes a lock held from another machine, once the user has said that its window is no

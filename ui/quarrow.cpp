@@ -377,7 +377,7 @@ bool Quarrow::RefuseWhileRunning() {
     ShowWindowMessage(this, QMessageBox::Information,
                       tr("A run is going on. Wait until it has finished, or cancel it, before "
                          "you start another."),
-                      "selectionMessage");
+                      kSelectionMessageName);
     return true;
 }
 

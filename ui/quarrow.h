@@ -51,9 +51,6 @@ public:
     /// The live view's choices as the user last left them.
     ViewChoices& LiveViewChoices() { return viewChoices_; }
 
-    /// Where the generation log is written.
-    QString LogPath() const { return services_.logPath; }
-
     /// The factor at which the layout is shown: 1 at its own size, more when zoomed, resized,
     /// maximised or full screen.
     double ZoomFactor() const { return shownFactor_; }

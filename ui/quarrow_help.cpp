@@ -17,17 +17,6 @@ namespace quarrow {
 
 namespace {
 
-// The buttons that open a help topic, and the topic each opens.
-struct HelpButton {
-    const char* name;
-    int topic;
-};
-constexpr HelpButton kHelpButtons[] = {
-    {"Command5", 10},  {"Command6", 20},   {"Command7", 30},   {"Command9", 40},
-    {"Command10", 50}, {"Command11", 60},  {"Command12", 70},  {"Command13", 80},
-    {"Command14", 90}, {"Command15", 100}, {"Command16", 110},
-};
-
 // The dynamic property that carries a control's help topic; 0 means none.
 constexpr char kHelpContext[] = "helpContext";
 // The help window keeps at least this width at 1x when it opens beside the main window.
@@ -36,16 +25,17 @@ constexpr int kHelpMinimumWidth = 420;
 } // namespace
 
 void Quarrow::InstallHelp() {
-    for (const HelpButton& help : kHelpButtons) {
-        auto* button = findChild<QPushButton*>(QLatin1String(help.name));
-        connect(button, &QPushButton::clicked, this,
-                [this, button, topic = help.topic] { ShowHelp(topic, button); });
-    }
-    // Each button that opens a help topic says which one, rather than repeating what a box
+    // Each button that opens a help topic carries it in its property, as every control does for
+    // F1. An Explanation button says which topic it opens, rather than repeating what a box
     // beside it is for.
     for (QPushButton* button : findChildren<QPushButton*>()) {
         const int context = button->property(kHelpContext).toInt();
-        if (context > 0 && button->text().contains(QLatin1String("Explanation"))) {
+        if (context <= 0) {
+            continue;
+        }
+        connect(button, &QPushButton::clicked, this,
+                [this, button, context] { ShowHelp(context, button); });
+        if (button->text().contains(QLatin1String("Explanation"))) {
             const QString title = HelpViewer::TopicTitle(context);
             if (!title.isEmpty()) {
                 button->setAccessibleDescription(tr("Opens the help topic \"%1\"").arg(title));

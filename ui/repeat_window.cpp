@@ -7,6 +7,7 @@
 #include "platform/number_text.h"
 #include "plot/distribution_chart.h"
 #include "search/alphabet.h"
+#include "ui/box_text.h"
 #include "ui/cost_text.h"
 #include "ui/whole_file.h"
 #include "ui/zoom.h"
@@ -419,7 +420,8 @@ void RepeatWindow::StartBatch() {
         }
     }
     if (batch.schemes.empty()) {
-        QMessageBox::information(this, windowTitle(), tr("Choose at least one scheme."));
+        ShowWindowMessage(this, QMessageBox::Information, tr("Choose at least one scheme."),
+                          "noSchemeProblem");
         return;
     }
     std::optional<std::int64_t> guess;
@@ -572,34 +574,6 @@ void RepeatWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void RepeatWindow::PlaceBeside(const QWidget& liveView) {
-    const QScreen* shownOn = liveView.screen();
-    if (shownOn == nullptr) {
-        return;
-    }
-    // What the page must keep in sight: its three result boxes and Go.
-    std::vector<QRect> keepClear;
-    if (const QWidget* page = parentWidget()) {
-        for (const char* name : {"txtNumGen", "txtTotal", "txtLength", "Command2"}) {
-            if (const auto* control = page->findChild<QWidget*>(QLatin1String(name));
-                control != nullptr && control->isVisible()) {
-                keepClear.emplace_back(control->mapToGlobal(QPoint(0, 0)), control->size());
-            }
-        }
-    }
-    ensurePolished();
-    if (layout() != nullptr) {
-        layout()->activate();
-    }
-    const QSize client = size().expandedTo(sizeHint()).expandedTo(minimumSizeHint());
-    const QSize frame = ExpectedFrameSize(*this, parentWidget());
-    if (const std::optional<QRect> place = PlaceClearOf(client + frame, liveView.frameGeometry(),
-                                                        keepClear, shownOn->availableGeometry())) {
-        resize(client);
-        move(place->topLeft());
-    }
-}
-
 QString RepeatWindow::SaveChart(const QString& path) {
     // What the screen shows, in the same face and at the same size (a PNG at twice it).
     const analysis::DistributionData& runsData = chart_->ChartData();
@@ -626,8 +600,13 @@ QString RepeatWindow::SuggestedName(const QString& extension) const {
 
 bool RepeatWindow::SaveChartOrSay(const QString& path) {
     if (const QString problem = SaveChart(path); !problem.isEmpty()) {
-        QMessageBox::warning(this, tr("Save chart"),
-                             tr("The chart could not be saved to %1: %2.").arg(path, problem));
+        auto* warning =
+            new QMessageBox(QMessageBox::Warning, tr("Save chart"),
+                            tr("The chart could not be saved to %1: %2.").arg(path, problem),
+                            QMessageBox::Ok, this);
+        warning->setObjectName(QStringLiteral("saveChartProblem"));
+        warning->setAttribute(Qt::WA_DeleteOnClose);
+        OpenOverWindow(*warning);
         return false;
     }
     return true;

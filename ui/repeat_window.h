@@ -76,9 +76,6 @@ public:
                  Qt::WindowFlags flags = Qt::Window);
     ~RepeatWindow() override;
 
-    /// Moves this window beside `liveView`, clear of the "Step Four" page's three result boxes
-    /// and its Go button where the screen has room; otherwise it stays where it is.
-    void PlaceBeside(const QWidget& liveView);
     /// Runs later batches with `runner` instead of the lab's batch code.
     void SetBatchRunner(BatchRunner runner) { runner_ = std::move(runner); }
 

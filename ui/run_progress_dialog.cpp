@@ -70,20 +70,12 @@ int RunProgressDialog::Value() const {
     return bar_->value();
 }
 
-int RunProgressDialog::Maximum() const {
-    return bar_->maximum();
-}
-
 void RunProgressDialog::SetCurrentString(const QString& text) {
     if (text == currentString_) {
         return;
     }
     currentString_ = text;
     ShowCurrentString();
-}
-
-void RunProgressDialog::SetCancelButtonText(const QString& text) {
-    cancelButton_->setText(text);
 }
 
 void RunProgressDialog::ShowCurrentString() {

@@ -21,7 +21,7 @@ namespace quarrow {
 ///     connect(dialog, &QDialog::rejected, &run_, [this] { run_.Stop(); });
 ///     run_.Start<Result>(work, done,
 ///                        TaskWatch{.progress = [=] { /* copy the worker's latest snapshot */
-///                                                    dialog->setValue(...); },
+///                                                    dialog->SetValue(...); },
 ///                                  .dialog = dialog});
 ///
 /// The progress callback runs on the UI thread, so the setters are called there only. The
@@ -41,14 +41,10 @@ public:
     void SetRange(int minimum, int maximum);
     void SetValue(int value);
     int Value() const;
-    int Maximum() const;
 
     /// The string the run is working on; shown whole when it fits, cut with "..." otherwise.
     void SetCurrentString(const QString& text);
     QString CurrentString() const { return currentString_; }
-
-    /// The caption of the cancel button ("Cancel" by default).
-    void SetCancelButtonText(const QString& text);
 
 private:
     void ShowCurrentString();

@@ -26,9 +26,6 @@
 namespace quarrow {
 namespace {
 
-// The window's own messages of this page; tests find them by this name.
-constexpr char kSelectionMessageName[] = "selectionMessage";
-
 // The character at a position of a box's text, a surrogate pair kept whole.
 QString CharacterAt(const QString& text, qsizetype position) {
     if (position < 0 || position >= text.size()) {

@@ -9,7 +9,7 @@ class QPushButton;
 namespace quarrow {
 
 /// The live view's controls: Pause (Resume while paused), Step and the Speed of the run, which the
-/// view shows as `paceControls` beside its chart; and in one row "Keep this window open after
+/// view shows as `PaceControls()` beside its chart; and in one row "Keep this window open after
 /// the run", "Save data...", "Save chart...", "Repeat..."
 /// (offered once a run has found the target) and Cancel, which says Close once the run is over.
 class ViewControls : public QWidget {
