@@ -47,6 +47,15 @@ namespace quarrow {
 
 namespace {
 
+// A warning over `window` that leaves the main window's close button working, as the window's
+// run dialogs do (see OpenOverWindow); it deletes itself when closed.
+void WarnOver(QWidget* window, const QString& title, const QString& text, const char* objectName) {
+    auto* warning = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, window);
+    warning->setObjectName(QString::fromLatin1(objectName));
+    warning->setAttribute(Qt::WA_DeleteOnClose);
+    OpenOverWindow(*warning);
+}
+
 constexpr int kFewestRuns = 10;
 constexpr int kMostRuns = 100'000;
 constexpr int kDefaultRuns = 100;
@@ -600,13 +609,9 @@ QString RepeatWindow::SuggestedName(const QString& extension) const {
 
 bool RepeatWindow::SaveChartOrSay(const QString& path) {
     if (const QString problem = SaveChart(path); !problem.isEmpty()) {
-        auto* warning =
-            new QMessageBox(QMessageBox::Warning, tr("Save chart"),
-                            tr("The chart could not be saved to %1: %2.").arg(path, problem),
-                            QMessageBox::Ok, this);
-        warning->setObjectName(QStringLiteral("saveChartProblem"));
-        warning->setAttribute(Qt::WA_DeleteOnClose);
-        OpenOverWindow(*warning);
+        WarnOver(this, tr("Save chart"),
+                 tr("The chart could not be saved to %1: %2.").arg(path, problem),
+                 "saveChartProblem");
         return false;
     }
     return true;
@@ -659,14 +664,11 @@ QString RepeatWindow::SaveData(const QString& path) const {
 
 bool RepeatWindow::SaveDataOrSay(const QString& path) {
     if (const QString problem = SaveData(path); !problem.isEmpty()) {
-        auto* warning = new QMessageBox(QMessageBox::Warning, tr("Save data"),
-                                        tr("The data could not be saved to %1: %2. The window "
-                                           "keeps it; choose another place and save again.")
-                                            .arg(QDir::toNativeSeparators(path), problem),
-                                        QMessageBox::Ok, this);
-        warning->setObjectName(QStringLiteral("saveDataProblem"));
-        warning->setAttribute(Qt::WA_DeleteOnClose);
-        OpenOverWindow(*warning);
+        WarnOver(this, tr("Save data"),
+                 tr("The data could not be saved to %1: %2. The window keeps it; choose another "
+                    "place and save again.")
+                     .arg(QDir::toNativeSeparators(path), problem),
+                 "saveDataProblem");
         return false;
     }
     return true;
