@@ -113,6 +113,8 @@ private:
     void Command4_Click();
     void Command2_Click();
     void Command1_Click();
+    void txtTarget_Change();
+    void txtInitialGuess_Change();
     /// While a run goes on, says so and returns true: a second run waits for the first.
     bool RefuseWhileRunning();
 

@@ -178,6 +178,8 @@ struct SelectionRun {
     std::optional<FileLogSink> log;
     QPointer<EvolutionView> view;
     EvolutionFeed* feed = nullptr;
+    // The page's count of text changes when the run started.
+    std::uint64_t textChanges = 0;
 };
 
 SelectionPage::SelectionPage(const WindowPage& page, ViewChoices& choices)
@@ -314,6 +316,7 @@ void SelectionPage::StartRun(const Request& request, const std::shared_ptr<Selec
     state->scheme = request.scheme;
     state->target = request.targetBytes;
     state->firstString = request.firstBytes;
+    state->textChanges = textChanges_;
     // The worker draws from its own copy of the generator, so the UI thread, which stays live
     // during the run, never races it; the copy is handed back at the end.
     state->worker = *services_.generator;
@@ -370,7 +373,8 @@ void SelectionPage::FinishRun(SelectionRun& state, const TaskEnd<RunResult>& end
     if (state.view) {
         state.view->FinishRun(result.outcome, !closing);
     }
-    if (result.outcome == RunOutcome::Matched || result.outcome == RunOutcome::Cancelled) {
+    if ((result.outcome == RunOutcome::Matched || result.outcome == RunOutcome::Cancelled) &&
+        state.textChanges == textChanges_) {
         WriteFigures(ui_, FiguresOf(result, pausedSeconds));
     }
     if (!closing) {
@@ -390,6 +394,11 @@ void SelectionPage::SayHowItStopped(const RunResult& result) {
             tr("The generation log could not be written, so the run was stopped.\n\n%1")
                 .arg(QString::fromLocal8Bit(result.logError)));
     }
+}
+
+void SelectionPage::ForgetFigures() {
+    ++textChanges_;
+    WriteFigures(ui_, {});
 }
 
 void SelectionPage::ViewLog() {

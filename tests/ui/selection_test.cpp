@@ -182,8 +182,8 @@ TEST_F(SelectionPageTest, WithNoOptionSetTheBoxesEmptyAndNoLogIsWritten) {
 }
 
 TEST_F(SelectionPageTest, TargetsThatCouldNeverMatchAreRefusedAndNothingChanges) {
-    SetResultBoxes(QStringLiteral("7"));
     SetTexts("CAT 2", "DOGGY");
+    SetResultBoxes(QStringLiteral("7"));
     std::uint64_t before = generator.State();
     ClickGo();
     EXPECT_EQ(generator.State(), before);
@@ -195,6 +195,7 @@ TEST_F(SelectionPageTest, TargetsThatCouldNeverMatchAreRefusedAndNothingChanges)
     // Scheme 3 copies the target's letters, so a longer first string is refused too.
     ChooseOption(3);
     SetTexts("CAT", "DOGS");
+    SetResultBoxes(QStringLiteral("7"));
     before = generator.State();
     ClickGo();
     EXPECT_EQ(generator.State(), before);
@@ -205,6 +206,7 @@ TEST_F(SelectionPageTest, TargetsThatCouldNeverMatchAreRefusedAndNothingChanges)
     // Scheme 3 scores its random letters against the first string place by place: a shorter
     // one would be matched in a few letters and claimed as the whole target.
     SetTexts("HELLO WORLD", "ABC");
+    SetResultBoxes(QStringLiteral("7"));
     ClickGo();
     ASSERT_NE(Message(), nullptr);
     EXPECT_TRUE(Message()->text().contains(QStringLiteral("must be as long as the target")))
@@ -231,8 +233,8 @@ TEST_F(SelectionPageTest, TargetsThatCouldNeverMatchAreRefusedAndNothingChanges)
 
 TEST_F(SelectionPageTest, ALongSchemeThreeRunAsksFirstAndDecliningTouchesNothing) {
     ChooseOption(3);
-    SetResultBoxes(QStringLiteral("7"));
     SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    SetResultBoxes(QStringLiteral("7"));
     // An earlier log stays as it is.
     {
         QFile earlier(services.logPath);
@@ -407,6 +409,52 @@ TEST_F(SelectionPageTest, ViewTextFileOnALargeLogAsksFirstAndCanOpenItsFolder) {
     answer(QStringLiteral("Cancel"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(desktop.opened.size(), 2);
+}
+
+TEST_F(SelectionPageTest, ChangingTheTargetOrFirstStringEmptiesTheFiguresOfTheLastRun) {
+    const auto expectEmpty = [&](const char* after) {
+        for (const char* name : {"txtLength", "txtNumGen", "txtTotal"}) {
+            EXPECT_EQ(Text(name), "") << name << " after " << after;
+        }
+    };
+    const auto run = [&] {
+        SetTexts("CAT", "DOG");
+        ClickGo();
+        WaitForFigures();
+        ASSERT_FALSE(Text("txtNumGen").empty());
+    };
+    // Typed into the target, typed into the first string, and drawn anew on entering the page.
+    run();
+    QTest::keyClicks(Box("txtTarget"), QStringLiteral("S"));
+    expectEmpty("typing in the target");
+    run();
+    QTest::keyClick(Box("txtInitialGuess"), Qt::Key_Backspace);
+    expectEmpty("typing in the first string");
+    run();
+    Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepOne);
+    Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
+    expectEmpty("coming back to the page");
+
+    // Changed while the run goes on, the texts are no longer those it ran on: the boxes stay
+    // empty when it ends.
+    ChooseOption(3);
+    SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    const LongRunAnswer answer(window.get(), true);
+    QTimer changer;
+    changer.setInterval(20);
+    QObject::connect(&changer, &QTimer::timeout, [&] {
+        auto* view = window->findChild<EvolutionView*>();
+        if (view != nullptr && view->RunGoing()) {
+            changer.stop();
+            Box("txtTarget")->setText(QStringLiteral("CUMULATIVE SELECTION IS SLOW"));
+            view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+        }
+    });
+    changer.start();
+    ClickGo();
+    WaitForMessage();
+    CloseMessage();
+    expectEmpty("a change during the run");
 }
 
 TEST_F(SelectionPageTest, CancelStopsALongRunAndKeepsItsCountsAndLog) {
