@@ -27,13 +27,17 @@ namespace quarrow {
 class SearchPages;
 class SelectionPage;
 
-/// What the window needs from outside: the shared generator, the two clocks and where the
-/// generation log lives. Tests pass fakes and a temporary folder.
+/// What the window needs from outside: the shared generator, the two clocks, where the
+/// generation log lives and what opens it. Tests pass fakes and a temporary folder.
 struct QuarrowServices {
     Generator* generator = nullptr;
     const TimeOfDayClock* timeOfDay = nullptr;
     const MonotonicClock* monotonic = nullptr;
     QString logPath;
+    /// The program that shows a file or folder given as its one argument, and exits with a
+    /// status other than 0 when it cannot (xdg-open). Empty: the desktop services, which only
+    /// know whether an opener started.
+    QString fileOpener;
 };
 
 /// The program's one window: four pages of the tutorial and the "&Quit" button.

@@ -535,6 +535,60 @@ TEST_F(SelectionPageTest, ViewTextFileOpensTheLogOrSaysWhereItWillBe) {
     EXPECT_EQ(desktop.opened.front(), QUrl::fromLocalFile(services.logPath));
 }
 
+TEST_F(SelectionPageTest, ViewTextFileSaysWhereTheLogIsWhenItsOpenerFails) {
+    SetTexts("AB", "AB");
+    ClickGo();
+    WaitForFigures();
+    const QString opened = folder.filePath(QStringLiteral("opened.txt"));
+    // An opener that says what it was given and exits with `status`: 3 is "no program for it".
+    const auto opener = [&](int status) {
+        const QString path = folder.filePath(QStringLiteral("opener-%1.sh").arg(status));
+        QFile script(path);
+        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
+                         .arg(opened)
+                         .arg(status)
+                         .toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    };
+    const auto viewWith = [&](const QString& program) {
+        QFile::remove(opened);
+        window.reset();
+        services.fileOpener = program;
+        window = std::make_unique<Quarrow>(services);
+        window->show();
+        Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
+        QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton);
+    };
+    const QString logPath = QDir::toNativeSeparators(services.logPath);
+
+    viewWith(opener(3));
+    WaitForMessage();
+    ASSERT_NE(Message(), nullptr);
+    EXPECT_EQ(Message()->text(), QStringLiteral("No text editor could be started for the "
+                                                "generation log. Open it with an editor of "
+                                                "your choice; it is\n%1")
+                                     .arg(logPath));
+    CloseMessage();
+    QFile given(opened);
+    ASSERT_TRUE(given.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(given.readAll()), services.logPath);
+
+    // An opener that cannot be started says the same.
+    viewWith(folder.filePath(QStringLiteral("no-such-opener")));
+    WaitForMessage();
+    ASSERT_NE(Message(), nullptr);
+    EXPECT_TRUE(Message()->text().endsWith(logPath)) << Message()->text().toStdString();
+    CloseMessage();
+
+    // One that shows the log says nothing.
+    viewWith(opener(0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(opened); }));
+    EXPECT_FALSE(QTest::qWaitFor([&] { return Message() != nullptr; }, 500));
+}
+
 TEST_F(SelectionPageTest, ClosingTheWindowDuringARunSavesTheLogWithoutAMessage) {
     ChooseOption(3);
     SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
