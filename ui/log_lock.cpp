@@ -233,12 +233,27 @@ bool SayWhyNotLocked(QWidget* window, const GenerationLogLock& logLock,
     return false;
 }
 
+// A question, not yet shown, whether to remove what keeps the run from the lock: its accepting
+// button `remove` says so, and "Don't start", the default, declines.
+QMessageBox* RemovalQuestion(QWidget* window, const QString& text, const char* objectName,
+                             const QString& remove) {
+    auto* question = new QMessageBox(QMessageBox::Question, window->windowTitle(), text,
+                                     QMessageBox::NoButton, window);
+    question->setObjectName(QString::fromLatin1(objectName));
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    new WindowZoom(*question);
+    question->addButton(remove, QMessageBox::AcceptRole);
+    question->setDefaultButton(
+        question->addButton(QObject::tr("Don't start"), QMessageBox::RejectRole));
+    return question;
+}
+
 // The question about a lock held from another computer, not yet shown; the answer that removes
 // the lock is its accepting button.
 QMessageBox* ForeignLockQuestion(QWidget* window, const GenerationLogLock& logLock) {
     const GenerationLogLock::Holder& holder = logLock.CurrentHolder();
-    auto* question = new QMessageBox(
-        QMessageBox::Question, window->windowTitle(),
+    return RemovalQuestion(
+        window,
         QObject::tr("The generation log is locked by a Quarrow window on another computer:\n\n"
                     "computer %1, process %2, since %3\n\nLock file: %4\n\nThis computer "
                     "cannot tell whether that window is still running. If it is, wait until its "
@@ -248,33 +263,19 @@ QMessageBox* ForeignLockQuestion(QWidget* window, const GenerationLogLock& logLo
             .arg(holder.process)
             .arg(QLocale().toString(holder.since, QLocale::ShortFormat),
                  QDir::toNativeSeparators(logLock.Path())),
-        QMessageBox::NoButton, window);
-    question->setObjectName(QStringLiteral("foreignLockQuestion"));
-    question->setAttribute(Qt::WA_DeleteOnClose);
-    new WindowZoom(*question);
-    question->addButton(QObject::tr("It is not running: remove the lock"), QMessageBox::AcceptRole);
-    question->setDefaultButton(
-        question->addButton(QObject::tr("Don't start"), QMessageBox::RejectRole));
-    return question;
+        "foreignLockQuestion", QObject::tr("It is not running: remove the lock"));
 }
 
 // The question about something other than a file in the lock file's place, not yet shown;
 // the answer that removes it is its accepting button.
 QMessageBox* OccupantQuestion(QWidget* window, const GenerationLogLock& logLock) {
-    auto* question = new QMessageBox(
-        QMessageBox::Question, window->windowTitle(),
+    return RemovalQuestion(
+        window,
         OccupantParagraph(logLock) + QStringLiteral("\n\n") +
             (logLock.CurrentOccupant().kind == GenerationLogLock::Occupant::Kind::Link
                  ? QObject::tr("Remove the link and start the run? What it leads to stays.")
                  : QObject::tr("Remove it and start the run?")),
-        QMessageBox::NoButton, window);
-    question->setObjectName(QStringLiteral("lockOccupantQuestion"));
-    question->setAttribute(Qt::WA_DeleteOnClose);
-    new WindowZoom(*question);
-    question->addButton(QObject::tr("Remove it and start the run"), QMessageBox::AcceptRole);
-    question->setDefaultButton(
-        question->addButton(QObject::tr("Don't start"), QMessageBox::RejectRole));
-    return question;
+        "lockOccupantQuestion", QObject::tr("Remove it and start the run"));
 }
 
 } // namespace

@@ -94,6 +94,18 @@ protected:
         return text;
     }
 
+    /// Answers the question named `questionName` with the button starting `button`, and expects
+    /// the run to go ahead with the lock's place free again.
+    void AnswerAndExpectTheRun(const QString& questionName, const QString& button) {
+        const QuestionAnswer answer(window.get(), questionName, button);
+        RunShort();
+        EXPECT_FALSE(answer.Question().isEmpty());
+        EXPECT_EQ(TakeMessage().toStdString(), "");
+        EXPECT_NE(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+        EXPECT_TRUE(Read(services.logPath).endsWith("AB   2\r\n"));
+        EXPECT_FALSE(LockPlaceTaken());
+    }
+
     QByteArray Read(const QString& path) const {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -176,13 +188,8 @@ TEST_F(LogLockTest, ALockFromAnotherComputerIsNamedAndRemovedOnlyWhenTheUserSays
     EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
     EXPECT_EQ(Read(services.logPath + QStringLiteral(".lock")), foreign);
 
-    const QuestionAnswer answer(window.get(), QStringLiteral("foreignLockQuestion"),
-                                QStringLiteral("It is not running"));
-    RunShort();
-    EXPECT_FALSE(answer.Question().isEmpty());
-    EXPECT_EQ(TakeMessage().toStdString(), "");
-    EXPECT_NE(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
-    EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
+    AnswerAndExpectTheRun(QStringLiteral("foreignLockQuestion"),
+                          QStringLiteral("It is not running"));
 }
 
 TEST_F(LogLockTest, WhileTheLockQuestionWaitsGoStartsNoSecondRunOrQuestion) {
@@ -284,14 +291,7 @@ TEST_F(LogLockTest, AFolderOrLinkInTheLocksPlaceIsNamedAndRemovedOnlyWhenTheUser
         EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
         EXPECT_TRUE(LockPlaceTaken());
 
-        const QuestionAnswer answer(window.get(), QStringLiteral("lockOccupantQuestion"),
-                                    QStringLiteral("Remove it"));
-        RunShort();
-        EXPECT_FALSE(answer.Question().isEmpty());
-        EXPECT_EQ(TakeMessage().toStdString(), "");
-        EXPECT_NE(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
-        EXPECT_TRUE(Read(services.logPath).endsWith("AB   2\r\n"));
-        EXPECT_FALSE(LockPlaceTaken());
+        AnswerAndExpectTheRun(QStringLiteral("lockOccupantQuestion"), QStringLiteral("Remove it"));
     }
     // A link goes, not what it leads to.
     EXPECT_EQ(Read(notes), QByteArray("kept"));

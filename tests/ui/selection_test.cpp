@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
 #include <string>
 
 namespace quarrow::testing {
@@ -103,6 +104,20 @@ protected:
             }
         });
         fallback.start(ms);
+    }
+
+    /// Calls `act` once, from the event loop, with the run's view as soon as it shows the run
+    /// going on.
+    void WhenTheViewShows(QTimer& poll, const std::function<void(EvolutionView*)>& act) {
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [this, &poll, act] {
+            auto* view = window->findChild<EvolutionView*>();
+            if (view != nullptr && view->isVisible() && view->RunGoing()) {
+                poll.stop();
+                act(view);
+            }
+        });
+        poll.start();
     }
 
     /// Clicks Cancel on the progress dialog once it shows a run under way.
@@ -441,16 +456,10 @@ TEST_F(SelectionPageTest, ChangingTheTargetOrFirstStringEmptiesTheFiguresOfTheLa
     SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
     const LongRunAnswer answer(window.get(), true);
     QTimer changer;
-    changer.setInterval(20);
-    QObject::connect(&changer, &QTimer::timeout, [&] {
-        auto* view = window->findChild<EvolutionView*>();
-        if (view != nullptr && view->RunGoing()) {
-            changer.stop();
-            Box("txtTarget")->setText(QStringLiteral("CUMULATIVE SELECTION IS SLOW"));
-            view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
-        }
+    WhenTheViewShows(changer, [&](EvolutionView* view) {
+        Box("txtTarget")->setText(QStringLiteral("CUMULATIVE SELECTION IS SLOW"));
+        view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     });
-    changer.start();
     ClickGo();
     WaitForMessage();
     CloseMessage();
@@ -542,7 +551,7 @@ TEST_F(SelectionPageTest, ViewTextFileSaysWhereTheLogIsWhenItsOpenerFails) {
     const QString opened = folder.filePath(QStringLiteral("opened.txt"));
     // An opener that says what it was given and exits with `status`: 3 is "no program for it".
     const auto opener = [&](int status) {
-        const QString path = folder.filePath(QStringLiteral("opener-%1.sh").arg(status));
+        QString path = folder.filePath(QStringLiteral("opener-%1.sh").arg(status));
         QFile script(path);
         EXPECT_TRUE(script.open(QIODevice::WriteOnly));
         script.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
@@ -594,15 +603,7 @@ TEST_F(SelectionPageTest, ClosingTheWindowDuringARunSavesTheLogWithoutAMessage) 
     SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
     const LongRunAnswer answer(window.get(), true);
     QTimer closer;
-    closer.setInterval(20);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        auto* dialog = window->findChild<EvolutionView*>();
-        if (dialog != nullptr && dialog->isVisible()) {
-            closer.stop();
-            window->close();
-        }
-    });
-    closer.start();
+    WhenTheViewShows(closer, [&](EvolutionView*) { window->close(); });
     // Should closing not stop the run, Cancel ends it so the test cannot hang.
     QTimer fallback;
     CancelAfter(fallback, 8'000);
