@@ -155,6 +155,7 @@ public:
     }
     bool Close() override { return true; }
     std::string Error() const override { return {}; }
+    std::uint64_t Size() const override { return text_.size(); }
 
     const std::string& Text() const { return text_; }
 

@@ -3,6 +3,7 @@
 #include "platform/interface.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ public:
     virtual bool Close() = 0;
     /// Why the last failed call failed, in words for the user (empty when nothing failed).
     virtual std::string Error() const = 0;
+    /// Bytes of the log since `Open`, line ends included: those written and those buffered to
+    /// be, until a write fails; from then on only those that reached the log.
+    virtual std::uint64_t Size() const = 0;
 };
 
 /// A log that keeps nothing: for batch runs that only want the counts.
@@ -35,6 +39,7 @@ public:
     bool WriteLine(std::string_view) override { return true; }
     bool Close() override { return true; }
     std::string Error() const override { return {}; }
+    std::uint64_t Size() const override { return 0; }
 };
 
 /// The generation log as a file, written through a large buffer: a run writes a line per
@@ -58,6 +63,7 @@ public:
     bool WriteLine(std::string_view line) override;
     bool Close() override;
     std::string Error() const override { return error_; }
+    std::uint64_t Size() const override { return completeBytes_ + used_; }
 
     const std::string& Path() const { return path_; }
 

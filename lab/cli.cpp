@@ -438,7 +438,8 @@ std::optional<std::string> UnquotedPhrase(const CLI::App& command, int argc, cha
             if (option == nullptr) {
                 return std::nullopt;
             }
-            if (option->get_type_size_min() > 0 && arg.find('=') == std::string::npos) {
+            // A flag takes no value: the word after it is the phrase or another option.
+            if (option->get_items_expected_max() > 0 && arg.find('=') == std::string::npos) {
                 ++i;
             }
         } else {

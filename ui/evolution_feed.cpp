@@ -9,8 +9,6 @@ namespace {
 // A held run is woken by every change of speed, Pause and Step, and by the view's Cancel; a
 // cancel from elsewhere (the program closing) it notices within this long.
 constexpr std::chrono::milliseconds kCancelCheck{50};
-// Each line of the log ends with CR LF.
-constexpr std::uint64_t kLineEndBytes = 2;
 } // namespace
 
 // --- FitnessHistory
@@ -73,7 +71,6 @@ EvolutionFeed::EvolutionFeed(std::size_t maxChartPoints)
 
 RunEnvironment EvolutionFeed::Attach(const RunEnvironment& environment) {
     log_.inner_ = &environment.log;
-    log_.bytes_ = 0;
     {
         const std::lock_guard lock(paceMutex_);
         pacing_ = false;
@@ -190,7 +187,7 @@ void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>
         const std::lock_guard lock(mutex_);
         latest_.CopyFigures(progress);
         latest_.elapsedSeconds = elapsed;
-        latest_.logBytes = log_.bytes_;
+        latest_.logBytes = log_.Size();
         ++latest_.reports;
         if (progress.offspring != nullptr) {
             KeepOffspring(*progress.offspring, progress.generation);
@@ -308,16 +305,21 @@ void EvolutionFeed::WaitForTurn(std::unique_lock<std::mutex>& lock,
     }
 }
 
-// --- EvolutionFeed::CountingLog
-
-bool EvolutionFeed::CountingLog::Open() {
-    bytes_ = 0;
-    return inner_->Open();
+void EvolutionFeed::LogClosed() {
+    const std::lock_guard lock(mutex_);
+    const std::uint64_t size = log_.Size();
+    if (size != latest_.logBytes) {
+        latest_.logBytes = size;
+        ++latest_.reports;
+    }
 }
 
-bool EvolutionFeed::CountingLog::WriteLine(std::string_view line) {
-    bytes_ += line.size() + kLineEndBytes;
-    return inner_->WriteLine(line);
+// --- EvolutionFeed::WatchedLog
+
+bool EvolutionFeed::WatchedLog::Close() {
+    const bool closed = inner_->Close();
+    feed_.LogClosed();
+    return closed;
 }
 
 } // namespace quarrow

@@ -73,7 +73,8 @@ struct GenerationRow {
 
 /// What a watcher shows of a run: the engine's latest report, copied, and what the feed adds.
 struct EvolutionSnapshot : RunFigures<std::string> {
-    /// Bytes handed to the generation log so far, line ends included.
+    /// Bytes of the generation log so far, line ends included: what reached the file and what
+    /// waits to be written; after a failed write, only what reached it.
     std::uint64_t logBytes = 0;
     /// Snapshots received so far; 0 before the first.
     std::uint64_t reports = 0;
@@ -88,7 +89,7 @@ struct EvolutionSnapshot : RunFigures<std::string> {
 
 /// The worker-side half of a live view of a run.
 ///
-/// `Attach` hooks a run's environment: the feed counts the log's bytes on their way through,
+/// `Attach` hooks a run's environment: the feed reads the log's size at each report and on close,
 /// copies every progress snapshot under a mutex and extends the fitness curve, all on the run's
 /// thread. It asks for a report after each of the first `kFullDetailGenerations` generations, so
 /// the curve of a short run is exact, and from then on takes the engine's reports every few
@@ -152,26 +153,33 @@ public:
     void Reset();
 
 private:
-    /// Forwards to the run's log and counts what passes.
-    class CountingLog final : public LogSink {
+    /// Forwards to the run's log. Closing writes out the last of the log, or fails to, after
+    /// the run's last report: the feed reads the log's size once more then.
+    class WatchedLog final : public LogSink {
     public:
-        bool Open() override;
-        bool WriteLine(std::string_view line) override;
-        bool Close() override { return inner_->Close(); }
+        explicit WatchedLog(EvolutionFeed& feed) : feed_(feed) {}
+        bool Open() override { return inner_->Open(); }
+        bool WriteLine(std::string_view line) override { return inner_->WriteLine(line); }
+        bool Close() override;
         std::string Error() const override { return inner_->Error(); }
+        std::uint64_t Size() const override { return inner_->Size(); }
 
         LogSink* inner_ = nullptr;
-        std::uint64_t bytes_ = 0;
+
+    private:
+        EvolutionFeed& feed_;
     };
 
     void Receive(const RunProgress& progress, const std::atomic<bool>& cancel);
+    /// Takes the size of the log as it stands once closed.
+    void LogClosed();
     void Pace(const std::atomic<bool>& cancel);
     void WaitForTurn(std::unique_lock<std::mutex>& lock, const std::atomic<bool>& cancel);
     void KeepOffspring(const GenerationOffspring& bred, std::int64_t generation);
     void AddRow(const RunProgress& progress);
     void UpdateRequests();
 
-    CountingLog log_;
+    WatchedLog log_{*this};
     std::atomic<bool> slowMotion_{false};
     // What the engine reads after each generation: slow motion, or the start of the run.
     std::atomic<bool> reportEachGeneration_{false};

@@ -23,6 +23,11 @@ int main(int argc, char* argv[]) {
     services.timeOfDay = &quarrow::SystemTimeOfDay();
     services.monotonic = &quarrow::SystemMonotonic();
     services.logPath = QDir(dataFolder).filePath(QStringLiteral("hold.txt"));
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Its exit says whether anything was shown: installed with no program for text files, it
+    // starts and fails.
+    services.fileOpener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+#endif
 
     quarrow::Quarrow window(services);
     window.show();

@@ -274,6 +274,8 @@ void Quarrow::WireHandlers() {
     // The help buttons are wired by InstallHelp. Command17 has no handler: a click only moves
     // the focus to it.
 
+    connect(ui_->txtTarget, &QLineEdit::textChanged, this, &Quarrow::txtTarget_Change);
+    connect(ui_->txtInitialGuess, &QLineEdit::textChanged, this, &Quarrow::txtInitialGuess_Change);
     connect(ui_->SSTab1, &QTabWidget::currentChanged, this, &Quarrow::TrackPageChange);
     ui_->txtPhrase->installEventFilter(this);
     ui_->txtTarget->installEventFilter(this);
@@ -401,6 +403,14 @@ void Quarrow::Command2_Click() {
 
 void Quarrow::Command1_Click() {
     selectionPage_->ViewLog();
+}
+
+void Quarrow::txtTarget_Change() {
+    selectionPage_->ForgetFigures();
+}
+
+void Quarrow::txtInitialGuess_Change() {
+    selectionPage_->ForgetFigures();
 }
 
 } // namespace quarrow

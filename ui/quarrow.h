@@ -27,13 +27,17 @@ namespace quarrow {
 class SearchPages;
 class SelectionPage;
 
-/// What the window needs from outside: the shared generator, the two clocks and where the
-/// generation log lives. Tests pass fakes and a temporary folder.
+/// What the window needs from outside: the shared generator, the two clocks, where the
+/// generation log lives and what opens it. Tests pass fakes and a temporary folder.
 struct QuarrowServices {
     Generator* generator = nullptr;
     const TimeOfDayClock* timeOfDay = nullptr;
     const MonotonicClock* monotonic = nullptr;
     QString logPath;
+    /// The program that shows a file or folder given as its one argument, and exits with a
+    /// status other than 0 when it cannot (xdg-open). Empty: the desktop services, which only
+    /// know whether an opener started.
+    QString fileOpener;
 };
 
 /// The program's one window: four pages of the tutorial and the "&Quit" button.
@@ -113,6 +117,8 @@ private:
     void Command4_Click();
     void Command2_Click();
     void Command1_Click();
+    void txtTarget_Change();
+    void txtInitialGuess_Change();
     /// While a run goes on, says so and returns true: a second run waits for the first.
     bool RefuseWhileRunning();
 

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
@@ -59,6 +60,42 @@ void WarnOver(QWidget* window, const QString& title, const QString& text, const 
 constexpr int kFewestRuns = 10;
 constexpr int kMostRuns = 100'000;
 constexpr int kDefaultRuns = 100;
+
+// The runs box. A count below the fewest is kept as typed, for Start to say what is wrong with
+// it (a spin box would quietly put its last value back on leaving it); its arrows and keys step
+// no lower than the fewest.
+class RunsBox final : public QSpinBox {
+public:
+    explicit RunsBox(QWidget* parent) : QSpinBox(parent) { setRange(0, kMostRuns); }
+
+    void stepBy(int steps) override {
+        QSpinBox::stepBy(steps < 0 ? std::max(steps, std::min(0, kFewestRuns - value())) : steps);
+    }
+
+protected:
+    StepEnabled stepEnabled() const override {
+        StepEnabled enabled = QSpinBox::stepEnabled();
+        if (value() <= kFewestRuns) {
+            enabled &= ~StepDownEnabled;
+        }
+        return enabled;
+    }
+};
+
+// Says over `window` what is wrong with the text of `box`. The text stays, so that a slip of the
+// keys is mended rather than typed again; the box has the focus once the message has gone.
+template <typename Box>
+void SayWhatToMend(QWidget* window, Box* box, const QString& text, const char* objectName) {
+    auto* problem = new QMessageBox(QMessageBox::Information, window->windowTitle(), text,
+                                    QMessageBox::Ok, window);
+    problem->setObjectName(QString::fromLatin1(objectName));
+    problem->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(problem, &QDialog::finished, box, [box] {
+        box->setFocus();
+        box->selectAll();
+    });
+    OpenOverWindow(*problem);
+}
 // Scheme 3 starts left out when its runs would take longer than this.
 constexpr double kLongSequentialSeconds = 600.0;
 // A guess has at most this many digits: far beyond any run, and still drawn on the chart's axis.
@@ -230,7 +267,7 @@ std::optional<QRect> PlaceClearOf(const QSize& frameSize, const QRect& view,
 }
 
 RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags), target_(target), runsBox_(new QSpinBox(this)),
+    : QWidget(parent, flags), target_(target), runsBox_(new RunsBox(this)),
       seedBox_(new QSpinBox(this)), guessBox_(new QLineEdit(this)),
       estimateLabel_(new QLabel(this)), statusLabel_(new QLabel(this)),
       tableCaption_(new QLabel(this)), progress_(new QProgressBar(this)),
@@ -248,7 +285,6 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     setAttribute(Qt::WA_DeleteOnClose);
 
     runsBox_->setObjectName(QStringLiteral("repeatRunsBox"));
-    runsBox_->setRange(kFewestRuns, kMostRuns);
     runsBox_->setValue(kDefaultRuns);
     runsBox_->setAccessibleName(tr("Runs of each scheme"));
     seedBox_->setObjectName(QStringLiteral("repeatSeedBox"));
@@ -431,6 +467,15 @@ void RepeatWindow::StartBatch() {
     if (batch.schemes.empty()) {
         ShowWindowMessage(this, QMessageBox::Information, tr("Choose at least one scheme."),
                           "noSchemeProblem");
+        return;
+    }
+    if (runsBox_->value() < kFewestRuns) {
+        SayWhatToMend(this, runsBox_,
+                      tr("Each scheme needs at least %1 runs, and at most %2; %3 are too few.")
+                          .arg(kFewestRuns)
+                          .arg(QLocale().toString(kMostRuns))
+                          .arg(runsBox_->value()),
+                      "runsProblem");
         return;
     }
     std::optional<std::int64_t> guess;
@@ -630,19 +675,10 @@ bool RepeatWindow::ReadGuess(std::optional<std::int64_t>& guess) {
     if (ParseGuess(guessBox_->text(), guess)) {
         return true;
     }
-    auto* problem = new QMessageBox(
-        QMessageBox::Information, windowTitle(),
-        tr("Your guess must be a whole number of generations, such as 30. Leave the box empty "
-           "to run without a guess."),
-        QMessageBox::Ok, this);
-    problem->setObjectName(QStringLiteral("guessProblem"));
-    problem->setAttribute(Qt::WA_DeleteOnClose);
-    // The text stays, so that a slip of the keys is mended rather than typed again.
-    connect(problem, &QDialog::finished, guessBox_, [box = guessBox_] {
-        box->setFocus();
-        box->selectAll();
-    });
-    OpenOverWindow(*problem);
+    SayWhatToMend(this, guessBox_,
+                  tr("Your guess must be a whole number of generations, such as 30. Leave the box "
+                     "empty to run without a guess."),
+                  "guessProblem");
     return false;
 }
 

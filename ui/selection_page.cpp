@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStorageInfo>
@@ -178,6 +180,8 @@ struct SelectionRun {
     std::optional<FileLogSink> log;
     QPointer<EvolutionView> view;
     EvolutionFeed* feed = nullptr;
+    // The page's count of text changes when the run started.
+    std::uint64_t textChanges = 0;
 };
 
 SelectionPage::SelectionPage(const WindowPage& page, ViewChoices& choices)
@@ -314,6 +318,7 @@ void SelectionPage::StartRun(const Request& request, const std::shared_ptr<Selec
     state->scheme = request.scheme;
     state->target = request.targetBytes;
     state->firstString = request.firstBytes;
+    state->textChanges = textChanges_;
     // The worker draws from its own copy of the generator, so the UI thread, which stays live
     // during the run, never races it; the copy is handed back at the end.
     state->worker = *services_.generator;
@@ -370,7 +375,8 @@ void SelectionPage::FinishRun(SelectionRun& state, const TaskEnd<RunResult>& end
     if (state.view) {
         state.view->FinishRun(result.outcome, !closing);
     }
-    if (result.outcome == RunOutcome::Matched || result.outcome == RunOutcome::Cancelled) {
+    if ((result.outcome == RunOutcome::Matched || result.outcome == RunOutcome::Cancelled) &&
+        state.textChanges == textChanges_) {
         WriteFigures(ui_, FiguresOf(result, pausedSeconds));
     }
     if (!closing) {
@@ -390,6 +396,11 @@ void SelectionPage::SayHowItStopped(const RunResult& result) {
             tr("The generation log could not be written, so the run was stopped.\n\n%1")
                 .arg(QString::fromLocal8Bit(result.logError)));
     }
+}
+
+void SelectionPage::ForgetFigures() {
+    ++textChanges_;
+    WriteFigures(ui_, {});
 }
 
 void SelectionPage::ViewLog() {
@@ -440,15 +451,49 @@ void SelectionPage::ViewLog() {
 void SelectionPage::OpenLog(bool folderOnly) {
     const QFileInfo logFile(services_.logPath);
     const QString target = folderOnly ? logFile.absolutePath() : logFile.absoluteFilePath();
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(target))) {
+    const QPointer<QWidget> window = &window_;
+    const auto sayNotOpened = [window, folderOnly, target] {
+        if (window.isNull()) {
+            return;
+        }
+        ShowWindowMessage(
+            window, QMessageBox::Warning,
+            folderOnly ? tr("The folder of the generation log could not be opened. It is\n%1")
+                             .arg(QDir::toNativeSeparators(target))
+                       : tr("No text editor could be started for the generation log. Open it "
+                            "with an editor of your choice; it is\n%1")
+                             .arg(QDir::toNativeSeparators(target)),
+            kSelectionMessageName);
+    };
+    if (services_.fileOpener.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(target))) {
+            sayNotOpened();
+        }
         return;
     }
-    Say(QMessageBox::Warning,
-        folderOnly ? tr("The folder of the generation log could not be opened. It is\n%1")
-                         .arg(QDir::toNativeSeparators(target))
-                   : tr("No text editor could be started for the generation log. Open it with "
-                        "an editor of your choice; it is\n%1")
-                         .arg(QDir::toNativeSeparators(target)));
+    // The opener is watched from the event loop until it exits. It has no parent: an opener
+    // that waits for the editor it started outlives the window rather than be killed with it,
+    // taking the editor along.
+    auto* opener = new QProcess;
+    opener->setProgram(services_.fileOpener);
+    opener->setArguments({target});
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    opener->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, sayNotOpened](int exitCode, QProcess::ExitStatus status) {
+                         opener->deleteLater();
+                         if (status != QProcess::NormalExit || exitCode != 0) {
+                             sayNotOpened();
+                         }
+                     });
+    QObject::connect(opener, &QProcess::errorOccurred, opener,
+                     [opener, sayNotOpened](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) {
+                             opener->deleteLater();
+                             sayNotOpened();
+                         }
+                     });
+    opener->start();
 }
 
 } // namespace quarrow

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,6 +35,9 @@ public:
     std::optional<Scheme> ChosenScheme() const;
     /// Runs `scheme` on the page's two texts; with no scheme, empties the result boxes.
     void Go(std::optional<Scheme> scheme);
+    /// Empties the result boxes: the target or the first string changed, and the figures were
+    /// found for the texts before. A run going on leaves them empty when it ends.
+    void ForgetFigures();
     /// Hands the log to the desktop's editor, asking first about a large one.
     void ViewLog();
     /// Whether a question before a run (its cost, a lock from another computer) is waiting for
@@ -75,6 +79,9 @@ private:
     TaskRunner& run_;
     ViewChoices& choices_;
     QPointer<QMessageBox> question_;
+    // Changes of the target or the first string so far; a run's figures are written only under
+    // the texts it ran on.
+    std::uint64_t textChanges_ = 0;
 };
 
 } // namespace quarrow

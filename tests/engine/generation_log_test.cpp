@@ -3,22 +3,21 @@
 #include "engine/selection.h"
 #include "platform/generator.h"
 #include "tests/support/fakes.h"
+#include "tests/support/small_filesystem.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include <sys/mount.h>
-#include <sys/resource.h>
-
 namespace quarrow {
 namespace {
+
+using testing::FullDiskFolder;
 
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -70,8 +69,11 @@ TEST_F(FileLogSinkTest, WritesLatin1LettersAsUtf8) {
     FileLogSink sink(path.string());
     ASSERT_TRUE(sink.Open());
     ASSERT_TRUE(sink.WriteLine("A\xE9Z  1"));
+    // Its size is that of the file it makes, buffered or written.
+    EXPECT_EQ(sink.Size(), 9U);
     ASSERT_TRUE(sink.Close());
     EXPECT_EQ(ReadFile(path), "A\xC3\xA9Z  1\r\n");
+    EXPECT_EQ(sink.Size(), 9U);
 }
 
 TEST_F(FileLogSinkTest, ReportsWhyTheFileCannotBeCreatedOrWritten) {
@@ -97,43 +99,6 @@ TEST_F(FileLogSinkTest, ReportsWhyTheFileCannotBeCreatedOrWritten) {
     ASSERT_TRUE(fullAtClose.WriteLine("CAT   3"));
     EXPECT_FALSE(fullAtClose.Close());
 }
-
-// A folder where writing fails once its files hold a few kilobytes: a small tmpfs mounted on
-// it where the test may mount one, else an ordinary folder under a file size limit (writes past
-// the limit fail with EFBIG, as on a full disk they fail with ENOSPC).
-class FullDiskFolder {
-public:
-    FullDiskFolder(std::filesystem::path where, std::size_t bytes) : where_(std::move(where)) {
-        std::filesystem::create_directories(where_);
-        const std::string options = "size=" + std::to_string(bytes);
-        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", 0, options.c_str()) == 0;
-        if (!mounted_) {
-            ::getrlimit(RLIMIT_FSIZE, &savedLimit_);
-            rlimit limit = savedLimit_;
-            limit.rlim_cur = bytes;
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        }
-    }
-    ~FullDiskFolder() {
-        if (mounted_) {
-            ::umount2(where_.c_str(), MNT_DETACH);
-        } else {
-            ::setrlimit(RLIMIT_FSIZE, &savedLimit_);
-            std::signal(SIGXFSZ, savedSignal_);
-        }
-    }
-    FullDiskFolder(const FullDiskFolder&) = delete;
-    FullDiskFolder& operator=(const FullDiskFolder&) = delete;
-
-    std::filesystem::path File(const char* name) const { return where_ / name; }
-
-private:
-    std::filesystem::path where_;
-    bool mounted_ = false;
-    rlimit savedLimit_{};
-    void (*savedSignal_)(int) = SIG_DFL;
-};
 
 std::vector<std::string> LinesOf(const std::string& text) {
     std::vector<std::string> lines;
@@ -174,6 +139,8 @@ TEST_F(FileLogSinkTest, AFullDiskLeavesOnlyWholeLines) {
         EXPECT_TRUE(failed) << "the disk never filled";
         EXPECT_FALSE(sink.Error().empty());
 
+        // Its size is what reached the file, not what was handed to it.
+        EXPECT_EQ(sink.Size(), std::filesystem::file_size(file));
         const std::vector<std::string> kept = LinesOf(ReadFile(file));
         ASSERT_LT(kept.size(), written.size());
         for (std::size_t i = 0; i < kept.size(); ++i) {

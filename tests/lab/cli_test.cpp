@@ -536,6 +536,13 @@ TEST(LabCommandLineTest, BadInputGetsOneLineAndStatusTwo) {
     for (const OptionRow& row : optionRows) {
         ExpectRefused({row.command, row.option, row.value, "CAT"}, row.message);
     }
+    // A flag takes no value: the word after it is an option or the phrase, never the flag's.
+    for (const char* flag : {"--csv", "--json", "--per-run", "--no-time-limit"}) {
+        ExpectRefused({"evolve", flag, "--seed", "abc", "CAT"}, "\"abc\" is not a whole number");
+        ExpectRefused({"compare", flag, "METHINKS", "IT"},
+                      std::string("put it in quotes: quarrow-lab compare ") + flag +
+                          " \"METHINKS IT\"\n");
+    }
     EXPECT_FALSE(fs::exists(missing.parent_path()));
 }
 

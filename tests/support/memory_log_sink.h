@@ -3,6 +3,7 @@
 #include "engine/generation_log.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,7 @@ public:
         return true;
     }
     std::string Error() const override { return {}; }
+    std::uint64_t Size() const override { return text_.size(); }
 
     /// Every byte written since the last `Open`.
     const std::string& Text() const { return text_; }

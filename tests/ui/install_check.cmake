@@ -44,6 +44,22 @@ if(NOT metadata MATCHES "<launchable type=\"desktop-id\">quarrow.desktop</launch
   message(FATAL_ERROR "the metadata does not launch quarrow.desktop")
 endif()
 
+# One licence everywhere a school looks for it: the package's copyright, the metadata, and the
+# full text beside the sources.
+file(READ ${PREFIX}/share/doc/quarrow/copyright copyright)
+if(NOT copyright MATCHES "\nLicense: GPL-3.0-or-later\n" OR
+   NOT copyright MATCHES "/usr/share/common-licenses/GPL-3\"" OR
+   copyright MATCHES "[Aa]ll rights (are )?reserved")
+  message(FATAL_ERROR "the copyright does not give Quarrow under the GPL, version 3 or later")
+endif()
+if(NOT metadata MATCHES "<project_license>GPL-3.0-or-later</project_license>")
+  message(FATAL_ERROR "the metadata names no project_license GPL-3.0-or-later")
+endif()
+file(READ ${CMAKE_CURRENT_LIST_DIR}/../../COPYING licence)
+if(NOT licence MATCHES "GNU GENERAL PUBLIC LICENSE\n +Version 3, 29 June 2007")
+  message(FATAL_ERROR "COPYING does not hold the text of the GPL, version 3")
+endif()
+
 # The desktop's own validators, where they are installed.
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(DESKTOP_FILE_VALIDATE)

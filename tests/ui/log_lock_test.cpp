@@ -1,5 +1,5 @@
 // The lock beside the generation log, against real files: a full disk, a lock file that says
-// nothing, and a lock left by a window on another computer.
+// nothing, a lock left by a window on another computer, and a folder or link in its place.
 
 #include "ui/log_lock.h"
 
@@ -11,13 +11,19 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 
+#include <functional>
+#include <vector>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quarrow::testing {
@@ -54,21 +60,50 @@ protected:
         }
     }
 
-    /// The question about a lock from another computer, while it waits for its answer.
+    /// The question about a lock from another computer, or about something else in the lock
+    /// file's place, while it waits for its answer.
     QMessageBox* WaitingQuestion() const {
-        auto* asked = window->findChild<QMessageBox*>(QStringLiteral("foreignLockQuestion"));
-        return asked != nullptr && asked->isVisible() ? asked : nullptr;
+        for (const char* name : {"foreignLockQuestion", "lockOccupantQuestion"}) {
+            auto* asked = window->findChild<QMessageBox*>(QString::fromLatin1(name));
+            if (asked != nullptr && asked->isVisible()) {
+                return asked;
+            }
+        }
+        return nullptr;
+    }
+
+    QString LockPath() const { return services.logPath + QStringLiteral(".lock"); }
+
+    /// Whether anything, even a link that leads nowhere, is in the lock file's place.
+    bool LockPlaceTaken() const {
+        const QFileInfo place(LockPath());
+        return place.exists() || place.isSymLink();
     }
 
     /// The text of the refusal on show, closing it; empty if none.
     QString TakeMessage() {
-        auto* message = window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
+        const QPointer<QMessageBox> message =
+            window->findChild<QMessageBox*>(QStringLiteral("selectionMessage"));
         if (message == nullptr) {
             return {};
         }
         QString text = message->text();
         message->accept();
+        // Gone before the next refusal is looked for.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return message.isNull(); }));
         return text;
+    }
+
+    /// Answers the question named `questionName` with the button starting `button`, and expects
+    /// the run to go ahead with the lock's place free again.
+    void AnswerAndExpectTheRun(const QString& questionName, const QString& button) {
+        const QuestionAnswer answer(window.get(), questionName, button);
+        RunShort();
+        EXPECT_FALSE(answer.Question().isEmpty());
+        EXPECT_EQ(TakeMessage().toStdString(), "");
+        EXPECT_NE(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+        EXPECT_TRUE(Read(services.logPath).endsWith("AB   2\r\n"));
+        EXPECT_FALSE(LockPlaceTaken());
     }
 
     QByteArray Read(const QString& path) const {
@@ -153,19 +188,16 @@ TEST_F(LogLockTest, ALockFromAnotherComputerIsNamedAndRemovedOnlyWhenTheUserSays
     EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
     EXPECT_EQ(Read(services.logPath + QStringLiteral(".lock")), foreign);
 
-    const QuestionAnswer answer(window.get(), QStringLiteral("foreignLockQuestion"),
-                                QStringLiteral("It is not running"));
-    RunShort();
-    EXPECT_FALSE(answer.Question().isEmpty());
-    EXPECT_EQ(TakeMessage().toStdString(), "");
-    EXPECT_NE(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
-    EXPECT_FALSE(QFile::exists(services.logPath + QStringLiteral(".lock")));
+    AnswerAndExpectTheRun(QStringLiteral("foreignLockQuestion"),
+                          QStringLiteral("It is not running"));
 }
 
 TEST_F(LogLockTest, WhileTheLockQuestionWaitsGoStartsNoSecondRunOrQuestion) {
     const QByteArray foreign("4242\nquarrow\nclassroom-pc-7.example\n");
     WriteLock(foreign, 3600);
     Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
+    // Leaving the target box draws a new first string: leave it before, not at the click.
+    Control<QPushButton>("Command2")->setFocus();
     Control<QLineEdit>("txtTarget")->setText(QStringLiteral("AB"));
     Control<QLineEdit>("txtInitialGuess")->setText(QStringLiteral("AB"));
     Control<QRadioButton>("Option1")->setChecked(true);
@@ -200,14 +232,87 @@ TEST_F(LogLockTest, WhileTheLockQuestionWaitsGoStartsNoSecondRunOrQuestion) {
 }
 
 TEST_F(LogLockTest, ALiveWindowsLockIsRespectedAndNamed) {
-    GenerationLogLock held(services.logPath);
-    ASSERT_EQ(held.Acquire(), GenerationLogLock::Outcome::Held);
+    {
+        GenerationLogLock held(services.logPath);
+        ASSERT_EQ(held.Acquire(), GenerationLogLock::Outcome::Held);
+        RunShort();
+        const QString refusal = TakeMessage();
+        EXPECT_TRUE(refusal.startsWith(QStringLiteral("Another Quarrow window is running")))
+            << refusal.toStdString();
+        EXPECT_TRUE(refusal.contains(QStringLiteral("%1 (process %2 on ")
+                                         .arg(QDir::toNativeSeparators(held.Path()))
+                                         .arg(QCoreApplication::applicationPid())))
+            << refusal.toStdString();
+        EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+    }
+
+    // A lock file being made says nothing yet of whose it is: no process is named.
+    WriteLock(QByteArray(), 0);
     RunShort();
     const QString refusal = TakeMessage();
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("Another Quarrow window is running")))
         << refusal.toStdString();
-    EXPECT_TRUE(refusal.contains(QDir::toNativeSeparators(held.Path()))) << refusal.toStdString();
+    EXPECT_FALSE(refusal.contains(QStringLiteral("process"))) << refusal.toStdString();
+}
+
+TEST_F(LogLockTest, AFolderOrLinkInTheLocksPlaceIsNamedAndRemovedOnlyWhenTheUserSaysSo) {
+    const QString notes = folder.filePath(QStringLiteral("notes.txt"));
+    {
+        QFile file(notes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+    }
+    const QString missing = folder.filePath(QStringLiteral("gone.txt"));
+    struct Case {
+        QString said;
+        std::function<bool()> make;
+    };
+    const std::vector<Case> cases = {
+        {QStringLiteral("there is an empty folder."), [&] { return QDir().mkdir(LockPath()); }},
+        {QStringLiteral("there is a link to %1.").arg(notes),
+         [&] { return QFile::link(notes, LockPath()); }},
+        {QStringLiteral("there is a link to %1, which does not exist.").arg(missing),
+         [&] { return QFile::link(missing, LockPath()); }},
+        {QStringLiteral("there is a special file"),
+         [&] { return ::mkfifo(QFile::encodeName(LockPath()).constData(), 0600) == 0; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.said.toStdString());
+        ASSERT_TRUE(c.make());
+        {
+            const QuestionAnswer answer(window.get(), QStringLiteral("lockOccupantQuestion"),
+                                        QStringLiteral("Don't start"));
+            RunShort();
+            const std::string asked = answer.Question().toStdString();
+            EXPECT_TRUE(answer.Question().contains(c.said)) << asked;
+            EXPECT_TRUE(answer.Question().contains(QDir::toNativeSeparators(LockPath()))) << asked;
+            EXPECT_FALSE(answer.Question().contains(QStringLiteral("process"))) << asked;
+        }
+        EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+        EXPECT_TRUE(LockPlaceTaken());
+
+        AnswerAndExpectTheRun(QStringLiteral("lockOccupantQuestion"), QStringLiteral("Remove it"));
+    }
+    // A link goes, not what it leads to.
+    EXPECT_EQ(Read(notes), QByteArray("kept"));
+
+    // A folder with something in it is named, and neither removed nor offered to be.
+    ASSERT_TRUE(QDir().mkdir(LockPath()));
+    const QString inside = LockPath() + QStringLiteral("/work.txt");
+    {
+        QFile file(inside);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("work");
+    }
+    RunShort();
+    const QString refusal = TakeMessage();
+    EXPECT_TRUE(refusal.contains(QStringLiteral("there is a folder holding one file or folder.")))
+        << refusal.toStdString();
+    EXPECT_TRUE(refusal.contains(QDir::toNativeSeparators(LockPath()))) << refusal.toStdString();
+    EXPECT_TRUE(refusal.contains(QStringLiteral("Move or remove it"))) << refusal.toStdString();
+    EXPECT_EQ(window->findChild<QMessageBox*>(QStringLiteral("lockOccupantQuestion")), nullptr);
     EXPECT_EQ(Control<QLineEdit>("txtLength")->text(), QStringLiteral("7"));
+    EXPECT_EQ(Read(inside), QByteArray("work"));
 }
 
 } // namespace

@@ -182,6 +182,48 @@ TEST(RepeatWindowTest, ResultsCarryTheSeedAndRunsTheirBatchStartedWith) {
         << window.SuggestedChartName().toStdString();
 }
 
+TEST(RepeatWindowTest, TooFewRunsAreRefusedAndTheTypedCountStaysToBeMended) {
+    RepeatWindow window(QStringLiteral("CAT"));
+    std::atomic<bool> release{true};
+    window.SetBatchRunner(HeldBatch(release));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* runsBox = window.findChild<QSpinBox*>(QStringLiteral("repeatRunsBox"));
+    auto* start = window.findChild<QPushButton*>(QStringLiteral("repeatStartButton"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return start->isEnabled(); }));
+
+    // Typed, then Start clicked with the mouse, which takes the focus from the box first.
+    runsBox->setFocus();
+    runsBox->selectAll();
+    QTest::keyClicks(runsBox, QStringLiteral("5"));
+    const testing::QuestionAnswer answer(&window, QStringLiteral("runsProblem"),
+                                         QStringLiteral("OK"));
+    QTest::mouseClick(start, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answer.Question().isEmpty(); }));
+    EXPECT_EQ(answer.Question(),
+              QStringLiteral("Each scheme needs at least 10 runs, and at most 100,000; 5 are too "
+                             "few."));
+    EXPECT_FALSE(window.Running());
+    EXPECT_EQ(window.Shown().runsRequested, 0);
+    EXPECT_EQ(runsBox->text(), QStringLiteral("5"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.focusWidget() == runsBox; }));
+
+    // The arrows and keys stop at the fewest runs a batch takes.
+    runsBox->setValue(11);
+    QTest::keyClick(runsBox, Qt::Key_PageDown);
+    EXPECT_EQ(runsBox->value(), 10);
+    QTest::keyClick(runsBox, Qt::Key_Down);
+    runsBox->stepDown();
+    EXPECT_EQ(runsBox->value(), 10);
+
+    // Mended, the batch runs the count typed.
+    runsBox->selectAll();
+    QTest::keyClicks(runsBox, QStringLiteral("12"));
+    QTest::mouseClick(start, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Shown().runsRequested == 12; }, 30000));
+}
+
 TEST(RepeatWindowTest, AFailedBatchSaysSoAndTheNextOneIsShownWhole) {
     RepeatWindow window(QStringLiteral("CAT"));
     window.show();

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
 #include <string>
 
 namespace quarrow::testing {
@@ -105,6 +106,20 @@ protected:
         fallback.start(ms);
     }
 
+    /// Calls `act` once, from the event loop, with the run's view as soon as it shows the run
+    /// going on.
+    void WhenTheViewShows(QTimer& poll, const std::function<void(EvolutionView*)>& act) {
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [this, &poll, act] {
+            auto* view = window->findChild<EvolutionView*>();
+            if (view != nullptr && view->isVisible() && view->RunGoing()) {
+                poll.stop();
+                act(view);
+            }
+        });
+        poll.start();
+    }
+
     /// Clicks Cancel on the progress dialog once it shows a run under way.
     void CancelWhenTheDialogShows(QTimer& watcher, QString& progressText) {
         watcher.setInterval(20);
@@ -182,8 +197,8 @@ TEST_F(SelectionPageTest, WithNoOptionSetTheBoxesEmptyAndNoLogIsWritten) {
 }
 
 TEST_F(SelectionPageTest, TargetsThatCouldNeverMatchAreRefusedAndNothingChanges) {
-    SetResultBoxes(QStringLiteral("7"));
     SetTexts("CAT 2", "DOGGY");
+    SetResultBoxes(QStringLiteral("7"));
     std::uint64_t before = generator.State();
     ClickGo();
     EXPECT_EQ(generator.State(), before);
@@ -195,6 +210,7 @@ TEST_F(SelectionPageTest, TargetsThatCouldNeverMatchAreRefusedAndNothingChanges)
     // Scheme 3 copies the target's letters, so a longer first string is refused too.
     ChooseOption(3);
     SetTexts("CAT", "DOGS");
+    SetResultBoxes(QStringLiteral("7"));
     before = generator.State();
     ClickGo();
     EXPECT_EQ(generator.State(), before);
@@ -205,6 +221,7 @@ TEST_F(SelectionPageTest, TargetsThatCouldNeverMatchAreRefusedAndNothingChanges)
     // Scheme 3 scores its random letters against the first string place by place: a shorter
     // one would be matched in a few letters and claimed as the whole target.
     SetTexts("HELLO WORLD", "ABC");
+    SetResultBoxes(QStringLiteral("7"));
     ClickGo();
     ASSERT_NE(Message(), nullptr);
     EXPECT_TRUE(Message()->text().contains(QStringLiteral("must be as long as the target")))
@@ -231,8 +248,8 @@ TEST_F(SelectionPageTest, TargetsThatCouldNeverMatchAreRefusedAndNothingChanges)
 
 TEST_F(SelectionPageTest, ALongSchemeThreeRunAsksFirstAndDecliningTouchesNothing) {
     ChooseOption(3);
-    SetResultBoxes(QStringLiteral("7"));
     SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    SetResultBoxes(QStringLiteral("7"));
     // An earlier log stays as it is.
     {
         QFile earlier(services.logPath);
@@ -409,6 +426,46 @@ TEST_F(SelectionPageTest, ViewTextFileOnALargeLogAsksFirstAndCanOpenItsFolder) {
     EXPECT_EQ(desktop.opened.size(), 2);
 }
 
+TEST_F(SelectionPageTest, ChangingTheTargetOrFirstStringEmptiesTheFiguresOfTheLastRun) {
+    const auto expectEmpty = [&](const char* after) {
+        for (const char* name : {"txtLength", "txtNumGen", "txtTotal"}) {
+            EXPECT_EQ(Text(name), "") << name << " after " << after;
+        }
+    };
+    const auto run = [&] {
+        SetTexts("CAT", "DOG");
+        ClickGo();
+        WaitForFigures();
+        ASSERT_FALSE(Text("txtNumGen").empty());
+    };
+    // Typed into the target, typed into the first string, and drawn anew on entering the page.
+    run();
+    QTest::keyClicks(Box("txtTarget"), QStringLiteral("S"));
+    expectEmpty("typing in the target");
+    run();
+    QTest::keyClick(Box("txtInitialGuess"), Qt::Key_Backspace);
+    expectEmpty("typing in the first string");
+    run();
+    Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepOne);
+    Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
+    expectEmpty("coming back to the page");
+
+    // Changed while the run goes on, the texts are no longer those it ran on: the boxes stay
+    // empty when it ends.
+    ChooseOption(3);
+    SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
+    const LongRunAnswer answer(window.get(), true);
+    QTimer changer;
+    WhenTheViewShows(changer, [&](EvolutionView* view) {
+        Box("txtTarget")->setText(QStringLiteral("CUMULATIVE SELECTION IS SLOW"));
+        view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+    });
+    ClickGo();
+    WaitForMessage();
+    CloseMessage();
+    expectEmpty("a change during the run");
+}
+
 TEST_F(SelectionPageTest, CancelStopsALongRunAndKeepsItsCountsAndLog) {
     ChooseOption(3);
     SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
@@ -487,20 +544,66 @@ TEST_F(SelectionPageTest, ViewTextFileOpensTheLogOrSaysWhereItWillBe) {
     EXPECT_EQ(desktop.opened.front(), QUrl::fromLocalFile(services.logPath));
 }
 
+TEST_F(SelectionPageTest, ViewTextFileSaysWhereTheLogIsWhenItsOpenerFails) {
+    SetTexts("AB", "AB");
+    ClickGo();
+    WaitForFigures();
+    const QString opened = folder.filePath(QStringLiteral("opened.txt"));
+    // An opener that says what it was given and exits with `status`: 3 is "no program for it".
+    const auto opener = [&](int status) {
+        QString path = folder.filePath(QStringLiteral("opener-%1.sh").arg(status));
+        QFile script(path);
+        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
+                         .arg(opened)
+                         .arg(status)
+                         .toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    };
+    const auto viewWith = [&](const QString& program) {
+        QFile::remove(opened);
+        window.reset();
+        services.fileOpener = program;
+        window = std::make_unique<Quarrow>(services);
+        window->show();
+        Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
+        QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton);
+    };
+    const QString logPath = QDir::toNativeSeparators(services.logPath);
+
+    viewWith(opener(3));
+    WaitForMessage();
+    ASSERT_NE(Message(), nullptr);
+    EXPECT_EQ(Message()->text(), QStringLiteral("No text editor could be started for the "
+                                                "generation log. Open it with an editor of "
+                                                "your choice; it is\n%1")
+                                     .arg(logPath));
+    CloseMessage();
+    QFile given(opened);
+    ASSERT_TRUE(given.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(given.readAll()), services.logPath);
+
+    // An opener that cannot be started says the same.
+    viewWith(folder.filePath(QStringLiteral("no-such-opener")));
+    WaitForMessage();
+    ASSERT_NE(Message(), nullptr);
+    EXPECT_TRUE(Message()->text().endsWith(logPath)) << Message()->text().toStdString();
+    CloseMessage();
+
+    // One that shows the log says nothing.
+    viewWith(opener(0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(opened); }));
+    EXPECT_FALSE(QTest::qWaitFor([&] { return Message() != nullptr; }, 500));
+}
+
 TEST_F(SelectionPageTest, ClosingTheWindowDuringARunSavesTheLogWithoutAMessage) {
     ChooseOption(3);
     SetTexts(kLongPhrase, "QWERTYUIOPASDFGHJKLZXCVBNM Q");
     const LongRunAnswer answer(window.get(), true);
     QTimer closer;
-    closer.setInterval(20);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        auto* dialog = window->findChild<EvolutionView*>();
-        if (dialog != nullptr && dialog->isVisible()) {
-            closer.stop();
-            window->close();
-        }
-    });
-    closer.start();
+    WhenTheViewShows(closer, [&](EvolutionView*) { window->close(); });
     // Should closing not stop the run, Cancel ends it so the test cannot hang.
     QTimer fallback;
     CancelAfter(fallback, 8'000);

@@ -3,9 +3,11 @@
 #include "engine/selection.h"
 #include "tests/engine/reference_runs.h"
 #include "tests/support/memory_log_sink.h"
+#include "tests/support/small_filesystem.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/blind_search_lane.h"
 #include "ui/box_text.h"
+#include "ui/cost_text.h"
 #include "ui/evolution_feed.h"
 #include "ui/evolution_view.h"
 #include "ui/offspring_panel.h"
@@ -40,6 +42,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <numeric>
 #include <random>
@@ -74,11 +77,14 @@ Outcome RunPlain(Scheme scheme, const std::string& target, const std::string& fi
 }
 
 /// Runs a scheme on the worker with `view` watching, as the window does; `during` is called on
-/// the UI thread every 10 ms of the run with the milliseconds since it began.
+/// the UI thread every 10 ms of the run with the milliseconds since it began. The log is kept in
+/// memory, or written to `fileLog`.
 Outcome RunWatched(EvolutionView* view, Scheme scheme, const std::string& target,
-                   const std::string& first, const std::function<void(qint64)>& during = {}) {
+                   const std::string& first, const std::function<void(qint64)>& during = {},
+                   LogSink* fileLog = nullptr) {
     Generator generator(kSeed);
-    MemoryLogSink log;
+    MemoryLogSink memoryLog;
+    LogSink& log = fileLog != nullptr ? *fileLog : memoryLog;
     Outcome outcome;
     TaskRunner run;
     run.SetDialogDelay(std::chrono::milliseconds(50));
@@ -107,7 +113,7 @@ Outcome RunWatched(EvolutionView* view, Scheme scheme, const std::string& target
             .progress = [view] { view->Refresh(); }, .dialog = view, .dialogBlocksWindow = false});
     EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, 120'000));
     tick.stop();
-    outcome.log = log.Text();
+    outcome.log = memoryLog.Text();
     outcome.generatorState = generator.State();
     return outcome;
 }
@@ -389,6 +395,46 @@ TEST_F(ViewTest, ALongRunKeepsTheChartBoundedOnALogarithmicAxis) {
     EXPECT_GT(view->ChartPointCount(), 1);
     EXPECT_LE(view->ChartPointCount(), static_cast<int>(FitnessHistory::kDefaultMaxPoints));
     delete view;
+}
+
+TEST_F(ViewTest, OnceTheLogsDiskIsFullTheViewShowsTheSizeThatReachedTheFile) {
+    // Scheme 3's endless run fills its buffer and fails while it runs; scheme 2's short run on
+    // long strings fails only as its last lines are written out on closing, after its last
+    // report. Latin-1 letters take two bytes each in the file.
+    struct Case {
+        Scheme scheme;
+        std::string target;
+        std::string first;
+        std::size_t buffer;
+    };
+    const std::vector<Case> cases = {
+        {Scheme::Sequential, kEndlessTarget, kEndlessFirst, std::size_t{64} * 1024},
+        {Scheme::Serial, std::string(400, 'Q'), std::string(400, '\xC9'),
+         FileLogSink::kDefaultBufferSize},
+    };
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.scheme));
+        const FullDiskFolder disk(std::filesystem::path(folder.path().toStdString()) / "small",
+                                  std::size_t{16} * 1024);
+        const std::filesystem::path file = disk.File("hold.txt");
+        FileLogSink log(file.string(), c.buffer);
+        auto* view = new EvolutionView(
+            QString::fromLatin1(c.target.data(), static_cast<qsizetype>(c.target.size())),
+            QString::fromLatin1(c.first.data(), static_cast<qsizetype>(c.first.size())), c.scheme,
+            choices);
+        const Outcome watched = RunWatched(view, c.scheme, c.target, c.first, {}, &log);
+        ASSERT_EQ(watched.result.outcome, RunOutcome::LogFailed);
+        view->Refresh();
+        const auto size = std::filesystem::file_size(file);
+        ASSERT_GT(size, 0U);
+        EXPECT_EQ(view->Shown().logBytes, size);
+        EXPECT_TRUE(view->LabelText().contains(
+            QStringLiteral("Log file size: %1").arg(DescribeBytes(static_cast<double>(size)))))
+            << view->LabelText().toStdString();
+        delete view;
+    }
 }
 
 TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
