@@ -1,0 +1,220 @@
+// Drives the real window through a lesson on a real display and grabs the whole screen at each
+// scene, for the screenshots in docs/. Not a test: scripts/screenshots.sh runs it under a
+// private X server with a window manager, once for each screen size and zoom.
+//
+//   quarrow_screen_tour FOLDER NAME PHRASE [--zoom-steps N] [--full-screen] [--scheme 1|2|3]
+//
+// writes, in FOLDER, live-view-4-a-second-NAME.png (running at 4 generations a second),
+// live-view-paused-NAME.png (held after a few generations, the offspring shown),
+// live-view-finished-NAME.png (the finished view) and repeat-window-NAME.png (the Repeat window
+// after 100 runs of each scheme).
+
+#include "platform/clock.h"
+#include "platform/generator.h"
+#include "ui/evolution_view.h"
+#include "ui/quarrow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int kStepFour = 3;
+
+bool WaitFor(const std::function<bool()>& done, int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!done()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+void Grab(const QString& path) {
+    // Let the window manager and the repaint timers catch up before the picture is taken.
+    QTest::qWait(800);
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    if (!screen.save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    } else {
+        std::printf("%s\n", qPrintable(path));
+    }
+}
+
+quarrow::EvolutionView* View() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* view = qobject_cast<quarrow::EvolutionView*>(widget);
+            view != nullptr && view->isVisible()) {
+            return view;
+        }
+    }
+    return nullptr;
+}
+
+template <typename T> T* Find(QWidget* within, const char* name) {
+    return within == nullptr ? nullptr : within->findChild<T*>(QString::fromLatin1(name));
+}
+
+void ChooseSpeed(QWidget* view, double rate) {
+    auto* speed = Find<QComboBox>(view, "speedBox");
+    if (speed != nullptr) {
+        speed->setCurrentIndex(speed->findData(rate));
+    }
+}
+
+int Generation(QWidget* view) {
+    auto* figures = Find<QLabel>(view, "progressLabel");
+    if (figures == nullptr) {
+        return 0;
+    }
+    // "Generation: 12" or "Generation 12" opens the figures.
+    const QString text = figures->text();
+    const qsizetype at = text.indexOf(QStringLiteral("Generation"));
+    if (at < 0) {
+        return 0;
+    }
+    QString digits;
+    for (qsizetype i = at + 10; i < text.size(); ++i) {
+        if (text[i].isDigit()) {
+            digits += text[i];
+        } else if (!digits.isEmpty() && text[i] != QChar(',')) {
+            break;
+        }
+    }
+    return digits.toInt();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quarrow"));
+    // Each picture's name is printed as it is written, also into a pipe.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 4) {
+        std::fprintf(stderr, "usage: quarrow_screen_tour FOLDER NAME PHRASE [--zoom-steps N] "
+                             "[--full-screen] [--scheme 1|2|3]\n");
+        return 2;
+    }
+    const QString folderPath = arguments[1];
+    const QString name = arguments[2];
+    const QString phrase = arguments[3];
+    const auto picture = [&](const char* scene) {
+        return QStringLiteral("%1/%2-%3.png").arg(folderPath, QLatin1String(scene), name);
+    };
+    const int zoomAt = static_cast<int>(arguments.indexOf(QStringLiteral("--zoom-steps")));
+    const int zoomSteps = zoomAt > 0 ? arguments.value(zoomAt + 1).toInt() : 0;
+    const bool fullScreen = arguments.contains(QStringLiteral("--full-screen"));
+    const int schemeAt = static_cast<int>(arguments.indexOf(QStringLiteral("--scheme")));
+    const int scheme = schemeAt > 0 ? arguments.value(schemeAt + 1).toInt() : 1;
+
+    QTemporaryDir folder;
+    quarrow::Generator generator;
+    quarrow::QuarrowServices services;
+    services.generator = &generator;
+    services.timeOfDay = &quarrow::SystemTimeOfDay();
+    services.monotonic = &quarrow::SystemMonotonic();
+    services.logPath = folder.filePath(QStringLiteral("hold.txt"));
+    quarrow::Quarrow window(services);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "the window did not show\n");
+        return 1;
+    }
+    window.activateWindow();
+
+    for (int i = 0; i < zoomSteps; ++i) {
+        QTest::keyClick(&window, Qt::Key_Equal, Qt::ControlModifier);
+    }
+    if (fullScreen) {
+        QTest::keyClick(&window, Qt::Key_F11);
+    }
+    QTest::qWait(500);
+
+    auto* phraseBox = window.findChild<QLineEdit*>(QStringLiteral("txtPhrase"));
+    phraseBox->setText(phrase);
+    window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(kStepFour);
+    window.findChild<QRadioButton*>(QStringLiteral("Option%1").arg(scheme))->setChecked(true);
+    // Slow motion is a choice the view keeps between runs, as a teacher's would be.
+    window.LiveViewChoices().slowMotion = true;
+    window.LiveViewChoices().slowMotionRate = 4.0;
+    window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+
+    if (!WaitFor([] { return View() != nullptr && Generation(View()) >= 6; }, 20000)) {
+        std::fprintf(stderr, "the live view did not reach generation 6\n");
+        return 1;
+    }
+    QWidget* view = View();
+    Grab(picture("live-view-4-a-second"));
+    Find<QPushButton>(view, "pauseButton")->click();
+    Grab(picture("live-view-paused"));
+
+    ChooseSpeed(view, 0.0);
+    Find<QPushButton>(view, "pauseButton")->click();
+    if (!WaitFor(
+            [view] {
+                auto* repeat = Find<QPushButton>(view, "repeatButton");
+                return repeat != nullptr && repeat->isVisible() && repeat->isEnabled();
+            },
+            600000)) {
+        std::fprintf(stderr, "the run did not finish\n");
+        return 1;
+    }
+    Grab(picture("live-view-finished"));
+
+    Find<QPushButton>(view, "repeatButton")->click();
+    QWidget* repeat = nullptr;
+    WaitFor(
+        [&repeat] {
+            for (QWidget* widget : QApplication::allWidgets()) {
+                if (widget->objectName() == QStringLiteral("repeatWindow") && widget->isVisible()) {
+                    repeat = widget;
+                    return true;
+                }
+            }
+            return false;
+        },
+        5000);
+    auto* start = Find<QPushButton>(repeat, "repeatStartButton");
+    if (start == nullptr) {
+        std::fprintf(stderr, "no Repeat window\n");
+        return 1;
+    }
+    // Scheme 3 on a long phrase takes hours a run; the pictures show the two that finish.
+    if (auto* sequential = Find<QCheckBox>(repeat, "repeatScheme3");
+        sequential != nullptr && phrase.size() > 14) {
+        sequential->setChecked(false);
+    }
+    if (auto* guess = Find<QLineEdit>(repeat, "repeatGuessBox")) {
+        guess->setText(QStringLiteral("40"));
+    }
+    start->click();
+    // Saving becomes possible once the batch has drawn its chart.
+    auto* save = Find<QPushButton>(repeat, "repeatSaveButton");
+    if (!WaitFor(
+            [start, save] { return start->isEnabled() && save != nullptr && save->isEnabled(); },
+            180000)) {
+        std::fprintf(stderr, "the Repeat batch did not finish in three minutes\n");
+    }
+    Grab(picture("repeat-window"));
+    return 0;
+}
