@@ -78,7 +78,9 @@ private:
         }
         drawn_.setPalette(colours);
         drawn_.setFont(box_.font());
-        drawn_.setStyle(box_.style());
+        if (drawn_.style() != box_.style()) {
+            drawn_.setStyle(box_.style());
+        }
         drawn_.setFrame(box_.hasFrame());
         drawn_.setAlignment(box_.alignment());
         drawn_.setTextMargins(box_.textMargins());
