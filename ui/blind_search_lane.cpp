@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -106,7 +107,8 @@ QString DescribeBlindSearch(std::int64_t strings, std::size_t bestRight, std::si
 
 BlindSearchLane::BlindSearchLane(const QString& target, std::uint64_t seed, QWidget* parent)
     : QWidget(parent), target_(target), search_(ToLatin1(target), seed), best_(new QLabel(this)),
-      figures_(new QLabel(this)), ending_(new QLabel(this)), lane_(new QHBoxLayout) {
+      figures_(new QLabel(this)), ending_(new QLabel(this)), lane_(new QHBoxLayout),
+      finishing_(new QTimer(this)) {
     setObjectName(QStringLiteral("blindSearchLane"));
     setAccessibleName(tr("Blind search"));
     auto* caption = new QLabel(tr("Blind search:"), this);
@@ -148,6 +150,31 @@ void BlindSearchLane::Follow(std::int64_t strings, std::chrono::nanoseconds budg
     ShowBest();
 }
 
+void BlindSearchLane::Finish(std::int64_t strings, std::chrono::nanoseconds slice,
+                             std::chrono::nanoseconds budget) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + budget;
+    finishing_->disconnect();
+    finishing_->stop();
+    // A string of a very long target takes milliseconds to make: in one go, the catching up
+    // would hold the window up for the whole budget.
+    const auto step = [this, strings, slice, deadline] {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(deadline - Clock::now());
+        Follow(strings, std::min(slice, left));
+        if (search_.Strings() >= strings || left <= slice) {
+            finishing_->stop();
+            ShowEnding();
+            return false;
+        }
+        return true;
+    };
+    if (step()) {
+        connect(finishing_, &QTimer::timeout, this, step);
+        finishing_->start(0);
+    }
+}
+
 void BlindSearchLane::ShowBest() {
     if (search_.Strings() == shownStrings_) {
         return;
@@ -163,6 +190,7 @@ void BlindSearchLane::ShowBest() {
 }
 
 void BlindSearchLane::ShowEnding() {
+    finished_ = true;
     ending_->setText(EndingText());
     ending_->setAccessibleName(ending_->text());
     ending_->show();

@@ -12,6 +12,7 @@
 
 class QHBoxLayout;
 class QLabel;
+class QTimer;
 
 namespace quarrow {
 
@@ -62,6 +63,13 @@ public:
 
     /// Catches up with the run's `strings`, spending at most `budget` of the window's time.
     void Follow(std::int64_t strings, std::chrono::nanoseconds budget);
+    /// Catches up with a run that has ended, for at most `budget` in all, and then shows the
+    /// closing sentence. What `slice` does not catch up at once goes on in slices of that size
+    /// between the window's other work, so the window stays responsive meanwhile.
+    void Finish(std::int64_t strings, std::chrono::nanoseconds slice,
+                std::chrono::nanoseconds budget);
+    /// Whether the closing sentence shows.
+    bool Finished() const { return finished_; }
     const BlindSearch& Search() const { return search_; }
     /// The lane's closing sentence.
     QString EndingText() const;
@@ -83,6 +91,8 @@ private:
     QLabel* ending_;
     QHBoxLayout* lane_;
     std::int64_t shownStrings_ = -1;
+    bool finished_ = false;
+    QTimer* finishing_;
 };
 
 } // namespace quarrow

@@ -45,6 +45,8 @@ constexpr int kPlacementGap = 12;
 // The blind lane's share of the window's time at each refresh, and once the run is over.
 constexpr std::chrono::milliseconds kBlindSlice{3};
 constexpr std::chrono::milliseconds kBlindFinish{500};
+// Once the run is over, the lane catches up in slices of this long, between the window's work.
+constexpr std::chrono::milliseconds kBlindFinishSlice{20};
 
 } // namespace
 
@@ -330,8 +332,7 @@ bool EvolutionView::FinishRun(RunOutcome outcome, bool mayStayOpen) {
     feed_.SetPaused(false);
     ShowEnding(outcome);
     if (outcome == RunOutcome::Matched || outcome == RunOutcome::Cancelled) {
-        blind_->Follow(shown_.stringsMade, kBlindFinish);
-        blind_->ShowEnding();
+        blind_->Finish(shown_.stringsMade, kBlindFinishSlice, kBlindFinish);
     }
     controls_->ShowRunEnded(outcome == RunOutcome::Matched);
     if (!mayStayOpen || !choices_.keepOpen) {

@@ -316,6 +316,30 @@ TEST(BlindSearchLaneTest, ItsPartsStayApartAtEveryZoom) {
     }
 }
 
+// After a run, a lane that is far behind catches up in slices between the window's other work
+// (a string of a long target takes milliseconds), then says what it made; one that is nearly
+// there catches up at once.
+TEST(BlindSearchLaneTest, ItFinishesARunWithoutHoldingTheWindowUp) {
+    BlindSearchLane near(QStringLiteral("METHINKS IT IS LIKE A WEASEL"), 1);
+    near.Finish(500, std::chrono::milliseconds(20), std::chrono::milliseconds(500));
+    EXPECT_TRUE(near.Finished());
+    EXPECT_EQ(near.Search().Strings(), 500);
+
+    BlindSearchLane far(QString(200'000, QLatin1Char('Q')), 1);
+    far.Finish(1'000'000'000, std::chrono::milliseconds(5), std::chrono::milliseconds(300));
+    EXPECT_FALSE(far.Finished());
+    const std::int64_t atOnce = far.Search().Strings();
+    int turns = 0;
+    QTimer window;
+    QObject::connect(&window, &QTimer::timeout, [&] { ++turns; });
+    window.start(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return far.Finished(); }, 5000));
+    EXPECT_GE(turns, 10) << "the window's own work ran while the lane caught up";
+    EXPECT_GT(far.Search().Strings(), atOnce);
+    EXPECT_TRUE(far.EndingText().startsWith(
+        QStringLiteral("Blind search made %1 strings").arg(Grouped(far.Search().Strings()))));
+}
+
 // The lane's best of N random strings follows the law of the best of N binomial counts:
 // P(best <= k) = F(k)^N, with F the chance that one string has at most k letters right.
 TEST(BlindSearch, TheBestOfNStringsFollowsItsLaw) {

@@ -85,6 +85,38 @@ TEST_F(FoundationTest, StartsOnStepOneWithARandomPhraseAndEmptyBoxes) {
     EXPECT_EQ(QApplication::focusWidget(), Control<QPushButton>("Command5"));
 }
 
+// A box holding a very long phrase is painted from the part of it in sight, so that it does not
+// lay out every letter at each paint; it must look exactly as a box that lays out its whole text,
+// with the text's start in sight or, the cursor at the end, its end.
+TEST_F(FoundationTest, ABoxWithAVeryLongPhraseLooksAsAnyBoxWouldShowIt) {
+    QString text(100'000, QLatin1Char('Q'));
+    for (qsizetype i = 0; i < text.size(); i += 7) {
+        text[i] = QLatin1Char(' ');
+    }
+    text.replace(0, 12, QStringLiteral("METHINKS IT "));
+    text.replace(text.size() - 12, 12, QStringLiteral("LIKE A WEASEL").right(12));
+    for (const char* name : {"txtPhrase", "txtBestString", "txtInitialGuess"}) {
+        SCOPED_TRACE(name);
+        QLineEdit* box = Box(name);
+        QLineEdit whole;
+        whole.setMaxLength(box->maxLength());
+        whole.setFont(box->font());
+        whole.setPalette(box->palette());
+        whole.setReadOnly(box->isReadOnly());
+        whole.resize(box->size());
+        for (const bool atEnd : {false, true}) {
+            box->setText(text);
+            whole.setText(text);
+            box->setCursorPosition(atEnd ? static_cast<int>(text.size()) : 0);
+            whole.setCursorPosition(box->cursorPosition());
+            EXPECT_EQ(box->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                      whole.grab().toImage().convertToFormat(QImage::Format_RGB32))
+                << "cursor at the end: " << atEnd;
+        }
+        EXPECT_EQ(box->text(), text) << "the box keeps its whole text";
+    }
+}
+
 TEST_F(FoundationTest, IsCentredOnItsScreen) {
     const QRect area = window->screen()->availableGeometry();
     const QPoint offCentre = window->frameGeometry().center() - area.center();
