@@ -68,8 +68,8 @@ void FitnessHistory::Thin() {
 
 // --- EvolutionFeed
 
-EvolutionFeed::EvolutionFeed(std::size_t maxChartPoints)
-    : history_(maxChartPoints), bestHistory_(maxChartPoints) {}
+EvolutionFeed::EvolutionFeed(std::size_t maxChartPoints, std::size_t maxRows)
+    : history_(maxChartPoints), bestHistory_(maxChartPoints), maxRows_(maxRows) {}
 
 RunEnvironment EvolutionFeed::Attach(const RunEnvironment& environment) {
     log_.inner_ = &environment.log;
@@ -228,8 +228,11 @@ void EvolutionFeed::AddRow(const RunProgress& progress) {
     // The final report repeats the last generation with the run's closing figures.
     if (!rows_.empty() && rows_.back().generation == row.generation) {
         rows_.back() = row;
-    } else if (rows_.size() < kMaxRows) {
+    } else if (rows_.size() < maxRows_) {
         rows_.push_back(row);
+    } else if (!rows_.empty()) {
+        // Full: the generations between are given up, never the latest, which ends the run.
+        rows_.back() = row;
     }
 }
 
