@@ -906,9 +906,9 @@ QString SaveWholeFile(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
-    // A short write says nothing of why: writing the rest either finishes or fails with the
-    // system's reason. The bytes may still sit in the file's buffer, and commit() can miss a
-    // failed flush (a full disk), so they are flushed and checked before the rename.
+    // The bytes may still sit in the file's buffer, and commit() can miss a failed flush (a
+    // full disk), so they are flushed and checked before the rename. A short write, in either,
+    // says nothing of why: writing the rest either finishes or fails with the system's reason.
     for (qint64 written = 0; written < bytes.size();) {
         const qint64 more = file.write(bytes.constData() + written, bytes.size() - written);
         if (more <= 0) {
@@ -916,7 +916,12 @@ QString SaveWholeFile(const QString& path, const QByteArray& bytes) {
         }
         written += more;
     }
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
+    bool flushed = file.flush();
+    for (int again = 0; again < 2 && !flushed && file.bytesToWrite() > 0; ++again) {
+        file.unsetError();
+        flushed = file.flush();
+    }
+    if (!flushed || file.error() != QFileDevice::NoError) {
         // The reason first: giving up the write replaces it with one of its own.
         QString problem = file.errorString();
         file.cancelWriting();

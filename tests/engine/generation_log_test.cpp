@@ -3,19 +3,17 @@
 #include "engine/selection.h"
 #include "platform/generator.h"
 #include "tests/support/fakes.h"
+#include "tests/support/small_filesystem.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include <sys/mount.h>
-#include <sys/resource.h>
 
 namespace quarrow {
 namespace {
@@ -98,43 +96,6 @@ TEST_F(FileLogSinkTest, ReportsWhyTheFileCannotBeCreatedOrWritten) {
     EXPECT_FALSE(fullAtClose.Close());
 }
 
-// A folder where writing fails once its files hold a few kilobytes: a small tmpfs mounted on
-// it where the test may mount one, else an ordinary folder under a file size limit (writes past
-// the limit fail with EFBIG, as on a full disk they fail with ENOSPC).
-class FullDiskFolder {
-public:
-    FullDiskFolder(std::filesystem::path where, std::size_t bytes) : where_(std::move(where)) {
-        std::filesystem::create_directories(where_);
-        const std::string options = "size=" + std::to_string(bytes);
-        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", 0, options.c_str()) == 0;
-        if (!mounted_) {
-            ::getrlimit(RLIMIT_FSIZE, &savedLimit_);
-            rlimit limit = savedLimit_;
-            limit.rlim_cur = bytes;
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        }
-    }
-    ~FullDiskFolder() {
-        if (mounted_) {
-            ::umount2(where_.c_str(), MNT_DETACH);
-        } else {
-            ::setrlimit(RLIMIT_FSIZE, &savedLimit_);
-            std::signal(SIGXFSZ, savedSignal_);
-        }
-    }
-    FullDiskFolder(const FullDiskFolder&) = delete;
-    FullDiskFolder& operator=(const FullDiskFolder&) = delete;
-
-    std::filesystem::path File(const char* name) const { return where_ / name; }
-
-private:
-    std::filesystem::path where_;
-    bool mounted_ = false;
-    rlimit savedLimit_{};
-    void (*savedSignal_)(int) = SIG_DFL;
-};
-
 std::vector<std::string> LinesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -158,7 +119,7 @@ TEST_F(FileLogSinkTest, AFullDiskLeavesOnlyWholeLines) {
     };
     for (const Case c : {Case{64, 37}, Case{1000, 37}, Case{5000, 313}, Case{1 << 20, 100'000}}) {
         SCOPED_TRACE(c.lineLength);
-        const FullDiskFolder disk(folder / "small", kDiskBytes);
+        const testing::FullDiskFolder disk(folder / "small", kDiskBytes);
         const std::filesystem::path file = disk.File("hold.txt");
         FileLogSink sink(file.string(), c.buffer);
         ASSERT_TRUE(sink.Open());
@@ -186,7 +147,7 @@ TEST_F(FileLogSinkTest, AFullDiskLeavesOnlyWholeLines) {
 }
 
 TEST_F(FileLogSinkTest, ARunWhoseDiskFillsFailsAndItsLogEndsWithAWholeLine) {
-    const FullDiskFolder disk(folder / "small", kDiskBytes);
+    const testing::FullDiskFolder disk(folder / "small", kDiskBytes);
     const std::filesystem::path file = disk.File("hold.txt");
     FileLogSink log(file.string(), 4096);
     Generator generator;

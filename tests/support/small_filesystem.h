@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace quarrow::testing {
@@ -69,6 +71,46 @@ private:
     std::filesystem::path folder_;
     bool mounted_ = false;
     std::string why_;
+};
+
+/// A folder where writing fails once its files hold a few kilobytes: a small tmpfs mounted on
+/// it where the test may mount one, else an ordinary folder under a file size limit for the
+/// whole process and the programs it starts (writes past the limit fail with EFBIG, as on a
+/// full disk they fail with ENOSPC). Write what must fit before making one.
+class FullDiskFolder {
+public:
+    FullDiskFolder(std::filesystem::path where, std::size_t bytes) : where_(std::move(where)) {
+        std::filesystem::create_directories(where_);
+        const std::string options = "size=" + std::to_string(bytes);
+        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", 0, options.c_str()) == 0;
+        if (!mounted_) {
+            ::getrlimit(RLIMIT_FSIZE, &savedLimit_);
+            rlimit limit = savedLimit_;
+            limit.rlim_cur = bytes;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        }
+    }
+    ~FullDiskFolder() {
+        if (mounted_) {
+            ::umount2(where_.c_str(), MNT_DETACH);
+        } else {
+            ::setrlimit(RLIMIT_FSIZE, &savedLimit_);
+            std::signal(SIGXFSZ, savedSignal_);
+        }
+    }
+    FullDiskFolder(const FullDiskFolder&) = delete;
+    FullDiskFolder& operator=(const FullDiskFolder&) = delete;
+
+    std::filesystem::path File(const char* name) const { return where_ / name; }
+    /// What the system says when a write fails here.
+    std::string Reason() const { return std::strerror(mounted_ ? ENOSPC : EFBIG); }
+
+private:
+    std::filesystem::path where_;
+    bool mounted_ = false;
+    rlimit savedLimit_{};
+    void (*savedSignal_)(int) = SIG_DFL;
 };
 
 } // namespace quarrow::testing
