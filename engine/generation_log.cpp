@@ -34,7 +34,8 @@ bool HasHighBit(const char* bytes, std::size_t size) {
 } // namespace
 
 FileLogSink::FileLogSink(std::string path, std::size_t bufferSize, std::string shownName)
-    : path_(std::move(path)), shownName_(std::move(shownName)), buffer_(std::make_unique<char[]>(bufferSize < 64 ? 64 : bufferSize)),
+    : path_(std::move(path)), shownName_(std::move(shownName)),
+      buffer_(std::make_unique<char[]>(bufferSize < 64 ? 64 : bufferSize)),
       capacity_(bufferSize < 64 ? 64 : bufferSize) {}
 
 FileLogSink::~FileLogSink() {

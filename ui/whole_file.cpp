@@ -24,24 +24,21 @@ bool EndsInExtension(const QString& path, const QString& extension) {
 /// Asks whether the file at `path` may be replaced; `yes` saves, `no` chooses again.
 void AskToReplace(QWidget& window, const QString& title, const QString& path,
                   const std::function<void()>& yes, const std::function<void()>& no) {
-    auto* question = new QMessageBox(
-        QMessageBox::Question, title,
-        QObject::tr("%1 already exists.\nDo you want to replace it?")
-            .arg(QDir::toNativeSeparators(path)),
-        QMessageBox::Yes | QMessageBox::No, &window);
+    auto* question = new QMessageBox(QMessageBox::Question, title,
+                                     QObject::tr("%1 already exists.\nDo you want to replace it?")
+                                         .arg(QDir::toNativeSeparators(path)),
+                                     QMessageBox::Yes | QMessageBox::No, &window);
     question->setObjectName(QString::fromLatin1(kReplaceQuestionName));
     question->setDefaultButton(QMessageBox::No);
     question->setAttribute(Qt::WA_DeleteOnClose);
     new WindowZoom(*question);
-    QObject::connect(question, &QMessageBox::finished, &window,
-                     [yes, no, question] {
-                         if (question->clickedButton() ==
-                             question->button(QMessageBox::Yes)) {
-                             yes();
-                         } else {
-                             no();
-                         }
-                     });
+    QObject::connect(question, &QMessageBox::finished, &window, [yes, no, question] {
+        if (question->clickedButton() == question->button(QMessageBox::Yes)) {
+            yes();
+        } else {
+            no();
+        }
+    });
     OpenOverWindow(*question);
 }
 
@@ -86,29 +83,29 @@ QFileDialog* OpenSaveDialog(QWidget& window, const QString& title, const QString
     dialog->selectNameFilter(selected.isEmpty() ? filters.value(0) : selected);
     dialog->selectFile(place.fileName());
     new WindowZoom(*dialog);
-    QObject::connect(dialog, &QDialog::finished, &window, [&window, dialog, title, types, save](
-                                                              int result) {
-        const QStringList chosen = dialog->selectedFiles();
-        if (result != QDialog::Accepted || chosen.isEmpty() || chosen.front().isEmpty()) {
-            return;
-        }
-        const qsizetype typeIndex = dialog->nameFilters().indexOf(dialog->selectedNameFilter());
-        const SavedType& type = types.value(typeIndex < 0 ? 0 : typeIndex);
-        const QString path = WithTypeExtension(chosen.front(), types, type);
-        if (!QFileInfo::exists(path)) {
-            save(path);
-            return;
-        }
-        // Asked once this dialog has gone; a "no" opens another at the same name.
-        QPointer<QWidget> owner(&window);
-        AskToReplace(
-            window, title, path, [save, path] { save(path); },
-            [owner, title, path, types, save] {
-                if (owner != nullptr) {
-                    OpenSaveDialog(*owner, title, path, types, save);
-                }
-            });
-    });
+    QObject::connect(
+        dialog, &QDialog::finished, &window, [&window, dialog, title, types, save](int result) {
+            const QStringList chosen = dialog->selectedFiles();
+            if (result != QDialog::Accepted || chosen.isEmpty() || chosen.front().isEmpty()) {
+                return;
+            }
+            const qsizetype typeIndex = dialog->nameFilters().indexOf(dialog->selectedNameFilter());
+            const SavedType& type = types.value(typeIndex < 0 ? 0 : typeIndex);
+            const QString path = WithTypeExtension(chosen.front(), types, type);
+            if (!QFileInfo::exists(path)) {
+                save(path);
+                return;
+            }
+            // Asked once this dialog has gone; a "no" opens another at the same name.
+            QPointer<QWidget> owner(&window);
+            AskToReplace(
+                window, title, path, [save, path] { save(path); },
+                [owner, title, path, types, save] {
+                    if (owner != nullptr) {
+                        OpenSaveDialog(*owner, title, path, types, save);
+                    }
+                });
+        });
     OpenOverWindow(*dialog);
     return dialog;
 }

@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-
 namespace quarrow {
 namespace {
 

@@ -462,7 +462,8 @@ TEST(DistributionChartTest, AFullDiskLeavesTheEarlierFileAsItWasAndSaysWhy) {
     const QByteArray data(12 * 1024, 'd');
     const DistributionData& chart = ThreeSchemes();
     const std::vector<std::pair<QString, std::function<QString(const QString&)>>> saves = {
-        {QStringLiteral("runs.csv"), [&](const QString& path) { return SaveWholeFile(path, data); }},
+        {QStringLiteral("runs.csv"),
+         [&](const QString& path) { return SaveWholeFile(path, data); }},
         {QStringLiteral("chart.png"), [&](const QString& path) { return Save(path, chart); }},
         {QStringLiteral("chart.svg"), [&](const QString& path) { return Save(path, chart); }},
     };

@@ -4,8 +4,8 @@
 #include "ui/evolution_view.h"
 #include "ui/fitness_chart.h"
 #include "ui/help_viewer.h"
-#include "ui/whole_file.h"
 #include "ui/repeat_window.h"
+#include "ui/whole_file.h"
 #include "ui/zoom.h"
 
 #include <QAbstractButton>

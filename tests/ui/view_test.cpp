@@ -155,7 +155,8 @@ TEST(EvolutionFeedRows, AFullFeedStillEndsWithTheMatchingGeneration) {
         MemoryLogSink log;
         const std::atomic<bool> cancel{false};
         const RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
-        const RunResult result = RunScheme(scheme, "METHINKS", "ABCDEFGH", feed.Attach(environment));
+        const RunResult result =
+            RunScheme(scheme, "METHINKS", "ABCDEFGH", feed.Attach(environment));
         ASSERT_EQ(result.outcome, RunOutcome::Matched);
         ASSERT_GT(result.numMutations, static_cast<std::int64_t>(kRows));
         const std::vector<GenerationRow> rows = feed.Rows();
