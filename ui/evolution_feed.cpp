@@ -225,13 +225,12 @@ void EvolutionFeed::AddRow(const RunProgress& progress) {
                             progress.scheme == Scheme::Sequential ? progress.generationReached
                                                                   : progress.matchedLetters,
                             progress.stringsMade};
-    // The final report repeats the last generation with the run's closing figures.
-    if (!rows_.empty() && rows_.back().generation == row.generation) {
-        rows_.back() = row;
-    } else if (rows_.size() < maxRows_) {
+    // The final report repeats the last generation with the run's closing figures. Once the
+    // rows are full, the generations between are given up, never the latest, which ends the run.
+    const bool sameGeneration = !rows_.empty() && rows_.back().generation == row.generation;
+    if (!sameGeneration && rows_.size() < maxRows_) {
         rows_.push_back(row);
     } else if (!rows_.empty()) {
-        // Full: the generations between are given up, never the latest, which ends the run.
         rows_.back() = row;
     }
 }

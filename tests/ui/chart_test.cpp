@@ -459,7 +459,7 @@ TEST(DistributionChartTest, AFullDiskLeavesTheEarlierFileAsItWasAndSaysWhy) {
     const std::filesystem::path folder = place.path().toStdString();
     const testing::FullDiskFolder disk(folder / "small", 8192);
     const QByteArray earlier("the earlier file\n");
-    const QByteArray data(12 * 1024, 'd');
+    const QByteArray data(qsizetype{12} * 1024, 'd');
     const DistributionData& chart = ThreeSchemes();
     const std::vector<std::pair<QString, std::function<QString(const QString&)>>> saves = {
         {QStringLiteral("runs.csv"),
