@@ -33,8 +33,9 @@ bool HasHighBit(const char* bytes, std::size_t size) {
 
 } // namespace
 
-FileLogSink::FileLogSink(std::string path, std::size_t bufferSize)
-    : path_(std::move(path)), buffer_(std::make_unique<char[]>(bufferSize < 64 ? 64 : bufferSize)),
+FileLogSink::FileLogSink(std::string path, std::size_t bufferSize, std::string shownName)
+    : path_(std::move(path)), shownName_(std::move(shownName)),
+      buffer_(std::make_unique<char[]>(bufferSize < 64 ? 64 : bufferSize)),
       capacity_(bufferSize < 64 ? 64 : bufferSize) {}
 
 FileLogSink::~FileLogSink() {
@@ -151,7 +152,7 @@ void FileLogSink::DropPartialLine(std::size_t reached) {
 void FileLogSink::Fail(const char* action, int errorNumber) {
     failed_ = true;
     used_ = 0;
-    error_ = std::string("The file ") + path_ + " " + action + ": " +
+    error_ = "The file " + (shownName_.empty() ? path_ : shownName_) + " " + action + ": " +
              std::generic_category().message(errorNumber);
 }
 

@@ -56,7 +56,10 @@ class FileLogSink final : public LogSink {
 public:
     static constexpr std::size_t kDefaultBufferSize = std::size_t{1} << 20;
 
-    explicit FileLogSink(std::string path, std::size_t bufferSize = kDefaultBufferSize);
+    /// `shownName`, when given, is the name `Error` gives the file in place of `path` (a file
+    /// reached through a descriptor's path is named as the user named it).
+    explicit FileLogSink(std::string path, std::size_t bufferSize = kDefaultBufferSize,
+                         std::string shownName = {});
     ~FileLogSink() override;
 
     bool Open() override;
@@ -74,6 +77,7 @@ private:
     void DropPartialLine(std::size_t reached);
 
     std::string path_;
+    std::string shownName_;
     std::unique_ptr<char[]> buffer_;
     std::size_t capacity_;
     std::size_t used_ = 0;

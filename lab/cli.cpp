@@ -620,7 +620,10 @@ int SettleLog(StagedLog& log, const analysis::EvolveBatchResult& result, int sta
     }
     log.Discard();
     if (result.firstRunOutcome == RunOutcome::LogFailed) {
-        Complain("cannot write the log \"" + log.Path() + "\": " + result.firstRunLogError);
+        // The run stopped where its log failed: it did not finish, and the figures leave it out.
+        Complain("the first run stopped because its log could not be written (" +
+                 result.firstRunLogError + "); the log \"" + log.Path() +
+                 "\" is not kept, and the report leaves that run out");
         return kExitBadInput;
     }
     Complain("the log \"" + log.Path() + "\" was not written: its run was interrupted");

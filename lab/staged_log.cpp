@@ -98,7 +98,7 @@ bool StagedLog::Prepare() {
         if (!S_ISREG(existing.st_mode) || target_.starts_with("/proc/")) {
             // A device or a pipe must stay what it is: renaming a file over it would replace it.
             way_ = Way::Direct;
-            sink_ = std::make_unique<FileLogSink>(target_);
+            sink_ = std::make_unique<FileLogSink>(target_, FileLogSink::kDefaultBufferSize, path_);
             return true;
         }
         // A file with other hard links is replaced by rename too: its other names keep the
@@ -125,7 +125,8 @@ bool StagedLog::Prepare() {
     }
     // The sink reopens the file through the descriptor, so it writes this very file even if
     // its name were swapped in the folder meanwhile.
-    sink_ = std::make_unique<FileLogSink>("/proc/self/fd/" + std::to_string(stagingDescriptor_));
+    sink_ = std::make_unique<FileLogSink>("/proc/self/fd/" + std::to_string(stagingDescriptor_),
+                                          FileLogSink::kDefaultBufferSize, path_);
     return true;
 }
 

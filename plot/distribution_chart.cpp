@@ -901,6 +901,38 @@ QString WriteChart(QIODevice& device, ChartFormat format, QSize size, const QStr
     return QString();
 }
 
+QString SaveWholeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    // The bytes may still sit in the file's buffer, and commit() can miss a failed flush (a
+    // full disk), so they are flushed and checked before the rename. A short write, in either,
+    // says nothing of why: writing the rest either finishes or fails with the system's reason.
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 more = file.write(bytes.constData() + written, bytes.size() - written);
+        if (more <= 0) {
+            break;
+        }
+        written += more;
+    }
+    bool flushed = file.flush();
+    for (int again = 0; again < 2 && !flushed && file.bytesToWrite() > 0; ++again) {
+        file.unsetError();
+        flushed = file.flush();
+    }
+    if (!flushed || file.error() != QFileDevice::NoError) {
+        // The reason first: giving up the write replaces it with one of its own.
+        QString problem = file.errorString();
+        file.cancelWriting();
+        return problem;
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return QString();
+}
+
 QString SaveChart(const QString& path, QSize size, const QString& title,
                   const std::function<void(QPainter&, const QRectF&)>& paint) {
     ChartFormat format = ChartFormat::Png;
@@ -909,20 +941,12 @@ QString SaveChart(const QString& path, QSize size, const QString& title,
     } else if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
         return QStringLiteral("give a file name ending in .png or .svg");
     }
-    // Written beside the target and renamed over it only once every byte and the close have
-    // succeeded, so that a full disk leaves the earlier chart as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    if (QString problem = WriteChart(file, format, size, title, paint); !problem.isEmpty()) {
-        file.cancelWriting();
+    QBuffer drawn;
+    drawn.open(QIODevice::WriteOnly);
+    if (QString problem = WriteChart(drawn, format, size, title, paint); !problem.isEmpty()) {
         return problem;
     }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return QString();
+    return SaveWholeFile(path, drawn.data());
 }
 
 QString DefaultChartFolder() {

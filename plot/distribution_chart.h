@@ -70,6 +70,12 @@ enum class ChartFormat { Png, Svg };
 QString WriteChart(QIODevice& device, ChartFormat format, QSize size, const QString& title,
                    const std::function<void(QPainter&, const QRectF&)>& paint);
 
+/// Writes `bytes` to the file at `path`. The bytes go to a file beside it that is renamed over it
+/// only once every byte is written, so that a failure (a full disk, a folder that cannot be
+/// written) leaves an earlier file as it was. Returns the system's reason when it could not, or
+/// an empty text.
+QString SaveWholeFile(const QString& path, const QByteArray& bytes);
+
 /// `WriteChart` into the file at `path`, the format chosen by its ending. The file is replaced
 /// only once all of it is written: on failure whatever was at `path` is left as it was. Returns
 /// why it could not, or an empty text.

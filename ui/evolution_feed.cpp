@@ -66,8 +66,8 @@ void FitnessHistory::Thin() {
 
 // --- EvolutionFeed
 
-EvolutionFeed::EvolutionFeed(std::size_t maxChartPoints)
-    : history_(maxChartPoints), bestHistory_(maxChartPoints) {}
+EvolutionFeed::EvolutionFeed(std::size_t maxChartPoints, std::size_t maxRows)
+    : history_(maxChartPoints), bestHistory_(maxChartPoints), maxRows_(maxRows) {}
 
 RunEnvironment EvolutionFeed::Attach(const RunEnvironment& environment) {
     log_.inner_ = &environment.log;
@@ -222,11 +222,13 @@ void EvolutionFeed::AddRow(const RunProgress& progress) {
                             progress.scheme == Scheme::Sequential ? progress.generationReached
                                                                   : progress.matchedLetters,
                             progress.stringsMade};
-    // The final report repeats the last generation with the run's closing figures.
-    if (!rows_.empty() && rows_.back().generation == row.generation) {
-        rows_.back() = row;
-    } else if (rows_.size() < kMaxRows) {
+    // The final report repeats the last generation with the run's closing figures. Once the
+    // rows are full, the generations between are given up, never the latest, which ends the run.
+    const bool sameGeneration = !rows_.empty() && rows_.back().generation == row.generation;
+    if (!sameGeneration && rows_.size() < maxRows_) {
         rows_.push_back(row);
+    } else if (!rows_.empty()) {
+        rows_.back() = row;
     }
 }
 

@@ -106,7 +106,9 @@ public:
     /// Letters of an offspring row kept for the view; the counts are of the whole string.
     static constexpr std::size_t kShownOffspringLetters = 160;
 
-    explicit EvolutionFeed(std::size_t maxChartPoints = FitnessHistory::kDefaultMaxPoints);
+    /// `maxRows` bounds the rows kept for "Save data..." (see `Rows`).
+    explicit EvolutionFeed(std::size_t maxChartPoints = FitnessHistory::kDefaultMaxPoints,
+                           std::size_t maxRows = kMaxRows);
     EvolutionFeed(const EvolutionFeed&) = delete;
     EvolutionFeed& operator=(const EvolutionFeed&) = delete;
 
@@ -141,7 +143,8 @@ public:
 
     /// A row for each generation reported: every generation of the first
     /// `kFullDetailGenerations` and of those run slower than full speed, and otherwise one every
-    /// few milliseconds; at most `kMaxRows`.
+    /// few milliseconds; at most the feed's `maxRows`. Once that many are kept, the last row
+    /// follows the run, so that the final generation is always there.
     std::vector<GenerationRow> Rows() const;
     static constexpr std::size_t kMaxRows = 1'000'000;
 
@@ -204,6 +207,7 @@ private:
     FitnessHistory history_;
     FitnessHistory bestHistory_;
     std::vector<GenerationRow> rows_;
+    std::size_t maxRows_;
 };
 
 } // namespace quarrow

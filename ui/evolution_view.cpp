@@ -13,7 +13,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -769,13 +768,16 @@ RepeatWindow* EvolutionView::OpenRepeat() {
 }
 
 QString EvolutionView::SaveData(const QString& path) const {
-    QByteArray text("generation,letters_right,strings\n");
+    // Scheme 3's generations each start again from an empty string: what it reaches is a
+    // prefix of the target, and its column is named for that.
+    QByteArray text(scheme_ == Scheme::Sequential ? "generation,prefix_reached,strings\n"
+                                                  : "generation,letters_right,strings\n");
     for (const GenerationRow& row : feed_.Rows()) {
         text += QByteArray::number(static_cast<qlonglong>(row.generation)) + ',' +
                 QByteArray::number(static_cast<qulonglong>(row.lettersRight)) + ',' +
                 QByteArray::number(static_cast<qlonglong>(row.strings)) + '\n';
     }
-    return SaveWholeFile(path, text);
+    return plot::SaveWholeFile(path, text);
 }
 
 void EvolutionView::SaveDataClicked() {
@@ -784,18 +786,17 @@ void EvolutionView::SaveDataClicked() {
             .filePath(plot::DescriptiveChartName(
                 target_, QStringLiteral("generations-scheme-%1").arg(static_cast<int>(scheme_) + 1),
                 QStringLiteral("csv")));
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Save data"), suggested, tr("CSV files (*.csv)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (const QString problem = SaveData(path); !problem.isEmpty()) {
-        ShowWindowMessage(this, QMessageBox::Warning,
-                          tr("The data could not be written to %1:\n%2\n\nThe view keeps it; "
-                             "choose another place and save again.")
-                              .arg(QDir::toNativeSeparators(path), problem),
-                          "saveDataProblem");
-    }
+    OpenSaveDialog(*this, tr("Save data"), suggested, {{tr("CSV files"), QStringLiteral("csv")}},
+                   [this](const QString& path) {
+                       if (const QString problem = SaveData(path); !problem.isEmpty()) {
+                           ShowWindowMessage(
+                               this, QMessageBox::Warning,
+                               tr("The data could not be written to %1:\n%2\n\nThe view keeps "
+                                  "it; choose another place and save again.")
+                                   .arg(QDir::toNativeSeparators(path), problem),
+                               "saveDataProblem");
+                       }
+                   });
 }
 
 void EvolutionView::SaveChartClicked() {
@@ -805,21 +806,14 @@ void EvolutionView::SaveChartClicked() {
                                                  QStringLiteral("letters-by-generation-scheme-%1")
                                                      .arg(static_cast<int>(scheme_) + 1),
                                                  QStringLiteral("png")));
-    QString path = QFileDialog::getSaveFileName(this, tr("Save chart"), suggested,
-                                                tr("PNG images (*.png);;SVG drawings (*.svg)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) &&
-        !path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        path += QStringLiteral(".png");
-    }
-    if (const QString problem = chart_->Save(path, SavedChartTitle()); !problem.isEmpty()) {
-        ShowWindowMessage(this, QMessageBox::Warning,
-                          tr("The chart could not be written to %1:\n%2")
-                              .arg(QDir::toNativeSeparators(path), problem),
-                          "saveChartProblem");
-    }
+    OpenSaveDialog(*this, tr("Save chart"), suggested, ChartTypes(), [this](const QString& path) {
+        if (const QString problem = chart_->Save(path, SavedChartTitle()); !problem.isEmpty()) {
+            ShowWindowMessage(this, QMessageBox::Warning,
+                              tr("The chart could not be written to %1:\n%2")
+                                  .arg(QDir::toNativeSeparators(path), problem),
+                              "saveChartProblem");
+        }
+    });
 }
 
 } // namespace quarrow

@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFontInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -664,11 +663,8 @@ bool RepeatWindow::SaveChartOrSay(const QString& path) {
 
 void RepeatWindow::SaveChartAs() {
     const QString suggested = QDir(plot::DefaultChartFolder()).filePath(SuggestedChartName());
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save chart"), suggested, tr("PNG images (*.png);;SVG drawings (*.svg)"));
-    if (!path.isEmpty()) {
-        SaveChartOrSay(path);
-    }
+    OpenSaveDialog(*this, tr("Save chart"), suggested, ChartTypes(),
+                   [this](const QString& path) { SaveChartOrSay(path); });
 }
 
 bool RepeatWindow::ReadGuess(std::optional<std::int64_t>& guess) {
@@ -695,7 +691,7 @@ QString RepeatWindow::SaveData(const QString& path) const {
     }
     const std::string text = analysis::PerRunCsv(shownBatch_.schemes, shownRecords_) + "\n" +
                              analysis::SchemeSummaryCsv(figures);
-    return SaveWholeFile(path, QByteArray::fromStdString(text));
+    return plot::SaveWholeFile(path, QByteArray::fromStdString(text));
 }
 
 bool RepeatWindow::SaveDataOrSay(const QString& path) {
@@ -713,11 +709,8 @@ bool RepeatWindow::SaveDataOrSay(const QString& path) {
 void RepeatWindow::SaveDataAs() {
     const QString suggested =
         QDir(plot::DefaultChartFolder()).filePath(SuggestedName(QStringLiteral("csv")));
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Save data"), suggested, tr("CSV files (*.csv)"));
-    if (!path.isEmpty()) {
-        SaveDataOrSay(path);
-    }
+    OpenSaveDialog(*this, tr("Save data"), suggested, {{tr("CSV files"), QStringLiteral("csv")}},
+                   [this](const QString& path) { SaveDataOrSay(path); });
 }
 
 } // namespace quarrow

@@ -123,7 +123,7 @@ TEST_F(FileLogSinkTest, AFullDiskLeavesOnlyWholeLines) {
     };
     for (const Case c : {Case{64, 37}, Case{1000, 37}, Case{5000, 313}, Case{1 << 20, 100'000}}) {
         SCOPED_TRACE(c.lineLength);
-        const FullDiskFolder disk(folder / "small", kDiskBytes);
+        const testing::FullDiskFolder disk(folder / "small", kDiskBytes);
         const std::filesystem::path file = disk.File("hold.txt");
         FileLogSink sink(file.string(), c.buffer);
         ASSERT_TRUE(sink.Open());
@@ -153,7 +153,7 @@ TEST_F(FileLogSinkTest, AFullDiskLeavesOnlyWholeLines) {
 }
 
 TEST_F(FileLogSinkTest, ARunWhoseDiskFillsFailsAndItsLogEndsWithAWholeLine) {
-    const FullDiskFolder disk(folder / "small", kDiskBytes);
+    const testing::FullDiskFolder disk(folder / "small", kDiskBytes);
     const std::filesystem::path file = disk.File("hold.txt");
     FileLogSink log(file.string(), 4096);
     Generator generator;

@@ -1,5 +1,7 @@
 // Runs the built quarrow-lab program as a user would and checks what it prints and returns.
 
+#include "tests/support/small_filesystem.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -640,6 +642,36 @@ TEST(LabCommandLineTest, EveryBitOfTheSeedCounts) {
     };
     EXPECT_NE(figures("9007199254740992"), figures("9007199254740993"));
     EXPECT_NE(figures("18446744073709551615"), figures("18446744073709551614"));
+}
+
+// A disk that fills under the log or the plot: the message names the file given and the
+// system's reason, a run stopped by its log says so, and the exit status is not 0.
+TEST(LabCommandLineTest, AFullDiskUnderTheLogOrThePlotSaysWhichFileAndWhy) {
+    const fs::path folder = EmptyFolder("quarrow_lab_full_disk");
+    {
+        const quarrow::testing::FullDiskFolder disk(folder / "small", 8192);
+        const std::string log = disk.File("run.log").string();
+        const Outcome logged =
+            Lab({"evolve", "--runs", "3", "--seed", "1", "--log", log,
+                 "METHINKS IT IS LIKE A WEASEL AND SO IS THIS PHRASE OF MANY WORDS"});
+        EXPECT_EQ(logged.status, 2);
+        EXPECT_NE(logged.err.find("the first run stopped because its log could not be written "
+                                  "(The file " +
+                                  log + " cannot be written: " + disk.Reason() + ")"),
+                  std::string::npos)
+            << logged.err;
+        EXPECT_FALSE(fs::exists(log));
+
+        const std::string plot = disk.File("runs.png").string();
+        const Outcome plotted =
+            Lab({"compare", "--runs", "30", "--seed", "1", "--plot", plot, "METHINKS"});
+        EXPECT_EQ(plotted.status, 2);
+        EXPECT_NE(plotted.err.find("cannot write the plot \"" + plot + "\": " + disk.Reason()),
+                  std::string::npos)
+            << plotted.err;
+        EXPECT_FALSE(fs::exists(plot));
+    }
+    fs::remove_all(folder);
 }
 
 TEST(LabCommandLineTest, ALostReportIsAFailure) {

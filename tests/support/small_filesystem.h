@@ -74,9 +74,10 @@ private:
     std::string why_;
 };
 
-// A folder where writing fails once its files hold a few kilobytes: a small tmpfs mounted on
-// it where the test may mount one, else an ordinary folder under a file size limit (writes past
-// the limit fail with EFBIG, as on a full disk they fail with ENOSPC).
+/// A folder where writing fails once its files hold a few kilobytes: a small tmpfs mounted on
+/// it where the test may mount one, else an ordinary folder under a file size limit for the
+/// whole process and the programs it starts (writes past the limit fail with EFBIG, as on a
+/// full disk they fail with ENOSPC). Write what must fit before making one.
 class FullDiskFolder {
 public:
     FullDiskFolder(std::filesystem::path where, std::size_t bytes) : where_(std::move(where)) {
@@ -103,6 +104,8 @@ public:
     FullDiskFolder& operator=(const FullDiskFolder&) = delete;
 
     std::filesystem::path File(const char* name) const { return where_ / name; }
+    /// What the system says when a write fails here.
+    std::string Reason() const { return std::strerror(mounted_ ? ENOSPC : EFBIG); }
 
 private:
     std::filesystem::path where_;

@@ -5,6 +5,7 @@
 #include "ui/fitness_chart.h"
 #include "ui/help_viewer.h"
 #include "ui/repeat_window.h"
+#include "ui/whole_file.h"
 #include "ui/zoom.h"
 
 #include <QAbstractButton>
@@ -13,7 +14,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QImage>
@@ -291,6 +296,108 @@ TEST_F(FinishedViewTest, SaveChartWritesTheWholeChartTitledAsPngAndSvg) {
                                        QStringLiteral("-o"), converted, svg}),
               0);
     ExpectWhole(QImage(converted), "SVG in librsvg");
+}
+
+/// The view's open save dialog, once it shows.
+QFileDialog* SaveDialogOf(const QWidget& view) {
+    QFileDialog* dialog = nullptr;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        dialog = view.findChild<QFileDialog*>(QString::fromLatin1(kSaveDialogName));
+        return dialog != nullptr && dialog->isVisible();
+    }));
+    return dialog;
+}
+
+// A save dialog belongs to its view: a run that ends and takes its view along, and Close on a
+// finished view, take the open dialog with them rather than leave it running in a deleted view.
+TEST_F(FinishedViewTest, ASaveDialogGoesWithItsView) {
+    window->LiveViewChoices().keepOpen = false;
+    window->LiveViewChoices().slowMotion = true;
+    SetUpRun(QStringLiteral("CAT"), QStringLiteral("DOG"), 1);
+    QPointer<EvolutionView> watched;
+    QPointer<QFileDialog> dialog;
+    ASSERT_TRUE(RunWith([&](EvolutionView& view) {
+        view.findChild<QPushButton*>(QStringLiteral("saveDataButton"))->click();
+        watched = &view;
+        dialog = SaveDialogOf(view);
+        // The rest of the run goes by quickly, the dialog still open.
+        view.Feed().SetSlowMotionRate(500.0);
+        return true;
+    }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watched.isNull() && dialog.isNull(); }));
+
+    EvolutionView* view = FinishedRun(QStringLiteral("CAT"), QStringLiteral("DOG"));
+    ASSERT_NE(view, nullptr);
+    watched = view;
+    view->findChild<QPushButton*>(QStringLiteral("saveChartButton"))->click();
+    dialog = SaveDialogOf(*view);
+    ASSERT_FALSE(dialog.isNull());
+    view->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watched.isNull() && dialog.isNull(); }));
+}
+
+// "Save chart..." as a user works it, at twice the size: the dialog is at the view's zoom, the
+// type chosen gives a name without an extension its extension, and the file written is the one
+// asked about before it is replaced.
+TEST_F(FinishedViewTest, SaveChartWritesTheChosenTypeAndAsksAboutTheFileItReplaces) {
+    ZoomTo(2.0);
+    EvolutionView* view = FinishedRun(QStringLiteral("BEETLE"), QStringLiteral("QXZJRB"));
+    ASSERT_NE(view, nullptr);
+    const QDir chosen(folder.filePath(QStringLiteral("charts")));
+    ASSERT_TRUE(chosen.mkpath(QStringLiteral(".")));
+    const auto saveAs = [&](const QString& name, int typeSteps) {
+        view->findChild<QPushButton*>(QStringLiteral("saveChartButton"))->click();
+        QFileDialog* dialog = SaveDialogOf(*view);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_NEAR(dialog->font().pointSizeF(), view->font().pointSizeF(), 0.5);
+        EXPECT_GT(dialog->font().pointSizeF(), 1.8 * QApplication::font().pointSizeF());
+        dialog->setDirectory(chosen);
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        edit->selectAll();
+        QTest::keyClicks(edit, name);
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; i < typeSteps; ++i) {
+            QTest::keyClick(types, Qt::Key_Down);
+        }
+        dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))
+            ->button(QDialogButtonBox::Save)
+            ->click();
+    };
+
+    saveAs(QStringLiteral("drawing"), 1);
+    const QString svg = chosen.filePath(QStringLiteral("drawing.svg"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(svg); }));
+    EXPECT_TRUE(QSvgRenderer(svg).isValid());
+    EXPECT_EQ(chosen.entryList(QDir::Files), QStringList{QStringLiteral("drawing.svg")});
+
+    // NAME.png is there already: the question names it, "No" keeps it and offers the name
+    // again, "Yes" replaces it.
+    const QString png = chosen.filePath(QStringLiteral("NAME.png"));
+    {
+        QFile earlier(png);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    {
+        const QuestionAnswer no(view, QString::fromLatin1(kReplaceQuestionName),
+                                QStringLiteral("&No"));
+        saveAs(QStringLiteral("NAME"), 0);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !no.Question().isEmpty(); }));
+        EXPECT_TRUE(no.Question().startsWith(png + QStringLiteral(" already exists.")))
+            << no.Question().toStdString();
+        QFileDialog* again = SaveDialogOf(*view);
+        ASSERT_NE(again, nullptr);
+        EXPECT_EQ(again->selectedFiles(), QStringList{png});
+        QFile kept(png);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), QByteArray("earlier"));
+        again->reject();
+    }
+    const QuestionAnswer yes(view, QString::fromLatin1(kReplaceQuestionName),
+                             QStringLiteral("&Yes"));
+    saveAs(QStringLiteral("NAME"), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QImage(png).isNull(); }));
+    EXPECT_FALSE(QFile::exists(chosen.filePath(QStringLiteral("NAME"))));
 }
 
 TEST_F(FinishedViewTest, AFinishedSchemeThreeRunShowsTheLockedTargetAndSaysHow) {

@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QHeaderView>
@@ -31,6 +32,7 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -619,30 +621,31 @@ TEST(RepeatWindowTest, SaveDataWritesTheRunsAndTheirSummaryAsTheLabDoes) {
 }
 
 TEST(RepeatWindowTest, AFullDiskLeavesTheEarlierDataAsItWas) {
-    const testing::SmallFilesystem disk(std::size_t{64} * 1024, "repeat");
-    if (!disk.Mounted()) {
-        GTEST_SKIP() << disk.Why();
-    }
+    const QTemporaryDir place;
+    const std::filesystem::path folder = place.path().toStdString();
     RepeatWindow window(QStringLiteral("CAT"));
     window.show();
-    Start(window, 10, 5);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
-    const QString path = QString::fromStdString((disk.Folder() / "runs.csv").string());
-    ASSERT_EQ(window.SaveData(path), QString());
-    QFile earlier(path);
-    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
-    const QByteArray before = earlier.readAll();
-    earlier.close();
-
-    // A larger batch, on a disk with no room left.
     Start(window, 2000, 6);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 60000));
-    disk.Fill();
-    const QString problem = window.SaveData(path);
-    EXPECT_TRUE(problem.contains(QStringLiteral("No space left"))) << problem.toStdString();
+
+    // A disk with room for a few rows, not for the batch's.
+    const testing::FullDiskFolder disk(folder / "small", 8192);
+    const QString path = QString::fromStdString(disk.File("runs.csv").string());
+    const QByteArray before("run,scheme\n0,attenuating\n");
+    ASSERT_EQ(plot::SaveWholeFile(path, before), QString());
+    const testing::QuestionAnswer answer(&window, QStringLiteral("saveDataProblem"),
+                                         QStringLiteral("OK"));
+    EXPECT_FALSE(window.SaveDataOrSay(path));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answer.Question().isEmpty(); }));
+    EXPECT_EQ(answer.Question(),
+              QStringLiteral("The data could not be saved to %1: %2. The window keeps it; choose "
+                             "another place and save again.")
+                  .arg(path, QString::fromStdString(disk.Reason())));
+    QFile earlier(path);
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), before);
-    EXPECT_EQ(QDir(QString::fromStdString(disk.Folder().string())).entryList(QDir::Files).size(), 2)
+    EXPECT_EQ(QDir(QString::fromStdString((folder / "small").string())).entryList(QDir::Files),
+              QStringList{QStringLiteral("runs.csv")})
         << "nothing half-written is left beside it";
 }
 

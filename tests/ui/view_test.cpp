@@ -150,6 +150,30 @@ protected:
     }
 };
 
+// Once the feed holds all the rows it may, the generations between give way, never the last:
+// "Save data..." of a very long run still ends with the matching generation.
+TEST(EvolutionFeedRows, AFullFeedStillEndsWithTheMatchingGeneration) {
+    for (const Scheme scheme : {Scheme::Serial, Scheme::Sequential}) {
+        SCOPED_TRACE(static_cast<int>(scheme));
+        constexpr std::size_t kRows = 5;
+        EvolutionFeed feed(FitnessHistory::kDefaultMaxPoints, kRows);
+        Generator generator(kSeed);
+        MemoryLogSink log;
+        const std::atomic<bool> cancel{false};
+        const RunEnvironment environment{generator, SystemMonotonic(), log, cancel};
+        const RunResult result =
+            RunScheme(scheme, "METHINKS", "ABCDEFGH", feed.Attach(environment));
+        ASSERT_EQ(result.outcome, RunOutcome::Matched);
+        ASSERT_GT(result.numMutations, static_cast<std::int64_t>(kRows));
+        const std::vector<GenerationRow> rows = feed.Rows();
+        ASSERT_EQ(rows.size(), kRows);
+        for (std::size_t i = 0; i + 1 < kRows; ++i) {
+            EXPECT_EQ(rows[i].generation, static_cast<std::int64_t>(i) + 1);
+        }
+        EXPECT_EQ(rows.back(), (GenerationRow{result.numMutations, 8, result.numTotal}));
+    }
+}
+
 TEST(FitnessHistory, StaysBoundedAndKeepsTheShapeOfALongNoisyRun) {
     FitnessHistory history(64);
     std::uint32_t noise = 12345;
@@ -251,7 +275,10 @@ TEST_F(ViewTest, AWatchedRunComputesAndLogsExactlyWhatAnUnwatchedOneDoes) {
             ASSERT_TRUE(data.open(QIODevice::ReadOnly));
             const QList<QByteArray> rows = data.readAll().trimmed().split('\n');
             ASSERT_EQ(rows.size(), watched.result.numMutations + 1);
-            EXPECT_EQ(rows.front(), QByteArray("generation,letters_right,strings"));
+            // Scheme 3's column holds the prefix a generation reached, and is named for it.
+            EXPECT_EQ(rows.front(), run.scheme == Scheme::Sequential
+                                        ? QByteArray("generation,prefix_reached,strings")
+                                        : QByteArray("generation,letters_right,strings"));
             const QList<QByteArray> lastRow = rows.back().split(',');
             EXPECT_EQ(lastRow[0].toLongLong(), watched.result.numMutations);
             EXPECT_EQ(lastRow[2].toLongLong(), watched.result.numTotal);
