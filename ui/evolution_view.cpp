@@ -29,6 +29,7 @@
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QStringList>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -61,7 +62,10 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
       figuresLabel_(new QLabel(this)), endingLabel_(new QLabel(this)),
       placeLabel_(new QLabel(this)), expectationLabel_(new QLabel(this)),
       controls_(new ViewControls(choices.slowMotion ? choices.slowMotionRate : 0.0,
-                                 choices.keepOpen, this)) {
+                                 choices.keepOpen, this)),
+      statusDue_(new QTimer(this)) {
+    statusDue_->setSingleShot(true);
+    connect(statusDue_, &QTimer::timeout, this, [this] { UpdateStatus(false); });
     if (choices_.keptView) {
         choices_.keptView->close();
     }
@@ -373,7 +377,8 @@ void EvolutionView::ShowEnding(RunOutcome outcome) {
         ShowRunPlace();
         break;
     case RunOutcome::Cancelled:
-        ending = tr("Cancelled after %1 generations.").arg(generations);
+        ending = Counted(shown_.generation, tr("Cancelled after %1 generation."),
+                         tr("Cancelled after %1 generations."));
         line = ending;
         break;
     case RunOutcome::LogFailed:
@@ -407,9 +412,12 @@ void EvolutionView::ShowRunPlace() {
     } else if (percent > 99.0 && share < 1.0) {
         shareText = tr("more than 99%");
     }
-    placeLabel_->setText(
-        tr("This run took %1 generations; %2 of runs take at most that many.")
-            .arg(QLocale().toString(static_cast<qlonglong>(shown_.generation)), shareText));
+    placeLabel_->setText(Counted(shown_.generation,
+                                 tr("This run took %1 generation; %2 of runs take at most that "
+                                    "many."),
+                                 tr("This run took %1 generations; %2 of runs take at most that "
+                                    "many."))
+                             .arg(shareText));
     placeLabel_->show();
 }
 
@@ -419,38 +427,37 @@ QString EvolutionView::RunPlaceText() const {
 
 QString EvolutionView::ChartSummaryText() const {
     const auto& curve = points_;
-    const QLocale locale;
     if (curve.empty()) {
         return tr("No generation was finished.");
     }
     const auto first = static_cast<qlonglong>(std::llround(curve.front().matched));
     const auto last = static_cast<qlonglong>(std::llround(curve.back().matched));
-    const QString generations = locale.toString(static_cast<qlonglong>(shown_.generation));
+    const QString inGenerations =
+        Counted(shown_.generation, tr("in %1 generation"), tr("in %1 generations"));
     if (Sequential()) {
         const auto best = bestPoints_.empty()
                               ? qlonglong{0}
                               : static_cast<qlonglong>(std::llround(bestPoints_.back().matched));
-        return tr("The prefix each generation reached went from %1 to %2 letters of %3 in %4 "
-                  "generations; the run's best rose to %5.")
+        return tr("The prefix each generation reached went from %1 to %2 letters of %3 %4; the "
+                  "run's best rose to %5.")
             .arg(first)
             .arg(last)
             .arg(shown_.targetLength)
-            .arg(generations)
+            .arg(inGenerations)
             .arg(best);
     }
-    const QString verb = last > first ? tr("rose") : last < first ? tr("fell") : tr("stayed");
     if (last == first) {
-        return tr("Letters right stayed at %1 of %2 for %3 generations.")
+        return tr("Letters right stayed at %1 of %2 for %3.")
             .arg(first)
             .arg(shown_.targetLength)
-            .arg(generations);
+            .arg(Counted(shown_.generation, tr("%1 generation"), tr("%1 generations")));
     }
-    return tr("Letters right %1 from %2 to %3 of %4 in %5 generations.")
-        .arg(verb)
+    return (last > first ? tr("Letters right rose from %1 to %2 of %3 %4.")
+                         : tr("Letters right fell from %1 to %2 of %3 %4."))
         .arg(first)
         .arg(last)
         .arg(shown_.targetLength)
-        .arg(generations);
+        .arg(inGenerations);
 }
 
 QString EvolutionView::ChartSummary() const {
@@ -662,8 +669,13 @@ void EvolutionView::UpdateStatus(bool force, const QString& prefix) {
         return;
     }
     if (!force && sinceStatus_.isValid() && sinceStatus_.elapsed() < statusInterval_.count()) {
+        if (!statusDue_->isActive()) {
+            statusDue_->start(static_cast<int>(
+                std::max<qint64>(0, statusInterval_.count() - sinceStatus_.elapsed())));
+        }
         return;
     }
+    statusDue_->stop();
     QString text = Sequential() ? tr("Generation %1: %2 of %3 letters matched, the run's best %4")
                                       .arg(shown_.generation)
                                       .arg(shown_.generationReached)

@@ -24,6 +24,7 @@ class QLabel;
 class QRect;
 class QScrollArea;
 class QStackedWidget;
+class QTimer;
 
 namespace quarrow {
 
@@ -216,6 +217,9 @@ private:
     QString statusText_;
     std::chrono::milliseconds statusInterval_{2000};
     QElapsedTimer sinceStatus_;
+    // A change held back by the interval is spoken once it has passed, even when the run has
+    // stopped changing by then (paused, or between slow generations).
+    QTimer* statusDue_;
 };
 
 } // namespace quarrow

@@ -1,5 +1,6 @@
 #include "ui/offspring_panel.h"
 
+#include "ui/box_text.h"
 #include "ui/letters_panel.h"
 
 #include <QFontDatabase>
@@ -13,6 +14,11 @@ namespace {
 
 QString Count(std::size_t value) {
     return QLocale().toString(static_cast<qulonglong>(value));
+}
+
+QString Hits(std::size_t hits) {
+    return Counted(static_cast<std::int64_t>(hits), OffspringPanel::tr("%1 hit"),
+                   OffspringPanel::tr("%1 hits"));
 }
 
 } // namespace
@@ -41,9 +47,12 @@ QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& r
     QString text;
     if (scheme == Scheme::Sequential) {
         const std::size_t hits = row.matched - std::min(row.matched, row.copied);
-        text = OffspringPanel::tr("Offspring %1: %2 letters copied, %3 hits")
+        text = OffspringPanel::tr("Offspring %1: %2, %3")
                    .arg(number)
-                   .arg(Count(row.copied), Count(hits));
+                   .arg(Counted(static_cast<std::int64_t>(row.copied),
+                                OffspringPanel::tr("%1 letter copied"),
+                                OffspringPanel::tr("%1 letters copied")),
+                        Hits(hits));
         if (row.matched >= length) {
             text += OffspringPanel::tr(", every letter now locked");
         }
@@ -126,9 +135,9 @@ QString OffspringPanel::RowText(qsizetype index, const OffspringRow& row, const 
         sequential ? MarkedOffspring(letters, static_cast<qsizetype>(row.copied), firstString_)
                    : MarkedChild(letters, parent, target_);
     const auto length = static_cast<std::size_t>(target_.size());
-    QString note = sequential ? tr("%1 copied, %2 hits")
+    QString note = sequential ? tr("%1 copied, %2")
                                     .arg(Count(row.copied))
-                                    .arg(Count(row.matched - std::min(row.matched, row.copied)))
+                                    .arg(Hits(row.matched - std::min(row.matched, row.copied)))
                               : tr("%1 of %2").arg(Count(row.matched), Count(length));
     if (!sequential && row.matched >= length) {
         note += QStringLiteral(" &nbsp;<b>") + tr("matches the target") + QStringLiteral("</b>");

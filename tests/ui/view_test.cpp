@@ -636,6 +636,62 @@ TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
     delete view;
 }
 
+// Held, a run stops changing: the last change the interval held back is still spoken, within
+// the interval, rather than the status staying on an older generation for as long as the hold.
+TEST_F(ViewTest, AHeldRunsLatestGenerationIsSpokenWithinTheInterval) {
+    constexpr qint64 kInterval = 400;
+    auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget),
+                                   QString::fromLatin1(kEndlessFirst), Scheme::Sequential, choices);
+    view->SetStatusInterval(std::chrono::milliseconds(kInterval));
+    std::int64_t heldAt = -1;
+    qint64 settledMs = -1;
+    qint64 spokenMs = -1;
+    RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
+        if (heldAt < 0 && ms > 300 && view->Shown().generation > 0) {
+            view->TogglePause();
+            heldAt = 0;
+        }
+        if (heldAt >= 0 && view->Feed().Holding() && view->Shown().generation != heldAt) {
+            heldAt = view->Shown().generation;
+            settledMs = ms;
+        }
+        const QString latest = QStringLiteral("Generation %1:").arg(heldAt);
+        if (settledMs >= 0 && spokenMs < 0 && view->StatusText().startsWith(latest)) {
+            spokenMs = ms;
+        }
+        if (spokenMs >= 0 || (settledMs >= 0 && ms - settledMs > 10 * kInterval) || ms > 30000) {
+            Cancel(view)->click();
+        }
+    });
+    ASSERT_GE(settledMs, 0) << "the run was never held";
+    ASSERT_GE(spokenMs, 0) << "the held run's generation " << heldAt << " was never spoken; still "
+                           << view->StatusText().toStdString();
+    // The interval, and a margin for a busy machine's timers.
+    EXPECT_LE(spokenMs - settledMs, kInterval + 300);
+    delete view;
+}
+
+// One of a thing is said in the singular, wherever the view counts: a row's hits and copied
+// letters and the slowest speed as a screen reader hears it.
+TEST_F(ViewTest, CountsOfOneAreSingular) {
+    OffspringRow row;
+    row.letters = "CAX";
+    row.copied = 1;
+    row.matched = 2;
+    EXPECT_EQ(DescribeOffspring(Scheme::Sequential, 3, row, 3, false),
+              QStringLiteral("Offspring 3: 1 letter copied, 1 hit"));
+    row.copied = 0;
+    row.matched = 2;
+    EXPECT_EQ(DescribeOffspring(Scheme::Sequential, 4, row, 3, false),
+              QStringLiteral("Offspring 4: 0 letters copied, 2 hits"));
+    EvolutionView view(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial, choices);
+    auto* speed = view.findChild<QComboBox*>(QStringLiteral("speedBox"));
+    EXPECT_EQ(speed->itemData(speed->findData(1.0), Qt::AccessibleTextRole).toString(),
+              QStringLiteral("1 generation a second"));
+    EXPECT_EQ(speed->itemData(speed->findData(4.0), Qt::AccessibleTextRole).toString(),
+              QStringLiteral("4 generations a second"));
+}
+
 TEST_F(ViewTest, SchemesOneAndTwoStateTheExpectedCostOfTheirExactLaw) {
     // One letter: a random first string is already right with chance 1/27 (the run ends in its
     // first generation); otherwise a generation ends the run unless all 20 offspring miss.
