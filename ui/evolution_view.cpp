@@ -53,6 +53,7 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
                              ViewChoices& choices, QWidget* parent)
     : QWidget(parent, Qt::Window), target_(target), firstString_(firstString), scheme_(scheme),
       choices_(choices), pages_(new QStackedWidget(this)),
+      headline_(new QLabel(OffspringHeadline(scheme), this)),
       letters_(new LettersPanel(target, firstString, scheme == Scheme::Sequential, this)),
       chart_(new FitnessChart(scheme == Scheme::Sequential, static_cast<std::size_t>(target.size()),
                               this)),
@@ -129,6 +130,14 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     middle->addWidget(offspringScroll_, 1);
     auto* layout = new QVBoxLayout(run);
     layout->setContentsMargins(0, 0, 0, 0);
+    headline_->setObjectName(QStringLiteral("offspringHeadline"));
+    headline_->setTextFormat(Qt::PlainText);
+    headline_->setWordWrap(true);
+    QFont headlineFont = headline_->font();
+    headlineFont.setBold(true);
+    headlineFont.setPointSizeF(headlineFont.pointSizeF() * 1.2);
+    headline_->setFont(headlineFont);
+    layout->addWidget(headline_);
     layout->addWidget(letters_);
     // Blind search races under the run's letters.
     layout->addWidget(blind_);
@@ -511,6 +520,7 @@ void EvolutionView::ShowOffspringPanel() {
     // not asked for them.
     const bool shown = feed_.SlowMotion() || feed_.Paused();
     offspringScroll_->setVisible(shown);
+    headline_->setVisible(shown && !headline_->text().isEmpty());
     // Room the window gains goes to the rows while they show, and to the chart otherwise.
     const int chartStretch = shown ? 0 : 1;
     if (middle_->stretch(middle_->indexOf(chart_)) != chartStretch) {

@@ -198,6 +198,8 @@ private:
     std::optional<double> measuredRate_;
 
     QStackedWidget* pages_;
+    /// The scheme's rule, over everything else while the offspring rows show.
+    QLabel* headline_;
     QPointer<RepeatWindow> embeddedRepeat_;
     LettersPanel* letters_;
     FitnessChart* chart_;

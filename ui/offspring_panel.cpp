@@ -41,8 +41,26 @@ QString SchemeRule(Scheme scheme) {
     return {};
 }
 
+QString OffspringHeadline(Scheme scheme) {
+    if (scheme == Scheme::Sequential) {
+        return {};
+    }
+    return OffspringPanel::tr("The %1th offspring always becomes the next parent, even when "
+                              "another offspring has more letters right.")
+        .arg(kOffspringPerGeneration);
+}
+
+namespace {
+
+QString PassedOverNote() {
+    return OffspringPanel::tr("more letters right, but not chosen: the %1th offspring always is")
+        .arg(kOffspringPerGeneration);
+}
+
+} // namespace
+
 QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& row,
-                          qsizetype targetLength, bool last) {
+                          qsizetype targetLength, OffspringFate fate) {
     const auto length = static_cast<std::size_t>(targetLength);
     QString text;
     if (scheme == Scheme::Sequential) {
@@ -63,8 +81,10 @@ QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& r
                .arg(Count(row.matched), Count(length));
     if (row.matched >= length) {
         text += OffspringPanel::tr(", matches the target");
-    } else if (last) {
+    } else if (fate == OffspringFate::NextParent) {
         text += OffspringPanel::tr(", next parent");
+    } else if (fate == OffspringFate::PassedOver) {
+        text += QStringLiteral(", ") + PassedOverNote();
     }
     return text;
 }
@@ -120,15 +140,23 @@ void OffspringPanel::ShowOffspring(std::int64_t generation, const std::vector<Of
             continue;
         }
         const OffspringRow& row = rows[static_cast<std::size_t>(i)];
-        const bool last = i == kOffspringPerGeneration - 1;
-        label->setText(RowText(i, row, parentLetters, last));
-        label->setAccessibleName(DescribeOffspring(scheme_, i + 1, row, target_.size(), last));
+        OffspringFate fate = OffspringFate::Dropped;
+        if (i == kOffspringPerGeneration - 1) {
+            fate = OffspringFate::NextParent;
+        } else if (scheme_ != Scheme::Sequential &&
+                   rows.size() == static_cast<std::size_t>(kOffspringPerGeneration) &&
+                   row.matched > rows.back().matched) {
+            // A generation cut short by a match has no next parent to be passed over for.
+            fate = OffspringFate::PassedOver;
+        }
+        label->setText(RowText(i, row, parentLetters, fate));
+        label->setAccessibleName(DescribeOffspring(scheme_, i + 1, row, target_.size(), fate));
         letters_.append(QString::fromLatin1(row.letters));
     }
 }
 
 QString OffspringPanel::RowText(qsizetype index, const OffspringRow& row, const QString& parent,
-                                bool last) const {
+                                OffspringFate fate) const {
     const QString letters = QString::fromLatin1(row.letters);
     const bool sequential = scheme_ == Scheme::Sequential;
     const QString marked =
@@ -141,8 +169,10 @@ QString OffspringPanel::RowText(qsizetype index, const OffspringRow& row, const 
                               : tr("%1 of %2").arg(Count(row.matched), Count(length));
     if (!sequential && row.matched >= length) {
         note += QStringLiteral(" &nbsp;<b>") + tr("matches the target") + QStringLiteral("</b>");
-    } else if (!sequential && last) {
+    } else if (!sequential && fate == OffspringFate::NextParent) {
         note += QStringLiteral(" &nbsp;<b>") + tr("next parent") + QStringLiteral("</b>");
+    } else if (!sequential && fate == OffspringFate::PassedOver) {
+        note += QStringLiteral(" &nbsp;<i>") + PassedOverNote() + QStringLiteral("</i>");
     }
     return QStringLiteral("%1&nbsp; %2&nbsp; %3")
         .arg(QString::number(index + 1).rightJustified(2).replace(QLatin1Char(' '),
