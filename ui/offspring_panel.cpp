@@ -4,6 +4,7 @@
 #include "ui/letters_panel.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -112,6 +113,18 @@ OffspringPanel::OffspringPanel(const QString& target, const QString& firstString
         layout->addWidget(row);
         rows_.append(row);
     }
+    // The rows keep room for the widest a row of this phrase can be, so that the view is laid
+    // out once for all of them rather than growing as their notes change.
+    OffspringRow widest;
+    widest.letters.assign(static_cast<std::size_t>(target_.size()), 'W');
+    widest.matched = static_cast<std::size_t>(std::max<qsizetype>(target_.size() - 1, 0));
+    widest.copied = widest.matched;
+    rows_.front()->setText(
+        RowText(kOffspringPerGeneration - 2, widest, target_, OffspringFate::PassedOver));
+    // Text does not grow quite in proportion with the zoom: a little more, against rounding.
+    rows_.front()->setMinimumWidth(rows_.front()->sizeHint().width() +
+                                   2 * QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')));
+    rows_.front()->setText(QStringLiteral("&nbsp;"));
     auto* rule = new QLabel(SchemeRule(scheme), this);
     rule->setObjectName(QStringLiteral("schemeRule"));
     rule->setWordWrap(true);

@@ -4,6 +4,7 @@
 #include "ui/evolution_view.h"
 #include "ui/fitness_chart.h"
 #include "ui/help_viewer.h"
+#include "ui/offspring_panel.h"
 #include "ui/repeat_window.h"
 #include "ui/zoom.h"
 
@@ -134,55 +135,91 @@ TEST_F(LiveViewTest, AtTwiceTheSizeASlowSchemeThreeRunShowsItsViewAndCancels) {
     EXPECT_GE(generations, 2);
 }
 
-// Runs a slow 50-letter scheme-1 run and reads the view once offspring have arrived while it is
-// on show: how many pixels of the rows are out of sight, and the chart's width and least width.
-struct RowsRoom {
-    int hiddenWidth = -1;
-    int chartWidth = 0;
-    int chartLeast = 0;
-};
+// Each of the twenty offspring rows, with its letters, score and label, lies whole in the view,
+// nothing in the view scrolls, and the view lies wholly in its screen's available area.
+void ExpectRowsWhole(EvolutionView& view) {
+    QApplication::processEvents();
+    const QRect screen = view.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(view.frameGeometry()))
+        << "the view's frame lies off the screen's available area";
+    for (int i = 1; i <= kOffspringPerGeneration; ++i) {
+        const auto* row = view.findChild<QLabel*>(QStringLiteral("offspringRow%1").arg(i));
+        ASSERT_NE(row, nullptr);
+        ASSERT_TRUE(row->isVisible()) << "row " << i;
+        const QRect drawn(row->mapTo(&view, QPoint(0, 0)), row->size());
+        EXPECT_TRUE(view.rect().contains(drawn)) << "row " << i << " lies outside the view";
+        EXPECT_GE(row->width(), row->sizeHint().width()) << "row " << i << " is cut";
+        EXPECT_GE(row->height(), row->sizeHint().height()) << "row " << i << " is cut";
+    }
+    for (const QScrollBar* bar : view.findChildren<QScrollBar*>()) {
+        EXPECT_FALSE(bar->isVisible()) << "a scroll bar shows";
+    }
+}
 
 class OffspringRoomTest : public LiveViewTest {
 protected:
-    RowsRoom WatchRows() {
+    /// Runs a slow scheme-1 run of a phrase of `length` letters from Go, pauses it once offspring
+    /// have shown, and checks the rows as the view shows them, then the view's place.
+    void CheckRows(int length) {
+        const QString phrase =
+            QStringLiteral("METHINKS IT IS LIKE A WEASEL AND SO IS THIS PHRASE").left(length);
+        const QString first =
+            QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM QWERTYUIOPASDFGHJKLZXCV").left(length);
         window->LiveViewChoices().slowMotion = true;
-        SetUpRun(QStringLiteral("METHINKS IT IS LIKE A WEASEL AND SO IS THIS PHRASE"),
-                 QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM QWERTYUIOPASDFGHJKLZXCV"), 1);
-        RowsRoom room;
-        std::int64_t firstSeen = -1;
+        SetUpRun(phrase, first, 1);
+        bool checked = false;
+        const QRect boxes = ResultBoxesOf(*window);
         EXPECT_TRUE(RunWith([&](EvolutionView& view) {
-            const std::int64_t generation = view.Shown().offspringGeneration;
-            if (firstSeen < 0) {
-                firstSeen = generation;
-            }
-            if (generation <= firstSeen) {
+            if (view.Shown().offspringGeneration < 1) {
                 return false;
             }
-            const auto* rows =
-                view.findChild<QAbstractScrollArea*>(QStringLiteral("offspringScroll"));
-            room.hiddenWidth = rows->horizontalScrollBar()->maximum();
-            const auto* chart = view.findChild<FitnessChart*>();
-            room.chartWidth = chart->width();
-            room.chartLeast = chart->minimumSizeHint().width();
+            view.TogglePause();
+            ExpectRowsWhole(view);
+            if (!window->isFullScreen() || length <= 28) {
+                const QRect placed = view.frameGeometry();
+                EXPECT_FALSE(placed.intersects(boxes))
+                    << "the view covers Go or the result boxes: " << placed.x() << "," << placed.y()
+                    << " " << placed.width() << "x" << placed.height() << " boxes " << boxes.x()
+                    << "," << boxes.y() << " " << boxes.width() << "x" << boxes.height();
+            }
+            checked = true;
             ClickCancel(view);
             return true;
         }));
-        return room;
+        if (!checked) {
+            // A short phrase can be matched in the first generation shown: its finished view,
+            // kept open, shows that generation's rows.
+            auto* finished = window->findChild<EvolutionView*>();
+            ASSERT_NE(finished, nullptr);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(finished));
+            ExpectRowsWhole(*finished);
+            EXPECT_FALSE(finished->frameGeometry().intersects(boxes));
+        }
+        if (auto* kept = window->findChild<EvolutionView*>()) {
+            delete kept;
+        }
+        CloseMessageNamed(QStringLiteral("selectionMessage"));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
     }
 };
 
-// In slow motion the view widens until every letter of a 50-letter phrase's rows is in sight.
-TEST_F(OffspringRoomTest, TheRowsOfALongPhraseAreSeenWhole) {
-    EXPECT_EQ(WatchRows().hiddenWidth, 0) << "pixels of the rows out of sight";
-}
-
-// At twice the size the screen is too narrow for those rows: the chart gives up its width, down
-// to its least, before they are cut.
-TEST_F(OffspringRoomTest, AtTwiceTheSizeTheChartGivesWayToTheRows) {
+TEST_F(OffspringRoomTest, EveryRowIsWholeAtEverySizeOfTheWindow) {
+    for (const int length : {1, 28, 50}) {
+        SCOPED_TRACE(length);
+        CheckRows(length);
+    }
     ZoomTo(2.0);
-    const RowsRoom room = WatchRows();
-    EXPECT_GT(room.hiddenWidth, 0) << "a phrase this long does not fit at twice the size";
-    EXPECT_LE(room.chartWidth, room.chartLeast) << "the chart keeps room the rows need";
+    for (const int length : {1, 28, 50}) {
+        SCOPED_TRACE(length);
+        CheckRows(length);
+    }
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
+    for (const int length : {1, 50}) {
+        SCOPED_TRACE(length);
+        CheckRows(length);
+    }
 }
 
 // Laying the chart out never changes what it lays out: at twice the size a slow scheme-3 view
@@ -467,10 +504,11 @@ CapitalHeights CapitalsOf(EvolutionView& view) {
         QFontMetrics(chart->legend()->font()).capHeight()};
 }
 
+// At full speed, without the offspring rows, the view has room for the whole zoom.
 TEST_F(LiveViewTest, EveryTextOfTheViewGrowsWithTheZoomAndNoneIsCutOrOverlaps) {
     for (const Scheme scheme : {Scheme::Attenuating, Scheme::Sequential}) {
         SCOPED_TRACE(static_cast<int>(scheme));
-        window->LiveViewChoices().slowMotion = true;
+        window->LiveViewChoices().slowMotion = false;
         auto* view = new EvolutionView(QStringLiteral("METHINKS IT IS LIKE A WEASEL"),
                                        QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"), scheme,
                                        window->LiveViewChoices(), window.get());

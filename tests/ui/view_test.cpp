@@ -475,7 +475,7 @@ TEST_F(ViewTest, PauseHoldsTheRunStepMakesOneGenerationAndTheRowsAreTheEnginesOf
     EXPECT_TRUE(panel->isVisible());
     // Space and the Right arrow leave the zoom keys alone.
     QTest::keyClick(view, Qt::Key_Equal, Qt::ControlModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return WindowZoom::Of(view)->Factor() > 1.0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return WindowZoom::Of(view)->AskedFactor() > 1.0; }));
 
     std::int64_t checked = 0;
     const Outcome watched = RunWatched(view, Scheme::Serial, target, first, [&](qint64) {
