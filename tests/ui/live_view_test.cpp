@@ -72,7 +72,7 @@ TEST_F(OffspringRoomTest, EveryRowIsWholeAtEverySizeOfTheWindow) {
     }
     QTest::keyClick(window.get(), Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
-    for (const int length : {1, 50}) {
+    for (const int length : {1, 28, 50}) {
         SCOPED_TRACE(length);
         CheckRows(length);
     }
