@@ -839,9 +839,15 @@ RepeatWindow* EvolutionView::OpenRepeat() {
     repeat->show();
     // Back closes the Repeat window as its own Close would; once it has gone, so does its page.
     connect(back, &QPushButton::clicked, repeat, &QWidget::close);
-    connect(repeat, &QObject::destroyed, this, [this, page] {
+    // The run's page comes back at the size and place it had: the Repeat page's room goes with
+    // it, so that the view uncovers what it had left in sight (the result boxes, say).
+    const QRect runPlace = geometry();
+    connect(repeat, &QObject::destroyed, this, [this, page, runPlace] {
         pages_->setCurrentIndex(0);
+        pages_->removeWidget(page);
         page->deleteLater();
+        Relayout();
+        setGeometry(QRect(runPlace.topLeft(), runPlace.size().expandedTo(minimumSize())));
     });
     embeddedRepeat_ = repeat;
     return repeat;

@@ -581,6 +581,7 @@ TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNo
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
     view = ShowViewBeside();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    const QRect runPlace = view->geometry();
     QPointer<RepeatWindow> inside = view->OpenRepeat();
     ASSERT_FALSE(inside.isNull());
     EXPECT_FALSE(inside->isWindow());
@@ -594,6 +595,10 @@ TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNo
                       Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return inside.isNull(); }));
     EXPECT_TRUE(view->findChild<QWidget*>(QStringLiteral("runPage"))->isVisible());
+    // Back on the run, the view has the size and place it had before: no taller, so that it
+    // covers nothing it had left in sight.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->geometry() == runPlace; }))
+        << view->height() << " tall, " << runPlace.height() << " before";
     delete view;
 }
 
