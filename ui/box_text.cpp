@@ -24,6 +24,10 @@ QString Grouped(std::int64_t count) {
     return QLocale(QLocale::English).toString(static_cast<qlonglong>(count));
 }
 
+QString Counted(std::int64_t count, const QString& one, const QString& many) {
+    return (count == 1 ? one : many).arg(QLocale().toString(static_cast<qlonglong>(count)));
+}
+
 void ShowWindowMessage(QWidget* window, QMessageBox::Icon icon, const QString& text,
                        const char* objectName) {
     auto* box = new QMessageBox(icon, window->windowTitle(), text, QMessageBox::Ok, window);

@@ -29,6 +29,10 @@ QString LeadingPart(const QString& text, qsizetype characters);
 /// A count in a message or dialog, thousands grouped the same way whatever the user's locale.
 QString Grouped(std::int64_t count);
 
+/// `one` for a count of exactly 1 and `many` otherwise, its `%1` filled with `count` grouped as
+/// in the user's locale: "1 hit", "3 hits".
+QString Counted(std::int64_t count, const QString& one, const QString& many);
+
 /// Shows a window-modal message without blocking the handler; it deletes itself when closed.
 /// Tests find it as a child of `window` by `objectName`.
 void ShowWindowMessage(QWidget* window, QMessageBox::Icon icon, const QString& text,

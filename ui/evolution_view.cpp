@@ -22,12 +22,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QResizeEvent>
 #include <QScreen>
-#include <QScrollArea>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QStringList>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -53,6 +54,7 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
                              ViewChoices& choices, QWidget* parent)
     : QWidget(parent, Qt::Window), target_(target), firstString_(firstString), scheme_(scheme),
       choices_(choices), pages_(new QStackedWidget(this)),
+      headline_(new QLabel(OffspringHeadline(scheme), this)),
       letters_(new LettersPanel(target, firstString, scheme == Scheme::Sequential, this)),
       chart_(new FitnessChart(scheme == Scheme::Sequential, static_cast<std::size_t>(target.size()),
                               this)),
@@ -62,7 +64,11 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
       figuresLabel_(new QLabel(this)), endingLabel_(new QLabel(this)),
       placeLabel_(new QLabel(this)), expectationLabel_(new QLabel(this)),
       controls_(new ViewControls(choices.slowMotion ? choices.slowMotionRate : 0.0,
-                                 choices.keepOpen, this)) {
+                                 choices.keepOpen, this)),
+      statusDue_(new QTimer(this)) {
+    statusDue_->setSingleShot(true);
+    statusDue_->setTimerType(Qt::PreciseTimer);
+    connect(statusDue_, &QTimer::timeout, this, [this] { UpdateStatus(false); });
     if (choices_.keptView) {
         choices_.keptView->close();
     }
@@ -108,24 +114,30 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     // enough for a small screen and the chart keeps its height at full screen.
     auto* run = new QWidget(pages_);
     run->setObjectName(QStringLiteral("runPage"));
-    middle_ = new QHBoxLayout;
+    middle_ = new QGridLayout;
     auto* middle = middle_;
-    middle->addWidget(chart_, 1);
+    middle->addWidget(chart_, 0, 0);
+    middle->setColumnStretch(0, 1);
+    middle->setRowStretch(0, 1);
     // Pause, Step and Speed stand under the figures they act on.
     auto* figures = new QVBoxLayout;
     figures->addWidget(figuresLabel_);
     figures->addStretch(1);
     figures->addWidget(controls_->PaceControls());
-    middle->addLayout(figures, 0);
-    // The rows scroll where the screen is short, so that the chart keeps its least height.
-    offspringScroll_ = new QScrollArea(run);
-    offspringScroll_->setObjectName(QStringLiteral("offspringScroll"));
-    offspringScroll_->setFrameShape(QFrame::NoFrame);
-    offspringScroll_->setWidgetResizable(true);
-    offspringScroll_->setWidget(offspring_);
-    middle->addWidget(offspringScroll_, 1);
+    middle->addLayout(figures, 0, 1);
+    // The offspring rows are never scrolled: they stand beside the chart where the view is wide
+    // enough and under it otherwise (`ArrangeFor`).
+    middle->addWidget(offspring_, 0, 2);
     auto* layout = new QVBoxLayout(run);
     layout->setContentsMargins(0, 0, 0, 0);
+    headline_->setObjectName(QStringLiteral("offspringHeadline"));
+    headline_->setTextFormat(Qt::PlainText);
+    headline_->setWordWrap(true);
+    QFont headlineFont = headline_->font();
+    headlineFont.setBold(true);
+    headlineFont.setPointSizeF(headlineFont.pointSizeF() * 1.2);
+    headline_->setFont(headlineFont);
+    layout->addWidget(headline_);
     layout->addWidget(letters_);
     // Blind search races under the run's letters.
     layout->addWidget(blind_);
@@ -162,7 +174,14 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     ShowFigures();
     ShowOffspringPanel();
     adjustSize();
-    new WindowZoom(*this); // follows the main window's zoom and has its own keys
+    // Follows the main window's zoom and has its own keys; at a zoom its screen cannot hold, the
+    // view is shown as large as it can be.
+    auto* zoom = new WindowZoom(*this);
+    connect(zoom, &WindowZoom::FactorChanged, this, [this] {
+        if (!fitting_ && keptOnScreen_) {
+            FitOnItsScreen(false);
+        }
+    });
 }
 
 EvolutionView::~EvolutionView() {
@@ -206,7 +225,7 @@ void EvolutionView::showEvent(QShowEvent* event) {
     keptOnScreen_ = true;
     // A long phrase at a large zoom can want more than the screen: the view is made to fit, its
     // chart giving up the height, and moved back onto the screen if it has to.
-    FitOnScreen(*this, ExpectedFrameSize(*this, parentWidget()));
+    FitOnItsScreen(true);
     FitFrameOnScreenSoon(*this);
 }
 
@@ -218,82 +237,52 @@ void EvolutionView::PlaceBeside(const QWidget& window, const QRect& keepClear) {
     const QRect area = *available;
     const QRect main = window.frameGeometry();
     const QSize frameMargins = ExpectedFrameSize(*this, &window);
+    const int gap = kPlacementGap;
+    // Beside the main window, then below or above it; failing those (full screen, a large zoom,
+    // a small screen), over the main window beside its result boxes and Go. The view goes where
+    // it is shown largest, at the zoom asked for if it can, else as far below it as it must be,
+    // so that the boxes and Go stay in sight.
+    std::vector<QRect> rooms = {
+        QRect(QPoint(main.right() + gap, area.top()), area.bottomRight()),
+        QRect(area.topLeft(), QPoint(main.left() - gap, area.bottom())),
+        QRect(QPoint(area.left(), main.bottom() + gap), area.bottomRight()),
+        QRect(area.topLeft(), QPoint(area.right(), main.top() - gap)),
+    };
+    if (!keepClear.isEmpty()) {
+        rooms.insert(rooms.end(),
+                     {QRect(area.topLeft(), QPoint(keepClear.left() - gap, area.bottom())),
+                      QRect(QPoint(keepClear.right() + gap, area.top()), area.bottomRight()),
+                      QRect(area.topLeft(), QPoint(area.right(), keepClear.top() - gap)),
+                      QRect(QPoint(area.left(), keepClear.bottom() + gap), area.bottomRight())});
+    }
+    std::optional<QRect> best;
+    double bestFactor = 0.0;
+    for (const QRect& candidate : rooms) {
+        const QRect room = candidate.intersected(area);
+        if (room.width() <= frameMargins.width() || room.height() <= frameMargins.height() ||
+            !FitInto(room.size() - frameMargins)) {
+            continue;
+        }
+        const double factor = WindowZoom::Of(this)->Factor();
+        if (factor > bestFactor + 1e-6) {
+            best = room;
+            bestFactor = factor;
+        }
+    }
+    // No room holds the view even at its smallest: it lies wholly on the screen, over the boxes
+    // if it must.
+    placedArea_ = best.value_or(area);
+    FitInto(placedArea_.size() - frameMargins);
     layout()->activate();
     // The size the view already has was fitted to its wrapped text by the zoom; its hints
     // alone leave that text's extra lines out and would squeeze the chart.
-    QSize size = sizeHint().expandedTo(minimumSizeHint());
+    QSize size = sizeHint().expandedTo(minimumSize());
     if (testAttribute(Qt::WA_Resized)) {
         size = size.expandedTo(this->size());
     }
-    size += frameMargins;
-    size = size.boundedTo(area.size());
-    const auto fit = [&](QPoint topLeft) { return MovedInto(QRect(topLeft, size), area); };
-    const int gap = kPlacementGap;
-    // Beside the main window first, then below or above it.
-    const QRect besideWindow[] = {
-        fit({main.right() + gap, main.top()}),
-        fit({main.left() - gap - size.width(), main.top()}),
-        fit({main.left(), main.bottom() + gap}),
-        fit({main.left(), main.top() - gap - size.height()}),
-    };
-    for (const QRect& place : besideWindow) {
-        if (!place.intersects(main)) {
-            move(place.topLeft());
-            return;
-        }
-    }
-    // Failing those (full screen, a small screen), in the largest part of the screen beside the
-    // result boxes and Go, made smaller to fit there if it must, so that they stay readable.
-    if (keepClear.isEmpty()) {
-        move(fit(main.topLeft()).topLeft());
-        return;
-    }
-    const QRect strips[] = {
-        QRect(QPoint(area.left(), area.top()), QPoint(keepClear.left() - gap, area.bottom())),
-        QRect(QPoint(keepClear.right() + gap, area.top()), area.bottomRight()),
-        QRect(area.topLeft(), QPoint(area.right(), keepClear.top() - gap)),
-        QRect(QPoint(area.left(), keepClear.bottom() + gap), area.bottomRight()),
-    };
-    const QSize least = minimumSizeHint() + frameMargins;
-    const QRect* best = nullptr;
-    // Wrapped text takes more lines in a narrower view: a strip must hold the least height at
-    // the width the view would have there, or the chart would give up its own least height.
-    const auto leastHeightIn = [&](const QRect& strip) {
-        const int width = std::min(strip.width(), size.width()) - frameMargins.width();
-        return std::max(least.height(),
-                        layout()->totalMinimumHeightForWidth(width) + frameMargins.height());
-    };
-    for (const QRect& strip : strips) {
-        if (strip.width() < least.width() || strip.height() < leastHeightIn(strip)) {
-            continue;
-        }
-        if (best == nullptr ||
-            qint64{strip.width()} * strip.height() > qint64{best->width()} * best->height()) {
-            best = &strip;
-        }
-    }
-    if (best == nullptr) {
-        // No strip holds the view: it covers as little of the boxes as it can.
-        const QRect places[] = {fit({area.left(), area.top()}), fit({area.right(), area.top()}),
-                                fit({area.left(), area.bottom()}),
-                                fit({area.right(), area.bottom()})};
-        const QRect* chosen = &places[0];
-        qint64 leastCovered = -1;
-        for (const QRect& place : places) {
-            const QRect covered = place.intersected(keepClear);
-            const qint64 coveredArea =
-                covered.isEmpty() ? 0 : qint64{covered.width()} * covered.height();
-            if (leastCovered < 0 || coveredArea < leastCovered) {
-                leastCovered = coveredArea;
-                chosen = &place;
-            }
-        }
-        move(chosen->topLeft());
-        return;
-    }
-    const QSize fitted = size.boundedTo(best->size());
-    resize(fitted - frameMargins);
-    move(MovedInto(QRect(best->topLeft(), fitted), *best).topLeft());
+    size = (size + frameMargins).boundedTo(placedArea_.size());
+    resize(size - frameMargins);
+    move(MovedInto(QRect(QPoint(placedArea_.left(), main.top()), size), placedArea_).topLeft());
 }
 
 void EvolutionView::Refresh() {
@@ -305,7 +294,6 @@ void EvolutionView::Refresh() {
     if (shown_.offspringGeneration > 0) {
         offspring_->ShowOffspring(shown_.offspringGeneration, shown_.offspring,
                                   shown_.offspringParent);
-        FitOffspringRows();
     }
     chart_->SetCurves(points_, bestPoints_);
     blind_->Follow(shown_.stringsMade, kBlindSlice);
@@ -373,7 +361,8 @@ void EvolutionView::ShowEnding(RunOutcome outcome) {
         ShowRunPlace();
         break;
     case RunOutcome::Cancelled:
-        ending = tr("Cancelled after %1 generations.").arg(generations);
+        ending = Counted(shown_.generation, tr("Cancelled after %1 generation."),
+                         tr("Cancelled after %1 generations."));
         line = ending;
         break;
     case RunOutcome::LogFailed:
@@ -407,9 +396,12 @@ void EvolutionView::ShowRunPlace() {
     } else if (percent > 99.0 && share < 1.0) {
         shareText = tr("more than 99%");
     }
-    placeLabel_->setText(
-        tr("This run took %1 generations; %2 of runs take at most that many.")
-            .arg(QLocale().toString(static_cast<qlonglong>(shown_.generation)), shareText));
+    placeLabel_->setText(Counted(shown_.generation,
+                                 tr("This run took %1 generation; %2 of runs take at most that "
+                                    "many."),
+                                 tr("This run took %1 generations; %2 of runs take at most that "
+                                    "many."))
+                             .arg(shareText));
     placeLabel_->show();
 }
 
@@ -419,38 +411,37 @@ QString EvolutionView::RunPlaceText() const {
 
 QString EvolutionView::ChartSummaryText() const {
     const auto& curve = points_;
-    const QLocale locale;
     if (curve.empty()) {
         return tr("No generation was finished.");
     }
     const auto first = static_cast<qlonglong>(std::llround(curve.front().matched));
     const auto last = static_cast<qlonglong>(std::llround(curve.back().matched));
-    const QString generations = locale.toString(static_cast<qlonglong>(shown_.generation));
+    const QString inGenerations =
+        Counted(shown_.generation, tr("in %1 generation"), tr("in %1 generations"));
     if (Sequential()) {
         const auto best = bestPoints_.empty()
                               ? qlonglong{0}
                               : static_cast<qlonglong>(std::llround(bestPoints_.back().matched));
-        return tr("The prefix each generation reached went from %1 to %2 letters of %3 in %4 "
-                  "generations; the run's best rose to %5.")
+        return tr("The prefix each generation reached went from %1 to %2 letters of %3 %4; the "
+                  "run's best rose to %5.")
             .arg(first)
             .arg(last)
             .arg(shown_.targetLength)
-            .arg(generations)
+            .arg(inGenerations)
             .arg(best);
     }
-    const QString verb = last > first ? tr("rose") : last < first ? tr("fell") : tr("stayed");
     if (last == first) {
-        return tr("Letters right stayed at %1 of %2 for %3 generations.")
+        return tr("Letters right stayed at %1 of %2 for %3.")
             .arg(first)
             .arg(shown_.targetLength)
-            .arg(generations);
+            .arg(Counted(shown_.generation, tr("%1 generation"), tr("%1 generations")));
     }
-    return tr("Letters right %1 from %2 to %3 of %4 in %5 generations.")
-        .arg(verb)
+    return (last > first ? tr("Letters right rose from %1 to %2 of %3 %4.")
+                         : tr("Letters right fell from %1 to %2 of %3 %4."))
         .arg(first)
         .arg(last)
         .arg(shown_.targetLength)
-        .arg(generations);
+        .arg(inGenerations);
 }
 
 QString EvolutionView::ChartSummary() const {
@@ -503,49 +494,133 @@ void EvolutionView::ShowOffspringPanel() {
     // At full speed the generations fly by too fast to read their offspring, and the engine is
     // not asked for them.
     const bool shown = feed_.SlowMotion() || feed_.Paused();
-    offspringScroll_->setVisible(shown);
-    // Room the window gains goes to the rows while they show, and to the chart otherwise.
-    const int chartStretch = shown ? 0 : 1;
-    if (middle_->stretch(middle_->indexOf(chart_)) != chartStretch) {
-        middle_->setStretchFactor(chart_, chartStretch);
-    }
-    if (!shown) {
-        offspringFittedWidth_ = 0;
-        if (chart_->maximumWidth() != QWIDGETSIZE_MAX) {
-            chart_->setMaximumWidth(QWIDGETSIZE_MAX);
-        }
+    const bool changed = offspring_->isHidden() == shown;
+    offspring_->setVisible(shown);
+    headline_->setVisible(shown && !headline_->text().isEmpty());
+    if (changed && keptOnScreen_) {
+        FitOnItsScreen(true);
     }
 }
 
-void EvolutionView::FitOffspringRows() {
-    // When the panel's rows grow wider than they were last fitted for, the window widens, as far
-    // as its screen allows, until every letter of them is in sight; where the screen is too
-    // narrow for that, the chart gives up width, down to its least. Only wider rows do it, so a
-    // window the user has narrowed since stays as they left it.
-    const int rowsWidth = offspring_->sizeHint().width();
-    if (rowsWidth <= offspringFittedWidth_ || !offspringScroll_->isVisible()) {
+void EvolutionView::ArrangeFor(QSize room) {
+    const bool rowsShown = !offspring_->isHidden();
+    const int spacing = std::max(middle_->horizontalSpacing(), 0);
+    const int beside =
+        chart_->minimumSizeHint().width() +
+        std::max(controls_->PaceControls()->sizeHint().width(), figuresLabel_->sizeHint().width()) +
+        offspring_->minimumSizeHint().width() + 2 * spacing + 2 * OuterMargin();
+    const bool rowsBeside = !rowsShown || beside <= room.width();
+    const int index = middle_->indexOf(offspring_);
+    int row = 0;
+    int column = 0;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    middle_->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    if (rowsBeside != (row == 0)) {
+        middle_->removeWidget(offspring_);
+        if (rowsBeside) {
+            middle_->addWidget(offspring_, 0, 2);
+        } else {
+            middle_->addWidget(offspring_, 1, 0, 1, 2);
+        }
+    }
+    // Where the rows and the chart cannot both have their height, the chart gives way while the
+    // rows show; it comes back with full speed and at the end of the run.
+    chart_->setVisible(true);
+    Relayout();
+    if (rowsShown && minimumSize().height() > room.height()) {
+        chart_->setVisible(false);
+        Relayout();
+    }
+}
+
+void EvolutionView::Relayout() {
+    // A font change reaches the layouts as posted requests; the sizes are wanted now.
+    for (QLayout* each : findChildren<QLayout*>()) {
+        each->invalidate();
+    }
+    setMinimumSize(0, 0);
+    layout()->invalidate();
+    layout()->activate();
+    // Wrapped lines take more height in a narrower view: the least height is the one at the width
+    // the view will have, as wide as it asks within its room, and follows its width from there.
+    const QSize least = layout()->totalMinimumSize();
+    const int width = std::max(least.width(), std::min(sizeHint().width(), room_.width()));
+    setMinimumSize(least.width(),
+                   std::max(least.height(), layout()->totalMinimumHeightForWidth(width)));
+}
+
+void EvolutionView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (fitting_ || layout() == nullptr || event->size().width() == event->oldSize().width()) {
         return;
     }
-    offspringFittedWidth_ = rowsWidth;
-    chart_->setMaximumWidth(QWIDGETSIZE_MAX);
-    const auto missing = [this] {
-        layout()->activate();
-        return offspring_->sizeHint().width() - offspringScroll_->viewport()->width();
-    };
+    const int least = std::max(layout()->totalMinimumSize().height(),
+                               layout()->totalMinimumHeightForWidth(width()));
+    if (least != minimumHeight()) {
+        setMinimumHeight(least);
+    }
+}
+
+int EvolutionView::OuterMargin() const {
+    const QMargins margins = layout()->contentsMargins();
+    return std::max(margins.left(), margins.right());
+}
+
+bool EvolutionView::FitInto(QSize room) {
+    auto* zoom = WindowZoom::Of(this);
+    if (zoom == nullptr || fitting_) {
+        return true;
+    }
+    fitting_ = true;
+    room_ = room;
+    // The asked zoom first; below it in steps until the view's least size fits the room, down to
+    // a size still legible on a projector's screen.
+    constexpr double kStep = 0.9;
+    constexpr double kLeastFactor = 0.5;
+    zoom->SetMostFactor(zoom->AskedFactor());
+    ArrangeFor(room);
+    bool fits = false;
+    while (true) {
+        const QSize least = minimumSize();
+        fits = least.width() <= room.width() && least.height() <= room.height();
+        if (fits || zoom->Factor() * kStep < kLeastFactor) {
+            break;
+        }
+        zoom->SetMostFactor(zoom->Factor() * kStep);
+        ArrangeFor(room);
+    }
+    fitting_ = false;
+    return fits;
+}
+
+void EvolutionView::FitOnItsScreen(bool keepPlace) {
     const std::optional<QRect> area = AvailableArea(*this);
-    if (area && !isMaximized() && !isFullScreen()) {
-        const int most = area->width() - (frameGeometry().width() - width());
-        // The chart below its preferred width takes a share of what the window gains, so the
-        // rows may need a few steps to be seen whole.
-        constexpr int kMostSteps = 8;
-        for (int step = 0; step < kMostSteps && width() < most && missing() > 0; ++step) {
-            resize(std::min(width() + missing(), most), height());
+    if (!area || isMaximized() || isFullScreen()) {
+        return;
+    }
+    const QSize frame = ExpectedFrameSize(*this, parentWidget());
+    QRect within = *area;
+    if (keepPlace && placedArea_.isValid()) {
+        within = placedArea_.intersected(*area);
+    } else {
+        placedArea_ = QRect();
+    }
+    const QSize room = within.size() - frame;
+    FitInto(room);
+    const QSize least = minimumSize();
+    QSize wanted = size().expandedTo(least);
+    wanted.setHeight(std::max(wanted.height(), layout()->totalHeightForWidth(wanted.width())));
+    wanted = wanted.boundedTo(room);
+    if (wanted != size()) {
+        resize(wanted);
+    }
+    if (isVisible()) {
+        const QRect place = MovedInto(frameGeometry(), within);
+        if (place.topLeft() != frameGeometry().topLeft()) {
+            move(place.topLeft());
         }
         FitFrameOnScreen(*this);
-    }
-    if (const int stillMissing = missing(); stillMissing > 0) {
-        chart_->setMaximumWidth(
-            std::max(chart_->minimumSizeHint().width(), chart_->width() - stillMissing));
     }
 }
 
@@ -662,8 +737,13 @@ void EvolutionView::UpdateStatus(bool force, const QString& prefix) {
         return;
     }
     if (!force && sinceStatus_.isValid() && sinceStatus_.elapsed() < statusInterval_.count()) {
+        if (!statusDue_->isActive()) {
+            statusDue_->start(static_cast<int>(
+                std::max<qint64>(0, statusInterval_.count() - sinceStatus_.elapsed())));
+        }
         return;
     }
+    statusDue_->stop();
     QString text = Sequential() ? tr("Generation %1: %2 of %3 letters matched, the run's best %4")
                                       .arg(shown_.generation)
                                       .arg(shown_.generationReached)
@@ -759,9 +839,15 @@ RepeatWindow* EvolutionView::OpenRepeat() {
     repeat->show();
     // Back closes the Repeat window as its own Close would; once it has gone, so does its page.
     connect(back, &QPushButton::clicked, repeat, &QWidget::close);
-    connect(repeat, &QObject::destroyed, this, [this, page] {
+    // The run's page comes back at the size and place it had: the Repeat page's room goes with
+    // it, so that the view uncovers what it had left in sight (the result boxes, say).
+    const QRect runPlace = geometry();
+    connect(repeat, &QObject::destroyed, this, [this, page, runPlace] {
         pages_->setCurrentIndex(0);
+        pages_->removeWidget(page);
         page->deleteLater();
+        Relayout();
+        setGeometry(QRect(runPlace.topLeft(), runPlace.size().expandedTo(minimumSize())));
     });
     embeddedRepeat_ = repeat;
     return repeat;

@@ -18,12 +18,14 @@
 #include <vector>
 
 class QCloseEvent;
+class QGridLayout;
 class QHBoxLayout;
 class QKeyEvent;
+class QResizeEvent;
 class QLabel;
 class QRect;
-class QScrollArea;
 class QStackedWidget;
+class QTimer;
 
 namespace quarrow {
 
@@ -161,6 +163,7 @@ private:
     void keyPressEvent(QKeyEvent* event) override;
     /// The first time the view shows, it is kept wholly on its screen.
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
     void ShowFigures();
     void ShowExpectation();
@@ -176,7 +179,17 @@ private:
     void RequestCancel();
     void ChooseSpeed(double generationsPerSecond);
     void ShowOffspringPanel();
-    void FitOffspringRows();
+    /// Lays the rows beside the chart or under it, and hides the chart while the rows show, as
+    /// `room` allows.
+    void ArrangeFor(QSize room);
+    /// Shows the view at the zoom asked for, or as far below it as it must be for its least size
+    /// to fit `room`; whether it fits.
+    bool FitInto(QSize room);
+    /// `FitInto` the available area of its screen, or where `keepPlace` the part of it the view
+    /// was placed in, then resized and moved to lie wholly in it.
+    void FitOnItsScreen(bool keepPlace);
+    int OuterMargin() const;
+    void Relayout();
     double GenerationRate();
     bool Sequential() const { return scheme_ == Scheme::Sequential; }
 
@@ -190,19 +203,23 @@ private:
     std::vector<FitnessPoint> bestPoints_;
     bool runGoing_ = true;
     bool keptOnScreen_ = false;
-    /// The widest the offspring rows have been since the panel last appeared, which the window was
-    /// widened to show.
-    int offspringFittedWidth_ = 0;
+    bool fitting_ = false;
+    /// The part of the screen `PlaceBeside` found for the view, clear of the main window's boxes
+    /// where it could be; invalid once the view is fitted to the whole screen.
+    QRect placedArea_;
+    /// The room the view was last fitted into.
+    QSize room_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
     std::optional<SequentialExpectation> expectation_;
     std::optional<double> measuredRate_;
 
     QStackedWidget* pages_;
+    /// The scheme's rule, over everything else while the offspring rows show.
+    QLabel* headline_;
     QPointer<RepeatWindow> embeddedRepeat_;
     LettersPanel* letters_;
     FitnessChart* chart_;
     OffspringPanel* offspring_;
-    QScrollArea* offspringScroll_ = nullptr;
-    QHBoxLayout* middle_ = nullptr;
+    QGridLayout* middle_ = nullptr;
     BlindSearchLane* blind_;
     QLabel* figuresLabel_;
     QLabel* endingLabel_;
@@ -216,6 +233,9 @@ private:
     QString statusText_;
     std::chrono::milliseconds statusInterval_{2000};
     QElapsedTimer sinceStatus_;
+    // A change held back by the interval is spoken once it has passed, even when the run has
+    // stopped changing by then (paused, or between slow generations).
+    QTimer* statusDue_;
 };
 
 } // namespace quarrow

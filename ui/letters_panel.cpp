@@ -1,5 +1,7 @@
 #include "ui/letters_panel.h"
 
+#include "ui/box_text.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -272,10 +274,12 @@ void LettersPanel::ShowOffspring(const QString& offspring, qsizetype locked) {
             Note(hits, i);
         }
     }
-    QString description = tr("%1. Locked: the first %2 letters, %3.")
-                              .arg(Shown(offspring))
-                              .arg(std::min(locked, offspring.size()))
-                              .arg(Shown(offspring.left(locked)));
+    const qsizetype lockedShown = std::min(locked, offspring.size());
+    QString description =
+        tr("%1. Locked: %2, %3.")
+            .arg(Shown(offspring),
+                 Counted(lockedShown, tr("the first %1 letter"), tr("the first %1 letters")),
+                 Shown(offspring.left(locked)));
     if (hitCount > 0) {
         description += QLatin1Char(' ') +
                        (hitCount <= kMostPlacesNamed

@@ -1,8 +1,10 @@
 #include "ui/offspring_panel.h"
 
+#include "ui/box_text.h"
 #include "ui/letters_panel.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -13,6 +15,11 @@ namespace {
 
 QString Count(std::size_t value) {
     return QLocale().toString(static_cast<qulonglong>(value));
+}
+
+QString Hits(std::size_t hits) {
+    return Counted(static_cast<std::int64_t>(hits), OffspringPanel::tr("%1 hit"),
+                   OffspringPanel::tr("%1 hits"));
 }
 
 } // namespace
@@ -35,15 +42,36 @@ QString SchemeRule(Scheme scheme) {
     return {};
 }
 
+QString OffspringHeadline(Scheme scheme) {
+    if (scheme == Scheme::Sequential) {
+        return {};
+    }
+    return OffspringPanel::tr("The %1th offspring always becomes the next parent, even when "
+                              "another offspring has more letters right.")
+        .arg(kOffspringPerGeneration);
+}
+
+namespace {
+
+QString PassedOverNote() {
+    return OffspringPanel::tr("more letters right, but not chosen: the %1th offspring always is")
+        .arg(kOffspringPerGeneration);
+}
+
+} // namespace
+
 QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& row,
-                          qsizetype targetLength, bool last) {
+                          qsizetype targetLength, OffspringFate fate) {
     const auto length = static_cast<std::size_t>(targetLength);
     QString text;
     if (scheme == Scheme::Sequential) {
         const std::size_t hits = row.matched - std::min(row.matched, row.copied);
-        text = OffspringPanel::tr("Offspring %1: %2 letters copied, %3 hits")
+        text = OffspringPanel::tr("Offspring %1: %2, %3")
                    .arg(number)
-                   .arg(Count(row.copied), Count(hits));
+                   .arg(Counted(static_cast<std::int64_t>(row.copied),
+                                OffspringPanel::tr("%1 letter copied"),
+                                OffspringPanel::tr("%1 letters copied")),
+                        Hits(hits));
         if (row.matched >= length) {
             text += OffspringPanel::tr(", every letter now locked");
         }
@@ -54,8 +82,10 @@ QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& r
                .arg(Count(row.matched), Count(length));
     if (row.matched >= length) {
         text += OffspringPanel::tr(", matches the target");
-    } else if (last) {
+    } else if (fate == OffspringFate::NextParent) {
         text += OffspringPanel::tr(", next parent");
+    } else if (fate == OffspringFate::PassedOver) {
+        text += QStringLiteral(", ") + PassedOverNote();
     }
     return text;
 }
@@ -83,6 +113,18 @@ OffspringPanel::OffspringPanel(const QString& target, const QString& firstString
         layout->addWidget(row);
         rows_.append(row);
     }
+    // The rows keep room for the widest a row of this phrase can be, so that the view is laid
+    // out once for all of them rather than growing as their notes change.
+    OffspringRow widest;
+    widest.letters.assign(static_cast<std::size_t>(target_.size()), 'W');
+    widest.matched = static_cast<std::size_t>(std::max<qsizetype>(target_.size() - 1, 0));
+    widest.copied = widest.matched;
+    rows_.front()->setText(
+        RowText(kOffspringPerGeneration - 2, widest, target_, OffspringFate::PassedOver));
+    // Text does not grow quite in proportion with the zoom: a little more, against rounding.
+    rows_.front()->setMinimumWidth(rows_.front()->sizeHint().width() +
+                                   2 * QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')));
+    rows_.front()->setText(QStringLiteral("&nbsp;"));
     auto* rule = new QLabel(SchemeRule(scheme), this);
     rule->setObjectName(QStringLiteral("schemeRule"));
     rule->setWordWrap(true);
@@ -111,29 +153,39 @@ void OffspringPanel::ShowOffspring(std::int64_t generation, const std::vector<Of
             continue;
         }
         const OffspringRow& row = rows[static_cast<std::size_t>(i)];
-        const bool last = i == kOffspringPerGeneration - 1;
-        label->setText(RowText(i, row, parentLetters, last));
-        label->setAccessibleName(DescribeOffspring(scheme_, i + 1, row, target_.size(), last));
+        OffspringFate fate = OffspringFate::Dropped;
+        if (i == kOffspringPerGeneration - 1) {
+            fate = OffspringFate::NextParent;
+        } else if (scheme_ != Scheme::Sequential &&
+                   rows.size() == static_cast<std::size_t>(kOffspringPerGeneration) &&
+                   row.matched > rows.back().matched) {
+            // A generation cut short by a match has no next parent to be passed over for.
+            fate = OffspringFate::PassedOver;
+        }
+        label->setText(RowText(i, row, parentLetters, fate));
+        label->setAccessibleName(DescribeOffspring(scheme_, i + 1, row, target_.size(), fate));
         letters_.append(QString::fromLatin1(row.letters));
     }
 }
 
 QString OffspringPanel::RowText(qsizetype index, const OffspringRow& row, const QString& parent,
-                                bool last) const {
+                                OffspringFate fate) const {
     const QString letters = QString::fromLatin1(row.letters);
     const bool sequential = scheme_ == Scheme::Sequential;
     const QString marked =
         sequential ? MarkedOffspring(letters, static_cast<qsizetype>(row.copied), firstString_)
                    : MarkedChild(letters, parent, target_);
     const auto length = static_cast<std::size_t>(target_.size());
-    QString note = sequential ? tr("%1 copied, %2 hits")
+    QString note = sequential ? tr("%1 copied, %2")
                                     .arg(Count(row.copied))
-                                    .arg(Count(row.matched - std::min(row.matched, row.copied)))
+                                    .arg(Hits(row.matched - std::min(row.matched, row.copied)))
                               : tr("%1 of %2").arg(Count(row.matched), Count(length));
     if (!sequential && row.matched >= length) {
         note += QStringLiteral(" &nbsp;<b>") + tr("matches the target") + QStringLiteral("</b>");
-    } else if (!sequential && last) {
+    } else if (!sequential && fate == OffspringFate::NextParent) {
         note += QStringLiteral(" &nbsp;<b>") + tr("next parent") + QStringLiteral("</b>");
+    } else if (!sequential && fate == OffspringFate::PassedOver) {
+        note += QStringLiteral(" &nbsp;<i>") + PassedOverNote() + QStringLiteral("</i>");
     }
     return QStringLiteral("%1&nbsp; %2&nbsp; %3")
         .arg(QString::number(index + 1).rightJustified(2).replace(QLatin1Char(' '),

@@ -18,10 +18,18 @@ namespace quarrow {
 /// The rule a scheme picks its next parent by, in a line of plain words.
 QString SchemeRule(Scheme scheme);
 
+/// What becomes of an offspring of schemes 1 and 2 that does not match the target: the last one
+/// is the next parent, and one with more letters right than it is passed over.
+enum class OffspringFate { Dropped, NextParent, PassedOver };
+
+/// The headline over the offspring rows: the rule a class should not miss, that in schemes 1 and
+/// 2 the last offspring is the next parent whatever the others score; empty for scheme 3.
+QString OffspringHeadline(Scheme scheme);
+
 /// How a screen reader hears one offspring row: "Offspring 7: 5 of 9 right, next parent", or
 /// for scheme 3 "Offspring 7: 4 letters copied, 2 hits".
 QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& row,
-                          qsizetype targetLength, bool last);
+                          qsizetype targetLength, OffspringFate fate);
 
 /// The offspring of one generation, a row each, as the engine bred them: for schemes 1 and 2 each
 /// letter marked right, changed or kept against the target and the parent, and the offspring
@@ -45,7 +53,7 @@ public:
 
 private:
     QString RowText(qsizetype index, const OffspringRow& row, const QString& parent,
-                    bool last) const;
+                    OffspringFate fate) const;
 
     QString target_;
     QString firstString_;

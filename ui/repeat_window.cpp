@@ -119,7 +119,8 @@ QString Duration(double seconds) {
         return QObject::tr("under a second");
     }
     if (seconds < 120.0) {
-        return QObject::tr("about %1 seconds").arg(std::lround(seconds));
+        return Counted(std::lround(seconds), QObject::tr("about %1 second"),
+                       QObject::tr("about %1 seconds"));
     }
     if (seconds < 7200.0) {
         return QObject::tr("about %1 minutes").arg(std::lround(seconds / 60.0));

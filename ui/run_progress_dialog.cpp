@@ -1,13 +1,17 @@
 #include "ui/run_progress_dialog.h"
 
 #include "ui/box_text.h"
+#include "ui/zoom.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace quarrow {
 
@@ -46,6 +50,35 @@ RunProgressDialog::RunProgressDialog(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    // At the window's zoom, and following it.
+    new WindowZoom(*this);
+}
+
+void RunProgressDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    PlaceClear();
+}
+
+void RunProgressDialog::PlaceClear() {
+    const std::optional<QRect> available = AvailableArea(*this);
+    if (keepClear_.isNull() || !available) {
+        return;
+    }
+    constexpr int kGap = 12;
+    const QRect clear(keepClear_->mapToGlobal(QPoint(0, 0)), keepClear_->size());
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    const QPoint centre = parentWidget() != nullptr
+                              ? parentWidget()->window()->frameGeometry().center()
+                              : available->center();
+    // Under the control first, then over it, centred on the window as a dialog is.
+    for (const int top : {clear.bottom() + kGap, clear.top() - kGap - frame.height()}) {
+        QRect place(QPoint(centre.x() - frame.width() / 2, top), frame);
+        place = MovedInto(place, *available);
+        if (!place.intersects(clear)) {
+            move(place.topLeft());
+            return;
+        }
+    }
 }
 
 RunProgressDialog::~RunProgressDialog() = default;

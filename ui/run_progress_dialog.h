@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QShowEvent;
 
 namespace quarrow {
 
@@ -46,14 +48,23 @@ public:
     void SetCurrentString(const QString& text);
     QString CurrentString() const { return currentString_; }
 
+    /// Opens where it covers none of `control` (of the window it belongs to), which the user
+    /// keeps reading while the run goes on.
+    void KeepClearOf(const QWidget* control) { keepClear_ = control; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void ShowCurrentString();
+    void PlaceClear();
 
     QLabel* label_;
     QLabel* stringLabel_;
     QProgressBar* bar_;
     QPushButton* cancelButton_;
     QString currentString_;
+    QPointer<const QWidget> keepClear_;
 };
 
 } // namespace quarrow

@@ -1,5 +1,7 @@
 #include "ui/view_controls.h"
 
+#include "ui/box_text.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -42,10 +44,12 @@ ViewControls::ViewControls(double speed, bool keepOpen, QWidget* parent)
         }
         speedBox_->addItem(caption, rate);
         // Read out in full.
-        speedBox_->setItemData(
-            speedBox_->count() - 1,
-            rate == 0.0 ? caption : tr("%1 generations a second").arg(static_cast<int>(rate)),
-            Qt::AccessibleTextRole);
+        speedBox_->setItemData(speedBox_->count() - 1,
+                               rate == 0.0
+                                   ? caption
+                                   : Counted(static_cast<int>(rate), tr("%1 generation a second"),
+                                             tr("%1 generations a second")),
+                               Qt::AccessibleTextRole);
     }
     speedBox_->setCurrentIndex(chosen);
     auto* speedLabel = new QLabel(tr("Speed:"), pace_);

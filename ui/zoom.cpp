@@ -285,7 +285,18 @@ WindowZoom* WindowZoom::Of(const QWidget* window) {
 }
 
 void WindowZoom::SetFactor(double factor) {
-    factor = std::clamp(factor, kZoomSteps.front(), kZoomSteps.back() * 2);
+    asked_ = std::clamp(factor, kZoomSteps.front(), kZoomSteps.back() * 2);
+    // A new factor is tried as asked; the window holds itself below it again if it must.
+    most_ = kZoomSteps.back() * 2;
+    Apply(asked_);
+}
+
+void WindowZoom::SetMostFactor(double most) {
+    most_ = std::max(most, kSameFactor);
+    Apply(std::min(asked_, most_));
+}
+
+void WindowZoom::Apply(double factor) {
     if (std::abs(factor - factor_) < kSameFactor) {
         return;
     }

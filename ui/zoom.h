@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <optional>
@@ -124,10 +125,17 @@ class WindowZoom : public QObject {
 public:
     explicit WindowZoom(QWidget& window);
 
+    /// The factor the window is shown at.
     double Factor() const { return factor_; }
+    /// The factor asked for, by the keys or the program's zoom; the window shows it unless it is
+    /// held below it by `SetMostFactor`.
+    double AskedFactor() const { return asked_; }
     void SetFactor(double factor);
+    /// Holds the window at `most` at the largest, below 1 if need be, for a window that would not
+    /// fit its screen at the factor asked for, until a factor is asked for again.
+    void SetMostFactor(double most);
 
-    void ZoomIn() { SetFactor(NextZoomStep(factor_)); }
+    void ZoomIn() { SetFactor(NextZoomStep(std::max(asked_, factor_))); }
     void ZoomOut() { SetFactor(PreviousZoomStep(factor_)); }
     void Reset() { SetFactor(1.0); }
 
@@ -142,8 +150,12 @@ private:
     void ScaleCharts();
     void ResizeWindow(double ratio);
 
+    void Apply(double factor);
+
     QWidget& window_;
     double factor_ = 1.0;
+    double asked_ = 1.0;
+    double most_ = kZoomSteps.back() * 2;
 };
 
 } // namespace quarrow

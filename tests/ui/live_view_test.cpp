@@ -1,9 +1,10 @@
 #include "tests/support/svg_drawing.h"
 #include "tests/support/window_steps.h"
-#include "tests/ui/window_fixture.h"
+#include "tests/ui/live_view_fixture.h"
 #include "ui/evolution_view.h"
 #include "ui/fitness_chart.h"
 #include "ui/help_viewer.h"
+#include "ui/offspring_panel.h"
 #include "ui/repeat_window.h"
 #include "ui/whole_file.h"
 #include "ui/zoom.h"
@@ -47,81 +48,6 @@
 namespace quarrow::testing {
 namespace {
 
-// The page's result boxes and Go, in global coordinates: what the live view leaves in sight.
-QRect ResultBoxesOf(const QWidget& window) {
-    QRect area;
-    for (const char* name : {"txtLength", "txtNumGen", "txtTotal", "Command2"}) {
-        const auto* box = window.findChild<QWidget*>(QString::fromLatin1(name));
-        area = area.united(QRect(box->mapToGlobal(QPoint(0, 0)), box->size()));
-    }
-    return area;
-}
-
-class LiveViewTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        Control<QTabWidget>("SSTab1")->setCurrentIndex(kStepFour);
-    }
-
-    void ZoomTo(double factor) {
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
-        while (window->ZoomFactor() < factor) {
-            const double before = window->ZoomFactor();
-            QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return window->ZoomFactor() > before; }));
-        }
-    }
-
-    void SetUpRun(const QString& target, const QString& first, int option) {
-        Control<QLineEdit>("txtTarget")->setText(target);
-        Control<QLineEdit>("txtInitialGuess")->setText(first);
-        Control<QRadioButton>(option == 1   ? "Option1"
-                              : option == 2 ? "Option2"
-                                            : "Option3")
-            ->setChecked(true);
-    }
-
-    /// Clicks Go; calls `during` every 20 ms with the view while it shows, until `during`
-    /// returns true. Returns once the run has ended and filled the time box.
-    bool RunWith(const std::function<bool(EvolutionView&)>& during, int timeoutMs = 20000) {
-        bool ended = false;
-        QTimer poll;
-        poll.setInterval(20);
-        QObject::connect(&poll, &QTimer::timeout, window.get(), [&] {
-            auto* view = window->findChild<EvolutionView*>();
-            if (view != nullptr && view->isVisible() && view->RunGoing() && during(*view)) {
-                poll.stop();
-            }
-        });
-        poll.start();
-        QTimer::singleShot(0, window.get(), [&] {
-            Control<QPushButton>("Command2")->click();
-            ended = true;
-        });
-        return QTest::qWaitFor(
-            [&] { return ended && !Control<QLineEdit>("txtLength")->text().isEmpty(); }, timeoutMs);
-    }
-
-    /// A serial run's view of CAT from DOG, a child of the window, placed beside it as a run
-    /// places its view, and shown.
-    EvolutionView* ShowViewBeside() {
-        auto* view = new EvolutionView(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial,
-                                       window->LiveViewChoices(), window.get());
-        view->PlaceBeside(*window, ResultBoxesOf(*window));
-        view->show();
-        return view;
-    }
-
-    static void ClickCancel(EvolutionView& view) {
-        QTest::mouseClick(view.findChild<QPushButton*>(QStringLiteral("cancelButton")),
-                          Qt::LeftButton);
-    }
-};
-
 TEST_F(LiveViewTest, AtTwiceTheSizeASlowSchemeThreeRunShowsItsViewAndCancels) {
     ZoomTo(2.0);
     window->LiveViewChoices().slowMotion = true;
@@ -139,55 +65,22 @@ TEST_F(LiveViewTest, AtTwiceTheSizeASlowSchemeThreeRunShowsItsViewAndCancels) {
     EXPECT_GE(generations, 2);
 }
 
-// Runs a slow 50-letter scheme-1 run and reads the view once offspring have arrived while it is
-// on show: how many pixels of the rows are out of sight, and the chart's width and least width.
-struct RowsRoom {
-    int hiddenWidth = -1;
-    int chartWidth = 0;
-    int chartLeast = 0;
-};
-
-class OffspringRoomTest : public LiveViewTest {
-protected:
-    RowsRoom WatchRows() {
-        window->LiveViewChoices().slowMotion = true;
-        SetUpRun(QStringLiteral("METHINKS IT IS LIKE A WEASEL AND SO IS THIS PHRASE"),
-                 QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM QWERTYUIOPASDFGHJKLZXCV"), 1);
-        RowsRoom room;
-        std::int64_t firstSeen = -1;
-        EXPECT_TRUE(RunWith([&](EvolutionView& view) {
-            const std::int64_t generation = view.Shown().offspringGeneration;
-            if (firstSeen < 0) {
-                firstSeen = generation;
-            }
-            if (generation <= firstSeen) {
-                return false;
-            }
-            const auto* rows =
-                view.findChild<QAbstractScrollArea*>(QStringLiteral("offspringScroll"));
-            room.hiddenWidth = rows->horizontalScrollBar()->maximum();
-            const auto* chart = view.findChild<FitnessChart*>();
-            room.chartWidth = chart->width();
-            room.chartLeast = chart->minimumSizeHint().width();
-            ClickCancel(view);
-            return true;
-        }));
-        return room;
+TEST_F(OffspringRoomTest, EveryRowIsWholeAtEverySizeOfTheWindow) {
+    for (const int length : {1, 28, 50}) {
+        SCOPED_TRACE(length);
+        CheckRows(length);
     }
-};
-
-// In slow motion the view widens until every letter of a 50-letter phrase's rows is in sight.
-TEST_F(OffspringRoomTest, TheRowsOfALongPhraseAreSeenWhole) {
-    EXPECT_EQ(WatchRows().hiddenWidth, 0) << "pixels of the rows out of sight";
-}
-
-// At twice the size the screen is too narrow for those rows: the chart gives up its width, down
-// to its least, before they are cut.
-TEST_F(OffspringRoomTest, AtTwiceTheSizeTheChartGivesWayToTheRows) {
     ZoomTo(2.0);
-    const RowsRoom room = WatchRows();
-    EXPECT_GT(room.hiddenWidth, 0) << "a phrase this long does not fit at twice the size";
-    EXPECT_LE(room.chartWidth, room.chartLeast) << "the chart keeps room the rows need";
+    for (const int length : {1, 28, 50}) {
+        SCOPED_TRACE(length);
+        CheckRows(length);
+    }
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
+    for (const int length : {1, 28, 50}) {
+        SCOPED_TRACE(length);
+        CheckRows(length);
+    }
 }
 
 // Laying the chart out never changes what it lays out: at twice the size a slow scheme-3 view
@@ -574,10 +467,11 @@ CapitalHeights CapitalsOf(EvolutionView& view) {
         QFontMetrics(chart->legend()->font()).capHeight()};
 }
 
+// At full speed, without the offspring rows, the view has room for the whole zoom.
 TEST_F(LiveViewTest, EveryTextOfTheViewGrowsWithTheZoomAndNoneIsCutOrOverlaps) {
     for (const Scheme scheme : {Scheme::Attenuating, Scheme::Sequential}) {
         SCOPED_TRACE(static_cast<int>(scheme));
-        window->LiveViewChoices().slowMotion = true;
+        window->LiveViewChoices().slowMotion = false;
         auto* view = new EvolutionView(QStringLiteral("METHINKS IT IS LIKE A WEASEL"),
                                        QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"), scheme,
                                        window->LiveViewChoices(), window.get());
@@ -794,6 +688,7 @@ TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNo
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
     view = ShowViewBeside();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    const QRect runPlace = view->geometry();
     QPointer<RepeatWindow> inside = view->OpenRepeat();
     ASSERT_FALSE(inside.isNull());
     EXPECT_FALSE(inside->isWindow());
@@ -807,6 +702,10 @@ TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNo
                       Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return inside.isNull(); }));
     EXPECT_TRUE(view->findChild<QWidget*>(QStringLiteral("runPage"))->isVisible());
+    // Back on the run, the view has the size and place it had before: no taller, so that it
+    // covers nothing it had left in sight.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->geometry() == runPlace; }))
+        << view->height() << " tall, " << runPlace.height() << " before";
     delete view;
 }
 

@@ -572,7 +572,7 @@ TEST_F(ViewTest, PauseHoldsTheRunStepMakesOneGenerationAndTheRowsAreTheEnginesOf
     EXPECT_TRUE(panel->isVisible());
     // Space and the Right arrow leave the zoom keys alone.
     QTest::keyClick(view, Qt::Key_Equal, Qt::ControlModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return WindowZoom::Of(view)->Factor() > 1.0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return WindowZoom::Of(view)->AskedFactor() > 1.0; }));
 
     std::int64_t checked = 0;
     const Outcome watched = RunWatched(view, Scheme::Serial, target, first, [&](qint64) {
@@ -731,6 +731,115 @@ TEST_F(ViewTest, TheAccessibleStatusFollowsTheRunAtALimitedRate) {
             .arg(QLocale().toString(static_cast<qlonglong>(view->Shown().generation)))))
         << view->accessibleDescription().toStdString();
     delete view;
+}
+
+// Held, a run stops changing: the last change the interval held back is still spoken, within
+// the interval, rather than the status staying on an older generation for as long as the hold.
+TEST_F(ViewTest, AHeldRunsLatestGenerationIsSpokenWithinTheInterval) {
+    constexpr qint64 kInterval = 400;
+    auto* view = new EvolutionView(QString::fromLatin1(kEndlessTarget),
+                                   QString::fromLatin1(kEndlessFirst), Scheme::Sequential, choices);
+    view->SetStatusInterval(std::chrono::milliseconds(kInterval));
+    std::int64_t heldAt = -1;
+    qint64 settledMs = -1;
+    qint64 spokenMs = -1;
+    RunWatched(view, Scheme::Sequential, kEndlessTarget, kEndlessFirst, [&](qint64 ms) {
+        if (heldAt < 0 && ms > 300 && view->Shown().generation > 0) {
+            view->TogglePause();
+            heldAt = 0;
+        }
+        if (heldAt >= 0 && view->Feed().Holding() && view->Shown().generation != heldAt) {
+            heldAt = view->Shown().generation;
+            settledMs = ms;
+        }
+        const QString latest = QStringLiteral("Generation %1:").arg(heldAt);
+        if (settledMs >= 0 && spokenMs < 0 && view->StatusText().startsWith(latest)) {
+            spokenMs = ms;
+        }
+        if (spokenMs >= 0 || (settledMs >= 0 && ms - settledMs > 10 * kInterval) || ms > 30000) {
+            Cancel(view)->click();
+        }
+    });
+    ASSERT_GE(settledMs, 0) << "the run was never held";
+    ASSERT_GE(spokenMs, 0) << "the held run's generation " << heldAt << " was never spoken; still "
+                           << view->StatusText().toStdString();
+    // The interval, and a margin for a busy machine's timers.
+    EXPECT_LE(spokenMs - settledMs, kInterval + 300);
+    delete view;
+}
+
+// Schemes 1 and 2 take the 20th offspring whatever the others score: the view heads its rows
+// with that rule, and a row that beat the next parent says it was passed over, to the eye and
+// to a screen reader. Scheme 3 keeps no next parent, and a generation cut short by a match has
+// none to be passed over for.
+TEST_F(ViewTest, ARowThatBeatsTheNextParentSaysItWasPassedOver) {
+    const QString passedOver =
+        QStringLiteral("more letters right, but not chosen: the 20th offspring always is");
+    const auto rows = [](std::size_t count, std::size_t lastMatched) {
+        std::vector<OffspringRow> bred(count, OffspringRow{"CXX", 1, 0});
+        bred[4].matched = 2;
+        bred.back().matched = lastMatched;
+        return bred;
+    };
+    for (const Scheme scheme : {Scheme::Attenuating, Scheme::Serial, Scheme::Sequential}) {
+        SCOPED_TRACE(static_cast<int>(scheme));
+        EvolutionView view(QStringLiteral("CAT"), QStringLiteral("DOG"), scheme, choices);
+        view.show();
+        view.TogglePause();
+        const auto* headline = view.findChild<QLabel*>(QStringLiteral("offspringHeadline"));
+        auto* panel = view.findChild<OffspringPanel*>();
+        panel->ShowOffspring(3, rows(kOffspringPerGeneration, 1), "DOG");
+        const QStringList heard = panel->RowDescriptions();
+        const auto* fifth = view.findChild<QLabel*>(QStringLiteral("offspringRow5"));
+        const auto* fourth = view.findChild<QLabel*>(QStringLiteral("offspringRow4"));
+        if (scheme == Scheme::Sequential) {
+            EXPECT_FALSE(headline->isVisible());
+            EXPECT_FALSE(heard[4].contains(passedOver));
+            EXPECT_FALSE(fifth->text().contains(passedOver));
+            continue;
+        }
+        EXPECT_TRUE(headline->isVisible());
+        EXPECT_EQ(headline->text(), QStringLiteral("The 20th offspring always becomes the next "
+                                                   "parent, even when another offspring has more "
+                                                   "letters right."));
+        EXPECT_EQ(heard[4], QStringLiteral("Offspring 5: 2 of 3 right, ") + passedOver);
+        EXPECT_TRUE(fifth->text().contains(passedOver));
+        EXPECT_FALSE(heard[3].contains(passedOver)) << "as many right as the next parent";
+        EXPECT_FALSE(fourth->text().contains(passedOver));
+        EXPECT_EQ(heard[19], QStringLiteral("Offspring 20: 1 of 3 right, next parent"));
+        // Row 20 as good as row 5: nobody was passed over.
+        panel->ShowOffspring(4, rows(kOffspringPerGeneration, 2), "DOG");
+        EXPECT_FALSE(panel->RowDescriptions().join(QString()).contains(passedOver));
+        // Ended by a match at row 8: the rows before it are no one's rivals.
+        std::vector<OffspringRow> cut = rows(8, 3);
+        cut.back().letters = "CAT";
+        panel->ShowOffspring(5, cut, "DOG");
+        EXPECT_FALSE(panel->RowDescriptions().join(QString()).contains(passedOver));
+        EXPECT_TRUE(panel->RowDescriptions().back().endsWith(QStringLiteral("matches the target")));
+        view.TogglePause();
+        EXPECT_FALSE(headline->isVisible()) << "at full speed no rows show, nor their headline";
+    }
+}
+
+// One of a thing is said in the singular, wherever the view counts: a row's hits and copied
+// letters and the slowest speed as a screen reader hears it.
+TEST_F(ViewTest, CountsOfOneAreSingular) {
+    OffspringRow row;
+    row.letters = "CAX";
+    row.copied = 1;
+    row.matched = 2;
+    EXPECT_EQ(DescribeOffspring(Scheme::Sequential, 3, row, 3, OffspringFate::Dropped),
+              QStringLiteral("Offspring 3: 1 letter copied, 1 hit"));
+    row.copied = 0;
+    row.matched = 2;
+    EXPECT_EQ(DescribeOffspring(Scheme::Sequential, 4, row, 3, OffspringFate::Dropped),
+              QStringLiteral("Offspring 4: 0 letters copied, 2 hits"));
+    EvolutionView view(QStringLiteral("CAT"), QStringLiteral("DOG"), Scheme::Serial, choices);
+    auto* speed = view.findChild<QComboBox*>(QStringLiteral("speedBox"));
+    EXPECT_EQ(speed->itemData(speed->findData(1.0), Qt::AccessibleTextRole).toString(),
+              QStringLiteral("1 generation a second"));
+    EXPECT_EQ(speed->itemData(speed->findData(4.0), Qt::AccessibleTextRole).toString(),
+              QStringLiteral("4 generations a second"));
 }
 
 TEST_F(ViewTest, SchemesOneAndTwoStateTheExpectedCostOfTheirExactLaw) {

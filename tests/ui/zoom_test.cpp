@@ -5,7 +5,9 @@
 #include "ui/arrows.h"
 #include "ui/evolution_view.h"
 #include "ui/help_viewer.h"
+#include "ui/run_progress_dialog.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QFontMetrics>
@@ -257,6 +259,36 @@ TEST_F(ZoomTest, AltGOnStepFourStartsTheRun) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
     QTest::mouseClick(generate, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), generate);
+}
+
+// Step Three's progress window opens at the window's zoom, and where the target it matches
+// stays in sight.
+TEST_F(ZoomTest, StepThreesProgressWindowFollowsTheZoomAndLeavesTheTargetInSight) {
+    Control<QLineEdit>("txtPhrase")->setText(QStringLiteral("METHINKS IT IS LIKE A WEASEL"));
+    Tabs()->setCurrentIndex(kStepThree);
+    while (window->ZoomFactor() < 2.0) {
+        const double before = window->ZoomFactor();
+        Press(Qt::Key_Equal);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->ZoomFactor() > before; }));
+    }
+    Control<QLineEdit>("txtNumGenerat")->setText(QStringLiteral("2000000000"));
+    QTest::mouseClick(Control<QPushButton>("Command4"), Qt::LeftButton);
+    RunProgressDialog* dialog = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        dialog = window->findChild<RunProgressDialog*>();
+        return dialog != nullptr && dialog->isVisible();
+    }));
+    QApplication::processEvents();
+    EXPECT_NEAR(QFontMetrics(dialog->font()).capHeight(),
+                2 * QFontMetrics(QApplication::font()).capHeight(), 1);
+    const auto* target = Control<QLineEdit>("txtTargetString");
+    const QRect targetPlace(target->mapToGlobal(QPoint(0, 0)), target->size());
+    EXPECT_FALSE(dialog->frameGeometry().intersects(targetPlace)) << "the dialog covers the target";
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !Control<QLineEdit>("txtTimeGen")->text().isEmpty(); }));
+    CloseMessageNamed(QStringLiteral("searchMessage"));
 }
 
 TEST_F(ZoomTest, NoTwoButtonsOnAPageAnswerTheSameAccessKey) {
