@@ -3,6 +3,7 @@
 #include "analysis/statistics.h"
 #include "engine/exact_law.h"
 #include "platform/number_text.h"
+#include "plot/learner_numbers.h"
 #include "search/estimate.h"
 
 #include <QBuffer>
@@ -207,19 +208,13 @@ Prepared Prepare(const analysis::DistributionData& data) {
     return prepared;
 }
 
-/// A label of the generations axis: three figures from a million on.
+/// A label of the generations axis, in the form the views' sentences use.
 QString TickText(double value) {
-    if (std::abs(value) >= 1e6) {
-        return QString::number(value, 'g', 3);
-    }
-    return QString::number(value, 'f', FigureDecimals(value, 1));
+    return NumberText(value);
 }
 
 QString PowerOfTen(double exponent) {
-    if (exponent < 6.0) {
-        return QString::number(std::pow(10.0, exponent), 'f', 0);
-    }
-    return QStringLiteral("1E+%1").arg(static_cast<int>(std::lround(exponent)));
+    return PowerOfTenText(exponent);
 }
 
 /// A share as a percentage with no more decimals than it needs: "5%", "2.5%", "0.25%".

@@ -1,5 +1,6 @@
 #include "ui/cost_text.h"
 
+#include "plot/learner_numbers.h"
 #include "ui/box_text.h"
 
 #include <QLocale>
@@ -21,7 +22,8 @@ QString ThreeFigures(double value) {
     const QLocale english(QLocale::English);
     if (magnitude >= 15) {
         // Beyond what reads as a whole number, and beyond a 64-bit one.
-        return english.toString(value, 'g', 3);
+        return (value < 0 ? QStringLiteral("\u2212") : QString()) +
+               plot::PowerOfTenText(std::log10(std::fabs(value)), 3);
     }
     if (magnitude >= 2) {
         return english.toString(static_cast<qlonglong>(std::llround(rounded)));
