@@ -66,16 +66,23 @@ QString DescribeChance(double chance) {
     return QStringLiteral("1 in %1").arg(ThreeFigures(1.0 / chance));
 }
 
-QString DescribeExpectation(const SequentialExpectation& expectation,
-                            std::optional<double> seconds) {
+QString DescribeExpectation(const SequentialExpectation& expectation, std::optional<double> seconds,
+                            std::optional<double> pace) {
     QString text =
-        QStringLiteral("On average %1 generations (half of all runs need at most %2, nine in ten "
+        QStringLiteral("From a random first string of this length: on average %1 "
+                       "generations (half of all runs need at most %2, nine in ten "
                        "at most %3), %4 strings")
             .arg(ThreeFigures(expectation.meanGenerations), Grouped(expectation.medianGenerations),
                  Grouped(expectation.percentile90Generations),
                  ThreeFigures(expectation.meanStrings));
     if (seconds) {
-        text += QStringLiteral(", about %1 on this computer").arg(DescribeDuration(*seconds));
+        text += QStringLiteral(", about %1 on this computer at full speed")
+                    .arg(DescribeDuration(*seconds));
+    }
+    if (pace && *pace > 0.0) {
+        text += QStringLiteral(", about %1 at the view's speed of %2 generations a second")
+                    .arg(DescribeDuration(expectation.meanGenerations / *pace),
+                         plot::NumberText(*pace));
     }
     text += QStringLiteral(" and a generation log of about %1.")
                 .arg(DescribeBytes(expectation.meanLogBytes));
