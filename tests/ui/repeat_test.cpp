@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -317,7 +318,9 @@ TEST(RepeatWindowTest, EveryTextGrowsWithTheZoomAndNoneMeetsAnother) {
             }
         }
         EXPECT_GE(table->viewport()->width(), header->length());
-        EXPECT_GE(table->viewport()->height(), table->verticalHeader()->length());
+        // Short of room, the table gives way to the chart: its rows scroll rather than being cut.
+        EXPECT_TRUE(table->viewport()->height() >= table->verticalHeader()->length() ||
+                    table->verticalScrollBar()->isVisible());
         EXPECT_GE(table->rowHeight(0), QFontMetrics(table->font()).height());
         // No two texts of the window meet, nor any two of the chart.
         const auto texts = TextsOf(*window);
