@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#ifdef QUARROW_PROJECTOR_SCREEN
+#if defined(QUARROW_PROJECTOR_SCREEN) || defined(QUARROW_SMALL_SCREEN)
+#define QUARROW_FIXED_SCREEN
 #include <filesystem>
 #include <fstream>
 
@@ -15,20 +16,26 @@
 
 namespace {
 
-#ifdef QUARROW_PROJECTOR_SCREEN
+#ifdef QUARROW_FIXED_SCREEN
 // Zoom, full screen and the live view are tried on one screen of a classroom projector's size,
-// 1920 by 1080, which the offscreen platform reads from a configuration file. Each test process
+// 1920 by 1080, or on a small one of 1024 by 768, which the offscreen platform reads from a
+// configuration file. Each test process
 // writes its own: ctest runs them side by side, and one rewriting a shared file as another reads
 // it fails both.
-std::filesystem::path WriteProjectorScreen() {
+std::filesystem::path WriteScreen() {
+#ifdef QUARROW_SMALL_SCREEN
+    const char* const screen = R"("name": "Small", "x": 0, "y": 0, "width": 1024, "height": 768)";
+#else
+    const char* const screen =
+        R"("name": "Projector", "x": 0, "y": 0, "width": 1920, "height": 1080)";
+#endif
     std::filesystem::path config =
         std::filesystem::temp_directory_path() /
         ("quarrow-zoom-test-screen-" + std::to_string(getpid()) + ".json");
     std::ofstream out(config);
     out << R"({"synchronousWindowSystemEvents": false, "windowFrameMargins": true,
-               "screens": [{"name": "Projector", "x": 0, "y": 0, "width": 1920,
-                            "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96,
-                            "dpr": 1}]})";
+               "screens": [{)"
+        << screen << R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
     return config;
 }
 #endif
@@ -39,8 +46,8 @@ std::filesystem::path WriteProjectorScreen() {
 // or it would look for a display; ctest's discovery runs the binaries too.
 int main(int argc, char** argv) {
     std::vector<char*> arguments(argv, argv + argc);
-#ifdef QUARROW_PROJECTOR_SCREEN
-    const std::filesystem::path config = WriteProjectorScreen();
+#ifdef QUARROW_FIXED_SCREEN
+    const std::filesystem::path config = WriteScreen();
     std::string platform = "offscreen:configfile=" + config.string();
     char platformOption[] = "-platform";
     arguments.push_back(platformOption);
@@ -53,7 +60,7 @@ int main(int argc, char** argv) {
     // own options out.
     arguments.push_back(nullptr);
     QApplication app(count, arguments.data());
-#ifdef QUARROW_PROJECTOR_SCREEN
+#ifdef QUARROW_FIXED_SCREEN
     std::filesystem::remove(config); // read once, as the platform starts
 #endif
     ::testing::InitGoogleTest(&count, arguments.data());
