@@ -4,6 +4,7 @@
 #include "platform/number_text.h"
 #include "plot/distribution_chart.h"
 #include "tests/support/small_filesystem.h"
+#include "tests/ui/repeat_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/repeat_window.h"
 #include "ui/zoom.h"
@@ -39,15 +40,6 @@
 
 namespace quarrow {
 namespace {
-
-void Start(RepeatWindow& window, int runs, int seed) {
-    window.findChild<QSpinBox*>(QStringLiteral("repeatRunsBox"))->setValue(runs);
-    window.findChild<QSpinBox*>(QStringLiteral("repeatSeedBox"))->setValue(seed);
-    auto* start = window.findChild<QPushButton*>(QStringLiteral("repeatStartButton"));
-    // Start waits for the measurement of the estimate.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return start->isEnabled(); }));
-    QTest::mouseClick(start, Qt::LeftButton);
-}
 
 /// The batch the window runs with every scheme ticked.
 analysis::EvolveBatch AllSchemes(const std::string& phrase, std::int64_t runs, std::uint64_t seed) {
