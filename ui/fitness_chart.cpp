@@ -13,7 +13,6 @@
 #include <QGraphicsScene>
 #include <QLegend>
 #include <QLineSeries>
-#include <QLocale>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -61,10 +60,6 @@ FitnessChart::FitnessChart(bool sequential, std::size_t targetLength, QWidget* p
       view_(new QChartView(chart_, this)), lettersAxis_(new QValueAxis),
       linearAxis_(new QValueAxis), logGenerationAxis_(new QCategoryAxis) {
     chart_->setAnimationOptions(QChart::NoAnimation);
-    // Whole numbers on the linear axes grouped by thousands, as the decades and the sentences
-    // of the window read.
-    chart_->setLocale(QLocale(QLocale::English));
-    chart_->setLocalizeNumbers(true);
     chart_->setBackgroundRoundness(0);
 
     // The legend tells the two lines apart in words as well as by their look.
