@@ -590,11 +590,14 @@ void RepeatWindow::FitChartArea() {
     // numbers, as far as the screen leaves room beside the rest of the window at its least.
     const int frame = 2 * chartArea_->frameWidth();
     int wanted = chart_->minimumSizeHint().height() + frame;
-    if (layout() != nullptr) {
-        const int rest = layout()->minimumSize().height() - chartArea_->minimumHeight();
+    // Measured on the window this is shown in, which may hold it as one of its pages.
+    const QWidget& shownIn = *window();
+    if (shownIn.layout() != nullptr) {
+        const int rest = shownIn.layout()->minimumSize().height() - chartArea_->minimumHeight();
         if (const QScreen* shownOn = screen()) {
             const int room = shownOn->availableGeometry().height() -
-                             ExpectedFrameSize(*this, parentWidget()).height() - rest;
+                             ExpectedFrameSize(shownIn, shownIn.parentWidget()).height() - rest -
+                             fontMetrics().height(); // a line to spare for the frame's estimate
             wanted = std::min(wanted, room);
         }
     }
