@@ -57,7 +57,7 @@ QString PowerOfTenText(double log10Value, int figures) {
         mantissa /= 10.0;
         ++exponent;
     }
-    const QString power = QStringLiteral("10") + Superscript(QString::number(exponent));
+    QString power = QStringLiteral("10") + Superscript(QString::number(exponent));
     if (mantissa == 1.0) {
         return power;
     }
