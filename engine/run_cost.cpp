@@ -49,8 +49,10 @@ SequentialExpectation ExpectSequential(std::size_t letters) {
     const SequentialLaw law(letters);
     SequentialExpectation expectation;
     expectation.generationChance = law.GenerationChance();
-    expectation.meanGenerations = law.MeanGenerationsSearching();
-    expectation.meanStrings = law.MeanStringsSearching();
+    // From a random first string, as the laws of the other schemes are stated: one that already
+    // is the target ends the run at once.
+    expectation.meanGenerations = law.MeanGenerations();
+    expectation.meanStrings = law.MeanStrings();
     expectation.medianGenerations = GeometricQuantile(expectation.generationChance, 0.5);
     expectation.percentile90Generations = GeometricQuantile(expectation.generationChance, 0.9);
     // A generation line is the best offspring, then its count less one in print form (a sign

@@ -19,9 +19,10 @@ struct SequentialExpectation {
     /// The chance that one generation completes the run, (1 - (26/27)^20)^n; the same for
     /// every generation.
     double generationChance = 1.0;
-    /// Mean generations, 1 / `generationChance`.
+    /// Mean generations from a random first string: p + (1 - p) / `generationChance`, with p
+    /// the chance, 27^-n, that the first string already is the target.
     double meanGenerations = 1.0;
-    /// Mean strings counted, 20 per generation plus 1.
+    /// Mean strings counted from a random first string, 20 per generation plus 1.
     double meanStrings = 21.0;
     /// Half the runs need at most this many generations.
     std::int64_t medianGenerations = 1;

@@ -3,6 +3,7 @@
 #include "analysis/statistics.h"
 #include "engine/exact_law.h"
 #include "platform/number_text.h"
+#include "plot/learner_numbers.h"
 #include "search/estimate.h"
 
 #include <QBuffer>
@@ -207,19 +208,13 @@ Prepared Prepare(const analysis::DistributionData& data) {
     return prepared;
 }
 
-/// A label of the generations axis: three figures from a million on.
+/// A label of the generations axis, in the form the views' sentences use.
 QString TickText(double value) {
-    if (std::abs(value) >= 1e6) {
-        return QString::number(value, 'g', 3);
-    }
-    return QString::number(value, 'f', FigureDecimals(value, 1));
+    return NumberText(value);
 }
 
 QString PowerOfTen(double exponent) {
-    if (exponent < 6.0) {
-        return QString::number(std::pow(10.0, exponent), 'f', 0);
-    }
-    return QStringLiteral("1E+%1").arg(static_cast<int>(std::lround(exponent)));
+    return PowerOfTenText(exponent);
 }
 
 /// A share as a percentage with no more decimals than it needs: "5%", "2.5%", "0.25%".
@@ -508,6 +503,48 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
         }
     }
 
+    // The generations axis, the same under every panel and labelled under each, so that each
+    // histogram is read whole wherever the window scrolls it; its labels as far apart as their
+    // widths need.
+    std::vector<double> ticks;
+    // The powers of ten from a million on are narrower than the grouped numbers below it.
+    const double widest =
+        std::max(metrics.horizontalAdvance(TickText(axis.high)),
+                 metrics.horizontalAdvance(TickText(std::min(axis.high, 999'999.0)))) +
+        line;
+    if (axis.logarithmic) {
+        const double firstDecade = std::ceil(std::log10(axis.low));
+        const double lastDecade = std::floor(std::log10(axis.high));
+        const double decadeWidth =
+            plotWidth / std::max(std::log10(axis.high) - std::log10(axis.low), 1e-9);
+        const double every = NiceStep(widest / decadeWidth);
+        for (double decade = firstDecade; decade <= lastDecade; decade += std::max(every, 1.0)) {
+            ticks.push_back(std::pow(10.0, decade));
+        }
+    } else {
+        const double step = NiceStep(std::max(widest * (axis.high - axis.low) / plotWidth, 1.0));
+        for (double tick = std::ceil(axis.low / step) * step; tick < axis.high; tick += step) {
+            ticks.push_back(tick);
+        }
+    }
+    // The axis's tick marks and numbers under the plot ending at `bottom`; returns the bottom of
+    // the numbers.
+    const auto drawTicks = [&](double bottom) {
+        const double top = bottom + 0.25 * line;
+        for (const double tick : ticks) {
+            const double x = xOf(tick);
+            if (painter != nullptr) {
+                painter->setPen(QPen(Qt::black, unit));
+                painter->drawLine(QPointF(x, bottom), QPointF(x, top));
+            }
+            const QString label = TickText(tick);
+            const double width = metrics.horizontalAdvance(label);
+            canvas.Text(QRectF(Centred(x, width, plotLeft, plotRight), top, width, line),
+                        Qt::AlignLeft | Qt::AlignTop, label, body);
+        }
+        return top + line;
+    };
+
     double plotBottom = y;
     for (std::size_t s = 0; s < data.schemes.size(); ++s) {
         const analysis::SchemeRuns& runs = data.schemes[s];
@@ -620,40 +657,13 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
             canvas.Text(mark.rect.translated(0, plotTop - (mark.row + 1) * line),
                         Qt::AlignLeft | Qt::AlignTop, mark.text, body, mark.colour);
         }
-        y = plotBottom + line;
+        // Under every panel but the last, whose numbers come with the axis's title below.
+        if (s + 1 < data.schemes.size()) {
+            y = drawTicks(plotBottom) + 0.5 * line;
+        }
     }
 
-    // The shared generations axis, its labels as far apart as their widths need.
-    std::vector<double> ticks;
-    const double widest = metrics.horizontalAdvance(TickText(axis.high)) + line;
-    if (axis.logarithmic) {
-        const double firstDecade = std::ceil(std::log10(axis.low));
-        const double lastDecade = std::floor(std::log10(axis.high));
-        const double decadeWidth =
-            plotWidth / std::max(std::log10(axis.high) - std::log10(axis.low), 1e-9);
-        const double every = NiceStep(widest / decadeWidth);
-        for (double decade = firstDecade; decade <= lastDecade; decade += std::max(every, 1.0)) {
-            ticks.push_back(std::pow(10.0, decade));
-        }
-    } else {
-        const double step = NiceStep(std::max(widest * (axis.high - axis.low) / plotWidth, 1.0));
-        for (double tick = std::ceil(axis.low / step) * step; tick < axis.high; tick += step) {
-            ticks.push_back(tick);
-        }
-    }
-    y = plotBottom + 0.25 * line;
-    for (const double tick : ticks) {
-        const double x = xOf(tick);
-        if (painter != nullptr) {
-            painter->setPen(QPen(Qt::black, unit));
-            painter->drawLine(QPointF(x, plotBottom), QPointF(x, y));
-        }
-        const QString label = TickText(tick);
-        const double width = metrics.horizontalAdvance(label);
-        canvas.Text(QRectF(Centred(x, width, plotLeft, plotRight), y, width, line),
-                    Qt::AlignLeft | Qt::AlignTop, label, body);
-    }
-    y += line;
+    y = drawTicks(plotBottom);
     y = canvas
             .Text(QRectF(plotLeft, y, plotWidth, wrapped), Qt::AlignHCenter | Qt::TextWordWrap,
                   axis.logarithmic ? QStringLiteral("Generations per run (logarithmic scale)")

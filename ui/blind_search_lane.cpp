@@ -1,5 +1,6 @@
 #include "ui/blind_search_lane.h"
 
+#include "plot/learner_numbers.h"
 #include "search/alphabet.h"
 #include "ui/box_text.h"
 #include "ui/cost_text.h"
@@ -29,21 +30,6 @@ constexpr int kWholeBelowMagnitude = 6;
 constexpr double kLongestPlainSeconds = 1.0e12;
 constexpr double kSecondsPerYear = 365.25 * 86400.0;
 
-/// 10^`log10Value` as a two-figure mantissa and a signed power of ten: "7.6E+12".
-QString PowerOfTen(double log10Value) {
-    auto exponent = static_cast<long long>(std::floor(log10Value));
-    double mantissa =
-        std::round(std::pow(10.0, log10Value - static_cast<double>(exponent)) * 10.0) / 10.0;
-    if (mantissa >= 10.0) {
-        mantissa /= 10.0;
-        ++exponent;
-    }
-    return QStringLiteral("%1E%2%3")
-        .arg(QString::number(mantissa, 'f', 1),
-             exponent < 0 ? QStringLiteral("-") : QStringLiteral("+"))
-        .arg(std::llabs(exponent), 2, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
 BlindSearch::BlindSearch(std::string target, std::uint64_t seed)
@@ -56,8 +42,8 @@ bool BlindSearch::CatchUp(std::int64_t strings, std::chrono::nanoseconds budget)
     const std::size_t perReading = std::max<std::size_t>(
         1, kSymbolsPerClockReading / std::max<std::size_t>(target_.size(), 1));
     Clock::time_point now = start;
-    while (strings_ < strings && now < stop) {
-        for (std::size_t i = 0; i < perReading && strings_ < strings; ++i) {
+    while (strings_ < strings && now < stop && !Found()) {
+        for (std::size_t i = 0; i < perReading && strings_ < strings && !Found(); ++i) {
             FillRandom(generator_, candidate_.data(), candidate_.size());
             ++strings_;
             const std::size_t right = MatchCount(candidate_, target_);
@@ -69,7 +55,7 @@ bool BlindSearch::CatchUp(std::int64_t strings, std::chrono::nanoseconds budget)
         now = Clock::now();
     }
     spent_ += now - start;
-    return strings_ >= strings;
+    return strings_ >= strings || Found();
 }
 
 double BlindSearch::Rate() const {
@@ -82,26 +68,34 @@ QString DescribeBlindStrings(std::size_t length) {
     if (log10Strings < kWholeBelowMagnitude) {
         return Grouped(std::llround(std::pow(27.0, static_cast<double>(length))));
     }
-    return PowerOfTen(log10Strings);
+    return plot::PowerOfTenText(log10Strings);
 }
 
 QString DescribeBlindSearch(std::int64_t strings, std::size_t bestRight, std::size_t length,
                             double rate) {
+    const QString power = QStringLiteral("27") + plot::Superscript(QString::number(length));
+    if (length > 0 && bestRight == length) {
+        // A short target can be hit by chance; the lane stops there, and says so.
+        return BlindSearchLane::tr("Blind search found the target at string %1; on average a "
+                                   "blind search needs %2 = %3 strings to match it.")
+            .arg(Grouped(strings), power, DescribeBlindStrings(length));
+    }
     QString text = BlindSearchLane::tr("Blind search made %1 strings; its best has %2 of %3 "
                                        "letters right. Matching all %3 would take on average "
-                                       "27^%3 = %4 strings")
+                                       "%4 = %5 strings")
                        .arg(Grouped(strings))
                        .arg(bestRight)
                        .arg(length)
-                       .arg(DescribeBlindStrings(length));
+                       .arg(power, DescribeBlindStrings(length));
     if (rate <= 0.0) {
         return text + QLatin1Char('.');
     }
     const double log10Seconds = static_cast<double>(length) * std::log10(27.0) - std::log10(rate);
-    const QString duration = log10Seconds < std::log10(kLongestPlainSeconds)
-                                 ? DescribeDuration(std::pow(10.0, log10Seconds))
-                                 : BlindSearchLane::tr("%1 years")
-                                       .arg(PowerOfTen(log10Seconds - std::log10(kSecondsPerYear)));
+    const QString duration =
+        log10Seconds < std::log10(kLongestPlainSeconds)
+            ? DescribeDuration(std::pow(10.0, log10Seconds))
+            : BlindSearchLane::tr("%1 years")
+                  .arg(plot::PowerOfTenText(log10Seconds - std::log10(kSecondsPerYear)));
     return text + BlindSearchLane::tr(": about %1 at this computer's rate.").arg(duration);
 }
 
@@ -181,10 +175,12 @@ void BlindSearchLane::ShowBest() {
     }
     shownStrings_ = search_.Strings();
     best_->setText(MarkedLetters(FromLatin1(search_.Best()), target_));
-    const QString figures = tr("%1 of %2 right; %3 strings")
-                                .arg(search_.BestRight())
-                                .arg(search_.Length())
-                                .arg(Grouped(search_.Strings()));
+    const QString figures =
+        search_.Found() ? tr("found the target at string %1").arg(Grouped(search_.Strings()))
+                        : tr("%1 of %2 right; %3 strings")
+                              .arg(search_.BestRight())
+                              .arg(search_.Length())
+                              .arg(Grouped(search_.Strings()));
     figures_->setText(figures);
     setAccessibleDescription(figures);
 }

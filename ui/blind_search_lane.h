@@ -23,7 +23,8 @@ class BlindSearch {
 public:
     BlindSearch(std::string target, std::uint64_t seed);
 
-    /// Makes strings until `strings` have been made or `budget` has passed; whether it got there.
+    /// Makes strings until `strings` have been made, the target is found or `budget` has passed;
+    /// whether it got there or found the target.
     bool CatchUp(std::int64_t strings, std::chrono::nanoseconds budget);
 
     std::int64_t Strings() const { return strings_; }
@@ -31,6 +32,9 @@ public:
     const std::string& Best() const { return best_; }
     std::size_t BestRight() const { return bestRight_; }
     std::size_t Length() const { return target_.size(); }
+    /// Whether a string matched the whole target; the search stops at it, so `Strings` counts
+    /// up to and including that string.
+    bool Found() const { return strings_ > 0 && bestRight_ == target_.size(); }
     /// Strings a second it has made them at; 0 before it has made any.
     double Rate() const;
 
@@ -45,11 +49,12 @@ private:
 };
 
 /// 27^`length` in the form the lane states it: whole below a million ("19,683"), else a mantissa
-/// of two figures and a power of ten ("7.6E+12").
+/// of two figures and a raised power of ten ("7.6 × 10¹²").
 QString DescribeBlindStrings(std::size_t length);
 
 /// The sentence the lane ends a run with: what it made, its best, and what matching the whole
-/// target would take at `rate` strings a second (left out when the rate is not known).
+/// target would take at `rate` strings a second (left out when the rate is not known); when its
+/// best matched the whole target, that it found it, at string `strings`.
 QString DescribeBlindSearch(std::int64_t strings, std::size_t bestRight, std::size_t length,
                             double rate);
 

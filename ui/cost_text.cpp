@@ -1,5 +1,6 @@
 #include "ui/cost_text.h"
 
+#include "plot/learner_numbers.h"
 #include "ui/box_text.h"
 
 #include <QLocale>
@@ -21,7 +22,8 @@ QString ThreeFigures(double value) {
     const QLocale english(QLocale::English);
     if (magnitude >= 15) {
         // Beyond what reads as a whole number, and beyond a 64-bit one.
-        return english.toString(value, 'g', 3);
+        return (value < 0 ? QStringLiteral("\u2212") : QString()) +
+               plot::PowerOfTenText(std::log10(std::fabs(value)), 3);
     }
     if (magnitude >= 2) {
         return english.toString(static_cast<qlonglong>(std::llround(rounded)));
@@ -64,16 +66,23 @@ QString DescribeChance(double chance) {
     return QStringLiteral("1 in %1").arg(ThreeFigures(1.0 / chance));
 }
 
-QString DescribeExpectation(const SequentialExpectation& expectation,
-                            std::optional<double> seconds) {
+QString DescribeExpectation(const SequentialExpectation& expectation, std::optional<double> seconds,
+                            std::optional<double> pace) {
     QString text =
-        QStringLiteral("On average %1 generations (half of all runs need at most %2, nine in ten "
+        QStringLiteral("From a random first string of this length: on average %1 "
+                       "generations (half of all runs need at most %2, nine in ten "
                        "at most %3), %4 strings")
             .arg(ThreeFigures(expectation.meanGenerations), Grouped(expectation.medianGenerations),
                  Grouped(expectation.percentile90Generations),
                  ThreeFigures(expectation.meanStrings));
     if (seconds) {
-        text += QStringLiteral(", about %1 on this computer").arg(DescribeDuration(*seconds));
+        text += QStringLiteral(", about %1 on this computer at full speed")
+                    .arg(DescribeDuration(*seconds));
+    }
+    if (pace && *pace > 0.0) {
+        text += QStringLiteral(", about %1 at the view's speed of %2 generations a second")
+                    .arg(DescribeDuration(expectation.meanGenerations / *pace),
+                         plot::NumberText(*pace));
     }
     text += QStringLiteral(" and a generation log of about %1.")
                 .arg(DescribeBytes(expectation.meanLogBytes));

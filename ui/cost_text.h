@@ -25,9 +25,11 @@ QString DescribeBytes(double bytes);
 /// A chance as a percentage when it is not small ("53%"), else as one in so many.
 QString DescribeChance(double chance);
 
-/// The expected cost of a sequential run, in a few lines; the time only when a rate is known.
-QString DescribeExpectation(const SequentialExpectation& expectation,
-                            std::optional<double> seconds);
+/// The expected cost of a sequential run from a random first string, in a few lines; the time at
+/// full speed only when a rate is known, and when the run is to go at a slower `pace`
+/// (generations a second), the time at that pace as well.
+QString DescribeExpectation(const SequentialExpectation& expectation, std::optional<double> seconds,
+                            std::optional<double> pace = {});
 
 /// What a run of the attenuating or the serial scheme is expected to cost, from its exact law
 /// over all first strings of the target's length.

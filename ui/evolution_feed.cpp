@@ -26,10 +26,10 @@ void FitnessHistory::Add(std::int64_t generation, double matched) {
         }
         if (matched != last.matched && generation > last.generation) {
             // The value changed somewhere after the last sample: draw it as a step.
-            Append({generation, last.matched});
+            Append({generation, last.matched, last.matched, last.matched});
         }
     }
-    Append({generation, matched});
+    Append({generation, matched, matched, matched});
 }
 
 void FitnessHistory::Append(FitnessPoint point) {
@@ -40,7 +40,10 @@ void FitnessHistory::Append(FitnessPoint point) {
     if (count >= 2 && points_[count - 1].matched == point.matched &&
         points_[count - 2].matched == point.matched) {
         // A flat stretch is held by its two ends.
-        points_.back().generation = point.generation;
+        FitnessPoint& end = points_.back();
+        end.generation = point.generation;
+        end.lowest = std::min(end.lowest, point.lowest);
+        end.highest = std::max(end.highest, point.highest);
         return;
     }
     points_.push_back(point);
@@ -50,15 +53,19 @@ void FitnessHistory::Append(FitnessPoint point) {
 }
 
 void FitnessHistory::Thin() {
-    // Every other point of the older half goes; the first point stays as the curve's start.
+    // The older half's points merge in pairs; the first point stays as the curve's start. A pair
+    // stands for the stretch up to its later point, with the range both of them held.
     const std::size_t olderEnd = points_.size() / 2;
     std::size_t kept = 1;
-    for (std::size_t i = 1; i < olderEnd; ++i) {
-        if (i % 2 == 0) {
-            points_[kept++] = points_[i];
-        }
+    std::size_t i = 1;
+    for (; i + 1 < olderEnd; i += 2) {
+        const FitnessPoint& earlier = points_[i];
+        FitnessPoint merged = points_[i + 1];
+        merged.lowest = std::min(merged.lowest, earlier.lowest);
+        merged.highest = std::max(merged.highest, earlier.highest);
+        points_[kept++] = merged;
     }
-    const auto newer = points_.begin() + static_cast<std::ptrdiff_t>(olderEnd);
+    const auto newer = points_.begin() + static_cast<std::ptrdiff_t>(i);
     const auto end =
         std::move(newer, points_.end(), points_.begin() + static_cast<std::ptrdiff_t>(kept));
     points_.erase(end, points_.end());

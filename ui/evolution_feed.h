@@ -16,9 +16,18 @@
 namespace quarrow {
 
 /// One point of the fitness curve: letters right after a generation.
+///
+/// A point that stands for a thinned stretch (the generations after the point before it, up to
+/// its own) keeps the lowest and highest value sampled in it; an exact sample has both equal to
+/// `matched`.
 struct FitnessPoint {
     std::int64_t generation = 0;
     double matched = 0.0;
+    double lowest = 0.0;
+    double highest = 0.0;
+
+    /// Whether the point stands for a stretch whose values ranged more widely than one sample.
+    bool Spans() const { return lowest != highest; }
 
     bool operator==(const FitnessPoint&) const = default;
 };
@@ -27,8 +36,10 @@ struct FitnessPoint {
 ///
 /// Samples arrive at most every few milliseconds, for hours if need be. Flat stretches are held
 /// as their two ends, and a change of value adds the corner of a step, so a curve that climbs
-/// through a few dozen values stays exact. Past the bound, every other point of the older half
-/// is dropped: the recent part stays sharp and the old part keeps its shape at a coarser grain.
+/// through a few dozen values stays exact. Past the bound, the points of the older half are
+/// merged in pairs, each keeping the lowest and highest value of the stretch it stands for: the
+/// recent part stays sharp and the old part keeps its whole range at a coarser grain, with no
+/// sample lost from what the curve covers.
 class FitnessHistory {
 public:
     static constexpr std::size_t kDefaultMaxPoints = 1000;

@@ -1,8 +1,11 @@
 #include "ui/fitness_chart.h"
 
 #include "plot/distribution_chart.h"
+#include "plot/learner_numbers.h"
 #include "ui/zoom.h"
 
+#include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QEvent>
@@ -10,13 +13,15 @@
 #include <QGraphicsScene>
 #include <QLegend>
 #include <QLineSeries>
-#include <QLogValueAxis>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
+#include <optional>
+#include <utility>
 
 namespace quarrow {
 
@@ -52,26 +57,20 @@ std::size_t LetterStep(std::size_t letters, std::size_t most) {
 
 FitnessChart::FitnessChart(bool sequential, std::size_t targetLength, QWidget* parent)
     : QWidget(parent), sequential_(sequential), targetLength_(targetLength), chart_(new QChart),
-      view_(new QChartView(chart_, this)), series_(new QLineSeries(chart_)),
-      lettersAxis_(new QValueAxis), linearAxis_(new QValueAxis),
-      logGenerationAxis_(new QLogValueAxis) {
+      view_(new QChartView(chart_, this)), lettersAxis_(new QValueAxis),
+      linearAxis_(new QValueAxis), logGenerationAxis_(new QCategoryAxis) {
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->setBackgroundRoundness(0);
 
     // The legend tells the two lines apart in words as well as by their look.
-    series_->setName(sequential_ ? tr("Prefix reached (solid line)") : tr("Letters right"));
     QPen pen(QColor(0x0b, 0x57, 0xd0));
     pen.setWidth(2);
-    series_->setPen(pen);
-    chart_->addSeries(series_);
+    series_ = AddCurve(sequential_ ? tr("Prefix reached (solid line)") : tr("Letters right"), pen);
     if (sequential_) {
-        bestSeries_ = new QLineSeries(chart_);
-        bestSeries_->setName(tr("Best of the run (dashed line)"));
         QPen bestPen(QColor(0xc0, 0x3a, 0x2b));
         bestPen.setWidth(2);
         bestPen.setStyle(Qt::DashLine);
-        bestSeries_->setPen(bestPen);
-        chart_->addSeries(bestSeries_);
+        bestSeries_ = AddCurve(tr("Best of the run (dashed line)"), bestPen);
         chart_->legend()->setAlignment(Qt::AlignBottom);
     } else {
         chart_->legend()->hide();
@@ -89,16 +88,15 @@ FitnessChart::FitnessChart(bool sequential, std::size_t targetLength, QWidget* p
     linearAxis_->setRange(0.0, 10.0);
     linearAxis_->setTruncateLabels(false);
     chart_->addAxis(linearAxis_, Qt::AlignBottom);
-    for (QLineSeries* series : {series_, bestSeries_}) {
-        if (series != nullptr) {
-            series->attachAxis(lettersAxis_);
-            series->attachAxis(linearAxis_);
+    for (const Curve& curve : {series_, bestSeries_}) {
+        if (curve.area != nullptr) {
+            curve.area->attachAxis(lettersAxis_);
+            curve.area->attachAxis(linearAxis_);
         }
     }
 
     logGenerationAxis_->setTitleText(tr("Generation (logarithmic)"));
-    logGenerationAxis_->setLabelFormat(QStringLiteral("%g"));
-    logGenerationAxis_->setBase(10.0);
+    logGenerationAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     logGenerationAxis_->setTruncateLabels(false);
 
     view_->setObjectName(QStringLiteral("fitnessChart"));
@@ -147,8 +145,8 @@ QSize FitnessChart::minimumSizeHint() const {
                                                   static_cast<int>(around * line) + 2 * line);
     int legend = 0;
     if (sequential_) {
-        for (const QLineSeries* series : {series_, bestSeries_}) {
-            legend += textMetrics.horizontalAdvance(series->name()) + 3 * line;
+        for (const Curve& curve : {series_, bestSeries_}) {
+            legend += textMetrics.horizontalAdvance(curve.area->name()) + 3 * line;
         }
     }
     return {std::max(kLeastLines.width() * line, legend + 2 * line), height};
@@ -225,26 +223,13 @@ void FitnessChart::SetCurves(const std::vector<FitnessPoint>& points,
     if (!logAxis_ && lastGeneration > kLogAxisFromGeneration) {
         UseLogarithmicAxis();
     }
-    const auto show = [&](QLineSeries* series, const std::vector<FitnessPoint>& curve) {
-        if (series == nullptr) {
-            return;
-        }
-        QList<QPointF> shown;
-        shown.reserve(static_cast<qsizetype>(curve.size()));
-        for (const FitnessPoint& point : curve) {
-            // A logarithmic axis has no place for generation 0.
-            if (!logAxis_ || point.generation >= 1) {
-                shown.append(QPointF(static_cast<double>(point.generation), point.matched));
-            }
-        }
-        series->replace(shown);
-    };
-    show(series_, points);
-    show(bestSeries_, bestPoints);
+    ShowCurve(series_, points);
+    ShowCurve(bestSeries_, bestPoints);
 
     const double right = std::max(10.0, static_cast<double>(lastGeneration));
     if (logAxis_) {
-        logGenerationAxis_->setRange(1.0, right);
+        LabelDecades(right);
+        logGenerationAxis_->setRange(0.0, std::log10(right));
     } else {
         linearAxis_->setRange(0.0, right);
         linearAxis_->applyNiceNumbers();
@@ -254,20 +239,100 @@ void FitnessChart::SetCurves(const std::vector<FitnessPoint>& points,
 void FitnessChart::UseLogarithmicAxis() {
     chart_->removeAxis(linearAxis_);
     chart_->addAxis(logGenerationAxis_, Qt::AlignBottom);
-    for (QLineSeries* series : {series_, bestSeries_}) {
-        if (series != nullptr) {
-            series->attachAxis(logGenerationAxis_);
+    for (const Curve& curve : {series_, bestSeries_}) {
+        if (curve.area != nullptr) {
+            curve.area->attachAxis(logGenerationAxis_);
         }
     }
     logAxis_ = true;
 }
 
+FitnessChart::Curve FitnessChart::AddCurve(const QString& name, const QPen& pen) {
+    Curve curve;
+    curve.upper = new QLineSeries(chart_);
+    curve.lower = new QLineSeries(chart_);
+    curve.area = new QAreaSeries(curve.upper, curve.lower);
+    curve.area->setName(name);
+    curve.area->setPen(pen);
+    QColor fill = pen.color();
+    fill.setAlpha(70);
+    curve.area->setBrush(fill);
+    chart_->addSeries(curve.area);
+    return curve;
+}
+
+void FitnessChart::ShowCurve(const Curve& curve, const std::vector<FitnessPoint>& points) const {
+    if (curve.area == nullptr) {
+        return;
+    }
+    QList<QPointF> top;
+    QList<QPointF> bottom;
+    top.reserve(2 * static_cast<qsizetype>(points.size()));
+    bottom.reserve(top.capacity());
+    std::optional<double> previous;
+    for (const FitnessPoint& point : points) {
+        // A logarithmic axis has no place for generation 0.
+        if (logAxis_ && point.generation < 1) {
+            continue;
+        }
+        // A point holds the stretch since the point before it: its range is drawn flat over
+        // that stretch, so the outline is made of steps and never slants across generations.
+        const double generation = AxisX(point.generation);
+        for (auto [outline, value] : {std::pair{&top, point.highest}, {&bottom, point.lowest}}) {
+            if (previous && outline->back().y() != value) {
+                outline->append(QPointF(*previous, value));
+            }
+            outline->append(QPointF(generation, value));
+        }
+        previous = generation;
+    }
+    curve.upper->replace(top);
+    curve.lower->replace(bottom);
+}
+
 int FitnessChart::PointCount() const {
-    return static_cast<int>(series_->count());
+    return static_cast<int>(series_.upper->count());
 }
 
 int FitnessChart::BestPointCount() const {
-    return bestSeries_ != nullptr ? static_cast<int>(bestSeries_->count()) : 0;
+    return bestSeries_.upper != nullptr ? static_cast<int>(bestSeries_.upper->count()) : 0;
+}
+
+double FitnessChart::AxisX(std::int64_t generation) const {
+    const auto x = static_cast<double>(generation);
+    return logAxis_ ? std::log10(x) : x;
+}
+
+void FitnessChart::LabelDecades(double right) {
+    const int decades = static_cast<int>(std::floor(std::log10(right) + 1e-9));
+    if (decades == labelledDecades_) {
+        return;
+    }
+    labelledDecades_ = decades;
+    for (const QString& label : logGenerationAxis_->categoriesLabels()) {
+        logGenerationAxis_->remove(label);
+    }
+    logGenerationAxis_->setStartValue(0.0);
+    for (int decade = 0; decade <= decades; ++decade) {
+        logGenerationAxis_->append(plot::NumberText(std::pow(10.0, decade)), decade);
+    }
+}
+
+QList<QPointF> FitnessChart::InGenerations(QList<QPointF> points) const {
+    if (logAxis_) {
+        for (QPointF& point : points) {
+            point.setX(std::pow(10.0, point.x()));
+        }
+    }
+    return points;
+}
+
+QList<QPointF> FitnessChart::CurveTop() const {
+    return InGenerations(series_.upper->points());
+}
+
+QList<QPointF> FitnessChart::CurveBottom() const {
+    return InGenerations(series_.lower->points());
 }
 
 void FitnessChart::SetSummary(const QString& summary) {

@@ -2,6 +2,8 @@
 
 #include "ui/evolution_feed.h"
 
+#include <QList>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 
@@ -9,16 +11,21 @@
 #include <cstdint>
 #include <vector>
 
+class QAreaSeries;
 class QChart;
 class QChartView;
 class QLineSeries;
-class QLogValueAxis;
+class QCategoryAxis;
 class QValueAxis;
 
 namespace quarrow {
 
 /// The curve of a run in the live view: letters right (or, for the sequential scheme, the prefix
 /// each generation reached and the run's best) by generation.
+///
+/// Each curve is drawn as a band from the lowest to the highest value of every stretch whose
+/// points were merged to keep the curve bounded, and as a line where each point is one sample:
+/// it never joins two samples across generations it holds nothing of.
 ///
 /// What it draws comes from the data alone: the letters axis runs to the target's length and the
 /// generation axis to the last point, turning logarithmic past `kLogAxisFromGeneration`. How it
@@ -41,6 +48,10 @@ public:
 
     int PointCount() const;
     int BestPointCount() const;
+    /// The outline of the curve as drawn, along its top and along its bottom, in generations and
+    /// letters; the two meet wherever a point is a single sample.
+    QList<QPointF> CurveTop() const;
+    QList<QPointF> CurveBottom() const;
     bool Logarithmic() const { return logAxis_; }
 
     /// What the chart shows in words, for a screen reader; set when a run ends.
@@ -60,6 +71,9 @@ private:
 
     void ApplyFonts();
     void UseLogarithmicAxis();
+    void LabelDecades(double right);
+    double AxisX(std::int64_t generation) const;
+    QList<QPointF> InGenerations(QList<QPointF> points) const;
     void FitLetterLines();
     int LineHeight() const;
 
@@ -67,12 +81,23 @@ private:
     std::size_t targetLength_;
     QChart* chart_;
     QChartView* view_;
-    QLineSeries* series_;
-    QLineSeries* bestSeries_ = nullptr;
+    /// A curve's band, and the line series that bound it.
+    struct Curve {
+        QAreaSeries* area = nullptr;
+        QLineSeries* upper = nullptr;
+        QLineSeries* lower = nullptr;
+    };
+    Curve AddCurve(const QString& name, const QPen& pen);
+    void ShowCurve(const Curve& curve, const std::vector<FitnessPoint>& points) const;
+
+    Curve series_;
+    Curve bestSeries_;
     QString lettersTitle_;
     QValueAxis* lettersAxis_;
     QValueAxis* linearAxis_;
-    QLogValueAxis* logGenerationAxis_;
+    /// Runs over the logarithm of the generation, so that its labels are the window's own.
+    QCategoryAxis* logGenerationAxis_;
+    int labelledDecades_ = -1;
     bool logAxis_ = false;
 };
 

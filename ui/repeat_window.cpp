@@ -47,6 +47,9 @@ namespace quarrow {
 
 namespace {
 
+// The chart's area never gets less than this, however small the screen: it scrolls instead.
+constexpr int kLeastChartAreaHeight = 240;
+
 // A warning over `window` that leaves the main window's close button working, as the window's
 // run dialogs do (see OpenOverWindow); it deletes itself when closed.
 void WarnOver(QWidget* window, const QString& title, const QString& text, const char* objectName) {
@@ -340,7 +343,8 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     table_->setWordWrap(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Short of room, the table gives way to the chart and scrolls its rows.
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     // The headings' own size, so that the zoom grows them from it rather than from the
     // window's face, which may have grown already.
@@ -358,7 +362,7 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     scroll->setWidget(chart_);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setMinimumSize(480, 240);
+    scroll->setMinimumSize(480, kLeastChartAreaHeight);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(progress_, 1);
@@ -606,18 +610,43 @@ void RepeatWindow::GrowToResults() {
 
 void RepeatWindow::FitTable() {
     // Every column and row as large as its text in the current face, and the table as tall as
-    // its rows and as wide as its columns, so that nothing in it is cut off.
+    // its rows and as wide as its columns, so that nothing in it is cut off; short of room it
+    // shrinks to its headings and a row, and scrolls the rest.
     table_->resizeColumnsToContents();
     table_->resizeRowsToContents();
     const QHeaderView* header = table_->horizontalHeader();
-    int width = 2 * table_->frameWidth() + header->length();
-    int height =
-        2 * table_->frameWidth() + header->sizeHint().height() + table_->verticalHeader()->length();
+    // Room for the scroll bar the rows may need, so that it never hides a column.
+    const int width = 2 * table_->frameWidth() + header->length() +
+                      table_->verticalScrollBar()->sizeHint().width();
+    const int frame = 2 * table_->frameWidth() + header->sizeHint().height();
+    int height = frame + table_->verticalHeader()->length();
+    int least = frame + (table_->rowCount() > 0 ? table_->rowHeight(0) : 0);
     if (table_->rowCount() == 0) {
         height += table_->fontMetrics().height();
+        least = height;
     }
-    table_->setMinimumSize(width, height);
+    table_->setMinimumSize(width, least);
     table_->setMaximumHeight(height);
+    FitChartArea();
+}
+
+void RepeatWindow::FitChartArea() {
+    // The chart's area is kept as tall as the chart needs for every scheme's histogram with its
+    // numbers, as far as the screen leaves room beside the rest of the window at its least.
+    const int frame = 2 * chartArea_->frameWidth();
+    int wanted = chart_->minimumSizeHint().height() + frame;
+    // Measured on the window this is shown in, which may hold it as one of its pages.
+    const QWidget& shownIn = *window();
+    if (shownIn.layout() != nullptr) {
+        const int rest = shownIn.layout()->minimumSize().height() - chartArea_->minimumHeight();
+        if (const QScreen* shownOn = screen()) {
+            const int room = shownOn->availableGeometry().height() -
+                             ExpectedFrameSize(shownIn, shownIn.parentWidget()).height() - rest -
+                             fontMetrics().height(); // a line to spare for the frame's estimate
+            wanted = std::min(wanted, room);
+        }
+    }
+    chartArea_->setMinimumHeight(std::max(wanted, kLeastChartAreaHeight));
 }
 
 void RepeatWindow::changeEvent(QEvent* event) {

@@ -123,6 +123,7 @@ private:
     /// Grows the window to show the chart and the table whole, as far as its screen allows.
     void GrowToResults();
     void FitTable();
+    void FitChartArea();
     /// Enables the inputs when no batch runs, and disables them while one does.
     void SetInputsEnabled(bool enabled);
 

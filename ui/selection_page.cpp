@@ -23,6 +23,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace quarrow {
@@ -138,24 +139,28 @@ QString ExistingFolder(const QString& folder) {
 
 // The question before a long scheme-3 run; empty when the run is neither long nor short of
 // room on the log's drive.
+// `pace` is the view's slow-motion speed when the run is to start in slow motion.
 QString LongRunQuestion(const SequentialExpectation& expected, std::optional<double> generationRate,
-                        const QString& logFolder) {
+                        std::optional<double> pace, const QString& logFolder) {
     std::optional<double> seconds;
     if (generationRate) {
         seconds = expected.meanGenerations / *generationRate;
     }
+    // A run held to the view's speed takes at least as long as that speed allows.
+    const double paced = pace && *pace > 0.0 ? expected.meanGenerations / *pace : 0.0;
     const QStorageInfo storage(ExistingFolder(logFolder));
     const bool shortOfSpace = storage.isValid() && storage.isReady() &&
                               static_cast<double>(storage.bytesAvailable()) < expected.meanLogBytes;
-    const bool long_ =
-        expected.meanLogBytes > kAskAboveLogBytes || (seconds && *seconds > kAskAboveSeconds);
+    const bool long_ = expected.meanLogBytes > kAskAboveLogBytes ||
+                       std::max(seconds.value_or(0.0), paced) > kAskAboveSeconds;
     if (!long_ && !shortOfSpace) {
         return {};
     }
     QString text =
         SelectionPage::tr("This run of scheme 3 is likely to be long. Each generation finishes "
                           "the run with a chance of %1, so a run needs:\n\n%2")
-            .arg(DescribeChance(expected.generationChance), DescribeExpectation(expected, seconds));
+            .arg(DescribeChance(expected.generationChance),
+                 DescribeExpectation(expected, seconds, pace));
     if (shortOfSpace) {
         text += QStringLiteral("\n\n") +
                 SelectionPage::tr("The drive of the generation log has only %1 free, less than "
@@ -273,7 +278,9 @@ void SelectionPage::MeasureThenAsk(Request request, const SequentialExpectation&
 }
 
 void SelectionPage::Ask(Request request, const SequentialExpectation& expected) {
-    const QString text = LongRunQuestion(expected, request.generationRate,
+    const std::optional<double> pace =
+        choices_.slowMotion ? std::optional(choices_.slowMotionRate) : std::nullopt;
+    const QString text = LongRunQuestion(expected, request.generationRate, pace,
                                          QFileInfo(services_.logPath).absolutePath());
     if (text.isEmpty()) {
         Launch(request);

@@ -18,8 +18,12 @@ TEST(RunCost, SequentialFiguresFollowTheClosedForm) {
         const SequentialExpectation expected = ExpectSequential(letters);
         const double chance = std::pow(1.0 - std::pow(26.0 / 27.0, 20.0), letters);
         EXPECT_DOUBLE_EQ(expected.generationChance, chance);
-        EXPECT_DOUBLE_EQ(expected.meanGenerations, 1.0 / chance);
-        EXPECT_DOUBLE_EQ(expected.meanStrings, 20.0 / chance + 1.0);
+        // From a random first string: one that already is the target (27^-n) ends the run in
+        // its first generation, with 2 strings.
+        const double already = std::pow(27.0, -static_cast<double>(letters));
+        EXPECT_NEAR(expected.meanGenerations, already + (1.0 - already) / chance, 1e-12 / chance);
+        EXPECT_NEAR(expected.meanStrings, 2.0 * already + (1.0 - already) * (20.0 / chance + 1.0),
+                    1e-11 / chance);
         // The median and 90th percentile are the least counts that reach those shares.
         for (const auto& [quantile, generations] :
              {std::pair{0.5, expected.medianGenerations},

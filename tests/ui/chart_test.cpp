@@ -4,6 +4,7 @@
 #include "analysis/distribution_data.h"
 #include "analysis/experiments.h"
 #include "plot/distribution_chart.h"
+#include "plot/learner_numbers.h"
 #include "search/estimate.h"
 #include "tests/support/small_filesystem.h"
 #include "tests/support/svg_drawing.h"
@@ -24,10 +25,12 @@
 #include <QXmlStreamReader>
 
 #include <atomic>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
+#include <random>
 #include <set>
 #include <utility>
 
@@ -76,6 +79,51 @@ std::vector<DrawnText> Drawn(const DistributionData& data, QSize size, const QFo
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
     return PaintDistributionChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), data, face);
+}
+
+/// The value a learner's number text stands for: "19,683", "2.5", "1.2 × 10⁴⁰" or "10⁶".
+double ReadLearnerNumber(QString text) {
+    static const QString kRaised =
+        QStringLiteral("\u2070\u00b9\u00b2\u00b3\u2074\u2075\u2076\u2077\u2078\u2079");
+    QString power;
+    const qsizetype ten = text.lastIndexOf(QStringLiteral("10"));
+    if (ten >= 0 && ten + 2 < text.size() &&
+        (kRaised.contains(text[ten + 2]) || text[ten + 2] == u'\u207b')) {
+        for (const QChar c : text.mid(ten + 2)) {
+            power += c == u'\u207b' ? QLatin1Char('-')
+                                    : QChar(static_cast<char16_t>(u'0' + kRaised.indexOf(c)));
+        }
+        text = text.left(ten).remove(QStringLiteral(" \u00d7 "));
+        const double mantissa = text.isEmpty() ? 1.0 : text.toDouble();
+        return mantissa * std::pow(10.0, power.toDouble());
+    }
+    return text.remove(QLatin1Char(',')).toDouble();
+}
+
+// The one form of numbers for learners, on every axis and in every sentence: what it states is
+// the number to the figures it shows.
+TEST(LearnerNumbers, StateTheNumberToTheFiguresShown) {
+    EXPECT_EQ(NumberText(10'000), QStringLiteral("10,000"));
+    EXPECT_EQ(NumberText(999'999), QStringLiteral("999,999"));
+    EXPECT_EQ(NumberText(2.5), QStringLiteral("2.5"));
+    EXPECT_EQ(NumberText(1e6), QStringLiteral("10\u2076"));
+    EXPECT_EQ(NumberText(2.5e6), QStringLiteral("2.5 \u00d7 10\u2076"));
+    // 27^28, and a mantissa that rounds up into the next power.
+    EXPECT_EQ(PowerOfTenText(28.0 * std::log10(27.0)), QStringLiteral("1.2 \u00d7 10\u2074\u2070"));
+    EXPECT_EQ(PowerOfTenText(std::log10(9.96e7)), QStringLiteral("10\u2078"));
+    EXPECT_EQ(PowerOfTenText(-3.5), QStringLiteral("3.2 \u00d7 10\u207b\u2074"));
+    std::mt19937_64 draws(11);
+    std::uniform_real_distribution<double> exponent(-2.0, 40.0);
+    for (int i = 0; i < 2000; ++i) {
+        const double value = std::pow(10.0, exponent(draws));
+        const QString text = NumberText(value);
+        ASSERT_FALSE(text.contains(QLatin1Char('e')) || text.contains(QLatin1Char('E')))
+            << text.toStdString();
+        // Three figures from a million on; below it, two decimals at most.
+        const double read = ReadLearnerNumber(text);
+        const double allowed = value >= 1e6 ? 0.5e-2 * value : 0.005 + 1e-12 * value;
+        ASSERT_NEAR(read, value, allowed) << text.toStdString();
+    }
 }
 
 TEST(DistributionChartTest, NoTextMeetsAnotherAtAnySizeOrFace) {

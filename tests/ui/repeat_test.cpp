@@ -4,6 +4,7 @@
 #include "platform/number_text.h"
 #include "plot/distribution_chart.h"
 #include "tests/support/small_filesystem.h"
+#include "tests/ui/repeat_steps.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/repeat_window.h"
 #include "ui/zoom.h"
@@ -23,6 +24,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -40,15 +42,6 @@
 
 namespace quarrow {
 namespace {
-
-void Start(RepeatWindow& window, int runs, int seed) {
-    window.findChild<QSpinBox*>(QStringLiteral("repeatRunsBox"))->setValue(runs);
-    window.findChild<QSpinBox*>(QStringLiteral("repeatSeedBox"))->setValue(seed);
-    auto* start = window.findChild<QPushButton*>(QStringLiteral("repeatStartButton"));
-    // Start waits for the measurement of the estimate.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return start->isEnabled(); }));
-    QTest::mouseClick(start, Qt::LeftButton);
-}
 
 /// The batch the window runs with every scheme ticked.
 analysis::EvolveBatch AllSchemes(const std::string& phrase, std::int64_t runs, std::uint64_t seed) {
@@ -361,7 +354,9 @@ TEST(RepeatWindowTest, EveryTextGrowsWithTheZoomAndNoneMeetsAnother) {
             }
         }
         EXPECT_GE(table->viewport()->width(), header->length());
-        EXPECT_GE(table->viewport()->height(), table->verticalHeader()->length());
+        // Short of room, the table gives way to the chart: its rows scroll rather than being cut.
+        EXPECT_TRUE(table->viewport()->height() >= table->verticalHeader()->length() ||
+                    table->verticalScrollBar()->isVisible());
         EXPECT_GE(table->rowHeight(0), QFontMetrics(table->font()).height());
         // No two texts of the window meet, nor any two of the chart.
         const auto texts = TextsOf(*window);

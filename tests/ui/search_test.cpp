@@ -128,6 +128,11 @@ TEST_F(SearchPagesTest, ALargeTrialShowsProgressAndCancelKeepsTheBestSoFar) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return Message() != nullptr; }, 20'000));
     EXPECT_LT(took.elapsed(), 20'000);
 
+    // The class reads why it goes slower than the rate "Step Two" measured.
+    EXPECT_TRUE(progressText.contains(
+        QStringLiteral("several times more slowly than \"Step Two\" measured: before every "
+                       "letter, the random generator is started afresh from the clock.")))
+        << progressText.toStdString();
     EXPECT_TRUE(progressText.startsWith(QStringLiteral("Strings made: ")))
         << progressText.toStdString();
     EXPECT_TRUE(progressText.contains(QStringLiteral("of 2,000,000,000")));

@@ -1,6 +1,7 @@
 #include "engine/exact_law.h"
 #include "engine/generation_log.h"
 #include "engine/selection.h"
+#include "plot/learner_numbers.h"
 #include "tests/engine/reference_runs.h"
 #include "tests/support/memory_log_sink.h"
 #include "tests/support/small_filesystem.h"
@@ -10,6 +11,7 @@
 #include "ui/cost_text.h"
 #include "ui/evolution_feed.h"
 #include "ui/evolution_view.h"
+#include "ui/fitness_chart.h"
 #include "ui/offspring_panel.h"
 #include "ui/repeat_window.h"
 #include "ui/task_runner.h"
@@ -18,6 +20,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -45,6 +50,7 @@
 #include <filesystem>
 #include <functional>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -191,6 +197,27 @@ TEST(FitnessHistory, StaysBoundedAndKeepsTheShapeOfALongNoisyRun) {
     for (std::size_t i = 1; i < points.size(); ++i) {
         EXPECT_LE(points[i - 1].generation, points[i].generation);
     }
+    // Every sample lies in the range of the point whose stretch holds it: thinning merged the
+    // old points rather than dropping them, so their lows and highs are all still there.
+    noise = 12345;
+    for (std::int64_t generation = 0; generation < 200'000; generation += 3) {
+        noise = noise * 1103515245U + 12345U;
+        const double matched = static_cast<double>((noise >> 16) % 29U);
+        // The points at its generation (a step's corner and the step) and the one after.
+        bool held = false;
+        for (auto holder = std::lower_bound(
+                 points.begin(), points.end(), generation,
+                 [](const FitnessPoint&p, std::int64_t g) { return p.generation < g; });
+             holder != points.end() && !held; ++holder) {
+            held = holder->lowest <= matched && matched <= holder->highest;
+            if (holder->generation > generation) {
+                break;
+            }
+        }
+        ASSERT_TRUE(held) << "sample " << matched << " at " << generation;
+    }
+    EXPECT_EQ(points[1].lowest, 0.0);
+    EXPECT_EQ(points[1].highest, highest);
 }
 
 TEST(FitnessHistory, HoldsAClimbingCurveExactlyAsSteps) {
@@ -415,14 +442,36 @@ TEST(BlindSearch, ItsSentenceStatesTheCostOfMatchingTheWholeTarget) {
     const double rate = std::pow(27.0, 9) / (2.0 * 86400.0);
     EXPECT_EQ(DescribeBlindSearch(1381, 3, 9, rate),
               QStringLiteral("Blind search made 1,381 strings; its best has 3 of 9 letters right. "
-                             "Matching all 9 would take on average 27^9 = 7.6E+12 strings: about "
-                             "2.00 days at this computer's rate."));
+                             "Matching all 9 would take on average 27\u2079 = 7.6 \u00d7 "
+                             "10\u00b9\u00b2 strings: about 2.00 days at this computer's "
+                             "rate."));
     EXPECT_EQ(DescribeBlindStrings(3), QStringLiteral("19,683"));
-    EXPECT_EQ(DescribeBlindStrings(28), QStringLiteral("1.2E+40"));
+    EXPECT_EQ(DescribeBlindStrings(28), QStringLiteral("1.2 \u00d7 10\u2074\u2070"));
     // Past any duration a clock could show, in years as a power of ten.
     EXPECT_TRUE(DescribeBlindSearch(10, 5, 28, 1.0e7)
-                    .endsWith(QStringLiteral("about 3.8E+25 years at this computer's rate.")))
+                    .endsWith(QStringLiteral("about 3.8 \u00d7 10\u00b2\u2075 years at this "
+                                             "computer's rate.")))
         << DescribeBlindSearch(10, 5, 28, 1.0e7).toStdString();
+}
+
+// A one-letter target is found by chance within a few dozen strings: the lane stops at the
+// string that matched, shows it, and its closing sentence says it found the target.
+TEST(BlindSearchLaneTest, ALaneThatFindsTheTargetStopsThereAndSaysSo) {
+    BlindSearchLane lane(QStringLiteral("Q"), 5);
+    lane.Follow(100'000, std::chrono::seconds(5));
+    const BlindSearch& search = lane.Search();
+    ASSERT_TRUE(search.Found());
+    EXPECT_EQ(search.Best(), "Q");
+    EXPECT_LT(search.Strings(), 100'000);
+    const std::int64_t foundAt = search.Strings();
+    lane.Follow(200'000, std::chrono::seconds(5));
+    EXPECT_EQ(search.Strings(), foundAt);
+    EXPECT_EQ(lane.findChild<QLabel*>(QStringLiteral("blindSearchFigures"))->text(),
+              QStringLiteral("found the target at string %1").arg(Grouped(foundAt)));
+    EXPECT_EQ(lane.EndingText(),
+              QStringLiteral("Blind search found the target at string %1; on average a blind "
+                             "search needs 27\u00b9 = 27 strings to match it.")
+                  .arg(Grouped(foundAt)));
 }
 
 TEST_F(ViewTest, ALongRunKeepsTheChartBoundedOnALogarithmicAxis) {
@@ -444,7 +493,8 @@ TEST_F(ViewTest, ALongRunKeepsTheChartBoundedOnALogarithmicAxis) {
     EXPECT_GT(view->Shown().generation, 20 * EvolutionView::kLogAxisFromGeneration);
     EXPECT_TRUE(view->LogarithmicAxis());
     EXPECT_GT(view->ChartPointCount(), 1);
-    EXPECT_LE(view->ChartPointCount(), static_cast<int>(FitnessHistory::kDefaultMaxPoints));
+    // Each point may add the start of its stretch to the outline drawn.
+    EXPECT_LE(view->ChartPointCount(), 2 * static_cast<int>(FitnessHistory::kDefaultMaxPoints));
     delete view;
 }
 
@@ -486,6 +536,72 @@ TEST_F(ViewTest, OnceTheLogsDiskIsFullTheViewShowsTheSizeThatReachedTheFile) {
             << view->LabelText().toStdString();
         delete view;
     }
+}
+
+/// The drawn outline's highest (or lowest) value at `generation`: where the outline steps there,
+/// both ends of the step count.
+double OutlineAt(const QList<QPointF>& outline, double generation, bool highest) {
+    std::optional<double> found;
+    for (qsizetype i = 1; i < outline.size(); ++i) {
+        const QPointF a = outline[i - 1];
+        const QPointF b = outline[i];
+        const double slack = 1e-9 * std::max(1.0, generation);
+        if (a.x() - slack <= generation && generation <= b.x() + slack) {
+            for (const double y : {a.y(), b.y()}) {
+                found = !found ? y : highest ? std::max(*found, y) : std::min(*found, y);
+            }
+        }
+    }
+    return found.value_or(std::nan(""));
+}
+
+// A sequential run of a hundred million generations, reported one by one at first and then
+// every 50,000: each generation's prefix rises and falls. However much the curve was thinned,
+// the chart draws only what was sampled: every sample lies inside the drawn band at its own
+// generation, and the outline is made of steps, never a slant across generations it holds
+// nothing of.
+TEST(FitnessChartTest, ALongNoisyRunIsDrawnAsTheRangeItHeldNeverAsALineAcrossIt) {
+    FitnessHistory history;
+    std::mt19937 noise(3);
+    std::vector<FitnessPoint> samples;
+    for (std::int64_t generation = 1; generation <= 100'000'000;
+         generation += generation < 2000 ? 1 : 50'000) {
+        const auto reached = static_cast<double>(std::geometric_distribution<int>(0.47)(noise));
+        samples.push_back({generation, std::min(reached, 27.0), 0.0, 0.0});
+        history.Add(generation, samples.back().matched);
+    }
+    ASSERT_LE(history.Points().size(), FitnessHistory::kDefaultMaxPoints);
+    FitnessChart chart(true, 28);
+    chart.resize(800, 500);
+    chart.SetCurves(history.Points(), {});
+    ASSERT_TRUE(chart.Logarithmic());
+    const QList<QPointF> top = chart.CurveTop();
+    const QList<QPointF> bottom = chart.CurveBottom();
+    for (const QList<QPointF>* outline : {&top, &bottom}) {
+        ASSERT_GT(outline->size(), 2);
+        EXPECT_NEAR(outline->front().x(), 1.0, 1e-6);
+        for (qsizetype i = 1; i < outline->size(); ++i) {
+            const QPointF a = (*outline)[i - 1];
+            const QPointF b = (*outline)[i];
+            EXPECT_TRUE(std::abs(a.x() - b.x()) <= 1e-6 * b.x() || a.y() == b.y())
+                << "a slant from generation " << a.x() << " to " << b.x();
+        }
+    }
+    for (std::size_t i = 0; i < samples.size(); i += 7) {
+        const auto generation = static_cast<double>(samples[i].generation);
+        EXPECT_GE(OutlineAt(top, generation, true), samples[i].matched) << generation;
+        EXPECT_LE(OutlineAt(bottom, generation, false), samples[i].matched) << generation;
+    }
+    // The generations axis reads in the window's own numbers, decade by decade.
+    const auto* view = chart.findChild<QChartView*>(QStringLiteral("fitnessChart"));
+    QStringList labels;
+    for (QAbstractAxis* axis : view->chart()->axes(Qt::Horizontal)) {
+        if (auto* decades = qobject_cast<QCategoryAxis*>(axis)) {
+            labels = decades->categoriesLabels();
+        }
+    }
+    EXPECT_EQ(labels, (QStringList{"1", "10", "100", "1,000", "10,000", "100,000",
+                                   plot::NumberText(1e6), plot::NumberText(1e7)}));
 }
 
 TEST_F(ViewTest, SlowMotionPacesTheRunAndCancelStopsItAtOnce) {
