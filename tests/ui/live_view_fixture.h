@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <initializer_list>
 
 // The live view's fixtures, shared by the tests on the projector's screen and on a small one.
 namespace quarrow::testing {
@@ -120,6 +121,14 @@ class OffspringRoomTest : public LiveViewTest {
 protected:
     /// Runs a slow scheme-1 run of a phrase of `length` letters from Go, pauses it once offspring
     /// have shown, and checks the rows as the view shows them, then the view's place.
+    /// CheckRows for each of these phrase lengths.
+    void CheckRowsOf(std::initializer_list<int> lengths) {
+        for (const int length : lengths) {
+            SCOPED_TRACE(length);
+            CheckRows(length);
+        }
+    }
+
     void CheckRows(int length) {
         const QString phrase =
             QStringLiteral("METHINKS IT IS LIKE A WEASEL AND SO IS THIS PHRASE").left(length);

@@ -66,21 +66,12 @@ TEST_F(LiveViewTest, AtTwiceTheSizeASlowSchemeThreeRunShowsItsViewAndCancels) {
 }
 
 TEST_F(OffspringRoomTest, EveryRowIsWholeAtEverySizeOfTheWindow) {
-    for (const int length : {1, 28, 50}) {
-        SCOPED_TRACE(length);
-        CheckRows(length);
-    }
+    CheckRowsOf({1, 28, 50});
     ZoomTo(2.0);
-    for (const int length : {1, 28, 50}) {
-        SCOPED_TRACE(length);
-        CheckRows(length);
-    }
+    CheckRowsOf({1, 28, 50});
     QTest::keyClick(window.get(), Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1920; }));
-    for (const int length : {1, 28, 50}) {
-        SCOPED_TRACE(length);
-        CheckRows(length);
-    }
+    CheckRowsOf({1, 28, 50});
 }
 
 // Laying the chart out never changes what it lays out: at twice the size a slow scheme-3 view

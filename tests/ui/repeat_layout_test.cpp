@@ -79,13 +79,10 @@ void ExpectEveryHistogramInSight(RepeatWindow& window, const std::string& when,
 }
 
 TEST(RepeatWindowLayout, EverySchemesHistogramAndItsNumbersStayInSight) {
-    QWidget mainWindow;
-    auto* program = new ProgramZoom(&mainWindow);
-    auto* window = new RepeatWindow(QStringLiteral("WEASEL"), &mainWindow);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    Start(*window, 40, 5);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Running(); }, 30000));
+    FinishedRepeat repeat;
+    ASSERT_NO_FATAL_FAILURE(repeat.Run());
+    RepeatWindow* window = repeat.window;
+    ProgramZoom* program = repeat.program;
     QTest::qWait(0);
     ExpectEveryHistogramInSight(*window, "at 100%");
 

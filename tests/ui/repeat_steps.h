@@ -1,12 +1,14 @@
 #pragma once
 
 #include "ui/repeat_window.h"
+#include "ui/zoom.h"
 
 #include <gtest/gtest.h>
 
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QWidget>
 
 namespace quarrow {
 
@@ -19,5 +21,21 @@ inline void Start(RepeatWindow& window, int runs, int seed) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return start->isEnabled(); }));
     QTest::mouseClick(start, Qt::LeftButton);
 }
+
+/// A Repeat window over a main window with the program's zoom, as the program opens it, once a
+/// batch of 40 runs from seed 5 has finished.
+struct FinishedRepeat {
+    QWidget mainWindow;
+    ProgramZoom* program = new ProgramZoom(&mainWindow);
+    RepeatWindow* window = new RepeatWindow(QStringLiteral("WEASEL"), &mainWindow);
+
+    /// Shows the window and runs the batch; a failed step fails the test that called it.
+    void Run() {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        Start(*window, 40, 5);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Running(); }, 30000));
+    }
+};
 
 } // namespace quarrow

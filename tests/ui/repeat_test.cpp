@@ -323,13 +323,10 @@ TEST(RepeatWindowTest, TheTablesHeadingsZoomWithTheWindow) {
 
 TEST(RepeatWindowTest, EveryTextGrowsWithTheZoomAndNoneMeetsAnother) {
     // A main window stands behind it, as in the program, with its zoom.
-    QWidget mainWindow;
-    auto* program = new ProgramZoom(&mainWindow);
-    auto* window = new RepeatWindow(QStringLiteral("WEASEL"), &mainWindow);
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    Start(*window, 40, 5);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Running(); }, 30000));
+    FinishedRepeat repeat;
+    ASSERT_NO_FATAL_FAILURE(repeat.Run());
+    RepeatWindow* window = repeat.window;
+    ProgramZoom* program = repeat.program;
     auto* table = window->findChild<QTableWidget*>(QStringLiteral("repeatTable"));
     auto* chart = window->findChild<DistributionChartWidget*>(QStringLiteral("distributionChart"));
     auto* caption = window->findChild<QLabel*>(QStringLiteral("repeatTableCaption"));

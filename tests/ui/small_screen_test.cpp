@@ -8,21 +8,12 @@ namespace {
 // largest zoom the screen takes and at full screen.
 TEST_F(OffspringRoomTest, OnASmallScreenEveryRowIsWholeAndTheViewStaysOnIt) {
     ASSERT_EQ(window->screen()->geometry().width(), 1024);
-    for (const int length : {1, 28, 50}) {
-        SCOPED_TRACE(length);
-        CheckRows(length);
-    }
+    CheckRowsOf({1, 28, 50});
     ZoomTo(1.5);
-    for (const int length : {1, 28, 50}) {
-        SCOPED_TRACE(length);
-        CheckRows(length);
-    }
+    CheckRowsOf({1, 28, 50});
     QTest::keyClick(window.get(), Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1024; }));
-    for (const int length : {1, 50}) {
-        SCOPED_TRACE(length);
-        CheckRows(length);
-    }
+    CheckRowsOf({1, 50});
 }
 
 } // namespace
