@@ -30,7 +30,7 @@ struct FinishedRepeat {
     RepeatWindow* window = new RepeatWindow(QStringLiteral("WEASEL"), &mainWindow);
 
     /// Shows the window and runs the batch; a failed step fails the test that called it.
-    void Run() {
+    void Run() const {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         Start(*window, 40, 5);
