@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -70,15 +71,36 @@ void Quarrow::PlaceHelp(QWidget& viewer, const QWidget* opener) const {
     if (shownOn == nullptr) {
         return;
     }
-    const QSize frame = ExpectedFrameSize(viewer, isFullScreen() ? nullptr : this);
+    const QSize frame = viewer.isVisible()
+                            ? viewer.frameGeometry().size() - viewer.size()
+                            : ExpectedFrameSize(viewer, isFullScreen() ? nullptr : this);
+    // The help wants its whole size at the zoom asked for, whatever room it had before.
+    WindowZoom* zoom = WindowZoom::Of(&viewer);
+    const QSize wanted =
+        zoom != nullptr ? ScaledSize(HelpViewer::kBaseSize, zoom->AskedFactor()) : viewer.size();
     const QRect button = opener != nullptr && opener->window() == this
                              ? QRect(opener->mapToGlobal(QPoint(0, 0)), opener->size())
                              : QRect(frameGeometry().center(), QSize(1, 1));
     const QRect place =
-        HelpWindowPlace(viewer.size() + frame, shownOn->availableGeometry(), frameGeometry(),
-                        button, ShownResults(), static_cast<int>(kHelpMinimumWidth * shownFactor_));
+        HelpWindowPlace(wanted + frame, shownOn->availableGeometry(), frameGeometry(), button,
+                        ShownResults(), static_cast<int>(kHelpMinimumWidth * shownFactor_));
     viewer.resize(place.size() - frame);
     viewer.move(place.topLeft());
+}
+
+void Quarrow::PlaceHelpAgain() {
+    auto* viewer = findChild<HelpViewer*>(QStringLiteral("helpViewer"), Qt::FindDirectChildrenOnly);
+    if (viewer == nullptr || !viewer->isVisible()) {
+        return;
+    }
+    // The window's new size comes before its new place (leaving full screen, say): the help
+    // goes where both are known.
+    QTimer::singleShot(0, viewer, [this, viewer] {
+        if (viewer->isVisible()) {
+            PlaceHelp(*viewer, helpOpener_);
+            FitFrameOnScreenSoon(*viewer);
+        }
+    });
 }
 
 void Quarrow::ShowHelp(int context, const QWidget* opener) {
@@ -87,6 +109,7 @@ void Quarrow::ShowHelp(int context, const QWidget* opener) {
         viewer = new HelpViewer(this);
         viewer->SetLogPath(QDir::toNativeSeparators(services_.logPath));
     }
+    helpOpener_ = opener;
     if (!viewer->isVisible()) {
         // Opened afresh, it goes where it leaves this page's results in view, at the zoom's
         // size as far as the screen allows.
