@@ -179,7 +179,14 @@ private:
     QString logPath_;
 };
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+// A window of its own that the window manager keeps in front of the window it belongs to, full
+// screen or not: window systems tell them so only for a dialog, so the help is one, with the
+// buttons a window has.
+constexpr Qt::WindowFlags kHelpWindowFlags =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+    Qt::WindowCloseButtonHint;
+
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, kHelpWindowFlags) {
     RegisterHelpPages();
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(tr("Quarrow Help"));

@@ -22,6 +22,8 @@ namespace Ui {
 class Quarrow;
 }
 
+class QTimer;
+
 namespace quarrow {
 
 class SearchPages;
@@ -63,6 +65,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // --- Start-up, page changes, capitalisation (quarrow.cpp)
@@ -113,6 +116,8 @@ private:
     ProgramZoom* programZoom_ = nullptr;
     // The control the help window was last opened from, for placing it again.
     QPointer<const QWidget> helpOpener_;
+    // Places the help again once the window has settled after a zoom; null until first needed.
+    QTimer* helpPlacer_ = nullptr;
 
     // --- The pages' runs (quarrow.cpp; the work is in search_pages.cpp, selection_page.cpp)
     void Command8_Click();

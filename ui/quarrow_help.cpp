@@ -89,18 +89,30 @@ void Quarrow::PlaceHelp(QWidget& viewer, const QWidget* opener) const {
 }
 
 void Quarrow::PlaceHelpAgain() {
-    auto* viewer = findChild<HelpViewer*>(QStringLiteral("helpViewer"), Qt::FindDirectChildrenOnly);
-    if (viewer == nullptr || !viewer->isVisible()) {
-        return;
+    // The window system reports the window's new size before its new place (full screen, say):
+    // the help waits until the window has stopped moving.
+    constexpr int kSettleMs = 100;
+    if (helpPlacer_ == nullptr) {
+        helpPlacer_ = new QTimer(this);
+        helpPlacer_->setSingleShot(true);
+        helpPlacer_->setInterval(kSettleMs);
+        connect(helpPlacer_, &QTimer::timeout, this, [this] {
+            auto* viewer =
+                findChild<HelpViewer*>(QStringLiteral("helpViewer"), Qt::FindDirectChildrenOnly);
+            if (viewer != nullptr && viewer->isVisible()) {
+                PlaceHelp(*viewer, helpOpener_);
+                FitFrameOnScreenSoon(*viewer);
+            }
+        });
     }
-    // The window's new size comes before its new place (leaving full screen, say): the help
-    // goes where both are known.
-    QTimer::singleShot(0, viewer, [this, viewer] {
-        if (viewer->isVisible()) {
-            PlaceHelp(*viewer, helpOpener_);
-            FitFrameOnScreenSoon(*viewer);
-        }
-    });
+    helpPlacer_->start();
+}
+
+void Quarrow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (helpPlacer_ != nullptr && helpPlacer_->isActive()) {
+        helpPlacer_->start();
+    }
 }
 
 void Quarrow::ShowHelp(int context, const QWidget* opener) {
