@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 // The topics live in a static library, where nothing would otherwise keep their registration.
@@ -52,6 +53,31 @@ qint64 Kept(const QRect& room, const QSize& wanted) {
            std::min(room.height(), wanted.height());
 }
 
+// The parts of `area`, as tall as it, that lie left and right of every one of `clear` (and a
+// gap from it); `area` itself when nothing is to be kept clear.
+std::vector<QRect> StripsClearOf(const QRect& area, std::initializer_list<QRect> clear) {
+    std::vector<QRect> strips{area};
+    for (const QRect& kept : clear) {
+        if (kept.isEmpty()) {
+            continue;
+        }
+        std::vector<QRect> cut;
+        for (const QRect& strip : strips) {
+            QRect left = strip;
+            left.setRight(std::min(strip.right(), kept.left() - 1 - kHelpWindowGap));
+            QRect right = strip;
+            right.setLeft(std::max(strip.left(), kept.right() + 1 + kHelpWindowGap));
+            for (const QRect& part : {left, right}) {
+                if (part.isValid()) {
+                    cut.push_back(part);
+                }
+            }
+        }
+        strips = cut;
+    }
+    return strips;
+}
+
 } // namespace
 
 QRect HelpWindowPlace(QSize wanted, const QRect& area, const QRect& main, const QRect& button,
@@ -72,54 +98,56 @@ QRect HelpWindowPlace(QSize wanted, const QRect& area, const QRect& main, const 
         return place;
     }
 
-    // No room beside: over the main window, on the side away from the button, and where the
-    // page's results stay in view.
+    // No room beside: over the main window, in a room as tall as the screen and clear of the
+    // page's results. The side away from the button comes first, where it is wide enough to
+    // read; then either side of the results, over the button if need be; a band above or below
+    // the results only where neither side of them can be read.
+    const int readableWidth =
+        std::min(wanted.width(), std::max(minimumWidth, area.width() * 2 / 5));
+    const int readableHeight = std::min(wanted.height(), area.height() * 3 / 5);
     const bool awayRight = button.center().x() <= main.center().x();
-    const auto placeIn = [&](const QRect& side) {
-        std::vector<QRect> rooms;
-        if (results.isEmpty() || !results.intersects(side)) {
-            rooms.push_back(side);
-        } else {
-            QRect beyond = side;
-            if (awayRight) {
-                beyond.setLeft(results.right() + 1 + kHelpWindowGap);
-            } else {
-                beyond.setRight(results.left() - 1 - kHelpWindowGap);
-            }
-            QRect above = side;
-            above.setBottom(results.top() - 1 - kHelpWindowGap);
-            QRect below = side;
-            below.setTop(results.bottom() + 1 + kHelpWindowGap);
-            rooms = {beyond, above, below};
+    std::vector<QRect> away;
+    for (const QRect& strip : StripsClearOf(area, {results, button})) {
+        if ((strip.center().x() > button.center().x()) == awayRight) {
+            away.push_back(strip);
         }
-        const auto best =
-            std::max_element(rooms.begin(), rooms.end(), [&](const QRect& a, const QRect& b) {
-                return Kept(a, wanted) < Kept(b, wanted);
-            });
-        const QRect room = best->isValid() ? *best : side;
-        QRect place(QPoint(0, 0), wanted.boundedTo(room.size()));
-        place.moveTop(room.top());
-        if (awayRight) {
-            place.moveRight(room.right());
-        } else {
-            place.moveLeft(room.left());
-        }
-        return place;
+    }
+    std::vector<QRect> bands;
+    if (!results.isEmpty()) {
+        QRect above = area;
+        above.setBottom(results.top() - 1 - kHelpWindowGap);
+        QRect below = area;
+        below.setTop(results.bottom() + 1 + kHelpWindowGap);
+        bands = {above, below};
+    }
+    const auto readable = [&](const QRect& room) {
+        return room.isValid() && room.width() >= readableWidth && room.height() >= readableHeight;
     };
-    QRect side = area;
+    QRect room;
+    for (const std::vector<QRect>& rooms : {away, StripsClearOf(area, {results}), bands}) {
+        for (const QRect& candidate : rooms) {
+            const bool better = !room.isValid() || (readable(candidate) && !readable(room)) ||
+                                (readable(candidate) == readable(room) &&
+                                 Kept(candidate, wanted) > Kept(room, wanted));
+            if (candidate.isValid() && better) {
+                room = candidate;
+            }
+        }
+        if (readable(room)) {
+            break;
+        }
+    }
+    if (!room.isValid()) {
+        room = area;
+    }
+    QRect place(QPoint(0, 0), wanted.boundedTo(room.size()));
+    place.moveTop(std::clamp(main.top(), room.top(), room.bottom() + 1 - place.height()));
     if (awayRight) {
-        side.setLeft(std::clamp(button.right() + 1 + kHelpWindowGap, area.left(), area.right()));
+        place.moveRight(room.right());
     } else {
-        side.setRight(std::clamp(button.left() - 1 - kHelpWindowGap, area.left(), area.right()));
+        place.moveLeft(room.left());
     }
-    const QRect place = placeIn(side);
-    if (place.width() >= std::min(wanted.width(), minimumWidth)) {
-        return place;
-    }
-    // A wide opener (a phrase box, say) leaves only a strip beside it, too narrow to read at
-    // this zoom: the help may then cover the opener, but still not the results.
-    const QRect wider = placeIn(area);
-    return wider.width() > place.width() ? wider : place;
+    return place;
 }
 
 /// A text browser that fills in the log's path as it loads a page and reads nothing from outside
@@ -151,7 +179,14 @@ private:
     QString logPath_;
 };
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
+// A window of its own that the window manager keeps in front of the window it belongs to, full
+// screen or not: window systems tell them so only for a dialog, so the help is one, with the
+// buttons a window has.
+constexpr Qt::WindowFlags kHelpWindowFlags =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+    Qt::WindowCloseButtonHint;
+
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, kHelpWindowFlags) {
     RegisterHelpPages();
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(tr("Quarrow Help"));

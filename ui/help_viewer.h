@@ -18,10 +18,12 @@ class HelpBrowser;
 
 /// Where the help window's frame goes on the screen area `area`, wanting `wanted`: beside the
 /// main window's frame `main` on the side with room for at least `minimumWidth` (or all of
-/// `wanted`); where neither side has that much, over the main window on the side away from
-/// the `button` that opened it, clear of the page's result boxes `results` (an empty rectangle
-/// when the page has none), and over the button too when the side away from it is narrower
-/// than `minimumWidth`. The place always lies in `area`.
+/// `wanted`); where neither side has that much, over the main window in a room as tall as the
+/// area and clear of the page's result boxes `results` (an empty rectangle when the page has
+/// none): on the side away from the `button` that opened it where that is wide enough to read
+/// (`minimumWidth`, or two fifths of the area if more), over the button where it is not, and in
+/// a band above or below the results only where neither side of them can be read. The place
+/// always lies in `area`.
 QRect HelpWindowPlace(QSize wanted, const QRect& area, const QRect& main, const QRect& button,
                       const QRect& results, int minimumWidth);
 

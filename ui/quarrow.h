@@ -22,6 +22,8 @@ namespace Ui {
 class Quarrow;
 }
 
+class QTimer;
+
 namespace quarrow {
 
 class SearchPages;
@@ -63,6 +65,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // --- Start-up, page changes, capitalisation (quarrow.cpp)
@@ -111,6 +114,10 @@ private:
     QFont layoutFont_;
     double shownFactor_ = 1.0;
     ProgramZoom* programZoom_ = nullptr;
+    // The control the help window was last opened from, for placing it again.
+    QPointer<const QWidget> helpOpener_;
+    // Places the help again once the window has settled after a zoom; null until first needed.
+    QTimer* helpPlacer_ = nullptr;
 
     // --- The pages' runs (quarrow.cpp; the work is in search_pages.cpp, selection_page.cpp)
     void Command8_Click();
@@ -129,6 +136,8 @@ private:
     void ShowHelp(int context, const QWidget* opener);
     /// Puts the help window beside the window, or over it away from `opener` and the results.
     void PlaceHelp(QWidget& viewer, const QWidget* opener) const;
+    /// Places an open help window again, by the same rule, once the window's zoom has changed.
+    void PlaceHelpAgain();
     /// The result boxes of the page on show, in screen coordinates; empty if it has none.
     QRect ShownResults() const;
     /// Opens the topic of the control's help context.

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -70,15 +71,48 @@ void Quarrow::PlaceHelp(QWidget& viewer, const QWidget* opener) const {
     if (shownOn == nullptr) {
         return;
     }
-    const QSize frame = ExpectedFrameSize(viewer, isFullScreen() ? nullptr : this);
+    const QSize frame = viewer.isVisible()
+                            ? viewer.frameGeometry().size() - viewer.size()
+                            : ExpectedFrameSize(viewer, isFullScreen() ? nullptr : this);
+    // The help wants its whole size at the zoom asked for, whatever room it had before.
+    WindowZoom* zoom = WindowZoom::Of(&viewer);
+    const QSize wanted =
+        zoom != nullptr ? ScaledSize(HelpViewer::kBaseSize, zoom->AskedFactor()) : viewer.size();
     const QRect button = opener != nullptr && opener->window() == this
                              ? QRect(opener->mapToGlobal(QPoint(0, 0)), opener->size())
                              : QRect(frameGeometry().center(), QSize(1, 1));
     const QRect place =
-        HelpWindowPlace(viewer.size() + frame, shownOn->availableGeometry(), frameGeometry(),
-                        button, ShownResults(), static_cast<int>(kHelpMinimumWidth * shownFactor_));
+        HelpWindowPlace(wanted + frame, shownOn->availableGeometry(), frameGeometry(), button,
+                        ShownResults(), static_cast<int>(kHelpMinimumWidth * shownFactor_));
     viewer.resize(place.size() - frame);
     viewer.move(place.topLeft());
+}
+
+void Quarrow::PlaceHelpAgain() {
+    // The window system reports the window's new size before its new place (full screen, say):
+    // the help waits until the window has stopped moving.
+    constexpr int kSettleMs = 100;
+    if (helpPlacer_ == nullptr) {
+        helpPlacer_ = new QTimer(this);
+        helpPlacer_->setSingleShot(true);
+        helpPlacer_->setInterval(kSettleMs);
+        connect(helpPlacer_, &QTimer::timeout, this, [this] {
+            auto* viewer =
+                findChild<HelpViewer*>(QStringLiteral("helpViewer"), Qt::FindDirectChildrenOnly);
+            if (viewer != nullptr && viewer->isVisible()) {
+                PlaceHelp(*viewer, helpOpener_);
+                FitFrameOnScreenSoon(*viewer);
+            }
+        });
+    }
+    helpPlacer_->start();
+}
+
+void Quarrow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (helpPlacer_ != nullptr && helpPlacer_->isActive()) {
+        helpPlacer_->start();
+    }
 }
 
 void Quarrow::ShowHelp(int context, const QWidget* opener) {
@@ -87,6 +121,7 @@ void Quarrow::ShowHelp(int context, const QWidget* opener) {
         viewer = new HelpViewer(this);
         viewer->SetLogPath(QDir::toNativeSeparators(services_.logPath));
     }
+    helpOpener_ = opener;
     if (!viewer->isVisible()) {
         // Opened afresh, it goes where it leaves this page's results in view, at the zoom's
         // size as far as the screen allows.

@@ -256,6 +256,9 @@ void Quarrow::ShowLayoutAt(double factor, QPoint offset) {
     PlacePageControls();
     shownFactor_ = factor;
     programZoom_->SetFactor(factor);
+    if (rescaled) {
+        PlaceHelpAgain();
+    }
 }
 
 } // namespace quarrow
