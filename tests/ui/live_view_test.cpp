@@ -117,7 +117,10 @@ TEST_F(LiveViewTest, AnOpenViewStaysInFrontAndIsPlacedAgainClearOfTheBoxesWhenZo
     EXPECT_TRUE(checked);
     delete window->findChild<EvolutionView*>();
     CloseMessageNamed(QStringLiteral("selectionMessage"));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
     QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->ZoomFactor() == 1.0; }));
 }
 
 TEST_F(LiveViewTest, AtTwiceTheSizeTheChartSettlesAtEveryHeight) {

@@ -170,8 +170,14 @@ int main(int argc, char* argv[]) {
     QWidget* view = View();
     // The teacher turns back to the main window, as for its zoom keys: the view stays in front.
     window.activateWindow();
+    WaitFor([&window] { return QApplication::activeWindow() == &window; }, 3000);
     for (int i = 0; i < zoomAfter; ++i) {
+        // One step at a time, as a hand would: each waits for the window to take its size.
+        const double before = window.ZoomFactor();
         QTest::keyClick(&window, Qt::Key_Equal, Qt::ControlModifier);
+        if (!WaitFor([&] { return window.ZoomFactor() > before; }, 3000)) {
+            std::fprintf(stderr, "zoom step %d did not take\n", i + 1);
+        }
     }
     Grab(picture("live-view-4-a-second"));
     Find<QPushButton>(view, "pauseButton")->click();
