@@ -826,7 +826,10 @@ RepeatWindow* EvolutionView::OpenRepeat() {
     const QWidget* main = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
     // Beside this view, where it covers neither the view nor the main window; the main window's
     // result boxes and Go stay in sight.
-    auto* repeat = new RepeatWindow(target_, parentWidget());
+    // A dialog of the main window, as the view is, so that a full-screen main window does not
+    // stack over it.
+    auto* repeat =
+        new RepeatWindow(target_, parentWidget(), Qt::Dialog | Qt::WindowMinMaxButtonsHint);
     const QSize frameMargins = frameGeometry().size() - geometry().size();
     const QSize size = repeat->sizeHint().expandedTo(repeat->minimumSizeHint()) + frameMargins;
     if (shownOn != nullptr) {

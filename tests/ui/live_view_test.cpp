@@ -712,6 +712,7 @@ TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNo
     QPointer<RepeatWindow> beside = view->OpenRepeat();
     ASSERT_FALSE(beside.isNull());
     if (beside->isWindow()) {
+        EXPECT_EQ(beside->windowType(), Qt::Dialog);
         EXPECT_FALSE(beside->frameGeometry().intersects(view->frameGeometry()));
         EXPECT_FALSE(beside->frameGeometry().intersects(window->frameGeometry()));
     } else {
