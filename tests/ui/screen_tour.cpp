@@ -117,9 +117,9 @@ int main(int argc, char* argv[]) {
                              "[--full-screen] [--scheme 1|2|3] [--zoom-after N]\n");
         return 2;
     }
-    const QString folderPath = arguments[1];
-    const QString name = arguments[2];
-    const QString phrase = arguments[3];
+    const QString& folderPath = arguments[1];
+    const QString& name = arguments[2];
+    const QString& phrase = arguments[3];
     const auto picture = [&](const char* scene) {
         return QStringLiteral("%1/%2-%3.png").arg(folderPath, QLatin1String(scene), name);
     };
