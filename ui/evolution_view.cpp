@@ -42,6 +42,10 @@ namespace {
 // The generations-per-second figure averages over about this many seconds of the run.
 constexpr double kRateWindowSeconds = 1.0;
 constexpr int kPlacementGap = 12;
+// After a zoom change, the main window's resizes within this long are taken as the zoom's, and
+// the view is placed again this long after the last of them.
+constexpr qint64 kZoomSettleMs = 1500;
+constexpr std::chrono::milliseconds kPlaceAgainDelay{60};
 // The blind lane's share of the window's time at each refresh, and once the run is over.
 constexpr std::chrono::milliseconds kBlindSlice{3};
 constexpr std::chrono::milliseconds kBlindFinish{500};
@@ -52,9 +56,11 @@ constexpr std::chrono::milliseconds kBlindFinishSlice{20};
 
 EvolutionView::EvolutionView(const QString& target, const QString& firstString, Scheme scheme,
                              ViewChoices& choices, QWidget* parent)
-    : QWidget(parent, Qt::Window), target_(target), firstString_(firstString), scheme_(scheme),
-      choices_(choices), pages_(new QStackedWidget(this)),
-      headline_(new QLabel(OffspringHeadline(scheme), this)),
+    // A dialog of the main window to the window manager, so that it is kept in front of it, a
+    // full-screen main window included, and goes with it; it can still be maximised.
+    : QWidget(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint), target_(target),
+      firstString_(firstString), scheme_(scheme), choices_(choices),
+      pages_(new QStackedWidget(this)), headline_(new QLabel(OffspringHeadline(scheme), this)),
       letters_(new LettersPanel(target, firstString, scheme == Scheme::Sequential, this)),
       chart_(new FitnessChart(scheme == Scheme::Sequential, static_cast<std::size_t>(target.size()),
                               this)),
@@ -65,7 +71,10 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
       placeLabel_(new QLabel(this)), expectationLabel_(new QLabel(this)),
       controls_(new ViewControls(choices.slowMotion ? choices.slowMotionRate : 0.0,
                                  choices.keepOpen, this)),
-      statusDue_(new QTimer(this)) {
+      placeAgainDue_(new QTimer(this)), statusDue_(new QTimer(this)) {
+    placeAgainDue_->setSingleShot(true);
+    placeAgainDue_->setInterval(kPlaceAgainDelay);
+    connect(placeAgainDue_, &QTimer::timeout, this, &EvolutionView::PlaceAgain);
     statusDue_->setSingleShot(true);
     statusDue_->setTimerType(Qt::PreciseTimer);
     connect(statusDue_, &QTimer::timeout, this, [this] { UpdateStatus(false); });
@@ -178,8 +187,15 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     // view is shown as large as it can be.
     auto* zoom = new WindowZoom(*this);
     connect(zoom, &WindowZoom::FactorChanged, this, [this] {
-        if (!fitting_ && keptOnScreen_) {
-            FitOnItsScreen(false);
+        if (fitting_ || !keptOnScreen_) {
+            return;
+        }
+        FitOnItsScreen(false);
+        // The main window takes its new size as well, so where the view may go is found again
+        // once it has.
+        if (placedBeside_) {
+            sinceZoom_.start();
+            placeAgainDue_->start();
         }
     });
 }
@@ -227,6 +243,37 @@ void EvolutionView::showEvent(QShowEvent* event) {
     // chart giving up the height, and moved back onto the screen if it has to.
     FitOnItsScreen(true);
     FitFrameOnScreenSoon(*this);
+}
+
+void EvolutionView::PlaceBeside(QWidget& window, std::function<QRect()> keepClear) {
+    if (placedBeside_ != &window) {
+        if (placedBeside_) {
+            placedBeside_->removeEventFilter(this);
+        }
+        window.installEventFilter(this);
+    }
+    placedBeside_ = &window;
+    keepClear_ = std::move(keepClear);
+    PlaceBeside(window, keepClear_ ? keepClear_() : QRect());
+}
+
+void EvolutionView::PlaceAgain() {
+    if (!placedBeside_ || fitting_ || isMaximized() || isFullScreen()) {
+        return;
+    }
+    PlaceBeside(*placedBeside_, keepClear_ ? keepClear_() : QRect());
+    if (isVisible()) {
+        FitFrameOnScreen(*this);
+        raise();
+    }
+}
+
+bool EvolutionView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == placedBeside_ && event->type() == QEvent::Resize && sinceZoom_.isValid() &&
+        !sinceZoom_.hasExpired(kZoomSettleMs)) {
+        placeAgainDue_->start();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void EvolutionView::PlaceBeside(const QWidget& window, const QRect& keepClear) {
@@ -779,7 +826,10 @@ RepeatWindow* EvolutionView::OpenRepeat() {
     const QWidget* main = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
     // Beside this view, where it covers neither the view nor the main window; the main window's
     // result boxes and Go stay in sight.
-    auto* repeat = new RepeatWindow(target_, parentWidget());
+    // A dialog of the main window, as the view is, so that a full-screen main window does not
+    // stack over it.
+    auto* repeat =
+        new RepeatWindow(target_, parentWidget(), Qt::Dialog | Qt::WindowMinMaxButtonsHint);
     const QSize frameMargins = frameGeometry().size() - geometry().size();
     const QSize size = repeat->sizeHint().expandedTo(repeat->minimumSizeHint()) + frameMargins;
     if (shownOn != nullptr) {

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -101,6 +102,9 @@ public:
     /// Moves the view beside `window` where the screen has room, and otherwise where it covers
     /// none of `keepClear` (in global coordinates), shrinking it if it must.
     void PlaceBeside(const QWidget& window, const QRect& keepClear);
+    /// As above, with what to keep clear asked again each time the view is placed: when the
+    /// zoom changes, the view is placed again by the same rule around the window's new layout.
+    void PlaceBeside(QWidget& window, std::function<QRect()> keepClear);
 
     /// Shows what the run has reached; call on the UI thread, as often as the run is refreshed.
     void Refresh();
@@ -188,6 +192,9 @@ private:
     /// `FitInto` the available area of its screen, or where `keepPlace` the part of it the view
     /// was placed in, then resized and moved to lie wholly in it.
     void FitOnItsScreen(bool keepPlace);
+    /// Places the view again beside the window it was placed beside, after a zoom change.
+    void PlaceAgain();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     int OuterMargin() const;
     void Relayout();
     double GenerationRate();
@@ -207,6 +214,11 @@ private:
     /// The part of the screen `PlaceBeside` found for the view, clear of the main window's boxes
     /// where it could be; invalid once the view is fitted to the whole screen.
     QRect placedArea_;
+    /// The window the view was placed beside, and what of it the view keeps clear of.
+    QPointer<QWidget> placedBeside_;
+    std::function<QRect()> keepClear_;
+    /// Since the last zoom change: the main window's resizes soon after it are the zoom's.
+    QElapsedTimer sinceZoom_;
     /// The room the view was last fitted into.
     QSize room_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
     std::optional<SequentialExpectation> expectation_;
@@ -233,6 +245,8 @@ private:
     QString statusText_;
     std::chrono::milliseconds statusInterval_{2000};
     QElapsedTimer sinceStatus_;
+    /// Runs `PlaceAgain` once the main window has taken its size at a new zoom.
+    QTimer* placeAgainDue_;
     // A change held back by the interval is spoken once it has passed, even when the run has
     // stopped changing by then (paused, or between slow generations).
     QTimer* statusDue_;

@@ -339,8 +339,10 @@ void SelectionPage::StartRun(const Request& request, const std::shared_ptr<Selec
     if (request.generationRate) {
         view->SetMeasuredRate(*request.generationRate);
     }
-    view->PlaceBeside(window_,
-                      ResultBoxes({ui_.txtLength, ui_.txtNumGen, ui_.txtTotal, ui_.Command2}));
+    // Placed again by the same rule when the zoom changes, around the boxes where they are then.
+    view->PlaceBeside(window_, [this] {
+        return ResultBoxes({ui_.txtLength, ui_.txtNumGen, ui_.txtTotal, ui_.Command2});
+    });
     state->view = view;
     state->feed = &view->Feed();
     QObject::connect(view, &EvolutionView::CancelRequested, &run_, [this] { run_.Stop(); });

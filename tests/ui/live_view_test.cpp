@@ -42,6 +42,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QValueAxis>
+#include <QWindow>
 
 #include <functional>
 
@@ -76,6 +77,43 @@ TEST_F(OffspringRoomTest, EveryRowIsWholeAtEverySizeOfTheWindow) {
 
 // Laying the chart out never changes what it lays out: at twice the size a slow scheme-3 view
 // is shown at every height a screen may give it, and each size settles in a pass or two.
+// The view is a dialog of the main window, which the window manager keeps in front of it (a
+// plain window with a parent is not, and falls behind a full-screen main window). Zoomed while
+// it is open, the view is placed again by the rule it opened by: clear of Go and the result
+// boxes, where the boxes are at the new zoom, with its rows whole.
+TEST_F(LiveViewTest, AnOpenViewStaysInFrontAndIsPlacedAgainClearOfTheBoxesWhenZoomed) {
+    window->LiveViewChoices().slowMotion = true;
+    SetUpRun(QStringLiteral("METHINKS IT IS LIKE A WEASEL"),
+             QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"), 1);
+    bool checked = false;
+    EXPECT_TRUE(RunWith([&](EvolutionView& view) {
+        // The waits below let the poll come round again.
+        if (checked || view.Shown().offspringGeneration < 1) {
+            return checked;
+        }
+        checked = true;
+        view.TogglePause();
+        EXPECT_EQ(view.windowType(), Qt::Dialog);
+        EXPECT_TRUE(view.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        EXPECT_EQ(view.windowHandle()->transientParent(), window->windowHandle());
+        EXPECT_FALSE(view.frameGeometry().intersects(ResultBoxesOf(*window))) << "at 1x";
+        ZoomTo(2.0);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !view.frameGeometry().intersects(ResultBoxesOf(*window)); }, 5000))
+            << "at 200% the view covers Go or the result boxes";
+        ExpectRowsWhole(view);
+        ClickCancel(view);
+        return true;
+    }));
+    EXPECT_TRUE(checked);
+    delete window->findChild<EvolutionView*>();
+    CloseMessageNamed(QStringLiteral("selectionMessage"));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
+    QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->ZoomFactor() == 1.0; }));
+}
+
 TEST_F(LiveViewTest, AtTwiceTheSizeTheChartSettlesAtEveryHeight) {
     ZoomTo(2.0);
     auto* view = new EvolutionView(QStringLiteral("EVOLUTION"), QStringLiteral("QWERTYUIO"),
@@ -665,6 +703,7 @@ TEST_F(LiveViewTest, RepeatOpensBesideWhereThereIsRoomAndAsAPageOfTheViewWhereNo
     QPointer<RepeatWindow> beside = view->OpenRepeat();
     ASSERT_FALSE(beside.isNull());
     if (beside->isWindow()) {
+        EXPECT_EQ(beside->windowType(), Qt::Dialog);
         EXPECT_FALSE(beside->frameGeometry().intersects(view->frameGeometry()));
         EXPECT_FALSE(beside->frameGeometry().intersects(window->frameGeometry()));
     } else {

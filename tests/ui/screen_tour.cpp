@@ -3,11 +3,13 @@
 // private X server with a window manager, once for each screen size and zoom.
 //
 //   quarrow_screen_tour FOLDER NAME PHRASE [--zoom-steps N] [--full-screen] [--scheme 1|2|3]
+//                       [--zoom-after N]
 //
 // writes, in FOLDER, live-view-4-a-second-NAME.png (running at 4 generations a second),
 // live-view-paused-NAME.png (held after a few generations, the offspring shown),
 // live-view-finished-NAME.png (the finished view) and repeat-window-NAME.png (the Repeat window
-// after 100 runs of each scheme).
+// after 100 runs of each scheme). --zoom-after zooms the main window in N steps once the view
+// is open, as a teacher who finds the text too small does.
 
 #include "platform/clock.h"
 #include "platform/generator.h"
@@ -112,17 +114,19 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 4) {
         std::fprintf(stderr, "usage: quarrow_screen_tour FOLDER NAME PHRASE [--zoom-steps N] "
-                             "[--full-screen] [--scheme 1|2|3]\n");
+                             "[--full-screen] [--scheme 1|2|3] [--zoom-after N]\n");
         return 2;
     }
-    const QString folderPath = arguments[1];
-    const QString name = arguments[2];
-    const QString phrase = arguments[3];
+    const QString& folderPath = arguments[1];
+    const QString& name = arguments[2];
+    const QString& phrase = arguments[3];
     const auto picture = [&](const char* scene) {
         return QStringLiteral("%1/%2-%3.png").arg(folderPath, QLatin1String(scene), name);
     };
     const int zoomAt = static_cast<int>(arguments.indexOf(QStringLiteral("--zoom-steps")));
     const int zoomSteps = zoomAt > 0 ? arguments.value(zoomAt + 1).toInt() : 0;
+    const int zoomAfterAt = static_cast<int>(arguments.indexOf(QStringLiteral("--zoom-after")));
+    const int zoomAfter = zoomAfterAt > 0 ? arguments.value(zoomAfterAt + 1).toInt() : 0;
     const bool fullScreen = arguments.contains(QStringLiteral("--full-screen"));
     const int schemeAt = static_cast<int>(arguments.indexOf(QStringLiteral("--scheme")));
     const int scheme = schemeAt > 0 ? arguments.value(schemeAt + 1).toInt() : 1;
@@ -164,6 +168,17 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QWidget* view = View();
+    // The teacher turns back to the main window, as for its zoom keys: the view stays in front.
+    window.activateWindow();
+    WaitFor([&window] { return QApplication::activeWindow() == &window; }, 3000);
+    for (int i = 0; i < zoomAfter; ++i) {
+        // One step at a time, as a hand would: each waits for the window to take its size.
+        const double before = window.ZoomFactor();
+        QTest::keyClick(&window, Qt::Key_Equal, Qt::ControlModifier);
+        if (!WaitFor([&] { return window.ZoomFactor() > before; }, 3000)) {
+            std::fprintf(stderr, "zoom step %d did not take\n", i + 1);
+        }
+    }
     Grab(picture("live-view-4-a-second"));
     Find<QPushButton>(view, "pauseButton")->click();
     Grab(picture("live-view-paused"));
