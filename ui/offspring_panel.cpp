@@ -121,9 +121,10 @@ OffspringPanel::OffspringPanel(const QString& target, const QString& firstString
     widest.copied = widest.matched;
     rows_.front()->setText(
         RowText(kOffspringPerGeneration - 2, widest, target_, OffspringFate::PassedOver));
-    // Text does not grow quite in proportion with the zoom: a little more, against rounding.
+    // Text does not grow quite in proportion with the zoom, and a row's italic and bold letters
+    // measure a little wider than the plain ones: a margin of four letters, against both.
     rows_.front()->setMinimumWidth(rows_.front()->sizeHint().width() +
-                                   2 * QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')));
+                                   4 * QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')));
     rows_.front()->setText(QStringLiteral("&nbsp;"));
     auto* rule = new QLabel(SchemeRule(scheme), this);
     rule->setObjectName(QStringLiteral("schemeRule"));
