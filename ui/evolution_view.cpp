@@ -45,6 +45,27 @@ constexpr int kPlacementGap = 12;
 // After a zoom change, the main window's resizes within this long are taken as the zoom's, and
 // the view is placed again this long after the last of them.
 constexpr qint64 kZoomSettleMs = 1500;
+
+// Of the four corners of `area`, the place for a window of `size` that covers least of `keep`.
+QRect LeastCovering(const QRect& area, const QSize& size, const QRect& keep) {
+    const QRect corners[] = {
+        QRect(area.topLeft(), size),
+        QRect(QPoint(area.right() - size.width() + 1, area.top()), size),
+        QRect(QPoint(area.left(), area.bottom() - size.height() + 1), size),
+        QRect(QPoint(area.right() - size.width() + 1, area.bottom() - size.height() + 1), size),
+    };
+    QRect least = corners[0];
+    qint64 leastCovered = -1;
+    for (const QRect& corner : corners) {
+        const QRect covered = corner.intersected(keep);
+        const qint64 share = covered.isEmpty() ? 0 : qint64{covered.width()} * covered.height();
+        if (leastCovered < 0 || share < leastCovered) {
+            least = corner;
+            leastCovered = share;
+        }
+    }
+    return least;
+}
 constexpr std::chrono::milliseconds kPlaceAgainDelay{60};
 // The blind lane's share of the window's time at each refresh, and once the run is over.
 constexpr std::chrono::milliseconds kBlindSlice{3};
@@ -316,6 +337,19 @@ void EvolutionView::PlaceBeside(const QWidget& window, const QRect& keepClear) {
             bestFactor = factor;
         }
     }
+    // Keeping Go and the boxes in sight is worth a little of the zoom, never the class's
+    // reading of the rows: where no room clear of them holds the view near the zoom asked for,
+    // it takes the screen, at that zoom if it can, and covers as little of them as it may.
+    constexpr double kClearShare = 0.85;
+    bool covering = false;
+    if (const double asked = WindowZoom::Of(this)->AskedFactor();
+        bestFactor < kClearShare * asked - 1e-6) {
+        FitInto(area.size() - frameMargins);
+        if (WindowZoom::Of(this)->Factor() > bestFactor + 1e-6) {
+            best = area;
+            covering = true;
+        }
+    }
     // No room holds the view even at its smallest: it lies wholly on the screen, over the boxes
     // if it must.
     placedArea_ = best.value_or(area);
@@ -329,7 +363,11 @@ void EvolutionView::PlaceBeside(const QWidget& window, const QRect& keepClear) {
     }
     size = (size + frameMargins).boundedTo(placedArea_.size());
     resize(size - frameMargins);
-    move(MovedInto(QRect(QPoint(placedArea_.left(), main.top()), size), placedArea_).topLeft());
+    QRect place = MovedInto(QRect(QPoint(placedArea_.left(), main.top()), size), placedArea_);
+    if (covering || !best) {
+        place = LeastCovering(placedArea_, size, keepClear);
+    }
+    move(place.topLeft());
 }
 
 void EvolutionView::Refresh() {

@@ -58,6 +58,12 @@ QString PassedOverNote() {
         .arg(kOffspringPerGeneration);
 }
 
+// A row's own mark stays short, so that the rows keep the width of their letters and scores;
+// the legend under them says what it means in full.
+QString PassedOverMark() {
+    return OffspringPanel::tr("not chosen");
+}
+
 } // namespace
 
 QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& row,
@@ -131,7 +137,9 @@ OffspringPanel::OffspringPanel(const QString& target, const QString& firstString
     rule->setWordWrap(true);
     auto* legend = new QLabel(scheme == Scheme::Sequential
                                   ? tr("Blue: copied from the target; green: a hit.")
-                                  : tr("Bold, underlined: right; italic: changed; plain: kept."),
+                                  : tr("Bold, underlined: right; italic: changed; plain: kept; "
+                                       "\u201c%1\u201d: %2.")
+                                        .arg(PassedOverMark(), PassedOverNote()),
                               this);
     legend->setObjectName(QStringLiteral("offspringLegend"));
     legend->setWordWrap(true);
@@ -186,7 +194,7 @@ QString OffspringPanel::RowText(qsizetype index, const OffspringRow& row, const 
     } else if (!sequential && fate == OffspringFate::NextParent) {
         note += QStringLiteral(" &nbsp;<b>") + tr("next parent") + QStringLiteral("</b>");
     } else if (!sequential && fate == OffspringFate::PassedOver) {
-        note += QStringLiteral(" &nbsp;<i>") + PassedOverNote() + QStringLiteral("</i>");
+        note += QStringLiteral(" &nbsp;<i>") + PassedOverMark() + QStringLiteral("</i>");
     }
     return QStringLiteral("%1&nbsp; %2&nbsp; %3")
         .arg(QString::number(index + 1).rightJustified(2).replace(QLatin1Char(' '),

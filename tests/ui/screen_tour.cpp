@@ -222,6 +222,10 @@ int main(int argc, char* argv[]) {
     if (auto* guess = Find<QLineEdit>(repeat, "repeatGuessBox")) {
         guess->setText(QStringLiteral("40"));
     }
+    // The window first measures how fast this computer runs, with Start held until it knows.
+    if (!WaitFor([start] { return start->isEnabled(); }, 30000)) {
+        std::fprintf(stderr, "the Repeat window's Start stayed disabled\n");
+    }
     start->click();
     // Saving becomes possible once the batch has drawn its chart.
     auto* save = Find<QPushButton>(repeat, "repeatSaveButton");
