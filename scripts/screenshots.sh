@@ -8,6 +8,7 @@
 #   bash scripts/screenshots.sh [FOLDER] [PHRASE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+mkdir -p "${1:-docs}"
 out=$(realpath "${1:-docs}")
 phrase=${2:-METHINKS IT IS LIKE A WEASEL}
 screen=../shared/tools/screen.sh
