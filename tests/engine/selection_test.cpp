@@ -460,6 +460,39 @@ TEST_F(SelectionTest, ACancelRaisedBeforeTheRunStopsItAfterOneGeneration) {
     EXPECT_EQ(log.LineCount(), 1U);
 }
 
+// A watcher keeps its own copy of each report: every figure comes across, and a shorter text
+// replaces a longer one rather than leaving its end behind.
+TEST(RunFiguresTest, ACopyKeepsEveryFigureOfTheReport) {
+    const std::string current = "METHINKS";
+    const std::string last = "METHQ";
+    RunProgress report;
+    report.scheme = Scheme::Sequential;
+    report.generation = 41;
+    report.stringsMade = 821;
+    report.currentString = current;
+    report.matchedLetters = 6;
+    report.targetLength = 8;
+    report.elapsedSeconds = 0.125;
+    report.lastOffspring = last;
+    report.lockedLetters = 4;
+    report.generationReached = 5;
+
+    RunFigures<std::string> kept;
+    kept.currentString = "A STRING LONGER THAN EITHER";
+    kept.lastOffspring = "ANOTHER ONE, LONGER STILL";
+    kept.CopyFigures(report);
+    EXPECT_EQ(kept.scheme, Scheme::Sequential);
+    EXPECT_EQ(kept.generation, 41);
+    EXPECT_EQ(kept.stringsMade, 821);
+    EXPECT_EQ(kept.currentString, current);
+    EXPECT_EQ(kept.matchedLetters, 6U);
+    EXPECT_EQ(kept.targetLength, 8U);
+    EXPECT_EQ(kept.elapsedSeconds, 0.125);
+    EXPECT_EQ(kept.lastOffspring, last);
+    EXPECT_EQ(kept.lockedLetters, 4U);
+    EXPECT_EQ(kept.generationReached, 5U);
+}
+
 TEST_F(SelectionTest, LogFailuresStopTheRunAndSayWhy) {
     FileLogSink missingFolder("/nonexistent-folder/hold.txt");
     const RunEnvironment environment{generator, clock, missingFolder, cancel};
