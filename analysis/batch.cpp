@@ -10,6 +10,81 @@
 
 namespace quarrow::analysis {
 
+namespace {
+
+/// What the workers of one batch share: the next index to run, how many of them are still at
+/// work, and the first exception a task threw.
+class SharedBatch {
+public:
+    SharedBatch(std::int64_t runs, const BatchControl& control,
+                const std::function<void(std::int64_t index)>& task, int workers)
+        : runs_(runs), control_(control), task_(task), workersLeft_(workers) {}
+
+    /// One worker: takes the next index and runs it until none is left, the batch is stopped
+    /// or a task has failed.
+    void Work() {
+        while (!control_.stop.load(std::memory_order_relaxed) &&
+               !failed_.load(std::memory_order_relaxed)) {
+            const std::int64_t index = nextIndex_.fetch_add(1, std::memory_order_relaxed);
+            if (index >= runs_) {
+                break;
+            }
+            Run(index);
+        }
+        const std::lock_guard lock(mutex_);
+        if (--workersLeft_ == 0) {
+            allDone_.notify_all();
+        }
+    }
+
+    /// Waits on the calling thread until every worker has finished, ticking as it waits.
+    void Wait() {
+        std::unique_lock lock(mutex_);
+        while (workersLeft_ > 0) {
+            allDone_.wait_for(lock, std::chrono::milliseconds(control_.tickMilliseconds));
+            if (control_.tick && workersLeft_ > 0) {
+                lock.unlock();
+                control_.tick();
+                lock.lock();
+            }
+        }
+    }
+
+    /// Throws again the first exception a task threw, if any; call once the workers are gone.
+    void RethrowFailure() const {
+        if (failure_) {
+            std::rethrow_exception(failure_);
+        }
+    }
+
+private:
+    /// Runs task `index`. An exception must not leave a worker thread, where it would end the
+    /// process unreported: the first is kept and stops the batch.
+    void Run(std::int64_t index) {
+        try {
+            task_(index);
+        } catch (...) {
+            const std::lock_guard lock(mutex_);
+            if (!failure_) {
+                failure_ = std::current_exception();
+            }
+            failed_.store(true, std::memory_order_relaxed);
+        }
+    }
+
+    const std::int64_t runs_;
+    const BatchControl& control_;
+    const std::function<void(std::int64_t index)>& task_;
+    std::atomic<std::int64_t> nextIndex_{0};
+    std::mutex mutex_;
+    std::condition_variable allDone_;
+    int workersLeft_;
+    std::exception_ptr failure_;
+    std::atomic<bool> failed_{false};
+};
+
+} // namespace
+
 void RunBatch(std::int64_t runs, const BatchControl& control,
               const std::function<void(std::int64_t index)>& task) {
     if (runs <= 0) {
@@ -19,64 +94,18 @@ void RunBatch(std::int64_t runs, const BatchControl& control,
         return;
     }
     const auto workerCount = static_cast<int>(std::clamp<std::int64_t>(control.threads, 1, runs));
-
-    std::atomic<std::int64_t> nextIndex{0};
-    std::mutex mutex;
-    std::condition_variable allDone;
-    int workersLeft = workerCount;
-    // An exception must not leave a worker thread, where it would end the process unreported.
-    std::exception_ptr failure;
-    std::atomic<bool> failed{false};
-
-    const auto work = [&] {
-        for (;;) {
-            if (control.stop.load(std::memory_order_relaxed) ||
-                failed.load(std::memory_order_relaxed)) {
-                break;
-            }
-            const std::int64_t index = nextIndex.fetch_add(1, std::memory_order_relaxed);
-            if (index >= runs) {
-                break;
-            }
-            try {
-                task(index);
-            } catch (...) {
-                const std::lock_guard lock(mutex);
-                if (!failure) {
-                    failure = std::current_exception();
-                }
-                failed.store(true, std::memory_order_relaxed);
-            }
-        }
-        const std::lock_guard lock(mutex);
-        if (--workersLeft == 0) {
-            allDone.notify_all();
-        }
-    };
-
+    SharedBatch batch(runs, control, task, workerCount);
     std::vector<std::jthread> workers;
     workers.reserve(static_cast<std::size_t>(workerCount));
     for (int i = 0; i < workerCount; ++i) {
-        workers.emplace_back(work);
+        workers.emplace_back([&batch] { batch.Work(); });
     }
-    {
-        std::unique_lock lock(mutex);
-        while (workersLeft > 0) {
-            allDone.wait_for(lock, std::chrono::milliseconds(control.tickMilliseconds));
-            if (control.tick && workersLeft > 0) {
-                lock.unlock();
-                control.tick();
-                lock.lock();
-            }
-        }
-    }
+    batch.Wait();
     workers.clear();
     if (control.tick) {
         control.tick();
     }
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
+    batch.RethrowFailure();
 }
 
 } // namespace quarrow::analysis

@@ -112,16 +112,9 @@ constexpr int kReadMs = 100;
 constexpr double kMostStallMs = 100.0;
 constexpr double kMostCancelMs = 300.0;
 
-// One run of `kind` on a phrase of `length` letters, cancelled after a while.
-Stalls Probe(const RunKind& kind, qsizetype length) {
-    QTemporaryDir folder;
-    Generator generator;
-    QuarrowServices services;
-    services.generator = &generator;
-    services.timeOfDay = &SystemTimeOfDay();
-    services.monotonic = &SystemMonotonic();
-    services.logPath = folder.filePath(QStringLiteral("hold.txt"));
-    Quarrow window(services);
+/// Shows `window` ready for a run of `kind` on a phrase of `length` letters, and lets its boxes'
+/// first layout and paint land before anything is timed.
+void SetUpRun(Quarrow& window, const RunKind& kind, qsizetype length) {
     window.show();
     auto* phrase = window.findChild<QLineEdit*>(QStringLiteral("txtPhrase"));
     QString text(length, QLatin1Char('Q'));
@@ -135,101 +128,155 @@ Stalls Probe(const RunKind& kind, qsizetype length) {
         ->setText(QStringLiteral("2000000000"));
     // A click on "&Go" moves the focus to it; the box it leaves repaints once, before the click.
     window.findChild<QPushButton*>(QLatin1String(kind.go))->setFocus(Qt::MouseFocusReason);
-    const auto* endBox = window.findChild<QLineEdit*>(QLatin1String(kind.endBox));
-    // Lets the boxes' first layout and paint land before anything is timed.
     QElapsedTimer settle;
     settle.start();
     while (settle.elapsed() < 1500) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     }
+}
 
-    Stalls stalls;
-    Phase phase = Phase::Before;
-    QElapsedTimer clock;
-    clock.start();
-    qint64 lastTick = clock.elapsed();
-    qint64 runStart = 0;
-    qint64 endShown = 0;
-    qint64 lastRead = 0;
-    QTimer probe;
-    probe.setInterval(kTickMs);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        const qint64 now = clock.elapsed();
-        const auto gap = static_cast<double>(now - lastTick);
-        lastTick = now;
-        // The gap that ends on the tick seeing the run's end belongs to the phase it ended in.
-        if (phase == Phase::Cancel) {
-            stalls.cancelStall = std::max(stalls.cancelStall, gap);
-        } else if (phase == Phase::Run) {
-            stalls.duringRun = std::max(stalls.duringRun, gap);
-        } else if (phase == Phase::After) {
-            stalls.afterEnd = std::max(stalls.afterEnd, gap);
-            if (now - endShown > kAfterMs) {
-                QApplication::exit(0);
-                return;
-            }
-        }
-        if (phase != Phase::Before && now - lastRead >= kReadMs) {
-            // What the reader is told costs the window the time it takes to answer: the next
-            // tick's gap holds it.
-            lastRead = now;
-            ReadAloud(window);
-        }
-        if (phase != Phase::Before && phase != Phase::After && !endBox->text().isEmpty()) {
-            stalls.cancelled = phase == Phase::Cancel;
-            stalls.cancelTook =
-                stalls.cancelled ? static_cast<double>(now) - stalls.cancelTook : 0.0;
-            phase = Phase::After;
-            endShown = now;
+/// Follows one run as the probe's timer ticks on the UI thread: each gap between two ticks goes
+/// to the phase it ended in; Cancel is clicked once the run has gone a while, and the window is
+/// watched a while after the page shows the run's end.
+class RunWatch {
+public:
+    RunWatch(const QWidget& window, const RunKind& kind)
+        : window_(window), kind_(kind),
+          endBox_(window.findChild<QLineEdit*>(QLatin1String(kind.endBox))) {
+        clock_.start();
+        lastTick_ = clock_.elapsed();
+    }
+
+    /// Clicks the page's "&Go".
+    void Start() {
+        phase_ = Phase::UntilDialog;
+        lastTick_ = clock_.elapsed();
+        window_.findChild<QPushButton*>(QLatin1String(kind_.go))->click();
+    }
+
+    void Tick() {
+        const qint64 now = clock_.elapsed();
+        const auto gap = static_cast<double>(now - lastTick_);
+        lastTick_ = now;
+        if (!RecordGap(now, gap)) {
             return;
         }
-        switch (phase) {
-        case Phase::UntilDialog:
-            stalls.untilDialog = std::max(stalls.untilDialog, gap);
-            // A run expected to take long asks first; the probe starts it as a user would,
-            // and the time spent on the question is the user's, not a stall. The question
-            // is modal to the window only, so it is looked for there.
-            if (auto* question = qobject_cast<QMessageBox*>(ShownDialog<QMessageBox>(window))) {
-                for (QAbstractButton* button : question->buttons()) {
-                    if (question->buttonRole(button) == QMessageBox::AcceptRole) {
-                        button->click();
-                        break;
-                    }
-                }
-                stalls.untilDialog = 0.0;
-                lastTick = clock.elapsed();
-            }
-            if (kind.shownDialog(window) != nullptr) {
-                phase = Phase::Run;
-                runStart = now;
-            }
-            break;
-        case Phase::Run:
-            if (now - runStart > kRunMs) {
-                QWidget* dialog = kind.shownDialog(window);
-                if (dialog == nullptr) {
-                    stalls.failed = true;
-                    phase = Phase::After;
-                    QApplication::exit(0);
-                    return;
-                }
-                phase = Phase::Cancel;
-                stalls.cancelTook = static_cast<double>(now);
-                dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
-            }
-            break;
-        default:
-            break;
+        if (phase_ != Phase::Before && now - lastRead_ >= kReadMs) {
+            // What the reader is told costs the window the time it takes to answer: the next
+            // tick's gap holds it.
+            lastRead_ = now;
+            ReadAloud(window_);
         }
-    });
+        if (phase_ != Phase::Before && phase_ != Phase::After && !endBox_->text().isEmpty()) {
+            stalls_.cancelled = phase_ == Phase::Cancel;
+            stalls_.cancelTook =
+                stalls_.cancelled ? static_cast<double>(now) - stalls_.cancelTook : 0.0;
+            phase_ = Phase::After;
+            endShown_ = now;
+            return;
+        }
+        if (phase_ == Phase::UntilDialog) {
+            UntilDialog(now, gap);
+        } else if (phase_ == Phase::Run) {
+            DuringRun(now);
+        }
+    }
+
+    const Stalls& Result() const { return stalls_; }
+
+private:
+    /// Keeps the gap that ends on the tick at `now`; a gap that ends on the tick seeing the
+    /// run's end belongs to the phase it ended in. False once the watch is over.
+    bool RecordGap(qint64 now, double gap) {
+        if (phase_ == Phase::Cancel) {
+            stalls_.cancelStall = std::max(stalls_.cancelStall, gap);
+        } else if (phase_ == Phase::Run) {
+            stalls_.duringRun = std::max(stalls_.duringRun, gap);
+        } else if (phase_ == Phase::After) {
+            stalls_.afterEnd = std::max(stalls_.afterEnd, gap);
+            if (now - endShown_ > kAfterMs) {
+                QApplication::exit(0);
+                return false;
+            }
+        }
+        return true;
+    }
+
+    /// From "&Go" until the run's window shows.
+    void UntilDialog(qint64 now, double gap) {
+        stalls_.untilDialog = std::max(stalls_.untilDialog, gap);
+        // A run expected to take long asks first; the probe starts it as a user would, and the
+        // time spent on the question is the user's, not a stall. The question is modal to the
+        // window only, so it is looked for there.
+        if (auto* question = qobject_cast<QMessageBox*>(ShownDialog<QMessageBox>(window_))) {
+            Accept(*question);
+            stalls_.untilDialog = 0.0;
+            lastTick_ = clock_.elapsed();
+        }
+        if (kind_.shownDialog(window_) != nullptr) {
+            phase_ = Phase::Run;
+            runStart_ = now;
+        }
+    }
+
+    static void Accept(QMessageBox& question) {
+        for (QAbstractButton* button : question.buttons()) {
+            if (question.buttonRole(button) == QMessageBox::AcceptRole) {
+                button->click();
+                break;
+            }
+        }
+    }
+
+    /// While the run goes: Cancel once it has gone `kRunMs`.
+    void DuringRun(qint64 now) {
+        if (now - runStart_ <= kRunMs) {
+            return;
+        }
+        QWidget* dialog = kind_.shownDialog(window_);
+        if (dialog == nullptr) {
+            stalls_.failed = true;
+            phase_ = Phase::After;
+            QApplication::exit(0);
+            return;
+        }
+        phase_ = Phase::Cancel;
+        stalls_.cancelTook = static_cast<double>(now);
+        dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+    }
+
+    const QWidget& window_;
+    const RunKind& kind_;
+    const QLineEdit* endBox_;
+    Stalls stalls_;
+    Phase phase_ = Phase::Before;
+    QElapsedTimer clock_;
+    qint64 lastTick_ = 0;
+    qint64 runStart_ = 0;
+    qint64 endShown_ = 0;
+    qint64 lastRead_ = 0;
+};
+
+// One run of `kind` on a phrase of `length` letters, cancelled after a while.
+Stalls Probe(const RunKind& kind, qsizetype length) {
+    QTemporaryDir folder;
+    Generator generator;
+    QuarrowServices services;
+    services.generator = &generator;
+    services.timeOfDay = &SystemTimeOfDay();
+    services.monotonic = &SystemMonotonic();
+    services.logPath = folder.filePath(QStringLiteral("hold.txt"));
+    Quarrow window(services);
+    SetUpRun(window, kind, length);
+
+    RunWatch watch(window, kind);
+    QTimer probe;
+    probe.setInterval(kTickMs);
+    QObject::connect(&probe, &QTimer::timeout, [&watch] { watch.Tick(); });
     probe.start();
-    QTimer::singleShot(20, &window, [&] {
-        phase = Phase::UntilDialog;
-        lastTick = clock.elapsed();
-        window.findChild<QPushButton*>(QLatin1String(kind.go))->click();
-    });
+    QTimer::singleShot(20, &window, [&watch] { watch.Start(); });
     QApplication::exec();
-    return stalls;
+    return watch.Result();
 }
 
 /// The worst of each figure over the benchmark's iterations; Cancel's time only when every

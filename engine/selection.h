@@ -79,45 +79,53 @@ struct GenerationOffspring {
     std::vector<std::size_t> copied;
 };
 
-/// How far a run has come. In the reports the progress callback gets, `Text` is a
-/// `std::string_view` valid only during the call; a copy kept to show later holds
-/// `std::string`s.
-template <typename Text> struct RunFigures {
+/// The figures of how far a run has come that are numbers, copied whole.
+struct RunNumbers {
     Scheme scheme = Scheme::Attenuating;
     /// Generations completed.
     std::int64_t generation = 0;
     /// Strings made so far, counted as the scheme's `NumTotal` counts them.
     std::int64_t stringsMade = 0;
-    /// The current parent (attenuating, serial) or the best offspring so far (sequential, empty
-    /// until there is one).
-    Text currentString;
     /// Letters of `currentString` that match: the parent's right letters, or the best count.
     std::size_t matchedLetters = 0;
     /// The length the run must match (the `MatchWord` length).
     std::size_t targetLength = 0;
     /// Seconds since the run began, from the monotonic clock.
     double elapsedSeconds = 0.0;
-    /// Sequential only (empty otherwise): the reported generation's last offspring, its copied
-    /// prefix followed by its drawn tail.
-    Text lastOffspring;
     /// Sequential only: how many leading letters of `lastOffspring` were copied.
     std::size_t lockedLetters = 0;
     /// Sequential only: the prefix the reported generation reached (its `NumMatched` at the end),
     /// `lockedLetters` plus the tail letters of `lastOffspring` that equal `MatchWord`'s there.
     std::size_t generationReached = 0;
+};
 
+/// The figures of how far a run has come that are texts.
+template <typename Text> struct RunTexts {
+    /// The current parent (attenuating, serial) or the best offspring so far (sequential, empty
+    /// until there is one).
+    Text currentString;
+    /// Sequential only (empty otherwise): the reported generation's last offspring, its copied
+    /// prefix followed by its drawn tail.
+    Text lastOffspring;
+
+    /// Takes the texts of `other` into this one's strings, reusing their room. The texts are
+    /// bound by position, so that a text added above and not here does not compile.
+    template <typename OtherText> void AssignTexts(const RunTexts<OtherText>& other) {
+        auto& [current, last] = *this;
+        const auto& [otherCurrent, otherLast] = other;
+        current.assign(otherCurrent);
+        last.assign(otherLast);
+    }
+};
+
+/// How far a run has come. In the reports the progress callback gets, `Text` is a
+/// `std::string_view` valid only during the call; a copy kept to show later holds
+/// `std::string`s.
+template <typename Text> struct RunFigures : RunNumbers, RunTexts<Text> {
     /// Takes every figure of `report`, copying its strings into this one's.
     template <typename ReportText> void CopyFigures(const RunFigures<ReportText>& report) {
-        scheme = report.scheme;
-        generation = report.generation;
-        stringsMade = report.stringsMade;
-        currentString.assign(report.currentString);
-        matchedLetters = report.matchedLetters;
-        targetLength = report.targetLength;
-        elapsedSeconds = report.elapsedSeconds;
-        lastOffspring.assign(report.lastOffspring);
-        lockedLetters = report.lockedLetters;
-        generationReached = report.generationReached;
+        static_cast<RunNumbers&>(*this) = report;
+        this->AssignTexts(report);
     }
 };
 

@@ -373,6 +373,30 @@ int ArgumentIndex(int argc, char** argv, const std::string& name) {
     return 0;
 }
 
+/// Why `command` does not take the option `name`: it is another command's, or none takes it (the
+/// nearest one it does take is offered, if any).
+std::string ForeignOptionProblem(const CLI::App& app, const CLI::App& command,
+                                 const std::string& name) {
+    std::vector<std::string> owners;
+    for (const CLI::App* other : app.get_subcommands({})) {
+        if (other->get_option_no_throw(name) != nullptr) {
+            owners.push_back(other->get_name());
+        }
+    }
+    if (owners.empty()) {
+        const std::optional<std::string> meant = Nearest(name, OptionNames(command));
+        return "unknown option " + name + " for " + command.get_name() +
+               (meant ? "; did you mean " + *meant + "?" : std::string());
+    }
+    std::string list;
+    for (std::size_t o = 0; o < owners.size(); ++o) {
+        list += (o == 0 ? "" : o + 1 == owners.size() ? " and " : ", ") + owners[o];
+    }
+    std::string problem = name;
+    problem.append(" does not apply to ").append(command.get_name());
+    return problem.append("; it is an option of ").append(list);
+}
+
 /// The option among `args` that `command` does not take: said to be another command's, or
 /// given with the nearest one it does take, if any.
 std::optional<std::string> ForeignOption(const CLI::App& app, const CLI::App& command, int argc,
@@ -386,27 +410,9 @@ std::optional<std::string> ForeignOption(const CLI::App& app, const CLI::App& co
             continue;
         }
         const std::string name = arg.substr(0, arg.find('='));
-        if (command.get_option_no_throw(name) != nullptr) {
-            continue;
+        if (command.get_option_no_throw(name) == nullptr) {
+            return ForeignOptionProblem(app, command, name);
         }
-        std::vector<std::string> owners;
-        for (const CLI::App* other : app.get_subcommands({})) {
-            if (other->get_option_no_throw(name) != nullptr) {
-                owners.push_back(other->get_name());
-            }
-        }
-        if (owners.empty()) {
-            const std::optional<std::string> meant = Nearest(name, OptionNames(command));
-            return "unknown option " + name + " for " + command.get_name() +
-                   (meant ? "; did you mean " + *meant + "?" : std::string());
-        }
-        std::string list;
-        for (std::size_t o = 0; o < owners.size(); ++o) {
-            list += (o == 0 ? "" : o + 1 == owners.size() ? " and " : ", ") + owners[o];
-        }
-        std::string problem = name;
-        problem.append(" does not apply to ").append(command.get_name());
-        return problem.append("; it is an option of ").append(list);
     }
     return std::nullopt;
 }

@@ -394,118 +394,40 @@ double NiceStep(double least) {
     return magnitude * 10.0;
 }
 
-/// Draws the chart (or, with no painter, only measures it) in `area` with each panel's plot
-/// `plotHeight` tall; returns where the drawing ends.
-double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData& data,
-            const Prepared& prepared, const QFont& face, double plotHeight) {
-    QPainter* painter = canvas.Painter();
-    const QFont body = InPixels(face);
-    QFont titleFont = body;
-    titleFont.setPixelSize(static_cast<int>(std::lround(body.pixelSize() * 1.25)));
-    titleFont.setBold(true);
-    QFont headFont = body;
-    headFont.setBold(true);
-    const QFontMetricsF metrics(body);
-    const double line = metrics.height();
-    const double unit = body.pixelSize() / static_cast<double>(kDefaultPixelSize);
-    const double pad = 0.6 * line;
-    const double x0 = area.left() + pad;
-    const double x1 = area.right() - pad;
-    const double wrapped = 1e6; // room below a box of wrapped text: its height is measured
-    const int wrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+/// One scale of shares for every panel: its step, how many steps it rises to, and its top.
+struct ShareScale {
+    double step = 1.0;
+    double ticks = 1.0;
+    double top = 1.0;
+};
 
-    if (painter != nullptr) {
-        painter->fillRect(area, Qt::white);
-        painter->setRenderHint(QPainter::Antialiasing);
-    }
-    double y = area.top() + pad;
-    y = canvas
-            .Text(QRectF(x0, y, x1 - x0, wrapped), wrap, Breakable(DistributionChartTitle(data)),
-                  titleFont)
-            .bottom() +
-        0.4 * line;
-
-    // The legend, each line after a sample of what it explains.
-    const double sample = 2.2 * line;
-    const QString legend[] = {
-        QStringLiteral("Bars: the share of runs that took so many generations, hatched for "
-                       "each scheme"),
-        QStringLiteral("The line: what chance predicts for a very great number of runs (the "
-                       "exact law)"),
-        data.guess ? QStringLiteral("Marks: mean (solid), median (dashed), 10% and 90% of runs "
-                                    "(dotted), your guess (dash-dotted)")
-                   : QStringLiteral("Marks: mean (solid), median (dashed), 10% and 90% of runs "
-                                    "(dotted)")};
-    for (int entry = 0; entry < 3; ++entry) {
-        const QRectF taken = canvas.Text(QRectF(x0 + sample, y, x1 - x0 - sample, wrapped), wrap,
-                                         legend[entry], body);
-        if (painter != nullptr) {
-            const double middle = y + line / 2.0;
-            if (entry == 0) {
-                const QRectF bar(x0 + 0.3 * line, y + 0.15 * line, 1.4 * line, 0.7 * line);
-                painter->fillRect(bar, QColor(0x70, 0x70, 0x70, 90));
-                painter->setPen(QPen(Qt::darkGray, unit));
-                painter->setBrush(Qt::NoBrush);
-                painter->drawRect(bar);
-            } else if (entry == 1) {
-                painter->setPen(QPen(kLawColour, 2.0 * unit));
-                painter->drawLine(QPointF(x0, middle), QPointF(x0 + 1.8 * line, middle));
-            } else {
-                painter->setPen(QPen(kLawColour, 1.2 * unit, Qt::DashLine));
-                painter->drawLine(QPointF(x0 + 0.9 * line, y), QPointF(x0 + 0.9 * line, y + line));
-            }
-        }
-        y = taken.bottom();
-    }
-    y += 0.6 * line;
-
-    // The left column holds the y axis's labels and the strings section's captions.
-    double leftColumn = metrics.horizontalAdvance(QStringLiteral("100%"));
-    for (const analysis::SchemeRuns& runs : data.schemes) {
-        leftColumn = std::max(leftColumn, metrics.horizontalAdvance(SchemeName(runs.scheme)));
-    }
-    leftColumn = std::max(leftColumn, metrics.horizontalAdvance(QStringLiteral("Blind search")));
-    const double plotLeft = x0 + leftColumn + pad;
-    const double plotRight = x1;
-    const double plotWidth = std::max(plotRight - plotLeft, 1.0);
-
-    // What the data decide: the axis, the bins and one scale of shares for every panel.
-    const std::vector<PanelFigures>& figures = prepared.figures;
-    const Axis& axis = prepared.axis;
-    const std::vector<Bin>& bins = prepared.bins;
-    const auto xOf = [&](double value) { return plotLeft + plotWidth * axis.Place(value); };
+/// The scale of shares that holds every panel's tallest bar and law, its ticks as close as
+/// `plotHeight` lets them be.
+ShareScale ShareScaleFor(const Prepared& prepared, double plotHeight, double line) {
     double tallest = 0.0;
-    for (const PanelFigures& f : figures) {
-        for (std::size_t b = 0; b < bins.size(); ++b) {
+    for (const PanelFigures& f : prepared.figures) {
+        for (std::size_t b = 0; b < prepared.bins.size(); ++b) {
             tallest = std::max({tallest, f.shares[b], f.lawShares[b]});
         }
     }
     tallest = tallest > 0.0 ? tallest : 1.0;
-    double shareStep = 1.0;
+    ShareScale scale;
     for (const double step :
          {0.001, 0.002, 0.0025, 0.005, 0.01, 0.02, 0.025, 0.05, 0.1, 0.2, 0.25, 0.5, 1.0}) {
         if (std::ceil(tallest / step - 1e-9) * kShareTickLines * line <= plotHeight) {
-            shareStep = step;
+            scale.step = step;
             break;
         }
     }
-    const double shareTicks = std::max(1.0, std::ceil(tallest / shareStep - 1e-9));
-    const double shareTop = shareTicks * shareStep;
+    scale.ticks = std::max(1.0, std::ceil(tallest / scale.step - 1e-9));
+    scale.top = scale.ticks * scale.step;
+    return scale;
+}
 
-    std::vector<std::vector<MarkLabel>> marks;
-    // As many rows as the labels need, so that none meets another, and the same in each panel.
-    int markRows = 1;
-    for (const PanelFigures& f : figures) {
-        marks.push_back(
-            PlaceMarkLabels(f, data.guess, xOf, metrics, plotLeft, plotRight, 0.5 * line));
-        for (const MarkLabel& mark : marks.back()) {
-            markRows = std::max(markRows, mark.row + 1);
-        }
-    }
-
-    // The generations axis, the same under every panel and labelled under each, so that each
-    // histogram is read whole wherever the window scrolls it; its labels as far apart as their
-    // widths need.
+/// Where the generations axis is labelled, its labels as far apart as their widths need on a
+/// plot `plotWidth` wide.
+std::vector<double> GenerationTicks(const Axis& axis, const QFontMetricsF& metrics,
+                                    double plotWidth, double line) {
     std::vector<double> ticks;
     // The powers of ten from a million on are narrower than the grouped numbers below it.
     const double widest =
@@ -527,46 +449,214 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
             ticks.push_back(tick);
         }
     }
-    // The axis's tick marks and numbers under the plot ending at `bottom`; returns the bottom of
-    // the numbers.
-    const auto drawTicks = [&](double bottom) {
-        const double top = bottom + 0.25 * line;
+    return ticks;
+}
+
+/// Where one panel's plot is, and the height a share rises to in it.
+struct PanelPlot {
+    double top = 0.0;
+    double bottom = 0.0;
+    double height = 0.0;
+    double shareTop = 1.0;
+
+    double YOf(double share) const { return bottom - height * std::min(share / shareTop, 1.0); }
+};
+
+/// The axis of strings per run: logarithmic, from 1 string to 10 to the `decades`.
+struct StringsAxis {
+    double left = 0.0;
+    double width = 1.0;
+    double decades = 1.0;
+
+    double XOf(double log10Strings) const {
+        return left + width * std::clamp(log10Strings, 0.0, decades) / decades;
+    }
+};
+
+/// Draws the chart (or, with no painter, only measures it) a section at a time, from the top
+/// down: every section starts at the height it is given and returns where it ends.
+class ChartDrawing {
+public:
+    ChartDrawing(Canvas& canvas, const QRectF& area, const analysis::DistributionData& data,
+                 const Prepared& prepared, const QFont& face)
+        : canvas_(canvas), painter_(canvas.Painter()), area_(area), data_(data),
+          prepared_(prepared), body_(InPixels(face)), titleFont_(body_), headFont_(body_),
+          metrics_(body_), line_(metrics_.height()),
+          unit_(body_.pixelSize() / static_cast<double>(kDefaultPixelSize)), pad_(0.6 * line_),
+          x0_(area.left() + pad_), x1_(area.right() - pad_) {
+        titleFont_.setPixelSize(static_cast<int>(std::lround(body_.pixelSize() * 1.25)));
+        titleFont_.setBold(true);
+        headFont_.setBold(true);
+        // The left column holds the y axis's labels and the strings section's captions.
+        leftColumn_ = metrics_.horizontalAdvance(QStringLiteral("100%"));
+        for (const analysis::SchemeRuns& runs : data.schemes) {
+            leftColumn_ =
+                std::max(leftColumn_, metrics_.horizontalAdvance(SchemeName(runs.scheme)));
+        }
+        leftColumn_ =
+            std::max(leftColumn_, metrics_.horizontalAdvance(QStringLiteral("Blind search")));
+        plotLeft_ = x0_ + leftColumn_ + pad_;
+        plotRight_ = x1_;
+        plotWidth_ = std::max(plotRight_ - plotLeft_, 1.0);
+    }
+
+    /// Draws it all with each panel's plot `plotHeight` tall; returns where the drawing ends.
+    double Draw(double plotHeight) {
+        if (painter_ != nullptr) {
+            painter_->fillRect(area_, Qt::white);
+            painter_->setRenderHint(QPainter::Antialiasing);
+        }
+        double y = area_.top() + pad_;
+        y = canvas_
+                .Text(QRectF(x0_, y, x1_ - x0_, kWrapped), kWrap,
+                      Breakable(DistributionChartTitle(data_)), titleFont_)
+                .bottom() +
+            0.4 * line_;
+        y = Legend(y);
+        y = Panels(y, plotHeight);
+        y = canvas_
+                .Text(QRectF(plotLeft_, y, plotWidth_, kWrapped),
+                      Qt::AlignHCenter | Qt::TextWordWrap,
+                      prepared_.axis.logarithmic
+                          ? QStringLiteral("Generations per run (logarithmic scale)")
+                          : QStringLiteral("Generations per run"),
+                      body_)
+                .bottom() +
+            line_;
+        y = Strings(y);
+        return y + pad_;
+    }
+
+private:
+    /// Room below a box of wrapped text: its height is measured.
+    static constexpr double kWrapped = 1e6;
+    static constexpr int kWrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+
+    double XOf(double value) const { return plotLeft_ + plotWidth_ * prepared_.axis.Place(value); }
+
+    /// The legend, each line after a sample of what it explains.
+    double Legend(double y) {
+        const double sample = 2.2 * line_;
+        const QString legend[] = {
+            QStringLiteral("Bars: the share of runs that took so many generations, hatched for "
+                           "each scheme"),
+            QStringLiteral("The line: what chance predicts for a very great number of runs (the "
+                           "exact law)"),
+            data_.guess ? QStringLiteral("Marks: mean (solid), median (dashed), 10% and 90% of "
+                                         "runs (dotted), your guess (dash-dotted)")
+                        : QStringLiteral("Marks: mean (solid), median (dashed), 10% and 90% of "
+                                         "runs (dotted)")};
+        for (int entry = 0; entry < 3; ++entry) {
+            const QRectF taken = canvas_.Text(QRectF(x0_ + sample, y, x1_ - x0_ - sample, kWrapped),
+                                              kWrap, legend[entry], body_);
+            if (painter_ != nullptr) {
+                LegendSample(entry, y);
+            }
+            y = taken.bottom();
+        }
+        return y + 0.6 * line_;
+    }
+
+    /// The sample drawn before legend line `entry`, which starts at `y`.
+    void LegendSample(int entry, double y) {
+        const double middle = y + line_ / 2.0;
+        if (entry == 0) {
+            const QRectF bar(x0_ + 0.3 * line_, y + 0.15 * line_, 1.4 * line_, 0.7 * line_);
+            painter_->fillRect(bar, QColor(0x70, 0x70, 0x70, 90));
+            painter_->setPen(QPen(Qt::darkGray, unit_));
+            painter_->setBrush(Qt::NoBrush);
+            painter_->drawRect(bar);
+        } else if (entry == 1) {
+            painter_->setPen(QPen(kLawColour, 2.0 * unit_));
+            painter_->drawLine(QPointF(x0_, middle), QPointF(x0_ + 1.8 * line_, middle));
+        } else {
+            painter_->setPen(QPen(kLawColour, 1.2 * unit_, Qt::DashLine));
+            painter_->drawLine(QPointF(x0_ + 0.9 * line_, y),
+                               QPointF(x0_ + 0.9 * line_, y + line_));
+        }
+    }
+
+    /// A panel for each scheme, on one axis of generations and one scale of shares, with the
+    /// axis's numbers under each.
+    double Panels(double y, double plotHeight) {
+        const ShareScale scale = ShareScaleFor(prepared_, plotHeight, line_);
+        // As many rows of mark labels as they need, so that none meets another, and the same
+        // number in each panel.
+        std::vector<std::vector<MarkLabel>> marks;
+        int markRows = 1;
+        for (const PanelFigures& f : prepared_.figures) {
+            marks.push_back(PlaceMarkLabels(
+                f, data_.guess, [this](double value) { return XOf(value); }, metrics_, plotLeft_,
+                plotRight_, 0.5 * line_));
+            for (const MarkLabel& mark : marks.back()) {
+                markRows = std::max(markRows, mark.row + 1);
+            }
+        }
+        // The axis is labelled under every panel, so that each histogram is read whole
+        // wherever the window scrolls it.
+        const std::vector<double> ticks =
+            GenerationTicks(prepared_.axis, metrics_, plotWidth_, line_);
+        double plotBottom = y;
+        for (std::size_t s = 0; s < data_.schemes.size(); ++s) {
+            y = PanelHeading(s, y);
+            PanelPlot plot;
+            plot.top = y + markRows * line_;
+            plot.bottom = plot.top + plotHeight;
+            plot.height = plotHeight;
+            plot.shareTop = scale.top;
+            plotBottom = plot.bottom;
+            ShareAxis(plot, scale);
+            Histogram(s, plot);
+            Marks(marks[s], plot);
+            // Under every panel but the last, whose numbers come with the axis's title below.
+            if (s + 1 < data_.schemes.size()) {
+                y = GenerationNumbers(ticks, plotBottom) + 0.5 * line_;
+            }
+        }
+        return GenerationNumbers(ticks, plotBottom);
+    }
+
+    /// The axis's tick marks and numbers under the plot ending at `bottom`; returns the bottom
+    /// of the numbers.
+    double GenerationNumbers(const std::vector<double>& ticks, double bottom) {
+        const double top = bottom + 0.25 * line_;
         for (const double tick : ticks) {
-            const double x = xOf(tick);
-            if (painter != nullptr) {
-                painter->setPen(QPen(Qt::black, unit));
-                painter->drawLine(QPointF(x, bottom), QPointF(x, top));
+            const double x = XOf(tick);
+            if (painter_ != nullptr) {
+                painter_->setPen(QPen(Qt::black, unit_));
+                painter_->drawLine(QPointF(x, bottom), QPointF(x, top));
             }
             const QString label = TickText(tick);
-            const double width = metrics.horizontalAdvance(label);
-            canvas.Text(QRectF(Centred(x, width, plotLeft, plotRight), top, width, line),
-                        Qt::AlignLeft | Qt::AlignTop, label, body);
+            const double width = metrics_.horizontalAdvance(label);
+            canvas_.Text(QRectF(Centred(x, width, plotLeft_, plotRight_), top, width, line_),
+                         Qt::AlignLeft | Qt::AlignTop, label, body_);
         }
-        return top + line;
-    };
+        return top + line_;
+    }
 
-    double plotBottom = y;
-    for (std::size_t s = 0; s < data.schemes.size(); ++s) {
-        const analysis::SchemeRuns& runs = data.schemes[s];
-        const PanelFigures& f = figures[s];
-        const int colour = SchemeIndex(runs.scheme);
+    /// Draws `box` in scheme `colour`'s fill and hatching, its lines `gap` apart.
+    void Swatch(const QRectF& box, int colour, double gap) {
         const QColor fill = kSchemeColours[colour];
+        painter_->fillRect(box, QColor(fill.red(), fill.green(), fill.blue(), 60));
+        QPainterPath hatching;
+        AddHatching(hatching, box, kSchemeHatching[colour], gap);
+        if (kSchemeHatching[colour] == Hatching::Solid) {
+            painter_->fillRect(box, fill);
+        }
+        painter_->setPen(QPen(fill, unit_));
+        painter_->setBrush(Qt::NoBrush);
+        painter_->drawPath(hatching);
+        painter_->setPen(QPen(fill.darker(130), unit_));
+        painter_->drawRect(box);
+    }
 
-        // The panel's heading, after a swatch of its bars.
-        const double swatch = 0.8 * line;
-        if (painter != nullptr) {
-            const QRectF box(x0, y + (line - swatch) / 2.0, swatch, swatch);
-            painter->fillRect(box, QColor(fill.red(), fill.green(), fill.blue(), 60));
-            QPainterPath hatching;
-            AddHatching(hatching, box, kSchemeHatching[colour], 4.0 * unit);
-            if (kSchemeHatching[colour] == Hatching::Solid) {
-                painter->fillRect(box, fill);
-            }
-            painter->setPen(QPen(fill, unit));
-            painter->setBrush(Qt::NoBrush);
-            painter->drawPath(hatching);
-            painter->setPen(QPen(fill.darker(130), unit));
-            painter->drawRect(box);
+    /// Panel `s`'s heading, after a swatch of its bars, and where the guess falls by its law.
+    double PanelHeading(std::size_t s, double y) {
+        const analysis::SchemeRuns& runs = data_.schemes[s];
+        const double swatch = 0.8 * line_;
+        if (painter_ != nullptr) {
+            Swatch(QRectF(x0_, y + (line_ - swatch) / 2.0, swatch, swatch),
+                   SchemeIndex(runs.scheme), 4.0 * unit_);
         }
         const QString heading =
             runs.generations.empty()
@@ -575,191 +665,232 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
                       .arg(SchemeName(runs.scheme),
                            Grouped(static_cast<std::int64_t>(runs.generations.size())),
                            runs.generations.size() == 1 ? QString() : QStringLiteral("s"));
-        y = canvas
-                .Text(QRectF(x0 + swatch + 0.4 * line, y, x1 - x0 - swatch - 0.4 * line, wrapped),
-                      wrap, heading, headFont)
-                .bottom();
+        const QRectF box(x0_ + swatch + 0.4 * line_, y, x1_ - x0_ - swatch - 0.4 * line_, kWrapped);
+        y = canvas_.Text(box, kWrap, heading, headFont_).bottom();
         // Where the guess falls by this scheme's law, under the heading it speaks of.
-        if (!f.guessSentence.isEmpty()) {
-            y = canvas
-                    .Text(
-                        QRectF(x0 + swatch + 0.4 * line, y, x1 - x0 - swatch - 0.4 * line, wrapped),
-                        wrap, f.guessSentence, body)
+        const QString& guess = prepared_.figures[s].guessSentence;
+        if (!guess.isEmpty()) {
+            y = canvas_.Text(QRectF(box.left(), y, box.width(), kWrapped), kWrap, guess, body_)
                     .bottom() +
-                0.2 * line;
+                0.2 * line_;
         }
+        return y;
+    }
 
-        const double plotTop = y + markRows * line;
-        plotBottom = plotTop + plotHeight;
-        const auto yOf = [&](double share) {
-            return plotBottom - plotHeight * std::min(share / shareTop, 1.0);
-        };
-
-        // The share axis, the same in every panel and labelled in each.
-        for (double tick = 0; tick <= shareTicks + 1e-9; tick += 1.0) {
-            const double at = yOf(tick * shareStep);
-            if (painter != nullptr) {
-                painter->setPen(QPen(QColor(0xDD, 0xDD, 0xDD), unit));
-                painter->drawLine(QPointF(plotLeft, at), QPointF(plotRight, at));
+    /// The share axis, the same in every panel and labelled in each.
+    void ShareAxis(const PanelPlot& plot, const ShareScale& scale) {
+        for (double tick = 0; tick <= scale.ticks + 1e-9; tick += 1.0) {
+            const double at = plot.YOf(tick * scale.step);
+            if (painter_ != nullptr) {
+                painter_->setPen(QPen(QColor(0xDD, 0xDD, 0xDD), unit_));
+                painter_->drawLine(QPointF(plotLeft_, at), QPointF(plotRight_, at));
             }
-            canvas.Text(QRectF(x0, at - line / 2.0, plotLeft - x0 - pad / 2.0, line),
-                        Qt::AlignRight | Qt::AlignVCenter, PercentText(tick * shareStep), body,
-                        Qt::darkGray);
-        }
-
-        if (painter != nullptr) {
-            painter->setPen(QPen(Qt::gray, unit));
-            painter->drawLine(QPointF(plotLeft, plotBottom), QPointF(plotRight, plotBottom));
-            painter->drawLine(QPointF(plotLeft, plotBottom), QPointF(plotLeft, plotTop));
-
-            QPainterPath hatching;
-            QPainterPath outlines;
-            for (std::size_t b = 0; b < bins.size(); ++b) {
-                if (f.shares[b] <= 0.0) {
-                    continue;
-                }
-                const QRectF bar(QPointF(xOf(static_cast<double>(bins[b].first)), yOf(f.shares[b])),
-                                 QPointF(xOf(static_cast<double>(bins[b].last + 1)), plotBottom));
-                painter->fillRect(bar, QColor(fill.red(), fill.green(), fill.blue(), 60));
-                if (kSchemeHatching[colour] == Hatching::Solid) {
-                    painter->fillRect(bar, fill);
-                }
-                AddHatching(hatching, bar, kSchemeHatching[colour], 5.0 * unit);
-                outlines.addRect(bar);
-            }
-            painter->setBrush(Qt::NoBrush);
-            painter->setPen(QPen(fill, unit));
-            painter->drawPath(hatching);
-            painter->setPen(QPen(fill.darker(130), unit));
-            painter->drawPath(outlines);
-
-            QPainterPath lawPath;
-            for (std::size_t b = 0; b < bins.size(); ++b) {
-                const double middle = (xOf(static_cast<double>(bins[b].first)) +
-                                       xOf(static_cast<double>(bins[b].last + 1))) /
-                                      2.0;
-                const QPointF point(middle, yOf(f.lawShares[b]));
-                if (b == 0) {
-                    lawPath.moveTo(point);
-                } else {
-                    lawPath.lineTo(point);
-                }
-            }
-            painter->setPen(QPen(kLawColour, 2.0 * unit));
-            painter->drawPath(lawPath);
-        }
-        for (const MarkLabel& mark : marks[s]) {
-            if (painter != nullptr) {
-                const double width = mark.colour == kLawColour ? 1.2 : 2.0;
-                painter->setPen(QPen(mark.colour, width * unit, mark.style));
-                painter->drawLine(QPointF(mark.x, plotTop), QPointF(mark.x, plotBottom));
-            }
-            canvas.Text(mark.rect.translated(0, plotTop - (mark.row + 1) * line),
-                        Qt::AlignLeft | Qt::AlignTop, mark.text, body, mark.colour);
-        }
-        // Under every panel but the last, whose numbers come with the axis's title below.
-        if (s + 1 < data.schemes.size()) {
-            y = drawTicks(plotBottom) + 0.5 * line;
+            canvas_.Text(QRectF(x0_, at - line_ / 2.0, plotLeft_ - x0_ - pad_ / 2.0, line_),
+                         Qt::AlignRight | Qt::AlignVCenter, PercentText(tick * scale.step), body_,
+                         Qt::darkGray);
         }
     }
 
-    y = drawTicks(plotBottom);
-    y = canvas
-            .Text(QRectF(plotLeft, y, plotWidth, wrapped), Qt::AlignHCenter | Qt::TextWordWrap,
-                  axis.logarithmic ? QStringLiteral("Generations per run (logarithmic scale)")
-                                   : QStringLiteral("Generations per run"),
-                  body)
-            .bottom() +
-        line;
+    /// Panel `s`'s axes, its bars and its exact law.
+    void Histogram(std::size_t s, const PanelPlot& plot) {
+        if (painter_ == nullptr) {
+            return;
+        }
+        const PanelFigures& f = prepared_.figures[s];
+        const std::vector<Bin>& bins = prepared_.bins;
+        const int colour = SchemeIndex(data_.schemes[s].scheme);
+        const QColor fill = kSchemeColours[colour];
+        painter_->setPen(QPen(Qt::gray, unit_));
+        painter_->drawLine(QPointF(plotLeft_, plot.bottom), QPointF(plotRight_, plot.bottom));
+        painter_->drawLine(QPointF(plotLeft_, plot.bottom), QPointF(plotLeft_, plot.top));
 
-    // Strings per run beside a blind search, on a logarithmic axis of strings.
-    const double blind = BlindSearchLog10Strings(data.phrase.size());
-    double highest = blind;
-    for (const PanelFigures& f : figures) {
-        if (f.strings) {
-            highest = std::max(highest, std::log10(std::max(f.strings->max, 1.0)));
-        }
-    }
-    const double decades = std::max(1.0, std::ceil(highest + 0.5));
-    const auto sxOf = [&](double log10Strings) {
-        return plotLeft + plotWidth * std::clamp(log10Strings, 0.0, decades) / decades;
-    };
-    y = canvas
-            .Text(QRectF(x0, y, x1 - x0, wrapped), wrap,
-                  QStringLiteral("Strings per run beside a blind search (logarithmic scale)"),
-                  headFont)
-            .bottom() +
-        0.3 * line;
-    const double widestPower = metrics.horizontalAdvance(PowerOfTen(decades)) + line;
-    const double tickStep = std::max(1.0, NiceStep(widestPower * decades / plotWidth));
-    for (double decade = 0.0; decade <= decades; decade += tickStep) {
-        const QString label = PowerOfTen(decade);
-        const double width = metrics.horizontalAdvance(label);
-        const double x = sxOf(decade);
-        canvas.Text(QRectF(Centred(x, width, plotLeft, plotRight), y, width, line),
-                    Qt::AlignLeft | Qt::AlignTop, label, body);
-        if (painter != nullptr) {
-            painter->setPen(QPen(Qt::black, unit));
-            painter->drawLine(QPointF(x, y + line + 0.1 * line), QPointF(x, y + 1.4 * line));
-        }
-    }
-    const double axisY = y + 1.3 * line;
-    if (painter != nullptr) {
-        painter->setPen(QPen(Qt::gray, unit));
-        painter->drawLine(QPointF(plotLeft, axisY), QPointF(plotRight, axisY));
-    }
-    y = axisY + 0.3 * line;
-    const double rowHeight = kStringsRowLines * line;
-    for (std::size_t s = 0; s < data.schemes.size(); ++s) {
-        const PanelFigures& f = figures[s];
-        const int colour = SchemeIndex(data.schemes[s].scheme);
-        canvas.Text(QRectF(x0, y, leftColumn, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                    SchemeName(data.schemes[s].scheme), body);
-        if (f.strings && painter != nullptr) {
-            const double middle = y + rowHeight / 2.0;
-            const QColor fill = kSchemeColours[colour];
-            painter->setPen(QPen(fill, 1.5 * unit));
-            painter->drawLine(QPointF(sxOf(std::log10(std::max(f.strings->min, 1.0))), middle),
-                              QPointF(sxOf(std::log10(std::max(f.strings->max, 1.0))), middle));
-            const QRectF box(QPointF(sxOf(std::log10(std::max(f.strings->percentile10, 1.0))),
-                                     middle - 0.45 * line),
-                             QPointF(sxOf(std::log10(std::max(f.strings->percentile90, 1.0))),
-                                     middle + 0.45 * line));
-            painter->fillRect(box, QColor(fill.red(), fill.green(), fill.blue(), 60));
+        QPainterPath hatching;
+        QPainterPath outlines;
+        for (std::size_t b = 0; b < bins.size(); ++b) {
+            if (f.shares[b] <= 0.0) {
+                continue;
+            }
+            const QRectF bar(
+                QPointF(XOf(static_cast<double>(bins[b].first)), plot.YOf(f.shares[b])),
+                QPointF(XOf(static_cast<double>(bins[b].last + 1)), plot.bottom));
+            painter_->fillRect(bar, QColor(fill.red(), fill.green(), fill.blue(), 60));
             if (kSchemeHatching[colour] == Hatching::Solid) {
-                painter->fillRect(box, fill);
+                painter_->fillRect(bar, fill);
             }
-            QPainterPath hatching;
-            AddHatching(hatching, box, kSchemeHatching[colour], 4.0 * unit);
-            painter->setBrush(Qt::NoBrush);
-            painter->drawPath(hatching);
-            painter->drawRect(box);
-            const double median = sxOf(std::log10(std::max(f.strings->median, 1.0)));
-            painter->setPen(QPen(Qt::black, 2.0 * unit));
-            painter->drawLine(QPointF(median, middle - 0.6 * line),
-                              QPointF(median, middle + 0.6 * line));
+            AddHatching(hatching, bar, kSchemeHatching[colour], 5.0 * unit_);
+            outlines.addRect(bar);
+        }
+        painter_->setBrush(Qt::NoBrush);
+        painter_->setPen(QPen(fill, unit_));
+        painter_->drawPath(hatching);
+        painter_->setPen(QPen(fill.darker(130), unit_));
+        painter_->drawPath(outlines);
+        LawLine(f, plot);
+    }
+
+    /// The share the exact law puts in each bin, through the middle of each.
+    void LawLine(const PanelFigures& f, const PanelPlot& plot) {
+        const std::vector<Bin>& bins = prepared_.bins;
+        QPainterPath lawPath;
+        for (std::size_t b = 0; b < bins.size(); ++b) {
+            const double middle = (XOf(static_cast<double>(bins[b].first)) +
+                                   XOf(static_cast<double>(bins[b].last + 1))) /
+                                  2.0;
+            const QPointF point(middle, plot.YOf(f.lawShares[b]));
+            if (b == 0) {
+                lawPath.moveTo(point);
+            } else {
+                lawPath.lineTo(point);
+            }
+        }
+        painter_->setPen(QPen(kLawColour, 2.0 * unit_));
+        painter_->drawPath(lawPath);
+    }
+
+    /// The panel's marks across its plot, each labelled in its row above it.
+    void Marks(const std::vector<MarkLabel>& marks, const PanelPlot& plot) {
+        for (const MarkLabel& mark : marks) {
+            if (painter_ != nullptr) {
+                const double width = mark.colour == kLawColour ? 1.2 : 2.0;
+                painter_->setPen(QPen(mark.colour, width * unit_, mark.style));
+                painter_->drawLine(QPointF(mark.x, plot.top), QPointF(mark.x, plot.bottom));
+            }
+            canvas_.Text(mark.rect.translated(0, plot.top - (mark.row + 1) * line_),
+                         Qt::AlignLeft | Qt::AlignTop, mark.text, body_, mark.colour);
+        }
+    }
+
+    /// Strings per run beside a blind search, on a logarithmic axis of strings.
+    double Strings(double y) {
+        const double blind = BlindSearchLog10Strings(data_.phrase.size());
+        double highest = blind;
+        for (const PanelFigures& f : prepared_.figures) {
+            if (f.strings) {
+                highest = std::max(highest, std::log10(std::max(f.strings->max, 1.0)));
+            }
+        }
+        StringsAxis axis;
+        axis.left = plotLeft_;
+        axis.width = plotWidth_;
+        axis.decades = std::max(1.0, std::ceil(highest + 0.5));
+        y = canvas_
+                .Text(QRectF(x0_, y, x1_ - x0_, kWrapped), kWrap,
+                      QStringLiteral("Strings per run beside a blind search (logarithmic scale)"),
+                      headFont_)
+                .bottom() +
+            0.3 * line_;
+        y = StringsNumbers(axis, y);
+        const double rowHeight = kStringsRowLines * line_;
+        for (std::size_t s = 0; s < data_.schemes.size(); ++s) {
+            canvas_.Text(QRectF(x0_, y, leftColumn_, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         SchemeName(data_.schemes[s].scheme), body_);
+            if (prepared_.figures[s].strings && painter_ != nullptr) {
+                StringsRange(*prepared_.figures[s].strings, SchemeIndex(data_.schemes[s].scheme),
+                             axis, y + rowHeight / 2.0);
+            }
+            y += rowHeight;
+        }
+        return BlindSearchRow(axis.XOf(blind), y, rowHeight);
+    }
+
+    /// The powers of ten along the axis of strings and the axis's line under them; returns
+    /// where the rows below it start.
+    double StringsNumbers(const StringsAxis& axis, double y) {
+        const double widestPower = metrics_.horizontalAdvance(PowerOfTen(axis.decades)) + line_;
+        const double tickStep = std::max(1.0, NiceStep(widestPower * axis.decades / plotWidth_));
+        for (double decade = 0.0; decade <= axis.decades; decade += tickStep) {
+            const QString label = PowerOfTen(decade);
+            const double width = metrics_.horizontalAdvance(label);
+            const double x = axis.XOf(decade);
+            canvas_.Text(QRectF(Centred(x, width, plotLeft_, plotRight_), y, width, line_),
+                         Qt::AlignLeft | Qt::AlignTop, label, body_);
+            if (painter_ != nullptr) {
+                painter_->setPen(QPen(Qt::black, unit_));
+                painter_->drawLine(QPointF(x, y + line_ + 0.1 * line_),
+                                   QPointF(x, y + 1.4 * line_));
+            }
+        }
+        const double axisY = y + 1.3 * line_;
+        if (painter_ != nullptr) {
+            painter_->setPen(QPen(Qt::gray, unit_));
+            painter_->drawLine(QPointF(plotLeft_, axisY), QPointF(plotRight_, axisY));
+        }
+        return axisY + 0.3 * line_;
+    }
+
+    /// One scheme's strings per run along the row whose middle is `middle`: from the least to
+    /// the most, a box from the 10th to the 90th percentile and a stroke at the median.
+    void StringsRange(const analysis::Summary& strings, int colour, const StringsAxis& axis,
+                      double middle) {
+        const QColor fill = kSchemeColours[colour];
+        painter_->setPen(QPen(fill, 1.5 * unit_));
+        painter_->drawLine(QPointF(axis.XOf(std::log10(std::max(strings.min, 1.0))), middle),
+                           QPointF(axis.XOf(std::log10(std::max(strings.max, 1.0))), middle));
+        const QRectF box(QPointF(axis.XOf(std::log10(std::max(strings.percentile10, 1.0))),
+                                 middle - 0.45 * line_),
+                         QPointF(axis.XOf(std::log10(std::max(strings.percentile90, 1.0))),
+                                 middle + 0.45 * line_));
+        painter_->fillRect(box, QColor(fill.red(), fill.green(), fill.blue(), 60));
+        if (kSchemeHatching[colour] == Hatching::Solid) {
+            painter_->fillRect(box, fill);
+        }
+        QPainterPath hatching;
+        AddHatching(hatching, box, kSchemeHatching[colour], 4.0 * unit_);
+        painter_->setBrush(Qt::NoBrush);
+        painter_->drawPath(hatching);
+        painter_->drawRect(box);
+        const double median = axis.XOf(std::log10(std::max(strings.median, 1.0)));
+        painter_->setPen(QPen(Qt::black, 2.0 * unit_));
+        painter_->drawLine(QPointF(median, middle - 0.6 * line_),
+                           QPointF(median, middle + 0.6 * line_));
+    }
+
+    /// The blind search's row, a dot at `blindX`, and its figures under the dot.
+    double BlindSearchRow(double blindX, double y, double rowHeight) {
+        canvas_.Text(QRectF(x0_, y, leftColumn_, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Blind search"), body_);
+        if (painter_ != nullptr) {
+            painter_->setPen(Qt::black);
+            painter_->setBrush(Qt::black);
+            painter_->drawEllipse(QPointF(blindX, y + rowHeight / 2.0), 0.35 * line_, 0.35 * line_);
+            painter_->setBrush(Qt::NoBrush);
         }
         y += rowHeight;
-    }
-    const double blindX = sxOf(blind);
-    canvas.Text(QRectF(x0, y, leftColumn, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                QStringLiteral("Blind search"), body);
-    if (painter != nullptr) {
-        painter->setPen(Qt::black);
-        painter->setBrush(Qt::black);
-        painter->drawEllipse(QPointF(blindX, y + rowHeight / 2.0), 0.35 * line, 0.35 * line);
-        painter->setBrush(Qt::NoBrush);
-    }
-    y += rowHeight;
-    // The blind search's figures, under its dot: they can be long, so they wrap.
-    const bool onTheRight = blindX > plotLeft + plotWidth / 2.0;
-    y = canvas
-            .Text(QRectF(plotLeft, y, plotWidth, wrapped),
+        // They can be long, so they wrap.
+        const bool onTheRight = blindX > plotLeft_ + plotWidth_ / 2.0;
+        return canvas_
+            .Text(QRectF(plotLeft_, y, plotWidth_, kWrapped),
                   static_cast<int>((onTheRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop |
                                    Qt::TextWordWrap),
-                  BlindSearchText(data.phrase.size()), body)
+                  BlindSearchText(data_.phrase.size()), body_)
             .bottom();
-    return y + pad;
+    }
+
+    Canvas& canvas_;
+    QPainter* painter_;
+    QRectF area_;
+    const analysis::DistributionData& data_;
+    const Prepared& prepared_;
+    QFont body_;
+    QFont titleFont_;
+    QFont headFont_;
+    QFontMetricsF metrics_;
+    double line_;
+    double unit_;
+    double pad_;
+    double x0_;
+    double x1_;
+    double leftColumn_ = 0.0;
+    double plotLeft_ = 0.0;
+    double plotRight_ = 0.0;
+    double plotWidth_ = 1.0;
+};
+
+/// Draws the chart (or, with no painter, only measures it) in `area` with each panel's plot
+/// `plotHeight` tall; returns where the drawing ends.
+double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData& data,
+            const Prepared& prepared, const QFont& face, double plotHeight) {
+    return ChartDrawing(canvas, area, data, prepared, face).Draw(plotHeight);
 }
 
 } // namespace

@@ -54,6 +54,31 @@ struct TrialResult {
     bool cancelled = false;
 };
 
+/// Fills `candidate` with drawn symbols, the generator reseeded from the time of day before
+/// every one.
+template <typename RandomSource>
+void DrawTrialString(RandomSource& generator, const TimeOfDayClock& seedClock,
+                     std::string& candidate) {
+    const std::size_t length = candidate.size();
+    if constexpr (std::is_same_v<RandomSource, Generator>) {
+        // The program's generator on its integer path: the clock reading's key is worked out
+        // beside the state, and the reseed and the draw are one multiplication on it.
+        std::uint64_t state = generator.State();
+        for (std::size_t i = 0; i < length; ++i) {
+            const double reading = static_cast<double>(seedClock.SecondsSinceMidnight());
+            state = Generator::ReseedThenStep(state, Generator::SeedKey(reading) *
+                                                         Generator::kReseedThenStepMultiplier);
+            candidate[i] = SymbolForValue(Generator::ValueOf(state));
+        }
+        generator = Generator(state);
+    } else {
+        for (std::size_t i = 0; i < length; ++i) {
+            generator.Reseed(seedClock);
+            candidate[i] = SymbolForValue(generator.Next());
+        }
+    }
+}
+
 /// Makes `stringsAsked` random strings as long as `target` and keeps the best by match count.
 ///
 /// Before every single symbol the generator is reseeded from the time of day. A string
@@ -88,23 +113,7 @@ TrialResult RunMatchingTrialWith(RandomSource& generator, const TimeOfDayClock& 
             result.cancelled = true;
             break;
         }
-        if constexpr (std::is_same_v<RandomSource, Generator>) {
-            // The program's generator on its integer path: the clock reading's key is worked
-            // out beside the state, and the reseed and the draw are one multiplication on it.
-            std::uint64_t state = generator.State();
-            for (std::size_t i = 0; i < length; ++i) {
-                const double reading = static_cast<double>(seedClock.SecondsSinceMidnight());
-                state = Generator::ReseedThenStep(state, Generator::SeedKey(reading) *
-                                                             Generator::kReseedThenStepMultiplier);
-                candidate[i] = SymbolForValue(Generator::ValueOf(state));
-            }
-            generator = Generator(state);
-        } else {
-            for (std::size_t i = 0; i < length; ++i) {
-                generator.Reseed(seedClock);
-                candidate[i] = SymbolForValue(generator.Next());
-            }
-        }
+        DrawTrialString(generator, seedClock, candidate);
         const std::size_t count = MatchCount(candidate, target);
         if (count >= bestCount.value_or(0)) {
             bestCount = count;

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 // The topics live in a static library, where nothing would otherwise keep their registration.
@@ -78,24 +79,60 @@ std::vector<QRect> StripsClearOf(const QRect& area, std::initializer_list<QRect>
     return strips;
 }
 
+// Beside the main window `main`, on the side with room for at least `minimumWidth` (or all of
+// `wanted`), if either side has that much.
+std::optional<QRect> PlaceBeside(QSize wanted, const QRect& area, const QRect& main,
+                                 int minimumWidth) {
+    const int roomRight = area.right() - main.right() - kHelpWindowGap;
+    const int roomLeft = main.left() - kHelpWindowGap - area.left();
+    if (std::max(roomRight, roomLeft) < std::min(wanted.width(), minimumWidth)) {
+        return std::nullopt;
+    }
+    const bool right = roomRight >= wanted.width() || roomRight >= roomLeft;
+    QRect place(QPoint(0, 0),
+                QSize(std::min(wanted.width(), right ? roomRight : roomLeft), wanted.height()));
+    if (right) {
+        place.moveLeft(main.right() + 1 + kHelpWindowGap);
+    } else {
+        place.moveRight(main.left() - 1 - kHelpWindowGap);
+    }
+    place.moveTop(std::clamp(main.top(), area.top(), area.bottom() + 1 - place.height()));
+    return place;
+}
+
+// The best of the rooms in `choices`, looked through a list at a time until one can be read (is
+// at least `readable` in both directions): one that can be read beats one that cannot, and of
+// two alike the one that keeps more of `wanted`, the earlier where they keep as much. An
+// invalid rectangle when there is no room at all.
+QRect BestRoom(std::initializer_list<std::vector<QRect>> choices, QSize wanted, QSize readable) {
+    const auto canRead = [&](const QRect& room) {
+        return room.isValid() && room.width() >= readable.width() &&
+               room.height() >= readable.height();
+    };
+    QRect room;
+    for (const std::vector<QRect>& rooms : choices) {
+        for (const QRect& candidate : rooms) {
+            const bool better = !room.isValid() || (canRead(candidate) && !canRead(room)) ||
+                                (canRead(candidate) == canRead(room) &&
+                                 Kept(candidate, wanted) > Kept(room, wanted));
+            if (candidate.isValid() && better) {
+                room = candidate;
+            }
+        }
+        if (canRead(room)) {
+            break;
+        }
+    }
+    return room;
+}
+
 } // namespace
 
 QRect HelpWindowPlace(QSize wanted, const QRect& area, const QRect& main, const QRect& button,
                       const QRect& results, int minimumWidth) {
     wanted = wanted.boundedTo(area.size());
-    const int roomRight = area.right() - main.right() - kHelpWindowGap;
-    const int roomLeft = main.left() - kHelpWindowGap - area.left();
-    if (std::max(roomRight, roomLeft) >= std::min(wanted.width(), minimumWidth)) {
-        const bool right = roomRight >= wanted.width() || roomRight >= roomLeft;
-        QRect place(QPoint(0, 0),
-                    QSize(std::min(wanted.width(), right ? roomRight : roomLeft), wanted.height()));
-        if (right) {
-            place.moveLeft(main.right() + 1 + kHelpWindowGap);
-        } else {
-            place.moveRight(main.left() - 1 - kHelpWindowGap);
-        }
-        place.moveTop(std::clamp(main.top(), area.top(), area.bottom() + 1 - place.height()));
-        return place;
+    if (const std::optional<QRect> beside = PlaceBeside(wanted, area, main, minimumWidth)) {
+        return *beside;
     }
 
     // No room beside: over the main window, in a room as tall as the screen and clear of the
@@ -120,23 +157,8 @@ QRect HelpWindowPlace(QSize wanted, const QRect& area, const QRect& main, const 
         below.setTop(results.bottom() + 1 + kHelpWindowGap);
         bands = {above, below};
     }
-    const auto readable = [&](const QRect& room) {
-        return room.isValid() && room.width() >= readableWidth && room.height() >= readableHeight;
-    };
-    QRect room;
-    for (const std::vector<QRect>& rooms : {away, StripsClearOf(area, {results}), bands}) {
-        for (const QRect& candidate : rooms) {
-            const bool better = !room.isValid() || (readable(candidate) && !readable(room)) ||
-                                (readable(candidate) == readable(room) &&
-                                 Kept(candidate, wanted) > Kept(room, wanted));
-            if (candidate.isValid() && better) {
-                room = candidate;
-            }
-        }
-        if (readable(room)) {
-            break;
-        }
-    }
+    QRect room = BestRoom({away, StripsClearOf(area, {results}), bands}, wanted,
+                          QSize(readableWidth, readableHeight));
     if (!room.isValid()) {
         room = area;
     }

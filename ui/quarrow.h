@@ -99,6 +99,8 @@ private:
     void ShowLayoutAt(double factor, QPoint offset);
     /// Sizes the strip's tabs for the layout at this factor.
     void SizeTabs(double factor);
+    /// Sizes the option buttons' indicators for the layout at this factor.
+    void SizeOptionIndicators(double factor);
     // A control as the layout places it: relative to its container, for a page's controls
     // relative to SSTab1 as the layout gives them.
     struct LaidOutControl {
@@ -109,6 +111,10 @@ private:
         std::optional<QFont> font;
         int lineWidth = 0;
     };
+    /// Puts one control where the layout at this factor places it, the window's own controls
+    /// shifted by `offset`, and sizes its line and arrow to match; its face too when `rescaled`.
+    void PlaceLaidOut(const LaidOutControl& laidOut, double factor, QPoint offset, bool rescaled,
+                      qreal pixelRatio);
     std::vector<LaidOutControl> laidOut_;
     QSize layoutSize_;
     QFont layoutFont_;

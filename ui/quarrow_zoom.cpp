@@ -206,51 +206,12 @@ void Quarrow::ShowLayoutAt(double factor, QPoint offset) {
     if (rescaled) {
         SizeTabs(factor);
         setFont(ScaledPoints(layoutFont_, factor, logicalDpiY()));
-        auto* options = dynamic_cast<IndicatorZoomStyle*>(ui_->Option1->style());
-        if (options == nullptr) {
-            options = new IndicatorZoomStyle;
-            options->setParent(this);
-        }
-        options->SetFactor(factor);
-        for (QRadioButton* option : {ui_->Option1, ui_->Option2, ui_->Option3}) {
-            if (option->style() != options) {
-                option->setStyle(options);
-            }
-            option->update();
-        }
+        SizeOptionIndicators(factor);
     }
     const qreal pixelRatio = devicePixelRatioF();
     for (const LaidOutControl& laidOut : laidOut_) {
-        QWidget* control = laidOut.control;
-        if (control == nullptr) {
-            continue;
-        }
-        if (rescaled && laidOut.font) {
-            control->setFont(ScaledPoints(*laidOut.font, factor, logicalDpiY()));
-        }
-        QRect place = ScaledRect(laidOut.place, factor);
-        if (laidOut.topLevel) {
-            place.translate(offset);
-        }
-        if (laidOut.onPage) {
-            place.translate(-PlacedOffset(control->parentWidget()));
-        }
-        if (control->property("fitsText").toBool()) {
-            // Text does not grow quite in proportion with its size; a caption that sizes
-            // itself keeps its corner and takes the few pixels more it may need.
-            place.setWidth(std::max(place.width(), control->sizeHint().width()));
-        }
-        control->setGeometry(place);
-        if (laidOut.lineWidth > 0) {
-            static_cast<QFrame*>(control)->setLineWidth(
-                std::max(1, static_cast<int>(std::lround(laidOut.lineWidth * factor))));
-        }
-        const QString arrow = control->property("arrow").toString();
-        if (!arrow.isEmpty()) {
-            const auto direction =
-                arrow == QLatin1String("down") ? ArrowDirection::Down : ArrowDirection::Right;
-            static_cast<QLabel*>(control)->setPixmap(
-                ArrowPixmap(control->size(), direction, pixelRatio));
+        if (laidOut.control != nullptr) {
+            PlaceLaidOut(laidOut, factor, offset, rescaled, pixelRatio);
         }
     }
     PlacePageControls();
@@ -258,6 +219,53 @@ void Quarrow::ShowLayoutAt(double factor, QPoint offset) {
     programZoom_->SetFactor(factor);
     if (rescaled) {
         PlaceHelpAgain();
+    }
+}
+
+void Quarrow::SizeOptionIndicators(double factor) {
+    auto* options = dynamic_cast<IndicatorZoomStyle*>(ui_->Option1->style());
+    if (options == nullptr) {
+        options = new IndicatorZoomStyle;
+        options->setParent(this);
+    }
+    options->SetFactor(factor);
+    for (QRadioButton* option : {ui_->Option1, ui_->Option2, ui_->Option3}) {
+        if (option->style() != options) {
+            option->setStyle(options);
+        }
+        option->update();
+    }
+}
+
+void Quarrow::PlaceLaidOut(const LaidOutControl& laidOut, double factor, QPoint offset,
+                           bool rescaled, qreal pixelRatio) {
+    QWidget* control = laidOut.control;
+    if (rescaled && laidOut.font) {
+        control->setFont(ScaledPoints(*laidOut.font, factor, logicalDpiY()));
+    }
+    QRect place = ScaledRect(laidOut.place, factor);
+    if (laidOut.topLevel) {
+        place.translate(offset);
+    }
+    if (laidOut.onPage) {
+        place.translate(-PlacedOffset(control->parentWidget()));
+    }
+    if (control->property("fitsText").toBool()) {
+        // Text does not grow quite in proportion with its size; a caption that sizes itself
+        // keeps its corner and takes the few pixels more it may need.
+        place.setWidth(std::max(place.width(), control->sizeHint().width()));
+    }
+    control->setGeometry(place);
+    if (laidOut.lineWidth > 0) {
+        static_cast<QFrame*>(control)->setLineWidth(
+            std::max(1, static_cast<int>(std::lround(laidOut.lineWidth * factor))));
+    }
+    const QString arrow = control->property("arrow").toString();
+    if (!arrow.isEmpty()) {
+        const auto direction =
+            arrow == QLatin1String("down") ? ArrowDirection::Down : ArrowDirection::Right;
+        static_cast<QLabel*>(control)->setPixmap(
+            ArrowPixmap(control->size(), direction, pixelRatio));
     }
 }
 

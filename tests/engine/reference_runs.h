@@ -35,6 +35,43 @@ struct ReferenceRun {
     std::uint64_t generatorState = 0;
 };
 
+/// One offspring of schemes 1 and 2 as it is grown: its letters so far and how many of them
+/// equal the target's, and whether it became the target, which ends it there.
+struct LockedChild {
+    std::string word;
+    std::size_t matched = 0;
+    bool complete = false;
+};
+
+/// Grows offspring number `s` of `ParentWord` a letter at a time, drawing for every letter that
+/// is not yet right; counts each drawn symbol in `symbolsDrawn`.
+inline LockedChild ReferenceLockedChild(bool attenuating, const std::string& MatchWord,
+                                        const std::string& ParentWord, std::int64_t s,
+                                        Generator& generator, std::int64_t& symbolsDrawn) {
+    LockedChild child;
+    for (std::size_t j = 1; j <= MatchWord.size(); ++j) {
+        const char t = MatchWord[j - 1];
+        const bool hasLetter = j <= ParentWord.size();
+        const char p = hasLetter ? ParentWord[j - 1] : '\0';
+        if (hasLetter && p == t) {
+            ++child.matched;
+            child.word += p;
+        } else {
+            generator.Reseed(static_cast<double>(j) * static_cast<double>(s));
+            const char r = RandomSymbol(generator);
+            ++symbolsDrawn;
+            const bool take =
+                !attenuating || !hasLetter || std::abs(int{r} - int{t}) < std::abs(int{p} - int{t});
+            child.word += take ? r : p;
+        }
+        if (child.word == MatchWord) {
+            child.complete = true;
+            break;
+        }
+    }
+    return child;
+}
+
 /// Schemes 1 and 2. A position past the end of a short first string takes any drawn symbol.
 inline ReferenceRun ReferenceLockedRun(bool attenuating, const std::string& MatchWord,
                                        const std::string& FirstWord, Generator generator,
@@ -60,29 +97,11 @@ inline ReferenceRun ReferenceLockedRun(bool attenuating, const std::string& Matc
         for (int i = 0; i < 20 && !complete; ++i) {
             generator.Reseed(static_cast<double>(offspring));
             ++offspring;
-            const std::int64_t s = offspring;
-            NumMatched = 0;
-            ChildWord.clear();
-            for (std::size_t j = 1; j <= n; ++j) {
-                const char t = MatchWord[j - 1];
-                const bool hasLetter = j <= ParentWord.size();
-                const char p = hasLetter ? ParentWord[j - 1] : '\0';
-                if (hasLetter && p == t) {
-                    ++NumMatched;
-                    ChildWord += p;
-                } else {
-                    generator.Reseed(static_cast<double>(j) * static_cast<double>(s));
-                    const char r = RandomSymbol(generator);
-                    ++run.symbolsDrawn;
-                    const bool take = !attenuating || !hasLetter ||
-                                      std::abs(int{r} - int{t}) < std::abs(int{p} - int{t});
-                    ChildWord += take ? r : p;
-                }
-                if (ChildWord == MatchWord) {
-                    complete = true;
-                    break;
-                }
-            }
+            const LockedChild child = ReferenceLockedChild(attenuating, MatchWord, ParentWord,
+                                                           offspring, generator, run.symbolsDrawn);
+            ChildWord = child.word;
+            NumMatched = child.matched;
+            complete = child.complete;
             if (bred != nullptr) {
                 bred->back().push_back(ChildWord);
             }
@@ -98,6 +117,34 @@ inline ReferenceRun ReferenceLockedRun(bool attenuating, const std::string& Matc
     run.numTotal = offspring;
     run.generatorState = generator.State();
     return run;
+}
+
+/// One offspring of scheme 3: the first `k` letters of `ParentWord`, then a drawn symbol for
+/// every letter after them, the generator reseeded from its own draw before each; counts each
+/// drawn symbol in `symbolsDrawn`.
+inline std::string ReferenceSequentialChild(const std::string& ParentWord, std::size_t length,
+                                            std::size_t k, Generator& generator,
+                                            std::int64_t& symbolsDrawn) {
+    generator.Reseed(static_cast<double>(generator.Next()));
+    std::string tail;
+    for (std::size_t q = k; q < length; ++q) {
+        generator.Reseed(static_cast<double>(generator.Next()));
+        tail += RandomSymbol(generator);
+        ++symbolsDrawn;
+    }
+    return ParentWord.substr(0, k) + tail;
+}
+
+/// The letters of `ChildWord` after its first `k` that equal `MatchWord`'s.
+inline std::size_t ReferenceHitsAfter(const std::string& ChildWord, const std::string& MatchWord,
+                                      std::size_t k) {
+    std::size_t hits = 0;
+    for (std::size_t j = k + 1; j <= MatchWord.size(); ++j) {
+        if (ChildWord[j - 1] == MatchWord[j - 1]) {
+            ++hits;
+        }
+    }
+    return hits;
 }
 
 /// Scheme 3.
@@ -123,22 +170,12 @@ inline ReferenceRun ReferenceSequentialRun(const std::string& FirstWord,
         }
         for (int i = 0; i < 20 && !complete; ++i) {
             const std::size_t k = NumMatched;
-            generator.Reseed(static_cast<double>(generator.Next()));
-            std::string tail;
-            for (std::size_t q = k; q < MatchWord.size(); ++q) {
-                generator.Reseed(static_cast<double>(generator.Next()));
-                tail += RandomSymbol(generator);
-                ++run.symbolsDrawn;
-            }
-            const std::string ChildWord = ParentWord.substr(0, k) + tail;
+            const std::string ChildWord = ReferenceSequentialChild(ParentWord, MatchWord.size(), k,
+                                                                   generator, run.symbolsDrawn);
             if (bred != nullptr) {
                 bred->back().push_back(ChildWord);
             }
-            for (std::size_t j = k + 1; j <= MatchWord.size(); ++j) {
-                if (ChildWord[j - 1] == MatchWord[j - 1]) {
-                    ++NumMatched;
-                }
-            }
+            NumMatched += ReferenceHitsAfter(ChildWord, MatchWord, k);
             if (NumMatched > BestCount.value_or(0)) {
                 BestWord = ChildWord;
                 BestCount = NumMatched;

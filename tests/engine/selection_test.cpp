@@ -124,6 +124,59 @@ TEST_F(SelectionTest, SequentialSchemeAgreesWithItsPlainTranscription) {
 
 // --- The offspring a watcher asks for
 
+/// Expects each of scheme 3's offspring to copy the prefix its elder siblings' hits reached on
+/// `match` (the run's `MatchWord`), and its count to be that prefix after its own hits.
+void ExpectSequentialCounts(const GenerationOffspring& bred, const std::string& match) {
+    // Each copies the prefix its elder siblings' hits reached.
+    ASSERT_EQ(bred.copied.size(), bred.strings.size());
+    std::size_t reached = 0;
+    for (std::size_t i = 0; i < bred.strings.size(); ++i) {
+        EXPECT_EQ(bred.copied[i], reached);
+        for (std::size_t j = reached; j < match.size(); ++j) {
+            reached += bred.strings[i][j] == match[j] ? 1U : 0U;
+        }
+        EXPECT_EQ(bred.matched[i], reached);
+    }
+}
+
+/// Expects each offspring of schemes 1 and 2 to count its letters equal to `target`'s.
+void ExpectLockedCounts(const GenerationOffspring& bred, const std::string& target) {
+    for (std::size_t i = 0; i < bred.strings.size(); ++i) {
+        std::size_t right = 0;
+        for (std::size_t j = 0; j < target.size(); ++j) {
+            right += bred.strings[i][j] == target[j] ? 1U : 0U;
+        }
+        EXPECT_EQ(bred.matched[i], right);
+    }
+}
+
+/// Expects the offspring `shown` for each generation (every one but the third) to be those of
+/// the plain transcription, `expected`, counted as the scheme counts them.
+void ExpectShownAsBred(const SchemeRun& run,
+                       const std::map<std::int64_t, GenerationOffspring>& shown,
+                       const ReferenceOffspring& expected) {
+    for (std::size_t g = 0; g < expected.size(); ++g) {
+        const auto generation = static_cast<std::int64_t>(g + 1);
+        const auto found = shown.find(generation);
+        ASSERT_EQ(found != shown.end(), generation != 3) << "generation " << generation;
+        if (found == shown.end()) {
+            continue;
+        }
+        const GenerationOffspring& bred = found->second;
+        EXPECT_EQ(bred.strings, expected[g]) << "generation " << generation;
+        ASSERT_EQ(bred.matched.size(), bred.strings.size());
+        if (run.scheme == Scheme::Sequential) {
+            ASSERT_NO_FATAL_FAILURE(ExpectSequentialCounts(bred, run.first));
+            continue;
+        }
+        // Bred from the parent the previous generation's line names.
+        if (g > 0) {
+            EXPECT_EQ(bred.parent, expected[g - 1].back());
+        }
+        ExpectLockedCounts(bred, run.target);
+    }
+}
+
 // With the offspring asked for, every generation reports its offspring, and they are those of
 // the plain transcription; the run itself (log, counts, generator) is the one it always was. The
 // request is switched off and on again halfway through, as a watcher pausing and resuming does.
@@ -168,41 +221,7 @@ TEST_F(SelectionTest, ShownOffspringAreThoseOfThePlainTranscriptionAndChangeNoth
             EXPECT_EQ(generator.State(), reference.generatorState);
 
             ASSERT_EQ(expected.size(), static_cast<std::size_t>(result.numMutations));
-            for (std::size_t g = 0; g < expected.size(); ++g) {
-                const auto generation = static_cast<std::int64_t>(g + 1);
-                const auto found = shown.find(generation);
-                ASSERT_EQ(found != shown.end(), generation != 3) << "generation " << generation;
-                if (found == shown.end()) {
-                    continue;
-                }
-                const GenerationOffspring& bred = found->second;
-                EXPECT_EQ(bred.strings, expected[g]) << "generation " << generation;
-                ASSERT_EQ(bred.matched.size(), bred.strings.size());
-                if (run.scheme == Scheme::Sequential) {
-                    // Each copies the prefix its elder siblings' hits reached.
-                    ASSERT_EQ(bred.copied.size(), bred.strings.size());
-                    std::size_t reached = 0;
-                    for (std::size_t i = 0; i < bred.strings.size(); ++i) {
-                        EXPECT_EQ(bred.copied[i], reached);
-                        for (std::size_t j = reached; j < run.first.size(); ++j) {
-                            reached += bred.strings[i][j] == run.first[j] ? 1U : 0U;
-                        }
-                        EXPECT_EQ(bred.matched[i], reached);
-                    }
-                    continue;
-                }
-                // Bred from the parent the previous generation's line names.
-                if (g > 0) {
-                    EXPECT_EQ(bred.parent, expected[g - 1].back());
-                }
-                for (std::size_t i = 0; i < bred.strings.size(); ++i) {
-                    std::size_t right = 0;
-                    for (std::size_t j = 0; j < run.target.size(); ++j) {
-                        right += bred.strings[i][j] == run.target[j] ? 1U : 0U;
-                    }
-                    EXPECT_EQ(bred.matched[i], right);
-                }
-            }
+            ASSERT_NO_FATAL_FAILURE(ExpectShownAsBred(run, shown, expected));
         }
     }
 }
@@ -439,6 +458,39 @@ TEST_F(SelectionTest, ACancelRaisedBeforeTheRunStopsItAfterOneGeneration) {
     EXPECT_EQ(result.outcome, RunOutcome::Cancelled);
     EXPECT_EQ(result.numMutations, 1);
     EXPECT_EQ(log.LineCount(), 1U);
+}
+
+// A watcher keeps its own copy of each report: every figure comes across, and a shorter text
+// replaces a longer one rather than leaving its end behind.
+TEST(RunFiguresTest, ACopyKeepsEveryFigureOfTheReport) {
+    const std::string current = "METHINKS";
+    const std::string last = "METHQ";
+    RunProgress report;
+    report.scheme = Scheme::Sequential;
+    report.generation = 41;
+    report.stringsMade = 821;
+    report.currentString = current;
+    report.matchedLetters = 6;
+    report.targetLength = 8;
+    report.elapsedSeconds = 0.125;
+    report.lastOffspring = last;
+    report.lockedLetters = 4;
+    report.generationReached = 5;
+
+    RunFigures<std::string> kept;
+    kept.currentString = "A STRING LONGER THAN EITHER";
+    kept.lastOffspring = "ANOTHER ONE, LONGER STILL";
+    kept.CopyFigures(report);
+    EXPECT_EQ(kept.scheme, Scheme::Sequential);
+    EXPECT_EQ(kept.generation, 41);
+    EXPECT_EQ(kept.stringsMade, 821);
+    EXPECT_EQ(kept.currentString, current);
+    EXPECT_EQ(kept.matchedLetters, 6U);
+    EXPECT_EQ(kept.targetLength, 8U);
+    EXPECT_EQ(kept.elapsedSeconds, 0.125);
+    EXPECT_EQ(kept.lastOffspring, last);
+    EXPECT_EQ(kept.lockedLetters, 4U);
+    EXPECT_EQ(kept.generationReached, 5U);
 }
 
 TEST_F(SelectionTest, LogFailuresStopTheRunAndSayWhy) {
