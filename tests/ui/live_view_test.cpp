@@ -402,8 +402,22 @@ struct ShownText {
 
 // Every text the view shows, with where it shows in the view: its labels, buttons and check
 // boxes, and the chart's titles, tick labels and legend.
-std::vector<ShownText> TextsOf(QWidget& view) {
-    std::vector<ShownText> texts;
+// Whether `rect` (in `view`'s coordinates) of `widget` lies outside the viewport of a scroll
+// area that holds it: what a scroll area holds shows only within it; the rest is scrolled to.
+bool ScrolledAway(QWidget& view, const QWidget& widget, const QRect& rect) {
+    bool away = false;
+    for (QWidget* up = widget.parentWidget(); up != nullptr && up != &view;
+         up = up->parentWidget()) {
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(up)) {
+            const QWidget* port = area->viewport();
+            away = !QRect(port->mapTo(&view, QPoint(0, 0)), port->size()).contains(rect);
+        }
+    }
+    return away;
+}
+
+// The captions of the labels and buttons in sight in `view`, where they are.
+void AddWidgetTexts(QWidget& view, std::vector<ShownText>& texts) {
     for (QWidget* widget : view.findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(&view) || widget->window() != &view) {
             continue;
@@ -415,20 +429,14 @@ std::vector<ShownText> TextsOf(QWidget& view) {
             text = button->text();
         }
         const QRect rect(widget->mapTo(&view, QPoint(0, 0)), widget->size());
-        // What a scroll area holds shows only within its viewport; the rest is scrolled to.
-        bool scrolledAway = false;
-        for (QWidget* up = widget->parentWidget(); up != nullptr && up != &view;
-             up = up->parentWidget()) {
-            if (auto* area = qobject_cast<QAbstractScrollArea*>(up)) {
-                const QWidget* port = area->viewport();
-                scrolledAway =
-                    !QRect(port->mapTo(&view, QPoint(0, 0)), port->size()).contains(rect);
-            }
-        }
-        if (!text.isEmpty() && !scrolledAway) {
+        if (!text.isEmpty() && !ScrolledAway(view, *widget, rect)) {
             texts.push_back({text, rect});
         }
     }
+}
+
+// The texts the charts in `view` draw, each at the extent of its letters.
+void AddChartTexts(QWidget& view, std::vector<ShownText>& texts) {
     for (auto* chartView : view.findChildren<QChartView*>()) {
         for (QGraphicsItem* item : chartView->scene()->items()) {
             auto* text = dynamic_cast<QGraphicsTextItem*>(item);
@@ -449,6 +457,12 @@ std::vector<ShownText> TextsOf(QWidget& view) {
                              QRect(chartView->mapTo(&view, inView.topLeft()), inView.size())});
         }
     }
+}
+
+std::vector<ShownText> TextsOf(QWidget& view) {
+    std::vector<ShownText> texts;
+    AddWidgetTexts(view, texts);
+    AddChartTexts(view, texts);
     return texts;
 }
 

@@ -104,6 +104,57 @@ int Generation(QWidget* view) {
     return digits.toInt();
 }
 
+// The number after `option` among `arguments`, or `fallback` where it is not given.
+int OptionValue(const QStringList& arguments, const char* option, int fallback) {
+    const int at = static_cast<int>(arguments.indexOf(QLatin1String(option)));
+    return at > 0 ? arguments.value(at + 1).toInt() : fallback;
+}
+
+// Opens the Repeat window from the finished `view`, runs a batch of the schemes that finish in
+// moments, and grabs the screen into `path`.
+int ShootRepeat(QWidget* view, const QString& phrase, const QString& path) {
+    Find<QPushButton>(view, "repeatButton")->click();
+    QWidget* repeat = nullptr;
+    WaitFor(
+        [&repeat] {
+            for (QWidget* widget : QApplication::allWidgets()) {
+                if (widget->objectName() == QStringLiteral("repeatWindow") && widget->isVisible()) {
+                    repeat = widget;
+                    return true;
+                }
+            }
+            return false;
+        },
+        5000);
+    auto* start = Find<QPushButton>(repeat, "repeatStartButton");
+    if (start == nullptr) {
+        std::fprintf(stderr, "no Repeat window\n");
+        return 1;
+    }
+    // Scheme 3 on a long phrase takes hours a run; the pictures show the two that finish.
+    if (auto* sequential = Find<QCheckBox>(repeat, "repeatScheme3");
+        sequential != nullptr && phrase.size() > 14) {
+        sequential->setChecked(false);
+    }
+    if (auto* guess = Find<QLineEdit>(repeat, "repeatGuessBox")) {
+        guess->setText(QStringLiteral("40"));
+    }
+    // The window first measures how fast this computer runs, with Start held until it knows.
+    if (!WaitFor([start] { return start->isEnabled(); }, 30000)) {
+        std::fprintf(stderr, "the Repeat window's Start stayed disabled\n");
+    }
+    start->click();
+    // Saving becomes possible once the batch has drawn its chart.
+    auto* save = Find<QPushButton>(repeat, "repeatSaveButton");
+    if (!WaitFor(
+            [start, save] { return start->isEnabled() && save != nullptr && save->isEnabled(); },
+            180000)) {
+        std::fprintf(stderr, "the Repeat batch did not finish in three minutes\n");
+    }
+    Grab(path);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -123,13 +174,10 @@ int main(int argc, char* argv[]) {
     const auto picture = [&](const char* scene) {
         return QStringLiteral("%1/%2-%3.png").arg(folderPath, QLatin1String(scene), name);
     };
-    const int zoomAt = static_cast<int>(arguments.indexOf(QStringLiteral("--zoom-steps")));
-    const int zoomSteps = zoomAt > 0 ? arguments.value(zoomAt + 1).toInt() : 0;
-    const int zoomAfterAt = static_cast<int>(arguments.indexOf(QStringLiteral("--zoom-after")));
-    const int zoomAfter = zoomAfterAt > 0 ? arguments.value(zoomAfterAt + 1).toInt() : 0;
+    const int zoomSteps = OptionValue(arguments, "--zoom-steps", 0);
+    const int zoomAfter = OptionValue(arguments, "--zoom-after", 0);
     const bool fullScreen = arguments.contains(QStringLiteral("--full-screen"));
-    const int schemeAt = static_cast<int>(arguments.indexOf(QStringLiteral("--scheme")));
-    const int scheme = schemeAt > 0 ? arguments.value(schemeAt + 1).toInt() : 1;
+    const int scheme = OptionValue(arguments, "--scheme", 1);
 
     QTemporaryDir folder;
     quarrow::Generator generator;
@@ -196,44 +244,5 @@ int main(int argc, char* argv[]) {
     }
     Grab(picture("live-view-finished"));
 
-    Find<QPushButton>(view, "repeatButton")->click();
-    QWidget* repeat = nullptr;
-    WaitFor(
-        [&repeat] {
-            for (QWidget* widget : QApplication::allWidgets()) {
-                if (widget->objectName() == QStringLiteral("repeatWindow") && widget->isVisible()) {
-                    repeat = widget;
-                    return true;
-                }
-            }
-            return false;
-        },
-        5000);
-    auto* start = Find<QPushButton>(repeat, "repeatStartButton");
-    if (start == nullptr) {
-        std::fprintf(stderr, "no Repeat window\n");
-        return 1;
-    }
-    // Scheme 3 on a long phrase takes hours a run; the pictures show the two that finish.
-    if (auto* sequential = Find<QCheckBox>(repeat, "repeatScheme3");
-        sequential != nullptr && phrase.size() > 14) {
-        sequential->setChecked(false);
-    }
-    if (auto* guess = Find<QLineEdit>(repeat, "repeatGuessBox")) {
-        guess->setText(QStringLiteral("40"));
-    }
-    // The window first measures how fast this computer runs, with Start held until it knows.
-    if (!WaitFor([start] { return start->isEnabled(); }, 30000)) {
-        std::fprintf(stderr, "the Repeat window's Start stayed disabled\n");
-    }
-    start->click();
-    // Saving becomes possible once the batch has drawn its chart.
-    auto* save = Find<QPushButton>(repeat, "repeatSaveButton");
-    if (!WaitFor(
-            [start, save] { return start->isEnabled() && save != nullptr && save->isEnabled(); },
-            180000)) {
-        std::fprintf(stderr, "the Repeat batch did not finish in three minutes\n");
-    }
-    Grab(picture("repeat-window"));
-    return 0;
+    return ShootRepeat(view, phrase, picture("repeat-window"));
 }
