@@ -688,7 +688,8 @@ private:
         const QString heading =
             runs.generations.empty()
                 ? ChartText::tr("%1: no run finished").arg(SchemeName(runs.scheme))
-                : ChartText::tr("%1: %2 run(s)", nullptr, Plural(runs.generations.size()))
+                : ChartText::tr("%1: %2 run(s)", nullptr,
+                                Plural(static_cast<std::int64_t>(runs.generations.size())))
                       .arg(SchemeName(runs.scheme),
                            Grouped(static_cast<std::int64_t>(runs.generations.size())));
         const QRectF box(x0_ + swatch + 0.4 * line_, y, x1_ - x0_ - swatch - 0.4 * line_, kWrapped);
