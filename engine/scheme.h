@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/translatable.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -30,9 +32,11 @@ struct SchemeNames {
 
 /// Every scheme, in the order of `Scheme`.
 inline constexpr std::array<SchemeNames, 3> kSchemeTable{{
-    {Scheme::Attenuating, 1, "attenuating", "1: Attenuating Selection", 80},
-    {Scheme::Serial, 2, "serial", "2: Serial Selection", 90},
-    {Scheme::Sequential, 3, "sequential", "3: Sequential Selection", 100},
+    {Scheme::Attenuating, 1, "attenuating",
+     QUARROW_TRANSLATABLE("Scheme", "1: Attenuating Selection"), 80},
+    {Scheme::Serial, 2, "serial", QUARROW_TRANSLATABLE("Scheme", "2: Serial Selection"), 90},
+    {Scheme::Sequential, 3, "sequential", QUARROW_TRANSLATABLE("Scheme", "3: Sequential Selection"),
+     100},
 }};
 
 static_assert(
@@ -51,7 +55,8 @@ constexpr const SchemeNames& NamesOf(Scheme scheme) {
     return kSchemeTable[static_cast<std::size_t>(scheme)];
 }
 
-/// The scheme's caption as the window's option buttons show it ("1: Attenuating Selection").
+/// The scheme's caption as the window's option buttons show it ("1: Attenuating Selection"), in
+/// English; the window and the charts show it through the catalogue, under "Scheme".
 constexpr std::string_view SchemeCaption(Scheme scheme) {
     return NamesOf(scheme).caption;
 }

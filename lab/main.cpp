@@ -1,4 +1,5 @@
 #include "lab/cli.h"
+#include "plot/catalogue.h"
 #include "plot/distribution_chart.h"
 
 #include <QGuiApplication>
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
                                const std::string& path) {
         if (!application) {
             application.emplace(qtArgc, qtArgv);
+            // The chart's counts read in the catalogue's English forms ("1 run", "2 runs").
+            quarrow::plot::InstallCatalogue(*application);
         }
         return quarrow::plot::WriteDistributionChart(data, path);
     };

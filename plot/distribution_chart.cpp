@@ -7,6 +7,7 @@
 #include "search/estimate.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -28,6 +29,11 @@
 namespace quarrow::plot {
 
 namespace {
+
+/// The chart's texts, in the catalogue under one context.
+class ChartText {
+    Q_DECLARE_TR_FUNCTIONS(DistributionChart)
+};
 
 /// The default face's pixel size, at which the chart is laid out 960 pixels wide.
 constexpr int kDefaultPixelSize = 13;
@@ -61,8 +67,7 @@ int SchemeIndex(Scheme scheme) {
 }
 
 QString SchemeName(Scheme scheme) {
-    const std::string_view caption = SchemeCaption(scheme);
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    return SchemeCaptionText(scheme);
 }
 
 /// A whole count with its thousands grouped by commas, whatever the locale: "6,268".
@@ -72,6 +77,28 @@ QString Grouped(std::int64_t count) {
         digits.insert(at, QLatin1Char(','));
     }
     return count < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+/// "the 62nd percentile": each English ending is a phrase of its own, so that a language with
+/// other endings translates each whole.
+QString PercentilePhrase(long percent) {
+    const std::string ordinal = OrdinalText(percent);
+    const std::string_view ending = std::string_view(ordinal).substr(ordinal.size() - 2);
+    if (ending == "st") {
+        return ChartText::tr("the %1st percentile").arg(percent);
+    }
+    if (ending == "nd") {
+        return ChartText::tr("the %1nd percentile").arg(percent);
+    }
+    if (ending == "rd") {
+        return ChartText::tr("the %1rd percentile").arg(percent);
+    }
+    return ChartText::tr("the %1th percentile").arg(percent);
+}
+
+/// A count as the catalogue's plural forms choose by it; beyond an int, any many.
+int Plural(std::int64_t count) {
+    return static_cast<int>(std::clamp<std::int64_t>(count, 0, 1000000));
 }
 
 struct Bin {
@@ -235,7 +262,7 @@ QString PercentText(double share) {
 QString BlindSearchText(std::size_t length) {
     const SearchSpaceTexts texts =
         DescribeSearchSpace(EstimateSearchSpace(static_cast<std::int64_t>(length), 20));
-    return QStringLiteral("27^%1 = %2 strings expected, %3 generations of 20")
+    return ChartText::tr("27^%1 = %2 strings expected, %3 generations of 20")
         .arg(length)
         .arg(QString::fromStdString(texts.distinctStrings),
              QString::fromStdString(texts.seconds).trimmed());
@@ -351,13 +378,13 @@ std::vector<MarkLabel> PlaceMarkLabels(const PanelFigures& f, std::optional<std:
     };
     if (f.generations) {
         marks = {markAt(f.generations->percentile10, QStringLiteral("10%"), Qt::DotLine),
-                 markAt(f.generations->median, QStringLiteral("median"), Qt::DashLine),
-                 markAt(f.generations->mean, QStringLiteral("mean"), Qt::SolidLine),
+                 markAt(f.generations->median, ChartText::tr("median"), Qt::DashLine),
+                 markAt(f.generations->mean, ChartText::tr("mean"), Qt::SolidLine),
                  markAt(f.generations->percentile90, QStringLiteral("90%"), Qt::DotLine)};
     }
     if (guess && static_cast<double>(*guess) < kFarthestDrawnGuess) {
         marks.push_back(
-            markAt(static_cast<double>(*guess), QStringLiteral("your guess"), Qt::DashDotLine));
+            markAt(static_cast<double>(*guess), ChartText::tr("your guess"), Qt::DashDotLine));
         marks.back().colour = kGuessColour;
     }
     std::stable_sort(marks.begin(), marks.end(),
@@ -494,7 +521,7 @@ public:
                 std::max(leftColumn_, metrics_.horizontalAdvance(SchemeName(runs.scheme)));
         }
         leftColumn_ =
-            std::max(leftColumn_, metrics_.horizontalAdvance(QStringLiteral("Blind search")));
+            std::max(leftColumn_, metrics_.horizontalAdvance(ChartText::tr("Blind search")));
         plotLeft_ = x0_ + leftColumn_ + pad_;
         plotRight_ = x1_;
         plotWidth_ = std::max(plotRight_ - plotLeft_, 1.0);
@@ -518,8 +545,8 @@ public:
                 .Text(QRectF(plotLeft_, y, plotWidth_, kWrapped),
                       Qt::AlignHCenter | Qt::TextWordWrap,
                       prepared_.axis.logarithmic
-                          ? QStringLiteral("Generations per run (logarithmic scale)")
-                          : QStringLiteral("Generations per run"),
+                          ? ChartText::tr("Generations per run (logarithmic scale)")
+                          : ChartText::tr("Generations per run"),
                       body_)
                 .bottom() +
             line_;
@@ -538,14 +565,14 @@ private:
     double Legend(double y) {
         const double sample = 2.2 * line_;
         const QString legend[] = {
-            QStringLiteral("Bars: the share of runs that took so many generations, hatched for "
-                           "each scheme"),
-            QStringLiteral("The line: what chance predicts for a very great number of runs (the "
-                           "exact law)"),
-            data_.guess ? QStringLiteral("Marks: mean (solid), median (dashed), 10% and 90% of "
-                                         "runs (dotted), your guess (dash-dotted)")
-                        : QStringLiteral("Marks: mean (solid), median (dashed), 10% and 90% of "
-                                         "runs (dotted)")};
+            ChartText::tr("Bars: the share of runs that took so many generations, hatched for "
+                          "each scheme"),
+            ChartText::tr("The line: what chance predicts for a very great number of runs (the "
+                          "exact law)"),
+            data_.guess ? ChartText::tr("Marks: mean (solid), median (dashed), 10% and 90% of "
+                                        "runs (dotted), your guess (dash-dotted)")
+                        : ChartText::tr("Marks: mean (solid), median (dashed), 10% and 90% of "
+                                        "runs (dotted)")};
         for (int entry = 0; entry < 3; ++entry) {
             const QRectF taken = canvas_.Text(QRectF(x0_ + sample, y, x1_ - x0_ - sample, kWrapped),
                                               kWrap, legend[entry], body_);
@@ -660,11 +687,11 @@ private:
         }
         const QString heading =
             runs.generations.empty()
-                ? QStringLiteral("%1: no run finished").arg(SchemeName(runs.scheme))
-                : QStringLiteral("%1: %2 run%3")
+                ? ChartText::tr("%1: no run finished").arg(SchemeName(runs.scheme))
+                : ChartText::tr("%1: %2 run(s)", nullptr,
+                                Plural(static_cast<std::int64_t>(runs.generations.size())))
                       .arg(SchemeName(runs.scheme),
-                           Grouped(static_cast<std::int64_t>(runs.generations.size())),
-                           runs.generations.size() == 1 ? QString() : QStringLiteral("s"));
+                           Grouped(static_cast<std::int64_t>(runs.generations.size())));
         const QRectF box(x0_ + swatch + 0.4 * line_, y, x1_ - x0_ - swatch - 0.4 * line_, kWrapped);
         y = canvas_.Text(box, kWrap, heading, headFont_).bottom();
         // Where the guess falls by this scheme's law, under the heading it speaks of.
@@ -775,7 +802,7 @@ private:
         axis.decades = std::max(1.0, std::ceil(highest + 0.5));
         y = canvas_
                 .Text(QRectF(x0_, y, x1_ - x0_, kWrapped), kWrap,
-                      QStringLiteral("Strings per run beside a blind search (logarithmic scale)"),
+                      ChartText::tr("Strings per run beside a blind search (logarithmic scale)"),
                       headFont_)
                 .bottom() +
             0.3 * line_;
@@ -848,7 +875,7 @@ private:
     /// The blind search's row, a dot at `blindX`, and its figures under the dot.
     double BlindSearchRow(double blindX, double y, double rowHeight) {
         canvas_.Text(QRectF(x0_, y, leftColumn_, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Blind search"), body_);
+                     ChartText::tr("Blind search"), body_);
         if (painter_ != nullptr) {
             painter_->setPen(Qt::black);
             painter_->setBrush(Qt::black);
@@ -895,33 +922,52 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
 
 } // namespace
 
+QString SchemeCaptionText(Scheme scheme) {
+    // The table's captions are literals, so each is its own catalogue key.
+    return QCoreApplication::translate("Scheme", SchemeCaption(scheme).data());
+}
+
 QString GuessSentence(const GenerationLaw& law, std::int64_t guess) {
     const double share = law.AtMost(guess);
     const long percent = std::lround(share * 100.0);
+    const int many = Plural(guess);
+    const QString guessed = Grouped(guess);
     // Whole hundredths, but never a rounded none or all for a share that is neither.
-    QString place;
-    QString runs;
     if (share <= 0.0) {
-        place = QStringLiteral("below every run");
-        runs = QStringLiteral("0 of every 100 runs need");
-    } else if (percent < 1) {
-        place = QStringLiteral("below the 1st percentile");
-        runs = QStringLiteral("fewer than 1 of every 100 runs need");
-    } else if (law.MoreThan(guess) <= 0.0) {
-        place = QStringLiteral("above every run");
-        runs = QStringLiteral("100 of every 100 runs need");
-    } else if (percent > 99) {
-        place = QStringLiteral("above the 99th percentile");
-        runs = QStringLiteral("more than 99 of every 100 runs need");
-    } else {
-        place = QStringLiteral("at the %1 percentile")
-                    .arg(QString::fromStdString(OrdinalText(percent)));
-        runs = QStringLiteral("%1 of every 100 runs %2")
-                   .arg(percent)
-                   .arg(percent == 1 ? QStringLiteral("needs") : QStringLiteral("need"));
+        return ChartText::tr("Your guess of %1 is below every run: 0 of every 100 runs need at "
+                             "most %1 generation(s)",
+                             nullptr, many)
+            .arg(guessed);
     }
-    return QStringLiteral("Your guess of %1 is %2: %3 at most %1 generation%4")
-        .arg(Grouped(guess), place, runs, guess == 1 ? QString() : QStringLiteral("s"));
+    if (percent < 1) {
+        return ChartText::tr("Your guess of %1 is below the 1st percentile: fewer than 1 of every "
+                             "100 runs need at most %1 generation(s)",
+                             nullptr, many)
+            .arg(guessed);
+    }
+    if (law.MoreThan(guess) <= 0.0) {
+        return ChartText::tr("Your guess of %1 is above every run: 100 of every 100 runs need at "
+                             "most %1 generation(s)",
+                             nullptr, many)
+            .arg(guessed);
+    }
+    if (percent > 99) {
+        return ChartText::tr("Your guess of %1 is above the 99th percentile: more than 99 of every "
+                             "100 runs need at most %1 generation(s)",
+                             nullptr, many)
+            .arg(guessed);
+    }
+    if (percent == 1) {
+        return ChartText::tr("Your guess of %1 is at the 1st percentile: 1 of every 100 runs "
+                             "needs at most %1 generation(s)",
+                             nullptr, many)
+            .arg(guessed);
+    }
+    return ChartText::tr("Your guess of %1 is at %2: %3 of every 100 runs need at most %1 "
+                         "generation(s)",
+                         nullptr, many)
+        .arg(guessed, PercentilePhrase(percent))
+        .arg(percent);
 }
 
 QString DistributionChartTitle(const analysis::DistributionData& data) {
@@ -931,20 +977,24 @@ QString DistributionChartTitle(const analysis::DistributionData& data) {
         schemes << SchemeName(runs.scheme);
         finished += static_cast<std::int64_t>(runs.generations.size());
     }
-    const bool several = data.schemes.size() > 1;
-    QString runs;
+    const QString phrase = QString::fromStdString(data.phrase);
+    const QString seed = QString::fromStdString(data.seedText);
+    const QString names = schemes.join(QStringLiteral(", "));
     if (data.interrupted) {
         // What the chart holds, out of what was asked: every scheme's runs together.
         const std::int64_t asked =
             data.runsRequested * static_cast<std::int64_t>(data.schemes.size());
-        runs = QStringLiteral("%1 of %2 runs, interrupted").arg(Grouped(finished), Grouped(asked));
-    } else {
-        runs = QStringLiteral("%1 runs%2")
-                   .arg(Grouped(data.runsRequested), several ? QStringLiteral(" each") : QString());
+        return ChartText::tr("Generations per run for \"%1\": %2, %3 of %4 runs, interrupted, %5")
+            .arg(phrase, names, Grouped(finished), Grouped(asked), seed);
     }
-    return QStringLiteral("Generations per run for \"%1\": %2, %3, %4")
-        .arg(QString::fromStdString(data.phrase), schemes.join(QStringLiteral(", ")), runs,
-             QString::fromStdString(data.seedText));
+    if (data.schemes.size() > 1) {
+        return ChartText::tr("Generations per run for \"%1\": %2, %3 run(s) each, %4", nullptr,
+                             Plural(data.runsRequested))
+            .arg(phrase, names, Grouped(data.runsRequested), seed);
+    }
+    return ChartText::tr("Generations per run for \"%1\": %2, %3 run(s), %4", nullptr,
+                         Plural(data.runsRequested))
+        .arg(phrase, names, Grouped(data.runsRequested), seed);
 }
 
 QFont DefaultChartFace() {
@@ -1007,7 +1057,7 @@ QString WriteChart(QIODevice& device, ChartFormat format, QSize size, const QStr
         generator.setDescription(title);
         QPainter painter;
         if (!painter.begin(&generator)) {
-            return QStringLiteral("the drawing could not be started");
+            return ChartText::tr("the drawing could not be started");
         }
         paint(painter, area);
         painter.end();
@@ -1080,7 +1130,7 @@ QString SaveChart(const QString& path, QSize size, const QString& title,
     if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         format = ChartFormat::Svg;
     } else if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-        return QStringLiteral("give a file name ending in .png or .svg");
+        return ChartText::tr("give a file name ending in .png or .svg");
     }
     QBuffer drawn;
     drawn.open(QIODevice::WriteOnly);

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace quarrow {
 
 std::string ToLatin1(const QString& text) {
@@ -24,8 +26,13 @@ QString Grouped(std::int64_t count) {
     return QLocale(QLocale::English).toString(static_cast<qlonglong>(count));
 }
 
-QString Counted(std::int64_t count, const QString& one, const QString& many) {
-    return (count == 1 ? one : many).arg(QLocale().toString(static_cast<qlonglong>(count)));
+int PluralOf(std::int64_t count) {
+    constexpr std::int64_t kMany = 1000000;
+    return static_cast<int>(std::clamp<std::int64_t>(count, -kMany, kMany));
+}
+
+QString CountText(std::int64_t count) {
+    return QLocale().toString(static_cast<qlonglong>(count));
 }
 
 void ShowWindowMessage(QWidget* window, QMessageBox::Icon icon, const QString& text,

@@ -29,9 +29,12 @@ QString LeadingPart(const QString& text, qsizetype characters);
 /// A count in a message or dialog, thousands grouped the same way whatever the user's locale.
 QString Grouped(std::int64_t count);
 
-/// `one` for a count of exactly 1 and `many` otherwise, its `%1` filled with `count` grouped as
-/// in the user's locale: "1 hit", "3 hits".
-QString Counted(std::int64_t count, const QString& one, const QString& many);
+/// `count` as tr()'s plural argument, which chooses the catalogue's form ("1 hit", "3 hits"), for
+/// counts past an int's reach too.
+int PluralOf(std::int64_t count);
+
+/// A count in a sentence, grouped as in the user's locale, as `%Ln` groups it.
+QString CountText(std::int64_t count);
 
 /// Shows a window-modal message without blocking the handler; it deletes itself when closed.
 /// Tests find it as a child of `window` by `objectName`.

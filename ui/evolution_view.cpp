@@ -110,7 +110,7 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
         face.setFamily(parent->window()->font().family());
         setFont(face);
     }
-    setWindowTitle(tr("Step Four: %1").arg(FromLatin1(SchemeCaption(scheme))));
+    setWindowTitle(tr("Step Four: %1").arg(plot::SchemeCaptionText(scheme)));
     // The main window, its pages and the help stay usable while the run goes on.
     setWindowModality(Qt::NonModal);
     feed_.SetSlowMotionRate(choices_.slowMotionRate);
@@ -446,8 +446,8 @@ void EvolutionView::ShowEnding(RunOutcome outcome) {
         ShowRunPlace();
         break;
     case RunOutcome::Cancelled:
-        ending = Counted(shown_.generation, tr("Cancelled after %1 generation."),
-                         tr("Cancelled after %1 generations."));
+        ending = tr("Cancelled after %1 generation(s).", nullptr, PluralOf(shown_.generation))
+                     .arg(CountText(shown_.generation));
         line = ending;
         break;
     case RunOutcome::LogFailed:
@@ -481,12 +481,9 @@ void EvolutionView::ShowRunPlace() {
     } else if (percent > 99.0 && share < 1.0) {
         shareText = tr("more than 99%");
     }
-    placeLabel_->setText(Counted(shown_.generation,
-                                 tr("This run took %1 generation; %2 of runs take at most that "
-                                    "many."),
-                                 tr("This run took %1 generations; %2 of runs take at most that "
-                                    "many."))
-                             .arg(shareText));
+    placeLabel_->setText(tr("This run took %1 generation(s); %2 of runs take at most that many.",
+                            nullptr, PluralOf(shown_.generation))
+                             .arg(CountText(shown_.generation), shareText));
     placeLabel_->show();
 }
 
@@ -501,32 +498,34 @@ QString EvolutionView::ChartSummaryText() const {
     }
     const auto first = static_cast<qlonglong>(std::llround(curve.front().matched));
     const auto last = static_cast<qlonglong>(std::llround(curve.back().matched));
-    const QString inGenerations =
-        Counted(shown_.generation, tr("in %1 generation"), tr("in %1 generations"));
+    const int many = PluralOf(shown_.generation);
+    const QString generations = CountText(shown_.generation);
     if (Sequential()) {
         const auto best = bestPoints_.empty()
                               ? qlonglong{0}
                               : static_cast<qlonglong>(std::llround(bestPoints_.back().matched));
-        return tr("The prefix each generation reached went from %1 to %2 letters of %3 %4; the "
-                  "run's best rose to %5.")
+        return tr("The prefix each generation reached went from %1 to %2 letters of %3 in %4 "
+                  "generation(s); the run's best rose to %5.",
+                  nullptr, many)
             .arg(first)
             .arg(last)
             .arg(shown_.targetLength)
-            .arg(inGenerations)
+            .arg(generations)
             .arg(best);
     }
     if (last == first) {
-        return tr("Letters right stayed at %1 of %2 for %3.")
+        return tr("Letters right stayed at %1 of %2 for %3 generation(s).", nullptr, many)
             .arg(first)
             .arg(shown_.targetLength)
-            .arg(Counted(shown_.generation, tr("%1 generation"), tr("%1 generations")));
+            .arg(generations);
     }
-    return (last > first ? tr("Letters right rose from %1 to %2 of %3 %4.")
-                         : tr("Letters right fell from %1 to %2 of %3 %4."))
+    return (last > first
+                ? tr("Letters right rose from %1 to %2 of %3 in %4 generation(s).", nullptr, many)
+                : tr("Letters right fell from %1 to %2 of %3 in %4 generation(s).", nullptr, many))
         .arg(first)
         .arg(last)
         .arg(shown_.targetLength)
-        .arg(inGenerations);
+        .arg(generations);
 }
 
 QString EvolutionView::ChartSummary() const {
@@ -852,7 +851,7 @@ void EvolutionView::UpdateStatus(bool force, const QString& prefix) {
 QString EvolutionView::SavedChartTitle() const {
     // A single run of the window has no seed of its own; its first string says where it began.
     return tr("Letters right by generation for \"%1\": %2, 1 run from \"%3\"")
-        .arg(target_, FromLatin1(SchemeCaption(scheme_)), firstString_);
+        .arg(target_, plot::SchemeCaptionText(scheme_), firstString_);
 }
 
 bool EvolutionView::SaveChart(const QString& path) {

@@ -2,6 +2,7 @@
 
 #include "ui/zoom.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -358,12 +359,37 @@ int HelpViewer::TopicAt(const QUrl& url) {
     return known ? context : -1;
 }
 
+namespace {
+
+// Each page's title as the contents list and the window's title show it, for the catalogue; the
+// title read from a page is looked up here.
+[[maybe_unused]] constexpr const char* kTopicTitles[] = {
+    QT_TRANSLATE_NOOP("HelpTopic", "Contents"),
+    QT_TRANSLATE_NOOP("HelpTopic", "Typing your phrase"),
+    QT_TRANSLATE_NOOP("HelpTopic", "What a target string is"),
+    QT_TRANSLATE_NOOP("HelpTopic", "What \"Step Two\" measures"),
+    QT_TRANSLATE_NOOP("HelpTopic", "Why a blind search is hopeless"),
+    QT_TRANSLATE_NOOP("HelpTopic", "What \"Step Three\" does"),
+    QT_TRANSLATE_NOOP("HelpTopic", "Why the best random string still gets few letters right"),
+    QT_TRANSLATE_NOOP("HelpTopic", "What \"Step Four\" does"),
+    QT_TRANSLATE_NOOP("HelpTopic", "Scheme 1: attenuating selection"),
+    QT_TRANSLATE_NOOP("HelpTopic", "Scheme 2: serial selection"),
+    QT_TRANSLATE_NOOP("HelpTopic", "Scheme 3: sequential selection"),
+    QT_TRANSLATE_NOOP("HelpTopic", "The generation log"),
+};
+
+} // namespace
+
 QString HelpViewer::TopicTitle(int context) {
     static const QRegularExpression title(QStringLiteral("<title>(.*)</title>"),
                                           QRegularExpression::DotMatchesEverythingOption |
                                               QRegularExpression::InvertedGreedinessOption);
     const QRegularExpressionMatch match = title.match(ReadPage(TopicUrl(context)));
-    return match.hasMatch() ? match.captured(1).simplified() : QString();
+    if (!match.hasMatch()) {
+        return {};
+    }
+    return QCoreApplication::translate("HelpTopic",
+                                       match.captured(1).simplified().toUtf8().constData());
 }
 
 void HelpViewer::FollowLink(const QUrl& url) {

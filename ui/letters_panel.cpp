@@ -278,7 +278,7 @@ void LettersPanel::ShowOffspring(const QString& offspring, qsizetype locked) {
     QString description =
         tr("%1. Locked: %2, %3.")
             .arg(Shown(offspring),
-                 Counted(lockedShown, tr("the first %1 letter"), tr("the first %1 letters")),
+                 tr("the first %Ln letter(s)", nullptr, static_cast<int>(lockedShown)),
                  Shown(offspring.left(locked)));
     if (hitCount > 0) {
         description += QLatin1Char(' ') +

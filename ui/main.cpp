@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 #include "platform/generator.h"
+#include "plot/catalogue.h"
 #include "ui/quarrow.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setDesktopFileName(QStringLiteral("quarrow"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarrow.png")));
+    quarrow::plot::InstallCatalogue(app);
 
     const QString dataFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);

@@ -18,22 +18,22 @@ QString Count(std::size_t value) {
 }
 
 QString Hits(std::size_t hits) {
-    return Counted(static_cast<std::int64_t>(hits), OffspringPanel::tr("%1 hit"),
-                   OffspringPanel::tr("%1 hits"));
+    return OffspringPanel::tr("%Ln hit(s)", nullptr, static_cast<int>(hits));
 }
 
 } // namespace
 
+// The rules name the last offspring as a whole phrase, number and ending together.
+static_assert(kOffspringPerGeneration == 20, "the rules below name the 20th offspring");
+
 QString SchemeRule(Scheme scheme) {
     switch (scheme) {
     case Scheme::Attenuating:
-        return OffspringPanel::tr("the %1th offspring becomes the parent; each wrong letter "
-                                  "changes only to a nearer one")
-            .arg(kOffspringPerGeneration);
+        return OffspringPanel::tr("the 20th offspring becomes the parent; each wrong letter "
+                                  "changes only to a nearer one");
     case Scheme::Serial:
-        return OffspringPanel::tr("the %1th offspring becomes the parent; right letters are kept, "
-                                  "wrong ones redrawn")
-            .arg(kOffspringPerGeneration);
+        return OffspringPanel::tr("the 20th offspring becomes the parent; right letters are kept, "
+                                  "wrong ones redrawn");
     case Scheme::Sequential:
         return OffspringPanel::tr("each offspring copies the target's first letters, one more for "
                                   "every hit before it in this generation; the rest are drawn, "
@@ -46,16 +46,14 @@ QString OffspringHeadline(Scheme scheme) {
     if (scheme == Scheme::Sequential) {
         return {};
     }
-    return OffspringPanel::tr("The %1th offspring always becomes the next parent, even when "
-                              "another offspring has more letters right.")
-        .arg(kOffspringPerGeneration);
+    return OffspringPanel::tr("The 20th offspring always becomes the next parent, even when "
+                              "another offspring has more letters right.");
 }
 
 namespace {
 
 QString PassedOverNote() {
-    return OffspringPanel::tr("more letters right, but not chosen: the %1th offspring always is")
-        .arg(kOffspringPerGeneration);
+    return OffspringPanel::tr("more letters right, but not chosen: the 20th offspring always is");
 }
 
 // A row's own mark stays short, so that the rows keep the width of their letters and scores;
@@ -74,9 +72,8 @@ QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& r
         const std::size_t hits = row.matched - std::min(row.matched, row.copied);
         text = OffspringPanel::tr("Offspring %1: %2, %3")
                    .arg(number)
-                   .arg(Counted(static_cast<std::int64_t>(row.copied),
-                                OffspringPanel::tr("%1 letter copied"),
-                                OffspringPanel::tr("%1 letters copied")),
+                   .arg(OffspringPanel::tr("%Ln letter(s) copied", nullptr,
+                                           static_cast<int>(row.copied)),
                         Hits(hits));
         if (row.matched >= length) {
             text += OffspringPanel::tr(", every letter now locked");

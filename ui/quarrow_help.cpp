@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 
 namespace quarrow {
 
@@ -22,6 +23,16 @@ namespace {
 constexpr char kHelpContext[] = "helpContext";
 // The help window keeps at least this width at 1x when it opens beside the main window.
 constexpr int kHelpMinimumWidth = 420;
+// Each page's own Instructions button; every other help button explains a box beside it.
+constexpr std::array<const char*, 4> kInstructionsButtons = {"Command5", "Command7", "Command10",
+                                                             "Command12"};
+
+bool ExplainsABox(const QPushButton& button) {
+    const QString name = button.objectName();
+    return std::none_of(
+        kInstructionsButtons.begin(), kInstructionsButtons.end(),
+        [&](const char* instructions) { return name == QLatin1String(instructions); });
+}
 
 } // namespace
 
@@ -36,7 +47,7 @@ void Quarrow::InstallHelp() {
         }
         connect(button, &QPushButton::clicked, this,
                 [this, button, context] { ShowHelp(context, button); });
-        if (button->text().contains(QLatin1String("Explanation"))) {
+        if (ExplainsABox(*button)) {
             const QString title = HelpViewer::TopicTitle(context);
             if (!title.isEmpty()) {
                 button->setAccessibleDescription(tr("Opens the help topic \"%1\"").arg(title));

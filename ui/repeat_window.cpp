@@ -109,8 +109,7 @@ int Cores() {
 }
 
 QString Caption(Scheme scheme) {
-    const std::string_view caption = SchemeCaption(scheme);
-    return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+    return plot::SchemeCaptionText(scheme);
 }
 
 QString Figure(double value) {
@@ -122,8 +121,7 @@ QString Duration(double seconds) {
         return QObject::tr("under a second");
     }
     if (seconds < 120.0) {
-        return Counted(std::lround(seconds), QObject::tr("about %1 second"),
-                       QObject::tr("about %1 seconds"));
+        return QObject::tr("about %Ln second(s)", nullptr, static_cast<int>(std::lround(seconds)));
     }
     if (seconds < 7200.0) {
         return QObject::tr("about %1 minutes").arg(std::lround(seconds / 60.0));
@@ -545,7 +543,7 @@ void RepeatWindow::ShowResults(const TaskEnd<analysis::EvolveBatchResult>& end) 
 
     analysis::DistributionData runsData = analysis::DistributionOfBatch(
         batch_, end.result->records, analysis::RunsFinished(end.result->records) < runsAsked_,
-        "seed " + std::to_string(batch_.seed));
+        tr("seed %1").arg(batch_.seed).toStdString());
     runsData.guess = guess_;
     shownBatch_ = batch_;
     shownRecords_ = end.result->records;

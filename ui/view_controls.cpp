@@ -44,12 +44,11 @@ ViewControls::ViewControls(double speed, bool keepOpen, QWidget* parent)
         }
         speedBox_->addItem(caption, rate);
         // Read out in full.
-        speedBox_->setItemData(speedBox_->count() - 1,
-                               rate == 0.0
-                                   ? caption
-                                   : Counted(static_cast<int>(rate), tr("%1 generation a second"),
-                                             tr("%1 generations a second")),
-                               Qt::AccessibleTextRole);
+        speedBox_->setItemData(
+            speedBox_->count() - 1,
+            rate == 0.0 ? caption
+                        : tr("%Ln generation(s) a second", nullptr, static_cast<int>(rate)),
+            Qt::AccessibleTextRole);
     }
     speedBox_->setCurrentIndex(chosen);
     auto* speedLabel = new QLabel(tr("Speed:"), pace_);

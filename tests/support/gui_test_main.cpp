@@ -1,7 +1,10 @@
+#include "plot/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -62,6 +65,11 @@ int main(int argc, char** argv) {
 #ifdef QUARROW_CONFIGURED_SCREEN
     std::filesystem::remove(config); // read once, as the platform starts
 #endif
+    // The window's texts as the program shows them, plural forms included.
+    if (!quarrow::plot::InstallCatalogue(app)) {
+        std::fputs("the embedded catalogue could not be read\n", stderr);
+        return 1;
+    }
     ::testing::InitGoogleTest(&count, arguments.data());
     return RUN_ALL_TESTS();
 }
