@@ -1207,10 +1207,6 @@ The view keeps it; choose another place and save again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Bold, underlined: right; italic: changed; plain: kept.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Offspring of generation %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1259,6 +1255,14 @@ The view keeps it; choose another place and save again.</source>
             <numerusform>%Ln letter copied</numerusform>
             <numerusform>%Ln letters copied</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>not chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bold, underlined: right; italic: changed; plain: kept; “%1”: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
