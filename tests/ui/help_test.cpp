@@ -103,7 +103,7 @@ TEST_F(HelpTest, EachHelpButtonOpensItsOwnTopic) {
 
 TEST_F(HelpTest, EachSchemesButtonsSayWhatTheSchemeTableSays) {
     // The lab, the charts and the Repeat window name the schemes from the same table.
-    for (const SchemeNames& names : kSchemeTable) {
+    for (const SchemeDescriptor& names : kSchemeTable) {
         SCOPED_TRACE(std::string(names.caption));
         const std::string number = std::to_string(names.number);
         const auto* option = Control<QRadioButton>(("Option" + number).c_str());
