@@ -215,6 +215,7 @@ struct SelectionRun {
 
 std::vector<QRadioButton*> SchemeOptions(const QWidget& window) {
     std::vector<QRadioButton*> options;
+    options.reserve(kSchemeButtons.size());
     for (const SchemeButtons& buttons : kSchemeButtons) {
         options.push_back(Named<QRadioButton>(window, buttons.option));
     }
