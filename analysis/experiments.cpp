@@ -110,17 +110,23 @@ std::optional<double> Finite(double value) {
 } // namespace
 
 std::optional<double> ExpectedGenerations(Scheme scheme, std::size_t length) {
-    if (scheme == Scheme::Sequential) {
+    switch (RowOf(scheme).law) {
+    case LawKind::LockedLetter:
+        return Finite(GenerationLaw::LockedLetter(length).Mean());
+    case LawKind::GrowingPrefix:
         return Finite(SequentialLaw(length).MeanGenerations());
     }
-    return Finite(GenerationLaw::LockedLetter(length).Mean());
+    return std::nullopt;
 }
 
 std::optional<double> ExpectedStrings(Scheme scheme, std::size_t length) {
-    if (scheme == Scheme::Sequential) {
+    switch (RowOf(scheme).law) {
+    case LawKind::LockedLetter:
+        return Finite(GenerationLaw::LockedLetter(length).MeanStrings());
+    case LawKind::GrowingPrefix:
         return Finite(SequentialLaw(length).MeanStrings());
     }
-    return Finite(GenerationLaw::LockedLetter(length).MeanStrings());
+    return std::nullopt;
 }
 
 std::vector<TrialRecord> RunTrialBatch(const TrialBatch& batch, const BatchControl& control,

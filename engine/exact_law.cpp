@@ -48,7 +48,13 @@ double Survives(double chance, double power) {
 } // namespace
 
 GenerationLaw GenerationLaw::ForScheme(Scheme scheme, std::size_t length) {
-    return scheme == Scheme::Sequential ? Sequential(length) : LockedLetter(length);
+    switch (RowOf(scheme).law) {
+    case LawKind::LockedLetter:
+        return LockedLetter(length);
+    case LawKind::GrowingPrefix:
+        return Sequential(length);
+    }
+    return LockedLetter(length);
 }
 
 SequentialLaw::SequentialLaw(std::size_t letters)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <concepts>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -230,18 +231,36 @@ struct BredGeneration {
     bool endedInside = false;
 };
 
+/// One scheme's breeding, which `RunGenerations` drives: built from the run's `MatchWord` (whose
+/// length the run must match) and `FirstWord`, it breeds and scores a generation from the
+/// generator reseeded for it, writes its lines and gives the figures a report shows.
+template <typename B>
+concept SchemeBreeding = std::constructible_from<B, std::string_view, std::string_view> &&
+    requires(B breeding, const B& held, const Generator& start, Generator& generator,
+             GenerationOffspring& shown, RunRecorder& recorder) {
+    // The scheme it runs, and whether closing the log falls within the measured time.
+    { B::kRunScheme } -> std::convertible_to<Scheme>;
+    { B::kCloseLogBeforeTiming } -> std::convertible_to<bool>;
+    // The generator a run starts from.
+    { held.StartGenerator(start) } -> std::same_as<Generator>;
+    // One generation, and the same with every offspring put into `shown`.
+    { breeding.Breed(generator) } -> std::same_as<BredGeneration>;
+    { breeding.BreedShown(generator, shown) } -> std::same_as<BredGeneration>;
+    // Whether the run is complete once a generation's line is written.
+    { held.Reached() } -> std::same_as<bool>;
+    { breeding.WriteGenerationLine(recorder) } -> std::same_as<bool>;
+    breeding.WriteFinalLine(recorder);
+    // The figures a report shows, and what a scheme adds of its own.
+    { held.Strings() } -> std::convertible_to<std::int64_t>;
+    { held.Draws() } -> std::convertible_to<std::uint64_t>;
+    { held.Current() } -> std::convertible_to<std::string_view>;
+    { held.Matched() } -> std::convertible_to<std::size_t>;
+    breeding.ShowGeneration(recorder);
+};
+
 /// Runs one scheme's generations until it completes, its log fails or it is cancelled; the
-/// scheme (a `Breeding`) only breeds and scores a generation and writes its lines.
-///
-/// `Breeding` is built from the run's `MatchWord` (whose length the run must match) and
-/// `FirstWord`, and provides: `kRunScheme`; `kCloseLogBeforeTiming`, whether closing the log
-/// falls within the measured time; `StartGenerator`, the generator a run starts from;
-/// `Breed`, one generation from the generator reseeded for it, and `BreedShown`, the same
-/// generation with every offspring put into a `GenerationOffspring`; `Reached`, whether the run is
-/// complete once a generation's line is written; `WriteGenerationLine` and `WriteFinalLine`;
-/// and the figures a report shows: `Strings`, `Draws`, `Current`, `Matched` and
-/// `ShowGeneration` for what a scheme adds of its own.
-template <typename Breeding>
+/// scheme only breeds and scores a generation and writes its lines.
+template <SchemeBreeding Breeding>
 RunResult RunGenerations(std::string_view matchWord, std::string_view firstWord,
                          const RunEnvironment& environment) {
     RunRecorder recorder(Breeding::kRunScheme, environment, matchWord.size());
@@ -665,6 +684,10 @@ private:
     std::string line_;
 };
 
+static_assert(SchemeBreeding<LockedLetterBreeding<Scheme::Attenuating>>);
+static_assert(SchemeBreeding<LockedLetterBreeding<Scheme::Serial>>);
+static_assert(SchemeBreeding<SequentialBreeding>);
+
 } // namespace
 
 std::optional<InputProblem> CheckInput(Scheme scheme, std::string_view target,
@@ -672,7 +695,7 @@ std::optional<InputProblem> CheckInput(Scheme scheme, std::string_view target,
     if (auto problem = FirstForeign(target, InputProblem::Text::Target)) {
         return problem;
     }
-    if (scheme != Scheme::Sequential) {
+    if (RowOf(scheme).firstString != FirstStringRule::TargetLength) {
         return std::nullopt;
     }
     if (auto problem = FirstForeign(firstString, InputProblem::Text::FirstString)) {

@@ -622,6 +622,18 @@ Do you want to replace it?</source>
         <source>3: Sequential Selection</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the 20th offspring becomes the parent; each wrong letter changes only to a nearer one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the 20th offspring becomes the parent; right letters are kept, wrong ones redrawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>each offspring copies the target&apos;s first letters, one more for every hit before it in this generation; the rest are drawn, and each hit is marked</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SearchPages</name>
@@ -1175,10 +1187,6 @@ The view keeps it; choose another place and save again.</source>
 <context>
     <name>quarrow::OffspringPanel</name>
     <message>
-        <source>each offspring copies the target&apos;s first letters, one more for every hit before it in this generation; the rest are drawn, and each hit is marked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Offspring %1: %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1232,14 +1240,6 @@ The view keeps it; choose another place and save again.</source>
             <numerusform>%Ln hit</numerusform>
             <numerusform>%Ln hits</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>the 20th offspring becomes the parent; each wrong letter changes only to a nearer one</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the 20th offspring becomes the parent; right letters are kept, wrong ones redrawn</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The 20th offspring always becomes the next parent, even when another offspring has more letters right.</source>

@@ -264,7 +264,7 @@ std::optional<Scheme> SchemeNamed(std::string name) {
             c = static_cast<char>(c - 'A' + 'a');
         }
     }
-    for (const SchemeNames& names : kSchemeTable) {
+    for (const SchemeDescriptor& names : kSchemeTable) {
         if (name == names.key || name == std::to_string(names.number)) {
             return names.scheme;
         }
@@ -290,7 +290,7 @@ std::string SchemeChoices(const std::string& lastJoin) {
 std::vector<Scheme> AllSchemes() {
     std::vector<Scheme> schemes;
     schemes.reserve(std::size(kSchemeTable));
-    for (const SchemeNames& names : kSchemeTable) {
+    for (const SchemeDescriptor& names : kSchemeTable) {
         schemes.push_back(names.scheme);
     }
     return schemes;

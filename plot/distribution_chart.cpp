@@ -4,6 +4,7 @@
 #include "engine/exact_law.h"
 #include "platform/number_text.h"
 #include "plot/learner_numbers.h"
+#include "plot/scheme_look.h"
 #include "search/estimate.h"
 
 #include <QBuffer>
@@ -49,21 +50,18 @@ constexpr double kWantedPlotLines = 8.0;
 constexpr double kShareTickLines = 1.6;
 constexpr double kStringsRowLines = 1.6;
 
-// Colour-blind-safe colours, each with its own hatching so print in grey still tells the
-// schemes apart. The hatching is drawn line by line rather than as a pattern brush, so that every
-// SVG renderer shows it.
-const QColor kSchemeColours[] = {QColor(0x00, 0x72, 0xB2), QColor(0xE6, 0x9F, 0x00),
-                                 QColor(0x00, 0x9E, 0x73)};
-enum class Hatching { Solid, Diagonal, Cross };
-const Hatching kSchemeHatching[] = {Hatching::Solid, Hatching::Diagonal, Hatching::Cross};
+// Each scheme's colour comes with its own hatching (both from the scheme table), so print in
+// grey still tells the schemes apart. The hatching is drawn line by line rather than as a pattern
+// brush, so that every SVG renderer shows it.
+using Hatching = SchemeHatching;
 const QColor kLawColour(0x20, 0x20, 0x20);
 // The guess stands apart from the runs' own marks: its own colour, dash-dotted and thicker.
 const QColor kGuessColour(0xD5, 0x5E, 0x00);
 /// Guesses beyond this are not drawn on the axis: its bins are counted in 64-bit integers.
 constexpr double kFarthestDrawnGuess = 1e15;
 
-int SchemeIndex(Scheme scheme) {
-    return static_cast<int>(scheme);
+Hatching HatchingOf(Scheme scheme) {
+    return RowOf(scheme).hatching;
 }
 
 QString SchemeName(Scheme scheme) {
@@ -661,13 +659,13 @@ private:
         return top + line_;
     }
 
-    /// Draws `box` in scheme `colour`'s fill and hatching, its lines `gap` apart.
-    void Swatch(const QRectF& box, int colour, double gap) {
-        const QColor fill = kSchemeColours[colour];
+    /// Draws `box` in `scheme`'s fill and hatching, its lines `gap` apart.
+    void Swatch(const QRectF& box, Scheme scheme, double gap) {
+        const QColor fill = SchemeColour(scheme);
         painter_->fillRect(box, QColor(fill.red(), fill.green(), fill.blue(), 60));
         QPainterPath hatching;
-        AddHatching(hatching, box, kSchemeHatching[colour], gap);
-        if (kSchemeHatching[colour] == Hatching::Solid) {
+        AddHatching(hatching, box, HatchingOf(scheme), gap);
+        if (HatchingOf(scheme) == Hatching::Solid) {
             painter_->fillRect(box, fill);
         }
         painter_->setPen(QPen(fill, unit_));
@@ -682,8 +680,8 @@ private:
         const analysis::SchemeRuns& runs = data_.schemes[s];
         const double swatch = 0.8 * line_;
         if (painter_ != nullptr) {
-            Swatch(QRectF(x0_, y + (line_ - swatch) / 2.0, swatch, swatch),
-                   SchemeIndex(runs.scheme), 4.0 * unit_);
+            Swatch(QRectF(x0_, y + (line_ - swatch) / 2.0, swatch, swatch), runs.scheme,
+                   4.0 * unit_);
         }
         const QString heading =
             runs.generations.empty()
@@ -725,8 +723,8 @@ private:
         }
         const PanelFigures& f = prepared_.figures[s];
         const std::vector<Bin>& bins = prepared_.bins;
-        const int colour = SchemeIndex(data_.schemes[s].scheme);
-        const QColor fill = kSchemeColours[colour];
+        const Scheme scheme = data_.schemes[s].scheme;
+        const QColor fill = SchemeColour(scheme);
         painter_->setPen(QPen(Qt::gray, unit_));
         painter_->drawLine(QPointF(plotLeft_, plot.bottom), QPointF(plotRight_, plot.bottom));
         painter_->drawLine(QPointF(plotLeft_, plot.bottom), QPointF(plotLeft_, plot.top));
@@ -741,10 +739,10 @@ private:
                 QPointF(XOf(static_cast<double>(bins[b].first)), plot.YOf(f.shares[b])),
                 QPointF(XOf(static_cast<double>(bins[b].last + 1)), plot.bottom));
             painter_->fillRect(bar, QColor(fill.red(), fill.green(), fill.blue(), 60));
-            if (kSchemeHatching[colour] == Hatching::Solid) {
+            if (HatchingOf(scheme) == Hatching::Solid) {
                 painter_->fillRect(bar, fill);
             }
-            AddHatching(hatching, bar, kSchemeHatching[colour], 5.0 * unit_);
+            AddHatching(hatching, bar, HatchingOf(scheme), 5.0 * unit_);
             outlines.addRect(bar);
         }
         painter_->setBrush(Qt::NoBrush);
@@ -812,8 +810,8 @@ private:
             canvas_.Text(QRectF(x0_, y, leftColumn_, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          SchemeName(data_.schemes[s].scheme), body_);
             if (prepared_.figures[s].strings && painter_ != nullptr) {
-                StringsRange(*prepared_.figures[s].strings, SchemeIndex(data_.schemes[s].scheme),
-                             axis, y + rowHeight / 2.0);
+                StringsRange(*prepared_.figures[s].strings, data_.schemes[s].scheme, axis,
+                             y + rowHeight / 2.0);
             }
             y += rowHeight;
         }
@@ -847,9 +845,9 @@ private:
 
     /// One scheme's strings per run along the row whose middle is `middle`: from the least to
     /// the most, a box from the 10th to the 90th percentile and a stroke at the median.
-    void StringsRange(const analysis::Summary& strings, int colour, const StringsAxis& axis,
+    void StringsRange(const analysis::Summary& strings, Scheme scheme, const StringsAxis& axis,
                       double middle) {
-        const QColor fill = kSchemeColours[colour];
+        const QColor fill = SchemeColour(scheme);
         painter_->setPen(QPen(fill, 1.5 * unit_));
         painter_->drawLine(QPointF(axis.XOf(std::log10(std::max(strings.min, 1.0))), middle),
                            QPointF(axis.XOf(std::log10(std::max(strings.max, 1.0))), middle));
@@ -858,11 +856,11 @@ private:
                          QPointF(axis.XOf(std::log10(std::max(strings.percentile90, 1.0))),
                                  middle + 0.45 * line_));
         painter_->fillRect(box, QColor(fill.red(), fill.green(), fill.blue(), 60));
-        if (kSchemeHatching[colour] == Hatching::Solid) {
+        if (HatchingOf(scheme) == Hatching::Solid) {
             painter_->fillRect(box, fill);
         }
         QPainterPath hatching;
-        AddHatching(hatching, box, kSchemeHatching[colour], 4.0 * unit_);
+        AddHatching(hatching, box, HatchingOf(scheme), 4.0 * unit_);
         painter_->setBrush(Qt::NoBrush);
         painter_->drawPath(hatching);
         painter_->drawRect(box);
@@ -921,11 +919,6 @@ double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData
 }
 
 } // namespace
-
-QString SchemeCaptionText(Scheme scheme) {
-    // The table's captions are literals, so each is its own catalogue key.
-    return QCoreApplication::translate("Scheme", SchemeCaption(scheme).data());
-}
 
 QString GuessSentence(const GenerationLaw& law, std::int64_t guess) {
     const double share = law.AtMost(guess);

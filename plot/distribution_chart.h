@@ -34,10 +34,6 @@ struct DrawnText {
     QString text;
 };
 
-/// The scheme's caption as the window and the charts show it: the scheme table's, through the
-/// catalogue.
-QString SchemeCaptionText(Scheme scheme);
-
 /// "Generations per run for "CAT": 1: Attenuating Selection, ..., 100 runs each, seed 42"; a
 /// batch stopped early says "6,268 of 1,000,000 runs, interrupted".
 QString DistributionChartTitle(const analysis::DistributionData& data);

@@ -200,7 +200,7 @@ void EvolutionFeed::Receive(const RunProgress& progress, const std::atomic<bool>
             KeepOffspring(*progress.offspring, progress.generation);
         }
         AddRow(progress);
-        if (progress.scheme == Scheme::Sequential) {
+        if (RowOf(progress.scheme).presenter == LivePresenter::Prefix) {
             // Every generation starts again from an empty prefix: the curve shows each one's
             // own reach, and the run's best is a line of its own.
             if (progress.generation > 0) {
@@ -226,8 +226,9 @@ void EvolutionFeed::AddRow(const RunProgress& progress) {
         return;
     }
     const GenerationRow row{progress.generation,
-                            progress.scheme == Scheme::Sequential ? progress.generationReached
-                                                                  : progress.matchedLetters,
+                            RowOf(progress.scheme).presenter == LivePresenter::Prefix
+                                ? progress.generationReached
+                                : progress.matchedLetters,
                             progress.stringsMade};
     // The final report repeats the last generation with the run's closing figures. Once the
     // rows are full, the generations between are given up, never the latest, which ends the run.

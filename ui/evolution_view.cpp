@@ -1,6 +1,7 @@
 #include "ui/evolution_view.h"
 
 #include "plot/distribution_chart.h"
+#include "plot/scheme_look.h"
 #include "ui/blind_search_lane.h"
 #include "ui/box_text.h"
 #include "ui/cost_text.h"
@@ -82,9 +83,9 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     : QWidget(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint), target_(target),
       firstString_(firstString), scheme_(scheme), choices_(choices),
       pages_(new QStackedWidget(this)), headline_(new QLabel(OffspringHeadline(scheme), this)),
-      letters_(new LettersPanel(target, firstString, scheme == Scheme::Sequential, this)),
-      chart_(new FitnessChart(scheme == Scheme::Sequential, static_cast<std::size_t>(target.size()),
-                              this)),
+      letters_(new LettersPanel(target, firstString, RowOf(scheme).presenter, this)),
+      chart_(
+          new FitnessChart(RowOf(scheme).presenter, static_cast<std::size_t>(target.size()), this)),
       offspring_(new OffspringPanel(target, firstString, scheme, this)),
       // A stream of its own: the run's generator is the worker's alone.
       blind_(new BlindSearchLane(target, QRandomGenerator::global()->generate64(), this)),
@@ -130,11 +131,11 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     expectationLabel_->setObjectName(QStringLiteral("expectationLabel"));
     expectationLabel_->setTextFormat(Qt::PlainText);
     expectationLabel_->setWordWrap(true);
-    if (Sequential()) {
+    if (RowOf(scheme_).law == LawKind::GrowingPrefix) {
         expectation_ = ExpectSequential(static_cast<std::size_t>(target_.size()));
         ShowExpectation();
     } else {
-        // The other two schemes share one exact law, which depends only on the length.
+        // The locked-letter law depends only on the length.
         expectationLabel_->setText(tr("Expected: %1")
                                        .arg(DescribeLawExpectation(GenerationLaw::LockedLetter(
                                            static_cast<std::size_t>(target_.size())))));
@@ -427,7 +428,7 @@ void EvolutionView::ShowEnding(RunOutcome outcome) {
     switch (outcome) {
     case RunOutcome::Matched:
         ending = tr("Run finished.");
-        if (Sequential()) {
+        if (ShowsPrefix()) {
             // The run ends when the last hit locks the target's last letter: what the next
             // offspring would copy is the whole target, as the log's final line shows.
             const bool lastDrewIt = shown_.lockedLetters < static_cast<std::size_t>(target_.size());
@@ -500,7 +501,7 @@ QString EvolutionView::ChartSummaryText() const {
     const auto last = static_cast<qlonglong>(std::llround(curve.back().matched));
     const int many = PluralOf(shown_.generation);
     const QString generations = CountText(shown_.generation);
-    if (Sequential()) {
+    if (ShowsPrefix()) {
         const auto best = bestPoints_.empty()
                               ? qlonglong{0}
                               : static_cast<qlonglong>(std::llround(bestPoints_.back().matched));
@@ -778,12 +779,12 @@ void EvolutionView::ShowFigures() {
     const QLocale locale;
     const double rate = shown_.reports > 0 ? GenerationRate() : 0.0;
     const auto count = [&](auto value) { return locale.toString(static_cast<qlonglong>(value)); };
-    const std::size_t matched = Sequential() ? shown_.generationReached : shown_.matchedLetters;
+    const std::size_t matched = ShowsPrefix() ? shown_.generationReached : shown_.matchedLetters;
     QStringList lines;
     lines << tr("Generation: %1").arg(count(shown_.generation))
           << tr("Strings made: %1").arg(count(shown_.stringsMade))
           << tr("Letters matched: %1 of %2").arg(count(matched), count(shown_.targetLength));
-    if (Sequential()) {
+    if (ShowsPrefix()) {
         lines << tr("Best of the run: %1 of %2")
                      .arg(count(shown_.matchedLetters), count(shown_.targetLength));
     }
@@ -804,7 +805,7 @@ QString EvolutionView::LabelText() const {
 }
 
 void EvolutionView::ShowLetters() {
-    if (Sequential()) {
+    if (ShowsPrefix()) {
         letters_->ShowOffspring(QString::fromLatin1(shown_.lastOffspring),
                                 static_cast<qsizetype>(shown_.lockedLetters));
     } else {
@@ -828,15 +829,15 @@ void EvolutionView::UpdateStatus(bool force, const QString& prefix) {
         return;
     }
     statusDue_->stop();
-    QString text = Sequential() ? tr("Generation %1: %2 of %3 letters matched, the run's best %4")
-                                      .arg(shown_.generation)
-                                      .arg(shown_.generationReached)
-                                      .arg(shown_.targetLength)
-                                      .arg(shown_.matchedLetters)
-                                : tr("Generation %1: %2 of %3 letters right")
-                                      .arg(shown_.generation)
-                                      .arg(shown_.matchedLetters)
-                                      .arg(shown_.targetLength);
+    QString text = ShowsPrefix() ? tr("Generation %1: %2 of %3 letters matched, the run's best %4")
+                                       .arg(shown_.generation)
+                                       .arg(shown_.generationReached)
+                                       .arg(shown_.targetLength)
+                                       .arg(shown_.matchedLetters)
+                                 : tr("Generation %1: %2 of %3 letters right")
+                                       .arg(shown_.generation)
+                                       .arg(shown_.matchedLetters)
+                                       .arg(shown_.targetLength);
     if (!prefix.isEmpty()) {
         text = prefix + QLatin1Char(' ') + text;
     }
@@ -943,8 +944,8 @@ RepeatWindow* EvolutionView::OpenRepeat() {
 QString EvolutionView::SaveData(const QString& path) const {
     // Scheme 3's generations each start again from an empty string: what it reaches is a
     // prefix of the target, and its column is named for that.
-    QByteArray text(scheme_ == Scheme::Sequential ? "generation,prefix_reached,strings\n"
-                                                  : "generation,letters_right,strings\n");
+    QByteArray text(ShowsPrefix() ? "generation,prefix_reached,strings\n"
+                                  : "generation,letters_right,strings\n");
     for (const GenerationRow& row : feed_.Rows()) {
         text += QByteArray::number(static_cast<qlonglong>(row.generation)) + ',' +
                 QByteArray::number(static_cast<qulonglong>(row.lettersRight)) + ',' +

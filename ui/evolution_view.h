@@ -198,7 +198,7 @@ private:
     int OuterMargin() const;
     void Relayout();
     double GenerationRate();
-    bool Sequential() const { return scheme_ == Scheme::Sequential; }
+    bool ShowsPrefix() const { return RowOf(scheme_).presenter == LivePresenter::Prefix; }
 
     QString target_;
     QString firstString_;

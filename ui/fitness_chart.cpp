@@ -55,9 +55,9 @@ std::size_t LetterStep(std::size_t letters, std::size_t most) {
 
 } // namespace
 
-FitnessChart::FitnessChart(bool sequential, std::size_t targetLength, QWidget* parent)
-    : QWidget(parent), sequential_(sequential), targetLength_(targetLength), chart_(new QChart),
-      view_(new QChartView(chart_, this)), lettersAxis_(new QValueAxis),
+FitnessChart::FitnessChart(LivePresenter presenter, std::size_t targetLength, QWidget* parent)
+    : QWidget(parent), prefix_(presenter == LivePresenter::Prefix), targetLength_(targetLength),
+      chart_(new QChart), view_(new QChartView(chart_, this)), lettersAxis_(new QValueAxis),
       linearAxis_(new QValueAxis), logGenerationAxis_(new QCategoryAxis) {
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->setBackgroundRoundness(0);
@@ -65,8 +65,8 @@ FitnessChart::FitnessChart(bool sequential, std::size_t targetLength, QWidget* p
     // The legend tells the two lines apart in words as well as by their look.
     QPen pen(QColor(0x0b, 0x57, 0xd0));
     pen.setWidth(2);
-    series_ = AddCurve(sequential_ ? tr("Prefix reached (solid line)") : tr("Letters right"), pen);
-    if (sequential_) {
+    series_ = AddCurve(prefix_ ? tr("Prefix reached (solid line)") : tr("Letters right"), pen);
+    if (prefix_) {
         QPen bestPen(QColor(0xc0, 0x3a, 0x2b));
         bestPen.setWidth(2);
         bestPen.setStyle(Qt::DashLine);
@@ -76,7 +76,7 @@ FitnessChart::FitnessChart(bool sequential, std::size_t targetLength, QWidget* p
         chart_->legend()->hide();
     }
 
-    lettersTitle_ = sequential_ ? tr("Letters matched") : tr("Letters right");
+    lettersTitle_ = prefix_ ? tr("Letters matched") : tr("Letters right");
     lettersAxis_->setTitleText(lettersTitle_);
     lettersAxis_->setLabelFormat(QStringLiteral("%d"));
     // Qt 6.4 measures the room for vertical axis labels too small and would cut every one.
@@ -103,8 +103,8 @@ FitnessChart::FitnessChart(bool sequential, std::size_t targetLength, QWidget* p
     view_->setRenderHint(QPainter::Antialiasing);
     // Its fonts follow this panel's, which the window's zoom sets; the zoom leaves them alone.
     view_->setProperty(kChartFontsFollowWidget, true);
-    view_->setAccessibleName(sequential_ ? tr("Prefix each generation reached, and the run's best")
-                                         : tr("Letters right by generation"));
+    view_->setAccessibleName(prefix_ ? tr("Prefix each generation reached, and the run's best")
+                                     : tr("Letters right by generation"));
     view_->setAccessibleDescription(tr("The curve fills in as the run goes on."));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -139,12 +139,12 @@ QSize FitnessChart::minimumSizeHint() const {
     const int line = std::max(LineHeight(), QFontMetrics(lettersAxis_->labelsFont()).height());
     const QFontMetrics headingMetrics(lettersAxis_->titleFont());
     const QFontMetrics textMetrics(chart_->legend()->font());
-    const double around = kLinesAroundThePlot + (sequential_ ? kLinesOfLegend : 0.0);
+    const double around = kLinesAroundThePlot + (prefix_ ? kLinesOfLegend : 0.0);
     const int height =
         std::max(kLeastLines.height() * line, headingMetrics.horizontalAdvance(lettersTitle_) +
                                                   static_cast<int>(around * line) + 2 * line);
     int legend = 0;
-    if (sequential_) {
+    if (prefix_) {
         for (const Curve& curve : {series_, bestSeries_}) {
             legend += textMetrics.horizontalAdvance(curve.area->name()) + 3 * line;
         }
@@ -185,7 +185,7 @@ void FitnessChart::FitLetterLines() {
     // The plot's height is estimated from the panel's own height and text, never read back from
     // the laid-out chart: what the axis shows must not change the layout it is shown in.
     const double line = LineHeight();
-    const double around = kLinesAroundThePlot + (sequential_ ? kLinesOfLegend : 0.0);
+    const double around = kLinesAroundThePlot + (prefix_ ? kLinesOfLegend : 0.0);
     const double plotHeight = height() - around * line;
     std::size_t most = 10;
     if (height() > 0 && line > 0) {

@@ -20,7 +20,7 @@ class QValueAxis;
 
 namespace quarrow {
 
-/// The curve of a run in the live view: letters right (or, for the sequential scheme, the prefix
+/// The curve of a run in the live view: letters right (or, for the prefix presenter, the prefix
 /// each generation reached and the run's best) by generation.
 ///
 /// Each curve is drawn as a band from the lowest to the highest value of every stretch whose
@@ -39,10 +39,10 @@ public:
     /// Generations after which the generation axis turns logarithmic.
     static constexpr std::int64_t kLogAxisFromGeneration = 1000;
 
-    FitnessChart(bool sequential, std::size_t targetLength, QWidget* parent = nullptr);
+    FitnessChart(LivePresenter presenter, std::size_t targetLength, QWidget* parent = nullptr);
     ~FitnessChart() override;
 
-    /// Shows the curve and, for the sequential scheme, the run's best.
+    /// Shows the curve and, for the prefix presenter, the run's best.
     void SetCurves(const std::vector<FitnessPoint>& points,
                    const std::vector<FitnessPoint>& bestPoints);
 
@@ -77,7 +77,7 @@ private:
     void FitLetterLines();
     int LineHeight() const;
 
-    bool sequential_;
+    bool prefix_;
     std::size_t targetLength_;
     QChart* chart_;
     QChartView* view_;

@@ -189,8 +189,8 @@ QString DescribeRightLetters(const QList<qsizetype>& right, qsizetype length) {
     return Describe(places, length);
 }
 
-LettersPanel::LettersPanel(const QString& target, const QString& firstString, bool sequential,
-                           QWidget* parent)
+LettersPanel::LettersPanel(const QString& target, const QString& firstString,
+                           LivePresenter presenter, QWidget* parent)
     : QWidget(parent), target_(target), firstString_(firstString), currentLabel_(new QLabel(this)) {
     // Large enough for a class to watch the letters from across a room.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -217,7 +217,8 @@ LettersPanel::LettersPanel(const QString& target, const QString& firstString, bo
     addRow(tr("Target:"), targetLabel, "targetString", tr("Target"));
     targetLabel->setText(MarkedLetters(target_, QString()));
     targetLabel->setAccessibleDescription(Shown(target_));
-    if (sequential) {
+    const bool prefix = presenter == LivePresenter::Prefix;
+    if (prefix) {
         auto* scoredLabel = new QLabel(this);
         addRow(tr("Scored against:"), scoredLabel, "scoredAgainst",
                tr("First string, which the random tail is scored against"));
@@ -233,7 +234,7 @@ LettersPanel::LettersPanel(const QString& target, const QString& firstString, bo
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(letters);
-    if (sequential) {
+    if (prefix) {
         auto* note = new QLabel(
             tr("Each offspring copies the first letters of the target (blue: locked) and draws "
                "the rest at random. A drawn letter that equals the first string's letter at its "

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/scheme.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -16,9 +18,9 @@ QString MarkedLetters(const QString& current, const QString& target);
 /// parent's letter, and left plain where the parent's wrong letter was kept.
 QString MarkedChild(const QString& child, const QString& parent, const QString& target);
 
-/// A sequential offspring as rich text: its first `locked` letters marked as locked (bold,
-/// underlined, blue) and each later letter equal to `scoredAgainst`'s letter there marked as a
-/// hit (bold, underlined, green). `marked`, when given, receives the number of letters marked.
+/// An offspring with a copied prefix as rich text: its first `locked` letters marked as locked
+/// (bold, underlined, blue) and each later letter equal to `scoredAgainst`'s letter there marked as
+/// a hit (bold, underlined, green). `marked`, when given, receives the number of letters marked.
 QString MarkedOffspring(const QString& offspring, qsizetype locked, const QString& scoredAgainst,
                         qsizetype* marked = nullptr);
 
@@ -27,18 +29,18 @@ QString MarkedOffspring(const QString& offspring, qsizetype locked, const QStrin
 QString DescribeRightLetters(const QList<qsizetype>& right, qsizetype length);
 
 /// The letters of the live view, large enough to read across a room: the target over the
-/// current parent with its right letters marked, or for the sequential scheme the target, the
+/// current parent with its right letters marked, or for the prefix presenter the target, the
 /// string the random tail is scored against, and the generation's last offspring.
 class LettersPanel : public QWidget {
     Q_OBJECT
 
 public:
-    LettersPanel(const QString& target, const QString& firstString, bool sequential,
+    LettersPanel(const QString& target, const QString& firstString, LivePresenter presenter,
                  QWidget* parent = nullptr);
 
     /// Shows the current parent against the target.
     void ShowParent(const QString& current);
-    /// Shows a sequential offspring with its first `locked` letters copied from the target.
+    /// Shows an offspring with its first `locked` letters copied from the target.
     void ShowOffspring(const QString& offspring, qsizetype locked);
     /// Letters marked in the shown string.
     qsizetype MarkedLetterCount() const { return markedLetters_; }

@@ -1,5 +1,6 @@
 #include "ui/offspring_panel.h"
 
+#include "plot/scheme_look.h"
 #include "ui/box_text.h"
 #include "ui/letters_panel.h"
 
@@ -21,29 +22,22 @@ QString Hits(std::size_t hits) {
     return OffspringPanel::tr("%Ln hit(s)", nullptr, static_cast<int>(hits));
 }
 
+// Whether the panel shows its offspring with their copied prefix rather than against a parent.
+bool ShowsPrefix(Scheme scheme) {
+    return RowOf(scheme).presenter == LivePresenter::Prefix;
+}
+
 } // namespace
 
-// The rules name the last offspring as a whole phrase, number and ending together.
-static_assert(kOffspringPerGeneration == 20, "the rules below name the 20th offspring");
+// The headline and notes name the last offspring as a whole phrase, number and ending together.
+static_assert(kOffspringPerGeneration == 20, "the texts below name the 20th offspring");
 
 QString SchemeRule(Scheme scheme) {
-    switch (scheme) {
-    case Scheme::Attenuating:
-        return OffspringPanel::tr("the 20th offspring becomes the parent; each wrong letter "
-                                  "changes only to a nearer one");
-    case Scheme::Serial:
-        return OffspringPanel::tr("the 20th offspring becomes the parent; right letters are kept, "
-                                  "wrong ones redrawn");
-    case Scheme::Sequential:
-        return OffspringPanel::tr("each offspring copies the target's first letters, one more for "
-                                  "every hit before it in this generation; the rest are drawn, "
-                                  "and each hit is marked");
-    }
-    return {};
+    return plot::SchemeRuleText(scheme);
 }
 
 QString OffspringHeadline(Scheme scheme) {
-    if (scheme == Scheme::Sequential) {
+    if (ShowsPrefix(scheme)) {
         return {};
     }
     return OffspringPanel::tr("The 20th offspring always becomes the next parent, even when "
@@ -68,7 +62,7 @@ QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& r
                           qsizetype targetLength, OffspringFate fate) {
     const auto length = static_cast<std::size_t>(targetLength);
     QString text;
-    if (scheme == Scheme::Sequential) {
+    if (ShowsPrefix(scheme)) {
         const std::size_t hits = row.matched - std::min(row.matched, row.copied);
         text = OffspringPanel::tr("Offspring %1: %2, %3")
                    .arg(number)
@@ -132,7 +126,7 @@ OffspringPanel::OffspringPanel(const QString& target, const QString& firstString
     auto* rule = new QLabel(SchemeRule(scheme), this);
     rule->setObjectName(QStringLiteral("schemeRule"));
     rule->setWordWrap(true);
-    auto* legend = new QLabel(scheme == Scheme::Sequential
+    auto* legend = new QLabel(ShowsPrefix(scheme)
                                   ? tr("Blue: copied from the target; green: a hit.")
                                   : tr("Bold, underlined: right; italic: changed; plain: kept; "
                                        "\u201c%1\u201d: %2.")
@@ -162,7 +156,7 @@ void OffspringPanel::ShowOffspring(std::int64_t generation, const std::vector<Of
         OffspringFate fate = OffspringFate::Dropped;
         if (i == kOffspringPerGeneration - 1) {
             fate = OffspringFate::NextParent;
-        } else if (scheme_ != Scheme::Sequential &&
+        } else if (!ShowsPrefix(scheme_) &&
                    rows.size() == static_cast<std::size_t>(kOffspringPerGeneration) &&
                    row.matched > rows.back().matched) {
             // A generation cut short by a match has no next parent to be passed over for.
@@ -177,20 +171,20 @@ void OffspringPanel::ShowOffspring(std::int64_t generation, const std::vector<Of
 QString OffspringPanel::RowText(qsizetype index, const OffspringRow& row, const QString& parent,
                                 OffspringFate fate) const {
     const QString letters = QString::fromLatin1(row.letters);
-    const bool sequential = scheme_ == Scheme::Sequential;
+    const bool prefix = ShowsPrefix(scheme_);
     const QString marked =
-        sequential ? MarkedOffspring(letters, static_cast<qsizetype>(row.copied), firstString_)
-                   : MarkedChild(letters, parent, target_);
+        prefix ? MarkedOffspring(letters, static_cast<qsizetype>(row.copied), firstString_)
+               : MarkedChild(letters, parent, target_);
     const auto length = static_cast<std::size_t>(target_.size());
-    QString note = sequential ? tr("%1 copied, %2")
-                                    .arg(Count(row.copied))
-                                    .arg(Hits(row.matched - std::min(row.matched, row.copied)))
-                              : tr("%1 of %2").arg(Count(row.matched), Count(length));
-    if (!sequential && row.matched >= length) {
+    QString note = prefix ? tr("%1 copied, %2")
+                                .arg(Count(row.copied))
+                                .arg(Hits(row.matched - std::min(row.matched, row.copied)))
+                          : tr("%1 of %2").arg(Count(row.matched), Count(length));
+    if (!prefix && row.matched >= length) {
         note += QStringLiteral(" &nbsp;<b>") + tr("matches the target") + QStringLiteral("</b>");
-    } else if (!sequential && fate == OffspringFate::NextParent) {
+    } else if (!prefix && fate == OffspringFate::NextParent) {
         note += QStringLiteral(" &nbsp;<b>") + tr("next parent") + QStringLiteral("</b>");
-    } else if (!sequential && fate == OffspringFate::PassedOver) {
+    } else if (!prefix && fate == OffspringFate::PassedOver) {
         note += QStringLiteral(" &nbsp;<i>") + PassedOverMark() + QStringLiteral("</i>");
     }
     return QStringLiteral("%1&nbsp; %2&nbsp; %3")

@@ -1,5 +1,6 @@
 #include "ui/arrows.h"
 #include "ui/quarrow.h"
+#include "ui/selection_page.h"
 #include "ui/zoom.h"
 #include "ui_quarrow.h"
 
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 // The layout keeps its places and proportions at every size: zooming, resizing, maximising and
 // full screen all show the same layout grown by one factor, centred in the window, with the
@@ -223,13 +225,14 @@ void Quarrow::ShowLayoutAt(double factor, QPoint offset) {
 }
 
 void Quarrow::SizeOptionIndicators(double factor) {
-    auto* options = dynamic_cast<IndicatorZoomStyle*>(ui_->Option1->style());
+    const std::vector<QRadioButton*> buttons = SchemeOptions(*this);
+    auto* options = dynamic_cast<IndicatorZoomStyle*>(buttons.front()->style());
     if (options == nullptr) {
         options = new IndicatorZoomStyle;
         options->setParent(this);
     }
     options->SetFactor(factor);
-    for (QRadioButton* option : {ui_->Option1, ui_->Option2, ui_->Option3}) {
+    for (QRadioButton* option : buttons) {
         if (option->style() != options) {
             option->setStyle(options);
         }

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/number_text.h"
 #include "plot/distribution_chart.h"
+#include "plot/scheme_look.h"
 #include "search/alphabet.h"
 #include "ui/box_text.h"
 #include "ui/cost_text.h"
@@ -298,9 +299,10 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     auto* form = new QFormLayout;
     form->addRow(tr("&Runs of each scheme:"), runsBox_);
     auto* schemes = new QHBoxLayout;
-    for (int s = 0; s < 3; ++s) {
+    for (std::size_t s = 0; s < kSchemeTable.size(); ++s) {
         schemeChecks_[s] = new QCheckBox(Caption(kSchemeTable[s].scheme), this);
-        schemeChecks_[s]->setObjectName(QStringLiteral("repeatScheme%1").arg(s + 1));
+        schemeChecks_[s]->setObjectName(
+            QStringLiteral("repeatScheme%1").arg(kSchemeTable[s].number));
         schemeChecks_[s]->setChecked(true);
         schemes->addWidget(schemeChecks_[s]);
         connect(schemeChecks_[s], &QCheckBox::toggled, this, &RepeatWindow::UpdateEstimate);
@@ -461,7 +463,7 @@ void RepeatWindow::StartBatch() {
     // that what the results are labelled with is what they came from.
     analysis::EvolveBatch batch;
     batch.phrase = target_.toLatin1().toStdString();
-    for (int s = 0; s < 3; ++s) {
+    for (std::size_t s = 0; s < kSchemeTable.size(); ++s) {
         if (schemeChecks_[s]->isChecked()) {
             batch.schemes.push_back(kSchemeTable[s].scheme);
         }

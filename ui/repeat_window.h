@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -131,7 +132,7 @@ private:
     QSpinBox* runsBox_;
     QSpinBox* seedBox_;
     QLineEdit* guessBox_;
-    QCheckBox* schemeChecks_[3];
+    std::array<QCheckBox*, kSchemeTable.size()> schemeChecks_{};
     QLabel* estimateLabel_;
     QLabel* statusLabel_;
     QLabel* tableCaption_;

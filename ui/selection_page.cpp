@@ -2,6 +2,7 @@
 
 #include "engine/generation_log.h"
 #include "platform/number_text.h"
+#include "plot/scheme_look.h"
 #include "ui/box_text.h"
 #include "ui/cost_text.h"
 #include "ui/evolution_view.h"
@@ -23,11 +24,34 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace quarrow {
 namespace {
+
+// The fixed layout's option button of each scheme and the Explanation button beside it, in the
+// order of the scheme table.
+struct SchemeButtons {
+    const char* option;
+    const char* explanation;
+};
+constexpr std::array<SchemeButtons, kSchemeTable.size()> kSchemeButtons{{
+    {"Option1", "Command13"},
+    {"Option2", "Command14"},
+    {"Option3", "Command15"},
+}};
+static_assert(std::none_of(kSchemeButtons.begin(), kSchemeButtons.end(),
+                           [](const SchemeButtons& buttons) {
+                               return buttons.option == nullptr || buttons.explanation == nullptr;
+                           }),
+              "every scheme has its buttons");
+
+template <typename Button> Button* Named(const QWidget& window, const char* name) {
+    return window.findChild<Button*>(QLatin1String(name));
+}
 
 // The character at a position of a box's text, a surrogate pair kept whole.
 QString CharacterAt(const QString& text, qsizetype position) {
@@ -189,9 +213,29 @@ struct SelectionRun {
     std::uint64_t textChanges = 0;
 };
 
+std::vector<QRadioButton*> SchemeOptions(const QWidget& window) {
+    std::vector<QRadioButton*> options;
+    options.reserve(kSchemeButtons.size());
+    for (const SchemeButtons& buttons : kSchemeButtons) {
+        options.push_back(Named<QRadioButton>(window, buttons.option));
+    }
+    return options;
+}
+
 SelectionPage::SelectionPage(const WindowPage& page, ViewChoices& choices)
     : window_(page.window), ui_(page.ui), services_(page.services), run_(page.run),
-      choices_(choices) {}
+      choices_(choices) {
+    // The buttons keep the layout's places; what they say and the topic they open is the
+    // table's.
+    for (std::size_t s = 0; s < kSchemeTable.size(); ++s) {
+        const QString caption = plot::SchemeCaptionText(kSchemeTable[s].scheme);
+        auto* option = Named<QRadioButton>(window_, kSchemeButtons[s].option);
+        option->setText(caption);
+        option->setAccessibleName(caption);
+        Named<QPushButton>(window_, kSchemeButtons[s].explanation)
+            ->setProperty("helpContext", kSchemeTable[s].helpTopic);
+    }
+}
 
 SelectionPage::~SelectionPage() {
     // A question still open goes first: its answer would come back to this page.
@@ -203,14 +247,10 @@ void SelectionPage::Say(QMessageBox::Icon icon, const QString& text) {
 }
 
 std::optional<Scheme> SelectionPage::ChosenScheme() const {
-    if (ui_.Option1->isChecked()) {
-        return Scheme::Attenuating;
-    }
-    if (ui_.Option2->isChecked()) {
-        return Scheme::Serial;
-    }
-    if (ui_.Option3->isChecked()) {
-        return Scheme::Sequential;
+    for (std::size_t s = 0; s < kSchemeTable.size(); ++s) {
+        if (Named<QRadioButton>(window_, kSchemeButtons[s].option)->isChecked()) {
+            return kSchemeTable[s].scheme;
+        }
     }
     return std::nullopt;
 }
@@ -231,7 +271,8 @@ void SelectionPage::Go(std::optional<Scheme> scheme) {
     if (Refuse(request)) {
         return;
     }
-    if (request.scheme == Scheme::Sequential) {
+    // The law whose closed forms give a run's cost before it starts can ask first.
+    if (RowOf(request.scheme).law == LawKind::GrowingPrefix) {
         const SequentialExpectation expected = ExpectSequential(request.targetBytes.size());
         if (expected.meanGenerations >= kNeverAskBelowGenerations) {
             MeasureThenAsk(std::move(request), expected);
@@ -246,7 +287,7 @@ bool SelectionPage::Refuse(const Request& request) {
         Say(QMessageBox::Warning, DescribeProblem(*problem, request.target, request.firstString));
         return true;
     }
-    if (request.scheme == Scheme::Sequential &&
+    if (RowOf(request.scheme).firstString == FirstStringRule::TargetLength &&
         request.firstBytes.size() < request.targetBytes.size()) {
         Say(QMessageBox::Warning, DescribeFirstStringLength(request.target, request.firstString));
         return true;

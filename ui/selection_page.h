@@ -14,11 +14,17 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+class QRadioButton;
 
 namespace quarrow {
 
 struct SelectionRun;
 struct ViewChoices;
+
+/// The option buttons of `window`'s "Step Four" page, in the order of the scheme table.
+std::vector<QRadioButton*> SchemeOptions(const QWidget& window);
 
 /// The "Step Four" page: reads its texts and option, runs the chosen scheme on the task runner
 /// with the live view beside the window, and writes the three result boxes and the log.

@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace quarrow::testing {
 namespace {
 
@@ -103,7 +105,7 @@ TEST_F(HelpTest, EachHelpButtonOpensItsOwnTopic) {
 
 TEST_F(HelpTest, EachSchemesButtonsSayWhatTheSchemeTableSays) {
     // The lab, the charts and the Repeat window name the schemes from the same table.
-    for (const SchemeNames& names : kSchemeTable) {
+    for (const SchemeDescriptor& names : kSchemeTable) {
         SCOPED_TRACE(std::string(names.caption));
         const std::string number = std::to_string(names.number);
         const auto* option = Control<QRadioButton>(("Option" + number).c_str());
@@ -114,6 +116,17 @@ TEST_F(HelpTest, EachSchemesButtonsSayWhatTheSchemeTableSays) {
             Control<QPushButton>(("Command" + std::to_string(12 + names.number)).c_str());
         ASSERT_NE(explanation, nullptr);
         EXPECT_EQ(explanation->property("helpContext").toInt(), names.helpTopic);
+    }
+}
+
+TEST_F(HelpTest, EachSchemesHelpTopicIsAPageOfTheHelp) {
+    const HelpViewer help; // registers the compiled-in pages
+    for (const SchemeDescriptor& row : kSchemeTable) {
+        SCOPED_TRACE(std::string(row.caption));
+        EXPECT_NE(std::find(kHelpTopics.begin(), kHelpTopics.end(), row.helpTopic),
+                  kHelpTopics.end());
+        EXPECT_FALSE(PageText(HelpViewer::TopicUrl(row.helpTopic)).isEmpty());
+        EXPECT_FALSE(HelpViewer::TopicTitle(row.helpTopic).isEmpty());
     }
 }
 

@@ -571,7 +571,7 @@ TEST(FitnessChartTest, ALongNoisyRunIsDrawnAsTheRangeItHeldNeverAsALineAcrossIt)
         history.Add(generation, samples.back().matched);
     }
     ASSERT_LE(history.Points().size(), FitnessHistory::kDefaultMaxPoints);
-    FitnessChart chart(true, 28);
+    FitnessChart chart(LivePresenter::Prefix, 28);
     chart.resize(800, 500);
     chart.SetCurves(history.Points(), {});
     ASSERT_TRUE(chart.Logarithmic());
