@@ -1,8 +1,8 @@
 #include "platform/clock.h"
 #include "platform/generator.h"
-#include "ui/evolution_view.h"
-#include "ui/quarrow.h"
-#include "ui/run_progress_dialog.h"
+#include "ui/live/evolution_view.h"
+#include "ui/window/quarrow.h"
+#include "ui/window/run_progress_dialog.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
+#include "analysis/evolution_feed.h"
 #include "bench/bench_support.h"
 #include "engine/generation_log.h"
 #include "engine/selection.h"
 #include "platform/clock.h"
 #include "search/alphabet.h"
-#include "ui/evolution_feed.h"
 
 #include <benchmark/benchmark.h>
 

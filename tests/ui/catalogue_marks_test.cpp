@@ -3,10 +3,10 @@
 // the screen outside the catalogue, or under a context the catalogue does not know.
 
 #include "tests/support/window_steps.h"
-#include "tests/ui/live_view_fixture.h"
-#include "tests/ui/repeat_steps.h"
-#include "ui/help_viewer.h"
-#include "ui/repeat_window.h"
+#include "tests/ui/live/live_view_fixture.h"
+#include "tests/ui/repeat/repeat_steps.h"
+#include "ui/help/help_viewer.h"
+#include "ui/repeat/repeat_window.h"
 
 #include <QAbstractButton>
 #include <QChart>

@@ -13,8 +13,8 @@
 
 #include "platform/clock.h"
 #include "platform/generator.h"
-#include "ui/evolution_view.h"
-#include "ui/quarrow.h"
+#include "ui/live/evolution_view.h"
+#include "ui/window/quarrow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,0 +1,125 @@
+#include "ui/common/cost_text.h"
+
+#include "plot/learner_numbers.h"
+#include "ui/common/box_text.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cmath>
+
+namespace quarrow {
+
+namespace {
+
+/// The texts of costs, in the catalogue under one context.
+class CostText {
+    Q_DECLARE_TR_FUNCTIONS(CostText)
+};
+
+} // namespace
+
+QString ThreeFigures(double value) {
+    if (!std::isfinite(value)) {
+        return QStringLiteral("\u221e");
+    }
+    if (value == 0.0) {
+        return QStringLiteral("0");
+    }
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const double scale = std::pow(10.0, magnitude - 2);
+    const double rounded = std::round(value / scale) * scale;
+    const QLocale english(QLocale::English);
+    if (magnitude >= 15) {
+        // Beyond what reads as a whole number, and beyond a 64-bit one.
+        return (value < 0 ? QStringLiteral("\u2212") : QString()) +
+               plot::PowerOfTenText(std::log10(std::fabs(value)), 3);
+    }
+    if (magnitude >= 2) {
+        return english.toString(static_cast<qlonglong>(std::llround(rounded)));
+    }
+    return english.toString(rounded, 'f', 2 - magnitude);
+}
+
+QString DescribeDuration(double seconds) {
+    struct Unit {
+        double seconds;
+        const char* text; // a whole phrase, the figure its %1
+        double upTo;      // the next unit reads better from here on
+    };
+    static constexpr Unit kUnits[] = {
+        {1.0, QT_TRANSLATE_NOOP("CostText", "%1 seconds"), 90.0},
+        {60.0, QT_TRANSLATE_NOOP("CostText", "%1 minutes"), 90.0 * 60.0},
+        {3600.0, QT_TRANSLATE_NOOP("CostText", "%1 hours"), 48.0 * 3600.0},
+        {86400.0, QT_TRANSLATE_NOOP("CostText", "%1 days"), 730.0 * 86400.0},
+        {365.25 * 86400.0, QT_TRANSLATE_NOOP("CostText", "%1 years"), HUGE_VAL},
+    };
+    for (const Unit& unit : kUnits) {
+        if (seconds < unit.upTo) {
+            return QCoreApplication::translate("CostText", unit.text)
+                .arg(ThreeFigures(seconds / unit.seconds));
+        }
+    }
+    return {};
+}
+
+QString DescribeBytes(double bytes) {
+    return QLocale(QLocale::English)
+        .formattedDataSize(static_cast<qint64>(std::min(bytes, 9.0e18)), 1,
+                           QLocale::DataSizeSIFormat);
+}
+
+QString DescribeChance(double chance) {
+    if (chance >= 0.01) {
+        return CostText::tr("%1%").arg(ThreeFigures(chance * 100.0));
+    }
+    return CostText::tr("1 in %1").arg(ThreeFigures(1.0 / chance));
+}
+
+QString DescribeExpectation(const SequentialExpectation& expectation, std::optional<double> seconds,
+                            std::optional<double> pace) {
+    const QString mean = ThreeFigures(expectation.meanGenerations);
+    const QString half = Grouped(expectation.medianGenerations);
+    const QString nine = Grouped(expectation.percentile90Generations);
+    const QString strings = ThreeFigures(expectation.meanStrings);
+    const QString log = DescribeBytes(expectation.meanLogBytes);
+    const bool paced = pace && *pace > 0.0;
+    const QString atPace =
+        paced ? DescribeDuration(expectation.meanGenerations / *pace) : QString();
+    const QString paceText = paced ? plot::NumberText(*pace) : QString();
+    if (seconds && paced) {
+        return CostText::tr("From a random first string of this length: on average %1 generations "
+                            "(half of all runs need at most %2, nine in ten at most %3), %4 "
+                            "strings, about %5 on this computer at full speed, about %6 at the "
+                            "view's speed of %7 generations a second and a generation log of "
+                            "about %8.")
+            .arg(mean, half, nine, strings, DescribeDuration(*seconds), atPace, paceText, log);
+    }
+    if (seconds) {
+        return CostText::tr("From a random first string of this length: on average %1 generations "
+                            "(half of all runs need at most %2, nine in ten at most %3), %4 "
+                            "strings, about %5 on this computer at full speed and a generation "
+                            "log of about %6.")
+            .arg(mean, half, nine, strings, DescribeDuration(*seconds), log);
+    }
+    if (paced) {
+        return CostText::tr("From a random first string of this length: on average %1 generations "
+                            "(half of all runs need at most %2, nine in ten at most %3), %4 "
+                            "strings, about %5 at the view's speed of %6 generations a second and "
+                            "a generation log of about %7.")
+            .arg(mean, half, nine, strings, atPace, paceText, log);
+    }
+    return CostText::tr("From a random first string of this length: on average %1 generations "
+                        "(half of all runs need at most %2, nine in ten at most %3), %4 strings "
+                        "and a generation log of about %5.")
+        .arg(mean, half, nine, strings, log);
+}
+
+QString DescribeLawExpectation(const GenerationLaw& law) {
+    return CostText::tr("From a random first string of this length: on average %1 generations "
+                        "(half of all runs need at most %2, nine in ten at most %3), %4 strings.")
+        .arg(ThreeFigures(law.Mean()), Grouped(law.Quantile(0.5)), Grouped(law.Quantile(0.9)),
+             ThreeFigures(law.MeanStrings()));
+}
+
+} // namespace quarrow
