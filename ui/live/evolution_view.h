@@ -4,6 +4,7 @@
 #include "engine/run_cost.h"
 #include "engine/selection.h"
 #include "ui/live/letters_panel.h"
+#include "ui/live/view_choices.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -36,19 +37,6 @@ class FitnessChart;
 class OffspringPanel;
 class ViewControls;
 class RepeatWindow;
-
-/// The view's choices that outlive one run: "Keep this window open after the run" and the Speed
-/// (slow motion and its rate) as the user last left them, and the finished view still open. The
-/// window holds one for as long as the program runs. The view starts out kept open: a short run
-/// ends long before any view would show, and the finished view is where a learner first meets the
-/// curve.
-struct ViewChoices {
-    bool keepOpen = true;
-    bool slowMotion = false;
-    QPointer<EvolutionView> keptView;
-    /// Generations a second in slow motion.
-    double slowMotionRate = EvolutionFeed::kDefaultSlowMotionRate;
-};
 
 /// The live view of a "Step Four" run, a window of its own beside the main window, which stays
 /// usable while the run goes on.

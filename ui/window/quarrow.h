@@ -5,7 +5,7 @@
 #include "platform/generator.h"
 #include "ui/common/task_runner.h"
 #include "ui/common/zoom.h"
-#include "ui/live/evolution_view.h"
+#include "ui/live/view_choices.h"
 
 #include <QFont>
 #include <QPointer>
