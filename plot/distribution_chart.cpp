@@ -68,15 +68,6 @@ QString SchemeName(Scheme scheme) {
     return SchemeCaptionText(scheme);
 }
 
-/// A whole count with its thousands grouped by commas, whatever the locale: "6,268".
-QString Grouped(std::int64_t count) {
-    QString digits = QString::number(count < 0 ? -count : count);
-    for (auto at = digits.size() - 3; at > 0; at -= 3) {
-        digits.insert(at, QLatin1Char(','));
-    }
-    return count < 0 ? QLatin1Char('-') + digits : digits;
-}
-
 /// "the 62nd percentile": each English ending is a phrase of its own, so that a language with
 /// other endings translates each whole.
 QString PercentilePhrase(long percent) {

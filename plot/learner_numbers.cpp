@@ -73,11 +73,46 @@ QString NumberText(double value, int figures) {
         const QString magnitude = PowerOfTenText(std::log10(std::fabs(value)), figures);
         return value < 0 ? QStringLiteral("\u2212") + magnitude : magnitude;
     }
-    const QLocale english(QLocale::English);
+    const QLocale english = FiguresLocale();
     if (value == std::round(value)) {
         return english.toString(static_cast<qlonglong>(std::llround(value)));
     }
     return WithoutTrailingZeros(english.toString(value, 'f', kMostDecimals));
+}
+
+QLocale FiguresLocale() {
+    return QLocale(QLocale::English);
+}
+
+QString Grouped(std::int64_t count) {
+    return FiguresLocale().toString(static_cast<qlonglong>(count));
+}
+
+QString ThreeFigures(double value) {
+    if (!std::isfinite(value)) {
+        return QStringLiteral("\u221e");
+    }
+    if (value == 0.0) {
+        return QStringLiteral("0");
+    }
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const double scale = std::pow(10.0, magnitude - 2);
+    const double rounded = std::round(value / scale) * scale;
+    const QLocale english = FiguresLocale();
+    if (magnitude >= 15) {
+        // Beyond what reads as a whole number, and beyond a 64-bit one.
+        return (value < 0 ? QStringLiteral("\u2212") : QString()) +
+               PowerOfTenText(std::log10(std::fabs(value)), 3);
+    }
+    if (magnitude >= 2) {
+        return english.toString(static_cast<qlonglong>(std::llround(rounded)));
+    }
+    return english.toString(rounded, 'f', 2 - magnitude);
+}
+
+QString BytesText(double bytes) {
+    return FiguresLocale().formattedDataSize(static_cast<qint64>(std::min(bytes, 9.0e18)), 1,
+                                             QLocale::DataSizeSIFormat);
 }
 
 } // namespace quarrow::plot

@@ -1,12 +1,29 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
+
+#include <cstdint>
 
 namespace quarrow::plot {
 
 // Numbers as a learner reads them, in sentences and on every axis alike: whole numbers grouped
 // by thousands below a million ("10,000"), and from a million on a mantissa times a power of ten
 // with the power raised ("1.2 × 10⁴⁰", "10⁶"), never a computer's "1E+6" or "1e+06".
+
+/// The locale every figure shown to people is written in, whatever the system's: the
+/// catalogue's language (English), so that a sentence and the figures in it agree.
+QLocale FiguresLocale();
+
+/// A whole count with its thousands grouped: "6,268".
+QString Grouped(std::int64_t count);
+
+/// `value` to three significant figures, grouped: "3.25", "1,490", "0.0312"; from 10^15 on as
+/// `PowerOfTenText`; "∞" for a value that is not finite.
+QString ThreeFigures(double value);
+
+/// A size in bytes in SI units to one decimal: "1.8 GB".
+QString BytesText(double bytes);
 
 /// `digits` (any run of '0'..'9' and '-') as superscript characters: "40" becomes "⁴⁰".
 QString Superscript(const QString& digits);

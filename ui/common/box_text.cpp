@@ -2,7 +2,6 @@
 
 #include "ui/common/zoom.h"
 
-#include <QLocale>
 #include <QWidget>
 
 #include <algorithm>
@@ -22,17 +21,9 @@ QString LeadingPart(const QString& text, qsizetype characters) {
     return text.size() <= characters ? text : text.first(characters);
 }
 
-QString Grouped(std::int64_t count) {
-    return QLocale(QLocale::English).toString(static_cast<qlonglong>(count));
-}
-
 int PluralOf(std::int64_t count) {
     constexpr std::int64_t kMany = 1000000;
     return static_cast<int>(std::clamp<std::int64_t>(count, -kMany, kMany));
-}
-
-QString CountText(std::int64_t count) {
-    return QLocale().toString(static_cast<qlonglong>(count));
 }
 
 void ShowWindowMessage(QWidget* window, QMessageBox::Icon icon, const QString& text,

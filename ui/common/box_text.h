@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plot/learner_numbers.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -27,14 +29,13 @@ QString FromLatin1(std::string_view text);
 QString LeadingPart(const QString& text, qsizetype characters);
 
 /// A count in a message or dialog, thousands grouped the same way whatever the user's locale.
-QString Grouped(std::int64_t count);
+using plot::Grouped;
 
 /// `count` as tr()'s plural argument, which chooses the catalogue's form ("1 hit", "3 hits"), for
 /// counts past an int's reach too.
 int PluralOf(std::int64_t count);
 
 /// A count in a sentence, grouped as in the user's locale, as `%Ln` groups it.
-QString CountText(std::int64_t count);
 
 /// Shows a window-modal message without blocking the handler; it deletes itself when closed.
 /// Tests find it as a child of `window` by `objectName`.

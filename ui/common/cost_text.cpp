@@ -4,11 +4,12 @@
 #include "ui/common/box_text.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <cmath>
 
 namespace quarrow {
+
+using plot::ThreeFigures;
 
 namespace {
 
@@ -18,28 +19,6 @@ class CostText {
 };
 
 } // namespace
-
-QString ThreeFigures(double value) {
-    if (!std::isfinite(value)) {
-        return QStringLiteral("\u221e");
-    }
-    if (value == 0.0) {
-        return QStringLiteral("0");
-    }
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const double scale = std::pow(10.0, magnitude - 2);
-    const double rounded = std::round(value / scale) * scale;
-    const QLocale english(QLocale::English);
-    if (magnitude >= 15) {
-        // Beyond what reads as a whole number, and beyond a 64-bit one.
-        return (value < 0 ? QStringLiteral("\u2212") : QString()) +
-               plot::PowerOfTenText(std::log10(std::fabs(value)), 3);
-    }
-    if (magnitude >= 2) {
-        return english.toString(static_cast<qlonglong>(std::llround(rounded)));
-    }
-    return english.toString(rounded, 'f', 2 - magnitude);
-}
 
 QString DescribeDuration(double seconds) {
     struct Unit {
@@ -64,9 +43,7 @@ QString DescribeDuration(double seconds) {
 }
 
 QString DescribeBytes(double bytes) {
-    return QLocale(QLocale::English)
-        .formattedDataSize(static_cast<qint64>(std::min(bytes, 9.0e18)), 1,
-                           QLocale::DataSizeSIFormat);
+    return plot::BytesText(bytes);
 }
 
 QString DescribeChance(double chance) {

@@ -2,6 +2,7 @@
 
 #include "engine/exact_law.h"
 #include "engine/run_cost.h"
+#include "plot/learner_numbers.h"
 
 #include <QString>
 
@@ -14,7 +15,7 @@ namespace quarrow {
 // and the live view that watches it.
 
 /// A figure rounded to three significant digits, thousands grouped: 52,700,000, 23.9, 1.89.
-QString ThreeFigures(double value);
+using plot::ThreeFigures;
 
 /// A length of time in the unit that reads best: "45 seconds", "8.6 minutes", "3.2 days".
 QString DescribeDuration(double seconds);

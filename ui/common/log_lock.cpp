@@ -162,7 +162,7 @@ QString DescribeOccupant(const GenerationLogLock::Occupant& occupant) {
         }
         return occupant.entries == 1 ? QObject::tr("a folder holding one file or folder")
                                      : QObject::tr("a folder holding %1 files or folders")
-                                           .arg(QLocale().toString(occupant.entries));
+                                           .arg(Grouped(occupant.entries));
     case Kind::Link:
         return occupant.linkLeadsNowhere
                    ? QObject::tr("a link to %1, which does not exist")

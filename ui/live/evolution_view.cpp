@@ -421,8 +421,7 @@ bool EvolutionView::FinishRun(RunOutcome outcome, bool mayStayOpen) {
 }
 
 void EvolutionView::ShowEnding(RunOutcome outcome) {
-    const QLocale locale;
-    const QString generations = locale.toString(static_cast<qlonglong>(shown_.generation));
+    const QString generations = Grouped(shown_.generation);
     QString ending;
     QString line;
     switch (outcome) {
@@ -448,7 +447,7 @@ void EvolutionView::ShowEnding(RunOutcome outcome) {
         break;
     case RunOutcome::Cancelled:
         ending = tr("Cancelled after %1 generation(s).", nullptr, PluralOf(shown_.generation))
-                     .arg(CountText(shown_.generation));
+                     .arg(Grouped(shown_.generation));
         line = ending;
         break;
     case RunOutcome::LogFailed:
@@ -484,7 +483,7 @@ void EvolutionView::ShowRunPlace() {
     }
     placeLabel_->setText(tr("This run took %1 generation(s); %2 of runs take at most that many.",
                             nullptr, PluralOf(shown_.generation))
-                             .arg(CountText(shown_.generation), shareText));
+                             .arg(Grouped(shown_.generation), shareText));
     placeLabel_->show();
 }
 
@@ -500,7 +499,7 @@ QString EvolutionView::ChartSummaryText() const {
     const auto first = static_cast<qlonglong>(std::llround(curve.front().matched));
     const auto last = static_cast<qlonglong>(std::llround(curve.back().matched));
     const int many = PluralOf(shown_.generation);
-    const QString generations = CountText(shown_.generation);
+    const QString generations = Grouped(shown_.generation);
     if (ShowsPrefix()) {
         const auto best = bestPoints_.empty()
                               ? qlonglong{0}
@@ -776,9 +775,9 @@ double EvolutionView::GenerationRate() {
 }
 
 void EvolutionView::ShowFigures() {
-    const QLocale locale;
+    const QLocale locale = plot::FiguresLocale();
     const double rate = shown_.reports > 0 ? GenerationRate() : 0.0;
-    const auto count = [&](auto value) { return locale.toString(static_cast<qlonglong>(value)); };
+    const auto count = [](auto value) { return Grouped(static_cast<std::int64_t>(value)); };
     const std::size_t matched = ShowsPrefix() ? shown_.generationReached : shown_.matchedLetters;
     QStringList lines;
     lines << tr("Generation: %1").arg(count(shown_.generation))

@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLocale>
 #include <QVBoxLayout>
 
 namespace quarrow {
@@ -15,7 +14,7 @@ namespace quarrow {
 namespace {
 
 QString Count(std::size_t value) {
-    return QLocale().toString(static_cast<qulonglong>(value));
+    return Grouped(static_cast<std::int64_t>(value));
 }
 
 QString Hits(std::size_t hits) {
@@ -141,8 +140,7 @@ OffspringPanel::OffspringPanel(const QString& target, const QString& firstString
 
 void OffspringPanel::ShowOffspring(std::int64_t generation, const std::vector<OffspringRow>& rows,
                                    const std::string& parent) {
-    title_->setText(tr("Offspring of generation %1")
-                        .arg(QLocale().toString(static_cast<qlonglong>(generation))));
+    title_->setText(tr("Offspring of generation %1").arg(Grouped(generation)));
     const QString parentLetters = QString::fromLatin1(parent);
     letters_.clear();
     for (qsizetype i = 0; i < rows_.size(); ++i) {

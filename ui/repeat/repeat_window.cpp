@@ -23,7 +23,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProgressBar>
@@ -477,7 +476,7 @@ void RepeatWindow::StartBatch() {
         SayWhatToMend(this, runsBox_,
                       tr("Each scheme needs at least %1 runs, and at most %2; %3 are too few.")
                           .arg(kFewestRuns)
-                          .arg(QLocale().toString(kMostRuns))
+                          .arg(Grouped(kMostRuns))
                           .arg(runsBox_->value()),
                       "runsProblem");
         return;

@@ -126,6 +126,22 @@ TEST(LearnerNumbers, StateTheNumberToTheFiguresShown) {
     }
 }
 
+// Every figure shown to people comes from one family, in the catalogue's language whatever the
+// system's: counts grouped as the sentences around them expect, three figures stated to the
+// figures they show, sizes in SI units.
+TEST(LearnerNumbers, OneFamilyWritesEveryFigureWhateverTheSystemLocale) {
+    const QLocale system;
+    QLocale::setDefault(QLocale(QLocale::German));
+    EXPECT_EQ(Grouped(6268), QStringLiteral("6,268"));
+    EXPECT_EQ(Grouped(-1'234'567), QStringLiteral("-1,234,567"));
+    EXPECT_EQ(ThreeFigures(3.2456), QStringLiteral("3.25"));
+    EXPECT_EQ(ThreeFigures(1489.6), QStringLiteral("1,490"));
+    EXPECT_EQ(ThreeFigures(0.031234), QStringLiteral("0.0312"));
+    EXPECT_EQ(BytesText(1.8e9), QStringLiteral("1.8 GB"));
+    EXPECT_EQ(NumberText(10'000), QStringLiteral("10,000"));
+    QLocale::setDefault(system);
+}
+
 TEST(DistributionChartTest, NoTextMeetsAnotherAtAnySizeOrFace) {
     const DistributionData interrupted = [] {
         DistributionData data = Batch("THE SELECTION AGENT", {Scheme::Serial}, 30);
