@@ -104,6 +104,37 @@ int Generation(QWidget* view) {
     return digits.toInt();
 }
 
+/// Runs a batch in the Repeat window `repeat` as a teacher would, with a guess of 40, and waits
+/// for its chart; false when there is no such window.
+bool RunRepeatBatch(QWidget* repeat, const QString& phrase) {
+    auto* start = Find<QPushButton>(repeat, "repeatStartButton");
+    if (start == nullptr) {
+        std::fprintf(stderr, "no Repeat window\n");
+        return false;
+    }
+    // Scheme 3 on a long phrase takes hours a run; the pictures show the two that finish.
+    if (auto* sequential = Find<QCheckBox>(repeat, "repeatScheme3");
+        sequential != nullptr && phrase.size() > 14) {
+        sequential->setChecked(false);
+    }
+    if (auto* guess = Find<QLineEdit>(repeat, "repeatGuessBox")) {
+        guess->setText(QStringLiteral("40"));
+    }
+    // Start waits for the window's measurement of this computer's speed.
+    if (!WaitFor([start] { return start->isEnabled(); }, 60000)) {
+        std::fprintf(stderr, "the Repeat window's Start was never enabled\n");
+    }
+    start->click();
+    // Saving becomes possible once the batch has drawn its chart.
+    auto* save = Find<QPushButton>(repeat, "repeatSaveButton");
+    if (!WaitFor(
+            [start, save] { return start->isEnabled() && save != nullptr && save->isEnabled(); },
+            180000)) {
+        std::fprintf(stderr, "the Repeat batch did not finish in three minutes\n");
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -209,26 +240,8 @@ int main(int argc, char* argv[]) {
             return false;
         },
         5000);
-    auto* start = Find<QPushButton>(repeat, "repeatStartButton");
-    if (start == nullptr) {
-        std::fprintf(stderr, "no Repeat window\n");
+    if (!RunRepeatBatch(repeat, phrase)) {
         return 1;
-    }
-    // Scheme 3 on a long phrase takes hours a run; the pictures show the two that finish.
-    if (auto* sequential = Find<QCheckBox>(repeat, "repeatScheme3");
-        sequential != nullptr && phrase.size() > 14) {
-        sequential->setChecked(false);
-    }
-    if (auto* guess = Find<QLineEdit>(repeat, "repeatGuessBox")) {
-        guess->setText(QStringLiteral("40"));
-    }
-    start->click();
-    // Saving becomes possible once the batch has drawn its chart.
-    auto* save = Find<QPushButton>(repeat, "repeatSaveButton");
-    if (!WaitFor(
-            [start, save] { return start->isEnabled() && save != nullptr && save->isEnabled(); },
-            180000)) {
-        std::fprintf(stderr, "the Repeat batch did not finish in three minutes\n");
     }
     Grab(picture("repeat-window"));
     return 0;
