@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace quarrow::plot {
@@ -49,6 +50,11 @@ constexpr double kWantedPlotLines = 8.0;
 /// Share ticks are at least this many lines apart.
 constexpr double kShareTickLines = 1.6;
 constexpr double kStringsRowLines = 1.6;
+/// Panels stand side by side only where each is at least this many lines of text wide.
+constexpr double kLeastColumnLines = 12.0;
+/// The chart's margin, and the gap between panels side by side, in lines of text.
+constexpr double kPadLines = 0.6;
+constexpr double kColumnGapLines = 2.0 * kPadLines;
 
 // Each scheme's colour comes with its own hatching (both from the scheme table), so print in
 // grey still tells the schemes apart. The hatching is drawn line by line rather than as a pattern
@@ -489,17 +495,36 @@ struct StringsAxis {
     }
 };
 
+/// Where one panel lies across the chart: its own edges and its plot's.
+struct PanelColumn {
+    double left = 0.0;
+    double right = 1.0;
+    double plotLeft = 0.0;
+    double plotRight = 1.0;
+
+    double PlotWidth() const { return std::max(plotRight - plotLeft, 1.0); }
+};
+
+/// The width of each of `columns` panels side by side in a chart `width` wide, its texts
+/// `line` tall.
+double ColumnWidth(double width, int columns, double line) {
+    const double inner = width - 2.0 * kPadLines * line;
+    return (inner - kColumnGapLines * line * (columns - 1)) / std::max(columns, 1);
+}
+
 /// Draws the chart (or, with no painter, only measures it) a section at a time, from the top
-/// down: every section starts at the height it is given and returns where it ends.
+/// down: every section starts at the height it is given and returns where it ends. The scheme
+/// panels stand one above another, or side by side in `columns` columns.
 class ChartDrawing {
 public:
     ChartDrawing(Canvas& canvas, const QRectF& area, const analysis::DistributionData& data,
-                 const Prepared& prepared, const QFont& face)
+                 const Prepared& prepared, const QFont& face, int columns)
         : canvas_(canvas), painter_(canvas.Painter()), area_(area), data_(data),
           prepared_(prepared), body_(InPixels(face)), titleFont_(body_), headFont_(body_),
           metrics_(body_), line_(metrics_.height()),
-          unit_(body_.pixelSize() / static_cast<double>(kDefaultPixelSize)), pad_(0.6 * line_),
-          x0_(area.left() + pad_), x1_(area.right() - pad_) {
+          unit_(body_.pixelSize() / static_cast<double>(kDefaultPixelSize)),
+          pad_(kPadLines * line_), x0_(area.left() + pad_), x1_(area.right() - pad_),
+          columns_(std::max(columns, 1)) {
         titleFont_.setPixelSize(static_cast<int>(std::lround(body_.pixelSize() * 1.25)));
         titleFont_.setBold(true);
         headFont_.setBold(true);
@@ -530,15 +555,7 @@ public:
             0.4 * line_;
         y = Legend(y);
         y = Panels(y, plotHeight);
-        y = canvas_
-                .Text(QRectF(plotLeft_, y, plotWidth_, kWrapped),
-                      Qt::AlignHCenter | Qt::TextWordWrap,
-                      prepared_.axis.logarithmic
-                          ? ChartText::tr("Generations per run (logarithmic scale)")
-                          : ChartText::tr("Generations per run"),
-                      body_)
-                .bottom() +
-            line_;
+        y = AxisTitles(y) + line_;
         y = Strings(y);
         return y + pad_;
     }
@@ -548,7 +565,46 @@ private:
     static constexpr double kWrapped = 1e6;
     static constexpr int kWrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
-    double XOf(double value) const { return plotLeft_ + plotWidth_ * prepared_.axis.Place(value); }
+    double XOf(const PanelColumn& column, double value) const {
+        return column.plotLeft + column.PlotWidth() * prepared_.axis.Place(value);
+    }
+
+    /// Where panel `s` lies across the chart: the whole width with the strings section's
+    /// column of captions when the panels stand one above another, else its column with just
+    /// room for the share axis's labels.
+    PanelColumn ColumnOf(std::size_t s) const {
+        if (columns_ == 1) {
+            return {x0_, x1_, plotLeft_, plotRight_};
+        }
+        const double width = ColumnWidth(area_.width(), columns_, line_);
+        const double left =
+            x0_ + (width + kColumnGapLines * line_) * static_cast<double>(s % columns_);
+        double shares = 0.0;
+        for (const QString& widest :
+             {QStringLiteral("100%"), QStringLiteral("0.25%"), QStringLiteral("12.5%")}) {
+            shares = std::max(shares, metrics_.horizontalAdvance(widest));
+        }
+        return {left, left + width, left + shares + pad_, left + width};
+    }
+
+    /// The generations axis's title under each column of panels; returns where it ends.
+    double AxisTitles(double y) {
+        const QString title = prepared_.axis.logarithmic
+                                  ? ChartText::tr("Generations per run (logarithmic scale)")
+                                  : ChartText::tr("Generations per run");
+        const std::size_t under = std::min<std::size_t>(
+            static_cast<std::size_t>(columns_), std::max<std::size_t>(data_.schemes.size(), 1));
+        double bottom = y;
+        for (std::size_t c = 0; c < under; ++c) {
+            const PanelColumn column = ColumnOf(c);
+            bottom =
+                std::max(bottom, canvas_
+                                     .Text(QRectF(column.plotLeft, y, column.PlotWidth(), kWrapped),
+                                           Qt::AlignHCenter | Qt::TextWordWrap, title, body_)
+                                     .bottom());
+        }
+        return bottom;
+    }
 
     /// The legend, each line after a sample of what it explains.
     double Legend(double y) {
@@ -593,17 +649,19 @@ private:
     }
 
     /// A panel for each scheme, on one axis of generations and one scale of shares, with the
-    /// axis's numbers under each.
+    /// axis's numbers under each; the panels side by side stand in rows, their plots level.
     double Panels(double y, double plotHeight) {
         const ShareScale scale = ShareScaleFor(prepared_, plotHeight, line_);
         // As many rows of mark labels as they need, so that none meets another, and the same
         // number in each panel.
         std::vector<std::vector<MarkLabel>> marks;
         int markRows = 1;
-        for (const PanelFigures& f : prepared_.figures) {
+        for (std::size_t s = 0; s < prepared_.figures.size(); ++s) {
+            const PanelColumn column = ColumnOf(s);
             marks.push_back(PlaceMarkLabels(
-                f, data_.guess, [this](double value) { return XOf(value); }, metrics_, plotLeft_,
-                plotRight_, 0.5 * line_));
+                prepared_.figures[s], data_.guess,
+                [this, &column](double value) { return XOf(column, value); }, metrics_,
+                column.plotLeft, column.plotRight, 0.5 * line_));
             for (const MarkLabel& mark : marks.back()) {
                 markRows = std::max(markRows, mark.row + 1);
             }
@@ -611,41 +669,60 @@ private:
         // The axis is labelled under every panel, so that each histogram is read whole
         // wherever the window scrolls it.
         const std::vector<double> ticks =
-            GenerationTicks(prepared_.axis, metrics_, plotWidth_, line_);
-        double plotBottom = y;
-        for (std::size_t s = 0; s < data_.schemes.size(); ++s) {
-            y = PanelHeading(s, y);
-            PanelPlot plot;
-            plot.top = y + markRows * line_;
-            plot.bottom = plot.top + plotHeight;
-            plot.height = plotHeight;
-            plot.shareTop = scale.top;
-            plotBottom = plot.bottom;
-            ShareAxis(plot, scale);
-            Histogram(s, plot);
-            Marks(marks[s], plot);
-            // Under every panel but the last, whose numbers come with the axis's title below.
-            if (s + 1 < data_.schemes.size()) {
-                y = GenerationNumbers(ticks, plotBottom) + 0.5 * line_;
+            GenerationTicks(prepared_.axis, metrics_, ColumnOf(0).PlotWidth(), line_);
+        PanelPlot plot;
+        plot.height = plotHeight;
+        plot.shareTop = scale.top;
+        plot.bottom = y;
+        const auto columns = static_cast<std::size_t>(columns_);
+        for (std::size_t first = 0; first < data_.schemes.size(); first += columns) {
+            // Under every row but the last, whose numbers come with the axis's title below.
+            if (first > 0) {
+                y = GenerationNumbers(ticks, plot.bottom, ColumnOf(0)) + 0.5 * line_;
+            }
+            const std::size_t last = std::min(first + columns, data_.schemes.size());
+            plot = PanelRow(first, last, y, plot, markRows * line_);
+            for (std::size_t s = first; s < last; ++s) {
+                ShareAxis(plot, scale, ColumnOf(s));
+                Histogram(s, plot);
+                Marks(marks[s], plot);
+                if (s > first) {
+                    GenerationNumbers(ticks, plot.bottom, ColumnOf(s));
+                }
             }
         }
-        return GenerationNumbers(ticks, plotBottom);
+        return GenerationNumbers(ticks, plot.bottom, ColumnOf(0));
     }
 
-    /// The axis's tick marks and numbers under the plot ending at `bottom`; returns the bottom
-    /// of the numbers.
-    double GenerationNumbers(const std::vector<double>& ticks, double bottom) {
+    /// The headings of panels `first` to `last` (past the end), side by side from `y`, and
+    /// their plot, as tall as `plot` and `markRoom` below the lowest heading.
+    PanelPlot PanelRow(std::size_t first, std::size_t last, double y, PanelPlot plot,
+                       double markRoom) {
+        double headings = y;
+        for (std::size_t s = first; s < last; ++s) {
+            headings = std::max(headings, PanelHeading(s, y));
+        }
+        plot.top = headings + markRoom;
+        plot.bottom = plot.top + plot.height;
+        return plot;
+    }
+
+    /// The axis's tick marks and numbers under the plot ending at `bottom` in `column`; returns
+    /// the bottom of the numbers.
+    double GenerationNumbers(const std::vector<double>& ticks, double bottom,
+                             const PanelColumn& column) {
         const double top = bottom + 0.25 * line_;
         for (const double tick : ticks) {
-            const double x = XOf(tick);
+            const double x = XOf(column, tick);
             if (painter_ != nullptr) {
                 painter_->setPen(QPen(Qt::black, unit_));
                 painter_->drawLine(QPointF(x, bottom), QPointF(x, top));
             }
             const QString label = TickText(tick);
             const double width = metrics_.horizontalAdvance(label);
-            canvas_.Text(QRectF(Centred(x, width, plotLeft_, plotRight_), top, width, line_),
-                         Qt::AlignLeft | Qt::AlignTop, label, body_);
+            canvas_.Text(
+                QRectF(Centred(x, width, column.plotLeft, column.plotRight), top, width, line_),
+                Qt::AlignLeft | Qt::AlignTop, label, body_);
         }
         return top + line_;
     }
@@ -669,9 +746,10 @@ private:
     /// Panel `s`'s heading, after a swatch of its bars, and where the guess falls by its law.
     double PanelHeading(std::size_t s, double y) {
         const analysis::SchemeRuns& runs = data_.schemes[s];
+        const PanelColumn column = ColumnOf(s);
         const double swatch = 0.8 * line_;
         if (painter_ != nullptr) {
-            Swatch(QRectF(x0_, y + (line_ - swatch) / 2.0, swatch, swatch), runs.scheme,
+            Swatch(QRectF(column.left, y + (line_ - swatch) / 2.0, swatch, swatch), runs.scheme,
                    4.0 * unit_);
         }
         const QString heading =
@@ -681,7 +759,8 @@ private:
                                 Plural(static_cast<std::int64_t>(runs.generations.size())))
                       .arg(SchemeName(runs.scheme),
                            Grouped(static_cast<std::int64_t>(runs.generations.size())));
-        const QRectF box(x0_ + swatch + 0.4 * line_, y, x1_ - x0_ - swatch - 0.4 * line_, kWrapped);
+        const QRectF box(column.left + swatch + 0.4 * line_, y,
+                         column.right - column.left - swatch - 0.4 * line_, kWrapped);
         y = canvas_.Text(box, kWrap, heading, headFont_).bottom();
         // Where the guess falls by this scheme's law, under the heading it speaks of.
         const QString& guess = prepared_.figures[s].guessSentence;
@@ -694,14 +773,15 @@ private:
     }
 
     /// The share axis, the same in every panel and labelled in each.
-    void ShareAxis(const PanelPlot& plot, const ShareScale& scale) {
+    void ShareAxis(const PanelPlot& plot, const ShareScale& scale, const PanelColumn& column) {
         for (double tick = 0; tick <= scale.ticks + 1e-9; tick += 1.0) {
             const double at = plot.YOf(tick * scale.step);
             if (painter_ != nullptr) {
                 painter_->setPen(QPen(QColor(0xDD, 0xDD, 0xDD), unit_));
-                painter_->drawLine(QPointF(plotLeft_, at), QPointF(plotRight_, at));
+                painter_->drawLine(QPointF(column.plotLeft, at), QPointF(column.plotRight, at));
             }
-            canvas_.Text(QRectF(x0_, at - line_ / 2.0, plotLeft_ - x0_ - pad_ / 2.0, line_),
+            canvas_.Text(QRectF(column.left, at - line_ / 2.0,
+                                column.plotLeft - column.left - pad_ / 2.0, line_),
                          Qt::AlignRight | Qt::AlignVCenter, PercentText(tick * scale.step), body_,
                          Qt::darkGray);
         }
@@ -714,11 +794,14 @@ private:
         }
         const PanelFigures& f = prepared_.figures[s];
         const std::vector<Bin>& bins = prepared_.bins;
+        const PanelColumn column = ColumnOf(s);
         const Scheme scheme = data_.schemes[s].scheme;
         const QColor fill = SchemeColour(scheme);
         painter_->setPen(QPen(Qt::gray, unit_));
-        painter_->drawLine(QPointF(plotLeft_, plot.bottom), QPointF(plotRight_, plot.bottom));
-        painter_->drawLine(QPointF(plotLeft_, plot.bottom), QPointF(plotLeft_, plot.top));
+        painter_->drawLine(QPointF(column.plotLeft, plot.bottom),
+                           QPointF(column.plotRight, plot.bottom));
+        painter_->drawLine(QPointF(column.plotLeft, plot.bottom),
+                           QPointF(column.plotLeft, plot.top));
 
         QPainterPath hatching;
         QPainterPath outlines;
@@ -727,8 +810,8 @@ private:
                 continue;
             }
             const QRectF bar(
-                QPointF(XOf(static_cast<double>(bins[b].first)), plot.YOf(f.shares[b])),
-                QPointF(XOf(static_cast<double>(bins[b].last + 1)), plot.bottom));
+                QPointF(XOf(column, static_cast<double>(bins[b].first)), plot.YOf(f.shares[b])),
+                QPointF(XOf(column, static_cast<double>(bins[b].last + 1)), plot.bottom));
             painter_->fillRect(bar, QColor(fill.red(), fill.green(), fill.blue(), 60));
             if (HatchingOf(scheme) == Hatching::Solid) {
                 painter_->fillRect(bar, fill);
@@ -741,16 +824,16 @@ private:
         painter_->drawPath(hatching);
         painter_->setPen(QPen(fill.darker(130), unit_));
         painter_->drawPath(outlines);
-        LawLine(f, plot);
+        LawLine(f, plot, column);
     }
 
     /// The share the exact law puts in each bin, through the middle of each.
-    void LawLine(const PanelFigures& f, const PanelPlot& plot) {
+    void LawLine(const PanelFigures& f, const PanelPlot& plot, const PanelColumn& column) {
         const std::vector<Bin>& bins = prepared_.bins;
         QPainterPath lawPath;
         for (std::size_t b = 0; b < bins.size(); ++b) {
-            const double middle = (XOf(static_cast<double>(bins[b].first)) +
-                                   XOf(static_cast<double>(bins[b].last + 1))) /
+            const double middle = (XOf(column, static_cast<double>(bins[b].first)) +
+                                   XOf(column, static_cast<double>(bins[b].last + 1))) /
                                   2.0;
             const QPointF point(middle, plot.YOf(f.lawShares[b]));
             if (b == 0) {
@@ -896,17 +979,76 @@ private:
     double pad_;
     double x0_;
     double x1_;
+    int columns_;
     double leftColumn_ = 0.0;
     double plotLeft_ = 0.0;
     double plotRight_ = 0.0;
     double plotWidth_ = 1.0;
 };
 
-/// Draws the chart (or, with no painter, only measures it) in `area` with each panel's plot
-/// `plotHeight` tall; returns where the drawing ends.
+/// Draws the chart (or, with no painter, only measures it) in `area` with its panels in
+/// `columns` columns and each panel's plot `plotHeight` tall; returns where the drawing ends.
 double Draw(Canvas& canvas, const QRectF& area, const analysis::DistributionData& data,
-            const Prepared& prepared, const QFont& face, double plotHeight) {
-    return ChartDrawing(canvas, area, data, prepared, face).Draw(plotHeight);
+            const Prepared& prepared, const QFont& face, int columns, double plotHeight) {
+    return ChartDrawing(canvas, area, data, prepared, face, columns).Draw(plotHeight);
+}
+
+/// One way to lay the panels out: in `columns` columns and so `rows` rows, the rest of the
+/// chart then taking `fixed` of its height.
+struct Arrangement {
+    int columns = 1;
+    int rows = 1;
+    double fixed = 0.0;
+};
+
+/// The ways a chart `width` wide can lay its panels out: one above another, and all side by
+/// side where the width gives each a readable plot.
+std::vector<Arrangement> Arrangements(const analysis::DistributionData& data,
+                                      const Prepared& prepared, const QFont& face, double width) {
+    const double line = QFontMetricsF(InPixels(face)).height();
+    const int panels = std::max(1, static_cast<int>(data.schemes.size()));
+    std::vector<Arrangement> arrangements;
+    for (const int columns : {1, panels}) {
+        const bool again = columns == 1 && !arrangements.empty();
+        if (again ||
+            (columns > 1 && ColumnWidth(width, columns, line) < kLeastColumnLines * line)) {
+            continue;
+        }
+        Canvas measure(nullptr);
+        const double fixed =
+            Draw(measure, QRectF(0, 0, width, 1e6), data, prepared, face, columns, 0.0);
+        arrangements.push_back({columns, (panels + columns - 1) / columns, fixed});
+    }
+    return arrangements;
+}
+
+/// The arrangement for a chart `height` tall, and its plots' height: one above another while
+/// that gives each plot the height the chart is laid out for, else whichever gives the taller
+/// plots, never lower than a few lines.
+std::pair<int, double> ChooseArrangement(const std::vector<Arrangement>& arrangements,
+                                         double height, double line) {
+    std::pair<int, double> chosen{1, -1e9};
+    for (const Arrangement& arrangement : arrangements) {
+        const double plotHeight = (height - arrangement.fixed) / arrangement.rows;
+        if (arrangement.columns == 1 && plotHeight >= kWantedPlotLines * line) {
+            return {1, plotHeight};
+        }
+        if (plotHeight > chosen.second) {
+            chosen = {arrangement.columns, plotHeight};
+        }
+    }
+    chosen.second = std::max(chosen.second, kLeastPlotLines * line);
+    return chosen;
+}
+
+/// The least height a chart `width` wide takes, in its lowest arrangement.
+double LeastHeight(const analysis::DistributionData& data, const QFont& face, double width) {
+    const double line = QFontMetricsF(InPixels(face)).height();
+    double least = 1e9;
+    for (const Arrangement& arrangement : Arrangements(data, Prepare(data), face, width)) {
+        least = std::min(least, arrangement.fixed + arrangement.rows * kLeastPlotLines * line);
+    }
+    return least;
 }
 
 } // namespace
@@ -994,34 +1136,33 @@ QSize DistributionChartSize(const analysis::DistributionData& data, const QFont&
     const double plotHeight = kWantedPlotLines * QFontMetricsF(body).height();
     Canvas measure(nullptr);
     const double bottom =
-        Draw(measure, QRectF(0, 0, width, 1e6), data, Prepare(data), face, plotHeight);
+        Draw(measure, QRectF(0, 0, width, 1e6), data, Prepare(data), face, 1, plotHeight);
     return {static_cast<int>(width), static_cast<int>(std::ceil(bottom))};
 }
 
 QSize DistributionChartMinimumSize(const analysis::DistributionData& data, const QFont& face) {
-    const QFont body = InPixels(face);
-    const double width = std::round(DistributionChartSize(data, face).width() * 2.0 / 3.0);
-    const double plotHeight = kLeastPlotLines * QFontMetricsF(body).height();
-    Canvas measure(nullptr);
-    const double bottom =
-        Draw(measure, QRectF(0, 0, width, 1e6), data, Prepare(data), face, plotHeight);
-    return {static_cast<int>(width), static_cast<int>(std::ceil(bottom))};
+    const int width =
+        static_cast<int>(std::round(DistributionChartSize(data, face).width() * 2.0 / 3.0));
+    return {width, DistributionChartHeightForWidth(data, width, face)};
+}
+
+int DistributionChartHeightForWidth(const analysis::DistributionData& data, int width,
+                                    const QFont& face) {
+    return static_cast<int>(std::ceil(LeastHeight(data, face, width)));
 }
 
 std::vector<DrawnText> PaintDistributionChart(QPainter& painter, const QRectF& area,
                                               const analysis::DistributionData& data,
                                               const QFont& face) {
-    // The panels share what height the rest of the chart leaves them, down to a few lines each.
+    // The panels share what height the rest of the chart leaves them, down to a few lines each;
+    // where that is short, they stand side by side if the width lets them.
     const double line = QFontMetricsF(InPixels(face)).height();
     const Prepared prepared = Prepare(data);
-    Canvas measure(nullptr);
-    const double fixed =
-        Draw(measure, QRectF(QPointF(0, 0), QSizeF(area.width(), 1e6)), data, prepared, face, 0.0);
-    const double panels = std::max<double>(1.0, static_cast<double>(data.schemes.size()));
-    const double plotHeight = std::max(kLeastPlotLines * line, (area.height() - fixed) / panels);
+    const auto [columns, plotHeight] =
+        ChooseArrangement(Arrangements(data, prepared, face, area.width()), area.height(), line);
     painter.save();
     Canvas canvas(&painter);
-    Draw(canvas, area, data, prepared, face, plotHeight);
+    Draw(canvas, area, data, prepared, face, columns, plotHeight);
     painter.restore();
     return canvas.TakeTexts();
 }

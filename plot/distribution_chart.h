@@ -56,6 +56,13 @@ QSize DistributionChartSize(const analysis::DistributionData& data,
 QSize DistributionChartMinimumSize(const analysis::DistributionData& data,
                                    const QFont& face = DefaultChartFace());
 
+/// The least height the chart can be drawn in at `width` without its texts meeting or leaving
+/// it, its plots a few lines tall. Drawn lower than it is laid out for, the chart stands its
+/// scheme panels side by side rather than one above another, where `width` gives each of them
+/// room for a readable plot.
+int DistributionChartHeightForWidth(const analysis::DistributionData& data, int width,
+                                    const QFont& face = DefaultChartFace());
+
 /// Draws the chart into `area` with its texts in `face` (its title a little larger); returns the
 /// texts drawn and where.
 std::vector<DrawnText> PaintDistributionChart(QPainter& painter, const QRectF& area,

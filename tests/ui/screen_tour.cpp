@@ -104,32 +104,13 @@ int Generation(QWidget* view) {
     return digits.toInt();
 }
 
-// The number after `option` among `arguments`, or `fallback` where it is not given.
-int OptionValue(const QStringList& arguments, const char* option, int fallback) {
-    const int at = static_cast<int>(arguments.indexOf(QLatin1String(option)));
-    return at > 0 ? arguments.value(at + 1).toInt() : fallback;
-}
-
-// Opens the Repeat window from the finished `view`, runs a batch of the schemes that finish in
-// moments, and grabs the screen into `path`.
-int ShootRepeat(QWidget* view, const QString& phrase, const QString& path) {
-    Find<QPushButton>(view, "repeatButton")->click();
-    QWidget* repeat = nullptr;
-    WaitFor(
-        [&repeat] {
-            for (QWidget* widget : QApplication::allWidgets()) {
-                if (widget->objectName() == QStringLiteral("repeatWindow") && widget->isVisible()) {
-                    repeat = widget;
-                    return true;
-                }
-            }
-            return false;
-        },
-        5000);
+/// Runs a batch in the Repeat window `repeat` as a teacher would, with a guess of 40, and waits
+/// for its chart; false when there is no such window.
+bool RunRepeatBatch(QWidget* repeat, const QString& phrase) {
     auto* start = Find<QPushButton>(repeat, "repeatStartButton");
     if (start == nullptr) {
         std::fprintf(stderr, "no Repeat window\n");
-        return 1;
+        return false;
     }
     // Scheme 3 on a long phrase takes hours a run; the pictures show the two that finish.
     if (auto* sequential = Find<QCheckBox>(repeat, "repeatScheme3");
@@ -139,9 +120,9 @@ int ShootRepeat(QWidget* view, const QString& phrase, const QString& path) {
     if (auto* guess = Find<QLineEdit>(repeat, "repeatGuessBox")) {
         guess->setText(QStringLiteral("40"));
     }
-    // The window first measures how fast this computer runs, with Start held until it knows.
-    if (!WaitFor([start] { return start->isEnabled(); }, 30000)) {
-        std::fprintf(stderr, "the Repeat window's Start stayed disabled\n");
+    // Start waits for the window's measurement of this computer's speed.
+    if (!WaitFor([start] { return start->isEnabled(); }, 60000)) {
+        std::fprintf(stderr, "the Repeat window's Start was never enabled\n");
     }
     start->click();
     // Saving becomes possible once the batch has drawn its chart.
@@ -151,8 +132,7 @@ int ShootRepeat(QWidget* view, const QString& phrase, const QString& path) {
             180000)) {
         std::fprintf(stderr, "the Repeat batch did not finish in three minutes\n");
     }
-    Grab(path);
-    return 0;
+    return true;
 }
 
 } // namespace
@@ -174,10 +154,13 @@ int main(int argc, char* argv[]) {
     const auto picture = [&](const char* scene) {
         return QStringLiteral("%1/%2-%3.png").arg(folderPath, QLatin1String(scene), name);
     };
-    const int zoomSteps = OptionValue(arguments, "--zoom-steps", 0);
-    const int zoomAfter = OptionValue(arguments, "--zoom-after", 0);
+    const int zoomAt = static_cast<int>(arguments.indexOf(QStringLiteral("--zoom-steps")));
+    const int zoomSteps = zoomAt > 0 ? arguments.value(zoomAt + 1).toInt() : 0;
+    const int zoomAfterAt = static_cast<int>(arguments.indexOf(QStringLiteral("--zoom-after")));
+    const int zoomAfter = zoomAfterAt > 0 ? arguments.value(zoomAfterAt + 1).toInt() : 0;
     const bool fullScreen = arguments.contains(QStringLiteral("--full-screen"));
-    const int scheme = OptionValue(arguments, "--scheme", 1);
+    const int schemeAt = static_cast<int>(arguments.indexOf(QStringLiteral("--scheme")));
+    const int scheme = schemeAt > 0 ? arguments.value(schemeAt + 1).toInt() : 1;
 
     QTemporaryDir folder;
     quarrow::Generator generator;
@@ -244,5 +227,22 @@ int main(int argc, char* argv[]) {
     }
     Grab(picture("live-view-finished"));
 
-    return ShootRepeat(view, phrase, picture("repeat-window"));
+    Find<QPushButton>(view, "repeatButton")->click();
+    QWidget* repeat = nullptr;
+    WaitFor(
+        [&repeat] {
+            for (QWidget* widget : QApplication::allWidgets()) {
+                if (widget->objectName() == QStringLiteral("repeatWindow") && widget->isVisible()) {
+                    repeat = widget;
+                    return true;
+                }
+            }
+            return false;
+        },
+        5000);
+    if (!RunRepeatBatch(repeat, phrase)) {
+        return 1;
+    }
+    Grab(picture("repeat-window"));
+    return 0;
 }

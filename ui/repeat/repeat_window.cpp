@@ -14,10 +14,11 @@
 #include "ui/common/zoom.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFontInfo>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,6 +28,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -40,6 +42,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -187,7 +190,10 @@ DistributionChartWidget::DistributionChartWidget(QWidget* parent) : QWidget(pare
     setObjectName(QStringLiteral("distributionChart"));
     setAccessibleName(tr("Chart of generations per run"));
     setAccessibleDescription(tr("The table below the chart holds its figures."));
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Its least height follows its width: wide enough, its panels stand side by side.
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
 }
 
 void DistributionChartWidget::SetData(const analysis::DistributionData& runsData) {
@@ -220,8 +226,22 @@ QSize DistributionChartWidget::sizeHint() const {
 }
 
 QSize DistributionChartWidget::minimumSizeHint() const {
-    // Narrower than it asks for, its texts wrap; lower, its plots shrink to a few lines each.
-    return plot::DistributionChartMinimumSize(data_, Face());
+    // Narrower than it asks for, its texts wrap; lower, its plots shrink to a few lines each,
+    // and where it is wide its panels stand side by side: its least height is the one at
+    // its width (see heightForWidth), and here the least at any width, that of a chart as wide
+    // as one laid out for each scheme side by side.
+    const QSize least = plot::DistributionChartMinimumSize(data_, Face());
+    const int panels = std::max<int>(1, static_cast<int>(data_.schemes.size()));
+    const int widest = plot::DistributionChartSize(data_, Face()).width() * panels;
+    return {least.width(), plot::DistributionChartHeightForWidth(data_, widest, Face())};
+}
+
+bool DistributionChartWidget::hasHeightForWidth() const {
+    return true;
+}
+
+int DistributionChartWidget::heightForWidth(int width) const {
+    return plot::DistributionChartHeightForWidth(data_, width, Face());
 }
 
 void DistributionChartWidget::changeEvent(QEvent* event) {
@@ -295,11 +315,12 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
                        1'000'000'000);
     seedBox_->setAccessibleName(tr("Seed"));
 
-    auto* form = new QFormLayout;
-    form->addRow(tr("&Runs of each scheme:"), runsBox_);
-    auto* schemes = new QHBoxLayout;
+    // The checks sit in a box of their own, so that the form moves them as one.
+    auto* schemesBox = new QWidget(this);
+    auto* schemes = new QHBoxLayout(schemesBox);
+    schemes->setContentsMargins(0, 0, 0, 0);
     for (std::size_t s = 0; s < kSchemeTable.size(); ++s) {
-        schemeChecks_[s] = new QCheckBox(Caption(kSchemeTable[s].scheme), this);
+        schemeChecks_[s] = new QCheckBox(Caption(kSchemeTable[s].scheme), schemesBox);
         schemeChecks_[s]->setObjectName(
             QStringLiteral("repeatScheme%1").arg(kSchemeTable[s].number));
         schemeChecks_[s]->setChecked(true);
@@ -307,15 +328,23 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
         connect(schemeChecks_[s], &QCheckBox::toggled, this, &RepeatWindow::UpdateEstimate);
     }
     schemes->addStretch(1);
-    form->addRow(tr("Schemes:"), schemes);
-    form->addRow(tr("S&eed:"), seedBox_);
     guessBox_->setObjectName(QStringLiteral("repeatGuessBox"));
     guessBox_->setAccessibleName(tr("Your guess (generations)"));
     guessBox_->setPlaceholderText(tr("optional"));
-    form->addRow(tr("Your &guess (generations):"), guessBox_);
     estimateLabel_->setObjectName(QStringLiteral("repeatEstimate"));
     estimateLabel_->setWordWrap(true);
-    form->addRow(tr("Time:"), estimateLabel_);
+    const std::pair<QString, QWidget*> fields[] = {{tr("&Runs of each scheme:"), runsBox_},
+                                                   {tr("Schemes:"), schemesBox},
+                                                   {tr("S&eed:"), seedBox_},
+                                                   {tr("Your &guess (generations):"), guessBox_},
+                                                   {tr("Time:"), estimateLabel_}};
+    for (const auto& [text, field] : fields) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(field);
+        formFields_.emplace_back(label, field);
+    }
+    form_ = new QGridLayout;
+    ArrangeForm(false);
 
     progress_->setObjectName(QStringLiteral("repeatProgress"));
     startButton_->setObjectName(QStringLiteral("repeatStartButton"));
@@ -346,14 +375,17 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     // The headings' own size, so that the zoom grows them from it rather than from the
-    // window's face, which may have grown already.
-    QFont headingFont = table_->horizontalHeader()->font();
-    if (headingFont.pointSizeF() > 0) {
-        headingFont.setPointSizeF(headingFont.pointSizeF());
-    } else {
-        headingFont.setPixelSize(headingFont.pixelSize());
+    // window's face, which may have grown already; the rows' hidden headings too, whose size
+    // is the least a row takes.
+    for (QHeaderView* header : {table_->horizontalHeader(), table_->verticalHeader()}) {
+        QFont headingFont = header->font();
+        if (headingFont.pointSizeF() > 0) {
+            headingFont.setPointSizeF(headingFont.pointSizeF());
+        } else {
+            headingFont.setPixelSize(headingFont.pixelSize());
+        }
+        header->setFont(headingFont);
     }
-    table_->horizontalHeader()->setFont(headingFont);
 
     chartArea_ = new ChartArea(this);
     auto* scroll = chartArea_;
@@ -377,7 +409,7 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
            "for a very great number of runs, its mean and, in brackets, its 10%, median and 90%."));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addLayout(form_);
     layout->addLayout(buttons);
     layout->addWidget(statusLabel_);
     layout->addWidget(scroll, 1);
@@ -629,23 +661,183 @@ void RepeatWindow::FitTable() {
     FitChartArea();
 }
 
-void RepeatWindow::FitChartArea() {
-    // The chart's area is kept as tall as the chart needs for every scheme's histogram with its
-    // numbers, as far as the screen leaves room beside the rest of the window at its least.
-    const int frame = 2 * chartArea_->frameWidth();
-    int wanted = chart_->minimumSizeHint().height() + frame;
-    // Measured on the window this is shown in, which may hold it as one of its pages.
+int RepeatWindow::ContentsWidthRoom() const {
+    const std::optional<QRect> area = AvailableArea(*this);
+    if (!area || layout() == nullptr) {
+        return std::numeric_limits<int>::max() / 2;
+    }
+    const QMargins margins = layout()->contentsMargins();
     const QWidget& shownIn = *window();
-    if (shownIn.layout() != nullptr) {
-        const int rest = shownIn.layout()->minimumSize().height() - chartArea_->minimumHeight();
-        if (const QScreen* shownOn = screen()) {
-            const int room = shownOn->availableGeometry().height() -
-                             ExpectedFrameSize(shownIn, shownIn.parentWidget()).height() - rest -
-                             fontMetrics().height(); // a line to spare for the frame's estimate
-            wanted = std::min(wanted, room);
+    return area->width() - ExpectedFrameSize(shownIn, shownIn.parentWidget()).width() -
+           (shownIn.width() - width()) - margins.left() - margins.right();
+}
+
+void RepeatWindow::ArrangeForm(bool compact) {
+    compactForm_ = compact;
+    for (const auto& [label, field] : formFields_) {
+        form_->removeWidget(label);
+        form_->removeWidget(field);
+    }
+    for (int column = 0; column < 6; ++column) {
+        form_->setColumnStretch(column, 0);
+    }
+    if (!compact) {
+        // A label and its field on each row.
+        for (int row = 0; row < static_cast<int>(formFields_.size()); ++row) {
+            form_->addWidget(formFields_[row].first, row, 0);
+            form_->addWidget(formFields_[row].second, row, 1);
+        }
+        form_->setColumnStretch(1, 1);
+        return;
+    }
+    // Short of height, the three boxes share the first row, and the schemes and the time have
+    // a row each.
+    const int firstRow[] = {0, 2, 3};
+    for (int at = 0; at < 3; ++at) {
+        const auto& [label, field] = formFields_[firstRow[at]];
+        form_->addWidget(label, 0, 2 * at);
+        form_->addWidget(field, 0, 2 * at + 1);
+        form_->setColumnStretch(2 * at + 1, 1);
+    }
+    form_->addWidget(formFields_[1].first, 1, 0);
+    form_->addWidget(formFields_[1].second, 1, 1, 1, 5);
+    form_->addWidget(formFields_[4].first, 2, 0);
+    form_->addWidget(formFields_[4].second, 2, 1, 1, 5);
+}
+
+void RepeatWindow::FitChartArea() {
+    // The chart's area is kept as tall as the chart needs at its width for every scheme's
+    // histogram with its numbers, as far as the screen leaves room beside the rest of the window
+    // at its least. Short of that room, the window widens as far as its screen allows where the
+    // chart's panels then stand side by side, and the form takes three rows rather than five.
+    const int frame = 2 * chartArea_->frameWidth();
+    const int shown = chartArea_->viewport()->width();
+    int width = std::max(shown, chart_->minimumSizeHint().width());
+    int wanted = chart_->heightForWidth(width) + frame;
+    if (const std::optional<QRect> area = AvailableArea(*this); area && wanted > RoomForChart()) {
+        const QWidget& shownIn = *window();
+        const int widest = area->width() -
+                           ExpectedFrameSize(shownIn, shownIn.parentWidget()).width() -
+                           (shownIn.width() - shown);
+        if (widest > width && chart_->heightForWidth(widest) + frame < wanted) {
+            width = widest;
+            wanted = chart_->heightForWidth(widest) + frame;
         }
     }
-    chartArea_->setMinimumHeight(std::max(wanted, kLeastChartAreaHeight));
+    const int widerBy = std::max(0, width - shown);
+    const int saving = 2 * (runsBox_->sizeHint().height() + std::max(0, form_->verticalSpacing()));
+    const int room = RoomForChart();
+    const int tallRoom = compactForm_ ? room - saving : room;
+    const bool compact = tallRoom < wanted && CompactFormFits();
+    if (compact != compactForm_) {
+        ArrangeForm(compact);
+    }
+    chartArea_->setMinimumHeight(std::max(std::min(wanted, RoomForChart()), kLeastChartAreaHeight));
+    FitShownIn(widerBy);
+}
+
+bool RepeatWindow::CompactFormFits() const {
+    // The first row of the compact form: three labels and their boxes, and the gaps between.
+    const int spacing = std::max(0, form_->horizontalSpacing());
+    int row = 5 * spacing;
+    for (const int field : {0, 2, 3}) {
+        row += formFields_[field].first->sizeHint().width() +
+               formFields_[field].second->minimumSizeHint().width();
+    }
+    return row <= ContentsWidthRoom();
+}
+
+int RepeatWindow::Around() const {
+    const QWidget& shownIn = *window();
+    if (&shownIn == this || shownIn.layout() == nullptr) {
+        return 0;
+    }
+    // As it is laid out now, and as its layout has it at its least, whichever is more.
+    return std::max({0, shownIn.height() - height(),
+                     shownIn.layout()->totalMinimumSize().height() - minimumSizeHint().height()});
+}
+
+int RepeatWindow::RoomForChart() const {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr || layout() == nullptr) {
+        return std::numeric_limits<int>::max() / 2;
+    }
+    layout()->activate();
+    // Measured on the window this is shown in, which may hold it as one of its pages, with
+    // something of its own around it.
+    const QWidget& shownIn = *window();
+    const int around = Around();
+    // The rest of this window at its least.
+    const int rest = LeastHeight() - chartArea_->minimumHeight();
+    // Before the window is shown its frame is a guess: a line to spare for it.
+    const int spare = shownIn.isVisible() ? 0 : fontMetrics().height();
+    return shownOn->availableGeometry().height() -
+           ExpectedFrameSize(shownIn, shownIn.parentWidget()).height() - around - rest - spare;
+}
+
+void RepeatWindow::FitShownIn(int widerBy) {
+    // The window this is shown in takes the least size its layout needs at its width, and
+    // `widerBy` more width, as far as its screen allows, so that nothing in it is squeezed. A
+    // window that holds this one as a page keeps least sizes of its own: it is given this one's.
+    QWidget& shownIn = *window();
+    const std::optional<QRect> area = AvailableArea(shownIn);
+    if (!area || !shownIn.isVisible() || shownIn.layout() == nullptr) {
+        return;
+    }
+    // What the window holds around this one, as a page, and this one at its least; its layouts
+    // learn of the change now rather than once their events are handled, so that it is what
+    // they measure when the window's size changes.
+    updateGeometry();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const int around = Around();
+    const QSize room = area->size() - ExpectedFrameSize(shownIn, shownIn.parentWidget());
+    const int width = std::min(shownIn.width() + widerBy, room.width());
+    const int least = std::min(around + LeastHeight(), room.height());
+    if (&shownIn != this && shownIn.minimumHeight() != least) {
+        shownIn.setMinimumHeight(least);
+    }
+    if (width != shownIn.width() || least > shownIn.height()) {
+        shownIn.resize(width, std::max(least, shownIn.height()));
+    }
+    FitFrameOnScreen(shownIn);
+}
+
+void RepeatWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Its width decides how the chart's panels stand, and so the height they need: measured once
+    // the window it is shown in has laid everything out at that width.
+    if (event->size().width() != event->oldSize().width() && !fitDue_) {
+        fitDue_ = true;
+        QTimer::singleShot(0, this, [this] {
+            fitDue_ = false;
+            FitChartArea();
+        });
+    }
+}
+
+int RepeatWindow::LeastHeight() const {
+    if (layout() == nullptr) {
+        return 0;
+    }
+    // Its wrapped lines at the width they have.
+    return std::max(layout()->totalMinimumSize().height(),
+                    layout()->hasHeightForWidth()
+                        ? layout()->totalMinimumHeightForWidth(std::max(width(), 1))
+                        : 0);
+}
+
+bool RepeatWindow::hasHeightForWidth() const {
+    // As a page its host is given its least height at its width instead (minimumSizeHint): the
+    // height it would like, the whole chart, is more than a page that shares its window needs.
+    return isWindow() && QWidget::hasHeightForWidth();
+}
+
+QSize RepeatWindow::minimumSizeHint() const {
+    const QSize least = QWidget::minimumSizeHint();
+    if (isWindow() || layout() == nullptr) {
+        return least;
+    }
+    return {least.width(), std::max(least.height(), LeastHeight())};
 }
 
 void RepeatWindow::changeEvent(QEvent* event) {

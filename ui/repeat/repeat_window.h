@@ -15,9 +15,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -43,6 +45,9 @@ public:
     const std::vector<plot::DrawnText>& DrawnTexts() const { return drawn_; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override;
+    /// The least height at `width`: see plot::DistributionChartHeightForWidth.
+    int heightForWidth(int width) const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -97,8 +102,12 @@ public:
     /// Writes the data as "Save data..." does, saying in a message why it could not.
     bool SaveDataOrSay(const QString& path);
 
+    bool hasHeightForWidth() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     /// Measures how fast the engine draws, for the estimate; the inputs wait for it.
@@ -125,6 +134,20 @@ private:
     void GrowToResults();
     void FitTable();
     void FitChartArea();
+    /// Lays the form out a row for each of its fields or, `compact`, in three rows.
+    void ArrangeForm(bool compact);
+    /// The height the screen leaves the chart's area beside the rest of the window at its least.
+    int RoomForChart() const;
+    /// The least height of this window at its width.
+    int LeastHeight() const;
+    /// The height the window this is a page of takes around it; none when this is a window.
+    int Around() const;
+    /// Whether the compact form's first row fits the width the screen leaves this window.
+    bool CompactFormFits() const;
+    /// The width the screen leaves what this window lays out: its form's rows, say.
+    int ContentsWidthRoom() const;
+    /// Has the window this is shown in take the least size its layout needs, `widerBy` wider.
+    void FitShownIn(int widerBy);
     /// Enables the inputs when no batch runs, and disables them while one does.
     void SetInputsEnabled(bool enabled);
 
@@ -144,6 +167,12 @@ private:
     DistributionChartWidget* chart_;
     QScrollArea* chartArea_ = nullptr;
     QTableWidget* table_;
+    /// The form's labels and their fields, in the order of its rows when it is not compact.
+    QGridLayout* form_ = nullptr;
+    std::vector<std::pair<QLabel*, QWidget*>> formFields_;
+    bool compactForm_ = false;
+    /// Whether the chart's area is to be fitted again once the window has taken its new width.
+    bool fitDue_ = false;
 
     /// Symbols the engine draws a second on one core, measured once.
     double symbolsPerSecond_ = 0.0;

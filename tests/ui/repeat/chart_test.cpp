@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <filesystem>
@@ -179,6 +180,52 @@ TEST(DistributionChartTest, NoTextMeetsAnotherAtAnySizeOrFace) {
             }
         }
     }
+}
+
+// Lower than it is laid out for, and wide, the chart stands its panels side by side: in the
+// least height it names for a width, every panel's plot and numbers are drawn in the area and no
+// text meets another, with a guess or without and in every face.
+TEST(DistributionChartTest, AWideLowAreaStandsThePanelsSideBySide) {
+    DistributionData guessed = ThreeSchemes();
+    guessed.guess = 30;
+    const DistributionData two = Batch("METHINKS IT IS", {Scheme::Attenuating, Scheme::Serial}, 60);
+    for (const DistributionData* data :
+         {&ThreeSchemes(), static_cast<const DistributionData*>(&guessed), &two}) {
+        for (const int pixels : {13, 26, 34}) {
+            QFont face = DefaultChartFace();
+            face.setPixelSize(pixels);
+            const QSize natural = DistributionChartSize(*data, face);
+            const int width = natural.width() * 2;
+            const QSize least(width, DistributionChartHeightForWidth(*data, width, face));
+            SCOPED_TRACE(::testing::Message()
+                         << data->schemes.size() << " schemes at " << pixels << " px in "
+                         << least.width() << "x" << least.height());
+            // Far lower than one panel above another would need.
+            EXPECT_LT(least.height(), DistributionChartMinimumSize(*data, face).height());
+            const std::vector<DrawnText> texts = Drawn(*data, least, face);
+            EXPECT_EQ(Collisions(texts, QRectF(QPointF(0, 0), QSizeF(least))), "");
+            std::vector<double> headingTops;
+            for (const DrawnText& drawn : texts) {
+                if (drawn.text.contains(QLatin1String(" Selection: "))) {
+                    headingTops.push_back(drawn.rect.top());
+                }
+            }
+            ASSERT_EQ(headingTops.size(), data->schemes.size());
+            EXPECT_EQ(*std::min_element(headingTops.begin(), headingTops.end()),
+                      *std::max_element(headingTops.begin(), headingTops.end()))
+                << "the headings are not side by side";
+        }
+    }
+    // Laid out as it asks, the chart keeps its panels one above another.
+    const std::vector<DrawnText> laidOut =
+        Drawn(ThreeSchemes(), DistributionChartSize(ThreeSchemes()), DefaultChartFace());
+    std::set<double> tops;
+    for (const DrawnText& drawn : laidOut) {
+        if (drawn.text.contains(QLatin1String(" Selection: "))) {
+            tops.insert(drawn.rect.top());
+        }
+    }
+    EXPECT_EQ(tops.size(), 3U);
 }
 
 TEST(DistributionChartTest, TheSizeAndTheTextsGrowWithTheFace) {
