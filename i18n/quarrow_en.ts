@@ -1387,18 +1387,6 @@ The view keeps it; choose another place and save again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Scheme 3 will take %1 on %2 cores; fewer runs, or leaving it out, shortens that.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scheme 3 is left out: it would take %1 on %2 cores.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Schemes 1 and 2 take a moment.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Choose at least one scheme.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1452,6 +1440,24 @@ The view keeps it; choose another place and save again.</source>
     </message>
     <message>
         <source>seed %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Scheme %1 will take %2 on %n core(s); fewer runs, or leaving it out, shortens that.</source>
+        <translation>
+            <numerusform>Scheme %1 will take %2 on %n core; fewer runs, or leaving it out, shortens that.</numerusform>
+            <numerusform>Scheme %1 will take %2 on %n cores; fewer runs, or leaving it out, shortens that.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Scheme %1 is left out: it would take %2 on %n core(s).</source>
+        <translation>
+            <numerusform>Scheme %1 is left out: it would take %2 on %n core.</numerusform>
+            <numerusform>Scheme %1 is left out: it would take %2 on %n cores.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The other schemes take a moment.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

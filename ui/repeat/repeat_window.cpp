@@ -101,7 +101,18 @@ void SayWhatToMend(QWidget* window, Box* box, const QString& text, const char* o
     });
     OpenOverWindow(*problem);
 }
-// Scheme 3 starts left out when its runs would take longer than this.
+// The scheme whose runs are long enough to be estimated before a batch: the one whose law grows
+// a prefix, whose closed forms give the symbols a run draws.
+constexpr std::size_t kSlowRow = [] {
+    for (std::size_t s = 0; s < kSchemeTable.size(); ++s) {
+        if (kSchemeTable[s].law == LawKind::GrowingPrefix) {
+            return s;
+        }
+    }
+    return kSchemeTable.size();
+}();
+static_assert(kSlowRow < kSchemeTable.size(), "one scheme's runs are estimated before a batch");
+// That scheme starts left out when its runs would take longer than this.
 constexpr double kLongSequentialSeconds = 600.0;
 // A guess has at most this many digits: far beyond any run, and still drawn on the chart's axis.
 constexpr qsizetype kLongestGuess = 12;
@@ -155,7 +166,7 @@ bool ParseGuess(const QString& text, std::optional<std::int64_t>& guess) {
     return true;
 }
 
-/// Symbols the engine draws a second: a sequential run on a short target, for a few
+/// Symbols the engine draws a second: runs of the slow scheme on a short target, for a few
 /// hundredths of a second.
 double MeasureSymbolsPerSecond(const std::atomic<bool>& cancel) {
     const MonotonicClock& clock = SystemMonotonic();
@@ -164,8 +175,9 @@ double MeasureSymbolsPerSecond(const std::atomic<bool>& cancel) {
     Generator generator;
     NullLogSink log;
     do {
-        const RunResult result = RunScheme(Scheme::Sequential, "ABC", RandomString(generator, 3),
-                                           RunEnvironment{generator, clock, log, cancel});
+        const RunResult result =
+            RunScheme(kSchemeTable[kSlowRow].scheme, "ABC", RandomString(generator, 3),
+                      RunEnvironment{generator, clock, log, cancel});
         symbols += result.symbolsDrawn;
     } while (clock.Seconds() - start < 0.03 && !cancel.load());
     return static_cast<double>(symbols) / std::max(clock.Seconds() - start, 1e-6);
@@ -437,11 +449,11 @@ void RepeatWindow::MeasureSpeed() {
     estimateLabel_->setText(tr("Measuring how fast this computer runs..."));
     run_.Start<double>(MeasureSymbolsPerSecond, [this](const TaskEnd<double>& end) {
         symbolsPerSecond_ = end.result.value_or(0.0);
-        // A phrase on which scheme 3 would run for more than a few minutes starts with it left
-        // out, so that Start gives figures in moments; the estimate says why.
+        // A phrase on which the slow scheme would run for more than a few minutes starts with
+        // it left out, so that Start gives figures in moments; the estimate says why.
         if (SequentialSeconds() > kLongSequentialSeconds) {
-            const QSignalBlocker quiet(schemeChecks_[2]);
-            schemeChecks_[2]->setChecked(false);
+            const QSignalBlocker quiet(schemeChecks_[kSlowRow]);
+            schemeChecks_[kSlowRow]->setChecked(false);
         }
         UpdateEstimate();
         SetInputsEnabled(true);
@@ -449,8 +461,8 @@ void RepeatWindow::MeasureSpeed() {
 }
 
 double RepeatWindow::SequentialSeconds() const {
-    // Scheme 3 dominates: its mean generations and the symbols each draws, from the closed
-    // form, at the measured rate on every core.
+    // The slow scheme dominates: its mean generations and the symbols each draws, from its law's
+    // closed forms, at the measured rate on every core.
     const SequentialLaw law(static_cast<std::size_t>(target_.size()));
     return runsBox_->value() * law.MeanGenerations() * law.MeanDrawsPerGeneration() /
            std::max(symbolsPerSecond_, 1.0) / Cores();
@@ -462,17 +474,20 @@ void RepeatWindow::UpdateEstimate() {
     }
     const double seconds = SequentialSeconds();
     const int cores = Cores();
-    if (schemeChecks_[2]->isChecked()) {
-        estimateLabel_->setText(
-            tr("Scheme 3 will take %1 on %2 cores; fewer runs, or leaving it out, shortens that.")
-                .arg(Duration(seconds))
-                .arg(cores));
+    const int slow = kSchemeTable[kSlowRow].number;
+    if (schemeChecks_[kSlowRow]->isChecked()) {
+        estimateLabel_->setText(tr("Scheme %1 will take %2 on %n core(s); fewer runs, or leaving "
+                                   "it out, shortens that.",
+                                   nullptr, cores)
+                                    .arg(slow)
+                                    .arg(Duration(seconds)));
     } else if (seconds > kLongSequentialSeconds) {
-        estimateLabel_->setText(tr("Scheme 3 is left out: it would take %1 on %2 cores.")
-                                    .arg(Duration(seconds))
-                                    .arg(cores));
+        estimateLabel_->setText(
+            tr("Scheme %1 is left out: it would take %2 on %n core(s).", nullptr, cores)
+                .arg(slow)
+                .arg(Duration(seconds)));
     } else {
-        estimateLabel_->setText(tr("Schemes 1 and 2 take a moment."));
+        estimateLabel_->setText(tr("The other schemes take a moment."));
     }
 }
 
