@@ -13,6 +13,7 @@
 
 #include "platform/clock.h"
 #include "platform/generator.h"
+#include "plot/catalogue.h"
 #include "ui/live/evolution_view.h"
 #include "ui/window/quarrow.h"
 
@@ -140,6 +141,8 @@ bool RunRepeatBatch(QWidget* repeat, const QString& phrase) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarrow"));
+    // The texts as the program shows them, its English plurals included.
+    quarrow::plot::InstallCatalogue(app);
     // Each picture's name is printed as it is written, also into a pipe.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     const QStringList arguments = QApplication::arguments();
