@@ -1191,19 +1191,7 @@ The view keeps it; choose another place and save again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, every letter now locked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Offspring %1: %2 of %3 right</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, matches the target</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, next parent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1262,6 +1250,22 @@ The view keeps it; choose another place and save again.</source>
     </message>
     <message>
         <source>Bold, underlined: right; italic: changed; plain: kept; “%1”: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offspring %1: %2, %3, every letter now locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offspring %1: %2 of %3 right, matches the target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offspring %1: %2 of %3 right, next parent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offspring %1: %2 of %3 right, more letters right, but not chosen: the 20th offspring always is</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -60,30 +60,27 @@ QString PassedOverMark() {
 QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& row,
                           qsizetype targetLength, OffspringFate fate) {
     const auto length = static_cast<std::size_t>(targetLength);
-    QString text;
+    // Each description is one whole sentence of the catalogue, its figures its arguments.
     if (ShowsPrefix(scheme)) {
         const std::size_t hits = row.matched - std::min(row.matched, row.copied);
-        text = OffspringPanel::tr("Offspring %1: %2, %3")
-                   .arg(number)
-                   .arg(OffspringPanel::tr("%Ln letter(s) copied", nullptr,
-                                           static_cast<int>(row.copied)),
-                        Hits(hits));
-        if (row.matched >= length) {
-            text += OffspringPanel::tr(", every letter now locked");
-        }
-        return text;
+        const QString copied =
+            OffspringPanel::tr("%Ln letter(s) copied", nullptr, static_cast<int>(row.copied));
+        const QString sentence = row.matched >= length
+                                     ? OffspringPanel::tr("Offspring %1: %2, %3, every letter "
+                                                          "now locked")
+                                     : OffspringPanel::tr("Offspring %1: %2, %3");
+        return sentence.arg(number).arg(copied, Hits(hits));
     }
-    text = OffspringPanel::tr("Offspring %1: %2 of %3 right")
-               .arg(number)
-               .arg(Count(row.matched), Count(length));
+    QString sentence = OffspringPanel::tr("Offspring %1: %2 of %3 right");
     if (row.matched >= length) {
-        text += OffspringPanel::tr(", matches the target");
+        sentence = OffspringPanel::tr("Offspring %1: %2 of %3 right, matches the target");
     } else if (fate == OffspringFate::NextParent) {
-        text += OffspringPanel::tr(", next parent");
+        sentence = OffspringPanel::tr("Offspring %1: %2 of %3 right, next parent");
     } else if (fate == OffspringFate::PassedOver) {
-        text += QStringLiteral(", ") + PassedOverNote();
+        sentence = OffspringPanel::tr("Offspring %1: %2 of %3 right, more letters right, but not "
+                                      "chosen: the 20th offspring always is");
     }
-    return text;
+    return sentence.arg(number).arg(Count(row.matched), Count(length));
 }
 
 OffspringPanel::OffspringPanel(const QString& target, const QString& firstString, Scheme scheme,
