@@ -5,6 +5,7 @@
 #include "search/trial.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <mutex>
 
@@ -20,6 +21,16 @@ std::uint64_t Mix(std::uint64_t z) {
 }
 
 } // namespace
+
+std::optional<std::uint64_t> ReadSeed(std::string_view text) {
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || stop != end || error != std::errc()) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 Generator RunGenerator(std::uint64_t batchSeed, std::int64_t runIndex) {
     // Mixed twice, so the state is a bijection of the run's number for one seed and of the seed

@@ -20,6 +20,10 @@ namespace quarrow::analysis {
 // depend on those two numbers alone, never on the thread that ran it, and neighbouring seeds
 // or runs start from unrelated states.
 
+/// Reads a seed: a whole number from 0 to 2^64 - 1, all of whose bits count, with nothing
+/// before or after it.
+std::optional<std::uint64_t> ReadSeed(std::string_view text);
+
 /// The generator of run `runIndex` of a batch seeded with `batchSeed`; every bit of the seed
 /// counts.
 Generator RunGenerator(std::uint64_t batchSeed, std::int64_t runIndex);

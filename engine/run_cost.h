@@ -34,6 +34,16 @@ struct SequentialExpectation {
     double meanLogBytes = 0.0;
 };
 
+// Runs of the growing-prefix scheme whose expected cost the user is asked about first: above
+// this log size, or this many seconds at the measured rate or the view's pace, but never when a
+// run needs fewer generations than this on average.
+inline constexpr double kAskAboveLogBytes = 100.0e6;
+inline constexpr double kAskAboveSeconds = 30.0;
+inline constexpr double kNeverAskBelowGenerations = 10'000.0;
+// How long the generation rate is measured before such a question.
+inline constexpr double kRateMeasureSeconds = 0.1;
+inline constexpr std::int64_t kRateMeasureMaxGenerations = 200'000;
+
 /// The chance that a single random letter of an offspring's tail lands on its letter at least
 /// once among a generation's 20 offspring: 1 - (26/27)^20, about 0.53.
 double LetterWonInAGeneration();

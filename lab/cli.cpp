@@ -132,17 +132,6 @@ CLI::Validator WholeNumber(std::int64_t least, std::int64_t most) {
         "N");
 }
 
-/// Reads a seed: a whole number from 0 to 2^64 - 1, all of whose bits count.
-std::optional<std::uint64_t> ReadSeed(const std::string& text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || stop != end || error != std::errc()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 const std::string kSeedRange = "0 to " + std::to_string(std::numeric_limits<std::uint64_t>::max());
 
 /// Options every command takes.
@@ -169,7 +158,7 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options) {
         ->required();
     const CLI::Validator seedCheck(
         [](std::string& text) -> std::string {
-            if (ReadSeed(text)) {
+            if (analysis::ReadSeed(text)) {
                 return {};
             }
             if (text.empty()) {
@@ -299,7 +288,7 @@ std::vector<Scheme> AllSchemes() {
 SeedInfo MakeSeed(const CommonOptions& options) {
     SeedInfo seed;
     if (options.seedOption->count() > 0) {
-        seed.seed = ReadSeed(options.seed);
+        seed.seed = analysis::ReadSeed(options.seed);
     } else {
         seed.clockReading = SystemTimeOfDay().SecondsSinceMidnight();
     }

@@ -7,7 +7,7 @@
 
 namespace quarrow::plot {
 
-// Numbers as a learner reads them, in sentences and on every axis alike: whole numbers grouped
+// The texts of platform/learner_numbers.h as QStrings. Numbers as a learner reads them, in sentences and on every axis alike: whole numbers grouped
 // by thousands below a million ("10,000"), and from a million on a mantissa times a power of ten
 // with the power raised ("1.2 × 10⁴⁰", "10⁶"), never a computer's "1E+6" or "1e+06".
 

@@ -1,5 +1,6 @@
 #include "ui/common/cost_text.h"
 
+#include "platform/learner_numbers.h"
 #include "plot/learner_numbers.h"
 #include "ui/common/box_text.h"
 
@@ -21,25 +22,12 @@ class CostText {
 } // namespace
 
 QString DescribeDuration(double seconds) {
-    struct Unit {
-        double seconds;
-        const char* text; // a whole phrase, the figure its %1
-        double upTo;      // the next unit reads better from here on
-    };
-    static constexpr Unit kUnits[] = {
-        {1.0, QT_TRANSLATE_NOOP("CostText", "%1 seconds"), 90.0},
-        {60.0, QT_TRANSLATE_NOOP("CostText", "%1 minutes"), 90.0 * 60.0},
-        {3600.0, QT_TRANSLATE_NOOP("CostText", "%1 hours"), 48.0 * 3600.0},
-        {86400.0, QT_TRANSLATE_NOOP("CostText", "%1 days"), 730.0 * 86400.0},
-        {365.25 * 86400.0, QT_TRANSLATE_NOOP("CostText", "%1 years"), HUGE_VAL},
-    };
-    for (const Unit& unit : kUnits) {
-        if (seconds < unit.upTo) {
-            return QCoreApplication::translate("CostText", unit.text)
-                .arg(ThreeFigures(seconds / unit.seconds));
-        }
+    const DurationInUnits duration = DurationFor(seconds);
+    if (*duration.phrase == '\0') {
+        return {};
     }
-    return {};
+    return QCoreApplication::translate("CostText", duration.phrase)
+        .arg(QString::fromStdString(duration.figure));
 }
 
 QString DescribeBytes(double bytes) {

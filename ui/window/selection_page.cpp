@@ -62,14 +62,6 @@ QString CharacterAt(const QString& text, qsizetype position) {
     return text.mid(position, pair ? 2 : 1);
 }
 
-// Runs of scheme 3 whose expected cost is asked about first.
-constexpr double kAskAboveLogBytes = 100.0e6;
-constexpr double kAskAboveSeconds = 30.0;
-// Below this many generations on average a run is over too soon to be worth a question.
-constexpr double kNeverAskBelowGenerations = 10'000.0;
-// How long the generation rate is measured before a long run.
-constexpr double kRateMeasureSeconds = 0.1;
-constexpr std::int64_t kRateMeasureMaxGenerations = 200'000;
 // A log larger than this is not handed to a text editor without a word.
 constexpr qint64 kLargeLogBytes = 50'000'000;
 
