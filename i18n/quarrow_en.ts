@@ -787,6 +787,109 @@ The generation log holds every generation written until then.</source>
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Copy link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy a link to this phrase, step and scheme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link to this set-up is on the clipboard:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link could not be put on the clipboard. Copy it from here:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link&apos;s seed &quot;%1&quot; was ignored: a seed is a whole number from 0 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link&apos;s step &quot;%1&quot; was ignored: the steps are 1 to 4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link&apos;s scheme &quot;%1&quot; was ignored: the schemes are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link&apos;s phrase was ignored: it is longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link&apos;s setting &quot;%1&quot; is not one this page knows, and was ignored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seeded with %1: every result repeats exactly, as quarrow-lab&apos;s with --seed %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Evolving the target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generation %1: %2 of %3 letters right, %4 strings made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measuring how many strings this computer makes in a second…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generation log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log is %1; this shows its first %2. Download it to read it whole.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>generation.log, in this browser&apos;s storage for the page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The generation log could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another tab or window of this browser is running a selection with Quarrow and writing the generation log.
+
+The run was not started. Try again once that run has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This browser cannot keep a generation log for the page (%1), so the run was not started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarrow has ended. Reload the page to start it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarrow could not start in this browser: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>quarrow::BlindSearchLane</name>
     <message>
         <source>Blind search found the target at string %1; on average a blind search needs %2 = %3 strings to match it.</source>

@@ -37,10 +37,6 @@ std::string Fixed(double value, int decimals) {
             c = '.';
         }
     }
-    // A value that rounds to zero keeps no sign, as the window writes it.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
-        text.erase(0, 1);
-    }
     return text;
 }
 

@@ -35,4 +35,4 @@ cd "$root"
 "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h,ui \
   -I "$root" -tr-function-alias QT_TRANSLATE_NOOP+=QUARROW_TRANSLATABLE \
   -source-language en -target-language en \
-  plot ui engine/scheme.h -ts "$catalogue"
+  plot ui engine/scheme.h platform/learner_numbers.cpp web/bindings/page_texts.h -ts "$catalogue"

@@ -1,0 +1,103 @@
+// The page's start: the window drawn from its layout, the engine loaded, the set-up read from
+// the address, and the four pages given their behaviour.
+
+import { Engine, loadModule } from "./engine-core.js";
+import { buildWindow } from "./layout.js";
+import { createHelpViewer, installHelp } from "./help.js";
+import { linkTo, readLink } from "./link.js";
+import { Steps } from "./steps.js";
+import { arg, tr } from "./texts.js";
+
+function toolbar(): HTMLElement {
+  let bar = document.getElementById("page-tools");
+  if (bar === null) {
+    bar = document.createElement("div");
+    bar.id = "page-tools";
+    document.body.append(bar);
+  }
+  return bar;
+}
+
+/** Notes on what the address held that the page could not use, where everyone sees them. */
+function showNotes(notes: string[], seedNote: string | null): void {
+  const bar = toolbar();
+  const list = document.createElement("div");
+  list.id = "link-notes";
+  list.setAttribute("role", "status");
+  for (const note of seedNote ? [seedNote, ...notes] : notes) {
+    const line = document.createElement("p");
+    line.textContent = note;
+    list.append(line);
+  }
+  bar.append(list);
+}
+
+function addCopyLink(steps: Steps, ui: ReturnType<typeof buildWindow>): void {
+  const button = document.createElement("button");
+  button.type = "button";
+  button.id = "copyLink";
+  button.textContent = tr("WebPage", "Copy link");
+  button.title = tr("WebPage", "Copy a link to this phrase, step and scheme");
+  const said = document.createElement("p");
+  said.id = "copy-link-said";
+  said.setAttribute("role", "status");
+  button.addEventListener("click", async () => {
+    const link = linkTo(location.href, {
+      phrase: ui.input("txtPhrase").value,
+      step: ui.currentTab() + 1,
+      scheme: steps.chosenScheme(),
+      seed: steps.seedText(),
+    });
+    try {
+      await navigator.clipboard.writeText(link);
+      said.textContent = arg(tr("WebPage", "The link to this set-up is on the clipboard:\n%1"), link);
+    } catch {
+      said.textContent = arg(
+        tr("WebPage", "The link could not be put on the clipboard. Copy it from here:\n%1"),
+        link,
+      );
+    }
+  });
+  toolbar().prepend(button, said);
+}
+
+async function start(): Promise<void> {
+  const root = document.getElementById("window") ?? document.body;
+  const ui = buildWindow(root);
+  const engine = new Engine(await loadModule(new URL("../engine", import.meta.url).href));
+  const schemes = engine.schemes();
+  const setup = readLink(
+    location.search,
+    engine,
+    schemes.map((row) => row.number),
+  );
+  const steps = new Steps(ui, engine, setup);
+  steps.Form_Load();
+  installHelp(
+    ui,
+    createHelpViewer({
+      logPath: tr("WebPage", "generation.log, in this browser's storage for the page"),
+    }),
+  );
+  addCopyLink(steps, ui);
+  showNotes(
+    setup.notes,
+    setup.seed
+      ? arg(
+          tr("WebPage", "Seeded with %1: every result repeats exactly, as quarrow-lab's with --seed %1."),
+          setup.seed.text,
+        )
+      : null,
+  );
+  document.body.dataset.ready = "true";
+}
+
+start().catch((error: unknown) => {
+  const problem = document.createElement("p");
+  problem.setAttribute("role", "alert");
+  problem.textContent = arg(
+    tr("WebPage", "Quarrow could not start in this browser: %1"),
+    error instanceof Error ? error.message : String(error),
+  );
+  document.body.append(problem);
+});
