@@ -4,12 +4,12 @@
 #
 #   bash web/tools/preview.sh [OUT_DIR]        # builds the site into OUT_DIR (a temp folder by
 #                                              # default), serves it, takes screenshots
-#   PREVIEW_PAGE='?x' bash web/tools/preview.sh  # adds a query to the page's address
+#   PREVIEW_SHOTS='name:?tab=1:1280x800 ...' ...  # other screenshots (name:query:size)
 #   PREVIEW_KEEP=1 ...                           # leaves the server running (its pid is printed)
 #
 # TypeScript comes from web/node_modules (npm ci in web/), else $TSC, else `npx -y -p
-# typescript@5.4 tsc`. Screenshots are taken with /usr/bin/chromium at 1280x800, 1920x1080 and
-# 1024x768 and written to OUT_DIR/shots/.
+# typescript@5.4 tsc`. Screenshots are taken with /usr/bin/chromium (each page, the help and the
+# dialogs, at 1280x800, 1920x1080 and 1024x768) and written to OUT_DIR/shots/.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 out=${1:-$(mktemp -d -t quarrow-preview.XXXXXX)}
@@ -62,18 +62,24 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-url="http://127.0.0.1:$port/index.html${PREVIEW_PAGE:-}"
-for size in 1280x800 1920x1080 1024x768; do
+# name, address query and window size of each screenshot
+shots=${PREVIEW_SHOTS:-"step-one::1280x800 step-one::1920x1080 step-one::1024x768
+step-two:?tab=1:1920x1080 step-three:?tab=2:1920x1080 step-four:?tab=3:1920x1080
+step-four:?tab=3:1024x768 help:?tab=3&help=80:1280x800 message:?dialog=message:1280x800
+ask:?dialog=ask:1920x1080 progress:?tab=3&dialog=progress:1280x800"}
+for shot in $shots; do
+  IFS=: read -r name query size <<<"$shot"
   profile=$(mktemp -d -t quarrow-chromium.XXXXXX)
   /usr/bin/chromium --no-sandbox --headless --disable-gpu --disable-quic --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
     --user-data-dir="$profile" --hide-scrollbars --force-device-scale-factor=1 \
     --window-size="${size/x/,}" --virtual-time-budget=3000 \
-    --screenshot="$out/shots/page-$size.png" "$url" >/dev/null 2>&1 || true
+    --screenshot="$out/shots/$name-$size.png" "http://127.0.0.1:$port/index.html$query" \
+    >/dev/null 2>&1 || true
   rm -rf "$profile"
 done
 echo "site: $site"
 echo "screenshots: $out/shots"
 if [ -n "${PREVIEW_KEEP:-}" ]; then
-  echo "serving $url (server pid $server)"
+  echo "serving http://127.0.0.1:$port/index.html (server pid $server)"
 fi
