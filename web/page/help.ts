@@ -225,6 +225,10 @@ export function createHelpViewer(options: HelpOptions = {}): HelpViewer {
     back.disabled = at <= 0;
     forward.disabled = at >= history.length - 1;
     topic.scrollTop = 0;
+    if (dialog.open && !dialog.contains(document.activeElement)) {
+      // The link or button that had the focus went with the page, or was disabled.
+      topic.focus({ preventScroll: true });
+    }
   };
 
   const go = (context: number): Promise<void> => {
@@ -254,8 +258,8 @@ export function createHelpViewer(options: HelpOptions = {}): HelpViewer {
       }
     }
   });
-  dialog.addEventListener('keydown', (event) => {
-    if (event.altKey && !event.ctrlKey && (event.key === 'ArrowLeft' || event.key === 'ArrowRight')) {
+  document.addEventListener('keydown', (event) => {
+    if (dialog.open && event.altKey && !event.ctrlKey && (event.key === 'ArrowLeft' || event.key === 'ArrowRight')) {
       event.preventDefault();
       step(event.key === 'ArrowLeft' ? -1 : 1);
     }

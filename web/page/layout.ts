@@ -515,6 +515,12 @@ export function buildWindow(root: HTMLElement): WindowControls {
     if (index < 0 || index >= built.tabs.length) {
       return;
     }
+    if (index === current) {
+      if (focusTab) {
+        built.tabs[index].focus();
+      }
+      return;
+    }
     const previous = current;
     const leaving = previous >= 0 ? built.panels[previous] : null;
     const hadFocus = leaving !== null && leaving.contains(document.activeElement);
@@ -529,10 +535,8 @@ export function buildWindow(root: HTMLElement): WindowControls {
       // focus moves on from a control that disappears.
       built.tabs[index].focus();
     }
-    if (previous !== index) {
-      for (const listener of [...listeners]) {
-        listener(index, previous);
-      }
+    for (const listener of [...listeners]) {
+      listener(index, previous);
     }
   };
 
