@@ -66,7 +66,41 @@ function newDialog(kind: string, options: DialogOptions): {
   const buttons = document.createElement('div');
   buttons.className = 'dialog-buttons';
   dialog.append(title, body, buttons);
+  trapFocus(dialog);
   return { dialog, body, buttons };
+}
+
+const kFocusable =
+  'button:not(:disabled), input:not(:disabled), select:not(:disabled), textarea:not(:disabled), ' +
+  'a[href], [tabindex]:not([tabindex="-1"])';
+
+/**
+ * Keeps Tab and Shift+Tab going round the controls of `dialog` while it is open, rather than
+ * out to the browser's own controls, as a modal window of the desktop keeps them.
+ */
+export function trapFocus(dialog: HTMLDialogElement): void {
+  dialog.addEventListener('keydown', (event) => {
+    if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey) {
+      return;
+    }
+    const controls = [...dialog.querySelectorAll<HTMLElement>(kFocusable)].filter(
+      (control) => control.getClientRects().length > 0,
+    );
+    if (controls.length === 0) {
+      event.preventDefault();
+      return;
+    }
+    const first = controls[0];
+    const last = controls[controls.length - 1];
+    const at = document.activeElement;
+    if (event.shiftKey && (at === first || !dialog.contains(at))) {
+      event.preventDefault();
+      last.focus();
+    } else if (!event.shiftKey && (at === last || !dialog.contains(at))) {
+      event.preventDefault();
+      first.focus();
+    }
+  });
 }
 
 function open(dialog: HTMLDialogElement): () => void {

@@ -1,6 +1,7 @@
 // The help viewer: the window's own help pages (ui/help/pages, copied to help/ in the site) in a
 // modal dialog with the list of topics, Back and Forward, and the topic's title as its title.
 
+import { trapFocus } from './dialogs.js';
 import { layout } from './generated/layout.js';
 import { helpTopicOf, setDescription } from './layout.js';
 import type { WindowControls } from './layout.js';
@@ -164,6 +165,7 @@ export function createHelpViewer(options: HelpOptions = {}): HelpViewer {
   split.className = 'help-split';
   split.append(contents, topic);
   dialog.append(bar, split);
+  trapFocus(dialog);
   document.body.append(dialog);
 
   const load = (context: number): Promise<ParsedPage | null> => {
