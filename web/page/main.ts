@@ -62,7 +62,7 @@ function addCopyLink(steps: Steps, ui: ReturnType<typeof buildWindow>): void {
 }
 
 async function start(): Promise<void> {
-  const root = document.getElementById("window") ?? document.body;
+  const root = document.getElementById("app") ?? document.body;
   const ui = buildWindow(root);
   const engine = new Engine(await loadModule(new URL("../engine", import.meta.url).href));
   const schemes = engine.schemes();

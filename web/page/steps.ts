@@ -263,7 +263,7 @@ export class Steps {
     dialog.setLabel(
       arg(say("SearchPages", "Strings made: 0 of %1\n%2"), count.countText, this.slowerThanStepTwo()),
     );
-    let last: TrialProgress | null = null;
+    const seen: { last: TrialProgress | null } = { last: null };
     const task = startTask<TrialAnswer>(
       {
         kind: "trial",
@@ -273,7 +273,8 @@ export class Steps {
         stoppedClock: seeded !== undefined,
       },
       (progress) => {
-        last = progress as TrialProgress;
+        const last = progress as TrialProgress;
+        seen.last = last;
         dialog.setValue(last.made);
         dialog.setLabel(
           arg(
@@ -303,7 +304,7 @@ export class Steps {
       this.ui.input("txtTimeGen").value = this.engine.stoppedRun(0, 0, seconds).timeLength;
       this.ui.input("txtNumCorrect").value = end.answer.bestCount;
     } else if (end.kind === "cancelled") {
-      const made: TrialProgress | null = last;
+      const made = seen.last;
       this.ui.input("txtBestString").value = made?.best ?? "";
       this.ui.input("txtTimeGen").value = this.engine.stoppedRun(0, 0, seconds).timeLength;
       this.ui.input("txtNumCorrect").value =
@@ -485,11 +486,12 @@ export class Steps {
     this.writeFigures(null);
     const dialog = openProgress(tr("WebPage", "Evolving the target"));
     dialog.setRange(0, 0);
-    let last: RunProgress | null = null;
+    const seen: { last: RunProgress | null } = { last: null };
     const task = startTask<RunAnswer>(
       { kind: "run", scheme, target, first, state: this.generator, logged: true },
       (progress) => {
-        last = progress as RunProgress;
+        const last = progress as RunProgress;
+        seen.last = last;
         dialog.setLabel(
           arg(
             tr("WebPage", "Generation %1: %2 of %3 letters right, %4 strings made"),
@@ -533,7 +535,7 @@ export class Steps {
       return;
     }
     if (end.kind === "cancelled") {
-      const reached: RunProgress | null = last;
+      const reached = seen.last;
       const figures = this.engine.stoppedRun(
         reached?.generation ?? 0,
         reached?.strings ?? 1,
