@@ -6,6 +6,7 @@
 #include <exception>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace quarrow::analysis {
@@ -83,6 +84,51 @@ private:
     std::atomic<bool> failed_{false};
 };
 
+/// Joins a thread when it goes out of scope.
+class JoinedThread {
+public:
+    template <typename Work> explicit JoinedThread(Work work) : thread_(std::move(work)) {}
+    JoinedThread(JoinedThread&&) noexcept = default;
+    JoinedThread& operator=(JoinedThread&&) = delete;
+    ~JoinedThread() {
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
+
+private:
+    std::thread thread_;
+};
+
+/// The batch on the calling thread, one task after another, ticking between them; where no
+/// thread can be started (WebAssembly without threads) this is the only way.
+void RunInline(std::int64_t runs, const BatchControl& control,
+               const std::function<void(std::int64_t index)>& task) {
+    using Clock = std::chrono::steady_clock;
+    const auto interval = std::chrono::milliseconds(control.tickMilliseconds);
+    auto lastTick = Clock::now();
+    std::exception_ptr failure;
+    for (std::int64_t index = 0; index < runs && !control.stop.load(std::memory_order_relaxed);
+         ++index) {
+        try {
+            task(index);
+        } catch (...) {
+            failure = std::current_exception();
+            break;
+        }
+        if (control.tick && Clock::now() - lastTick >= interval) {
+            control.tick();
+            lastTick = Clock::now();
+        }
+    }
+    if (control.tick) {
+        control.tick();
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
 } // namespace
 
 void RunBatch(std::int64_t runs, const BatchControl& control,
@@ -94,8 +140,12 @@ void RunBatch(std::int64_t runs, const BatchControl& control,
         return;
     }
     const auto workerCount = static_cast<int>(std::clamp<std::int64_t>(control.threads, 1, runs));
+    if (workerCount == 1) {
+        RunInline(runs, control, task);
+        return;
+    }
     SharedBatch batch(runs, control, task, workerCount);
-    std::vector<std::jthread> workers;
+    std::vector<JoinedThread> workers;
     workers.reserve(static_cast<std::size_t>(workerCount));
     for (int i = 0; i < workerCount; ++i) {
         workers.emplace_back([&batch] { batch.Work(); });

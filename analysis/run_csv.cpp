@@ -1,17 +1,15 @@
 #include "analysis/run_csv.h"
 
 #include "engine/exact_law.h"
+#include "platform/float_chars.h"
 
-#include <charconv>
 #include <cstdio>
 #include <limits>
 
 namespace quarrow::analysis {
 
 std::string ExactText(double value) {
-    char text[32];
-    const auto converted = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, converted.ptr);
+    return ShortestChars(value);
 }
 
 std::string SecondsCsv(double value) {

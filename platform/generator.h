@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace quarrow {
 
@@ -156,7 +157,9 @@ private:
     static std::uint64_t OtherKey(double seed) {
         // The reseed's rotation and multiplication do the mixing; the key only has to spread
         // the low mantissa bits, where neighbouring clock readings differ, over the word.
-        const std::uint64_t bits = std::bit_cast<std::uint64_t>(seed);
+        std::uint64_t bits = 0;
+        static_assert(sizeof bits == sizeof seed);
+        std::memcpy(&bits, &seed, sizeof bits);
         return (bits ^ (bits >> 32)) * 0x94d049bb133111ebULL;
     }
 

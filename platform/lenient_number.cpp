@@ -1,7 +1,8 @@
 #include "platform/lenient_number.h"
 
+#include "platform/float_chars.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -150,19 +151,19 @@ std::string LeadingNumber(std::string_view text) {
 } // namespace
 
 double ReadLenientNumber(std::string_view text) {
-    // from_chars then reads exactly the leading number.
+    // ReadChars then reads exactly the leading number.
     const std::string number = LeadingNumber(WithoutBlanks(text));
     if (number.empty()) {
         return 0.0;
     }
-    // from_chars ignores the locale, which the GUI sets from the environment, and rounds the
-    // whole text correctly however many digits it has.
+    // ReadChars, like from_chars, ignores the locale, which the GUI sets from the environment, and
+    // rounds the whole text correctly however many digits it has.
     double value = 0.0;
     const char* first = number.data();
     if (*first == '+') {
         ++first;
     }
-    const auto [end, error] = std::from_chars(first, number.data() + number.size(), value);
+    const auto [end, error] = ReadChars(first, number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Too large reads as infinite, too small as zero, as the text meant. Which it is
         // depends on where the first digit that is not 0 stands, not on the exponent's sign:

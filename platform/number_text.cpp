@@ -1,7 +1,8 @@
 #include "platform/number_text.h"
 
+#include "platform/float_chars.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -42,15 +43,12 @@ std::string ExponentForm(std::string mantissa, std::int64_t exponent) {
 // finite value of its type: where rounding up would pass the largest one (1.79769313486232E+308
 // for the largest double, 3.402824E+38 for the largest float), the last digit is rounded down.
 std::string Scientific(double value, int digits) {
-    char buffer[64];
-    auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                 std::chars_format::scientific, digits - 1);
-    std::string text(buffer, written.ptr);
+    std::string text = ScientificChars(value, digits - 1);
     const double largest = digits <= kSingleDigits
                                ? static_cast<double>(std::numeric_limits<float>::max())
                                : std::numeric_limits<double>::max();
     double back = 0.0;
-    const auto read = std::from_chars(text.data(), text.data() + text.size(), back);
+    const auto read = ReadChars(text.data(), text.data() + text.size(), back);
     if (std::isfinite(value) && (read.ec == std::errc::result_out_of_range || back > largest)) {
         // Only mantissas of 1.797... and 3.402..., whose last digit is never 0, so a step down
         // borrows nothing.
@@ -78,10 +76,7 @@ std::string Magnitude(double value, int digits) {
     if (exponent >= digits || exponent < -4) {
         return ExponentForm(text.substr(0, e), exponent);
     }
-    char buffer[400];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::fixed, digits - 1 - exponent);
-    std::string fixed(buffer, written.ptr);
+    std::string fixed = FixedChars(value, digits - 1 - exponent);
     StripTrailingZeros(fixed);
     return fixed;
 }
@@ -170,12 +165,7 @@ std::string PlainTextFromLog10(long double log10Value) {
     }
     long double whole = std::floor(log10Value);
     const double mantissa = static_cast<double>(std::pow(10.0L, log10Value - whole));
-    auto fixed = [](double m) {
-        char buffer[64];
-        const auto written = std::to_chars(buffer, buffer + sizeof buffer, m,
-                                           std::chars_format::fixed, kDoubleDigits - 1);
-        return std::string(buffer, written.ptr);
-    };
+    auto fixed = [](double m) { return FixedChars(m, kDoubleDigits - 1); };
     std::string digits = fixed(mantissa);
     if (digits.starts_with("10")) { // rounding carried the mantissa up to 10
         whole += 1.0L;
