@@ -33,8 +33,12 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 echo "web-build: the engine (emscripten)"
-emcmake cmake --preset web >/dev/null
-cmake --build "$wasm"
+# emscripten runs its JavaScript tools with the system's node and Debian's node-acorn, which
+# lives in /usr/share/nodejs: Debian's node looks there by itself, a node from elsewhere does
+# not.
+engine_env=(env "NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}")
+"${engine_env[@]}" emcmake cmake --preset web >/dev/null
+"${engine_env[@]}" cmake --build "$wasm"
 engine_js=$(find "$wasm" -name quarrow-engine.mjs -not -path '*/CMakeFiles/*' | head -n 1)
 if [ -z "$engine_js" ] || [ ! -f "${engine_js%.mjs}.wasm" ]; then
   echo "web-build: the build made no quarrow-engine.mjs with its quarrow-engine.wasm in $wasm" >&2
