@@ -130,7 +130,7 @@ describe('the site', () => {
     try {
       await opened.page.waitForLoadState('networkidle');
       const violations = await audit(opened.page);
-      assert.deepEqual(violations, [], `axe-core found:\n  ${describeViolations(violations)}`);
+      if (violations.length > 0) assert.fail(`axe-core found:\n  ${describeViolations(violations)}`);
       assertNoProblems(opened);
     } finally {
       await opened.context.close();
