@@ -137,7 +137,13 @@ if (process.argv[1] && resolve(process.argv[1]) === fileURLToPath(import.meta.ur
     const { url, root } = await startServer(options);
     console.log(`Serving ${root} at ${url}`);
   } catch (error) {
-    console.error(`serve: ${error.message}`);
+    if (error.code === 'ENOENT') {
+      console.error(`serve: there is no folder ${options.root}: bash scripts/web-build.sh builds the site`);
+    } else if (error.code === 'EADDRINUSE') {
+      console.error(`serve: port ${options.port} is in use; pick another with --port PORT`);
+    } else {
+      console.error(`serve: ${error.message}`);
+    }
     process.exit(1);
   }
 }
