@@ -37,6 +37,20 @@ cleanup() {
 trap cleanup EXIT
 cp -a "$cache/base/." "$root/"
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+# The network may pass TLS through a certificate authority of its own, which this machine trusts
+# by a certificate added under /usr/local/share/ca-certificates. The new system is on the same
+# network and trusts the same ones: update-ca-certificates adds them to its list once the
+# README's commands install ca-certificates, and node (npm), which keeps a list of its own,
+# reads them from NODE_EXTRA_CA_CERTS.
+extra_cas=()
+while IFS= read -r -d '' certificate; do
+  extra_cas+=("$certificate")
+done < <(find /usr/local/share/ca-certificates -name '*.crt' -print0 2>/dev/null)
+if [ "${#extra_cas[@]}" -gt 0 ]; then
+  mkdir -p "$root/usr/local/share/ca-certificates"
+  cp "${extra_cas[@]}" "$root/usr/local/share/ca-certificates/"
+  cat "${extra_cas[@]}" >"$root/usr/local/share/extra-ca-certificates.pem"
+fi
 mount -t proc proc "$root/proc"
 mount --rbind /sys "$root/sys"
 mount --rbind /dev "$root/dev"
@@ -46,6 +60,9 @@ mkdir -p "$root/home/newcomer/out"
 mount --bind "$out" "$root/home/newcomer/out"
 
 environment=(HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 CI=true)
+if [ "${#extra_cas[@]}" -gt 0 ]; then
+  environment+=(NODE_EXTRA_CA_CERTS=/usr/local/share/extra-ca-certificates.pem)
+fi
 if [ -n "${FRESH_CCACHE:-}" ]; then
   mkdir -p "$FRESH_CCACHE" "$root/root/.ccache"
   mount --bind "$FRESH_CCACHE" "$root/root/.ccache"

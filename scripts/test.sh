@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite.
-# With --sanitize, builds and runs the tests under AddressSanitizer and UBSan instead.
+# Installs what is missing, builds everything and runs the whole test suite: the native tests
+# with ctest, then the browser site is built and its tests run in Debian's Chromium.
+# With --sanitize, builds and runs the native tests under AddressSanitizer and UBSan instead,
+# and leaves the browser site out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -12,3 +14,12 @@ export QT_QPA_PLATFORM=offscreen
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 ctest --preset "$preset" --timeout 600
+if [ "$preset" = asan ]; then
+  exit 0
+fi
+
+bash scripts/setup.sh --web-test
+bash scripts/web-build.sh
+# The files are named one by one, which every runner from Node 18 on takes alike; TAP closes
+# with the counts ("# pass N", "# fail N").
+node --test --test-reporter=tap web/tests/*.test.mjs

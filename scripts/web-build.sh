@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Builds the browser site into build/web/site, a folder of static files that any web server can
+# serve as it is:
+#   index.html, quarrow.css, the icon          from web/static/
+#   js/*.js                                    the page, compiled from web/page/*.ts
+#   js/generated/layout.js, texts.js           the window's layout and the catalogue's texts
+#   engine/quarrow-engine.mjs, .wasm           the engine, compiled to WebAssembly
+#   help/*.html                                the help pages the window shows
+# Installs the packages that are missing first (scripts/setup.sh --web).
+#
+#   bash scripts/web-build.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+wasm=build/web/wasm
+site=build/web/site
+
+bash scripts/setup.sh --web
+
+# Everything the steps below read, so that a missing piece is named before anything is built.
+missing=()
+grep -q '"name": *"web"' CMakePresets.json || missing+=("the CMake preset 'web' in CMakePresets.json")
+for file in web/CMakeLists.txt web/package.json web/package-lock.json web/tsconfig.json \
+  web/tools/ui_layout.py web/tools/catalogue.py web/static/index.html \
+  ui/window/quarrow.ui i18n/quarrow_en.ts ui/help/pages/contents.html; do
+  [ -e "$file" ] || missing+=("$file")
+done
+compgen -G 'web/page/*.ts' >/dev/null || missing+=("web/page/*.ts")
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "web-build: cannot build the site, missing:" >&2
+  printf '  %s\n' "${missing[@]}" >&2
+  exit 1
+fi
+
+echo "web-build: the engine (emscripten)"
+# emscripten runs its JavaScript tools with the system's node and Debian's node-acorn, which
+# lives in /usr/share/nodejs: Debian's node looks there by itself, a node from elsewhere does
+# not.
+engine_env=(env "NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}")
+"${engine_env[@]}" emcmake cmake --preset web >/dev/null
+"${engine_env[@]}" cmake --build "$wasm"
+engine_js=$(find "$wasm" -name quarrow-engine.mjs -not -path '*/CMakeFiles/*' | head -n 1)
+if [ -z "$engine_js" ] || [ ! -f "${engine_js%.mjs}.wasm" ]; then
+  echo "web-build: the build made no quarrow-engine.mjs with its quarrow-engine.wasm in $wasm" >&2
+  exit 1
+fi
+
+# npm ci starts from an empty node_modules each time; skip it while node_modules was installed
+# from this very lockfile with this very npm.
+lock_stamp="$(sha256sum web/package-lock.json | cut -d' ' -f1) npm $(npm --version)"
+if [ "$(cat web/node_modules/.installed-from 2>/dev/null)" != "$lock_stamp" ]; then
+  echo "web-build: the build and test tools (npm ci)"
+  (cd web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+  echo "$lock_stamp" >web/node_modules/.installed-from
+fi
+
+# A fresh folder each time, so that nothing removed from the sources lingers in the site.
+rm -rf "$site"
+mkdir -p "$site/js/generated" "$site/engine" "$site/help"
+
+echo "web-build: the page (tsc)"
+tsc=web/node_modules/.bin/tsc
+"$tsc" -p web/tsconfig.json
+if [ -f web/page/engine-worker.ts ]; then
+  "$tsc" -p web/tsconfig.worker.json
+fi
+
+echo "web-build: the layout and the texts"
+python3 web/tools/ui_layout.py ui/window/quarrow.ui "$site/js/generated/layout.js"
+python3 web/tools/catalogue.py i18n/quarrow_en.ts "$site/js/generated/texts.js"
+
+cp -R web/static/. "$site/"
+cp ui/help/pages/*.html "$site/help/"
+cp "$engine_js" "${engine_js%.mjs}.wasm" "$site/engine/"
+
+echo "web-build: the site is in $site"
