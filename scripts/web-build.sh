@@ -66,8 +66,8 @@ if [ -f web/page/engine-worker.ts ]; then
 fi
 
 echo "web-build: the layout and the texts"
-python3 web/tools/ui_layout.py ui/window/quarrow.ui "$site/js/generated/layout.js"
-python3 web/tools/catalogue.py i18n/quarrow_en.ts "$site/js/generated/texts.js"
+python3 web/tools/ui_layout.py --repo . "$site/js/generated/layout.js"
+python3 web/tools/catalogue.py --repo . "$site/js/generated/texts.js"
 
 cp -R web/static/. "$site/"
 cp ui/help/pages/*.html "$site/help/"

@@ -24,8 +24,9 @@ EM_JS(int, quarrow_js_log_begin, (), {
     return Module["logBegin"] ? Module["logBegin"]() : 0;
 });
 
-EM_JS(int, quarrow_js_log_append, (const char* bytes, double size), {
-    return Module["logAppend"] ? Module["logAppend"](HEAPU8.subarray(bytes, bytes + size)) : 0;
+// Answers the bytes written, or -1 when the browser refused the write outright.
+EM_JS(double, quarrow_js_log_append, (const char* bytes, double size), {
+    return Module["logAppend"] ? Module["logAppend"](HEAPU8.subarray(bytes, bytes + size)) : size;
 });
 
 EM_JS(int, quarrow_js_log_cut, (double size), {
@@ -63,8 +64,14 @@ StorageFault LogBegin() {
     return Fault(quarrow_js_log_begin());
 }
 
-StorageFault LogAppend(const char* bytes, std::size_t size) {
-    return Fault(quarrow_js_log_append(bytes, static_cast<double>(size)));
+StorageFault LogAppend(const char* bytes, std::size_t size, std::size_t& written) {
+    const double reached = quarrow_js_log_append(bytes, static_cast<double>(size));
+    if (reached < 0.0) {
+        written = 0;
+        return StorageFault::Refused;
+    }
+    written = static_cast<std::size_t>(reached);
+    return written < size ? StorageFault::Full : StorageFault::None;
 }
 
 StorageFault LogCut(std::uint64_t size) {

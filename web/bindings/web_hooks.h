@@ -26,8 +26,9 @@ enum class StorageFault : int { None = 0, Full = 1, Refused = 2 };
 
 /// Empties the log file; `StorageFault::None` when it is ready.
 StorageFault LogBegin();
-/// Appends `size` bytes to the log file.
-StorageFault LogAppend(const char* bytes, std::size_t size);
+/// Appends `size` bytes to the log file; `written` is how many of them reached it, all of them
+/// when nothing failed.
+StorageFault LogAppend(const char* bytes, std::size_t size, std::size_t& written);
 /// Cuts the log file to its first `size` bytes.
 StorageFault LogCut(std::uint64_t size);
 /// Writes the file out and lets it go.

@@ -41,10 +41,15 @@ bool WebLogSink::Flush() {
     if (buffer_.empty()) {
         return true;
     }
-    if (const StorageFault fault = LogAppend(buffer_.data(), buffer_.size());
+    std::size_t written = 0;
+    if (const StorageFault fault = LogAppend(buffer_.data(), buffer_.size(), written);
         fault != StorageFault::None) {
-        // The storage may hold part of the lines: the file goes back to its last whole line.
-        (void)LogCut(completeBytes_);
+        // The storage may hold part of the lines: the file goes back to the end of the last line
+        // that reached it whole.
+        const std::size_t lineEnd = buffer_.rfind('\n', written == 0 ? 0 : written - 1);
+        const std::size_t kept = lineEnd == std::string::npos || written == 0 ? 0 : lineEnd + 1;
+        (void)LogCut(completeBytes_ + kept);
+        completeBytes_ += kept;
         return Fail("cannot be written", static_cast<int>(fault));
     }
     completeBytes_ += buffer_.size();

@@ -40,13 +40,14 @@ async function openLog(module: EngineModule): Promise<void> {
       return fault(error);
     }
   };
+  // The bytes written, fewer when the storage is full, or -1 when the write was refused.
   module.logAppend = (bytes: Uint8Array) => {
     try {
       const written = handle.write(bytes, { at: offset });
       offset += written;
-      return written === bytes.length ? 0 : 1;
+      return written;
     } catch (error) {
-      return fault(error);
+      return fault(error) === 1 ? 0 : -1;
     }
   };
   module.logCut = (size: number) => {
