@@ -3,7 +3,6 @@
 #include "engine/exact_law.h"
 #include "platform/float_chars.h"
 
-#include <cstdio>
 #include <limits>
 
 namespace quarrow::analysis {
@@ -13,9 +12,8 @@ std::string ExactText(double value) {
 }
 
 std::string SecondsCsv(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    return text;
+    // Not printf, which takes the point from the locale the window sets from the environment.
+    return GeneralChars(value, 6);
 }
 
 std::string QuotedCsv(const std::string& text) {

@@ -110,6 +110,10 @@ std::string FixedCharsFallback(double value, int precision) {
     return Printed("%.*f", value, precision);
 }
 
+std::string GeneralCharsFallback(double value, int precision) {
+    return Printed("%.*g", value, precision);
+}
+
 std::string ShortestCharsFallback(double value) {
     if (value == 0.0 || !std::isfinite(value)) {
         // "0", "-0", "inf", "-inf", "nan" or "-nan", as printf writes them.
@@ -251,6 +255,9 @@ std::string ScientificChars(double value, int precision) {
 std::string FixedChars(double value, int precision) {
     return Converted(value, precision + 400, std::chars_format::fixed, precision);
 }
+std::string GeneralChars(double value, int precision) {
+    return Converted(value, precision + 32, std::chars_format::general, precision);
+}
 std::from_chars_result ReadChars(const char* first, const char* last, double& value) {
     return std::from_chars(first, last, value);
 }
@@ -265,6 +272,9 @@ std::string ScientificChars(double value, int precision) {
 }
 std::string FixedChars(double value, int precision) {
     return detail::FixedCharsFallback(value, precision);
+}
+std::string GeneralChars(double value, int precision) {
+    return detail::GeneralCharsFallback(value, precision);
 }
 std::from_chars_result ReadChars(const char* first, const char* last, double& value) {
     return detail::ReadCharsFallback(first, last, value);

@@ -16,6 +16,9 @@ std::string ShortestChars(double value);
 std::string ScientificChars(double value, int precision);
 /// `value` in fixed form with `precision` digits after the point.
 std::string FixedChars(double value, int precision);
+/// `value` with `precision` significant digits in the shorter of the two forms, as printf's
+/// "%.*g" writes it under the C locale ("1.5e-05", "0.000123").
+std::string GeneralChars(double value, int precision);
 /// Reads a number from [first, last) as `std::from_chars(first, last, value)` does in its
 /// general format: an optional "-", no leading blank or "+", no hexadecimal. On failure `value`
 /// is left as it was; a number too large or too small for a double reports
@@ -29,6 +32,7 @@ namespace detail {
 std::string ShortestCharsFallback(double value);
 std::string ScientificCharsFallback(double value, int precision);
 std::string FixedCharsFallback(double value, int precision);
+std::string GeneralCharsFallback(double value, int precision);
 std::from_chars_result ReadCharsFallback(const char* first, const char* last, double& value);
 
 } // namespace detail

@@ -183,9 +183,8 @@ int FigureDecimals(double value, int decimals) {
 }
 
 std::string FigureText(double value, int decimals) {
-    char text[400];
-    std::snprintf(text, sizeof text, "%.*f", FigureDecimals(value, decimals), value);
-    return text;
+    // Not printf, which takes the point from the locale the window sets from the environment.
+    return FixedChars(value, FigureDecimals(value, decimals));
 }
 
 std::string OrdinalText(std::int64_t value) {

@@ -10,9 +10,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <new>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -206,6 +208,35 @@ TEST(BatchTest, AFailingTaskStopsTheBatchAndItsErrorReachesTheCaller) {
     // Several workers: whichever thread fails, the error reaches the caller.
     ran = 0;
     EXPECT_THROW(RunBatch(1000, BatchControl{stop, 3}, failAtFive), std::bad_alloc);
+}
+
+TEST(BatchTest, OneThreadRunsTheTasksInOrderOnTheCallerTickingBetweenThemAndAtTheEnd) {
+    // Where no thread can start (WebAssembly), a batch of one thread must still run and tick.
+    std::atomic<bool> stop{false};
+    std::vector<std::int64_t> order;
+    int ticks = 0;
+    std::size_t tasksAtLastTick = 0;
+    bool onCaller = true;
+    const auto caller = std::this_thread::get_id();
+    BatchControl control{stop, 1, [&] {
+                             ++ticks;
+                             tasksAtLastTick = order.size();
+                         }};
+    control.tickMilliseconds = 5;
+    RunBatch(12, control, [&](std::int64_t index) {
+        onCaller = onCaller && std::this_thread::get_id() == caller;
+        order.push_back(index);
+        std::this_thread::sleep_for(std::chrono::milliseconds(4));
+    });
+    EXPECT_TRUE(onCaller);
+    EXPECT_EQ(order, (std::vector<std::int64_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_GE(ticks, 4); // about one every other task, and the last
+    EXPECT_EQ(tasksAtLastTick, order.size());
+    // A stopped batch starts nothing, and still ticks once.
+    stop = true;
+    ticks = 0;
+    RunBatch(12, control, [&](std::int64_t) { ADD_FAILURE() << "a stopped batch ran a task"; });
+    EXPECT_EQ(ticks, 1);
 }
 
 TEST(RunGeneratorTest, NeighbouringSeedsAndRunsDrawIndependentFirstStrings) {

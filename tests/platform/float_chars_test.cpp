@@ -110,6 +110,11 @@ TEST(FloatChars, FallbackWritesTheStandardTexts) {
                       StdText(value, std::chars_format::scientific, precision))
                 << Bits(value) << " " << precision;
         }
+        for (int precision = 1; precision <= 17; ++precision) {
+            ASSERT_EQ(detail::GeneralCharsFallback(value, precision),
+                      StdText(value, std::chars_format::general, precision))
+                << Bits(value) << " " << precision;
+        }
         if (std::fabs(value) < 1e30) {
             for (int precision = 0; precision <= 20; ++precision) {
                 ASSERT_EQ(detail::FixedCharsFallback(value, precision),
@@ -126,6 +131,8 @@ TEST(FloatChars, FallbackWritesTheStandardTexts) {
                   StdText(special, std::chars_format::scientific, 3));
         EXPECT_EQ(detail::FixedCharsFallback(special, 3),
                   StdText(special, std::chars_format::fixed, 3));
+        EXPECT_EQ(detail::GeneralCharsFallback(special, 6),
+                  StdText(special, std::chars_format::general, 6));
     }
     // The largest double in full.
     const double largest = std::numeric_limits<double>::max();
@@ -224,6 +231,7 @@ TEST(FloatChars, PublicFunctionsAreTheStandardOnesHere) {
     EXPECT_EQ(ShortestChars(1e22), "1e+22");
     EXPECT_EQ(ScientificChars(1234.5, 2), "1.23e+03");
     EXPECT_EQ(FixedChars(2.5, 0), "2");
+    EXPECT_EQ(GeneralChars(0.0000152, 6), "1.52e-05");
     double value = 0.0;
     const std::string text = "1.5e3 and more";
     const auto read = ReadChars(text.data(), text.data() + text.size(), value);

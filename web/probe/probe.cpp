@@ -5,11 +5,13 @@
 // Usage: quarrow_probe [SEED]   (a whole number, 1 when left out)
 
 #include "analysis/batch.h"
+#include "analysis/batch_time.h"
 #include "analysis/experiments.h"
 #include "analysis/run_csv.h"
 #include "analysis/statistics.h"
 #include "engine/exact_law.h"
 #include "engine/generation_log.h"
+#include "engine/run_cost.h"
 #include "engine/scheme.h"
 #include "platform/clock.h"
 #include "platform/float_chars.h"
@@ -204,6 +206,29 @@ void Laws(Printout& out) {
     }
 }
 
+void Costs(Printout& out) {
+    out.Heading("costs");
+    for (std::size_t letters = 1; letters <= 40; ++letters) {
+        const SequentialExpectation expected = ExpectSequential(letters);
+        out.Line("sequential " + std::to_string(letters) + ": " + Exact(expected.generationChance) +
+                 " " + Exact(expected.meanGenerations) + " " + Exact(expected.meanStrings) + " " +
+                 std::to_string(expected.medianGenerations) + " " +
+                 std::to_string(expected.percentile90Generations) + " " +
+                 std::to_string(expected.lineBytes) + " " + Exact(expected.meanLogBytes));
+    }
+    for (const double chance : {0.9, 0.53, 1e-3, 1e-9, 1e-15}) {
+        std::string line = "geometric " + Exact(chance) + ":";
+        for (const double quantile : {0.1, 0.5, 0.9, 0.999}) {
+            line += " " + std::to_string(GeometricQuantile(chance, quantile));
+        }
+        out.Line(line);
+    }
+    for (const double seconds :
+         {0.2, 1.0, 40.0, 59.6, 61.0, 720.0, 7200.0, 86400.0, 3e5, 4e7, 7.7e13, 1e300}) {
+        out.Line("duration " + Exact(seconds) + ": " + analysis::DurationText(seconds));
+    }
+}
+
 /// Doubles from every part of the range, the same on every run.
 std::vector<double> SampleDoubles() {
     std::vector<double> values = {0.0,
@@ -342,6 +367,7 @@ int Run(std::uint64_t seed) {
         }
     }
     Laws(out);
+    Costs(out);
     NumberTexts(out);
     Reading(out, seed);
     const std::string& text = out.Text();
