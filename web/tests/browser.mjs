@@ -94,7 +94,7 @@ export async function openPage(browser, url, { width = 1280, height = 800, devic
     problems.push(`console error in ${where}: ${text}`);
   };
   page.on('console', onConsole('the page'));
-  page.on('pageerror', (error) => problems.push(`uncaught in the page: ${error.stack ?? error}`));
+  page.on('pageerror', (error) => problems.push(`uncaught in the page or a worker: ${error.stack ?? error}`));
   page.on('worker', (worker) => worker.on('console', onConsole(`the worker ${worker.url()}`)));
   page.on('requestfailed', (request) => {
     problems.push(`request failed: ${request.url()} (${request.failure()?.errorText ?? 'no reason'})`);
