@@ -201,12 +201,16 @@ EMSCRIPTEN_KEEPALIVE char* quarrow_trial(std::uint32_t stateHigh, std::uint32_t 
     const FixedTimeOfDayClock stopped;
     const TimeOfDayClock& seedClock =
         stoppedClock != 0 ? static_cast<const TimeOfDayClock&>(stopped) : SystemTimeOfDay();
+    std::atomic<bool> cancel{false};
     TrialHooks hooks;
     hooks.clock = &SystemMonotonic();
     hooks.progressInterval = kProgressSeconds;
-    hooks.progress = [](const TrialProgress& progress) {
-        ReportTrial(progress.stringsMade, progress.bestString,
-                    progress.bestCount ? static_cast<double>(*progress.bestCount) : -1.0);
+    hooks.cancel = &cancel;
+    hooks.progress = [&cancel](const TrialProgress& progress) {
+        if (!ReportTrial(progress.stringsMade, progress.bestString,
+                         progress.bestCount ? static_cast<double>(*progress.bestCount) : -1.0)) {
+            cancel.store(true);
+        }
     };
     const double start = SystemMonotonic().Seconds();
     const TrialResult result = RunMatchingTrial(generator, seedClock, Bytes(target, targetSize),
@@ -218,6 +222,8 @@ EMSCRIPTEN_KEEPALIVE char* quarrow_trial(std::uint32_t stateHigh, std::uint32_t 
                                ? PlainText(static_cast<std::int64_t>(*result.bestCount))
                                : std::string());
     json.Number("stringsMade", static_cast<double>(result.stringsMade));
+    json.Figure("stringsMadeGrouped", GroupedText(result.stringsMade));
+    json.Boolean("cancelled", result.cancelled);
     json.Text("seconds", PlainText(elapsed));
     AddState(json, generator);
     return Handed(json.Text());
@@ -311,19 +317,21 @@ EMSCRIPTEN_KEEPALIVE char* quarrow_run(int number, const char* target, int targe
     WebLogSink log;
     NullLogSink noLog;
     LogSink& sink = logged != 0 ? static_cast<LogSink&>(log) : noLog;
-    const std::atomic<bool> never{false};
-    RunEnvironment environment{generator, SystemMonotonic(), sink, never};
+    std::atomic<bool> cancel{false};
+    RunEnvironment environment{generator, SystemMonotonic(), sink, cancel};
     environment.progressInterval = kProgressSeconds;
-    environment.progress = [&log, logged](const RunProgress& progress) {
-        // What the page has been told of is in the log: a run ended by its worker leaves a log
-        // of whole lines up to the generation last shown.
+    environment.progress = [&log, &cancel, logged](const RunProgress& progress) {
+        // What the page has been told of is in the log: should the worker have to be ended
+        // rather than stop the run itself, the log holds whole lines up to the generation shown.
         if (logged != 0) {
             log.Flush();
         }
-        ReportRun(progress.generation, progress.stringsMade,
-                  static_cast<double>(progress.matchedLetters),
-                  static_cast<double>(progress.targetLength), progress.elapsedSeconds,
-                  progress.currentString, progress.final);
+        if (!ReportRun(progress.generation, progress.stringsMade,
+                       static_cast<double>(progress.matchedLetters),
+                       static_cast<double>(progress.targetLength), progress.elapsedSeconds,
+                       progress.currentString, progress.final, logged != 0 ? log.Size() : 0)) {
+            cancel.store(true);
+        }
     };
     const RunResult result =
         RunScheme(*scheme, Bytes(target, targetSize), Bytes(first, firstSize), environment);

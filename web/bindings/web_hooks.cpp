@@ -5,19 +5,17 @@
 // The worker's script sets these handlers on the module object before it calls any work; a
 // module used without them (in a test under Node) reports nothing and keeps no log.
 // clang-format off
-EM_JS(void, quarrow_js_report_trial, (double made, const char* best, double size, double count), {
-    if (Module["onTrial"]) {
-        Module["onTrial"](made, HEAPU8.slice(best, best + size), count);
-    }
+// Each report answers 1 while the page still wants the work, 0 once it was cancelled.
+EM_JS(int, quarrow_js_report_trial, (double made, const char* best, double size, double count), {
+    return Module["onTrial"] ? Module["onTrial"](made, HEAPU8.slice(best, best + size), count) : 1;
 });
 
-EM_JS(void, quarrow_js_report_run, (double generation, double strings, double matched,
+EM_JS(int, quarrow_js_report_run, (double generation, double strings, double matched,
                                    double length, double seconds, const char* parent,
-                                   double size, int final), {
-    if (Module["onRun"]) {
-        Module["onRun"](generation, strings, matched, length, seconds,
-                        HEAPU8.slice(parent, parent + size), final !== 0);
-    }
+                                   double size, int final, double logBytes), {
+    return Module["onRun"] ? Module["onRun"](generation, strings, matched, length, seconds,
+                                             HEAPU8.slice(parent, parent + size), final !== 0,
+                                             logBytes) : 1;
 });
 
 EM_JS(int, quarrow_js_log_begin, (), {
@@ -48,16 +46,17 @@ StorageFault Fault(int code) {
 
 } // namespace
 
-void ReportTrial(std::int64_t stringsMade, std::string_view bestString, double bestCount) {
-    quarrow_js_report_trial(static_cast<double>(stringsMade), bestString.data(),
-                            static_cast<double>(bestString.size()), bestCount);
+bool ReportTrial(std::int64_t stringsMade, std::string_view bestString, double bestCount) {
+    return 0 != quarrow_js_report_trial(static_cast<double>(stringsMade), bestString.data(),
+                                        static_cast<double>(bestString.size()), bestCount);
 }
 
-void ReportRun(std::int64_t generation, std::int64_t stringsMade, double matched, double length,
-               double seconds, std::string_view parent, bool final) {
-    quarrow_js_report_run(static_cast<double>(generation), static_cast<double>(stringsMade),
-                          matched, length, seconds, parent.data(),
-                          static_cast<double>(parent.size()), final ? 1 : 0);
+bool ReportRun(std::int64_t generation, std::int64_t stringsMade, double matched, double length,
+               double seconds, std::string_view parent, bool final, std::uint64_t logBytes) {
+    return 0 != quarrow_js_report_run(static_cast<double>(generation),
+                                      static_cast<double>(stringsMade), matched, length, seconds,
+                                      parent.data(), static_cast<double>(parent.size()),
+                                      final ? 1 : 0, static_cast<double>(logBytes));
 }
 
 StorageFault LogBegin() {

@@ -13,13 +13,15 @@ namespace quarrow::web {
 inline constexpr double kProgressSeconds = 0.05;
 
 /// A trial's strings made so far and its best string; `bestCount` is -1 before the first.
-void ReportTrial(std::int64_t stringsMade, std::string_view bestString, double bestCount);
+/// False once the page has cancelled the trial.
+bool ReportTrial(std::int64_t stringsMade, std::string_view bestString, double bestCount);
 
 /// A run's figures: generations completed, strings made, matched letters of the parent (or the
 /// best so far), the target's length, seconds, and the parent; `final` for the report after it
-/// stopped.
-void ReportRun(std::int64_t generation, std::int64_t stringsMade, double matched, double length,
-               double seconds, std::string_view parent, bool final);
+/// stopped; `logBytes`, the bytes of whole lines the log holds so far. False once the page has
+/// cancelled the run.
+bool ReportRun(std::int64_t generation, std::int64_t stringsMade, double matched, double length,
+               double seconds, std::string_view parent, bool final, std::uint64_t logBytes);
 
 /// Why a write of the log failed, as the page's storage tells it.
 enum class StorageFault : int { None = 0, Full = 1, Refused = 2 };

@@ -69,6 +69,9 @@ export interface TrialAnswer {
   bestString: string;
   bestCount: string;
   stringsMade: number;
+  stringsMadeGrouped: string;
+  /** The page cancelled it before it made every string asked. */
+  cancelled: boolean;
   seconds: string;
   state: State;
 }

@@ -2,7 +2,15 @@
 
 import type { State } from "./engine-core.js";
 
-export type TaskRequest =
+/** What every request carries: the address the worker asks, at each report, whether the page
+ * still wants the work. The page revokes it to cancel, and the work stops as it would in the
+ * window: after the string or generation it is in, its figures and log whole. */
+interface Wanted {
+  token: string;
+}
+
+export type TaskRequest = Wanted &
+  (
   | { kind: "measure"; state: State; length: number }
   | { kind: "rate"; scheme: number; target: string; first: string; state: State }
   | { kind: "trial"; state: State; target: string; asked: number; stoppedClock: boolean }
@@ -13,7 +21,8 @@ export type TaskRequest =
       first: string;
       state: State;
       logged: boolean;
-    };
+    }
+  );
 
 export interface TrialProgress {
   kind: "trial";
@@ -31,6 +40,8 @@ export interface RunProgress {
   seconds: number;
   parent: string;
   final: boolean;
+  /** The bytes of whole lines in the log when this was reported. */
+  logBytes: number;
 }
 
 export type WorkerMessage =
@@ -50,16 +61,27 @@ export type TaskEnd<T> =
 /** A piece of work under way in a worker of its own. */
 export interface Task<T> {
   readonly ended: Promise<TaskEnd<T>>;
-  /** Ends the worker at once; `ended` then settles as cancelled. */
+  /** Asks the work to stop; it answers with what it reached. A worker that does not answer
+   * within moments is ended, and `ended` settles as cancelled. */
   cancel(): void;
+  /** Ends the worker at once; `ended` settles as cancelled. */
+  end(): void;
 }
+
+/** How long a cancelled worker has to answer before it is ended. */
+const kAnswerWithin = 1500;
+
+/** The request as the page writes it: the worker's token is added here. */
+export type TaskAsk = TaskRequest extends infer R ? (R extends Wanted ? Omit<R, "token"> : never) : never;
 
 /** Starts `request` in a new worker; `progress` hears every report. */
 export function startTask<T>(
-  request: TaskRequest,
+  ask: TaskAsk,
   progress: (message: TrialProgress | RunProgress) => void = () => {},
 ): Task<T> {
   const worker = new Worker(new URL("./engine-worker.js", import.meta.url), { type: "module" });
+  const token = URL.createObjectURL(new Blob(["wanted"]));
+  const request = { ...ask, token } as TaskRequest;
   let settle: (end: TaskEnd<T>) => void = () => {};
   let settled = false;
   const ended = new Promise<TaskEnd<T>>((resolve) => {
@@ -67,6 +89,7 @@ export function startTask<T>(
       if (!settled) {
         settled = true;
         worker.terminate();
+        URL.revokeObjectURL(token);
         resolve(end);
       }
     };
@@ -88,5 +111,12 @@ export function startTask<T>(
     settle({ kind: "failed", message: event.message || "the worker stopped" });
   };
   worker.postMessage(request);
-  return { ended, cancel: () => settle({ kind: "cancelled" }) };
+  return {
+    ended,
+    cancel: () => {
+      URL.revokeObjectURL(token);
+      setTimeout(() => settle({ kind: "cancelled" }), kAnswerWithin);
+    },
+    end: () => settle({ kind: "cancelled" }),
+  };
 }

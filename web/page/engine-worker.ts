@@ -14,6 +14,19 @@ function post(message: WorkerMessage): void {
   self.postMessage(message);
 }
 
+/** Whether the page still wants the work: its token answers until the page revokes it. A
+ * synchronous request, since the work holds the worker's only thread until it returns. */
+function stillWanted(token: string): boolean {
+  try {
+    const request = new XMLHttpRequest();
+    request.open("GET", token, false);
+    request.send();
+    return request.status === 200;
+  } catch {
+    return false;
+  }
+}
+
 /** The generation log in the page's own storage, written as the run goes. */
 async function openLog(module: EngineModule): Promise<void> {
   const root = await navigator.storage.getDirectory();
@@ -89,8 +102,10 @@ async function perform(request: TaskRequest): Promise<void> {
       return;
     }
     case "trial": {
-      module.onTrial = (made: number, best: Uint8Array, count: number) =>
+      module.onTrial = (made: number, best: Uint8Array, count: number) => {
         post({ kind: "trial", made, best: fromLatin1(best), count });
+        return stillWanted(request.token) ? 1 : 0;
+      };
       post({
         kind: "done",
         answer: engine.trial(request.state, request.target, request.asked, request.stoppedClock),
@@ -114,7 +129,8 @@ async function perform(request: TaskRequest): Promise<void> {
         seconds: number,
         parent: Uint8Array,
         final: boolean,
-      ) =>
+        logBytes: number,
+      ) => {
         post({
           kind: "run",
           generation,
@@ -124,7 +140,10 @@ async function perform(request: TaskRequest): Promise<void> {
           seconds,
           parent: fromLatin1(parent),
           final,
+          logBytes,
         });
+        return stillWanted(request.token) ? 1 : 0;
+      };
       post({
         kind: "done",
         answer: engine.run(

@@ -5,8 +5,9 @@
 import type { Engine, State } from "./engine-core.js";
 import { arg, tr } from "./texts.js";
 
-/** The longest phrase a link may carry: longer ones belong in the box, not in an address. */
-export const kLongestLinkPhrase = 100_000;
+/** The longest phrase a link may carry: an address much longer than this is cut or refused by
+ * many servers and mail programs; longer phrases belong in the box. */
+export const kLongestLinkPhrase = 2_000;
 
 export interface LinkSetup {
   phrase?: string;

@@ -24,6 +24,26 @@ export class LogStore {
     }
   }
 
+  /**
+   * Cuts the log back to its first `size` bytes, once the worker that wrote it has let it go:
+   * a run whose worker was ended keeps exactly the lines it had reported.
+   */
+  async cutTo(size: number): Promise<void> {
+    const root = await navigator.storage.getDirectory();
+    const handle = await root.getFileHandle(kLogName, { create: true });
+    for (let attempt = 0; attempt < 40; ++attempt) {
+      try {
+        const writable = await handle.createWritable({ keepExistingData: true });
+        await writable.truncate(size);
+        await writable.close();
+        return;
+      } catch {
+        // Still held by the ending worker.
+        await new Promise((resolve) => setTimeout(resolve, 25));
+      }
+    }
+  }
+
   /** Opens the viewer on `file`. */
   async view(file: File, engine: Engine): Promise<void> {
     const dialog = document.createElement("dialog");

@@ -11,7 +11,7 @@ import { arg, tr } from "./texts.js";
 function toolbar(): HTMLElement {
   let bar = document.getElementById("page-tools");
   if (bar === null) {
-    bar = document.createElement("div");
+    bar = document.createElement("header");
     bar.id = "page-tools";
     document.body.append(bar);
   }
@@ -61,7 +61,16 @@ function addCopyLink(steps: Steps, ui: ReturnType<typeof buildWindow>): void {
   toolbar().prepend(button, said);
 }
 
+/** The page's heading for those who read it by its headings: the window's title. */
+function addHeading(): void {
+  const heading = document.createElement("h1");
+  heading.className = "visually-hidden";
+  heading.textContent = document.title;
+  toolbar().prepend(heading);
+}
+
 async function start(): Promise<void> {
+  addHeading();
   const root = document.getElementById("app") ?? document.body;
   const ui = buildWindow(root);
   const engine = new Engine(await loadModule(new URL("../engine", import.meta.url).href));

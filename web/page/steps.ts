@@ -303,6 +303,9 @@ export class Steps {
       this.ui.input("txtBestString").value = end.answer.bestString;
       this.ui.input("txtTimeGen").value = this.engine.stoppedRun(0, 0, seconds).timeLength;
       this.ui.input("txtNumCorrect").value = end.answer.bestCount;
+      if (end.answer.cancelled) {
+        await this.message("information", this.trialCancelled(end.answer.stringsMadeGrouped, count.countText));
+      }
     } else if (end.kind === "cancelled") {
       const made = seen.last;
       this.ui.input("txtBestString").value = made?.best ?? "";
@@ -311,15 +314,7 @@ export class Steps {
         made && made.count >= 0 ? this.engine.stoppedRun(0, made.count, 0).numTotal : "";
       await this.message(
         "information",
-        arg(
-          say(
-            "SearchPages",
-            "The trial was cancelled after %1 of %2 strings. The boxes show the best string " +
-              "made until then.",
-          ),
-          this.engine.figures(made?.made ?? 0, 0).grouped,
-          count.countText,
-        ),
+        this.trialCancelled(this.engine.figures(made?.made ?? 0, 0).grouped, count.countText),
       );
     } else {
       await this.message(
@@ -327,6 +322,30 @@ export class Steps {
         arg(say("SearchPages", "The trial failed and was stopped: %1."), end.message),
       );
     }
+  }
+
+  private trialCancelled(made: string, asked: string): string {
+    return arg(
+      say(
+        "SearchPages",
+        "The trial was cancelled after %1 of %2 strings. The boxes show the best string made " +
+          "until then.",
+      ),
+      made,
+      asked,
+    );
+  }
+
+  private runStopped(generation: string): string {
+    return arg(
+      say(
+        "SelectionPage",
+        "The run was stopped in generation %1, before a match was found. The time and strings " +
+          "boxes show the counts until then; the generation box stays empty, as no match was " +
+          "found. The generation log holds every finished generation.",
+      ),
+      generation,
+    );
   }
 
   // Step Four -----------------------------------------------------------------------------------
@@ -523,7 +542,9 @@ export class Steps {
           total: result.numTotal,
         });
       }
-      if (result.outcome === "logFailed") {
+      if (result.outcome === "cancelled") {
+        await this.message("information", this.runStopped(result.numMutationsGrouped));
+      } else if (result.outcome === "logFailed") {
         await this.message(
           "critical",
           arg(
@@ -544,20 +565,11 @@ export class Steps {
       if (sameTexts) {
         this.writeFigures({ time: figures.timeLength, generations: "", total: figures.numTotal });
       }
-      // The worker was ended with the run: the page draws a new generator from the clock.
+      // The worker was ended with the run: the page draws a new generator from the clock, and
+      // the log keeps the whole lines of the generations shown.
       this.generator = this.engine.randomText(this.generator, 0, true).state;
-      await this.message(
-        "information",
-        arg(
-          say(
-            "SelectionPage",
-            "The run was stopped in generation %1, before a match was found. The time and " +
-              "strings boxes show the counts until then; the generation box stays empty, as no " +
-              "match was found. The generation log holds every finished generation.",
-          ),
-          figures.numMutationsGrouped,
-        ),
-      );
+      await this.log.cutTo(reached?.logBytes ?? 0);
+      await this.message("information", this.runStopped(figures.numMutationsGrouped));
       return;
     }
     if (end.kind === "logBusy") {
@@ -626,7 +638,7 @@ export class Steps {
   /** "&Quit": stops any run and says the program has ended. */
   Command3_Click(): void {
     this.ended = true;
-    this.task?.cancel();
+    this.task?.end();
     const root = this.ui.form.closest("main") ?? document.body;
     const ended = document.createElement("p");
     ended.className = "ended";

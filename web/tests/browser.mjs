@@ -97,6 +97,8 @@ export async function openPage(browser, url, { width = 1280, height = 800, devic
   page.on('pageerror', (error) => problems.push(`uncaught in the page or a worker: ${error.stack ?? error}`));
   page.on('worker', (worker) => worker.on('console', onConsole(`the worker ${worker.url()}`)));
   page.on('requestfailed', (request) => {
+    // The worker asks for a blob the page revokes to cancel its work: that refusal is the answer.
+    if (request.url().startsWith('blob:')) return;
     problems.push(`request failed: ${request.url()} (${request.failure()?.errorText ?? 'no reason'})`);
   });
   page.on('response', (response) => {
