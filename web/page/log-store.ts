@@ -51,8 +51,10 @@ export class LogStore {
     dialog.setAttribute("aria-labelledby", "log-viewer-title");
     const title = document.createElement("h2");
     title.id = "log-viewer-title";
+    title.className = "dialog-title";
     title.textContent = tr("WebPage", "Generation log");
     const text = document.createElement("pre");
+    text.className = "log-text";
     text.tabIndex = 0;
     text.setAttribute("aria-label", title.textContent);
     const bar = document.createElement("div");
