@@ -209,6 +209,39 @@ describe('the four steps', { skip: existsSync(kLab) ? false : `no ${kLab}: build
     });
   }
 
+  it('runs Step Four, shows its log and its help with the keyboard alone', async () => {
+    const expected = labRun(kPhrase, 'serial', 1);
+    const opened = await open(`?phrase=${encodeURIComponent(kPhrase)}&scheme=2&seed=1`);
+    const { page } = opened;
+    const focusedRole = () => page.evaluate(() => document.activeElement?.getAttribute('role'));
+    for (let presses = 0; presses < 30 && (await focusedRole()) !== 'tab'; ++presses) {
+      await page.keyboard.press('Tab');
+    }
+    assert.equal(await focusedRole(), 'tab', 'Tab reaches the strip of steps');
+    for (let step = 0; step < 3; ++step) {
+      await page.keyboard.press('ArrowRight');
+    }
+    assert.equal(await page.getByRole('tab', { selected: true }).innerText(), 'Step Four');
+    assert.equal(await page.locator('#txtInitialGuess').inputValue(), expected.row.firstString);
+    await page.keyboard.press('Alt+G');
+    await page.waitForFunction(() => document.querySelector('#txtNumGen').value !== '', null, {
+      timeout: 30_000,
+    });
+    assert.equal(await page.locator('#txtNumGen').inputValue(), String(expected.row.generations));
+    await page.keyboard.press('Alt+V');
+    const viewer = page.getByRole('dialog', { name: 'Generation log' });
+    await viewer.waitFor();
+    await page.keyboard.press('Escape');
+    await viewer.waitFor({ state: 'detached' });
+    await page.locator('#txtTarget').focus();
+    await page.keyboard.press('F1');
+    const help = page.getByRole('dialog').filter({ hasText: 'target string' });
+    await help.first().waitFor();
+    await page.keyboard.press('Escape');
+    assertNoProblems(opened);
+    await opened.context.close();
+  });
+
   it('refuses a target no random string can match, naming the place, and says when there is no log', async () => {
     const opened = await open(`?phrase=${encodeURIComponent('HELLO')}&step=4&scheme=2`);
     const { page } = opened;
