@@ -40,7 +40,9 @@ export const kLayoutContext = layout.form.objectName;
 // Capitals of the page's default face are at least this tall on a 1920 by 1080 screen, where a
 // class reads them from the back of the room.
 const kLegibleCapitals = 20;
-const kProjectorScreen = { w: 1920, h: 1080 };
+// The page's own bar above the window (its heading, Copy link) takes up to this much height.
+const kPageBar = 48;
+const kProjectorScreen = { w: 1920, h: 1080 - kPageBar };
 const kPointsToPixels = 96 / 72;
 // A face the system lacks falls back to the generic one of its kind.
 const kGenericFamily: { readonly [role: string]: string } = {

@@ -109,6 +109,38 @@ describe('the four steps', { skip: existsSync(kLab) ? false : `no ${kLab}: build
     await opened.context.close();
   });
 
+  it('fills the browser window with the form at its proportions, its capitals at least 20 px on 1920x1080', async () => {
+    for (const [width, height] of [
+      [1920, 1080],
+      [1280, 800],
+      [1024, 768],
+    ]) {
+      const opened = await open(`?phrase=${encodeURIComponent(kPhrase)}`, { width, height });
+      const { page } = opened;
+      const measured = await page.evaluate(() => {
+        const form = document.querySelector('.form').getBoundingClientRect();
+        const root = document.querySelector('#app').getBoundingClientRect();
+        const label = document.querySelector('#Label2');
+        const style = getComputedStyle(label);
+        const context = document.createElement('canvas').getContext('2d');
+        context.font = `${style.fontSize} ${style.fontFamily}`;
+        const capital = context.measureText('H').actualBoundingBoxAscent;
+        const zoom = form.width / document.querySelector('.form').offsetWidth;
+        return { form, root, capital: capital * zoom };
+      });
+      // Letterboxed: one side of the form meets the window's, the other fits inside it.
+      const fillsWidth = Math.abs(measured.form.width - measured.root.width) < 2;
+      const fillsHeight = Math.abs(measured.form.height - measured.root.height) < 2;
+      assert.ok(fillsWidth || fillsHeight, `${width}x${height}: the form fills the window on one side`);
+      assert.ok(measured.form.width <= measured.root.width + 1 && measured.form.height <= measured.root.height + 1);
+      if (width === 1920) {
+        assert.ok(measured.capital >= 20, `capitals ${measured.capital.toFixed(1)} px tall at 1920x1080`);
+      }
+      assertNoProblems(opened);
+      await opened.context.close();
+    }
+  });
+
   it('measures the rate in the page and fills the estimate as the lab writes it for that rate', async () => {
     const opened = await open(`?phrase=${encodeURIComponent(kPhrase)}&step=2`);
     const { page } = opened;
