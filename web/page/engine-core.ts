@@ -97,8 +97,15 @@ export function latin1(text: string): Uint8Array {
   return bytes;
 }
 
+const asciiDecoder = new TextDecoder("ascii");
+
 /** The engine's one-byte string as text. */
 export function fromLatin1(bytes: Uint8Array): string {
+  // Plain ASCII, as every answer and nearly every string is, decodes at once ("ascii" is
+  // windows-1252 to a decoder, which differs from Latin-1 only above 127).
+  if (bytes.every((byte) => byte < 0x80)) {
+    return asciiDecoder.decode(bytes);
+  }
   let text = "";
   const chunk = 8192;
   for (let i = 0; i < bytes.length; i += chunk) {

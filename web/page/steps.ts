@@ -27,6 +27,11 @@ const kStepFour = 3;
 /** The text with each small letter as its capital, one UTF-16 unit at a time: a character whose
  * capital is not a single unit stays as it is, so the text keeps its length. */
 export function capitalised(text: string): string {
+  // Latin-1 but for "ß" capitalises one unit to one unit, so the whole text goes at once: a
+  // phrase of a million letters takes milliseconds.
+  if (!/[^\u0000-\u00de\u00e0-\u00ff]/.test(text)) {
+    return text.toUpperCase();
+  }
   let out = "";
   for (const unit of text) {
     if (unit.length !== 1) {
