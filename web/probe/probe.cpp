@@ -21,6 +21,7 @@
 #include "search/alphabet.h"
 #include "search/estimate.h"
 #include "search/trial.h"
+#include "tests/support/memory_log_sink.h"
 
 #include <atomic>
 #include <cmath>
@@ -46,27 +47,6 @@ public:
         text_ += '\n';
     }
     void Heading(const std::string& title) { Line("== " + title); }
-    const std::string& Text() const { return text_; }
-
-private:
-    std::string text_;
-};
-
-/// A log held in memory, as the page keeps the first run's.
-class MemoryLog final : public LogSink {
-public:
-    bool Open() override {
-        text_.clear();
-        return true;
-    }
-    bool WriteLine(std::string_view line) override {
-        text_.append(line);
-        text_.append("\r\n");
-        return true;
-    }
-    bool Close() override { return true; }
-    std::string Error() const override { return {}; }
-    std::uint64_t Size() const override { return text_.size(); }
     const std::string& Text() const { return text_; }
 
 private:
@@ -145,7 +125,7 @@ void StepThree(Printout& out, const std::vector<std::string>& phrases, std::uint
 
 void StepFour(Printout& out, const std::string& phrase, Scheme scheme, std::uint64_t seed) {
     const std::atomic<bool> stop{false};
-    MemoryLog log;
+    MemoryLogSink log;
     analysis::EvolveBatch batch;
     batch.phrase = phrase;
     batch.schemes = {scheme};
