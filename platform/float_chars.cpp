@@ -85,7 +85,7 @@ Decimal ShortestDigits(double value) {
     for (int precision = 0; precision < kMostDigits - 1; ++precision) {
         // The correctly rounded digits are the nearest of their length; when they miss, only
         // their neighbour on the other side of the value can still read back as it.
-        const Decimal nearest = FromScientific(Printed("%.*e", value, precision));
+        Decimal nearest = FromScientific(Printed("%.*e", value, precision));
         if (ReadsBackAs(nearest, value)) {
             return nearest;
         }
@@ -153,13 +153,20 @@ std::string ShortestCharsFallback(double value) {
     return sign + (fixed.size() <= scientific.size() ? fixed : scientific);
 }
 
-std::from_chars_result ReadCharsFallback(const char* first, const char* last, double& value) {
-    const std::string_view text(first, static_cast<std::size_t>(last - first));
+namespace {
+
+/// A text read from left to right, as from_chars reads a number.
+struct NumberScan {
+    std::string_view text;
     std::size_t at = 0;
-    const auto isDigit = [&](std::size_t i) {
+
+    bool DigitAt(std::size_t i) const {
         return i < text.size() && text[i] >= '0' && text[i] <= '9';
-    };
-    const auto startsWith = [&](std::size_t i, std::string_view word) {
+    }
+    bool CharAt(std::size_t i, char c) const { return i < text.size() && text[i] == c; }
+
+    /// Whether `word` (in small letters) stands at `i`, in either case.
+    bool WordAt(std::size_t i, std::string_view word) const {
         if (text.size() - i < word.size()) {
             return false;
         }
@@ -170,65 +177,96 @@ std::from_chars_result ReadCharsFallback(const char* first, const char* last, do
             }
         }
         return true;
-    };
-    const bool negative = at < text.size() && text[at] == '-';
-    if (negative) {
-        ++at;
     }
-    if (startsWith(at, "inf")) {
-        at += startsWith(at, "infinity") ? 8 : 3;
-        value = negative ? -HUGE_VAL : HUGE_VAL;
-        return {first + at, std::errc{}};
-    }
-    if (startsWith(at, "nan")) {
-        at += 3;
-        if (at < text.size() && text[at] == '(') {
-            std::size_t close = at + 1;
-            while (close < text.size() && (isDigit(close) || text[close] == '_' ||
-                                           (text[close] >= 'a' && text[close] <= 'z') ||
-                                           (text[close] >= 'A' && text[close] <= 'Z'))) {
-                ++close;
-            }
-            if (close < text.size() && text[close] == ')') {
-                at = close + 1;
-            }
+
+    /// Past "nan"'s optional "(chars)", when it closes.
+    void SkipNanPayload() {
+        if (!CharAt(at, '(')) {
+            return;
         }
-        value = negative ? -std::nan("") : std::nan("");
-        return {first + at, std::errc{}};
+        std::size_t close = at + 1;
+        while (close < text.size() && (DigitAt(close) || text[close] == '_' ||
+                                       (text[close] >= 'a' && text[close] <= 'z') ||
+                                       (text[close] >= 'A' && text[close] <= 'Z'))) {
+            ++close;
+        }
+        if (CharAt(close, ')')) {
+            at = close + 1;
+        }
     }
-    bool significant = false;
-    std::size_t digits = 0;
-    for (; isDigit(at); ++at, ++digits) {
-        significant = significant || text[at] != '0';
-    }
-    if (at < text.size() && text[at] == '.') {
-        ++at;
-        for (; isDigit(at); ++at, ++digits) {
+
+    /// Past a run of digits; how many, and whether one of them is not 0.
+    std::size_t SkipDigits(bool& significant) {
+        std::size_t digits = 0;
+        for (; DigitAt(at); ++at, ++digits) {
             significant = significant || text[at] != '0';
         }
+        return digits;
+    }
+
+    /// Past an exponent, when one with digits follows.
+    void SkipExponent() {
+        if (!CharAt(at, 'e') && !CharAt(at, 'E')) {
+            return;
+        }
+        std::size_t exponent = at + 1;
+        if (CharAt(exponent, '+') || CharAt(exponent, '-')) {
+            ++exponent;
+        }
+        if (!DigitAt(exponent)) {
+            return;
+        }
+        while (DigitAt(exponent)) {
+            ++exponent;
+        }
+        at = exponent;
+    }
+};
+
+/// Infinity or NaN, as from_chars reads them; false when neither stands at the scan's place.
+bool ReadSpecial(NumberScan& scan, bool negative, double& value) {
+    if (scan.WordAt(scan.at, "inf")) {
+        scan.at += scan.WordAt(scan.at, "infinity") ? 8 : 3;
+        value = negative ? -HUGE_VAL : HUGE_VAL;
+        return true;
+    }
+    if (scan.WordAt(scan.at, "nan")) {
+        scan.at += 3;
+        scan.SkipNanPayload();
+        value = negative ? -std::nan("") : std::nan("");
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::from_chars_result ReadCharsFallback(const char* first, const char* last, double& value) {
+    NumberScan scan{std::string_view(first, static_cast<std::size_t>(last - first))};
+    const bool negative = scan.CharAt(0, '-');
+    if (negative) {
+        ++scan.at;
+    }
+    if (ReadSpecial(scan, negative, value)) {
+        return {first + scan.at, std::errc{}};
+    }
+    bool significant = false;
+    std::size_t digits = scan.SkipDigits(significant);
+    if (scan.CharAt(scan.at, '.')) {
+        ++scan.at;
+        digits += scan.SkipDigits(significant);
     }
     if (digits == 0) {
         return {first, std::errc::invalid_argument};
     }
-    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-        std::size_t exponent = at + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
-            ++exponent;
-        }
-        if (isDigit(exponent)) {
-            while (isDigit(exponent)) {
-                ++exponent;
-            }
-            at = exponent;
-        }
-    }
+    scan.SkipExponent();
     // strtod sees only the number found, so it reads neither blanks nor hexadecimal.
-    const double read = ReadBack(std::string(text.substr(0, at)));
+    const double read = ReadBack(std::string(scan.text.substr(0, scan.at)));
     if (std::isinf(read) || (read == 0.0 && significant)) {
-        return {first + at, std::errc::result_out_of_range};
+        return {first + scan.at, std::errc::result_out_of_range};
     }
     value = read;
-    return {first + at, std::errc{}};
+    return {first + scan.at, std::errc{}};
 }
 
 } // namespace detail

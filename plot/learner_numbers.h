@@ -7,9 +7,8 @@
 
 namespace quarrow::plot {
 
-// The texts of platform/learner_numbers.h as QStrings. Numbers as a learner reads them, in sentences and on every axis alike: whole numbers grouped
-// by thousands below a million ("10,000"), and from a million on a mantissa times a power of ten
-// with the power raised ("1.2 × 10⁴⁰", "10⁶"), never a computer's "1E+6" or "1e+06".
+// The texts of platform/learner_numbers.h as QStrings: numbers as a learner reads them, in
+// sentences and on every axis alike.
 
 /// The locale every figure shown to people is written in, whatever the system's: the
 /// catalogue's language (English), so that a sentence and the figures in it agree.

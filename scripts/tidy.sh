@@ -12,7 +12,7 @@ bash scripts/setup.sh clang-tidy >/dev/null
 bash tests/tools/tidy_checks_exist.sh .clang-tidy
 cmake --preset release >/dev/null
 cmake --build --preset release
-folders='platform|search|engine|analysis|plot|lab|ui|tests|bench'
+folders='platform|search|engine|analysis|plot|lab|ui|web|tests|bench'
 # -Wno-unknown-warning-option: the compile commands carry GCC's warning flags.
 output=$(run-clang-tidy -p build/release -quiet -j "$(nproc)" -extra-arg=-Wno-unknown-warning-option \
   "${1:-^$PWD/($folders)/}" 2>&1) && status=0 || status=$?
