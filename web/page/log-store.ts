@@ -13,6 +13,16 @@ export class LogStore {
   /** Set while a run writes the log. */
   running = false;
 
+  /** The bytes the browser still lets the site store, or null when it does not say. */
+  async room(): Promise<number | null> {
+    try {
+      const { quota, usage } = await navigator.storage.estimate();
+      return quota === undefined || usage === undefined ? null : Math.max(0, quota - usage);
+    } catch {
+      return null;
+    }
+  }
+
   /** The log as it stands, or null when no run has written one. */
   async file(): Promise<File | null> {
     try {

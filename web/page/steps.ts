@@ -438,7 +438,9 @@ export class Steps {
         return false;
       }
       const figures = this.engine.longRun(target.length, measured.answer.rate, 0);
-      if (!figures.long) {
+      const free = await this.log.room();
+      const shortOfRoom = free !== null && free < figures.logBytes;
+      if (!figures.long && !shortOfRoom) {
         return true;
       }
       const chance = arg(
@@ -484,6 +486,17 @@ export class Steps {
           chance,
           expectation,
         ) +
+        (shortOfRoom
+          ? "\n\n" +
+            arg(
+              say(
+                "SelectionPage",
+                "The drive of the generation log has only %1 free, less than the log is " +
+                  "expected to need: the run would stop when the drive is full.",
+              ),
+              this.engine.figures(0, free ?? 0).bytes,
+            )
+          : "") +
         "\n\n" +
         say("SelectionPage", "Cancel stops the run at any time. Start it?");
       const answer = await ask(

@@ -305,6 +305,25 @@ describe('the four steps', { skip: existsSync(kLab) ? false : `no ${kLab}: build
     await opened.context.close();
   });
 
+  it('asks before a run whose log would not fit the storage the browser leaves the site', async () => {
+    const opened = await openPage(browser, `${site.url}?phrase=${'D'.repeat(20)}&step=4&scheme=3`);
+    const { page } = opened;
+    await page.addInitScript(() => {
+      navigator.storage.estimate = async () => ({ quota: 1_500_000, usage: 500_000 });
+    });
+    await page.reload();
+    await ready(page);
+    // The first load, cut short by the reload, is not what is tested.
+    opened.problems.length = 0;
+    await page.locator('#Page3').getByRole('button', { name: 'Go' }).click();
+    const question = page.getByRole('alertdialog');
+    await question.waitFor({ timeout: 20_000 });
+    assert.match(await question.innerText(), /The drive of the generation log has only 1\.0 MB free, less than the log is expected to need/);
+    await question.getByRole('button', { name: "Don't start" }).click();
+    assertNoProblems(opened);
+    await opened.context.close();
+  });
+
   it('cancels a run within moments and keeps its counts, the log whole to the last line', async () => {
     const opened = await open(`?phrase=${'B'.repeat(60)}&step=4&scheme=3`);
     const { page } = opened;
