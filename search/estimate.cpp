@@ -108,6 +108,18 @@ std::string PlainTextOf(const LongDecimal& value) {
     return PlainTextFromDigits(digits, value.exponent + places);
 }
 
+/// The base-10 logarithm of a constant, worked out when the program runs. A long double of
+/// WebAssembly has 128 bits, and the clang of Debian 13's emscripten crashes when it works out
+/// such a logarithm of a constant while compiling.
+long double Log10OfConstant(long double value) {
+#if defined(__EMSCRIPTEN__)
+    volatile long double opaque = value;
+    return std::log10(static_cast<long double>(opaque));
+#else
+    return std::log10(value);
+#endif
+}
+
 } // namespace
 
 SearchSpaceEstimate EstimateSearchSpace(std::int64_t length, std::int64_t stringsPerSecond) {
@@ -115,15 +127,15 @@ SearchSpaceEstimate EstimateSearchSpace(std::int64_t length, std::int64_t string
     estimate.length = std::max<std::int64_t>(length, 0);
     estimate.stringsPerSecond = stringsPerSecond;
     estimate.log10Strings = static_cast<long double>(estimate.length) *
-                            std::log10(static_cast<long double>(kAlphabetSize));
+                            Log10OfConstant(static_cast<long double>(kAlphabetSize));
     if (stringsPerSecond > 0) {
         estimate.hasTimes = true;
         estimate.log10Seconds =
             estimate.log10Strings - std::log10(static_cast<long double>(stringsPerSecond));
         estimate.log10Days =
-            estimate.log10Seconds - std::log10(static_cast<long double>(kSecondsPerDay));
+            estimate.log10Seconds - Log10OfConstant(static_cast<long double>(kSecondsPerDay));
         estimate.log10Years =
-            estimate.log10Days - std::log10(static_cast<long double>(kDaysPerYear));
+            estimate.log10Days - Log10OfConstant(static_cast<long double>(kDaysPerYear));
     }
     return estimate;
 }
