@@ -56,6 +56,11 @@ fi
 
 # A fresh folder each time, so that nothing removed from the sources lingers in the site.
 rm -rf "$site"
+# The tests load the site's modules under Node too, which reads a .js file as a module only
+# where the nearest package.json says so (Node 18 does not guess); this one sits above the site,
+# which ships no such file.
+mkdir -p "$(dirname "$site")"
+printf '{ "type": "module" }\n' >"$(dirname "$site")/package.json"
 mkdir -p "$site/js/generated" "$site/engine" "$site/help"
 
 echo "web-build: the page (tsc)"
