@@ -355,6 +355,15 @@ EMSCRIPTEN_KEEPALIVE char* quarrow_stopped_run(double generation, double strings
     return Handed(json.Text());
 }
 
+/// A box's texts of seconds (a 32-bit float, as the window's time boxes hold it) and of a whole
+/// count, in the plain form.
+EMSCRIPTEN_KEEPALIVE char* quarrow_box_texts(double seconds, double count) {
+    JsonObject json;
+    json.Text("seconds", PlainText(static_cast<float>(seconds)));
+    json.Text("count", PlainText(static_cast<std::int64_t>(count)));
+    return Handed(json.Text());
+}
+
 /// Figures for the page's sentences.
 EMSCRIPTEN_KEEPALIVE char* quarrow_figures(double count, double bytes) {
     JsonObject json;

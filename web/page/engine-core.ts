@@ -237,6 +237,10 @@ export class Engine {
     };
   }
 
+  boxTexts(seconds: number, count: number): { seconds: string; count: string } {
+    return this.call("box_texts", seconds, count) as unknown as { seconds: string; count: string };
+  }
+
   figures(count: number, bytes: number): { grouped: string; bytes: string } {
     return this.call("figures", count, bytes) as unknown as { grouped: string; bytes: string };
   }

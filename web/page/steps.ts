@@ -306,7 +306,7 @@ export class Steps {
         this.generator = end.answer.state;
       }
       this.ui.input("txtBestString").value = end.answer.bestString;
-      this.ui.input("txtTimeGen").value = this.engine.stoppedRun(0, 0, seconds).timeLength;
+      this.ui.input("txtTimeGen").value = this.engine.boxTexts(seconds, 0).seconds;
       this.ui.input("txtNumCorrect").value = end.answer.bestCount;
       if (end.answer.cancelled) {
         await this.message("information", this.trialCancelled(end.answer.stringsMadeGrouped, count.countText));
@@ -314,9 +314,9 @@ export class Steps {
     } else if (end.kind === "cancelled") {
       const made = seen.last;
       this.ui.input("txtBestString").value = made?.best ?? "";
-      this.ui.input("txtTimeGen").value = this.engine.stoppedRun(0, 0, seconds).timeLength;
+      this.ui.input("txtTimeGen").value = this.engine.boxTexts(seconds, 0).seconds;
       this.ui.input("txtNumCorrect").value =
-        made && made.count >= 0 ? this.engine.stoppedRun(0, made.count, 0).numTotal : "";
+        made && made.count >= 0 ? this.engine.boxTexts(0, made.count).count : "";
       await this.message(
         "information",
         this.trialCancelled(this.engine.figures(made?.made ?? 0, 0).grouped, count.countText),
