@@ -14,6 +14,8 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 const repo = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 const work = mkdtempSync(join(tmpdir(), 'quarrow-layout-test-'));
 const generated = join(work, 'js', 'generated');
+// Node 18 reads a .js file as a module only where the nearest package.json says so.
+writeFileSync(join(work, 'package.json'), '{ "type": "module" }\n');
 after(() => rmSync(work, { recursive: true, force: true }));
 
 function generate(tool, file) {
