@@ -53,8 +53,14 @@ try {
   report('first page ready for input', `${(answered / 1000).toFixed(2)} s`, 'at most 1.5 s', answered <= 1500);
 
   for (const key of Object.keys(kPhrases)) {
-    const native = nativeRate(key);
-    const browserRun = await page.evaluate(
+    // The best of three batches on each side: a batch of tens of milliseconds is easily slowed
+    // by whatever else the machine does, never sped up.
+    let native = nativeRate(key);
+    let browserRun = { generations: 0, rate: 0 };
+    for (let batch = 0; batch < 3; ++batch) {
+      const again = nativeRate(key);
+      native = again.rate > native.rate ? again : native;
+      const measured = await page.evaluate(
       async ({ phrase, scheme, runs }) => {
         const { Engine, loadModule } = await import('./js/engine-core.js');
         const engine = new Engine(await loadModule(new URL('./engine', location.href).href));
@@ -73,7 +79,9 @@ try {
         return { generations, rate: generations / seconds };
       },
       { phrase: kPhrases[key], scheme: kSchemeNumbers[key], runs: kRuns },
-    );
+      );
+      browserRun = measured.rate > browserRun.rate ? measured : browserRun;
+    }
     if (browserRun.generations !== native.generations) {
       throw new Error(`scheme ${key}: ${browserRun.generations} generations in the page, ${native.generations} in the lab`);
     }
