@@ -157,11 +157,11 @@ export function ask(
       finish();
       resolve(index);
     };
-    const choices = buttons.map((spec, index) => {
+    const choices = buttons.map((wanted, index) => {
       const choice = document.createElement('button');
       choice.type = 'button';
-      choice.textContent = spec.label;
-      choice.dataset.role = spec.role;
+      choice.textContent = wanted.label;
+      choice.dataset.role = wanted.role;
       choice.addEventListener('click', () => answer(index));
       row.append(choice);
       return choice;

@@ -11,6 +11,7 @@ import { mkdir, readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
 import assert from 'node:assert/strict';
+import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 
 const require = createRequire(import.meta.url);
@@ -158,4 +159,20 @@ export async function screenshot(page, name, { fullPage = false } = {}) {
   const path = `${screenshotFolder}${name}.png`;
   await page.screenshot({ path, fullPage });
   return path;
+}
+
+// Serves the site and launches the browser before the tests of the enclosing suite, and closes
+// both after them. Resolves nothing: the returned object's `site` and `browser` are set once
+// the suite starts.
+export function serveSiteAround() {
+  const served = { site: undefined, browser: undefined };
+  before(async () => {
+    served.site = await startSite();
+    served.browser = await launchBrowser();
+  });
+  after(async () => {
+    await served.browser?.close();
+    await served.site?.close();
+  });
+  return served;
 }

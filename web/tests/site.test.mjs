@@ -1,6 +1,6 @@
 // The built site as a whole: served with the right types and nothing more, loaded without an
 // error, the engine running in a worker, and the audit clean.
-import { after, before, describe, it } from 'node:test';
+import { describe, it } from 'node:test';
 import assert from 'node:assert/strict';
 import { request } from 'node:http';
 import { readdir } from 'node:fs/promises';
@@ -8,11 +8,10 @@ import {
   assertNoProblems,
   audit,
   describeViolations,
-  launchBrowser,
   openPage,
   screenshot,
   siteRoot,
-  startSite,
+  serveSiteAround,
 } from './browser.mjs';
 
 // A request exactly as written: fetch() would tidy "/../" away before sending it.
@@ -30,18 +29,7 @@ function rawGet(url, path, method = 'GET') {
 }
 
 describe('the site', () => {
-  let site;
-  let browser;
-
-  before(async () => {
-    site = await startSite();
-    browser = await launchBrowser();
-  });
-
-  after(async () => {
-    await browser?.close();
-    await site?.close();
-  });
+  const served = serveSiteAround();
 
   it('is served with the types a browser insists on, uncached, and nothing outside it', async () => {
     const types = {
@@ -55,7 +43,7 @@ describe('the site', () => {
       '/help/contents.html': 'text/html',
     };
     for (const [path, type] of Object.entries(types)) {
-      const response = await rawGet(site.url, path);
+      const response = await rawGet(served.site.url, path);
       assert.equal(response.status, 200, path);
       assert.equal(response.headers['content-type'].split(';')[0], type, path);
       assert.equal(response.headers['cache-control'], 'no-cache', path);
@@ -63,21 +51,21 @@ describe('the site', () => {
     const css = (await readdir(siteRoot)).filter((name) => name.endsWith('.css'));
     assert.ok(css.length > 0, 'the site has a style sheet');
     for (const name of css) {
-      assert.equal((await rawGet(site.url, `/${name}`)).headers['content-type'].split(';')[0], 'text/css');
+      assert.equal((await rawGet(served.site.url, `/${name}`)).headers['content-type'].split(';')[0], 'text/css');
     }
 
     for (const path of ['/../package.json', '/js/../../web-build.sh', '/%2e%2e/site/index.html',
       '/js/%2E%2E/index.html', '/..%2findex.html', '/js\\..\\index.html', '/index.html%00']) {
-      assert.equal((await rawGet(site.url, path)).status, 404, path);
+      assert.equal((await rawGet(served.site.url, path)).status, 404, path);
     }
-    const listing = await rawGet(site.url, '/js/');
+    const listing = await rawGet(served.site.url, '/js/');
     assert.equal(listing.status, 404, 'no directory listing');
     assert.doesNotMatch(listing.body, /main\.js/);
-    assert.equal((await rawGet(site.url, '/index.html', 'POST')).status, 405);
+    assert.equal((await rawGet(served.site.url, '/index.html', 'POST')).status, 405);
   });
 
   it('loads without an error or a refusal of its Content-Security-Policy', async () => {
-    const opened = await openPage(browser, site.url);
+    const opened = await openPage(served.browser, served.site.url);
     try {
       await opened.page.waitForLoadState('networkidle');
       assert.notEqual(await opened.page.title(), '', 'the page has a title');
@@ -95,7 +83,7 @@ describe('the site', () => {
   });
 
   it('instantiates the engine in a worker under the page\'s policy', async () => {
-    const opened = await openPage(browser, site.url);
+    const opened = await openPage(served.browser, served.site.url);
     try {
       // A module worker of the engine's own file, started by the page as the page starts its
       // worker: the worker's script, the module's import of its .wasm and the instantiation
@@ -126,7 +114,7 @@ describe('the site', () => {
   });
 
   it('passes the accessibility audit', async () => {
-    const opened = await openPage(browser, site.url);
+    const opened = await openPage(served.browser, served.site.url);
     try {
       await opened.page.waitForLoadState('networkidle');
       const violations = await audit(opened.page);

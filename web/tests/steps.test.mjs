@@ -2,7 +2,7 @@
 // the trial and the runs, each seeded result byte for byte the lab's, the log in the page's
 // storage and its viewer, Cancel, the teacher's link taken as text, Quit, and the audit of every
 // dialog on the way.
-import { after, before, describe, it } from 'node:test';
+import { describe, it } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
@@ -12,10 +12,9 @@ import {
   assertNoProblems,
   audit,
   describeViolations,
-  launchBrowser,
   openPage,
   repoRoot,
-  startSite,
+  serveSiteAround,
 } from './browser.mjs';
 
 const kLab = process.env.QUARROW_LAB ?? join(repoRoot, 'build/release/lab/quarrow-lab');
@@ -76,21 +75,10 @@ async function storedLog(page) {
 }
 
 describe('the four steps', { skip: existsSync(kLab) ? false : `no ${kLab}: build the lab first` }, () => {
-  let site;
-  let browser;
-
-  before(async () => {
-    site = await startSite();
-    browser = await launchBrowser();
-  });
-
-  after(async () => {
-    await browser?.close();
-    await site?.close();
-  });
+  const served = serveSiteAround();
 
   const open = async (query = '', size = {}) => {
-    const opened = await openPage(browser, `${site.url}${query}`, size);
+    const opened = await openPage(served.browser, `${served.site.url}${query}`, size);
     await ready(opened.page);
     return opened;
   };
@@ -306,7 +294,7 @@ describe('the four steps', { skip: existsSync(kLab) ? false : `no ${kLab}: build
   });
 
   it('asks before a run whose log would not fit the storage the browser leaves the site', async () => {
-    const opened = await openPage(browser, `${site.url}?phrase=${'D'.repeat(20)}&step=4&scheme=3`);
+    const opened = await openPage(served.browser, `${served.site.url}?phrase=${'D'.repeat(20)}&step=4&scheme=3`);
     const { page } = opened;
     await page.addInitScript(() => {
       navigator.storage.estimate = async () => ({ quota: 1_500_000, usage: 500_000 });
@@ -373,7 +361,7 @@ describe('the four steps', { skip: existsSync(kLab) ? false : `no ${kLab}: build
   it('copies a link to the set-up that opens the same phrase, step and scheme', async () => {
     const opened = await open(`?phrase=${encodeURIComponent(kPhrase)}&step=4&scheme=2&seed=5`);
     const { page, context } = opened;
-    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: site.url });
+    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: served.site.url });
     await page.getByRole('button', { name: 'Copy link' }).click();
     await page.waitForFunction(() => document.querySelector('#copy-link-said')?.textContent !== '');
     const link = new URL(await page.evaluate(() => navigator.clipboard.readText()));
