@@ -1,4 +1,4 @@
-// Screenshots of the page for docs/: each step at 1280x800 and 1920x1080, a step's run
+// Screenshots of the page for docs/: each step at 1280x800, 1920x1080 and 1024x768, a step's run
 // finished, the trial's progress, the long-run question, the log viewer and the help, as a user
 // sees them in Debian's Chromium.
 //
@@ -28,6 +28,7 @@ try {
   for (const size of [
     { width: 1280, height: 800 },
     { width: 1920, height: 1080 },
+    { width: 1024, height: 768 },
   ]) {
     await shot('step-one', `?phrase=${phrase}`, size);
     await shot('step-two', `?phrase=${phrase}&step=2`, size, async (page) => {
