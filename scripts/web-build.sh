@@ -77,5 +77,11 @@ python3 web/tools/catalogue.py --repo . "$site/js/generated/texts.js"
 cp -R web/static/. "$site/"
 cp ui/help/pages/*.html "$site/help/"
 cp "$engine_js" "${engine_js%.mjs}.wasm" "$site/engine/"
+# The one library the page ships: the chart library, as an ES module beside the page's own, and
+# its style sheet. web/page/vendor/uplot.d.ts gives the page its types.
+mkdir -p "$site/js/vendor"
+cp web/node_modules/uplot/dist/uPlot.esm.js "$site/js/vendor/uplot.js"
+cp web/node_modules/uplot/dist/uPlot.min.css "$site/uplot.css"
+cp web/node_modules/uplot/LICENSE "$site/js/vendor/uplot.LICENSE.txt"
 
 echo "web-build: the site is in $site"

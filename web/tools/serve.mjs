@@ -19,6 +19,7 @@ const kTypes = new Map([
   ['.mjs', 'text/javascript; charset=utf-8'],
   ['.css', 'text/css; charset=utf-8'],
   ['.json', 'application/json; charset=utf-8'],
+  ['.webmanifest', 'application/manifest+json; charset=utf-8'],
   ['.map', 'application/json; charset=utf-8'],
   ['.wasm', 'application/wasm'],
   ['.svg', 'image/svg+xml'],
@@ -108,6 +109,11 @@ export async function startServer({ root, port }) {
       'Content-Length': found.size,
       'Cache-Control': 'no-cache',
       'X-Content-Type-Options': 'nosniff',
+      // Cross-origin isolation: the page and its workers share memory only when isolated, and
+      // the live view holds a paused run on that memory (see web/page/engine-tasks.ts).
+      'Cross-Origin-Opener-Policy': 'same-origin',
+      'Cross-Origin-Embedder-Policy': 'require-corp',
+      'Cross-Origin-Resource-Policy': 'same-origin',
     });
     if (request.method === 'HEAD') {
       response.end();
