@@ -815,13 +815,13 @@ Das Generationsprotokoll enthält jede bis dahin geschriebene Generation.</trans
     <message>
         <source>The folder of the generation log could not be opened. It is
 %1</source>
-        <translation>Der Ordner des Generationsprotokolls konnte nicht geöffnet werden. Er ist
+        <translation>Der Ordner des Generationsprotokolls konnte nicht geöffnet werden. Er liegt unter
 %1</translation>
     </message>
     <message>
         <source>No text editor could be started for the generation log. Open it with an editor of your choice; it is
 %1</source>
-        <translation>Für das Generationsprotokoll konnte kein Texteditor gestartet werden. Öffne es mit einem Editor deiner Wahl; es ist
+        <translation>Für das Generationsprotokoll konnte kein Texteditor gestartet werden. Öffne es mit einem Editor deiner Wahl; es liegt unter
 %1</translation>
     </message>
 </context>
@@ -1151,29 +1151,29 @@ Die Ansicht behält sie; wähle einen anderen Ort und speichere noch einmal.</tr
     <message numerus="yes">
         <source>The prefix each generation reached went from %1 to %2 letters of %3 in %4 generation(s); the run&apos;s best rose to %5.</source>
         <translation>
-            <numerusform>Das Präfix, das jede Generation erreichte, ging von %1 auf %2 von %3 Buchstaben in %4 Generation; das Beste des Laufs stieg auf %5.</numerusform>
-            <numerusform>Das Präfix, das jede Generation erreichte, ging von %1 auf %2 von %3 Buchstaben in %4 Generationen; das Beste des Laufs stieg auf %5.</numerusform>
+            <numerusform>Das Präfix, das jede Generation erreichte, ging in %4 Generation von %1 auf %2 von %3 Buchstaben; das Beste des Laufs stieg auf %5.</numerusform>
+            <numerusform>Das Präfix, das jede Generation erreichte, ging in %4 Generationen von %1 auf %2 von %3 Buchstaben; das Beste des Laufs stieg auf %5.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Letters right stayed at %1 of %2 for %3 generation(s).</source>
         <translation>
-            <numerusform>Die richtigen Buchstaben blieben bei %1 von %2 für %3 Generation.</numerusform>
-            <numerusform>Die richtigen Buchstaben blieben bei %1 von %2 für %3 Generationen.</numerusform>
+            <numerusform>Die richtigen Buchstaben blieben %3 Generation lang bei %1 von %2.</numerusform>
+            <numerusform>Die richtigen Buchstaben blieben %3 Generationen lang bei %1 von %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Letters right rose from %1 to %2 of %3 in %4 generation(s).</source>
         <translation>
-            <numerusform>Die richtigen Buchstaben stiegen von %1 auf %2 von %3 in %4 Generation.</numerusform>
-            <numerusform>Die richtigen Buchstaben stiegen von %1 auf %2 von %3 in %4 Generationen.</numerusform>
+            <numerusform>Die richtigen Buchstaben stiegen in %4 Generation von %1 auf %2 von %3.</numerusform>
+            <numerusform>Die richtigen Buchstaben stiegen in %4 Generationen von %1 auf %2 von %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Letters right fell from %1 to %2 of %3 in %4 generation(s).</source>
         <translation>
-            <numerusform>Die richtigen Buchstaben fielen von %1 auf %2 von %3 in %4 Generation.</numerusform>
-            <numerusform>Die richtigen Buchstaben fielen von %1 auf %2 von %3 in %4 Generationen.</numerusform>
+            <numerusform>Die richtigen Buchstaben fielen in %4 Generation von %1 auf %2 von %3.</numerusform>
+            <numerusform>Die richtigen Buchstaben fielen in %4 Generationen von %1 auf %2 von %3.</numerusform>
         </translation>
     </message>
 </context>
