@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>Scheme 1: attenuating selection</source>
-        <translation>Schema 1: abschwächende Selektion</translation>
+        <translation>Schema 1: dämpfende Selektion</translation>
     </message>
     <message>
         <source>Scheme 2: serial selection</source>
@@ -487,7 +487,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Estimated time for your computer to generate a string matching target string</source>
-        <translation>Geschätzte Zeit, bis dein Computer eine zur Zielkette passende Zeichenkette erzeugt</translation>
+        <translation>Geschätzte Zeit, bis dein Computer eine Zeichenkette gleich der Zielkette erzeugt</translation>
     </message>
     <message>
         <source>Estimated time in seconds</source>
@@ -591,7 +591,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>1: Attenuating Selection</source>
-        <translation>1: Abschwächende Selektion</translation>
+        <translation>1: Dämpfende Selektion</translation>
     </message>
     <message>
         <source>2: Serial Selection</source>
@@ -630,7 +630,7 @@ Möchtest du die Datei ersetzen?</translation>
     <name>Scheme</name>
     <message>
         <source>1: Attenuating Selection</source>
-        <translation>1: Abschwächende Selektion</translation>
+        <translation>1: Dämpfende Selektion</translation>
     </message>
     <message>
         <source>2: Serial Selection</source>
