@@ -551,7 +551,7 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Let&apos;s Try Some Natural Selection</source>
-        <translation>Versuch mit natürlicher Selektion</translation>
+        <translation>Natürliche Selektion im Versuch</translation>
     </message>
     <message>
         <source>Your Target String:</source>
