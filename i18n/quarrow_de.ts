@@ -1036,7 +1036,7 @@ Chance, dass die nächste Generation den Lauf beendet: %2, gleich für jede Gene
     </message>
     <message>
         <source>No generation was finished.</source>
-        <translation>Keine Generation wurde beendet.</translation>
+        <translation>Es wurde keine Generation beendet.</translation>
     </message>
     <message>
         <source>The run is still going on. Do you want to cancel it?
@@ -1068,7 +1068,7 @@ Das Protokoll behält jede bisher beendete Generation.</translation>
     </message>
     <message>
         <source>Best of the run: %1 of %2</source>
-        <translation>Bestes des Laufs: %1 von %2</translation>
+        <translation>Bestwert des Laufs: %1 von %2</translation>
     </message>
     <message>
         <source>Generations per second: %1</source>
@@ -1088,7 +1088,7 @@ Das Protokoll behält jede bisher beendete Generation.</translation>
     </message>
     <message>
         <source>Generation %1: %2 of %3 letters matched, the run&apos;s best %4</source>
-        <translation>Generation %1: %2 von %3 Buchstaben getroffen, Bestes des Laufs %4</translation>
+        <translation>Generation %1: %2 von %3 Buchstaben getroffen, Bestwert des Laufs %4</translation>
     </message>
     <message>
         <source>Generation %1: %2 of %3 letters right</source>
@@ -1119,7 +1119,7 @@ Das Protokoll behält jede bisher beendete Generation.</translation>
 %2
 
 The view keeps it; choose another place and save again.</source>
-        <translation>Die Daten konnten nicht nach %1 geschrieben werden:
+        <translation>Die Daten konnten nicht in %1 geschrieben werden:
 %2
 
 Die Ansicht behält sie; wähle einen anderen Ort und speichere noch einmal.</translation>
@@ -1131,7 +1131,7 @@ Die Ansicht behält sie; wähle einen anderen Ort und speichere noch einmal.</tr
     <message>
         <source>The chart could not be written to %1:
 %2</source>
-        <translation>Das Diagramm konnte nicht nach %1 geschrieben werden:
+        <translation>Das Diagramm konnte nicht in %1 geschrieben werden:
 %2</translation>
     </message>
     <message numerus="yes">
@@ -1151,8 +1151,8 @@ Die Ansicht behält sie; wähle einen anderen Ort und speichere noch einmal.</tr
     <message numerus="yes">
         <source>The prefix each generation reached went from %1 to %2 letters of %3 in %4 generation(s); the run&apos;s best rose to %5.</source>
         <translation>
-            <numerusform>Das Präfix, das jede Generation erreichte, ging in %4 Generation von %1 auf %2 von %3 Buchstaben; das Beste des Laufs stieg auf %5.</numerusform>
-            <numerusform>Das Präfix, das jede Generation erreichte, ging in %4 Generationen von %1 auf %2 von %3 Buchstaben; das Beste des Laufs stieg auf %5.</numerusform>
+            <numerusform>Das Präfix, das jede Generation erreichte, ging in %4 Generation von %1 auf %2 von %3 Buchstaben; der Bestwert des Laufs stieg auf %5.</numerusform>
+            <numerusform>Das Präfix, das jede Generation erreichte, ging in %4 Generationen von %1 auf %2 von %3 Buchstaben; der Bestwert des Laufs stieg auf %5.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1189,7 +1189,7 @@ Die Ansicht behält sie; wähle einen anderen Ort und speichere noch einmal.</tr
     </message>
     <message>
         <source>Best of the run (dashed line)</source>
-        <translation>Bestes des Laufs (gestrichelte Linie)</translation>
+        <translation>Bestwert des Laufs (gestrichelte Linie)</translation>
     </message>
     <message>
         <source>Letters matched</source>
@@ -1205,7 +1205,7 @@ Die Ansicht behält sie; wähle einen anderen Ort und speichere noch einmal.</tr
     </message>
     <message>
         <source>Prefix each generation reached, and the run&apos;s best</source>
-        <translation>Von jeder Generation erreichtes Präfix und das Beste des Laufs</translation>
+        <translation>Von jeder Generation erreichtes Präfix und Bestwert des Laufs</translation>
     </message>
     <message>
         <source>Letters right by generation</source>
