@@ -728,7 +728,7 @@ Meilleure jusqu&apos;ici : %3 lettres justes sur %4
         <source>%1 holds &quot;%2&quot; at position %3, which is neither a capital letter A to Z nor a space. No random string can ever match it, so the run would never end.
 
 Please use only the letters A to Z and spaces.</source>
-        <translation>%1 contient « %2 » à la position %3, qui n&apos;est ni une lettre majuscule de A à Z ni une espace. Aucune chaîne aléatoire ne pourra jamais l&apos;égaler, la simulation ne finirait donc jamais.
+        <translation>%1 contient « %2 » à la position %3, qui n&apos;est ni une lettre majuscule de A à Z ni un espace. Aucune chaîne aléatoire ne pourra jamais l&apos;égaler, la simulation ne finirait donc jamais.
 
 Veuillez n&apos;utiliser que les lettres de A à Z et des espaces.</translation>
     </message>
