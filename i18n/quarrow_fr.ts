@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Generations per run for &quot;%1&quot;: %2, %3 of %4 runs, interrupted, %5</source>
-        <translation>Générations par simulation pour « %1 » : %2, %3 simulations sur %4, interrompu, %5</translation>
+        <translation>Générations par simulation pour « %1 » : %2, %3 simulations sur %4 (série interrompue), %5</translation>
     </message>
     <message numerus="yes">
         <source>Generations per run for &quot;%1&quot;: %2, %3 run(s) each, %4</source>
