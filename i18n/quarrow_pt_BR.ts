@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>The lock file could not be written.</source>
-        <translation>Não foi possível gravar o arquivo de trava.</translation>
+        <translation>Não foi possível gravar o arquivo de bloqueio.</translation>
     </message>
     <message>
         <source>The folder could not be removed.</source>
@@ -295,9 +295,9 @@
         <source>Where the lock file of the generation log goes, there is %1. No Quarrow window made it, and no run can lock the log while it is there.
 
 Lock file: %2</source>
-        <translation>No lugar do arquivo de trava do registro de gerações há %1. Nenhuma janela do Quarrow o criou, e nenhuma execução pode travar o registro enquanto ele estiver lá.
+        <translation>No lugar do arquivo de bloqueio do registro de gerações há %1. Nenhuma janela do Quarrow o criou, e nenhuma execução pode bloquear o registro enquanto ele estiver lá.
 
-Arquivo de trava: %2</translation>
+Arquivo de bloqueio: %2</translation>
     </message>
     <message>
         <source>%1 (process %2 on %3)</source>
@@ -315,7 +315,7 @@ Lock file: %2</source>
 
 A execução não foi iniciada. Tente de novo quando aquela execução terminar.
 
-Arquivo de trava: %2</translation>
+Arquivo de bloqueio: %2</translation>
     </message>
     <message>
         <source>It could not be removed: %1</source>
@@ -331,7 +331,7 @@ Arquivo de trava: %2</translation>
 Folder: %1
 
 %2</source>
-        <translation>Não é possível travar o registro de gerações, por isso a execução não foi iniciada: sem a trava, outra janela poderia gravar o mesmo registro ao mesmo tempo.
+        <translation>Não é possível bloquear o registro de gerações, por isso a execução não foi iniciada: sem o bloqueio, outra janela poderia gravar o mesmo registro ao mesmo tempo.
 
 Pasta: %1
 
@@ -349,17 +349,17 @@ computer %1, process %2, since %3
 Lock file: %4
 
 This computer cannot tell whether that window is still running. If it is, wait until its run has ended: removing the lock would let two runs write one log. If you are sure it is no longer running, remove the lock and start the run.</source>
-        <translation>O registro de gerações está travado por uma janela do Quarrow em outro computador:
+        <translation>O registro de gerações está bloqueado por uma janela do Quarrow em outro computador:
 
 computador %1, processo %2, desde %3
 
-Arquivo de trava: %4
+Arquivo de bloqueio: %4
 
-Este computador não consegue saber se aquela janela ainda está em execução. Se estiver, espere até que a execução dela termine: remover a trava deixaria duas execuções gravarem um só registro. Se você tem certeza de que ela não está mais em execução, remova a trava e inicie a execução.</translation>
+Este computador não consegue saber se aquela janela ainda está em execução. Se estiver, espere até que a execução dela termine: remover o bloqueio deixaria duas execuções gravarem um só registro. Se você tem certeza de que ela não está mais em execução, remova o bloqueio e inicie a execução.</translation>
     </message>
     <message>
         <source>It is not running: remove the lock</source>
-        <translation>Não está em execução: remover a trava</translation>
+        <translation>Não está em execução: remover o bloqueio</translation>
     </message>
     <message>
         <source>Remove the link and start the run? What it leads to stays.</source>
