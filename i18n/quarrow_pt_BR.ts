@@ -1664,7 +1664,7 @@ A janela os guarda; escolha outro local e salve de novo.</translation>
     </message>
     <message>
         <source>Holds the run after the generation it is in (Space)</source>
-        <translation>Segura a execução após a geração em curso (Espaço)</translation>
+        <translation>Pausa a execução após a geração em curso (Espaço)</translation>
     </message>
     <message>
         <source>Runs exactly one more generation while paused (Right arrow)</source>
