@@ -80,7 +80,9 @@ export class LiveChart {
 
   private size(): { width: number; height: number } {
     const width = Math.max(200, Math.floor(this.holder.clientWidth || this.box.clientWidth || 400));
-    const height = Math.max(120, Math.floor(this.holder.clientHeight || 200));
+    // The legend of two curves stands under the plot.
+    const legend = this.texts.prefix ? 28 : 0;
+    const height = Math.max(120, Math.floor((this.holder.clientHeight || 200) - legend));
     return { width, height };
   }
 
