@@ -71,7 +71,7 @@ export class LiveChart {
     this.holder = document.createElement('div');
     this.holder.className = 'live-chart-plot';
     this.holder.setAttribute('aria-hidden', 'true');
-    this.caption = document.createElement('figcaption');
+    this.caption = document.createElement('p');
     this.caption.className = 'visually-hidden';
     this.caption.textContent = texts.description;
     box.append(this.holder, this.caption);

@@ -348,7 +348,7 @@ export class LiveView {
 
     // The chart, the figures with the pace under them, and the offspring.
     const middle = element('div', 'live-middle');
-    const chartBox = element('figure', 'live-chart');
+    const chartBox = element('div', 'live-chart');
     chartBox.id = 'liveChart';
     this.chart = new LiveChart(chartBox, {
       prefix: this.prefix,
@@ -389,9 +389,6 @@ export class LiveView {
         speed === 0 ? tr(kControls, 'Full speed') : arg(tr(kControls, '%1 a second'), speed),
       );
       option.value = String(speed);
-      if (speed !== 0) {
-        option.setAttribute('aria-label', tr(kControls, '%Ln generation(s) a second', speed));
-      }
       this.speedBox.append(option);
     }
     this.isolationNote = element(
