@@ -26,6 +26,7 @@ export interface ChartTexts {
 const kLogAxisFromGeneration = 1000;
 const kLine = '#1f5fbf';
 const kBest = '#b04a00';
+const kWholeSteps = [1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10_000, 20_000, 50_000, 100_000, 200_000, 500_000, 1e6, 2e6, 5e6, 1e7, 2e7, 5e7, 1e8, 2e8, 5e8, 1e9];
 const kFont = '12px "Liberation Sans", Arial, sans-serif';
 
 /** Ticks of a nice step between `low` and `high`, at most `most` of them. */
@@ -61,6 +62,8 @@ export class LiveChart {
   private readonly holder: HTMLElement;
   private readonly caption: HTMLElement;
   private summary = '';
+  private readonly resizing: ResizeObserver | null = null;
+  private fitDue = false;
 
   constructor(
     private readonly box: HTMLElement,
@@ -74,15 +77,42 @@ export class LiveChart {
     this.caption = document.createElement('p');
     this.caption.className = 'visually-hidden';
     this.caption.textContent = texts.description;
-    box.append(this.holder, this.caption);
+    box.append(this.holder);
+    if (texts.prefix) {
+      // The two curves' legend, under the plot.
+      const legend = document.createElement('p');
+      legend.className = 'live-chart-legend';
+      legend.setAttribute('aria-hidden', 'true');
+      for (const [name, kind] of [
+        [texts.seriesName, 'solid'],
+        [texts.bestName, 'dashed'],
+      ]) {
+        const swatch = document.createElement('span');
+        swatch.className = `live-chart-swatch ${kind}`;
+        legend.append(swatch, ` ${name}`);
+      }
+      box.append(legend);
+    }
+    box.append(this.caption);
     box.setAttribute('aria-describedby', this.caption.id = `${box.id || 'chart'}-summary`);
+    // The layout decides the chart's size: it follows its box as the view's parts come and go.
+    if (typeof ResizeObserver === 'function') {
+      this.resizing = new ResizeObserver(() => {
+        if (!this.fitDue) {
+          this.fitDue = true;
+          requestAnimationFrame(() => {
+            this.fitDue = false;
+            this.fit();
+          });
+        }
+      });
+      this.resizing.observe(this.holder);
+    }
   }
 
   private size(): { width: number; height: number } {
     const width = Math.max(200, Math.floor(this.holder.clientWidth || this.box.clientWidth || 400));
-    // The legend of two curves stands under the plot.
-    const legend = this.texts.prefix ? 28 : 0;
-    const height = Math.max(120, Math.floor((this.holder.clientHeight || 200) - legend));
+    const height = Math.max(120, Math.floor(this.holder.clientHeight || 200));
     return { width, height };
   }
 
@@ -108,7 +138,7 @@ export class LiveChart {
     const options: uPlot.Options = {
       width,
       height,
-      legend: { show: this.texts.prefix },
+      legend: { show: false },
       cursor: { show: false },
       select: { show: false, left: 0, top: 0, width: 0, height: 0 },
       scales: {
@@ -116,8 +146,14 @@ export class LiveChart {
         y: { range: [0, top] },
       },
       axes: [
-        { label: this.logarithmic ? this.texts.logTitle : this.texts.generationTitle, font: kFont, labelFont: kFont },
-        { label: this.texts.lettersTitle, font: kFont, labelFont: kFont },
+        {
+          label: this.logarithmic ? this.texts.logTitle : this.texts.generationTitle,
+          font: kFont,
+          labelFont: kFont,
+          // Generations are whole: no tick between two of them.
+          incrs: this.logarithmic ? undefined : kWholeSteps,
+        },
+        { label: this.texts.lettersTitle, font: kFont, labelFont: kFont, incrs: kWholeSteps },
       ],
       series,
     };
@@ -186,6 +222,7 @@ export class LiveChart {
   }
 
   destroy(): void {
+    this.resizing?.disconnect();
     this.plot?.destroy();
     this.plot = null;
   }
