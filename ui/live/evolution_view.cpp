@@ -1,7 +1,6 @@
 #include "ui/live/evolution_view.h"
 
 #include "analysis/live_marks.h"
-
 #include "plot/distribution_chart.h"
 #include "plot/scheme_look.h"
 #include "ui/common/box_text.h"

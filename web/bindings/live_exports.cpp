@@ -161,7 +161,8 @@ private:
     void Receive(const RunProgress& progress, WebLogSink* log) {
         // The start of a run is reported generation by generation, for the feed's exact curve;
         // the page's words and the clock are read only every few of those reports.
-        if (!watched_ && !progress.final && progress.generation < EvolutionFeed::kFullDetailGenerations &&
+        if (!watched_ && !progress.final &&
+            progress.generation < EvolutionFeed::kFullDetailGenerations &&
             ++earlyReports_ % kEarlyReportsPerCheck != 0) {
             return;
         }
@@ -226,8 +227,8 @@ private:
         figures.Figure("length", GroupedText(static_cast<std::int64_t>(shown_.targetLength)));
         figures.Figure("rate", FixedText(rate, rate < 100.0 ? 1 : 0));
         figures.Figure("seconds", FixedText(elapsed, 1));
-        figures.Figure("computing", held_ > 0.0 ? FixedText(std::max(0.0, elapsed - held_), 1)
-                                                : std::string());
+        figures.Figure("computing",
+                       held_ > 0.0 ? FixedText(std::max(0.0, elapsed - held_), 1) : std::string());
         figures.Figure("log", BytesText(static_cast<double>(shown_.logBytes)));
         json.Raw("figures", figures.Text());
         json.Raw("letters", Letters());
@@ -405,8 +406,8 @@ EMSCRIPTEN_KEEPALIVE char* quarrow_live_run(int number, const char* target, int 
     json.Number("stateHigh", static_cast<double>(generator.State() >> 32));
     json.Number("stateLow", static_cast<double>(generator.State() & 0xffffffffULL));
     if (result.outcome == RunOutcome::Matched) {
-        const RunPlace place = PlaceOfRun(*scheme, static_cast<std::size_t>(targetSize),
-                                          result.numMutations);
+        const RunPlace place =
+            PlaceOfRun(*scheme, static_cast<std::size_t>(targetSize), result.numMutations);
         JsonObject placeJson;
         placeJson.Text("kind", PlaceKind(place.kind));
         placeJson.Text("percent", place.percent);

@@ -382,4 +382,52 @@ describe('the live view of a run', () => {
       await opened.context.close();
     }
   });
+  it('runs at full speed only, and says why, where the page is not isolated across origins', async () => {
+    const expected = labRun(kPhrase, 1, 1);
+    const context = await served.browser.newContext({ viewport: { width: 1280, height: 800 } });
+    // The same site without the headers that isolate it: no memory shared with the workers.
+    await context.route('**/*', async (route) => {
+      const response = await route.fetch();
+      const headers = { ...response.headers() };
+      delete headers['cross-origin-opener-policy'];
+      delete headers['cross-origin-embedder-policy'];
+      await route.fulfill({ response, headers });
+    });
+    const page = await context.newPage();
+    await page.goto(`${served.site.url}?phrase=${encodeURIComponent(kPhrase)}&step=4&scheme=1&seed=1`);
+    await page.waitForSelector('body[data-ready="true"]');
+    assert.equal(await page.evaluate(() => crossOriginIsolated), false);
+    await page.evaluate(() => localStorage.setItem('quarrow.liveView', JSON.stringify({ keepOpen: true, speed: 4 })));
+    await go(page);
+    await page.waitForFunction(() => document.querySelector('#txtNumGen').value !== '', null, { timeout: 30_000 });
+    assert.equal(await page.locator('#txtNumGen').inputValue(), String(expected.row.generations));
+    assert.ok(await page.locator('#liveIsolation').isVisible(), 'the view says why it goes at full speed');
+    assert.equal(await page.locator('#liveSpeed').inputValue(), '0');
+    assert.ok(await page.locator('#liveSpeed').isDisabled());
+    await context.close();
+  });
+
+  it('offers Repeat... once a run has found the target, when the page gives it a way to repeat', async () => {
+    const opened = await open(2);
+    const { page } = opened;
+    const asked = await page.evaluate(async () => {
+      const { Engine, loadModule } = await import('./js/engine-core.js');
+      const { LiveView } = await import('./js/live-view.js');
+      const engine = new Engine(await loadModule(new URL('./engine', location.href).href));
+      const seed = engine.readSeed('1').seed;
+      const scheme = engine.schemes()[1];
+      const repeated = [];
+      const view = new LiveView({
+        engine, scheme, target: 'HELLO WORLD', first: 'KGYSJCANHIQ', control: null,
+        onCancel() {}, onRepeat: (target) => repeated.push(target), blindSeed: seed,
+      });
+      const hiddenWhileRunning = document.querySelector('#liveRepeat').hidden;
+      view.finish('matched', { csv: 'generation,letters_right,strings\n' });
+      document.querySelector('#liveRepeat').click();
+      return { hiddenWhileRunning, shown: !document.querySelector('#liveRepeat').hidden, repeated };
+    });
+    assert.deepEqual(asked, { hiddenWhileRunning: true, shown: true, repeated: ['HELLO WORLD'] });
+    assertNoProblems(opened);
+    await opened.context.close();
+  });
 });
