@@ -590,7 +590,7 @@ export class LiveView {
   }
 
   private readonly onResize = (): void => {
-    this.chart.fit();
+    this.arrange();
   };
 
   private toggleSaveMenu(open = this.saveMenu.hidden): void {
@@ -654,6 +654,34 @@ export class LiveView {
     this.offspring.hidden = !shown;
     this.headline.hidden = !shown || this.headline.textContent === '';
     this.dialog.classList.toggle('rows-shown', shown);
+    this.arrange();
+  }
+
+  /** Lays the rows beside the chart or under it, and hides the chart while the rows show, as
+   * the view's room allows: the rows are never scrolled. */
+  private arrange(): void {
+    const classes = this.dialog.classList;
+    classes.remove('rows-under', 'chart-hidden');
+    const list = this.offspring.querySelector('.live-rows') as HTMLElement;
+    list.style.fontSize = '';
+    if (!this.offspring.hidden) {
+      const body = this.dialog.querySelector('.live-body') as HTMLElement;
+      const middle = this.dialog.querySelector('.live-middle') as HTMLElement;
+      if (middle.scrollWidth > middle.clientWidth + 1) {
+        classes.add('rows-under');
+        // Rows of a long phrase, under the chart and still wider than the view, take a smaller
+        // face rather than a scroll bar: every row is read whole.
+        const room = middle.clientWidth;
+        const wanted = Math.max(...this.rows.map((row) => row.scrollWidth));
+        if (wanted > room) {
+          const size = parseFloat(getComputedStyle(list).fontSize);
+          list.style.fontSize = `${Math.max(7, Math.floor(size * (room / wanted) * 10) / 10)}px`;
+        }
+      }
+      if (body.scrollHeight > body.clientHeight + 1) {
+        classes.add('chart-hidden');
+      }
+    }
     this.chart.fit();
   }
 
@@ -711,7 +739,11 @@ export class LiveView {
     this.showFigures(report);
     this.showLetters(report);
     if (report.offspring !== undefined) {
+      const first = this.rows[0].dataset.fate === undefined;
       this.showOffspring(report.offspring);
+      if (first) {
+        this.arrange();
+      }
     }
     this.chart.setCurves(report.curve, report.bestCurve);
     this.followBlind(kBlindSlice);

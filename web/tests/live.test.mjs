@@ -353,11 +353,15 @@ describe('the live view of a run', () => {
   });
 
   it('keeps every offspring row whole in sight at 1280x800 and 1920x1080', async () => {
-    for (const size of [
-      { width: 1280, height: 800 },
-      { width: 1920, height: 1080 },
+    const longPhrase = 'METHINKS IT IS LIKE A WEASEL '.repeat(8).slice(0, 200);
+    for (const [size, phrase] of [
+      [{ width: 1280, height: 800 }, 'METHINKS IT IS LIKE A WEASEL'],
+      [{ width: 1920, height: 1080 }, 'METHINKS IT IS LIKE A WEASEL'],
+      // Rows cut to their first 160 letters, under the chart.
+      [{ width: 1280, height: 800 }, longPhrase],
+      [{ width: 1920, height: 1080 }, longPhrase],
     ]) {
-      const opened = await open(1, { speed: 16, phrase: 'METHINKS IT IS LIKE A WEASEL', size });
+      const opened = await open(2, { speed: 16, phrase, size });
       const { page } = opened;
       await go(page);
       await pauseWithOffspring(page);
@@ -377,6 +381,7 @@ describe('the live view of a run', () => {
           `row ${i + 1} whole in sight at ${size.width}x${size.height}: ${JSON.stringify(row)}`);
       }
       assert.ok(!placement.sideways, 'nothing to scroll sideways');
+      assert.ok(placement.rows.every((row) => row.width <= placement.width), 'no row is cut');
       await page.locator('#liveCancel').click();
       await page.getByRole('alertdialog').getByRole('button', { name: 'OK' }).click();
       await opened.context.close();
