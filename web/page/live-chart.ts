@@ -26,6 +26,7 @@ export interface ChartTexts {
 const kLogAxisFromGeneration = 1000;
 const kLine = '#1f5fbf';
 const kBest = '#b04a00';
+const kBand = 'rgba(31, 95, 191, 0.25)';
 const kWholeSteps = [1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10_000, 20_000, 50_000, 100_000, 200_000, 500_000, 1e6, 2e6, 5e6, 1e7, 2e7, 5e7, 1e8, 2e8, 5e8, 1e9];
 const kFont = '12px "Liberation Sans", Arial, sans-serif';
 
@@ -118,11 +119,17 @@ export class LiveChart {
 
   private make(): uPlot {
     const { width, height } = this.size();
-    const stepped = uPlot.paths.stepped?.({ align: 1 });
+    // A point stands for the generations since the one before it: each step ends at its point.
+    const stepped = uPlot.paths.stepped?.({ align: -1 });
     const top = Math.max(this.texts.length, 1);
+    // The lowest and highest value of each thinned stretch, as a band about the curve: a long
+    // run keeps its whole range however coarse its old part has become.
+    const edge = { stroke: 'transparent', width: 0, paths: stepped, spanGaps: true, points: { show: false } };
     const series: uPlot.Series[] = [
       {},
       { label: this.texts.seriesName, stroke: kLine, width: 2, paths: stepped, spanGaps: true, points: { show: false } },
+      { ...edge, label: 'lowest' },
+      { ...edge, label: 'highest' },
     ];
     if (this.texts.prefix) {
       series.push({
@@ -138,6 +145,7 @@ export class LiveChart {
     const options: uPlot.Options = {
       width,
       height,
+      bands: [{ series: [3, 2], fill: kBand }],
       legend: { show: false },
       cursor: { show: false },
       select: { show: false, left: 0, top: 0, width: 0, height: 0 },
@@ -163,23 +171,35 @@ export class LiveChart {
   /** The curves as the chart's columns: the generations both hold, each curve empty where it
    * has no point. */
   private data(): uPlot.AlignedData {
-    const at = new Map<number, [number | null, number | null]>();
+    // Both curves' points in order of generation, each in a row of its own: a step's corner
+    // shares its generation with the point after it, and both are kept.
     const x = (generation: number): number => (this.logarithmic ? Math.max(generation, 1) : generation);
-    for (const [generation, value] of this.curve) {
-      const entry = at.get(x(generation)) ?? [null, null];
-      entry[0] = value;
-      at.set(x(generation), entry);
+    const xs: number[] = [];
+    const value: (number | null)[] = [];
+    const lowest: (number | null)[] = [];
+    const highest: (number | null)[] = [];
+    const best: (number | null)[] = [];
+    let i = 0;
+    let j = 0;
+    while (i < this.curve.length || j < this.best.length) {
+      const fromCurve = j >= this.best.length || (i < this.curve.length && this.curve[i][0] <= this.best[j][0]);
+      if (fromCurve) {
+        const [generation, matched, low, high] = this.curve[i++];
+        xs.push(x(generation));
+        value.push(matched);
+        lowest.push(low);
+        highest.push(high);
+        best.push(null);
+      } else {
+        const [generation, matched] = this.best[j++];
+        xs.push(x(generation));
+        value.push(null);
+        lowest.push(null);
+        highest.push(null);
+        best.push(matched);
+      }
     }
-    for (const [generation, value] of this.best) {
-      const entry = at.get(x(generation)) ?? [null, null];
-      entry[1] = value;
-      at.set(x(generation), entry);
-    }
-    const xs = [...at.keys()].sort((a, b) => a - b);
-    const columns: (number | null)[][] = [xs.map((g) => at.get(g)?.[0] ?? null)];
-    if (this.texts.prefix) {
-      columns.push(xs.map((g) => at.get(g)?.[1] ?? null));
-    }
+    const columns = this.texts.prefix ? [value, lowest, highest, best] : [value, lowest, highest];
     return [xs, ...columns] as uPlot.AlignedData;
   }
 
@@ -315,7 +335,8 @@ export class LiveChart {
       `<text x="${box.left + box.width / 2}" y="${box.top + box.height + 34}" text-anchor="middle" font-weight="bold">${escapeXml(this.logarithmic ? this.texts.logTitle : this.texts.generationTitle)}</text>`,
       `<text transform="translate(14 ${box.top + box.height / 2}) rotate(-90)" text-anchor="middle" font-weight="bold">${escapeXml(this.texts.lettersTitle)}</text>`,
     );
-    // Steps through the kept points: each value holds until the next point.
+    // Steps through the kept points: each point's value holds over the generations since the one
+    // before it.
     const path = (points: CurvePoint[]): string => {
       let d = '';
       let previous: CurvePoint | null = null;
@@ -325,12 +346,20 @@ export class LiveChart {
         if (previous === null) {
           d += `M${x} ${y}`;
         } else {
-          d += `H${x}V${y}`;
+          d += `V${y}H${x}`;
         }
         previous = point;
       }
       return d;
     };
+    if (this.curve.some((point) => point[2] !== point[3])) {
+      const upper = path(this.curve.map(([g, , , high]) => [g, high, high, high] as CurvePoint));
+      const lower = [...this.curve]
+        .reverse()
+        .map(([g, , low], i, all) => `V${yAt(low).toFixed(2)}H${xAt(all[i + 1]?.[0] ?? g).toFixed(2)}`)
+        .join('');
+      parts.push(`<path d="${upper}${lower}Z" fill="${kBand}" stroke="none"/>`);
+    }
     parts.push(`<path d="${path(this.curve)}" fill="none" stroke="${kLine}" stroke-width="2"/>`);
     if (this.texts.prefix) {
       parts.push(`<path d="${path(this.best)}" fill="none" stroke="${kBest}" stroke-width="2" stroke-dasharray="6 4"/>`);
