@@ -6,6 +6,7 @@
 
 #include "analysis/evolution_feed.h"
 #include "analysis/live_marks.h"
+#include "engine/exact_law.h"
 #include "engine/scheme.h"
 #include "engine/selection.h"
 #include "platform/clock.h"
@@ -415,6 +416,22 @@ EMSCRIPTEN_KEEPALIVE char* quarrow_live_run(int number, const char* target, int 
         json.Raw("place", placeJson.Text());
     }
     json.Text("csv", GenerationRowsCsv(*scheme, run.Feed().Rows()));
+    return Handed(json.Text());
+}
+
+/// What a run of scheme `number` on a target of `length` letters is expected to cost, from its
+/// exact law over all first strings of that length: the figures of the view's "Expected:" line.
+EMSCRIPTEN_KEEPALIVE char* quarrow_law_expectation(int number, double length) {
+    JsonObject json;
+    const std::optional<Scheme> scheme = SchemeNumbered(number);
+    if (scheme) {
+        const GenerationLaw law =
+            GenerationLaw::ForScheme(*scheme, static_cast<std::size_t>(length));
+        json.Figure("mean", ThreeFiguresText(law.Mean()));
+        json.Figure("half", GroupedText(law.Quantile(0.5)));
+        json.Figure("nine", GroupedText(law.Quantile(0.9)));
+        json.Figure("strings", ThreeFiguresText(law.MeanStrings()));
+    }
     return Handed(json.Text());
 }
 

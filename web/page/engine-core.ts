@@ -245,6 +245,11 @@ export class Engine {
     return { ...answer, state: stateOf(answer) };
   }
 
+  /** The figures of the live view's "Expected:" line for a locked-letter scheme. */
+  lawExpectation(scheme: number, length: number): Raw {
+    return this.call("law_expectation", scheme, length);
+  }
+
   /** A blind search of its own for `target`; the number names it to the calls below. */
   blindNew(target: string, seed: State): number {
     return this.call("blind_new", target, seed.high, seed.low).handle as number;

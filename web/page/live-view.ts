@@ -445,6 +445,8 @@ export class LiveView {
     this.place.id = 'livePlace';
     this.blindEnding = element('p', 'live-blind-ending');
     this.blindEnding.id = 'liveBlindEnding';
+    const expectation = element('p', 'live-expectation', this.expectationText());
+    expectation.id = 'liveExpectation';
     for (const hidden of [this.ending, this.place, this.blindEnding]) {
       hidden.hidden = true;
     }
@@ -504,6 +506,7 @@ export class LiveView {
       this.ending,
       this.place,
       this.blindEnding,
+      expectation,
       controls,
       this.status,
     );
@@ -516,6 +519,49 @@ export class LiveView {
     dialog.showModal();
     this.chart.fit();
     this.cancelButton.focus();
+  }
+
+  /** What a run is expected to cost: for the growing prefix from its closed form, with the
+   * chance that the next generation ends the run; for the others from their exact law. */
+  private expectationText(): string {
+    const { engine, scheme, target } = this.options;
+    if (this.prefix) {
+      const figures = engine.longRun(target.length, 0, 0);
+      const expected = arg(
+        tr(
+          'CostText',
+          'From a random first string of this length: on average %1 generations (half of all runs need at most %2, nine in ten at most %3), %4 strings and a generation log of about %5.',
+        ),
+        figures.mean,
+        figures.half,
+        figures.nine,
+        figures.strings,
+        figures.log,
+      );
+      const chance = arg(tr('CostText', figures.chanceAsShare ? '%1%' : '1 in %1'), figures.chance);
+      return arg(
+        tr(
+          kView,
+          'Expected: %1\nChance that the next generation finishes the run: %2, the same for every generation however many have failed before it.',
+        ),
+        expected,
+        chance,
+      );
+    }
+    const law = engine.lawExpectation(scheme.number, target.length);
+    return arg(
+      tr(kView, 'Expected: %1'),
+      arg(
+        tr(
+          'CostText',
+          'From a random first string of this length: on average %1 generations (half of all runs need at most %2, nine in ten at most %3), %4 strings.',
+        ),
+        law.mean as string,
+        law.half as string,
+        law.nine as string,
+        law.strings as string,
+      ),
+    );
   }
 
   private wire(savePng: HTMLButtonElement, saveSvg: HTMLButtonElement): void {

@@ -276,6 +276,10 @@ describe('the live view of a run', () => {
       new RegExp(`^This run took ${expected.row.generations} generations; ([0-9]+%|less than 1%|more than 99%) of runs take at most that many\\.$`),
     );
     assert.match(await page.locator('#liveChart').getAttribute('aria-label'), /^Letters right by generation\. Letters right rose from [0-9]+ to 11 of 11 in 49 generations\.$/);
+    assert.match(
+      await page.locator('#liveExpectation').innerText(),
+      /^Expected: From a random first string of this length: on average [0-9.,]+ generations \(half of all runs need at most [0-9,]+, nine in ten at most [0-9,]+\), [0-9.,]+ strings\.$/,
+    );
     await auditClean(page, 'the finished view');
 
     const save = async (button) => {
