@@ -249,8 +249,18 @@ describe('the live view of a run', () => {
         );
       }
       await auditClean(page, `the paused view of scheme ${scheme}`);
+      // Cancel wakes the held run at once; the log keeps every generation it finished.
+      const asked = Date.now();
       await page.locator('#liveCancel').click();
-      await page.getByRole('alertdialog').getByRole('button', { name: 'OK' }).click();
+      const message = page.getByRole('alertdialog');
+      await message.waitFor();
+      assert.ok(Date.now() - asked < 1000, 'a held run stops within moments of Cancel');
+      const said = await message.innerText();
+      assert.match(said, /The run was stopped in generation [0-9,]+, before a match was found/);
+      await message.getByRole('button', { name: 'OK' }).click();
+      const stoppedIn = Number(/generation ([0-9,]+)/.exec(said)[1].replaceAll(',', ''));
+      const log = (await storedLog(page)).toString('latin1');
+      assert.equal(log.split('\r\n').length - 1, stoppedIn, 'a line for every generation finished');
       assertNoProblems(opened);
       await opened.context.close();
     });
