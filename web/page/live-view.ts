@@ -1108,12 +1108,16 @@ export class LiveView {
     } else if (outcome === 'logFailed') {
       ending = tr(kView, 'Run stopped: the log could not be written.');
       line = ending;
-    } else {
+    } else if (outcome === 'invalidInput') {
       ending = tr(kView, 'Run refused.');
       line = ending;
+    } else {
+      // The worker failed: the page's message says why; the view keeps where the run was.
+      ending = '';
+      line = '';
     }
     this.ending.textContent = line;
-    this.ending.hidden = false;
+    this.ending.hidden = line === '';
     this.updateStatus(true, ending);
     this.chart.setSummary(this.chartSummary());
     if (outcome === 'matched' || outcome === 'cancelled') {

@@ -567,10 +567,15 @@ export class Steps {
     this.log.running = true;
     const end = await this.begin(task);
     this.log.running = false;
-    view.finish(
-      end.kind === "done" ? end.answer.outcome : "cancelled",
-      end.kind === "done" ? (end.answer as unknown as Record<string, unknown>) : null,
-    );
+    if (this.ended || end.kind === "logBusy") {
+      // Quit ended the page, or the run never started: there is nothing to watch.
+      view.close();
+    } else {
+      view.finish(
+        end.kind === "done" ? end.answer.outcome : end.kind === "failed" ? "failed" : "cancelled",
+        end.kind === "done" ? (end.answer as unknown as Record<string, unknown>) : null,
+      );
+    }
     if (this.ended) {
       return;
     }
