@@ -888,6 +888,10 @@ The run was not started. Try again once that run has ended.</source>
         <source>Quarrow could not start in this browser: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This browser does not let the page hold a run in its worker, so the run goes at full speed: Pause, Step and the slower speeds need the page served with cross-origin isolation.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>

@@ -42,6 +42,11 @@ inline constexpr const char* kPageTexts[] = {
                                     "(%1), so the run was not started."),
     QUARROW_TRANSLATABLE("WebPage", "Quarrow has ended. Reload the page to start it again."),
     QUARROW_TRANSLATABLE("WebPage", "Quarrow could not start in this browser: %1"),
+    // The live view of a "Step Four" run.
+    QUARROW_TRANSLATABLE("WebPage", "This browser does not let the page hold a run in its "
+                                    "worker, so the run goes at full speed: Pause, Step and the "
+                                    "slower speeds need the page served with cross-origin "
+                                    "isolation."),
 };
 
 } // namespace quarrow::web

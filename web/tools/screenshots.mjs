@@ -24,6 +24,32 @@ async function shot(name, query, size, act = async () => {}) {
   await context.close();
 }
 
+/** Closes the live view a finished run leaves over the page. */
+async function closeLiveView(page) {
+  await page.locator('#liveView').getByRole('button', { name: 'Close' }).click();
+  await page.locator('#liveView').waitFor({ state: 'detached' });
+}
+
+/** The live view of a run: held with its offspring in sight, and finished, for each scheme that
+ * shows them differently (the parent's letters, the growing prefix). */
+async function liveViewShots(size) {
+  const slow = async (page) => {
+    await page.evaluate(() => localStorage.setItem('quarrow.liveView', JSON.stringify({ keepOpen: true, speed: 16 })));
+    await page.locator('#Page3').getByRole('button', { name: 'Go' }).click();
+    await page.waitForFunction(() => /Offspring of generation [3-9]/.test(document.querySelector('#liveOffspringTitle')?.textContent ?? ''));
+    await page.keyboard.press('Space');
+    await page.locator('#livePause', { hasText: 'Resume' }).waitFor();
+    await page.waitForTimeout(400);
+  };
+  await shot('live-view-paused', `?phrase=${phrase}&step=4&scheme=1&seed=1`, size, slow);
+  await shot('live-view-scheme3-paused', `?phrase=${encodeURIComponent('HELLO WORLD')}&step=4&scheme=3&seed=1`, size, slow);
+  await shot('live-view-finished', `?phrase=${phrase}&step=4&scheme=2&seed=1`, size, async (page) => {
+    await page.evaluate(() => localStorage.setItem('quarrow.liveView', JSON.stringify({ keepOpen: true, speed: 0 })));
+    await page.locator('#Page3').getByRole('button', { name: 'Go' }).click();
+    await page.locator('#liveBlindEnding').waitFor({ timeout: 60_000 });
+  });
+}
+
 try {
   for (const size of [
     { width: 1280, height: 800 },
@@ -49,7 +75,9 @@ try {
       await page.waitForFunction(() => document.querySelector('#txtNumGen').value !== '', null, {
         timeout: 60_000,
       });
+      await closeLiveView(page);
     });
+    await liveViewShots(size);
   }
   const wide = { width: 1920, height: 1080 };
   await shot('trial-progress', `?phrase=${encodeURIComponent('A'.repeat(3000))}&step=3`, wide, async (page) => {
@@ -66,6 +94,7 @@ try {
     await page.waitForFunction(() => document.querySelector('#txtNumGen').value !== '', null, {
       timeout: 60_000,
     });
+    await closeLiveView(page);
     await page.getByRole('button', { name: 'View Text File' }).click();
     await page.getByRole('dialog', { name: 'Generation log' }).waitFor();
   });
