@@ -888,6 +888,26 @@ The run was not started. Try again once that run has ended.</source>
         <source>Quarrow could not start in this browser: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A new version of Quarrow is ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new version of Quarrow is in use in another tab or window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use it now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the page with the new version, keeping the phrase, step and scheme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It can be used once the task under way has finished or been cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>
