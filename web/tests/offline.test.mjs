@@ -181,8 +181,16 @@ describe('the page offline and installed', () => {
       assert.doesNotMatch(await served(), /the next build/);
       const before = loads.count;
 
+      // While a task runs the offer waits for it rather than end it.
+      const useNow = offer.getByRole('button', { name: 'Use it now' });
+      await page.evaluate(() => document.body.classList.add('busy'));
+      assert.ok(await useNow.isDisabled());
+      assert.match(await offer.innerText(), /once the task under way has finished or been cancelled/);
+      await page.evaluate(() => document.body.classList.remove('busy'));
+      assert.ok(await useNow.isEnabled());
+
       await page.locator('#txtPhrase').fill('METHINKS');
-      await offer.getByRole('button', { name: 'Use it now' }).click();
+      await useNow.click();
       await page.waitForURL(/phrase=METHINKS/);
       await ready(page);
       assert.equal(loads.count, before + 1, 'one reload onto the new build');
