@@ -11,6 +11,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import {
   assertNoProblems,
+  audit,
+  describeViolations,
   launchBrowser,
   launchProfile,
   openPage,
@@ -176,6 +178,8 @@ describe('the page offline and installed', () => {
       const offer = page.locator('#update-offer');
       await offer.waitFor({ timeout: 30_000 });
       assert.match(await offer.innerText(), /A new version of Quarrow is ready\./);
+      const violations = await audit(page);
+      assert.equal(violations.length, 0, `the offer: ${describeViolations(violations)}`);
       // Until it is used, the old build is what the page is served.
       const served = () => page.evaluate(async () => (await fetch('quarrow.css')).text());
       assert.doesNotMatch(await served(), /the next build/);
