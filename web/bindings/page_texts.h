@@ -47,6 +47,16 @@ inline constexpr const char* kPageTexts[] = {
                                     "worker, so the run goes at full speed: Pause, Step and the "
                                     "slower speeds need the page served with cross-origin "
                                     "isolation."),
+
+    // Offline use: a new version of the site, ready in the service worker's cache.
+    QUARROW_TRANSLATABLE("WebPage", "A new version of Quarrow is ready."),
+    QUARROW_TRANSLATABLE("WebPage", "A new version of Quarrow is in use in another tab or "
+                                    "window."),
+    QUARROW_TRANSLATABLE("WebPage", "Use it now"),
+    QUARROW_TRANSLATABLE("WebPage", "Reload the page with the new version, keeping the phrase, "
+                                    "step and scheme"),
+    QUARROW_TRANSLATABLE("WebPage", "It can be used once the task under way has finished or "
+                                    "been cancelled."),
 };
 
 } // namespace quarrow::web
