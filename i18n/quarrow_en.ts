@@ -888,6 +888,22 @@ The run was not started. Try again once that run has ended.</source>
         <source>Quarrow could not start in this browser: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: mean %2 generations, median %3, 10% of runs at most %4, 90% at most %5; the exact law&apos;s mean is %6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs done: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save chart as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save chart as SVG</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>

@@ -42,6 +42,13 @@ inline constexpr const char* kPageTexts[] = {
                                     "(%1), so the run was not started."),
     QUARROW_TRANSLATABLE("WebPage", "Quarrow has ended. Reload the page to start it again."),
     QUARROW_TRANSLATABLE("WebPage", "Quarrow could not start in this browser: %1"),
+
+    // The Repeat view.
+    QUARROW_TRANSLATABLE("WebPage", "%1: mean %2 generations, median %3, 10% of runs at most "
+                                    "%4, 90% at most %5; the exact law's mean is %6."),
+    QUARROW_TRANSLATABLE("WebPage", "Runs done: %1 of %2"),
+    QUARROW_TRANSLATABLE("WebPage", "Save chart as PNG"),
+    QUARROW_TRANSLATABLE("WebPage", "Save chart as SVG"),
 };
 
 } // namespace quarrow::web

@@ -22,6 +22,15 @@ export type TaskRequest = Wanted &
       state: State;
       logged: boolean;
     }
+  | {
+      kind: "repeat";
+      target: string;
+      /** Bit n - 1 for scheme n. */
+      schemes: number;
+      seed: State;
+      first: number;
+      count: number;
+    }
   );
 
 export interface TrialProgress {
@@ -44,9 +53,16 @@ export interface RunProgress {
   logBytes: number;
 }
 
+/** Runs of a Repeat range done so far. */
+export interface RepeatProgress {
+  kind: "repeat";
+  done: number;
+}
+
 export type WorkerMessage =
   | TrialProgress
   | RunProgress
+  | RepeatProgress
   | { kind: "done"; answer: unknown }
   | { kind: "failed"; message: string }
   | { kind: "logBusy"; message: string };
@@ -77,7 +93,7 @@ export type TaskAsk = TaskRequest extends infer R ? (R extends Wanted ? Omit<R, 
 /** Starts `request` in a new worker; `progress` hears every report. */
 export function startTask<T>(
   ask: TaskAsk,
-  progress: (message: TrialProgress | RunProgress) => void = () => {},
+  progress: (message: TrialProgress | RunProgress | RepeatProgress) => void = () => {},
 ): Task<T> {
   const worker = new Worker(new URL("./engine-worker.js", import.meta.url), { type: "module" });
   const token = URL.createObjectURL(new Blob(["wanted"]));
@@ -96,7 +112,7 @@ export function startTask<T>(
   });
   worker.onmessage = (event: MessageEvent<WorkerMessage>) => {
     const message = event.data;
-    if (message.kind === "trial" || message.kind === "run") {
+    if (message.kind === "trial" || message.kind === "run" || message.kind === "repeat") {
       if (!settled) {
         progress(message);
       }

@@ -5,6 +5,7 @@ import { Engine, loadModule } from "./engine-core.js";
 import { buildWindow } from "./layout.js";
 import { createHelpViewer, installHelp } from "./help.js";
 import { linkTo, readLink } from "./link.js";
+import { openRepeat } from "./repeat.js";
 import { Steps } from "./steps.js";
 import { arg, tr } from "./texts.js";
 
@@ -99,6 +100,10 @@ async function start(): Promise<void> {
       : null,
   );
   document.body.dataset.ready = "true";
+  // A link may open the Repeat view over the page, on the phrase and seed it carries.
+  if (setup.view === "repeat") {
+    openRepeat({ target: ui.input("txtPhrase").value, seedText: setup.seed?.text });
+  }
 }
 
 start().catch((error: unknown) => {
