@@ -157,9 +157,7 @@ class RepeatView {
     const heading = element("h2", { id: "repeat-heading" }, arg(win("Repeat: %1"), options.target));
     const close = element("button", { type: "button", id: "repeatClose" }, tr("WebPage", "Close"));
     close.addEventListener("click", () => this.close());
-    this.root.addEventListener("keydown", (event) => {
-      if (event.key === "Escape") this.close();
-    });
+    document.addEventListener("keydown", this.onKey);
 
     this.runsBox = element("input", { type: "number", id: "repeatRunsBox", min: String(kFewestRuns), max: String(kMostRuns) });
     this.runsBox.value = String(kDefaultRuns);
@@ -251,6 +249,11 @@ class RepeatView {
   }
 
   private readonly schemesBox: HTMLElement;
+
+  /** Escape closes the view wherever the focus is, Start's own focus lost while it ran. */
+  private readonly onKey = (event: KeyboardEvent): void => {
+    if (event.key === "Escape" && document.body.contains(this.root)) this.close();
+  };
 
   async open(): Promise<void> {
     document.body.append(this.root);
@@ -378,6 +381,8 @@ class RepeatView {
     shownProgress(figures.runsFinished);
     this.show(figures, seedText, runs);
     this.root.dataset.state = "done";
+    // The focus was on Start, disabled while the batch ran: it goes back there.
+    if (document.activeElement === document.body || document.activeElement === null) this.startButton.focus();
   }
 
   cancel(): void {
@@ -677,6 +682,7 @@ class RepeatView {
 
   close(): void {
     this.running?.cancel();
+    document.removeEventListener("keydown", this.onKey);
     for (const plot of this.plots) plot.destroy();
     this.root.remove();
     this.options.onClose?.();
