@@ -454,7 +454,7 @@ class RepeatView {
     this.plots = [];
     this.charts.replaceChildren();
     const top = Math.max(1e-9, ...figures.panels.flatMap((p) => [...p.shares, ...p.lawShares]));
-    const width = Math.max(320, Math.min(this.charts.clientWidth || 900, 1400) - 24);
+    const width = Math.max(320, (this.charts.clientWidth || 900) - 8);
     const columns = figures.panels.length > 1 && width > 1100 ? figures.panels.length : 1;
     const plotWidth = Math.floor(width / columns) - (columns > 1 ? 16 : 0);
     this.charts.style.setProperty("--repeat-columns", String(columns));
@@ -510,9 +510,11 @@ class RepeatView {
     const marks = this.marksOf(panel);
     const options: uPlot.Options = {
       width,
-      height: 200,
+      height: 240,
       legend: { show: false },
       cursor: { show: false },
+      // Room above the plot for the marks' labels, in up to three rows.
+      padding: [46, 12, 0, 0],
       scales: {
         x: figures.axis.logarithmic ? { time: false, distr: 3, log: 10, range: [figures.axis.low, figures.axis.high] } : { time: false, range: [figures.axis.low, figures.axis.high] },
         y: { range: [0, top * 1.05] },
@@ -532,8 +534,13 @@ class RepeatView {
             const ctx = u.ctx;
             ctx.save();
             ctx.font = `${Math.round(12 * devicePixelRatio)}px sans-serif`;
-            marks.forEach((mark, i) => {
-              const x = u.valToPos(mark.value, "x", true);
+            // Each label in the first row, from the plot's top down, where it meets no other.
+            const rows: [number, number][][] = [];
+            const gap = 4 * devicePixelRatio;
+            const placed = marks
+              .map((mark) => ({ mark, x: u.valToPos(mark.value, "x", true) }))
+              .sort((a, b) => a.x - b.x);
+            for (const { mark, x } of placed) {
               ctx.strokeStyle = mark.colour;
               ctx.fillStyle = mark.colour;
               ctx.lineWidth = (mark.colour === kLawColour ? 1.2 : 2) * devicePixelRatio;
@@ -542,8 +549,13 @@ class RepeatView {
               ctx.moveTo(x, u.bbox.top);
               ctx.lineTo(x, u.bbox.top + u.bbox.height);
               ctx.stroke();
-              ctx.fillText(mark.label, x + 3 * devicePixelRatio, u.bbox.top + (12 + 13 * (i % 3)) * devicePixelRatio);
-            });
+              const width = ctx.measureText(mark.label).width;
+              const left = Math.max(u.bbox.left, Math.min(x - width / 2, u.bbox.left + u.bbox.width - width));
+              let row = 0;
+              while (rows[row]?.some(([a, b]) => left < b + gap && left + width + gap > a)) ++row;
+              (rows[row] ??= []).push([left, left + width]);
+              ctx.fillText(mark.label, left, u.bbox.top - (4 + 14 * row) * devicePixelRatio);
+            }
             ctx.restore();
           },
         ],
@@ -580,7 +592,7 @@ class RepeatView {
     const canvases = this.plots.map((p) => p.ctx.canvas);
     const width = Math.max(...canvases.map((c) => c.width / devicePixelRatio), 600);
     const headed = 40;
-    const height = 50 + this.plots.length * (200 + headed + 20);
+    const height = 50 + this.plots.length * (240 + headed + 20);
     const canvas = element("canvas", { width: width * scale, height: height * scale });
     const ctx = canvas.getContext("2d")!;
     ctx.scale(scale, scale);
@@ -600,7 +612,7 @@ class RepeatView {
       }
       const source = canvases[i];
       ctx.drawImage(source, 0, y + headed, source.width / devicePixelRatio, source.height / devicePixelRatio);
-      y += 200 + headed + 20;
+      y += 240 + headed + 20;
     });
     canvas.toBlob((blob) => {
       if (blob) download(this.name("png"), blob);

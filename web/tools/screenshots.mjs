@@ -24,7 +24,30 @@ async function shot(name, query, size, act = async () => {}) {
   await context.close();
 }
 
+/** The Repeat view after a finished batch of schemes 1 and 2 with a guess, at each size. */
+async function repeatShots() {
+  for (const size of [
+    { width: 1280, height: 800 },
+    { width: 1920, height: 1080 },
+    { width: 1024, height: 768 },
+  ]) {
+    await shot('repeat', `?phrase=${phrase}&step=4&view=repeat&seed=42`, size, async (page) => {
+      await page.waitForSelector('#repeat-view[data-ready="true"]');
+      await page.fill('#repeatRunsBox', '1000');
+      await page.setChecked('#repeatScheme3', false);
+      await page.fill('#repeatGuessBox', '80');
+      await page.click('#repeatStartButton');
+      await page.waitForSelector('#repeat-view[data-state="done"]', { timeout: 60_000 });
+    });
+  }
+}
+
 try {
+  if (process.env.QUARROW_SHOTS === 'repeat') {
+    await repeatShots();
+    process.exit(0);
+  }
+  await repeatShots();
   for (const size of [
     { width: 1280, height: 800 },
     { width: 1920, height: 1080 },
