@@ -140,17 +140,17 @@ EMSCRIPTEN_KEEPALIVE char* quarrow_repeat_runs(const char* phrase, int size, int
     batch.keepFirstStrings = true;
     std::atomic<bool> stop{false};
     std::atomic<std::int64_t> done{0};
-    const analysis::BatchControl control{stop, 1, [&] {
-                                             if (quarrow_js_report_repeat(
-                                                     static_cast<double>(done.load())) == 0) {
-                                                 stop = true;
-                                             }
-                                         }};
+    const analysis::BatchControl control{
+        stop, 1, [&] {
+            if (quarrow_js_report_repeat(static_cast<double>(done.load())) == 0) {
+                stop = true;
+            }
+        }};
     const analysis::EvolveBatchResult result = analysis::RunEvolveBatch(batch, control, &done);
     const std::size_t length = batch.phrase.size();
     const std::size_t records = batch.schemes.size() * static_cast<std::size_t>(batch.runs);
-    auto* numbers = static_cast<double*>(std::malloc(std::max<std::size_t>(1, records) *
-                                                     kRecordWidth * sizeof(double)));
+    auto* numbers = static_cast<double*>(
+        std::malloc(std::max<std::size_t>(1, records) * kRecordWidth * sizeof(double)));
     auto* strings = static_cast<char*>(std::malloc(std::max<std::size_t>(1, records * length)));
     if (numbers == nullptr || strings == nullptr) {
         std::free(numbers);
@@ -259,22 +259,19 @@ EMSCRIPTEN_KEEPALIVE char* quarrow_repeat_figures(const char* phrase, int size, 
         // The table's row: the figures the lab prints, in its form.
         std::vector<std::string> cells;
         if (const auto& g = panel.generations) {
-            cells = {Cell(g->mean),
-                     g->standardDeviation ? Cell(*g->standardDeviation) : "-",
-                     Cell(g->median),
-                     Cell(g->percentile10),
-                     Cell(g->percentile90),
-                     Cell(g->min),
-                     Cell(g->max)};
+            cells = {
+                Cell(g->mean),         g->standardDeviation ? Cell(*g->standardDeviation) : "-",
+                Cell(g->median),       Cell(g->percentile10),
+                Cell(g->percentile90), Cell(g->min),
+                Cell(g->max)};
         } else {
             cells.assign(7, "-");
         }
         item.Raw("cells", Strings(cells));
         item.Text("lawMean", FigureText(panel.law.Mean(), 2));
-        item.Raw("lawQuantiles",
-                 Strings({std::to_string(panel.law.Quantile(0.1)),
-                          std::to_string(panel.law.Quantile(0.5)),
-                          std::to_string(panel.law.Quantile(0.9))}));
+        item.Raw("lawQuantiles", Strings({std::to_string(panel.law.Quantile(0.1)),
+                                          std::to_string(panel.law.Quantile(0.5)),
+                                          std::to_string(panel.law.Quantile(0.9))}));
         panels.Add(item);
         summaries.push_back(analysis::SummariseScheme(panel.scheme, length, merged[s]));
     }
