@@ -43,11 +43,15 @@ async function repeatShots() {
 }
 
 try {
-  if (process.env.QUARROW_SHOTS === 'repeat') {
-    await repeatShots();
-    process.exit(0);
-  }
   await repeatShots();
+  // QUARROW_SHOTS=repeat takes the Repeat view's shots alone.
+  if (process.env.QUARROW_SHOTS !== 'repeat') await otherShots();
+} finally {
+  await browser.close();
+  await site.close();
+}
+
+async function otherShots() {
   for (const size of [
     { width: 1280, height: 800 },
     { width: 1920, height: 1080 },
@@ -97,7 +101,4 @@ try {
     await page.waitForTimeout(500);
   });
   await shot('link-notes', `?phrase=${phrase}&step=7&seed=x`, { width: 1280, height: 800 });
-} finally {
-  await browser.close();
-  await site.close();
 }
