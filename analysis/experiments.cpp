@@ -54,9 +54,9 @@ EvolveBatchResult RunEvolveBatch(const EvolveBatch& batch, const BatchControl& c
         const std::int64_t run = task / schemeCount;
         const auto schemeIndex = static_cast<std::size_t>(task % schemeCount);
         const Scheme scheme = batch.schemes[schemeIndex];
-        const bool logged = task == 0 && batch.firstRunLog != nullptr;
+        const bool logged = task == 0 && batch.firstRun == 0 && batch.firstRunLog != nullptr;
 
-        Generator generator = RunGenerator(batch.seed, run);
+        Generator generator = RunGenerator(batch.seed, batch.firstRun + run);
         const std::string firstString =
             RandomString(generator, static_cast<std::ptrdiff_t>(batch.phrase.size()));
         NullLogSink noLog;

@@ -43,6 +43,9 @@ struct EvolveBatch {
     /// Each run of each scheme; run i of every scheme starts from the same first string.
     std::vector<Scheme> schemes;
     std::int64_t runs = 0;
+    /// The number of the batch's first run: a batch of runs `firstRun` to `firstRun + runs - 1`
+    /// is that part of a longer one, whose runs it equals, so that workers can share one out.
+    std::int64_t firstRun = 0;
     std::uint64_t seed = 0;
     /// Run 0 of the first scheme writes its generation log here; the others write none.
     LogSink* firstRunLog = nullptr;
@@ -51,7 +54,7 @@ struct EvolveBatch {
 };
 
 struct EvolveBatchResult {
-    /// One list per scheme, in the order asked, each indexed by run.
+    /// One list per scheme, in the order asked, each indexed by run from the batch's first.
     std::vector<std::vector<EvolveRecord>> records;
     /// How run 0 of the first scheme ended, for its log.
     RunOutcome firstRunOutcome = RunOutcome::Cancelled;

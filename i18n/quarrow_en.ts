@@ -889,6 +889,26 @@ The run was not started. Try again once that run has ended.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1: mean %2 generations, median %3, 10% of runs at most %4, 90% at most %5; the exact law&apos;s mean is %6.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs done: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save chart as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save chart as SVG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This browser does not let the page hold a run in its worker, so the run goes at full speed: Pause, Step and the slower speeds need the page served with cross-origin isolation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>A new version of Quarrow is ready.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -906,10 +926,6 @@ The run was not started. Try again once that run has ended.</source>
     </message>
     <message>
         <source>It can be used once the task under way has finished or been cancelled.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This browser does not let the page hold a run in its worker, so the run goes at full speed: Pause, Step and the slower speeds need the page served with cross-origin isolation.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

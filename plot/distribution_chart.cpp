@@ -1,5 +1,6 @@
 #include "plot/distribution_chart.h"
 
+#include "analysis/distribution_figures.h"
 #include "analysis/statistics.h"
 #include "engine/exact_law.h"
 #include "platform/number_text.h"
@@ -40,9 +41,6 @@ class ChartText {
 /// The default face's pixel size, at which the chart is laid out 960 pixels wide.
 constexpr int kDefaultPixelSize = 13;
 constexpr double kDefaultWidth = 960.0;
-constexpr int kBins = 40;
-/// Runs spanning more than two decades are shown on a logarithmic axis.
-constexpr double kLogAxisSpan = 100.0;
 /// Each panel's plot is at least this many lines of text tall, and this many when the chart
 /// has the room it asks for.
 constexpr double kLeastPlotLines = 3.5;
@@ -63,8 +61,6 @@ using Hatching = SchemeHatching;
 const QColor kLawColour(0x20, 0x20, 0x20);
 // The guess stands apart from the runs' own marks: its own colour, dash-dotted and thicker.
 const QColor kGuessColour(0xD5, 0x5E, 0x00);
-/// Guesses beyond this are not drawn on the axis: its bins are counted in 64-bit integers.
-constexpr double kFarthestDrawnGuess = 1e15;
 
 Hatching HatchingOf(Scheme scheme) {
     return RowOf(scheme).hatching;
@@ -74,160 +70,30 @@ QString SchemeName(Scheme scheme) {
     return SchemeCaptionText(scheme);
 }
 
-/// "the 62nd percentile": each English ending is a phrase of its own, so that a language with
-/// other endings translates each whole.
-QString PercentilePhrase(long percent) {
-    const std::string ordinal = OrdinalText(percent);
-    const std::string_view ending = std::string_view(ordinal).substr(ordinal.size() - 2);
-    if (ending == "st") {
-        return ChartText::tr("the %1st percentile").arg(percent);
-    }
-    if (ending == "nd") {
-        return ChartText::tr("the %1nd percentile").arg(percent);
-    }
-    if (ending == "rd") {
-        return ChartText::tr("the %1rd percentile").arg(percent);
-    }
-    return ChartText::tr("the %1th percentile").arg(percent);
+/// A catalogue text of the chart, from its source.
+QString ChartTr(const char* source, int plural = -1) {
+    return QCoreApplication::translate(analysis::kChartTextContext, source, nullptr, plural);
 }
 
-/// A count as the catalogue's plural forms choose by it; beyond an int, any many.
-int Plural(std::int64_t count) {
-    return static_cast<int>(std::clamp<std::int64_t>(count, 0, 1000000));
-}
-
-struct Bin {
-    std::int64_t first = 0;
-    std::int64_t last = 0;
-};
-
-/// The generations axis: a linear or a logarithmic map of [low, high + 1) onto [0, 1].
-struct Axis {
-    double low = 0.0;
-    double high = 1.0;
-    bool logarithmic = false;
-
-    double Place(double value) const {
-        if (logarithmic) {
-            return (std::log10(std::max(value, low)) - std::log10(low)) /
-                   (std::log10(high) - std::log10(low));
-        }
-        return (value - low) / (high - low);
-    }
-};
-
-/// What one scheme's panel shows.
-struct PanelFigures {
-    std::optional<analysis::Summary> generations;
-    std::optional<analysis::Summary> strings;
-    GenerationLaw law = GenerationLaw::LockedLetter(0);
-    /// The share of the runs in each bin, and the share the exact law puts there.
-    std::vector<double> shares;
-    std::vector<double> lawShares;
-    /// Where the user's guess falls in the law, in words; empty when there is no guess.
-    QString guessSentence;
-};
-
-Axis GenerationAxis(const std::vector<PanelFigures>& figures, std::optional<std::int64_t> guess) {
-    double low = 0.0;
-    double high = 0.0;
-    bool any = false;
-    const auto take = [&](double value) {
-        low = any ? std::min(low, value) : value;
-        high = any ? std::max(high, value) : value;
-        any = true;
-    };
-    for (const PanelFigures& f : figures) {
-        if (f.generations) {
-            take(f.generations->min);
-            take(f.generations->max);
-        }
-        const auto lawLow = f.law.Quantile(0.001);
-        const auto lawHigh = f.law.Quantile(0.999);
-        if (lawHigh < static_cast<std::int64_t>(1e15)) {
-            take(static_cast<double>(lawLow));
-            take(static_cast<double>(lawHigh));
-        }
-    }
-    // The guess is on the axis, however far from the runs, so that its mark shows where it is.
-    if (guess && static_cast<double>(*guess) < kFarthestDrawnGuess) {
-        take(static_cast<double>(std::max<std::int64_t>(*guess, 0)));
-    }
-    Axis axis;
-    axis.low = std::max(any ? low : 0.0, 0.0);
-    axis.high = std::max(any ? high : 1.0, axis.low) + 1.0;
-    axis.logarithmic = axis.high > kLogAxisSpan * std::max(axis.low, 1.0);
-    if (axis.logarithmic) {
-        axis.low = std::max(axis.low, 1.0);
-    }
-    return axis;
-}
-
-std::vector<Bin> Bins(const Axis& axis) {
-    std::vector<Bin> bins;
-    const auto low = static_cast<std::int64_t>(axis.low);
-    const auto end = static_cast<std::int64_t>(axis.high); // one past the last count
-    if (axis.logarithmic) {
-        std::int64_t first = low;
-        for (int k = 1; k <= kBins && first < end; ++k) {
-            const double edge = axis.low * std::pow(axis.high / axis.low, double(k) / kBins);
-            const auto next = std::max(
-                first + 1,
-                std::min<std::int64_t>(end, static_cast<std::int64_t>(std::llround(edge))));
-            bins.push_back({first, next - 1});
-            first = next;
-        }
-    } else {
-        const std::int64_t width = std::max<std::int64_t>(1, (end - low + kBins - 1) / kBins);
-        for (std::int64_t first = low; first < end; first += width) {
-            bins.push_back({first, std::min(end, first + width) - 1});
-        }
-    }
-    return bins;
-}
-
-/// What the data decide, worked out once for every pass over the layout: each scheme's
-/// figures, the generations axis and its bins.
-struct Prepared {
-    std::vector<PanelFigures> figures;
-    Axis axis;
-    std::vector<Bin> bins;
-};
+using analysis::kFarthestDrawnGuess;
+using Bin = analysis::ChartBin;
+using Axis = analysis::GenerationAxis;
+using PanelFigures = analysis::PanelFigures;
+using Prepared = analysis::DistributionFigures;
 
 Prepared Prepare(const analysis::DistributionData& data) {
-    Prepared prepared;
-    for (const analysis::SchemeRuns& runs : data.schemes) {
-        PanelFigures f;
-        f.generations = analysis::SummariseCounts(runs.generations);
-        f.strings = analysis::SummariseCounts(runs.strings);
-        f.law = GenerationLaw::ForScheme(runs.scheme, data.phrase.size());
-        if (data.guess) {
-            f.guessSentence = GuessSentence(f.law, *data.guess);
-        }
-        prepared.figures.push_back(std::move(f));
+    return analysis::FiguresOf(data);
+}
+
+/// The sentence of `placement` in words.
+QString GuessText(const analysis::GuessPlacement& placement) {
+    const QString guessed = Grouped(placement.guess);
+    const QString sentence = ChartTr(placement.sentence, analysis::PluralCount(placement.guess));
+    if (placement.percentilePhrase == nullptr) {
+        return sentence.arg(guessed);
     }
-    prepared.axis = GenerationAxis(prepared.figures, data.guess);
-    prepared.bins = Bins(prepared.axis);
-    const std::vector<Bin>& bins = prepared.bins;
-    for (std::size_t s = 0; s < data.schemes.size(); ++s) {
-        const analysis::SchemeRuns& runs = data.schemes[s];
-        PanelFigures& f = prepared.figures[s];
-        const auto count = static_cast<double>(runs.generations.size());
-        f.shares.assign(bins.size(), 0.0);
-        f.lawShares.assign(bins.size(), 0.0);
-        for (const std::int64_t g : runs.generations) {
-            const auto bin =
-                std::upper_bound(bins.begin(), bins.end(), g,
-                                 [](std::int64_t v, const Bin& b) { return v < b.first; });
-            if (bin != bins.begin()) {
-                f.shares[static_cast<std::size_t>(bin - bins.begin() - 1)] += 1.0 / count;
-            }
-        }
-        for (std::size_t b = 0; b < bins.size(); ++b) {
-            f.lawShares[b] = f.law.MoreThan(bins[b].first - 1) - f.law.MoreThan(bins[b].last);
-        }
-    }
-    return prepared;
+    return sentence.arg(guessed, ChartTr(placement.percentilePhrase).arg(placement.percent))
+        .arg(placement.percent);
 }
 
 /// A label of the generations axis, in the form the views' sentences use.
@@ -427,7 +293,7 @@ struct ShareScale {
 /// `plotHeight` lets them be.
 ShareScale ShareScaleFor(const Prepared& prepared, double plotHeight, double line) {
     double tallest = 0.0;
-    for (const PanelFigures& f : prepared.figures) {
+    for (const PanelFigures& f : prepared.panels) {
         for (std::size_t b = 0; b < prepared.bins.size(); ++b) {
             tallest = std::max({tallest, f.shares[b], f.lawShares[b]});
         }
@@ -656,10 +522,10 @@ private:
         // number in each panel.
         std::vector<std::vector<MarkLabel>> marks;
         int markRows = 1;
-        for (std::size_t s = 0; s < prepared_.figures.size(); ++s) {
+        for (std::size_t s = 0; s < prepared_.panels.size(); ++s) {
             const PanelColumn column = ColumnOf(s);
             marks.push_back(PlaceMarkLabels(
-                prepared_.figures[s], data_.guess,
+                prepared_.panels[s], data_.guess,
                 [this, &column](double value) { return XOf(column, value); }, metrics_,
                 column.plotLeft, column.plotRight, 0.5 * line_));
             for (const MarkLabel& mark : marks.back()) {
@@ -752,18 +618,19 @@ private:
             Swatch(QRectF(column.left, y + (line_ - swatch) / 2.0, swatch, swatch), runs.scheme,
                    4.0 * unit_);
         }
+        const std::size_t finished = runs.generations.size();
         const QString heading =
-            runs.generations.empty()
-                ? ChartText::tr("%1: no run finished").arg(SchemeName(runs.scheme))
-                : ChartText::tr("%1: %2 run(s)", nullptr,
-                                Plural(static_cast<std::int64_t>(runs.generations.size())))
-                      .arg(SchemeName(runs.scheme),
-                           Grouped(static_cast<std::int64_t>(runs.generations.size())));
+            finished == 0
+                ? ChartTr(analysis::PanelHeadingSource(0)).arg(SchemeName(runs.scheme))
+                : ChartTr(analysis::PanelHeadingSource(finished),
+                          analysis::PluralCount(static_cast<std::int64_t>(finished)))
+                      .arg(SchemeName(runs.scheme), Grouped(static_cast<std::int64_t>(finished)));
         const QRectF box(column.left + swatch + 0.4 * line_, y,
                          column.right - column.left - swatch - 0.4 * line_, kWrapped);
         y = canvas_.Text(box, kWrap, heading, headFont_).bottom();
         // Where the guess falls by this scheme's law, under the heading it speaks of.
-        const QString& guess = prepared_.figures[s].guessSentence;
+        const std::optional<analysis::GuessPlacement>& placement = prepared_.panels[s].guess;
+        const QString guess = placement ? GuessText(*placement) : QString();
         if (!guess.isEmpty()) {
             y = canvas_.Text(QRectF(box.left(), y, box.width(), kWrapped), kWrap, guess, body_)
                     .bottom() +
@@ -792,7 +659,7 @@ private:
         if (painter_ == nullptr) {
             return;
         }
-        const PanelFigures& f = prepared_.figures[s];
+        const PanelFigures& f = prepared_.panels[s];
         const std::vector<Bin>& bins = prepared_.bins;
         const PanelColumn column = ColumnOf(s);
         const Scheme scheme = data_.schemes[s].scheme;
@@ -863,7 +730,7 @@ private:
     double Strings(double y) {
         const double blind = BlindSearchLog10Strings(data_.phrase.size());
         double highest = blind;
-        for (const PanelFigures& f : prepared_.figures) {
+        for (const PanelFigures& f : prepared_.panels) {
             if (f.strings) {
                 highest = std::max(highest, std::log10(std::max(f.strings->max, 1.0)));
             }
@@ -883,8 +750,8 @@ private:
         for (std::size_t s = 0; s < data_.schemes.size(); ++s) {
             canvas_.Text(QRectF(x0_, y, leftColumn_, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          SchemeName(data_.schemes[s].scheme), body_);
-            if (prepared_.figures[s].strings && painter_ != nullptr) {
-                StringsRange(*prepared_.figures[s].strings, data_.schemes[s].scheme, axis,
+            if (prepared_.panels[s].strings && painter_ != nullptr) {
+                StringsRange(*prepared_.panels[s].strings, data_.schemes[s].scheme, axis,
                              y + rowHeight / 2.0);
             }
             y += rowHeight;
@@ -1054,73 +921,23 @@ double LeastHeight(const analysis::DistributionData& data, const QFont& face, do
 } // namespace
 
 QString GuessSentence(const GenerationLaw& law, std::int64_t guess) {
-    const double share = law.AtMost(guess);
-    const long percent = std::lround(share * 100.0);
-    const int many = Plural(guess);
-    const QString guessed = Grouped(guess);
-    // Whole hundredths, but never a rounded none or all for a share that is neither.
-    if (share <= 0.0) {
-        return ChartText::tr("Your guess of %1 is below every run: 0 of every 100 runs need at "
-                             "most %1 generation(s)",
-                             nullptr, many)
-            .arg(guessed);
-    }
-    if (percent < 1) {
-        return ChartText::tr("Your guess of %1 is below the 1st percentile: fewer than 1 of every "
-                             "100 runs need at most %1 generation(s)",
-                             nullptr, many)
-            .arg(guessed);
-    }
-    if (law.MoreThan(guess) <= 0.0) {
-        return ChartText::tr("Your guess of %1 is above every run: 100 of every 100 runs need at "
-                             "most %1 generation(s)",
-                             nullptr, many)
-            .arg(guessed);
-    }
-    if (percent > 99) {
-        return ChartText::tr("Your guess of %1 is above the 99th percentile: more than 99 of every "
-                             "100 runs need at most %1 generation(s)",
-                             nullptr, many)
-            .arg(guessed);
-    }
-    if (percent == 1) {
-        return ChartText::tr("Your guess of %1 is at the 1st percentile: 1 of every 100 runs "
-                             "needs at most %1 generation(s)",
-                             nullptr, many)
-            .arg(guessed);
-    }
-    return ChartText::tr("Your guess of %1 is at %2: %3 of every 100 runs need at most %1 "
-                         "generation(s)",
-                         nullptr, many)
-        .arg(guessed, PercentilePhrase(percent))
-        .arg(percent);
+    return GuessText(analysis::PlaceGuess(law, guess));
 }
 
 QString DistributionChartTitle(const analysis::DistributionData& data) {
     QStringList schemes;
-    std::int64_t finished = 0;
     for (const analysis::SchemeRuns& runs : data.schemes) {
         schemes << SchemeName(runs.scheme);
-        finished += static_cast<std::int64_t>(runs.generations.size());
     }
+    const analysis::ChartTitle title = analysis::TitleOf(data);
+    const QString text = ChartTr(title.source, static_cast<int>(title.plural));
     const QString phrase = QString::fromStdString(data.phrase);
     const QString seed = QString::fromStdString(data.seedText);
     const QString names = schemes.join(QStringLiteral(", "));
-    if (data.interrupted) {
-        // What the chart holds, out of what was asked: every scheme's runs together.
-        const std::int64_t asked =
-            data.runsRequested * static_cast<std::int64_t>(data.schemes.size());
-        return ChartText::tr("Generations per run for \"%1\": %2, %3 of %4 runs, interrupted, %5")
-            .arg(phrase, names, Grouped(finished), Grouped(asked), seed);
+    if (title.counts.size() == 2) {
+        return text.arg(phrase, names, Grouped(title.counts[0]), Grouped(title.counts[1]), seed);
     }
-    if (data.schemes.size() > 1) {
-        return ChartText::tr("Generations per run for \"%1\": %2, %3 run(s) each, %4", nullptr,
-                             Plural(data.runsRequested))
-            .arg(phrase, names, Grouped(data.runsRequested), seed);
-    }
-    return ChartText::tr("Generations per run for \"%1\": %2, %3 run(s), %4", nullptr,
-                         Plural(data.runsRequested))
-        .arg(phrase, names, Grouped(data.runsRequested), seed);
+    return text.arg(phrase, names, Grouped(title.counts.at(0)), seed);
 }
 
 QFont DefaultChartFace() {

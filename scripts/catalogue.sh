@@ -33,6 +33,6 @@ fi
 # never be up to date.
 cd "$root"
 "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h,ui \
-  -I "$root" -tr-function-alias QT_TRANSLATE_NOOP+=QUARROW_TRANSLATABLE \
+  -I "$root" -tr-function-alias QT_TRANSLATE_NOOP+=QUARROW_TRANSLATABLE,QT_TRANSLATE_N_NOOP+=QUARROW_TRANSLATABLE_PLURAL \
   -source-language en -target-language en \
-  plot ui engine/scheme.h platform/learner_numbers.cpp web/bindings/page_texts.h -ts "$catalogue"
+  plot ui engine/scheme.h platform/learner_numbers.cpp analysis/distribution_figures.cpp web/bindings/page_texts.h -ts "$catalogue"

@@ -64,6 +64,9 @@ rm -rf "$site"
 # which ships no such file.
 mkdir -p "$(dirname "$site")"
 printf '{ "type": "module" }\n' >"$(dirname "$site")/package.json"
+# The WebAssembly probe beside it is a CommonJS script that node runs for the probe test; that
+# file would make node read it as a module, so its own folder says otherwise.
+printf '{ "type": "commonjs" }\n' >"$wasm/package.json"
 mkdir -p "$site/js/generated" "$site/engine" "$site/help"
 
 echo "web-build: the page (tsc)"

@@ -156,6 +156,74 @@ try {
   await site.close();
 }
 
+await repeatBatchRatio();
+
+/**
+ * The Repeat view's batch: runs a second of schemes 1 and 2 over the page's pool of workers (one
+ * a core) beside the lab's on as many threads, the same seeded runs on both sides, the best of
+ * three batches on each.
+ */
+async function repeatBatchRatio() {
+  const phrase = 'METHINKS IT IS LIKE A WEASEL '.repeat(10).trim();
+  const runs = 4000;
+  const site = await startSite();
+  const browser = await launchBrowser();
+  try {
+    const { page } = await openPage(browser, site.url, { width: 1280, height: 800 });
+    await page.waitForSelector('body[data-ready="true"]');
+    const threads = await page.evaluate(() => Math.max(1, navigator.hardwareConcurrency || 1));
+    let native = 0;
+    let inPage = 0;
+    let labGenerations = 0;
+    let pageGenerations = 0;
+    for (let batch = 0; batch < 3; ++batch) {
+      const start = process.hrtime.bigint();
+      labGenerations = 0;
+      for (const scheme of ['attenuating', 'serial']) {
+        const csv = execFileSync(
+          lab,
+          ['evolve', phrase, '--seed', '1', '--scheme', scheme, '--runs', String(runs), '--threads', String(threads), '--csv'],
+          { encoding: 'utf8' },
+        );
+        const row = csv.split('\n')[1].split(',');
+        labGenerations += Number(row[3]) * runs;
+      }
+      const seconds = Number(process.hrtime.bigint() - start) / 1e9;
+      native = Math.max(native, (2 * runs) / seconds);
+      const measured = await page.evaluate(
+        async ({ phrase, runs }) => {
+          const { runPool } = await import('./js/engine-pool.js');
+          const { Engine, loadModule } = await import('./js/engine-core.js');
+          const engine = new Engine(await loadModule(new URL('./engine', location.href).href));
+          const seed = engine.readSeed('1').seed;
+          const began = performance.now();
+          const result = await runPool({ target: phrase, schemes: 3, schemeCount: 2, seed, runs }, () => {}).ended;
+          const seconds = (performance.now() - began) / 1000;
+          let generations = 0;
+          for (let i = 0; i < result.records.length / 4; ++i) generations += result.records[i * 4 + 1];
+          return { rate: (2 * runs) / seconds, generations };
+        },
+        { phrase, runs },
+      );
+      inPage = Math.max(inPage, measured.rate);
+      pageGenerations = measured.generations;
+    }
+    if (Math.round(labGenerations) !== pageGenerations) {
+      throw new Error(`Repeat batch: ${pageGenerations} generations in the page, ${labGenerations} in the lab`);
+    }
+    const ratio = inPage / native;
+    report(
+      `Repeat batch runs a second on ${threads} thread(s), page / lab`,
+      `${ratio.toFixed(2)} (${Math.round(inPage)} / ${Math.round(native)})`,
+      'at least 0.5',
+      ratio >= 0.5,
+    );
+  } finally {
+    await browser.close();
+    await site.close();
+  }
+}
+
 const shipped = [
   join(siteRoot, 'engine/quarrow-engine.wasm'),
   join(siteRoot, 'engine/quarrow-engine.mjs'),

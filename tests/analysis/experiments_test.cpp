@@ -53,6 +53,41 @@ TEST(EvolveBatchTest, FiguresDependOnTheSeedAloneNotOnTheThreads) {
     EXPECT_NE(Counts(Evolve("HELLO", kAllSchemes, 40, 8, 2)), one);
 }
 
+TEST(EvolveBatchTest, RangesOfRunsPutTogetherAreTheWholeBatch) {
+    std::atomic<bool> stop{false};
+    EvolveBatch whole;
+    whole.phrase = "HELLO";
+    whole.schemes = kAllSchemes;
+    whole.runs = 23;
+    whole.seed = 42;
+    whole.keepFirstStrings = true;
+    const EvolveBatchResult one = RunEvolveBatch(whole, BatchControl{stop, 2});
+    // Uneven ranges, one of a single run, as a pool of workers shares them out.
+    std::vector<std::vector<EvolveRecord>> joined(kAllSchemes.size());
+    for (const auto& [first, count] :
+         std::vector<std::pair<std::int64_t, std::int64_t>>{{0, 9}, {9, 1}, {10, 13}}) {
+        EvolveBatch part = whole;
+        part.firstRun = first;
+        part.runs = count;
+        const EvolveBatchResult range = RunEvolveBatch(part, BatchControl{stop, 1});
+        for (std::size_t s = 0; s < kAllSchemes.size(); ++s) {
+            ASSERT_EQ(range.records[s].size(), static_cast<std::size_t>(count));
+            joined[s].insert(joined[s].end(), range.records[s].begin(), range.records[s].end());
+        }
+    }
+    for (std::size_t s = 0; s < kAllSchemes.size(); ++s) {
+        ASSERT_EQ(joined[s].size(), one.records[s].size());
+        for (std::size_t run = 0; run < joined[s].size(); ++run) {
+            const EvolveRecord& a = one.records[s][run];
+            const EvolveRecord& b = joined[s][run];
+            EXPECT_TRUE(b.finished);
+            EXPECT_EQ(b.firstString, a.firstString) << s << " " << run;
+            EXPECT_EQ(b.generations, a.generations) << s << " " << run;
+            EXPECT_EQ(b.strings, a.strings) << s << " " << run;
+        }
+    }
+}
+
 TEST(EvolveBatchTest, EveryBitOfTheSeedCounts) {
     // Neighbours past 2^53 round to one double; their generators must still differ.
     for (const std::uint64_t seed : {std::uint64_t{1} << 53, ~std::uint64_t{0} - 1}) {

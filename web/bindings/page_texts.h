@@ -57,6 +57,13 @@ inline constexpr const char* kPageTexts[] = {
                                     "step and scheme"),
     QUARROW_TRANSLATABLE("WebPage", "It can be used once the task under way has finished or "
                                     "been cancelled."),
+
+    // The Repeat view.
+    QUARROW_TRANSLATABLE("WebPage", "%1: mean %2 generations, median %3, 10% of runs at most "
+                                    "%4, 90% at most %5; the exact law's mean is %6."),
+    QUARROW_TRANSLATABLE("WebPage", "Runs done: %1 of %2"),
+    QUARROW_TRANSLATABLE("WebPage", "Save chart as PNG"),
+    QUARROW_TRANSLATABLE("WebPage", "Save chart as SVG"),
 };
 
 } // namespace quarrow::web

@@ -159,6 +159,11 @@ export class Engine {
     }
   }
 
+  /** A call whose answer the caller reads itself (the Repeat view's, see repeat-worker.ts). */
+  raw(name: string, ...args: (number | string)[]): Record<string, unknown> {
+    return this.call(name, ...args);
+  }
+
   schemes(): SchemeRow[] {
     return this.call("schemes") as unknown as SchemeRow[];
   }

@@ -33,6 +33,15 @@ export type TaskRequest = Wanted &
        * memory with its workers: then the run goes at full speed and is cancelled by its token. */
       control: SharedArrayBuffer | null;
     }
+  | {
+      kind: "repeat";
+      target: string;
+      /** Bit n - 1 for scheme n. */
+      schemes: number;
+      seed: State;
+      first: number;
+      count: number;
+    }
   );
 
 export interface TrialProgress {
@@ -61,10 +70,17 @@ export interface LiveProgress {
   report: string;
 }
 
+/** Runs of a Repeat range done so far. */
+export interface RepeatProgress {
+  kind: "repeat";
+  done: number;
+}
+
 export type WorkerMessage =
   | TrialProgress
   | RunProgress
   | LiveProgress
+  | RepeatProgress
   | { kind: "done"; answer: unknown }
   | { kind: "failed"; message: string }
   | { kind: "logBusy"; message: string };
@@ -95,7 +111,7 @@ export type TaskAsk = TaskRequest extends infer R ? (R extends Wanted ? Omit<R, 
 /** Starts `request` in a new worker; `progress` hears every report. */
 export function startTask<T>(
   ask: TaskAsk,
-  progress: (message: TrialProgress | RunProgress | LiveProgress) => void = () => {},
+  progress: (message: TrialProgress | RunProgress | LiveProgress | RepeatProgress) => void = () => {},
 ): Task<T> {
   const worker = new Worker(new URL("./engine-worker.js", import.meta.url), { type: "module" });
   const token = URL.createObjectURL(new Blob(["wanted"]));
@@ -114,7 +130,12 @@ export function startTask<T>(
   });
   worker.onmessage = (event: MessageEvent<WorkerMessage>) => {
     const message = event.data;
-    if (message.kind === "trial" || message.kind === "run" || message.kind === "live") {
+    if (
+      message.kind === "trial" ||
+      message.kind === "run" ||
+      message.kind === "live" ||
+      message.kind === "repeat"
+    ) {
       if (!settled) {
         progress(message);
       }

@@ -6,6 +6,7 @@
 import { Engine, fromLatin1, loadModule, type EngineModule } from "./engine-core.js";
 import type { TaskRequest, WorkerMessage } from "./engine-tasks.js";
 import { runLive } from "./live-worker.js";
+import { runRepeatRange } from "./repeat-worker.js";
 
 declare const self: DedicatedWorkerGlobalScope;
 
@@ -85,6 +86,10 @@ async function openLog(module: EngineModule): Promise<void> {
 }
 
 async function perform(request: TaskRequest): Promise<void> {
+  if (request.kind === "repeat") {
+    await runRepeatRange(request, post, () => stillWanted(request.token));
+    return;
+  }
   const module = await loadModule(new URL("../engine", import.meta.url).href);
   const engine = new Engine(module);
   switch (request.kind) {

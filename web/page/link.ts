@@ -16,11 +16,13 @@ export interface LinkSetup {
   /** The scheme's number in the table. */
   scheme?: number;
   seed?: { text: string; state: State };
+  /** A view to open over the page: "repeat". */
+  view?: "repeat";
   /** What was ignored, in the page's words. */
   notes: string[];
 }
 
-const kKnown = new Set(["phrase", "step", "scheme", "seed"]);
+const kKnown = new Set(["phrase", "step", "scheme", "seed", "view"]);
 
 function page(source: string): string {
   return tr("WebPage", source);
@@ -68,6 +70,15 @@ export function readLink(search: string, engine: Engine, schemeNumbers: number[]
               schemeNumbers[schemeNumbers.length - 1]
             }`,
           ),
+        );
+      }
+    } else if (name === "view") {
+      // Only the Repeat view opens from a link; any other value is left out.
+      if (value === "repeat") {
+        setup.view = "repeat";
+      } else {
+        setup.notes.push(
+          arg(page("The link's setting \"%1\" is not one this page knows, and was ignored."), `view=${value}`),
         );
       }
     } else if (name === "seed") {

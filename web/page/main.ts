@@ -6,6 +6,7 @@ import { buildWindow } from "./layout.js";
 import { createHelpViewer, installHelp } from "./help.js";
 import { linkTo, readLink } from "./link.js";
 import { OfflineSite } from "./offline.js";
+import { openRepeat } from "./repeat.js";
 import { Steps } from "./steps.js";
 import { arg, tr } from "./texts.js";
 
@@ -109,6 +110,10 @@ async function start(): Promise<void> {
       : null,
   );
   document.body.dataset.ready = "true";
+  // A link may open the Repeat view over the page, on the phrase and seed it carries.
+  if (setup.view === "repeat") {
+    openRepeat({ target: ui.input("txtPhrase").value, seedText: setup.seed?.text });
+  }
 }
 
 start().catch((error: unknown) => {

@@ -14,6 +14,7 @@ import { ask, openProgress, showMessage, type MessageKind } from "./dialogs.js";
 import type { WindowControls } from "./layout.js";
 import { LogStore } from "./log-store.js";
 import { LiveView } from "./live-view.js";
+import { openRepeat } from "./repeat.js";
 import { arg, tr } from "./texts.js";
 
 /** Characters of the phrase Form_Load draws. */
@@ -540,6 +541,9 @@ export class Steps {
       first,
       control,
       onCancel: () => cancel(),
+      // As in the window: once the target is found, the same phrase run many times, on the
+      // link's seed when it gave one.
+      onRepeat: (repeated) => openRepeat({ target: repeated, seedText: this.seedText() }),
       blindSeed: this.engine.randomText(this.generator, 0, true).state,
     });
     control?.setSpeed(view.startSpeed);

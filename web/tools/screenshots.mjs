@@ -83,7 +83,34 @@ async function liveViewShots(size) {
   });
 }
 
+/** The Repeat view after a finished batch of schemes 1 and 2 with a guess, at each size. */
+async function repeatShots() {
+  for (const size of [
+    { width: 1280, height: 800 },
+    { width: 1920, height: 1080 },
+    { width: 1024, height: 768 },
+  ]) {
+    await shot('repeat', `?phrase=${phrase}&step=4&view=repeat&seed=42`, size, async (page) => {
+      await page.waitForSelector('#repeat-view[data-ready="true"]');
+      await page.fill('#repeatRunsBox', '1000');
+      await page.setChecked('#repeatScheme3', false);
+      await page.fill('#repeatGuessBox', '80');
+      await page.click('#repeatStartButton');
+      await page.waitForSelector('#repeat-view[data-state="done"]', { timeout: 60_000 });
+    });
+  }
+}
+
 try {
+  await repeatShots();
+  // QUARROW_SHOTS=repeat takes the Repeat view's shots alone.
+  if (process.env.QUARROW_SHOTS !== 'repeat') await otherShots();
+} finally {
+  await browser.close();
+  await site.close();
+}
+
+async function otherShots() {
   for (const size of [
     { width: 1280, height: 800 },
     { width: 1920, height: 1080 },
@@ -137,7 +164,4 @@ try {
   });
   await shot('link-notes', `?phrase=${phrase}&step=7&seed=x`, { width: 1280, height: 800 });
   await updateOfferShots();
-} finally {
-  await browser.close();
-  await site.close();
 }
