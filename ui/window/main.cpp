@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLocale>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
@@ -14,7 +15,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setDesktopFileName(QStringLiteral("quarrow"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarrow.png")));
-    quarrow::plot::InstallCatalogue(app);
+    // In the system's language where the program speaks it; the window's menu changes it.
+    quarrow::plot::InstallCatalogue(
+        app, quarrow::plot::MatchedLanguage(QLocale::system().uiLanguages()));
 
     const QString dataFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
