@@ -116,8 +116,8 @@ bool Catalogue::Use(const QString& language) {
 }
 
 Catalogue* Catalogue::Of(const QCoreApplication& app) {
-    return dynamic_cast<Catalogue*>(app.findChild<QObject*>(QLatin1String(kCatalogueName),
-                                                            Qt::FindDirectChildrenOnly));
+    return dynamic_cast<Catalogue*>(
+        app.findChild<QObject*>(QLatin1String(kCatalogueName), Qt::FindDirectChildrenOnly));
 }
 
 bool InstallCatalogue(QCoreApplication& app, const QString& language) {

@@ -123,8 +123,8 @@ bool WriteCatalogue(const QString& sourcePath, const QString& language, const QS
 // English figures as the language writes them: 1,490.5 becomes 1.490,5 or 1 490,5.
 QString LocalFigures(const QString& text, const QString& language) {
     static const QRegularExpression figure(QStringLiteral(R"(\d{1,3}(,\d{3})+(\.\d+)?|\d+\.\d+)"));
-    const QString thousands = language == QLatin1String("fr") ? QStringLiteral("\u00a0")
-                                                              : QStringLiteral(".");
+    const QString thousands =
+        language == QLatin1String("fr") ? QStringLiteral("\u00a0") : QStringLiteral(".");
     QString out;
     qsizetype done = 0;
     for (const QRegularExpressionMatch& m : figure.globalMatch(text)) {
@@ -147,9 +147,8 @@ bool WritePage(const QString& sourcePath, const QString& language, const QString
     }
     const QString page = QString::fromUtf8(in.readAll());
     // Tags, entities and the text inside <code> (what the user types) stay as they are.
-    static const QRegularExpression kept(
-        QStringLiteral(R"(<code>.*?</code>|<[^>]*>|&\w+;|&#\d+;)"),
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression kept(QStringLiteral(R"(<code>.*?</code>|<[^>]*>|&\w+;|&#\d+;)"),
+                                         QRegularExpression::DotMatchesEverythingOption);
     QString translated;
     qsizetype done = 0;
     auto text = [&](qsizetype end) {

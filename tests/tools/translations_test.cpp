@@ -136,8 +136,7 @@ TEST(TranslationsTest, EveryLanguageTranslatesEveryMessageWithTheSamePlaceholder
                 missing << m.key();
                 continue;
             }
-            const QStringList texts =
-                m->numerus ? found->forms : QStringList{found->translation};
+            const QStringList texts = m->numerus ? found->forms : QStringList{found->translation};
             const bool empty = texts.isEmpty() || texts.contains(QString());
             if (!found->finished || empty || found->numerus != m->numerus) {
                 unfinished << m.key();
@@ -163,8 +162,8 @@ TEST(TranslationsTest, EveryLanguageTranslatesEveryMessageWithTheSamePlaceholder
         EXPECT_TRUE(placeholders.isEmpty())
             << "translations whose placeholders differ from their source's:"
             << Listed(placeholders);
-        EXPECT_TRUE(extra.isEmpty()) << "messages the English catalogue no longer has:"
-                                     << Listed(extra);
+        EXPECT_TRUE(extra.isEmpty())
+            << "messages the English catalogue no longer has:" << Listed(extra);
     }
 }
 
@@ -205,12 +204,12 @@ QString Visible(QString text) {
 // a no-break space; English with a point and commas.
 QStringList Figures(const QString& text, const QString& language) {
     const bool english = language == QLatin1String("en");
-    const QString group = english                          ? QStringLiteral(",")
+    const QString group = english                           ? QStringLiteral(",")
                           : language == QLatin1String("fr") ? QStringLiteral("[\u00a0\u202f]")
                                                             : QStringLiteral("\\.");
     const QString point = english ? QStringLiteral("\\.") : QStringLiteral(",");
-    const QRegularExpression figure(QStringLiteral("\\d{1,3}(?:%1\\d{3})+(?:%2\\d+)?|\\d+(?:%2\\d+)?")
-                                        .arg(group, point));
+    const QRegularExpression figure(
+        QStringLiteral("\\d{1,3}(?:%1\\d{3})+(?:%2\\d+)?|\\d+(?:%2\\d+)?").arg(group, point));
     QStringList figures;
     for (const QRegularExpressionMatch& m : figure.globalMatch(text)) {
         QString plain = m.captured();

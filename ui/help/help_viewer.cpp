@@ -44,7 +44,8 @@ QString ReadPage(const QUrl& url, const QString& language = QStringLiteral("en")
     const QString english = QLatin1Char(':') + url.path();
     QFile translated(QStringLiteral(":/help/%1/%2").arg(language, url.fileName()));
     QFile file(english);
-    QFile& shown = url.path().count(QLatin1Char('/')) == 2 && translated.exists() ? translated : file;
+    QFile& shown =
+        url.path().count(QLatin1Char('/')) == 2 && translated.exists() ? translated : file;
     if (!shown.open(QIODevice::ReadOnly)) {
         return {};
     }

@@ -228,8 +228,7 @@ LettersPanel::LettersPanel(const QString& target, const QString& firstString,
         addRow(QT_TR_NOOP("This generation:"), currentLabel_, "currentString",
                QT_TR_NOOP("Last offspring of the generation"));
     } else {
-        addRow(QT_TR_NOOP("Parent:"), currentLabel_, "currentString",
-               QT_TR_NOOP("Current parent"));
+        addRow(QT_TR_NOOP("Parent:"), currentLabel_, "currentString", QT_TR_NOOP("Current parent"));
     }
     letters->setColumnStretch(1, 1);
 

@@ -53,7 +53,6 @@ namespace {
 // Scheme, runs finished, mean, SD, median, 10%, 90%, fewest, most, exact law.
 constexpr int kTableColumns = 10;
 
-
 // The chart's area never gets less than this, however small the screen: it scrolls instead.
 constexpr int kLeastChartAreaHeight = 240;
 
@@ -343,9 +342,9 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     guessBox_->setObjectName(QStringLiteral("repeatGuessBox"));
     estimateLabel_->setObjectName(QStringLiteral("repeatEstimate"));
     estimateLabel_->setWordWrap(true);
-    for (QWidget* field : {static_cast<QWidget*>(runsBox_), schemesBox,
-                           static_cast<QWidget*>(seedBox_), static_cast<QWidget*>(guessBox_),
-                           static_cast<QWidget*>(estimateLabel_)}) {
+    for (QWidget* field :
+         {static_cast<QWidget*>(runsBox_), schemesBox, static_cast<QWidget*>(seedBox_),
+          static_cast<QWidget*>(guessBox_), static_cast<QWidget*>(estimateLabel_)}) {
         auto* label = new QLabel(this);
         label->setBuddy(field);
         formFields_.emplace_back(label, field);
@@ -452,8 +451,8 @@ void RepeatWindow::ShowTexts() {
     table_->setAccessibleName(tr("Figures of the runs"));
     // The caption gives the units: every figure but the runs is a count of generations.
     table_->setHorizontalHeaderLabels({tr("Scheme"), tr("Runs finished"), tr("Mean"), tr("SD"),
-                                       tr("Median"), tr("10%"), tr("90%"), tr("Fewest"),
-                                       tr("Most"), tr("Exact law")});
+                                       tr("Median"), tr("10%"), tr("90%"), tr("Fewest"), tr("Most"),
+                                       tr("Exact law")});
     tableCaption_->setText(
         tr("Generations per run, over the runs that finished. Exact law: what chance predicts "
            "for a very great number of runs, its mean and, in brackets, its 10%, median and 90%."));

@@ -132,7 +132,8 @@ private:
     // --- The language (quarrow_language.cpp)
     /// Installs Ctrl+Shift+L, which opens the menu of languages as the context menu does.
     void InstallLanguageChoice();
-    /// A menu of the shipped languages, the one shown checked; choosing one shows the program in it.
+    /// A menu of the shipped languages, the one shown checked; choosing one shows the program in
+    /// it.
     QMenu* LanguageMenu();
     void ShowLanguageMenu(QPoint at);
     /// Shows every text of the window in the program's language, keeping what the boxes hold.

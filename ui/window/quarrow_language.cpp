@@ -28,9 +28,8 @@ void Quarrow::InstallLanguageChoice() {
     choose->setContext(Qt::WindowShortcut);
     connect(choose, &QShortcut::activated, this, [this] {
         const QWidget* focused = focusWidget();
-        const QPoint at = focused != nullptr
-                              ? focused->mapToGlobal(focused->rect().bottomLeft())
-                              : mapToGlobal(rect().center());
+        const QPoint at = focused != nullptr ? focused->mapToGlobal(focused->rect().bottomLeft())
+                                             : mapToGlobal(rect().center());
         ShowLanguageMenu(at);
     });
 }

@@ -599,12 +599,14 @@ TEST_F(LiveViewTest, SwitchingTheLanguageWhileTheViewIsOpenShowsBothInItAtOnce) 
                   .arg(QCoreApplication::translate("Scheme", "3: Sequential Selection")));
     EXPECT_NE(view->LabelText(), englishFigures) << "the figures beside the chart";
     EXPECT_TRUE(view->LabelText().startsWith(
-        QCoreApplication::translate("quarrow::EvolutionView", "Generation: %1").section(QLatin1Char('%'), 0, 0)));
+        QCoreApplication::translate("quarrow::EvolutionView", "Generation: %1")
+            .section(QLatin1Char('%'), 0, 0)));
     auto* chart = view->findChild<QChartView*>(QStringLiteral("fitnessChart"))->chart();
     EXPECT_EQ(chart->axes(Qt::Horizontal).front()->titleText(),
               QCoreApplication::translate("quarrow::FitnessChart", "Generation"));
-    EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("offspringTitle"))->text(),
-              QCoreApplication::translate("quarrow::OffspringPanel", "Offspring of this generation"));
+    EXPECT_EQ(
+        view->findChild<QLabel*>(QStringLiteral("offspringTitle"))->text(),
+        QCoreApplication::translate("quarrow::OffspringPanel", "Offspring of this generation"));
 
     ASSERT_TRUE(catalogue->Use(QStringLiteral("en")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return pause->text() == QStringLiteral("Pause"); }));

@@ -17,8 +17,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTimer>
 #include <QUrl>
 
@@ -209,8 +209,7 @@ TEST_F(SelectionPageTest, InAnotherLanguageTheLogAndTheBoxesAreWrittenAsInEnglis
         const QRegularExpression englishSeconds(QStringLiteral(R"(^\d+(\.\d+)?(E[-+]\d+)?$)"));
         EXPECT_TRUE(englishSeconds.match(QString::fromStdString(english[0])).hasMatch())
             << english[0];
-        EXPECT_TRUE(englishSeconds.match(Box("txtLength")->text()).hasMatch())
-            << Text("txtLength");
+        EXPECT_TRUE(englishSeconds.match(Box("txtLength")->text()).hasMatch()) << Text("txtLength");
         EXPECT_EQ(Text("txtNumGen"), english[1]);
         EXPECT_EQ(Text("txtTotal"), english[2]);
         EXPECT_NE(Control<QTabWidget>("SSTab1")->tabText(kStepFour), QStringLiteral("Step Four"))
