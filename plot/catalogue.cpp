@@ -43,7 +43,7 @@ QString MatchedLanguage(const QStringList& uiLanguages) {
         // "pt-BR" is the code pt_BR; a bare "pt" or "de-AT" falls back to the language alone.
         QString code = wanted;
         code.replace(QLatin1Char('-'), QLatin1Char('_'));
-        const QString language = code.section(QLatin1Char('_'), 0, 0);
+        QString language = code.section(QLatin1Char('_'), 0, 0);
         const QString region = code.section(QLatin1Char('_'), 1, 1);
         if (!region.isEmpty() && IsShipped(language + QLatin1Char('_') + region.toUpper())) {
             return language + QLatin1Char('_') + region.toUpper();

@@ -61,7 +61,29 @@ QString StandIn(const QString& source) {
         out += AccentText(source.mid(done, m.capturedStart() - done)) + m.captured();
         done = m.capturedEnd();
     }
-    return out + AccentText(source.mid(done));
+    out += AccentText(source.mid(done));
+    // QUARROW_STAND_IN_STRETCH=15 makes every text 15% longer, for finding the places where a
+    // longer translation would not fit.
+    const int stretch = qEnvironmentVariableIntValue("QUARROW_STAND_IN_STRETCH");
+    const auto extra = static_cast<qsizetype>(source.size() * stretch / 100);
+    return out + QString(extra, QChar(0xe4));
+}
+
+// A message's translation: the English plural forms' stand-ins, or the source's.
+void WriteTranslation(QXmlStreamReader& xml, QXmlStreamWriter& writer, const QString& source) {
+    writer.writeStartElement(QStringLiteral("translation"));
+    bool plural = false;
+    while (!(xml.readNext() == QXmlStreamReader::EndElement &&
+             xml.name() == QLatin1String("translation"))) {
+        if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
+            plural = true;
+            writer.writeTextElement(QStringLiteral("numerusform"), StandIn(xml.readElementText()));
+        }
+    }
+    if (!plural) {
+        writer.writeCharacters(StandIn(source));
+    }
+    writer.writeEndElement();
 }
 
 bool WriteCatalogue(const QString& sourcePath, const QString& language, const QString& outPath) {
@@ -87,21 +109,7 @@ bool WriteCatalogue(const QString& sourcePath, const QString& language, const QS
             writer.writeAttribute(QStringLiteral("language"), language);
             writer.writeAttribute(QStringLiteral("sourcelanguage"), QStringLiteral("en"));
         } else if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
-            // The English catalogue gives plural forms; every other message its source.
-            writer.writeStartElement(QStringLiteral("translation"));
-            bool plural = false;
-            while (!(xml.readNext() == QXmlStreamReader::EndElement &&
-                     xml.name() == QLatin1String("translation"))) {
-                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
-                    plural = true;
-                    writer.writeTextElement(QStringLiteral("numerusform"),
-                                            StandIn(xml.readElementText()));
-                }
-            }
-            if (!plural) {
-                writer.writeCharacters(StandIn(source));
-            }
-            writer.writeEndElement();
+            WriteTranslation(xml, writer, source);
         } else if (xml.isStartElement()) {
             if (xml.name() == QLatin1String("source")) {
                 source = xml.readElementText();

@@ -29,6 +29,42 @@ struct Message {
     QStringList forms;
 };
 
+// A <translation>: its text, or its plural forms.
+void ReadTranslation(QXmlStreamReader& xml, Message& message) {
+    message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+    while (!(xml.readNext() == QXmlStreamReader::EndElement &&
+             xml.name() == QLatin1String("translation"))) {
+        if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
+            message.forms << xml.readElementText();
+        } else if (xml.isCharacters()) {
+            message.translation += xml.text();
+        }
+    }
+}
+
+void ReadMessage(QXmlStreamReader& xml, const QString& context, QMap<QString, Message>& messages) {
+    Message message;
+    message.numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+    QString source;
+    QString comment;
+    while (xml.readNextStartElement()) {
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("comment")) {
+            comment = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            ReadTranslation(xml, message);
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
+    QString key = context + QStringLiteral(" | ") + source;
+    if (!comment.isEmpty()) {
+        key += QStringLiteral(" | ") + comment;
+    }
+    messages.insert(key, message);
+}
+
 // The messages of a catalogue by context, source and comment, in the catalogue test's way.
 QMap<QString, Message> ReadCatalogue(const QString& path) {
     QFile file(path);
@@ -43,40 +79,9 @@ QMap<QString, Message> ReadCatalogue(const QString& path) {
         }
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
-            continue;
+        } else if (xml.name() == QLatin1String("message")) {
+            ReadMessage(xml, context, messages);
         }
-        if (xml.name() != QLatin1String("message")) {
-            continue;
-        }
-        Message message;
-        message.numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-        QString source;
-        QString comment;
-        while (xml.readNextStartElement()) {
-            if (xml.name() == QLatin1String("source")) {
-                source = xml.readElementText();
-            } else if (xml.name() == QLatin1String("comment")) {
-                comment = xml.readElementText();
-            } else if (xml.name() == QLatin1String("translation")) {
-                const QString type = xml.attributes().value(QLatin1String("type")).toString();
-                message.finished = type.isEmpty();
-                while (!(xml.readNext() == QXmlStreamReader::EndElement &&
-                         xml.name() == QLatin1String("translation"))) {
-                    if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
-                        message.forms << xml.readElementText();
-                    } else if (xml.isCharacters()) {
-                        message.translation += xml.text();
-                    }
-                }
-            } else {
-                xml.skipCurrentElement();
-            }
-        }
-        QString key = context + QStringLiteral(" | ") + source;
-        if (!comment.isEmpty()) {
-            key += QStringLiteral(" | ") + comment;
-        }
-        messages.insert(key, message);
     }
     EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
     return messages;
@@ -121,49 +126,60 @@ TEST(TranslationsTest, TheBuildHasACatalogueAndHelpForEveryShippedLanguage) {
     }
 }
 
+// What a language's catalogue lacks or gets wrong against the English one.
+struct Differences {
+    QStringList missing;
+    QStringList unfinished;
+    QStringList placeholders;
+    QStringList extra;
+};
+
+Differences Compare(const QMap<QString, Message>& english,
+                    const QMap<QString, Message>& translated) {
+    Differences found;
+    for (auto m = english.cbegin(); m != english.cend(); ++m) {
+        const auto message = translated.constFind(m.key());
+        if (message == translated.cend()) {
+            found.missing << m.key();
+            continue;
+        }
+        const QStringList texts = m->numerus ? message->forms : QStringList{message->translation};
+        if (!message->finished || texts.isEmpty() || texts.contains(QString()) ||
+            message->numerus != m->numerus) {
+            found.unfinished << m.key();
+            continue;
+        }
+        const QStringList wanted = Placeholders(Source(m.key()), m->numerus);
+        for (const QString& text : texts) {
+            if (Placeholders(text, m->numerus) != wanted) {
+                found.placeholders << m.key() + QStringLiteral(" -> ") + text;
+            }
+        }
+    }
+    for (auto m = translated.cbegin(); m != translated.cend(); ++m) {
+        if (!english.contains(m.key())) {
+            found.extra << m.key();
+        }
+    }
+    return found;
+}
+
 TEST(TranslationsTest, EveryLanguageTranslatesEveryMessageWithTheSamePlaceholders) {
     const QMap<QString, Message> english = ReadCatalogue(kCatalogues.front());
     ASSERT_GT(english.size(), 100);
     for (qsizetype l = 1; l < kCatalogues.size(); ++l) {
         SCOPED_TRACE(kCatalogues[l].toStdString());
-        const QMap<QString, Message> translated = ReadCatalogue(kCatalogues[l]);
-        QStringList missing;
-        QStringList unfinished;
-        QStringList placeholders;
-        for (auto m = english.cbegin(); m != english.cend(); ++m) {
-            const auto found = translated.constFind(m.key());
-            if (found == translated.cend()) {
-                missing << m.key();
-                continue;
-            }
-            const QStringList texts = m->numerus ? found->forms : QStringList{found->translation};
-            const bool empty = texts.isEmpty() || texts.contains(QString());
-            if (!found->finished || empty || found->numerus != m->numerus) {
-                unfinished << m.key();
-                continue;
-            }
-            const QStringList wanted = Placeholders(Source(m.key()), m->numerus);
-            for (const QString& text : texts) {
-                if (Placeholders(text, m->numerus) != wanted) {
-                    placeholders << m.key() + QStringLiteral(" -> ") + text;
-                }
-            }
-        }
-        QStringList extra;
-        for (auto m = translated.cbegin(); m != translated.cend(); ++m) {
-            if (!english.contains(m.key())) {
-                extra << m.key();
-            }
-        }
-        EXPECT_TRUE(missing.isEmpty()) << "messages missing (bash scripts/catalogue.sh --all "
-                                          "adds them, unfinished):"
-                                       << Listed(missing);
-        EXPECT_TRUE(unfinished.isEmpty()) << "messages not translated yet:" << Listed(unfinished);
-        EXPECT_TRUE(placeholders.isEmpty())
+        const Differences found = Compare(english, ReadCatalogue(kCatalogues[l]));
+        EXPECT_TRUE(found.missing.isEmpty())
+            << "messages missing (bash scripts/catalogue.sh --all adds them, unfinished):"
+            << Listed(found.missing);
+        EXPECT_TRUE(found.unfinished.isEmpty())
+            << "messages not translated yet:" << Listed(found.unfinished);
+        EXPECT_TRUE(found.placeholders.isEmpty())
             << "translations whose placeholders differ from their source's:"
-            << Listed(placeholders);
-        EXPECT_TRUE(extra.isEmpty())
-            << "messages the English catalogue no longer has:" << Listed(extra);
+            << Listed(found.placeholders);
+        EXPECT_TRUE(found.extra.isEmpty())
+            << "messages the English catalogue no longer has:" << Listed(found.extra);
     }
 }
 
@@ -243,7 +259,7 @@ TEST(TranslationsTest, EveryTranslatedTopicStatesTheEnglishTopicsFiguresInOrder)
               QStringList({"1490.5", "86400", "3.25"}));
     EXPECT_EQ(Figures(QStringLiteral("1\u00a0490,5 et 86\u00a0400"), QStringLiteral("fr")),
               QStringList({"1490.5", "86400"}));
-    const QString englishFolder = kHelpFolders.front();
+    const QString& englishFolder = kHelpFolders.front();
     for (qsizetype l = 1; l < kHelpFolders.size(); ++l) {
         const QString language = LanguageOf(l);
         for (const QString& page : Pages(englishFolder)) {

@@ -15,9 +15,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setDesktopFileName(QStringLiteral("quarrow"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarrow.png")));
-    // In the system's language where the program speaks it; the window's menu changes it.
-    quarrow::plot::InstallCatalogue(
-        app, quarrow::plot::MatchedLanguage(QLocale::system().uiLanguages()));
+    quarrow::plot::InstallCatalogue(app);
 
     const QString dataFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
@@ -34,7 +32,12 @@ int main(int argc, char* argv[]) {
     services.fileOpener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
 #endif
 
+    // The window lays itself out, face included, on the English captions, whose places the
+    // layout was made for, and then speaks the system's language where the program has it; its
+    // menu changes the language. The change reaches it before it is first drawn.
     quarrow::Quarrow window(services);
+    quarrow::plot::Catalogue::Of(app)->Use(
+        quarrow::plot::MatchedLanguage(QLocale::system().uiLanguages()));
     window.show();
     return QApplication::exec();
 }
