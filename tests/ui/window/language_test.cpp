@@ -7,6 +7,7 @@
 #include "tests/support/window_steps.h"
 #include "tests/ui/window/window_fixture.h"
 #include "ui/common/zoom.h"
+#include "ui/window/run_progress_dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -260,6 +261,28 @@ TEST_F(LanguageFitTest, TheLanguageIsChosenFromTheWindowsMenuAndKeepsWhatTheBoxe
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return Tabs()->tabText(kStepOne) == QStringLiteral("Step One"); }));
     EXPECT_EQ(plot::Catalogue::Of(*QCoreApplication::instance())->Language(), QStringLiteral("en"));
+}
+
+// An open progress dialog follows too: its title and its button at once, its figures at the
+// run's next report.
+TEST_F(LanguageFitTest, AnOpenProgressDialogTakesTheNewLanguage) {
+    auto* dialog = new RunProgressDialog(window.get());
+    dialog->SetTitle(
+        [] { return QCoreApplication::translate("SearchPages", "Matching the target at random"); });
+    dialog->show();
+    auto* cancel = dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"));
+    ASSERT_EQ(cancel->text(), QStringLiteral("Cancel"));
+    {
+        const InLanguage french(QStringLiteral("fr"));
+        EXPECT_EQ(cancel->text(),
+                  QCoreApplication::translate("quarrow::RunProgressDialog", "Cancel"));
+        EXPECT_NE(cancel->text(), QStringLiteral("Cancel"));
+        EXPECT_EQ(dialog->windowTitle(),
+                  QCoreApplication::translate("SearchPages", "Matching the target at random"));
+        EXPECT_NE(dialog->windowTitle(), QStringLiteral("Matching the target at random"));
+    }
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Matching the target at random"));
+    delete dialog;
 }
 
 } // namespace
