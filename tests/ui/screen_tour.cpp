@@ -89,14 +89,16 @@ int Generation(QWidget* view) {
     if (figures == nullptr) {
         return 0;
     }
-    // "Generation: 12" or "Generation 12" opens the figures.
+    // "Generation: 12" opens the figures, in the language shown.
     const QString text = figures->text();
-    const qsizetype at = text.indexOf(QStringLiteral("Generation"));
+    const QString opening =
+        QCoreApplication::translate("quarrow::EvolutionView", "Generation: %1").section('%', 0, 0);
+    const qsizetype at = text.indexOf(opening);
     if (at < 0) {
         return 0;
     }
     QString digits;
-    for (qsizetype i = at + 10; i < text.size(); ++i) {
+    for (qsizetype i = at + opening.size(); i < text.size(); ++i) {
         if (text[i].isDigit()) {
             digits += text[i];
         } else if (!digits.isEmpty() && text[i] != QChar(',')) {
