@@ -888,6 +888,30 @@ The run was not started. Try again once that run has ended.</source>
         <source>Quarrow could not start in this browser: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A new version of Quarrow is ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new version of Quarrow is in use in another tab or window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use it now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the page with the new version, keeping the phrase, step and scheme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It can be used once the task under way has finished or been cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This browser does not let the page hold a run in its worker, so the run goes at full speed: Pause, Step and the slower speeds need the page served with cross-origin isolation.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>

@@ -23,8 +23,9 @@ done
 codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 
 # The site: the engine compiled to WebAssembly, the page's TypeScript compiled with the
-# compiler that npm installs from web/package-lock.json, and the generators run with python3.
-web_packages=(cmake ninja-build emscripten nodejs npm python3 ca-certificates)
+# compiler that npm installs from web/package-lock.json, the generators run with python3, and
+# the installed app's icons drawn from the SVG with rsvg-convert.
+web_packages=(cmake ninja-build emscripten nodejs npm python3 ca-certificates librsvg2-bin)
 # Its tests drive Debian's own Chromium; the fonts are the ones the page asks for.
 web_test_packages=(chromium fonts-liberation fonts-dejavu-core)
 if [ "$codename" != bookworm ]; then

@@ -6,6 +6,8 @@
 #   js/generated/layout.js, texts.js           the window's layout and the catalogue's texts
 #   engine/quarrow-engine.mjs, .wasm           the engine, compiled to WebAssembly
 #   help/*.html                                the help pages the window shows
+#   manifest.webmanifest, icons/*.png          what installs the page as an app
+#   service-worker.js, site-version.js         the cache that keeps the site for offline use
 # Installs the packages that are missing first (scripts/setup.sh --web).
 #
 #   bash scripts/web-build.sh
@@ -21,7 +23,8 @@ bash scripts/setup.sh --web
 missing=()
 grep -q '"name": *"web"' CMakePresets.json || missing+=("the CMake preset 'web' in CMakePresets.json")
 for file in web/CMakeLists.txt web/package.json web/package-lock.json web/tsconfig.json \
-  web/tools/ui_layout.py web/tools/catalogue.py web/static/index.html \
+  web/tools/ui_layout.py web/tools/catalogue.py web/tools/site_version.mjs web/static/index.html \
+  web/tsconfig.sw.json web/icons/icon-maskable.svg \
   ui/window/quarrow.ui i18n/quarrow_en.ts ui/help/pages/contents.html; do
   [ -e "$file" ] || missing+=("$file")
 done
@@ -69,6 +72,7 @@ tsc=web/node_modules/.bin/tsc
 if [ -f web/page/engine-worker.ts ]; then
   "$tsc" -p web/tsconfig.worker.json
 fi
+"$tsc" -p web/tsconfig.sw.json
 
 echo "web-build: the layout and the texts"
 python3 web/tools/ui_layout.py --repo . "$site/js/generated/layout.js"
@@ -83,5 +87,16 @@ mkdir -p "$site/js/vendor"
 cp web/node_modules/uplot/dist/uPlot.esm.js "$site/js/vendor/uplot.js"
 cp web/node_modules/uplot/dist/uPlot.min.css "$site/uplot.css"
 cp web/node_modules/uplot/LICENSE "$site/js/vendor/uplot.LICENSE.txt"
+
+echo "web-build: the app's icons and the site's version"
+# The installed app's icons, drawn from the site's own; the maskable one fills its square for
+# launchers that cut icons to a shape.
+mkdir -p "$site/icons"
+for size in 192 512; do
+  rsvg-convert -w "$size" -h "$size" web/static/icon.svg -o "$site/icons/icon-$size.png"
+done
+rsvg-convert -w 512 -h 512 web/icons/icon-maskable.svg -o "$site/icons/icon-maskable-512.png"
+# Last, once every other file is in the site: its version names the service worker's cache.
+node web/tools/site_version.mjs "$site"
 
 echo "web-build: the site is in $site"

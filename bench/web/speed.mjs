@@ -1,7 +1,8 @@
 // The browser's engine beside the native one, measured side by side in one run on this machine:
 // generations a second of each scheme (the same seeded runs, so the same generations, in
 // quarrow-lab and in the page's engine in headless Chromium), the compressed size of the
-// WebAssembly and the script, and how soon the first page answers input.
+// WebAssembly and the script, how soon the first page answers input, and what the live view of
+// a run costs it at full speed.
 //
 //   node bench/web/speed.mjs        (the site and the lab built: bash scripts/test.sh does both)
 //
@@ -42,6 +43,51 @@ function nativeRate(key) {
   const generations = rows.reduce((sum, row) => sum + row.generations, 0);
   const seconds = rows.reduce((sum, row) => sum + row.seconds, 0);
   return { generations, rate: generations / seconds };
+}
+
+/** Generations a second of one seeded run in a worker of the page, without a view and with the
+ * live view watching it at full speed; the best of `batches` each, taken in turn. */
+async function viewCost(page, { phrase, scheme, batches }) {
+  return page.evaluate(
+    async ({ phrase, scheme, batches }) => {
+      const { Engine, loadModule } = await import('./js/engine-core.js');
+      const { LiveControl, startTask } = await import('./js/engine-tasks.js');
+      const { LiveView } = await import('./js/live-view.js');
+      const engine = new Engine(await loadModule(new URL('./engine', location.href).href));
+      const seed = engine.readSeed('1').seed;
+      const row = engine.schemes().find((each) => each.number === scheme);
+      const first = engine.randomText(engine.runGenerator(seed, 0), phrase.length, false);
+      localStorage.setItem('quarrow.liveView', JSON.stringify({ keepOpen: false, speed: 0 }));
+      const ask = { scheme, target: phrase, first: first.text, state: first.state, logged: false };
+      const rate = (answer) => Number(answer.numMutations) / Number(answer.timeLength);
+      const plain = async () => (await startTask({ kind: 'run', ...ask }).ended).answer;
+      const watched = async () => {
+        const control = new LiveControl();
+        const view = new LiveView({ engine, scheme: row, target: phrase, first: first.text, control, onCancel() {}, blindSeed: seed });
+        control.setSpeed(0);
+        const task = startTask({ kind: 'live', ...ask, control: control.buffer }, (progress) => view.report(progress.report));
+        const end = await task.ended;
+        view.finish(end.answer.outcome, end.answer);
+        view.close();
+        return end.answer;
+      };
+      let best = { plain: 0, watched: 0, generations: 0, reports: 0 };
+      for (let batch = 0; batch < batches; ++batch) {
+        const without = await plain();
+        const within = await watched();
+        if (without.numMutations !== within.numMutations) {
+          throw new Error(`${without.numMutations} generations without the view, ${within.numMutations} with it`);
+        }
+        best = {
+          plain: Math.max(best.plain, rate(without)),
+          watched: Math.max(best.watched, rate(within)),
+          generations: Number(without.numMutations),
+        };
+      }
+      return best;
+    },
+    { phrase, scheme, batches },
+  );
 }
 
 const site = await startSite();
@@ -93,6 +139,18 @@ try {
       ratio >= 0.6,
     );
   }
+
+  // The live view at full speed: reports every 50 ms or so, drawn at the page's next frame.
+  // A run of some 690,000 generations: long enough to be reported about ten times a second for
+  // a while, as a class watches a long run.
+  const cost = await viewCost(page, { phrase: 'METHINKS IT IS LIKE A', scheme: 3, batches: 3 });
+  const viewRatio = cost.watched / cost.plain;
+  report(
+    'generations a second with the live view at full speed / without it',
+    `${viewRatio.toFixed(3)} (${Math.round(cost.watched)} / ${Math.round(cost.plain)}, ${cost.generations} generations)`,
+    'at least 0.9',
+    viewRatio >= 0.9,
+  );
 } finally {
   await browser.close();
   await site.close();

@@ -6,6 +6,7 @@
 #include "ui/common/cost_text.h"
 #include "ui/live/letters_panel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -20,65 +21,20 @@
 
 namespace quarrow {
 
-namespace {
-
-// Symbols made between two readings of the clock: a few microseconds of work.
-constexpr std::size_t kSymbolsPerClockReading = 16384;
-// Below a million, 27^n reads best as a whole number.
-constexpr int kWholeBelowMagnitude = 6;
-// Durations past this many seconds (some 30,000 years) are stated as a power of ten.
-constexpr double kLongestPlainSeconds = 1.0e12;
-constexpr double kSecondsPerYear = 365.25 * 86400.0;
-
-} // namespace
-
-BlindSearch::BlindSearch(std::string target, std::uint64_t seed)
-    : target_(std::move(target)), generator_(seed), candidate_(target_.size(), ' ') {}
-
-bool BlindSearch::CatchUp(std::int64_t strings, std::chrono::nanoseconds budget) {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point start = Clock::now();
-    const Clock::time_point stop = start + budget;
-    const std::size_t perReading = std::max<std::size_t>(
-        1, kSymbolsPerClockReading / std::max<std::size_t>(target_.size(), 1));
-    Clock::time_point now = start;
-    while (strings_ < strings && now < stop && !Found()) {
-        for (std::size_t i = 0; i < perReading && strings_ < strings && !Found(); ++i) {
-            FillRandom(generator_, candidate_.data(), candidate_.size());
-            ++strings_;
-            const std::size_t right = MatchCount(candidate_, target_);
-            if (right > bestRight_ || strings_ == 1) {
-                bestRight_ = right;
-                best_ = candidate_;
-            }
-        }
-        now = Clock::now();
-    }
-    spent_ += now - start;
-    return strings_ >= strings || Found();
-}
-
-double BlindSearch::Rate() const {
-    const double seconds = std::chrono::duration<double>(spent_).count();
-    return seconds > 0.0 && strings_ > 0 ? static_cast<double>(strings_) / seconds : 0.0;
-}
-
 QString DescribeBlindStrings(std::size_t length) {
-    const double log10Strings = static_cast<double>(length) * std::log10(27.0);
-    if (log10Strings < kWholeBelowMagnitude) {
-        return Grouped(std::llround(std::pow(27.0, static_cast<double>(length))));
-    }
-    return plot::PowerOfTenText(log10Strings);
+    return QString::fromStdString(BlindStringsText(length));
 }
 
 QString DescribeBlindSearch(std::int64_t strings, std::size_t bestRight, std::size_t length,
                             double rate) {
-    const QString power = QStringLiteral("27") + plot::Superscript(QString::number(length));
+    const BlindSearchEnding ending = DescribeBlindEnding(length, rate);
+    const QString power = QString::fromStdString(ending.power);
+    const QString all = QString::fromStdString(ending.strings);
     if (length > 0 && bestRight == length) {
         // A short target can be hit by chance; the lane stops there, and says so.
         return BlindSearchLane::tr("Blind search found the target at string %1; on average a "
                                    "blind search needs %2 = %3 strings to match it.")
-            .arg(Grouped(strings), power, DescribeBlindStrings(length));
+            .arg(Grouped(strings), power, all);
     }
     QString text = BlindSearchLane::tr("Blind search made %1 strings; its best has %2 of %3 "
                                        "letters right. Matching all %3 would take on average "
@@ -86,16 +42,14 @@ QString DescribeBlindSearch(std::int64_t strings, std::size_t bestRight, std::si
                        .arg(Grouped(strings))
                        .arg(bestRight)
                        .arg(length)
-                       .arg(power, DescribeBlindStrings(length));
-    if (rate <= 0.0) {
+                       .arg(power, all);
+    if (!ending.timed) {
         return text + QLatin1Char('.');
     }
-    const double log10Seconds = static_cast<double>(length) * std::log10(27.0) - std::log10(rate);
     const QString duration =
-        log10Seconds < std::log10(kLongestPlainSeconds)
-            ? DescribeDuration(std::pow(10.0, log10Seconds))
-            : BlindSearchLane::tr("%1 years")
-                  .arg(plot::PowerOfTenText(log10Seconds - std::log10(kSecondsPerYear)));
+        ending.inYears ? BlindSearchLane::tr("%1 years").arg(QString::fromStdString(ending.years))
+                       : QCoreApplication::translate("CostText", ending.phrase)
+                             .arg(QString::fromStdString(ending.figure));
     return text + BlindSearchLane::tr(": about %1 at this computer's rate.").arg(duration);
 }
 

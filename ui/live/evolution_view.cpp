@@ -1,5 +1,6 @@
 #include "ui/live/evolution_view.h"
 
+#include "analysis/live_marks.h"
 #include "plot/distribution_chart.h"
 #include "plot/scheme_look.h"
 #include "ui/common/box_text.h"
@@ -494,15 +495,12 @@ QString EvolutionView::EndingText() const {
 }
 
 void EvolutionView::ShowRunPlace() {
-    const GenerationLaw law =
-        GenerationLaw::ForScheme(scheme_, static_cast<std::size_t>(target_.size()));
-    const double share = law.AtMost(shown_.generation);
-    // Whole percentages, but never a rounded 0% or 100% for a share that is neither.
-    const double percent = std::round(share * 100.0);
-    QString shareText = QStringLiteral("%1%").arg(percent, 0, 'f', 0);
-    if (percent < 1.0 && share > 0.0) {
+    const RunPlace place =
+        PlaceOfRun(scheme_, static_cast<std::size_t>(target_.size()), shown_.generation);
+    QString shareText = QString::fromStdString(place.percent);
+    if (place.kind == RunPlace::Kind::LessThanOne) {
         shareText = tr("less than 1%");
-    } else if (percent > 99.0 && share < 1.0) {
+    } else if (place.kind == RunPlace::Kind::MoreThan99) {
         shareText = tr("more than 99%");
     }
     placeLabel_->setText(tr("This run took %1 generation(s); %2 of runs take at most that many.",
@@ -966,15 +964,7 @@ RepeatWindow* EvolutionView::OpenRepeat() {
 }
 
 QString EvolutionView::SaveData(const QString& path) const {
-    // Scheme 3's generations each start again from an empty string: what it reaches is a
-    // prefix of the target, and its column is named for that.
-    QByteArray text(ShowsPrefix() ? "generation,prefix_reached,strings\n"
-                                  : "generation,letters_right,strings\n");
-    for (const GenerationRow& row : feed_.Rows()) {
-        text += QByteArray::number(static_cast<qlonglong>(row.generation)) + ',' +
-                QByteArray::number(static_cast<qulonglong>(row.lettersRight)) + ',' +
-                QByteArray::number(static_cast<qlonglong>(row.strings)) + '\n';
-    }
+    const QByteArray text = QByteArray::fromStdString(GenerationRowsCsv(scheme_, feed_.Rows()));
     return plot::SaveWholeFile(path, text);
 }
 

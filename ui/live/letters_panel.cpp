@@ -1,5 +1,6 @@
 #include "ui/live/letters_panel.h"
 
+#include "analysis/live_marks.h"
 #include "ui/common/box_text.h"
 
 #include <QEvent>
@@ -99,43 +100,60 @@ QString Positions(const QList<qsizetype>& positions) {
 
 } // namespace
 
-QString MarkedLetters(const QString& current, const QString& target) {
-    return LetterRows(current, [&](qsizetype i) {
-        return SameAt(current, target, i) ? Mark::Right : Mark::None;
+namespace {
+
+// The view's marks, worked out once for the window and the page alike (analysis/live_marks.h).
+Mark MarkOf(char mark) {
+    switch (static_cast<LetterMark>(mark)) {
+    case LetterMark::Right:
+        return Mark::Right;
+    case LetterMark::Locked:
+        return Mark::Locked;
+    case LetterMark::Changed:
+        return Mark::Changed;
+    case LetterMark::Kept:
+        break;
+    }
+    return Mark::None;
+}
+
+QString WithMarks(const QString& text, const std::string& marks) {
+    return LetterRows(text, [&](qsizetype i) {
+        return static_cast<std::size_t>(i) < marks.size()
+                   ? MarkOf(marks[static_cast<std::size_t>(i)])
+                   : Mark::None;
     });
 }
 
+} // namespace
+
+QString MarkedLetters(const QString& current, const QString& target) {
+    return WithMarks(current, ParentMarks(ToLatin1(current), ToLatin1(target)));
+}
+
 QString MarkedChild(const QString& child, const QString& parent, const QString& target) {
-    return LetterRows(child, [&](qsizetype i) {
-        if (SameAt(child, target, i)) {
-            return Mark::Right;
-        }
-        return SameAt(child, parent, i) ? Mark::None : Mark::Changed;
-    });
+    return WithMarks(child, ChildMarks(ToLatin1(child), ToLatin1(parent), ToLatin1(target)));
 }
 
 QString MarkedOffspring(const QString& offspring, qsizetype locked, const QString& scoredAgainst,
                         qsizetype* marked) {
+    const std::string marks =
+        PrefixMarks(ToLatin1(offspring), static_cast<std::size_t>(std::max<qsizetype>(locked, 0)),
+                    ToLatin1(scoredAgainst));
     if (marked != nullptr) {
-        qsizetype count = std::min(locked, offspring.size());
-        for (qsizetype i = count; i < offspring.size(); ++i) {
-            count += SameAt(offspring, scoredAgainst, i) ? 1 : 0;
-        }
-        *marked = count;
+        *marked = static_cast<qsizetype>(std::count_if(marks.begin(), marks.end(), [](char mark) {
+            return mark == static_cast<char>(LetterMark::Right) ||
+                   mark == static_cast<char>(LetterMark::Locked);
+        }));
     }
-    return LetterRows(offspring, [&](qsizetype i) {
-        if (i < locked) {
-            return Mark::Locked;
-        }
-        return SameAt(offspring, scoredAgainst, i) ? Mark::Right : Mark::None;
-    });
+    return WithMarks(offspring, marks);
 }
 
 namespace {
 
 // The places of a string that are right and wrong, each list kept only while it is short: a
 // phrase of a million letters is described without a list of a million places.
-struct RightAndWrong {
+struct ShownPlaces {
     qsizetype right = 0;
     QList<qsizetype> fewRight;
     QList<qsizetype> fewWrong;
@@ -148,7 +166,7 @@ void Note(QList<qsizetype>& few, qsizetype position) {
     }
 }
 
-QString Describe(const RightAndWrong& places, qsizetype length) {
+QString Describe(const ShownPlaces& places, qsizetype length) {
     QString count = LettersPanel::tr("%1 of %2 right").arg(places.right).arg(length);
     if (places.wrong == 0 || places.right == 0) {
         return count;
@@ -176,7 +194,7 @@ QString Shown(const QString& text) {
 } // namespace
 
 QString DescribeRightLetters(const QList<qsizetype>& right, qsizetype length) {
-    RightAndWrong places;
+    ShownPlaces places;
     for (qsizetype i = 0, next = 0; i < length; ++i) {
         if (next < right.size() && right.at(next) == i) {
             ++next;
@@ -275,7 +293,7 @@ void LettersPanel::ShowParent(const QString& current) {
     locked_.reset();
     currentLabel_->setText(MarkedLetters(current, target_));
     const qsizetype length = std::max(current.size(), target_.size());
-    RightAndWrong places;
+    ShownPlaces places;
     for (qsizetype i = 0; i < length; ++i) {
         if (i < current.size() && SameAt(current, target_, i)) {
             ++places.right;

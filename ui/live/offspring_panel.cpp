@@ -169,15 +169,7 @@ void OffspringPanel::ShowOffspring(std::int64_t generation, const std::vector<Of
             continue;
         }
         const OffspringRow& row = rows[static_cast<std::size_t>(i)];
-        OffspringFate fate = OffspringFate::Dropped;
-        if (i == kOffspringPerGeneration - 1) {
-            fate = OffspringFate::NextParent;
-        } else if (!ShowsPrefix(scheme_) &&
-                   rows.size() == static_cast<std::size_t>(kOffspringPerGeneration) &&
-                   row.matched > rows.back().matched) {
-            // A generation cut short by a match has no next parent to be passed over for.
-            fate = OffspringFate::PassedOver;
-        }
+        const OffspringFate fate = FateOf(scheme_, static_cast<std::size_t>(i), rows);
         label->setText(RowText(i, row, parentLetters, fate));
         label->setAccessibleName(DescribeOffspring(scheme_, i + 1, row, target_.size(), fate));
         letters_.append(QString::fromLatin1(row.letters));

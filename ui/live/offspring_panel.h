@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/evolution_feed.h"
+#include "analysis/live_marks.h"
 #include "engine/selection.h"
 
 #include <QList>
@@ -17,10 +18,6 @@ namespace quarrow {
 
 /// The rule a scheme picks its next parent by, in a line of plain words.
 QString SchemeRule(Scheme scheme);
-
-/// What becomes of an offspring of schemes 1 and 2 that does not match the target: the last one
-/// is the next parent, and one with more letters right than it is passed over.
-enum class OffspringFate { Dropped, NextParent, PassedOver };
 
 /// The headline over the offspring rows: the rule a class should not miss, that in schemes 1 and
 /// 2 the last offspring is the next parent whatever the others score; empty for scheme 3.

@@ -42,6 +42,21 @@ inline constexpr const char* kPageTexts[] = {
                                     "(%1), so the run was not started."),
     QUARROW_TRANSLATABLE("WebPage", "Quarrow has ended. Reload the page to start it again."),
     QUARROW_TRANSLATABLE("WebPage", "Quarrow could not start in this browser: %1"),
+    // The live view of a "Step Four" run.
+    QUARROW_TRANSLATABLE("WebPage", "This browser does not let the page hold a run in its "
+                                    "worker, so the run goes at full speed: Pause, Step and the "
+                                    "slower speeds need the page served with cross-origin "
+                                    "isolation."),
+
+    // Offline use: a new version of the site, ready in the service worker's cache.
+    QUARROW_TRANSLATABLE("WebPage", "A new version of Quarrow is ready."),
+    QUARROW_TRANSLATABLE("WebPage", "A new version of Quarrow is in use in another tab or "
+                                    "window."),
+    QUARROW_TRANSLATABLE("WebPage", "Use it now"),
+    QUARROW_TRANSLATABLE("WebPage", "Reload the page with the new version, keeping the phrase, "
+                                    "step and scheme"),
+    QUARROW_TRANSLATABLE("WebPage", "It can be used once the task under way has finished or "
+                                    "been cancelled."),
 };
 
 } // namespace quarrow::web

@@ -114,7 +114,7 @@ export function fromLatin1(bytes: Uint8Array): string {
   return text;
 }
 
-type Raw = Record<string, unknown>;
+export type Raw = Record<string, unknown>;
 
 function stateOf(answer: Raw): State {
   return { high: answer.stateHigh as number, low: answer.stateLow as number };
@@ -235,6 +235,36 @@ export class Engine {
       numTotal: string;
       numMutationsGrouped: string;
     };
+  }
+
+  // The live view --------------------------------------------------------------------------
+
+  /** "Step Four" watched by the live view: reports go to the module's `onLive`. */
+  liveRun(scheme: number, target: string, first: string, state: State, logged: boolean): Raw {
+    const answer = this.call("live_run", scheme, target, first, state.high, state.low, logged ? 1 : 0);
+    return { ...answer, state: stateOf(answer) };
+  }
+
+  /** The figures of the live view's "Expected:" line for a locked-letter scheme. */
+  lawExpectation(scheme: number, length: number): Raw {
+    return this.call("law_expectation", scheme, length);
+  }
+
+  /** A blind search of its own for `target`; the number names it to the calls below. */
+  blindNew(target: string, seed: State): number {
+    return this.call("blind_new", target, seed.high, seed.low).handle as number;
+  }
+
+  blindFollow(handle: number, strings: number, budgetMilliseconds: number): Raw {
+    return this.call("blind_follow", handle, strings, budgetMilliseconds);
+  }
+
+  blindEnding(handle: number): Raw {
+    return this.call("blind_ending", handle);
+  }
+
+  blindFree(handle: number): void {
+    this.call("blind_free", handle);
   }
 
   boxTexts(seconds: number, count: number): { seconds: string; count: string } {

@@ -22,6 +22,17 @@ export type TaskRequest = Wanted &
       state: State;
       logged: boolean;
     }
+  | {
+      kind: "live";
+      scheme: number;
+      target: string;
+      first: string;
+      state: State;
+      logged: boolean;
+      /** The live view's control words (`LiveControl`), or null where the page cannot share
+       * memory with its workers: then the run goes at full speed and is cancelled by its token. */
+      control: SharedArrayBuffer | null;
+    }
   );
 
 export interface TrialProgress {
@@ -44,9 +55,16 @@ export interface RunProgress {
   logBytes: number;
 }
 
+/** A report of a run the live view watches: the engine's JSON text, read by the page. */
+export interface LiveProgress {
+  kind: "live";
+  report: string;
+}
+
 export type WorkerMessage =
   | TrialProgress
   | RunProgress
+  | LiveProgress
   | { kind: "done"; answer: unknown }
   | { kind: "failed"; message: string }
   | { kind: "logBusy"; message: string };
@@ -77,7 +95,7 @@ export type TaskAsk = TaskRequest extends infer R ? (R extends Wanted ? Omit<R, 
 /** Starts `request` in a new worker; `progress` hears every report. */
 export function startTask<T>(
   ask: TaskAsk,
-  progress: (message: TrialProgress | RunProgress) => void = () => {},
+  progress: (message: TrialProgress | RunProgress | LiveProgress) => void = () => {},
 ): Task<T> {
   const worker = new Worker(new URL("./engine-worker.js", import.meta.url), { type: "module" });
   const token = URL.createObjectURL(new Blob(["wanted"]));
@@ -96,7 +114,7 @@ export function startTask<T>(
   });
   worker.onmessage = (event: MessageEvent<WorkerMessage>) => {
     const message = event.data;
-    if (message.kind === "trial" || message.kind === "run") {
+    if (message.kind === "trial" || message.kind === "run" || message.kind === "live") {
       if (!settled) {
         progress(message);
       }
@@ -119,4 +137,76 @@ export function startTask<T>(
     },
     end: () => settle({ kind: "cancelled" }),
   };
+}
+
+// The live view's control of a run ------------------------------------------------------------
+
+/** The words of the block the live view shares with its run's worker. Every change bumps
+ * `Changes` and wakes a run held on it. */
+export enum LiveWord {
+  Changes = 0,
+  Paused = 1,
+  /** Generations granted by Step while paused, not yet run. */
+  Steps = 2,
+  /** Generations a second; 0 for full speed. */
+  Speed = 3,
+  Cancelled = 4,
+  /** Set by the worker while the run waits, paused, for Resume or Step. */
+  Holding = 5,
+  /** The generation the run last reported, as the worker saw it. */
+  Reported = 6,
+}
+
+const kLiveWords = 8;
+
+/** Pause, Step, Speed and Cancel of a watched run, on memory shared with its worker: a held run
+ * waits in `Atomics.wait`, costing no CPU, until a change wakes it. */
+export class LiveControl {
+  readonly words: Int32Array;
+
+  constructor(readonly buffer: SharedArrayBuffer = new SharedArrayBuffer(kLiveWords * 4)) {
+    this.words = new Int32Array(buffer);
+  }
+
+  /** Whether this browser lets the page share memory with its workers. */
+  static available(): boolean {
+    return typeof SharedArrayBuffer === "function" && globalThis.crossOriginIsolated === true;
+  }
+
+  private changed(): void {
+    Atomics.add(this.words, LiveWord.Changes, 1);
+    Atomics.notify(this.words, LiveWord.Changes);
+  }
+
+  setPaused(on: boolean): void {
+    Atomics.store(this.words, LiveWord.Steps, 0);
+    Atomics.store(this.words, LiveWord.Paused, on ? 1 : 0);
+    this.changed();
+  }
+
+  paused(): boolean {
+    return Atomics.load(this.words, LiveWord.Paused) !== 0;
+  }
+
+  /** One more generation while paused; presses add up. */
+  step(): void {
+    if (this.paused()) {
+      Atomics.add(this.words, LiveWord.Steps, 1);
+      this.changed();
+    }
+  }
+
+  setSpeed(generationsPerSecond: number): void {
+    Atomics.store(this.words, LiveWord.Speed, Math.max(0, Math.round(generationsPerSecond)));
+    this.changed();
+  }
+
+  cancel(): void {
+    Atomics.store(this.words, LiveWord.Cancelled, 1);
+    this.changed();
+  }
+
+  holding(): boolean {
+    return Atomics.load(this.words, LiveWord.Holding) !== 0;
+  }
 }

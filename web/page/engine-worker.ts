@@ -5,6 +5,7 @@
 
 import { Engine, fromLatin1, loadModule, type EngineModule } from "./engine-core.js";
 import type { TaskRequest, WorkerMessage } from "./engine-tasks.js";
+import { runLive } from "./live-worker.js";
 
 declare const self: DedicatedWorkerGlobalScope;
 
@@ -153,6 +154,21 @@ async function perform(request: TaskRequest): Promise<void> {
           request.state,
           request.logged,
         ),
+      });
+      return;
+    }
+    case "live": {
+      if (request.logged) {
+        try {
+          await openLog(module);
+        } catch (error) {
+          post({ kind: "logBusy", message: String(error) });
+          return;
+        }
+      }
+      post({
+        kind: "done",
+        answer: runLive(module, engine, request, post, () => stillWanted(request.token)),
       });
       return;
     }

@@ -5,6 +5,7 @@ import { Engine, loadModule } from "./engine-core.js";
 import { buildWindow } from "./layout.js";
 import { createHelpViewer, installHelp } from "./help.js";
 import { linkTo, readLink } from "./link.js";
+import { OfflineSite } from "./offline.js";
 import { Steps } from "./steps.js";
 import { arg, tr } from "./texts.js";
 
@@ -32,6 +33,16 @@ function showNotes(notes: string[], seedNote: string | null): void {
   bar.append(list);
 }
 
+/** The page's set-up as a link: the phrase, step, scheme and seed it shows. */
+function setUpLink(steps: Steps, ui: ReturnType<typeof buildWindow>): string {
+  return linkTo(location.href, {
+    phrase: ui.input("txtPhrase").value,
+    step: ui.currentTab() + 1,
+    scheme: steps.chosenScheme(),
+    seed: steps.seedText(),
+  });
+}
+
 function addCopyLink(steps: Steps, ui: ReturnType<typeof buildWindow>): void {
   const button = document.createElement("button");
   button.type = "button";
@@ -42,12 +53,7 @@ function addCopyLink(steps: Steps, ui: ReturnType<typeof buildWindow>): void {
   said.id = "copy-link-said";
   said.setAttribute("role", "status");
   button.addEventListener("click", async () => {
-    const link = linkTo(location.href, {
-      phrase: ui.input("txtPhrase").value,
-      step: ui.currentTab() + 1,
-      scheme: steps.chosenScheme(),
-      seed: steps.seedText(),
-    });
+    const link = setUpLink(steps, ui);
     try {
       await navigator.clipboard.writeText(link);
       said.textContent = arg(tr("WebPage", "The link to this set-up is on the clipboard:\n%1"), link);
@@ -71,6 +77,9 @@ function addHeading(): void {
 
 async function start(): Promise<void> {
   addHeading();
+  // Kept for use offline, and told of new versions in the bar; a switch reopens this set-up.
+  const offline = new OfflineSite(toolbar());
+  void offline.start();
   const root = document.getElementById("app") ?? document.body;
   const ui = buildWindow(root);
   const engine = new Engine(await loadModule(new URL("../engine", import.meta.url).href));
@@ -89,6 +98,7 @@ async function start(): Promise<void> {
     }),
   );
   addCopyLink(steps, ui);
+  offline.keepSetUp(() => setUpLink(steps, ui));
   showNotes(
     setup.notes,
     setup.seed

@@ -3,10 +3,17 @@
 // window's names; each reads its boxes, asks the engine, and writes its boxes.
 
 import type { Engine, RunAnswer, SchemeRow, State, TrialAnswer } from "./engine-core.js";
-import { startTask, type RunProgress, type Task, type TrialProgress } from "./engine-tasks.js";
+import {
+  LiveControl,
+  startTask,
+  type RunProgress,
+  type Task,
+  type TrialProgress,
+} from "./engine-tasks.js";
 import { ask, openProgress, showMessage, type MessageKind } from "./dialogs.js";
 import type { WindowControls } from "./layout.js";
 import { LogStore } from "./log-store.js";
+import { LiveView } from "./live-view.js";
 import { arg, tr } from "./texts.js";
 
 /** Characters of the phrase Form_Load draws. */
@@ -521,31 +528,54 @@ export class Steps {
   private async launch(scheme: number, target: string, first: string): Promise<void> {
     const changes = this.textChanges;
     this.writeFigures(null);
-    const dialog = openProgress(tr("WebPage", "Evolving the target"));
-    dialog.setRange(0, 0);
+    // The live view watches the run; the worker holds it there when the view pauses or slows it.
+    const control = LiveControl.available() ? new LiveControl() : null;
     const seen: { last: RunProgress | null } = { last: null };
-    const task = startTask<RunAnswer>(
-      { kind: "run", scheme, target, first, state: this.generator, logged: true },
+    let cancel = (): void => {};
+    const row = this.schemes.find((each) => each.number === scheme) ?? this.schemes[0];
+    const view = new LiveView({
+      engine: this.engine,
+      scheme: row,
+      target,
+      first,
+      control,
+      onCancel: () => cancel(),
+      blindSeed: this.engine.randomText(this.generator, 0, true).state,
+    });
+    control?.setSpeed(view.startSpeed);
+    const task = startTask<RunAnswer & { csv?: string; place?: unknown }>(
+      { kind: "live", scheme, target, first, state: this.generator, logged: true, control: control?.buffer ?? null },
       (progress) => {
-        const last = progress as RunProgress;
-        seen.last = last;
-        dialog.setLabel(
-          arg(
-            tr("WebPage", "Generation %1: %2 of %3 letters right, %4 strings made"),
-            this.engine.figures(last.generation, 0).grouped,
-            this.engine.figures(last.matched, 0).grouped,
-            this.engine.figures(last.length, 0).grouped,
-            this.engine.figures(last.strings, 0).grouped,
-          ),
-        );
-        dialog.setCurrentString(last.parent);
+        if (progress.kind !== "live") {
+          return;
+        }
+        const report = view.report(progress.report);
+        seen.last = {
+          kind: "run",
+          generation: report.generation,
+          strings: report.strings,
+          matched: report.matched,
+          length: report.length,
+          seconds: report.seconds,
+          parent: "",
+          final: report.final,
+          logBytes: report.logBytes,
+        };
       },
     );
-    dialog.onCancel(() => task.cancel());
+    cancel = () => task.cancel();
     this.log.running = true;
     const end = await this.begin(task);
     this.log.running = false;
-    dialog.close();
+    if (this.ended || end.kind === "logBusy") {
+      // Quit ended the page, or the run never started: there is nothing to watch.
+      view.close();
+    } else {
+      view.finish(
+        end.kind === "done" ? end.answer.outcome : end.kind === "failed" ? "failed" : "cancelled",
+        end.kind === "done" ? (end.answer as unknown as Record<string, unknown>) : null,
+      );
+    }
     if (this.ended) {
       return;
     }

@@ -10,9 +10,13 @@ if [ ! -f "$wasm" ] || [ ! -x "$node" ]; then
   echo "No WebAssembly probe at \"$wasm\" or no node: build the preset web first."
   exit 77
 fi
+# The probe is a classic script in one file; the site's build marks build/web as a folder of
+# modules, under which node would read it as one. A copy named .cjs is read as what it is.
+script="$out/quarrow_probe.cjs"
+cp "$wasm" "$script"
 for seed in 1 2; do
   "$native" "$seed" >"$out/probe-native-$seed.txt"
-  "$node" "$wasm" "$seed" >"$out/probe-wasm-$seed.txt"
+  "$node" "$script" "$seed" >"$out/probe-wasm-$seed.txt"
   if ! cmp "$out/probe-native-$seed.txt" "$out/probe-wasm-$seed.txt"; then
     diff "$out/probe-native-$seed.txt" "$out/probe-wasm-$seed.txt" | head -20 || true
     exit 1

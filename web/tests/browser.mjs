@@ -9,6 +9,7 @@ import { spawn } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { mkdir, readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
+import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import assert from 'node:assert/strict';
 import { after, before } from 'node:test';
@@ -32,14 +33,16 @@ const kChromiumArgs = [
   '--disable-sync',
 ];
 
-// Starts web/tools/serve.mjs on a free port, serving build/web/site. Resolves to
-// { url, close() } once it listens.
-export async function startSite() {
-  if (!existsSync(`${siteRoot}index.html`)) {
-    throw new Error(`no site in ${siteRoot}: build it first with bash scripts/web-build.sh`);
+// Starts web/tools/serve.mjs on a free port (PORT where given), serving build/web/site (or the
+// folder ROOT), with the headers of cross-origin isolation unless isolation is false. Resolves
+// to { url, close() } once it listens.
+export async function startSite({ root = siteRoot, port = 0, isolation = true } = {}) {
+  if (!existsSync(join(root, 'index.html'))) {
+    throw new Error(`no site in ${root}: build it first with bash scripts/web-build.sh`);
   }
   const serve = fileURLToPath(new URL('../tools/serve.mjs', import.meta.url));
-  const child = spawn(process.execPath, [serve, '--port', '0', '--root', siteRoot], {
+  const options = ['--port', String(port), '--root', root, '--isolation', isolation ? 'on' : 'off'];
+  const child = spawn(process.execPath, [serve, ...options], {
     stdio: ['ignore', 'pipe', 'pipe'],
   });
   let stderr = '';
@@ -58,7 +61,8 @@ export async function startSite() {
     url,
     close: () =>
       new Promise((resolveClose) => {
-        if (child.exitCode !== null) return resolveClose();
+        // A server ended by close() has a signal rather than an exit code; closing twice is fine.
+        if (child.exitCode !== null || child.signalCode !== null) return resolveClose();
         child.once('exit', () => resolveClose());
         child.kill();
       }),
@@ -71,6 +75,16 @@ export async function launchBrowser() {
     throw new Error(`${kChromium} is missing: install it with bash scripts/setup.sh --web-test`);
   }
   return chromium.launch({ executablePath: kChromium, args: kChromiumArgs, timeout: 60_000 });
+}
+
+// Debian's Chromium as a browser profile of its own in FOLDER rather than a private window:
+// what a browser asks before it installs a page (there is no installing from a private window).
+// Resolves to the profile's context.
+export async function launchProfile(folder) {
+  if (!existsSync(kChromium)) {
+    throw new Error(`${kChromium} is missing: install it with bash scripts/setup.sh --web-test`);
+  }
+  return chromium.launchPersistentContext(folder, { executablePath: kChromium, args: kChromiumArgs, timeout: 60_000 });
 }
 
 function describeLocation(location) {

@@ -55,6 +55,18 @@ async function answerMessage(page) {
   return text;
 }
 
+/** Closes the live view a finished run leaves open, by its Close button or, with `key`, Escape. */
+async function closeLiveView(page, { key = false } = {}) {
+  const view = page.locator('#liveView');
+  await view.getByRole('button', { name: 'Close' }).waitFor();
+  if (key) {
+    await page.keyboard.press('Escape');
+  } else {
+    await view.getByRole('button', { name: 'Close' }).click();
+  }
+  await view.waitFor({ state: 'detached' });
+}
+
 async function ready(page) {
   await page.waitForSelector('body[data-ready="true"]');
 }
@@ -214,6 +226,7 @@ describe('the four steps', { skip: existsSync(kLab) ? false : `no ${kLab}: build
       assert.equal(await page.locator('#txtNumGen').inputValue(), String(expected.row.generations));
       assert.equal(await page.locator('#txtTotal').inputValue(), String(expected.row.strings));
       assert.ok((await storedLog(page)).equals(expected.log), 'the stored log is the lab\'s');
+      await closeLiveView(page);
 
       await page.getByRole('button', { name: 'View Text File' }).click();
       const viewer = page.getByRole('dialog', { name: 'Generation log' });
@@ -248,6 +261,7 @@ describe('the four steps', { skip: existsSync(kLab) ? false : `no ${kLab}: build
       timeout: 30_000,
     });
     assert.equal(await page.locator('#txtNumGen').inputValue(), String(expected.row.generations));
+    await closeLiveView(page, { key: true });
     await page.keyboard.press('Alt+V');
     const viewer = page.getByRole('dialog', { name: 'Generation log' });
     await viewer.waitFor();
@@ -319,8 +333,8 @@ describe('the four steps', { skip: existsSync(kLab) ? false : `no ${kLab}: build
     const question = page.getByRole('alertdialog');
     await question.waitFor({ timeout: 20_000 });
     await question.getByRole('button', { name: 'Start the run' }).click();
-    const progress = page.locator('#runProgressDialog');
-    await page.waitForFunction(() => /Generation [1-9]/.test(document.querySelector('#progressLabel')?.textContent ?? ''));
+    const progress = page.locator('#liveView');
+    await page.waitForFunction(() => /Generation: [1-9]/.test(document.querySelector('#liveFigures')?.textContent ?? ''));
     const asked = Date.now();
     await progress.getByRole('button', { name: 'Cancel' }).click();
     const message = await answerMessage(page);

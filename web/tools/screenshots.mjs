@@ -1,17 +1,50 @@
 // Screenshots of the page for docs/: each step at 1280x800, 1920x1080 and 1024x768, a step's run
-// finished, the trial's progress, the long-run question, the log viewer and the help, as a user
-// sees them in Debian's Chromium.
+// finished, the trial's progress, the long-run question, the log viewer, the help and the offer
+// of a new version, as a user sees them in Debian's Chromium.
 //
 //   node web/tools/screenshots.mjs [FOLDER]      (docs/ by default; the site must be built)
-import { mkdir } from 'node:fs/promises';
+import { appendFile, cp, mkdir, mkdtemp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
-import { launchBrowser, openPage, repoRoot, startSite } from '../tests/browser.mjs';
+import { launchBrowser, openPage, repoRoot, siteRoot, startSite } from '../tests/browser.mjs';
+import { writeSiteVersion } from './site_version.mjs';
 
 const folder = resolve(process.argv[2] ?? join(repoRoot, 'docs'));
 await mkdir(folder, { recursive: true });
 const site = await startSite();
 const browser = await launchBrowser();
 const phrase = encodeURIComponent('METHINKS IT IS LIKE A WEASEL');
+
+// The bar's offer of a new version: a copy of the site, visited once, then changed under the
+// page, which finds the new build on its reload.
+async function updateOfferShots() {
+  const copy = await mkdtemp(join(tmpdir(), 'quarrow-site-'));
+  await cp(siteRoot, copy, { recursive: true });
+  const served = await startSite({ root: copy });
+  try {
+    for (const size of [
+      { width: 1280, height: 800 },
+      { width: 1920, height: 1080 },
+      { width: 1024, height: 768 },
+    ]) {
+      const { page, context } = await openPage(browser, `${served.url}?phrase=${phrase}`, size);
+      await page.waitForSelector('body[data-ready="true"]');
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: 30_000 });
+      await appendFile(join(copy, 'quarrow.css'), '\n');
+      await writeSiteVersion(copy);
+      await page.reload();
+      await page.waitForSelector('#update-offer', { timeout: 30_000 });
+      await page.waitForTimeout(300);
+      const path = join(folder, `web-update-offer-${size.width}x${size.height}.png`);
+      await page.screenshot({ path });
+      console.log(path);
+      await context.close();
+    }
+  } finally {
+    await served.close();
+    await rm(copy, { recursive: true, force: true });
+  }
+}
 
 async function shot(name, query, size, act = async () => {}) {
   const { page, context } = await openPage(browser, `${site.url}${query}`, size);
@@ -22,6 +55,32 @@ async function shot(name, query, size, act = async () => {}) {
   await page.screenshot({ path });
   console.log(path);
   await context.close();
+}
+
+/** Closes the live view a finished run leaves over the page. */
+async function closeLiveView(page) {
+  await page.locator('#liveView').getByRole('button', { name: 'Close' }).click();
+  await page.locator('#liveView').waitFor({ state: 'detached' });
+}
+
+/** The live view of a run: held with its offspring in sight, and finished, for each scheme that
+ * shows them differently (the parent's letters, the growing prefix). */
+async function liveViewShots(size) {
+  const slow = async (page) => {
+    await page.evaluate(() => localStorage.setItem('quarrow.liveView', JSON.stringify({ keepOpen: true, speed: 16 })));
+    await page.locator('#Page3').getByRole('button', { name: 'Go' }).click();
+    await page.waitForFunction(() => /Offspring of generation [3-9]/.test(document.querySelector('#liveOffspringTitle')?.textContent ?? ''));
+    await page.keyboard.press('Space');
+    await page.locator('#livePause', { hasText: 'Resume' }).waitFor();
+    await page.waitForTimeout(400);
+  };
+  await shot('live-view-paused', `?phrase=${phrase}&step=4&scheme=1&seed=1`, size, slow);
+  await shot('live-view-scheme3-paused', `?phrase=${encodeURIComponent('HELLO WORLD')}&step=4&scheme=3&seed=1`, size, slow);
+  await shot('live-view-finished', `?phrase=${phrase}&step=4&scheme=2&seed=1`, size, async (page) => {
+    await page.evaluate(() => localStorage.setItem('quarrow.liveView', JSON.stringify({ keepOpen: true, speed: 0 })));
+    await page.locator('#Page3').getByRole('button', { name: 'Go' }).click();
+    await page.locator('#liveBlindEnding').waitFor({ timeout: 60_000 });
+  });
 }
 
 try {
@@ -49,7 +108,9 @@ try {
       await page.waitForFunction(() => document.querySelector('#txtNumGen').value !== '', null, {
         timeout: 60_000,
       });
+      await closeLiveView(page);
     });
+    await liveViewShots(size);
   }
   const wide = { width: 1920, height: 1080 };
   await shot('trial-progress', `?phrase=${encodeURIComponent('A'.repeat(3000))}&step=3`, wide, async (page) => {
@@ -66,6 +127,7 @@ try {
     await page.waitForFunction(() => document.querySelector('#txtNumGen').value !== '', null, {
       timeout: 60_000,
     });
+    await closeLiveView(page);
     await page.getByRole('button', { name: 'View Text File' }).click();
     await page.getByRole('dialog', { name: 'Generation log' }).waitFor();
   });
@@ -74,6 +136,7 @@ try {
     await page.waitForTimeout(500);
   });
   await shot('link-notes', `?phrase=${phrase}&step=7&seed=x`, { width: 1280, height: 800 });
+  await updateOfferShots();
 } finally {
   await browser.close();
   await site.close();

@@ -1,8 +1,10 @@
 // Serves the built site to this machine only, for trying it out and for the browser tests.
 //
-//   node web/tools/serve.mjs [--port PORT] [--root FOLDER]
+//   node web/tools/serve.mjs [--port PORT] [--root FOLDER] [--isolation on|off]
 //
-// PORT defaults to 8080 (0 picks a free one); FOLDER to build/web/site. Once listening it prints
+// PORT defaults to 8080 (0 picks a free one); FOLDER to build/web/site. With --isolation off it
+// leaves out the headers of cross-origin isolation, as a plain static host does (the service
+// worker then adds them, and the tests check that it does). Once listening it prints
 // "Serving FOLDER at http://127.0.0.1:PORT/" on a line of its own. Files only: no directory
 // listings, nothing outside FOLDER, GET and HEAD only.
 import { createServer } from 'node:http';
@@ -34,6 +36,7 @@ function parseArguments(argv) {
   const options = {
     port: 8080,
     root: fileURLToPath(new URL('../../build/web/site', import.meta.url)),
+    isolation: true,
   };
   for (let i = 0; i < argv.length; i += 2) {
     const [name, value] = [argv[i], argv[i + 1]];
@@ -45,6 +48,9 @@ function parseArguments(argv) {
       }
     } else if (name === '--root') {
       options.root = resolve(value);
+    } else if (name === '--isolation') {
+      if (value !== 'on' && value !== 'off') throw new Error(`--isolation is on or off, not '${value}'`);
+      options.isolation = value === 'on';
     } else {
       throw new Error(`unknown option '${name}'`);
     }
@@ -90,7 +96,7 @@ function send(response, status, text) {
   response.end(text);
 }
 
-export async function startServer({ root, port }) {
+export async function startServer({ root, port, isolation = true }) {
   const realRoot = await realpath(root);
   const server = createServer(async (request, response) => {
     if (request.method !== 'GET' && request.method !== 'HEAD') {
@@ -111,9 +117,13 @@ export async function startServer({ root, port }) {
       'X-Content-Type-Options': 'nosniff',
       // Cross-origin isolation: the page and its workers share memory only when isolated, and
       // the live view holds a paused run on that memory (see web/page/engine-tasks.ts).
-      'Cross-Origin-Opener-Policy': 'same-origin',
-      'Cross-Origin-Embedder-Policy': 'require-corp',
-      'Cross-Origin-Resource-Policy': 'same-origin',
+      ...(isolation
+        ? {
+            'Cross-Origin-Opener-Policy': 'same-origin',
+            'Cross-Origin-Embedder-Policy': 'require-corp',
+            'Cross-Origin-Resource-Policy': 'same-origin',
+          }
+        : {}),
     });
     if (request.method === 'HEAD') {
       response.end();
@@ -136,7 +146,7 @@ if (process.argv[1] && resolve(process.argv[1]) === fileURLToPath(import.meta.ur
     options = parseArguments(process.argv.slice(2));
   } catch (error) {
     console.error(`serve: ${error.message}`);
-    console.error('usage: node web/tools/serve.mjs [--port PORT] [--root FOLDER]');
+    console.error('usage: node web/tools/serve.mjs [--port PORT] [--root FOLDER] [--isolation on|off]');
     process.exit(2);
   }
   try {
