@@ -224,10 +224,24 @@ QStringList Figures(const QString& text, const QString& language) {
                           : language == QLatin1String("fr") ? QStringLiteral("[\u00a0\u202f]")
                                                             : QStringLiteral("\\.");
     const QString point = english ? QStringLiteral("\\.") : QStringLiteral(",");
+    // Kept in the program's own forms in every language: a power of ten as the boxes write it
+    // (1.9E+25), and a decimal with a point that cannot be a group of thousands (what the user
+    // types, 2.5); then the language's grouped and plain figures.
     const QRegularExpression figure(
-        QStringLiteral("\\d{1,3}(?:%1\\d{3})+(?:%2\\d+)?|\\d+(?:%2\\d+)?").arg(group, point));
+        QStringLiteral("(?<power>\\d+(?:\\.\\d+)?)E[-+]?(?<exponent>\\d+)|"
+                       "(?<typed>\\d+\\.(?!\\d{3}(?!\\d))\\d+)|"
+                       "\\d{1,3}(?:%1\\d{3})+(?:%2\\d+)?|\\d+(?:%2\\d+)?")
+            .arg(group, point));
     QStringList figures;
     for (const QRegularExpressionMatch& m : figure.globalMatch(text)) {
+        if (m.hasCaptured(u"power")) {
+            figures << m.captured(u"power") << m.captured(u"exponent");
+            continue;
+        }
+        if (m.hasCaptured(u"typed")) {
+            figures << m.captured(u"typed");
+            continue;
+        }
         QString plain = m.captured();
         plain.remove(QRegularExpression(group));
         plain.replace(QRegularExpression(point), QStringLiteral("."));
@@ -259,6 +273,12 @@ TEST(TranslationsTest, EveryTranslatedTopicStatesTheEnglishTopicsFiguresInOrder)
               QStringList({"1490.5", "86400", "3.25"}));
     EXPECT_EQ(Figures(QStringLiteral("1\u00a0490,5 et 86\u00a0400"), QStringLiteral("fr")),
               QStringList({"1490.5", "86400"}));
+    // The program's own forms read alike in every language.
+    EXPECT_EQ(
+        Figures(QStringLiteral("etwa 1.9E+25 Jahre, 2.5E-07, getippt 2.5"), QStringLiteral("de")),
+        QStringList({"1.9", "25", "2.5", "07", "2.5"}));
+    EXPECT_EQ(Figures(QStringLiteral("1.9E+25 years, 2.5E-07, typed 2.5"), QStringLiteral("en")),
+              QStringList({"1.9", "25", "2.5", "07", "2.5"}));
     const QString& englishFolder = kHelpFolders.front();
     for (qsizetype l = 1; l < kHelpFolders.size(); ++l) {
         const QString language = LanguageOf(l);

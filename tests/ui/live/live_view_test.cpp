@@ -581,17 +581,17 @@ TEST_F(LiveViewTest, SwitchingTheLanguageWhileTheViewIsOpenShowsBothInItAtOnce) 
     view->PlaceBeside(*window, QRect());
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
-    auto* pause = view->findChild<QPushButton*>(QStringLiteral("pauseButton"));
+    auto* save = view->findChild<QPushButton*>(QStringLiteral("saveChartButton"));
     auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
-    ASSERT_EQ(pause->text(), QStringLiteral("Pause"));
+    ASSERT_EQ(save->text(), QStringLiteral("Save chart..."));
     const QString englishTitle = view->windowTitle();
     const QString englishFigures = view->LabelText();
 
     plot::Catalogue* catalogue = plot::Catalogue::Of(*QCoreApplication::instance());
     ASSERT_TRUE(catalogue->Use(QStringLiteral("fr")));
-    const QString french = QCoreApplication::translate("quarrow::ViewControls", "Pause");
-    ASSERT_NE(french, QStringLiteral("Pause"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pause->text() == french; }));
+    const QString french = QCoreApplication::translate("quarrow::ViewControls", "Save chart...");
+    ASSERT_NE(french, QStringLiteral("Save chart..."));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return save->text() == french; }));
     EXPECT_EQ(tabs->tabText(kStepFour), QCoreApplication::translate("Quarrow", "Step Four"));
     EXPECT_NE(view->windowTitle(), englishTitle);
     EXPECT_EQ(view->windowTitle(),
@@ -609,7 +609,7 @@ TEST_F(LiveViewTest, SwitchingTheLanguageWhileTheViewIsOpenShowsBothInItAtOnce) 
         QCoreApplication::translate("quarrow::OffspringPanel", "Offspring of this generation"));
 
     ASSERT_TRUE(catalogue->Use(QStringLiteral("en")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pause->text() == QStringLiteral("Pause"); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return save->text() == QStringLiteral("Save chart..."); }));
     EXPECT_EQ(view->windowTitle(), englishTitle);
     EXPECT_EQ(tabs->tabText(kStepFour), QStringLiteral("Step Four"));
     delete view;
