@@ -931,6 +931,46 @@ Der Lauf wurde nicht gestartet. Versuch es noch einmal, wenn jener Lauf beendet 
         <source>Quarrow could not start in this browser: %1</source>
         <translation>Quarrow konnte in diesem Browser nicht starten: %1</translation>
     </message>
+    <message>
+        <source>This browser does not let the page hold a run in its worker, so the run goes at full speed: Pause, Step and the slower speeds need the page served with cross-origin isolation.</source>
+        <translation>Dieser Browser lässt die Seite keinen Lauf in ihrem Worker anhalten, daher läuft er mit voller Geschwindigkeit: „Pause“, „Schritt“ und die langsameren Geschwindigkeiten brauchen eine Seite, die mit Cross-Origin-Isolation ausgeliefert wird.</translation>
+    </message>
+    <message>
+        <source>A new version of Quarrow is ready.</source>
+        <translation>Eine neue Version von Quarrow ist bereit.</translation>
+    </message>
+    <message>
+        <source>A new version of Quarrow is in use in another tab or window.</source>
+        <translation>Eine neue Version von Quarrow ist in einem anderen Tab oder Fenster in Gebrauch.</translation>
+    </message>
+    <message>
+        <source>Use it now</source>
+        <translation>Jetzt verwenden</translation>
+    </message>
+    <message>
+        <source>Reload the page with the new version, keeping the phrase, step and scheme</source>
+        <translation>Lädt die Seite mit der neuen Version neu und behält Satz, Schritt und Schema</translation>
+    </message>
+    <message>
+        <source>It can be used once the task under way has finished or been cancelled.</source>
+        <translation>Sie kann verwendet werden, sobald die laufende Aufgabe beendet oder abgebrochen ist.</translation>
+    </message>
+    <message>
+        <source>%1: mean %2 generations, median %3, 10% of runs at most %4, 90% at most %5; the exact law&apos;s mean is %6.</source>
+        <translation>%1: Mittelwert %2 Generationen, Median %3, 10 % der Läufe höchstens %4, 90 % höchstens %5; der Mittelwert der exakten Verteilung ist %6.</translation>
+    </message>
+    <message>
+        <source>Runs done: %1 of %2</source>
+        <translation>Fertige Läufe: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Save chart as PNG</source>
+        <translation>Diagramm als PNG speichern</translation>
+    </message>
+    <message>
+        <source>Save chart as SVG</source>
+        <translation>Diagramm als SVG speichern</translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>

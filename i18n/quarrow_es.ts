@@ -931,6 +931,46 @@ La ejecución no se inició. Vuelve a intentarlo cuando haya terminado esa ejecu
         <source>Quarrow could not start in this browser: %1</source>
         <translation>Quarrow no pudo iniciarse en este navegador: %1</translation>
     </message>
+    <message>
+        <source>This browser does not let the page hold a run in its worker, so the run goes at full speed: Pause, Step and the slower speeds need the page served with cross-origin isolation.</source>
+        <translation>Este navegador no deja que la página retenga una ejecución en su worker, así que va a toda velocidad: «Pausa», «Avanzar» y las velocidades más lentas necesitan que la página se sirva con aislamiento de origen cruzado.</translation>
+    </message>
+    <message>
+        <source>A new version of Quarrow is ready.</source>
+        <translation>Hay una nueva versión de Quarrow lista.</translation>
+    </message>
+    <message>
+        <source>A new version of Quarrow is in use in another tab or window.</source>
+        <translation>Una nueva versión de Quarrow está en uso en otra pestaña o ventana.</translation>
+    </message>
+    <message>
+        <source>Use it now</source>
+        <translation>Usarla ahora</translation>
+    </message>
+    <message>
+        <source>Reload the page with the new version, keeping the phrase, step and scheme</source>
+        <translation>Vuelve a cargar la página con la nueva versión, conservando la frase, el paso y el esquema</translation>
+    </message>
+    <message>
+        <source>It can be used once the task under way has finished or been cancelled.</source>
+        <translation>Podrá usarse cuando la tarea en curso termine o se cancele.</translation>
+    </message>
+    <message>
+        <source>%1: mean %2 generations, median %3, 10% of runs at most %4, 90% at most %5; the exact law&apos;s mean is %6.</source>
+        <translation>%1: media %2 generaciones, mediana %3, el 10 % de las ejecuciones como mucho %4, el 90 % como mucho %5; la media de la ley exacta es %6.</translation>
+    </message>
+    <message>
+        <source>Runs done: %1 of %2</source>
+        <translation>Ejecuciones hechas: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Save chart as PNG</source>
+        <translation>Guardar gráfico como PNG</translation>
+    </message>
+    <message>
+        <source>Save chart as SVG</source>
+        <translation>Guardar gráfico como SVG</translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>

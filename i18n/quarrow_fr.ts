@@ -33,23 +33,23 @@
     </message>
     <message>
         <source>From a random first string of this length: on average %1 generations (half of all runs need at most %2, nine in ten at most %3), %4 strings, about %5 on this computer at full speed, about %6 at the view&apos;s speed of %7 generations a second and a generation log of about %8.</source>
-        <translation>À partir d&apos;une première chaîne aléatoire de cette longueur : en moyenne %1 générations (la moitié des simulations en demandent au plus %2, neuf sur dix au plus %3), %4 chaînes, environ %5 sur cet ordinateur à vitesse maximale, environ %6 à la vitesse de suivi de %7 générations par seconde et un journal des générations d&apos;environ %8.</translation>
+        <translation>À partir d&apos;une première chaîne aléatoire de cette longueur&#xa0;: en moyenne %1 générations (la moitié des simulations en demandent au plus %2, neuf sur dix au plus %3), %4 chaînes, environ %5 sur cet ordinateur à vitesse maximale, environ %6 à la vitesse de suivi de %7 générations par seconde et un journal des générations d&apos;environ %8.</translation>
     </message>
     <message>
         <source>From a random first string of this length: on average %1 generations (half of all runs need at most %2, nine in ten at most %3), %4 strings, about %5 on this computer at full speed and a generation log of about %6.</source>
-        <translation>À partir d&apos;une première chaîne aléatoire de cette longueur : en moyenne %1 générations (la moitié des simulations en demandent au plus %2, neuf sur dix au plus %3), %4 chaînes, environ %5 sur cet ordinateur à vitesse maximale et un journal des générations d&apos;environ %6.</translation>
+        <translation>À partir d&apos;une première chaîne aléatoire de cette longueur&#xa0;: en moyenne %1 générations (la moitié des simulations en demandent au plus %2, neuf sur dix au plus %3), %4 chaînes, environ %5 sur cet ordinateur à vitesse maximale et un journal des générations d&apos;environ %6.</translation>
     </message>
     <message>
         <source>From a random first string of this length: on average %1 generations (half of all runs need at most %2, nine in ten at most %3), %4 strings, about %5 at the view&apos;s speed of %6 generations a second and a generation log of about %7.</source>
-        <translation>À partir d&apos;une première chaîne aléatoire de cette longueur : en moyenne %1 générations (la moitié des simulations en demandent au plus %2, neuf sur dix au plus %3), %4 chaînes, environ %5 à la vitesse de suivi de %6 générations par seconde et un journal des générations d&apos;environ %7.</translation>
+        <translation>À partir d&apos;une première chaîne aléatoire de cette longueur&#xa0;: en moyenne %1 générations (la moitié des simulations en demandent au plus %2, neuf sur dix au plus %3), %4 chaînes, environ %5 à la vitesse de suivi de %6 générations par seconde et un journal des générations d&apos;environ %7.</translation>
     </message>
     <message>
         <source>From a random first string of this length: on average %1 generations (half of all runs need at most %2, nine in ten at most %3), %4 strings and a generation log of about %5.</source>
-        <translation>À partir d&apos;une première chaîne aléatoire de cette longueur : en moyenne %1 générations (la moitié des simulations en demandent au plus %2, neuf sur dix au plus %3), %4 chaînes et un journal des générations d&apos;environ %5.</translation>
+        <translation>À partir d&apos;une première chaîne aléatoire de cette longueur&#xa0;: en moyenne %1 générations (la moitié des simulations en demandent au plus %2, neuf sur dix au plus %3), %4 chaînes et un journal des générations d&apos;environ %5.</translation>
     </message>
     <message>
         <source>From a random first string of this length: on average %1 generations (half of all runs need at most %2, nine in ten at most %3), %4 strings.</source>
-        <translation>À partir d&apos;une première chaîne aléatoire de cette longueur : en moyenne %1 générations (la moitié des simulations en demandent au plus %2, neuf sur dix au plus %3), %4 chaînes.</translation>
+        <translation>À partir d&apos;une première chaîne aléatoire de cette longueur&#xa0;: en moyenne %1 générations (la moitié des simulations en demandent au plus %2, neuf sur dix au plus %3), %4 chaînes.</translation>
     </message>
 </context>
 <context>
@@ -100,29 +100,29 @@
     </message>
     <message>
         <source>Bars: the share of runs that took so many generations, hatched for each scheme</source>
-        <translation>Barres : la part des simulations qui ont demandé ce nombre de générations, hachurées pour chaque schéma</translation>
+        <translation>Barres&#xa0;: la part des simulations qui ont demandé ce nombre de générations, hachurées pour chaque schéma</translation>
     </message>
     <message>
         <source>The line: what chance predicts for a very great number of runs (the exact law)</source>
-        <translation>La ligne : ce que le hasard prévoit pour un très grand nombre de simulations (la loi exacte)</translation>
+        <translation>La ligne&#xa0;: ce que le hasard prévoit pour un très grand nombre de simulations (la loi exacte)</translation>
     </message>
     <message>
         <source>Marks: mean (solid), median (dashed), 10% and 90% of runs (dotted), your guess (dash-dotted)</source>
-        <translation>Repères : moyenne (trait plein), médiane (tirets), 10% et 90% des simulations (pointillés), votre estimation (tiret-point)</translation>
+        <translation>Repères&#xa0;: moyenne (trait plein), médiane (tirets), 10% et 90% des simulations (pointillés), votre estimation (tiret-point)</translation>
     </message>
     <message>
         <source>Marks: mean (solid), median (dashed), 10% and 90% of runs (dotted)</source>
-        <translation>Repères : moyenne (trait plein), médiane (tirets), 10% et 90% des simulations (pointillés)</translation>
+        <translation>Repères&#xa0;: moyenne (trait plein), médiane (tirets), 10% et 90% des simulations (pointillés)</translation>
     </message>
     <message>
         <source>%1: no run finished</source>
-        <translation>%1 : aucune simulation terminée</translation>
+        <translation>%1&#xa0;: aucune simulation terminée</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 run(s)</source>
         <translation>
-            <numerusform>%1 : %2 simulation</numerusform>
-            <numerusform>%1 : %2 simulations</numerusform>
+            <numerusform>%1&#xa0;: %2 simulation</numerusform>
+            <numerusform>%1&#xa0;: %2 simulations</numerusform>
         </translation>
     </message>
     <message>
@@ -132,61 +132,61 @@
     <message numerus="yes">
         <source>Your guess of %1 is below every run: 0 of every 100 runs need at most %1 generation(s)</source>
         <translation>
-            <numerusform>Votre estimation de %1 est en dessous de toutes les simulations : 0 simulation sur 100 demande au plus %1 génération</numerusform>
-            <numerusform>Votre estimation de %1 est en dessous de toutes les simulations : 0 simulation sur 100 demande au plus %1 générations</numerusform>
+            <numerusform>Votre estimation de %1 est en dessous de toutes les simulations&#xa0;: 0 simulation sur 100 demande au plus %1 génération</numerusform>
+            <numerusform>Votre estimation de %1 est en dessous de toutes les simulations&#xa0;: 0 simulation sur 100 demande au plus %1 générations</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your guess of %1 is below the 1st percentile: fewer than 1 of every 100 runs need at most %1 generation(s)</source>
         <translation>
-            <numerusform>Votre estimation de %1 est en dessous du 1er centile : moins de 1 simulation sur 100 demande au plus %1 génération</numerusform>
-            <numerusform>Votre estimation de %1 est en dessous du 1er centile : moins de 1 simulation sur 100 demande au plus %1 générations</numerusform>
+            <numerusform>Votre estimation de %1 est en dessous du 1er centile&#xa0;: moins de 1 simulation sur 100 demande au plus %1 génération</numerusform>
+            <numerusform>Votre estimation de %1 est en dessous du 1er centile&#xa0;: moins de 1 simulation sur 100 demande au plus %1 générations</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your guess of %1 is above every run: 100 of every 100 runs need at most %1 generation(s)</source>
         <translation>
-            <numerusform>Votre estimation de %1 est au-dessus de toutes les simulations : 100 simulations sur 100 demandent au plus %1 génération</numerusform>
-            <numerusform>Votre estimation de %1 est au-dessus de toutes les simulations : 100 simulations sur 100 demandent au plus %1 générations</numerusform>
+            <numerusform>Votre estimation de %1 est au-dessus de toutes les simulations&#xa0;: 100 simulations sur 100 demandent au plus %1 génération</numerusform>
+            <numerusform>Votre estimation de %1 est au-dessus de toutes les simulations&#xa0;: 100 simulations sur 100 demandent au plus %1 générations</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your guess of %1 is above the 99th percentile: more than 99 of every 100 runs need at most %1 generation(s)</source>
         <translation>
-            <numerusform>Votre estimation de %1 est au-dessus du 99e centile : plus de 99 simulations sur 100 demandent au plus %1 génération</numerusform>
-            <numerusform>Votre estimation de %1 est au-dessus du 99e centile : plus de 99 simulations sur 100 demandent au plus %1 générations</numerusform>
+            <numerusform>Votre estimation de %1 est au-dessus du 99e centile&#xa0;: plus de 99 simulations sur 100 demandent au plus %1 génération</numerusform>
+            <numerusform>Votre estimation de %1 est au-dessus du 99e centile&#xa0;: plus de 99 simulations sur 100 demandent au plus %1 générations</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your guess of %1 is at the 1st percentile: 1 of every 100 runs needs at most %1 generation(s)</source>
         <translation>
-            <numerusform>Votre estimation de %1 se situe au 1er centile : 1 simulation sur 100 demande au plus %1 génération</numerusform>
-            <numerusform>Votre estimation de %1 se situe au 1er centile : 1 simulation sur 100 demande au plus %1 générations</numerusform>
+            <numerusform>Votre estimation de %1 se situe au 1er centile&#xa0;: 1 simulation sur 100 demande au plus %1 génération</numerusform>
+            <numerusform>Votre estimation de %1 se situe au 1er centile&#xa0;: 1 simulation sur 100 demande au plus %1 générations</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Your guess of %1 is at %2: %3 of every 100 runs need at most %1 generation(s)</source>
         <translation>
-            <numerusform>Votre estimation de %1 se situe %2 : %3 simulations sur 100 demandent au plus %1 génération</numerusform>
-            <numerusform>Votre estimation de %1 se situe %2 : %3 simulations sur 100 demandent au plus %1 générations</numerusform>
+            <numerusform>Votre estimation de %1 se situe %2&#xa0;: %3 simulations sur 100 demandent au plus %1 génération</numerusform>
+            <numerusform>Votre estimation de %1 se situe %2&#xa0;: %3 simulations sur 100 demandent au plus %1 générations</numerusform>
         </translation>
     </message>
     <message>
         <source>Generations per run for &quot;%1&quot;: %2, %3 of %4 runs, interrupted, %5</source>
-        <translation>Générations par simulation pour « %1 » : %2, %3 simulations sur %4 (série interrompue), %5</translation>
+        <translation>Générations par simulation pour «&#xa0;%1&#xa0;»&#xa0;: %2, %3 simulations sur %4 (série interrompue), %5</translation>
     </message>
     <message numerus="yes">
         <source>Generations per run for &quot;%1&quot;: %2, %3 run(s) each, %4</source>
         <translation>
-            <numerusform>Générations par simulation pour « %1 » : %2, %3 simulation par schéma, %4</numerusform>
-            <numerusform>Générations par simulation pour « %1 » : %2, %3 simulations par schéma, %4</numerusform>
+            <numerusform>Générations par simulation pour «&#xa0;%1&#xa0;»&#xa0;: %2, %3 simulation par schéma, %4</numerusform>
+            <numerusform>Générations par simulation pour «&#xa0;%1&#xa0;»&#xa0;: %2, %3 simulations par schéma, %4</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Generations per run for &quot;%1&quot;: %2, %3 run(s), %4</source>
         <translation>
-            <numerusform>Générations par simulation pour « %1 » : %2, %3 simulation, %4</numerusform>
-            <numerusform>Générations par simulation pour « %1 » : %2, %3 simulations, %4</numerusform>
+            <numerusform>Générations par simulation pour «&#xa0;%1&#xa0;»&#xa0;: %2, %3 simulation, %4</numerusform>
+            <numerusform>Générations par simulation pour «&#xa0;%1&#xa0;»&#xa0;: %2, %3 simulations, %4</numerusform>
         </translation>
     </message>
     <message>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>What &quot;Step Two&quot; measures</source>
-        <translation>Ce que mesure « Étape deux »</translation>
+        <translation>Ce que mesure «&#xa0;Étape deux&#xa0;»</translation>
     </message>
     <message>
         <source>Why a blind search is hopeless</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>What &quot;Step Three&quot; does</source>
-        <translation>Ce que fait « Étape trois »</translation>
+        <translation>Ce que fait «&#xa0;Étape trois&#xa0;»</translation>
     </message>
     <message>
         <source>Why the best random string still gets few letters right</source>
@@ -230,19 +230,19 @@
     </message>
     <message>
         <source>What &quot;Step Four&quot; does</source>
-        <translation>Ce que fait « Étape quatre »</translation>
+        <translation>Ce que fait «&#xa0;Étape quatre&#xa0;»</translation>
     </message>
     <message>
         <source>Scheme 1: attenuating selection</source>
-        <translation>Schéma 1 : sélection atténuante</translation>
+        <translation>Schéma 1&#xa0;: sélection atténuante</translation>
     </message>
     <message>
         <source>Scheme 2: serial selection</source>
-        <translation>Schéma 2 : sélection en série</translation>
+        <translation>Schéma 2&#xa0;: sélection en série</translation>
     </message>
     <message>
         <source>Scheme 3: sequential selection</source>
-        <translation>Schéma 3 : sélection séquentielle</translation>
+        <translation>Schéma 3&#xa0;: sélection séquentielle</translation>
     </message>
     <message>
         <source>The generation log</source>
@@ -297,7 +297,7 @@
 Lock file: %2</source>
         <translation>À l&apos;emplacement du fichier de verrou du journal des générations se trouve %1. Aucune fenêtre de Quarrow ne l&apos;a créé, et aucune simulation ne peut verrouiller le journal tant qu&apos;il est là.
 
-Fichier de verrou : %2</translation>
+Fichier de verrou&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 (process %2 on %3)</source>
@@ -310,16 +310,16 @@ Fichier de verrou : %2</translation>
 The run was not started. Try again once that run has ended.
 
 Lock file: %2</source>
-        <translation>Une autre fenêtre de Quarrow exécute une sélection et écrit le journal des générations :
+        <translation>Une autre fenêtre de Quarrow exécute une sélection et écrit le journal des générations&#xa0;:
 %1
 
 La simulation n&apos;a pas été lancée. Réessayez quand cette simulation sera terminée.
 
-Fichier de verrou : %2</translation>
+Fichier de verrou&#xa0;: %2</translation>
     </message>
     <message>
         <source>It could not be removed: %1</source>
-        <translation>Il n&apos;a pas pu être supprimé : %1</translation>
+        <translation>Il n&apos;a pas pu être supprimé&#xa0;: %1</translation>
     </message>
     <message>
         <source>The run was not started. Move or remove it, then start the run again.</source>
@@ -331,9 +331,9 @@ Fichier de verrou : %2</translation>
 Folder: %1
 
 %2</source>
-        <translation>Le journal des générations ne peut pas être verrouillé, la simulation n&apos;a donc pas été lancée : sans verrou, une autre fenêtre pourrait écrire dans le même journal au même moment.
+        <translation>Le journal des générations ne peut pas être verrouillé, la simulation n&apos;a donc pas été lancée&#xa0;: sans verrou, une autre fenêtre pourrait écrire dans le même journal au même moment.
 
-Dossier : %1
+Dossier&#xa0;: %1
 
 %2</translation>
     </message>
@@ -349,25 +349,25 @@ computer %1, process %2, since %3
 Lock file: %4
 
 This computer cannot tell whether that window is still running. If it is, wait until its run has ended: removing the lock would let two runs write one log. If you are sure it is no longer running, remove the lock and start the run.</source>
-        <translation>Le journal des générations est verrouillé par une fenêtre de Quarrow sur un autre ordinateur :
+        <translation>Le journal des générations est verrouillé par une fenêtre de Quarrow sur un autre ordinateur&#xa0;:
 
 ordinateur %1, processus %2, depuis %3
 
-Fichier de verrou : %4
+Fichier de verrou&#xa0;: %4
 
-Cet ordinateur ne peut pas savoir si cette fenêtre fonctionne encore. Si c&apos;est le cas, attendez la fin de sa simulation : supprimer le verrou permettrait à deux simulations d&apos;écrire dans un même journal. Si vous êtes sûr qu&apos;elle ne fonctionne plus, supprimez le verrou et lancez la simulation.</translation>
+Cet ordinateur ne peut pas savoir si cette fenêtre fonctionne encore. Si c&apos;est le cas, attendez la fin de sa simulation&#xa0;: supprimer le verrou permettrait à deux simulations d&apos;écrire dans un même journal. Si vous êtes sûr qu&apos;elle ne fonctionne plus, supprimez le verrou et lancez la simulation.</translation>
     </message>
     <message>
         <source>It is not running: remove the lock</source>
-        <translation>Elle ne fonctionne plus : supprimer le verrou</translation>
+        <translation>Elle ne fonctionne plus&#xa0;: supprimer le verrou</translation>
     </message>
     <message>
         <source>Remove the link and start the run? What it leads to stays.</source>
-        <translation>Supprimer le lien et lancer la simulation ? Ce vers quoi il pointe est conservé.</translation>
+        <translation>Supprimer le lien et lancer la simulation&#xa0;? Ce vers quoi il pointe est conservé.</translation>
     </message>
     <message>
         <source>Remove it and start the run?</source>
-        <translation>Le supprimer et lancer la simulation ?</translation>
+        <translation>Le supprimer et lancer la simulation&#xa0;?</translation>
     </message>
     <message>
         <source>Remove it and start the run</source>
@@ -389,7 +389,7 @@ Cet ordinateur ne peut pas savoir si cette fenêtre fonctionne encore. Si c&apos
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>PNG images</source>
@@ -447,11 +447,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>This is the &quot;target string&quot;, a.k.a. &quot;selection agent&quot;, a.k.a. &quot;fitness function.&quot; </source>
-        <translation>C&apos;est la « chaîne cible », alias « agent de sélection », alias « fonction de valeur sélective ». </translation>
+        <translation>C&apos;est la «&#xa0;chaîne cible&#xa0;», alias «&#xa0;agent de sélection&#xa0;», alias «&#xa0;fonction de valeur sélective&#xa0;». </translation>
     </message>
     <message>
         <source>Type in your target string (to 50 characters; no numbers or punctuation)</source>
-        <translation>Tapez votre chaîne cible (50 car. max. ; ni chiffres ni ponctuation)</translation>
+        <translation>Tapez votre chaîne cible (50 car. max.&#xa0;; ni chiffres ni ponctuation)</translation>
     </message>
     <message>
         <source>Text1</source>
@@ -523,7 +523,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Number of Strings to Generate:</source>
-        <translation>Nombre de chaînes à générer :</translation>
+        <translation>Nombre de chaînes à générer&#xa0;:</translation>
     </message>
     <message>
         <source>500</source>
@@ -539,7 +539,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Number Correct:</source>
-        <translation>Lettres justes :</translation>
+        <translation>Lettres justes&#xa0;:</translation>
     </message>
     <message>
         <source>The time it took to generate and evaluate this string was...</source>
@@ -555,11 +555,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Your Target String:</source>
-        <translation>Votre chaîne cible :</translation>
+        <translation>Votre chaîne cible&#xa0;:</translation>
     </message>
     <message>
         <source>Initial string (randomly generated by computer):</source>
-        <translation>Chaîne initiale (tirée au hasard par l&apos;ordinateur) :</translation>
+        <translation>Chaîne initiale (tirée au hasard par l&apos;ordinateur)&#xa0;:</translation>
     </message>
     <message>
         <source>Generate Random Strings</source>
@@ -579,7 +579,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Final match was found in this generation:</source>
-        <translation>Cible atteinte dans cette génération :</translation>
+        <translation>Cible atteinte dans cette génération&#xa0;:</translation>
     </message>
     <message>
         <source>Divider</source>
@@ -591,23 +591,23 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>1: Attenuating Selection</source>
-        <translation>1 : Sélection atténuante</translation>
+        <translation>1&#xa0;: Sélection atténuante</translation>
     </message>
     <message>
         <source>2: Serial Selection</source>
-        <translation>2 : Sélection en série</translation>
+        <translation>2&#xa0;: Sélection en série</translation>
     </message>
     <message>
         <source>3: Sequential Selection</source>
-        <translation>3 : Sélection séquentielle</translation>
+        <translation>3&#xa0;: Sélection séquentielle</translation>
     </message>
     <message>
         <source>Checking this many total strings (20 each generation):</source>
-        <translation>Total des chaînes examinées (20 par génération) :</translation>
+        <translation>Total des chaînes examinées (20 par génération)&#xa0;:</translation>
     </message>
     <message>
         <source>In this many seconds:</source>
-        <translation>Durée en secondes :</translation>
+        <translation>Durée en secondes&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;View Text File</source>
@@ -630,46 +630,46 @@ Voulez-vous le remplacer ?</translation>
     <name>Scheme</name>
     <message>
         <source>1: Attenuating Selection</source>
-        <translation>1 : Sélection atténuante</translation>
+        <translation>1&#xa0;: Sélection atténuante</translation>
     </message>
     <message>
         <source>2: Serial Selection</source>
-        <translation>2 : Sélection en série</translation>
+        <translation>2&#xa0;: Sélection en série</translation>
     </message>
     <message>
         <source>3: Sequential Selection</source>
-        <translation>3 : Sélection séquentielle</translation>
+        <translation>3&#xa0;: Sélection séquentielle</translation>
     </message>
     <message>
         <source>the 20th offspring becomes the parent; each wrong letter changes only to a nearer one</source>
-        <translation>le 20e descendant devient le parent ; chaque lettre fausse ne change que pour une lettre plus proche</translation>
+        <translation>le 20e descendant devient le parent&#xa0;; chaque lettre fausse ne change que pour une lettre plus proche</translation>
     </message>
     <message>
         <source>the 20th offspring becomes the parent; right letters are kept, wrong ones redrawn</source>
-        <translation>le 20e descendant devient le parent ; les lettres justes sont gardées, les fausses tirées à nouveau</translation>
+        <translation>le 20e descendant devient le parent&#xa0;; les lettres justes sont gardées, les fausses tirées à nouveau</translation>
     </message>
     <message>
         <source>each offspring copies the target&apos;s first letters, one more for every hit before it in this generation; the rest are drawn, and each hit is marked</source>
-        <translation>chaque descendant copie les premières lettres de la cible, une de plus pour chaque succès avant lui dans cette génération ; les autres sont tirées au hasard, et chaque succès est marqué</translation>
+        <translation>chaque descendant copie les premières lettres de la cible, une de plus pour chaque succès avant lui dans cette génération&#xa0;; les autres sont tirées au hasard, et chaque succès est marqué</translation>
     </message>
 </context>
 <context>
     <name>SearchPages</name>
     <message>
         <source>This makes strings several times more slowly than &quot;Step Two&quot; measured: before every letter, the random generator is started afresh from the clock.</source>
-        <translation>Cet essai produit les chaînes plusieurs fois plus lentement que ne l&apos;a mesuré « Étape deux » : avant chaque lettre, le générateur aléatoire est relancé à partir de l&apos;horloge.</translation>
+        <translation>Cet essai produit les chaînes plusieurs fois plus lentement que ne l&apos;a mesuré «&#xa0;Étape deux&#xa0;»&#xa0;: avant chaque lettre, le générateur aléatoire est relancé à partir de l&apos;horloge.</translation>
     </message>
     <message>
         <source>Strings made: %1 of %2
 Best so far: %3 of %4 letters right
 %5</source>
-        <translation>Chaînes produites : %1 sur %2
-Meilleure jusqu&apos;ici : %3 lettres justes sur %4
+        <translation>Chaînes produites&#xa0;: %1 sur %2
+Meilleure jusqu&apos;ici&#xa0;: %3 lettres justes sur %4
 %5</translation>
     </message>
     <message>
         <source>The number of strings to generate is too large. One trial makes at most %1 strings; please enter a smaller number.</source>
-        <translation>Le nombre de chaînes à générer est trop grand. Un essai produit au plus %1 chaînes ; veuillez saisir un nombre plus petit.</translation>
+        <translation>Le nombre de chaînes à générer est trop grand. Un essai produit au plus %1 chaînes&#xa0;; veuillez saisir un nombre plus petit.</translation>
     </message>
     <message>
         <source>Matching the target at random</source>
@@ -678,12 +678,12 @@ Meilleure jusqu&apos;ici : %3 lettres justes sur %4
     <message>
         <source>Strings made: 0 of %1
 %2</source>
-        <translation>Chaînes produites : 0 sur %1
+        <translation>Chaînes produites&#xa0;: 0 sur %1
 %2</translation>
     </message>
     <message>
         <source>The trial failed and was stopped: %1.</source>
-        <translation>L&apos;essai a échoué et a été arrêté : %1.</translation>
+        <translation>L&apos;essai a échoué et a été arrêté&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The trial was cancelled after %1 of %2 strings. The boxes show the best string made until then.</source>
@@ -728,7 +728,7 @@ Meilleure jusqu&apos;ici : %3 lettres justes sur %4
         <source>%1 holds &quot;%2&quot; at position %3, which is neither a capital letter A to Z nor a space. No random string can ever match it, so the run would never end.
 
 Please use only the letters A to Z and spaces.</source>
-        <translation>%1 contient « %2 » à la position %3, qui n&apos;est ni une lettre majuscule de A à Z ni un espace. Aucune chaîne aléatoire ne pourra jamais l&apos;égaler, la simulation ne finirait donc jamais.
+        <translation>%1 contient «&#xa0;%2&#xa0;» à la position %3, qui n&apos;est ni une lettre majuscule de A à Z ni un espace. Aucune chaîne aléatoire ne pourra jamais l&apos;égaler, la simulation ne finirait donc jamais.
 
 Veuillez n&apos;utiliser que les lettres de A à Z et des espaces.</translation>
     </message>
@@ -736,17 +736,17 @@ Veuillez n&apos;utiliser que les lettres de A à Z et des espaces.</translation>
         <source>This run of scheme 3 is likely to be long. Each generation finishes the run with a chance of %1, so a run needs:
 
 %2</source>
-        <translation>Cette simulation du schéma 3 sera probablement longue. Chaque génération termine la simulation avec une probabilité de %1, une simulation demande donc :
+        <translation>Cette simulation du schéma 3 sera probablement longue. Chaque génération termine la simulation avec une probabilité de %1, une simulation demande donc&#xa0;:
 
 %2</translation>
     </message>
     <message>
         <source>The drive of the generation log has only %1 free, less than the log is expected to need: the run would stop when the drive is full.</source>
-        <translation>Le disque du journal des générations n&apos;a que %1 de libre, moins que ce dont le journal devrait avoir besoin : la simulation s&apos;arrêterait quand le disque serait plein.</translation>
+        <translation>Le disque du journal des générations n&apos;a que %1 de libre, moins que ce dont le journal devrait avoir besoin&#xa0;: la simulation s&apos;arrêterait quand le disque serait plein.</translation>
     </message>
     <message>
         <source>Cancel stops the run at any time. Start it?</source>
-        <translation>Annuler arrête la simulation à tout moment. La lancer ?</translation>
+        <translation>Annuler arrête la simulation à tout moment. La lancer&#xa0;?</translation>
     </message>
     <message>
         <source>Start the run</source>
@@ -761,7 +761,7 @@ Veuillez n&apos;utiliser que les lettres de A à Z et des espaces.</translation>
 %1
 
 The run was not started.</source>
-        <translation>Le dossier du journal des générations ne peut pas être créé :
+        <translation>Le dossier du journal des générations ne peut pas être créé&#xa0;:
 %1
 
 La simulation n&apos;a pas été lancée.</translation>
@@ -770,13 +770,13 @@ La simulation n&apos;a pas été lancée.</translation>
         <source>The run failed and was stopped: %1.
 
 The generation log holds every generation written until then.</source>
-        <translation>La simulation a échoué et a été arrêtée : %1.
+        <translation>La simulation a échoué et a été arrêtée&#xa0;: %1.
 
 Le journal des générations contient toutes les générations écrites jusque-là.</translation>
     </message>
     <message>
         <source>The run was stopped in generation %1, before a match was found. The time and strings boxes show the counts until then; the generation box stays empty, as no match was found. The generation log holds every finished generation.</source>
-        <translation>La simulation a été arrêtée à la génération %1, avant que la cible soit atteinte. Les cases du temps et des chaînes montrent les comptes jusque-là ; la case de la génération reste vide, puisque la cible n&apos;a pas été atteinte. Le journal des générations contient toutes les générations terminées.</translation>
+        <translation>La simulation a été arrêtée à la génération %1, avant que la cible soit atteinte. Les cases du temps et des chaînes montrent les comptes jusque-là&#xa0;; la case de la génération reste vide, puisque la cible n&apos;a pas été atteinte. Le journal des générations contient toutes les générations terminées.</translation>
     </message>
     <message>
         <source>The generation log could not be written, so the run was stopped.
@@ -793,14 +793,14 @@ Le journal des générations contient toutes les générations écrites jusque-l
     <message>
         <source>There is no generation log yet: the first run of &quot;Go&quot; on this page writes it, to
 %1</source>
-        <translation>Il n&apos;y a pas encore de journal des générations : la première simulation lancée par « Lancer » sur cette page l&apos;écrit, dans
+        <translation>Il n&apos;y a pas encore de journal des générations&#xa0;: la première simulation lancée par «&#xa0;Lancer&#xa0;» sur cette page l&apos;écrit, dans
 %1</translation>
     </message>
     <message>
         <source>The generation log is %1 (%2 bytes), too large for many text editors to open comfortably. Open the folder that holds it instead?
 
 %3</source>
-        <translation>Le journal des générations fait %1 (%2 octets), trop pour que beaucoup d&apos;éditeurs de texte l&apos;ouvrent confortablement. Ouvrir plutôt le dossier qui le contient ?
+        <translation>Le journal des générations fait %1 (%2 octets), trop pour que beaucoup d&apos;éditeurs de texte l&apos;ouvrent confortablement. Ouvrir plutôt le dossier qui le contient&#xa0;?
 
 %3</translation>
     </message>
@@ -821,7 +821,7 @@ Le journal des générations contient toutes les générations écrites jusque-l
     <message>
         <source>No text editor could be started for the generation log. Open it with an editor of your choice; it is
 %1</source>
-        <translation>Aucun éditeur de texte n&apos;a pu être lancé pour le journal des générations. Ouvrez-le avec l&apos;éditeur de votre choix ; il s&apos;agit de
+        <translation>Aucun éditeur de texte n&apos;a pu être lancé pour le journal des générations. Ouvrez-le avec l&apos;éditeur de votre choix&#xa0;; il s&apos;agit de
 %1</translation>
     </message>
 </context>
@@ -838,30 +838,30 @@ Le journal des générations contient toutes les générations écrites jusque-l
     <message>
         <source>The link to this set-up is on the clipboard:
 %1</source>
-        <translation>Le lien vers cette configuration est dans le presse-papiers :
+        <translation>Le lien vers cette configuration est dans le presse-papiers&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The link could not be put on the clipboard. Copy it from here:
 %1</source>
-        <translation>Le lien n&apos;a pas pu être mis dans le presse-papiers. Copiez-le d&apos;ici :
+        <translation>Le lien n&apos;a pas pu être mis dans le presse-papiers. Copiez-le d&apos;ici&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The link&apos;s seed &quot;%1&quot; was ignored: a seed is a whole number from 0 to %2.</source>
-        <translation>La graine « %1 » du lien a été ignorée : une graine est un nombre entier de 0 à %2.</translation>
+        <translation>La graine «&#xa0;%1&#xa0;» du lien a été ignorée&#xa0;: une graine est un nombre entier de 0 à %2.</translation>
     </message>
     <message>
         <source>The link&apos;s step &quot;%1&quot; was ignored: the steps are 1 to 4.</source>
-        <translation>L&apos;étape « %1 » du lien a été ignorée : les étapes vont de 1 à 4.</translation>
+        <translation>L&apos;étape «&#xa0;%1&#xa0;» du lien a été ignorée&#xa0;: les étapes vont de 1 à 4.</translation>
     </message>
     <message>
         <source>The link&apos;s scheme &quot;%1&quot; was ignored: the schemes are %2.</source>
-        <translation>Le schéma « %1 » du lien a été ignoré : les schémas sont %2.</translation>
+        <translation>Le schéma «&#xa0;%1&#xa0;» du lien a été ignoré&#xa0;: les schémas sont %2.</translation>
     </message>
     <message>
         <source>The link&apos;s phrase was ignored: it is longer than %1 characters.</source>
-        <translation>La phrase du lien a été ignorée : elle dépasse %1 caractères.</translation>
+        <translation>La phrase du lien a été ignorée&#xa0;: elle dépasse %1 caractères.</translation>
     </message>
     <message>
         <source>and</source>
@@ -869,11 +869,11 @@ Le journal des générations contient toutes les générations écrites jusque-l
     </message>
     <message>
         <source>The link&apos;s setting &quot;%1&quot; is not one this page knows, and was ignored.</source>
-        <translation>Le réglage « %1 » du lien est inconnu de cette page et a été ignoré.</translation>
+        <translation>Le réglage «&#xa0;%1&#xa0;» du lien est inconnu de cette page et a été ignoré.</translation>
     </message>
     <message>
         <source>Seeded with %1: every result repeats exactly, as quarrow-lab&apos;s with --seed %1.</source>
-        <translation>Graine %1 : chaque résultat se reproduit à l&apos;identique, comme ceux de quarrow-lab avec --seed %1.</translation>
+        <translation>Graine %1&#xa0;: chaque résultat se reproduit à l&apos;identique, comme ceux de quarrow-lab avec --seed %1.</translation>
     </message>
     <message>
         <source>Evolving the target</source>
@@ -881,7 +881,7 @@ Le journal des générations contient toutes les générations écrites jusque-l
     </message>
     <message>
         <source>Generation %1: %2 of %3 letters right, %4 strings made</source>
-        <translation>Génération %1 : %2 lettres justes sur %3, %4 chaînes produites</translation>
+        <translation>Génération %1&#xa0;: %2 lettres justes sur %3, %4 chaînes produites</translation>
     </message>
     <message>
         <source>Measuring how many strings this computer makes in a second…</source>
@@ -901,7 +901,7 @@ Le journal des générations contient toutes les générations écrites jusque-l
     </message>
     <message>
         <source>The log is %1; this shows its first %2. Download it to read it whole.</source>
-        <translation>Le journal fait %1 ; seul son début (%2) est affiché ici. Téléchargez-le pour le lire en entier.</translation>
+        <translation>Le journal fait %1&#xa0;; seul son début (%2) est affiché ici. Téléchargez-le pour le lire en entier.</translation>
     </message>
     <message>
         <source>generation.log, in this browser&apos;s storage for the page</source>
@@ -909,7 +909,7 @@ Le journal des générations contient toutes les générations écrites jusque-l
     </message>
     <message>
         <source>The generation log could not be read: %1</source>
-        <translation>Le journal des générations n&apos;a pas pu être lu : %1</translation>
+        <translation>Le journal des générations n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Another tab or window of this browser is running a selection with Quarrow and writing the generation log.
@@ -929,18 +929,58 @@ La simulation n&apos;a pas été lancée. Réessayez quand cette simulation sera
     </message>
     <message>
         <source>Quarrow could not start in this browser: %1</source>
-        <translation>Quarrow n&apos;a pas pu démarrer dans ce navigateur : %1</translation>
+        <translation>Quarrow n&apos;a pas pu démarrer dans ce navigateur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page hold a run in its worker, so the run goes at full speed: Pause, Step and the slower speeds need the page served with cross-origin isolation.</source>
+        <translation>Ce navigateur ne permet pas à la page de retenir une simulation dans son worker, qui va donc à pleine vitesse : « Pause », « Pas à pas » et les vitesses plus lentes demandent une page servie avec l’isolation cross-origin.</translation>
+    </message>
+    <message>
+        <source>A new version of Quarrow is ready.</source>
+        <translation>Une nouvelle version de Quarrow est prête.</translation>
+    </message>
+    <message>
+        <source>A new version of Quarrow is in use in another tab or window.</source>
+        <translation>Une nouvelle version de Quarrow est utilisée dans un autre onglet ou une autre fenêtre.</translation>
+    </message>
+    <message>
+        <source>Use it now</source>
+        <translation>L’utiliser maintenant</translation>
+    </message>
+    <message>
+        <source>Reload the page with the new version, keeping the phrase, step and scheme</source>
+        <translation>Recharge la page avec la nouvelle version en gardant la phrase, l’étape et le schéma</translation>
+    </message>
+    <message>
+        <source>It can be used once the task under way has finished or been cancelled.</source>
+        <translation>Elle pourra être utilisée une fois la tâche en cours terminée ou annulée.</translation>
+    </message>
+    <message>
+        <source>%1: mean %2 generations, median %3, 10% of runs at most %4, 90% at most %5; the exact law&apos;s mean is %6.</source>
+        <translation>%1 : moyenne %2 générations, médiane %3, 10 % des simulations au plus %4, 90 % au plus %5 ; la moyenne de la loi exacte est %6.</translation>
+    </message>
+    <message>
+        <source>Runs done: %1 of %2</source>
+        <translation>Simulations faites : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Save chart as PNG</source>
+        <translation>Enregistrer le graphique en PNG</translation>
+    </message>
+    <message>
+        <source>Save chart as SVG</source>
+        <translation>Enregistrer le graphique en SVG</translation>
     </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>
     <message>
         <source>Blind search found the target at string %1; on average a blind search needs %2 = %3 strings to match it.</source>
-        <translation>La recherche aveugle a trouvé la cible à la chaîne %1 ; en moyenne, une recherche aveugle demande %2 = %3 chaînes pour l&apos;atteindre.</translation>
+        <translation>La recherche aveugle a trouvé la cible à la chaîne %1&#xa0;; en moyenne, une recherche aveugle demande %2 = %3 chaînes pour l&apos;atteindre.</translation>
     </message>
     <message>
         <source>Blind search made %1 strings; its best has %2 of %3 letters right. Matching all %3 would take on average %4 = %5 strings</source>
-        <translation>La recherche aveugle a produit %1 chaînes ; sa meilleure a %2 lettres justes sur %3. Obtenir les %3 demanderait en moyenne %4 = %5 chaînes</translation>
+        <translation>La recherche aveugle a produit %1 chaînes&#xa0;; sa meilleure a %2 lettres justes sur %3. Obtenir les %3 demanderait en moyenne %4 = %5 chaînes</translation>
     </message>
     <message>
         <source>%1 years</source>
@@ -948,7 +988,7 @@ La simulation n&apos;a pas été lancée. Réessayez quand cette simulation sera
     </message>
     <message>
         <source>: about %1 at this computer&apos;s rate.</source>
-        <translation> : environ %1 au rythme de cet ordinateur.</translation>
+        <translation>&#xa0;: environ %1 au rythme de cet ordinateur.</translation>
     </message>
     <message>
         <source>Blind search</source>
@@ -956,7 +996,7 @@ La simulation n&apos;a pas été lancée. Réessayez quand cette simulation sera
     </message>
     <message>
         <source>Blind search:</source>
-        <translation>Recherche aveugle :</translation>
+        <translation>Recherche aveugle&#xa0;:</translation>
     </message>
     <message>
         <source>Blind search&apos;s best string</source>
@@ -968,7 +1008,7 @@ La simulation n&apos;a pas été lancée. Réessayez quand cette simulation sera
     </message>
     <message>
         <source>%1 of %2 right; %3 strings</source>
-        <translation>%1 justes sur %2 ; %3 chaînes</translation>
+        <translation>%1 justes sur %2&#xa0;; %3 chaînes</translation>
     </message>
 </context>
 <context>
@@ -990,17 +1030,17 @@ La simulation n&apos;a pas été lancée. Réessayez quand cette simulation sera
     <name>quarrow::EvolutionView</name>
     <message>
         <source>Step Four: %1</source>
-        <translation>Étape quatre : %1</translation>
+        <translation>Étape quatre&#xa0;: %1</translation>
     </message>
     <message>
         <source>Expected: %1</source>
-        <translation>Attendu : %1</translation>
+        <translation>Attendu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Expected: %1
 Chance that the next generation finishes the run: %2, the same for every generation however many have failed before it.</source>
-        <translation>Attendu : %1
-Probabilité que la génération suivante termine la simulation : %2, la même pour chaque génération, quel que soit le nombre d&apos;échecs avant elle.</translation>
+        <translation>Attendu&#xa0;: %1
+Probabilité que la génération suivante termine la simulation&#xa0;: %2, la même pour chaque génération, quel que soit le nombre d&apos;échecs avant elle.</translation>
     </message>
     <message>
         <source>Run finished.</source>
@@ -1008,11 +1048,11 @@ Probabilité que la génération suivante termine la simulation : %2, la même 
     </message>
     <message>
         <source>Offspring %1 of generation %2 drew the last hit: every letter of the target is now locked.</source>
-        <translation>Le descendant %1 de la génération %2 a tiré le dernier succès : chaque lettre de la cible est maintenant verrouillée.</translation>
+        <translation>Le descendant %1 de la génération %2 a tiré le dernier succès&#xa0;: chaque lettre de la cible est maintenant verrouillée.</translation>
     </message>
     <message>
         <source>Generation %1 drew the last hit: every letter of the target is now locked.</source>
-        <translation>La génération %1 a tiré le dernier succès : chaque lettre de la cible est maintenant verrouillée.</translation>
+        <translation>La génération %1 a tiré le dernier succès&#xa0;: chaque lettre de la cible est maintenant verrouillée.</translation>
     </message>
     <message>
         <source>The parent matched the target in generation %1.</source>
@@ -1020,7 +1060,7 @@ Probabilité que la génération suivante termine la simulation : %2, la même 
     </message>
     <message>
         <source>Run stopped: the log could not be written.</source>
-        <translation>Simulation arrêtée : le journal n&apos;a pas pu être écrit.</translation>
+        <translation>Simulation arrêtée&#xa0;: le journal n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>Run refused.</source>
@@ -1042,7 +1082,7 @@ Probabilité que la génération suivante termine la simulation : %2, la même 
         <source>The run is still going on. Do you want to cancel it?
 
 The log keeps every generation finished so far.</source>
-        <translation>La simulation est toujours en cours. Voulez-vous l&apos;annuler ?
+        <translation>La simulation est toujours en cours. Voulez-vous l&apos;annuler&#xa0;?
 
 Le journal garde toutes les générations terminées jusqu&apos;ici.</translation>
     </message>
@@ -1056,47 +1096,47 @@ Le journal garde toutes les générations terminées jusqu&apos;ici.</translatio
     </message>
     <message>
         <source>Generation: %1</source>
-        <translation>Génération : %1</translation>
+        <translation>Génération&#xa0;: %1</translation>
     </message>
     <message>
         <source>Strings made: %1</source>
-        <translation>Chaînes produites : %1</translation>
+        <translation>Chaînes produites&#xa0;: %1</translation>
     </message>
     <message>
         <source>Letters matched: %1 of %2</source>
-        <translation>Lettres trouvées : %1 sur %2</translation>
+        <translation>Lettres trouvées&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Best of the run: %1 of %2</source>
-        <translation>Meilleur de la simulation : %1 sur %2</translation>
+        <translation>Meilleur de la simulation&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Generations per second: %1</source>
-        <translation>Générations par seconde : %1</translation>
+        <translation>Générations par seconde&#xa0;: %1</translation>
     </message>
     <message>
         <source>Elapsed seconds: %1</source>
-        <translation>Secondes écoulées : %1</translation>
+        <translation>Secondes écoulées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Computing seconds: %1</source>
-        <translation>Secondes de calcul : %1</translation>
+        <translation>Secondes de calcul&#xa0;: %1</translation>
     </message>
     <message>
         <source>Log file size: %1</source>
-        <translation>Taille du journal : %1</translation>
+        <translation>Taille du journal&#xa0;: %1</translation>
     </message>
     <message>
         <source>Generation %1: %2 of %3 letters matched, the run&apos;s best %4</source>
-        <translation>Génération %1 : %2 lettres trouvées sur %3, meilleur de la simulation %4</translation>
+        <translation>Génération %1&#xa0;: %2 lettres trouvées sur %3, meilleur de la simulation %4</translation>
     </message>
     <message>
         <source>Generation %1: %2 of %3 letters right</source>
-        <translation>Génération %1 : %2 lettres justes sur %3</translation>
+        <translation>Génération %1&#xa0;: %2 lettres justes sur %3</translation>
     </message>
     <message>
         <source>Letters right by generation for &quot;%1&quot;: %2, 1 run from &quot;%3&quot;</source>
-        <translation>Lettres justes par génération pour « %1 » : %2, 1 simulation depuis « %3 »</translation>
+        <translation>Lettres justes par génération pour «&#xa0;%1&#xa0;»&#xa0;: %2, 1 simulation depuis «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>Back to the run</source>
@@ -1119,10 +1159,10 @@ Le journal garde toutes les générations terminées jusqu&apos;ici.</translatio
 %2
 
 The view keeps it; choose another place and save again.</source>
-        <translation>Les données n&apos;ont pas pu être écrites dans %1 :
+        <translation>Les données n&apos;ont pas pu être écrites dans %1&#xa0;:
 %2
 
-La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez à nouveau.</translation>
+La fenêtre de suivi les garde&#xa0;; choisissez un autre emplacement et enregistrez à nouveau.</translation>
     </message>
     <message>
         <source>Save chart</source>
@@ -1131,7 +1171,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     <message>
         <source>The chart could not be written to %1:
 %2</source>
-        <translation>Le graphique n&apos;a pas pu être écrit dans %1 :
+        <translation>Le graphique n&apos;a pas pu être écrit dans %1&#xa0;:
 %2</translation>
     </message>
     <message numerus="yes">
@@ -1144,15 +1184,15 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     <message numerus="yes">
         <source>This run took %1 generation(s); %2 of runs take at most that many.</source>
         <translation>
-            <numerusform>Cette simulation a demandé %1 génération ; %2 des simulations en demandent au plus autant.</numerusform>
-            <numerusform>Cette simulation a demandé %1 générations ; %2 des simulations en demandent au plus autant.</numerusform>
+            <numerusform>Cette simulation a demandé %1 génération&#xa0;; %2 des simulations en demandent au plus autant.</numerusform>
+            <numerusform>Cette simulation a demandé %1 générations&#xa0;; %2 des simulations en demandent au plus autant.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The prefix each generation reached went from %1 to %2 letters of %3 in %4 generation(s); the run&apos;s best rose to %5.</source>
         <translation>
-            <numerusform>Le préfixe atteint par chaque génération est passé de %1 à %2 lettres sur %3 en %4 génération ; le meilleur de la simulation est monté à %5.</numerusform>
-            <numerusform>Le préfixe atteint par chaque génération est passé de %1 à %2 lettres sur %3 en %4 générations ; le meilleur de la simulation est monté à %5.</numerusform>
+            <numerusform>Le préfixe atteint par chaque génération est passé de %1 à %2 lettres sur %3 en %4 génération&#xa0;; le meilleur de la simulation est monté à %5.</numerusform>
+            <numerusform>Le préfixe atteint par chaque génération est passé de %1 à %2 lettres sur %3 en %4 générations&#xa0;; le meilleur de la simulation est monté à %5.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1248,7 +1288,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Quarrow Help: %1</source>
-        <translation>Aide de Quarrow : %1</translation>
+        <translation>Aide de Quarrow&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1263,11 +1303,11 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>%1; wrong at position %2</source>
-        <translation>%1 ; erreur à la position %2</translation>
+        <translation>%1&#xa0;; erreur à la position %2</translation>
     </message>
     <message>
         <source>%1; wrong at positions %2</source>
-        <translation>%1 ; erreurs aux positions %2</translation>
+        <translation>%1&#xa0;; erreurs aux positions %2</translation>
     </message>
     <message>
         <source>%1, at position %2</source>
@@ -1279,7 +1319,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Target:</source>
-        <translation>Cible :</translation>
+        <translation>Cible&#xa0;:</translation>
     </message>
     <message>
         <source>Target</source>
@@ -1287,7 +1327,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Scored against:</source>
-        <translation>Comparée à :</translation>
+        <translation>Comparée à&#xa0;:</translation>
     </message>
     <message>
         <source>First string, which the random tail is scored against</source>
@@ -1295,7 +1335,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>This generation:</source>
-        <translation>Cette génération :</translation>
+        <translation>Cette génération&#xa0;:</translation>
     </message>
     <message>
         <source>Last offspring of the generation</source>
@@ -1303,7 +1343,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Parent:</source>
-        <translation>Parent :</translation>
+        <translation>Parent&#xa0;:</translation>
     </message>
     <message>
         <source>Current parent</source>
@@ -1311,11 +1351,11 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Each offspring copies the first letters of the target (blue: locked) and draws the rest at random. A drawn letter that equals the first string&apos;s letter at its place is a hit (green) and locks one more letter of the target for the next offspring. Every generation starts again with nothing locked.</source>
-        <translation>Chaque descendant copie les premières lettres de la cible (en bleu : verrouillées) et tire les autres au hasard. Une lettre tirée égale à la lettre de la première chaîne à sa place est un succès (en vert) et verrouille une lettre de plus de la cible pour le descendant suivant. Chaque génération recommence sans rien de verrouillé.</translation>
+        <translation>Chaque descendant copie les premières lettres de la cible (en bleu&#xa0;: verrouillées) et tire les autres au hasard. Une lettre tirée égale à la lettre de la première chaîne à sa place est un succès (en vert) et verrouille une lettre de plus de la cible pour le descendant suivant. Chaque génération recommence sans rien de verrouillé.</translation>
     </message>
     <message>
         <source>%1. Locked: %2, %3.</source>
-        <translation>%1. Verrouillées : %2, %3.</translation>
+        <translation>%1. Verrouillées&#xa0;: %2, %3.</translation>
     </message>
     <message>
         <source>Hits in the random tail at positions %1.</source>
@@ -1341,11 +1381,11 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     <name>quarrow::OffspringPanel</name>
     <message>
         <source>Offspring %1: %2, %3</source>
-        <translation>Descendant %1 : %2, %3</translation>
+        <translation>Descendant %1&#xa0;: %2, %3</translation>
     </message>
     <message>
         <source>Offspring %1: %2 of %3 right</source>
-        <translation>Descendant %1 : %2 justes sur %3</translation>
+        <translation>Descendant %1&#xa0;: %2 justes sur %3</translation>
     </message>
     <message>
         <source>Offspring of this generation</source>
@@ -1353,7 +1393,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Blue: copied from the target; green: a hit.</source>
-        <translation>Bleu : copié de la cible ; vert : un succès.</translation>
+        <translation>Bleu&#xa0;: copié de la cible&#xa0;; vert&#xa0;: un succès.</translation>
     </message>
     <message>
         <source>Offspring of generation %1</source>
@@ -1388,7 +1428,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>more letters right, but not chosen: the 20th offspring always is</source>
-        <translation>plus de lettres justes, mais non choisi : c&apos;est toujours le 20e descendant qui l&apos;est</translation>
+        <translation>plus de lettres justes, mais non choisi&#xa0;: c&apos;est toujours le 20e descendant qui l&apos;est</translation>
     </message>
     <message numerus="yes">
         <source>%Ln letter(s) copied</source>
@@ -1403,23 +1443,23 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Bold, underlined: right; italic: changed; plain: kept; “%1”: %2.</source>
-        <translation>Gras et souligné : juste ; italique : changé ; normal : gardé ; « %1 » : %2.</translation>
+        <translation>Gras et souligné&#xa0;: juste&#xa0;; italique&#xa0;: changé&#xa0;; normal&#xa0;: gardé&#xa0;; «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Offspring %1: %2, %3, every letter now locked</source>
-        <translation>Descendant %1 : %2, %3, toutes les lettres désormais verrouillées</translation>
+        <translation>Descendant %1&#xa0;: %2, %3, toutes les lettres désormais verrouillées</translation>
     </message>
     <message>
         <source>Offspring %1: %2 of %3 right, matches the target</source>
-        <translation>Descendant %1 : %2 justes sur %3, égale la cible</translation>
+        <translation>Descendant %1&#xa0;: %2 justes sur %3, égale la cible</translation>
     </message>
     <message>
         <source>Offspring %1: %2 of %3 right, next parent</source>
-        <translation>Descendant %1 : %2 justes sur %3, prochain parent</translation>
+        <translation>Descendant %1&#xa0;: %2 justes sur %3, prochain parent</translation>
     </message>
     <message>
         <source>Offspring %1: %2 of %3 right, more letters right, but not chosen: the 20th offspring always is</source>
-        <translation>Descendant %1 : %2 justes sur %3, plus de lettres justes, mais non choisi : c&apos;est toujours le 20e descendant qui l&apos;est</translation>
+        <translation>Descendant %1&#xa0;: %2 justes sur %3, plus de lettres justes, mais non choisi&#xa0;: c&apos;est toujours le 20e descendant qui l&apos;est</translation>
     </message>
 </context>
 <context>
@@ -1430,7 +1470,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Opens the help topic &quot;%1&quot;</source>
-        <translation>Ouvre la rubrique d&apos;aide « %1 »</translation>
+        <translation>Ouvre la rubrique d&apos;aide «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1453,7 +1493,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Repeat: %1</source>
-        <translation>Répéter : %1</translation>
+        <translation>Répéter&#xa0;: %1</translation>
     </message>
     <message>
         <source>Runs of each scheme</source>
@@ -1465,15 +1505,15 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>&amp;Runs of each scheme:</source>
-        <translation>&amp;Simulations par schéma :</translation>
+        <translation>&amp;Simulations par schéma&#xa0;:</translation>
     </message>
     <message>
         <source>Schemes:</source>
-        <translation>Schémas :</translation>
+        <translation>Schémas&#xa0;:</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation>&amp;Graine :</translation>
+        <translation>&amp;Graine&#xa0;:</translation>
     </message>
     <message>
         <source>Your guess (generations)</source>
@@ -1485,11 +1525,11 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Your &amp;guess (generations):</source>
-        <translation>Votre &amp;estimation (générations) :</translation>
+        <translation>Votre &amp;estimation (générations)&#xa0;:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation>Durée :</translation>
+        <translation>Durée&#xa0;:</translation>
     </message>
     <message>
         <source>Figures of the runs</source>
@@ -1537,7 +1577,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Generations per run, over the runs that finished. Exact law: what chance predicts for a very great number of runs, its mean and, in brackets, its 10%, median and 90%.</source>
-        <translation>Générations par simulation, sur les simulations terminées. Loi exacte : ce que le hasard prévoit pour un très grand nombre de simulations, sa moyenne et, entre parenthèses, ses valeurs à 10%, à la médiane et à 90%.</translation>
+        <translation>Générations par simulation, sur les simulations terminées. Loi exacte&#xa0;: ce que le hasard prévoit pour un très grand nombre de simulations, sa moyenne et, entre parenthèses, ses valeurs à 10%, à la médiane et à 90%.</translation>
     </message>
     <message>
         <source>Measuring how fast this computer runs...</source>
@@ -1549,11 +1589,11 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Each scheme needs at least %1 runs, and at most %2; %3 are too few.</source>
-        <translation>Chaque schéma demande au moins %1 simulations, et au plus %2 ; %3, c&apos;est trop peu.</translation>
+        <translation>Chaque schéma demande au moins %1 simulations, et au plus %2&#xa0;; %3, c&apos;est trop peu.</translation>
     </message>
     <message>
         <source>The batch failed (%1). The figures below are from the last batch that ran; Start tries again.</source>
-        <translation>La série a échoué (%1). Les chiffres ci-dessous viennent de la dernière série exécutée ; Démarrer réessaie.</translation>
+        <translation>La série a échoué (%1). Les chiffres ci-dessous viennent de la dernière série exécutée&#xa0;; Démarrer réessaie.</translation>
     </message>
     <message>
         <source>its results are incomplete</source>
@@ -1561,7 +1601,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Generations per run, %1; the Exact law column gives the exact law&apos;s mean and, in brackets, its 10th percentile, median and 90th percentile.</source>
-        <translation>Générations par simulation, %1 ; la colonne Loi exacte donne la moyenne de la loi exacte et, entre parenthèses, son 10e centile, sa médiane et son 90e centile.</translation>
+        <translation>Générations par simulation, %1&#xa0;; la colonne Loi exacte donne la moyenne de la loi exacte et, entre parenthèses, son 10e centile, sa médiane et son 90e centile.</translation>
     </message>
     <message>
         <source>%1 (%2, %3, %4)</source>
@@ -1573,7 +1613,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>The chart could not be saved to %1: %2.</source>
-        <translation>Le graphique n&apos;a pas pu être enregistré dans %1 : %2.</translation>
+        <translation>Le graphique n&apos;a pas pu être enregistré dans %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Your guess must be a whole number of generations, such as 30. Leave the box empty to run without a guess.</source>
@@ -1589,7 +1629,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>The data could not be saved to %1: %2. The window keeps it; choose another place and save again.</source>
-        <translation>Les données n&apos;ont pas pu être enregistrées dans %1 : %2. La fenêtre les garde ; choisissez un autre emplacement et enregistrez à nouveau.</translation>
+        <translation>Les données n&apos;ont pas pu être enregistrées dans %1&#xa0;: %2. La fenêtre les garde&#xa0;; choisissez un autre emplacement et enregistrez à nouveau.</translation>
     </message>
     <message>
         <source>CSV files</source>
@@ -1602,15 +1642,15 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     <message numerus="yes">
         <source>Scheme %1 will take %2 on %n core(s); fewer runs, or leaving it out, shortens that.</source>
         <translation>
-            <numerusform>Le schéma %1 prendra %2 sur %n cœur ; moins de simulations, ou l&apos;omettre, raccourcit cette durée.</numerusform>
-            <numerusform>Le schéma %1 prendra %2 sur %n cœurs ; moins de simulations, ou l&apos;omettre, raccourcit cette durée.</numerusform>
+            <numerusform>Le schéma %1 prendra %2 sur %n cœur&#xa0;; moins de simulations, ou l&apos;omettre, raccourcit cette durée.</numerusform>
+            <numerusform>Le schéma %1 prendra %2 sur %n cœurs&#xa0;; moins de simulations, ou l&apos;omettre, raccourcit cette durée.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Scheme %1 is left out: it would take %2 on %n core(s).</source>
         <translation>
-            <numerusform>Le schéma %1 est omis : il prendrait %2 sur %n cœur.</numerusform>
-            <numerusform>Le schéma %1 est omis : il prendrait %2 sur %n cœurs.</numerusform>
+            <numerusform>Le schéma %1 est omis&#xa0;: il prendrait %2 sur %n cœur.</numerusform>
+            <numerusform>Le schéma %1 est omis&#xa0;: il prendrait %2 sur %n cœurs.</numerusform>
         </translation>
     </message>
     <message>
@@ -1676,7 +1716,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Generations a second; slower than full speed, the view shows each generation&apos;s offspring. The choice holds for the next runs too.</source>
-        <translation>Générations par seconde ; en dessous de la vitesse maximale, la fenêtre montre les descendants de chaque génération. Ce choix vaut aussi pour les simulations suivantes.</translation>
+        <translation>Générations par seconde&#xa0;; en dessous de la vitesse maximale, la fenêtre montre les descendants de chaque génération. Ce choix vaut aussi pour les simulations suivantes.</translation>
     </message>
     <message>
         <source>Full speed</source>
@@ -1688,7 +1728,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Vitesse :</translation>
+        <translation>Vitesse&#xa0;:</translation>
     </message>
     <message>
         <source>Leave the finished chart on the screen when the run ends</source>
@@ -1704,7 +1744,7 @@ La fenêtre de suivi les garde ; choisissez un autre emplacement et enregistrez
     </message>
     <message>
         <source>Stops the run; the log keeps every generation finished so far</source>
-        <translation>Arrête la simulation ; le journal garde toutes les générations terminées jusqu&apos;ici</translation>
+        <translation>Arrête la simulation&#xa0;; le journal garde toutes les générations terminées jusqu&apos;ici</translation>
     </message>
     <message>
         <source>Run this target many times with each scheme and compare the distribution with the exact law and blind search</source>

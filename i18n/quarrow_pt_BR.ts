@@ -931,6 +931,46 @@ A execução não foi iniciada. Tente de novo quando aquela execução terminar.
         <source>Quarrow could not start in this browser: %1</source>
         <translation>Não foi possível iniciar o Quarrow neste navegador: %1</translation>
     </message>
+    <message>
+        <source>This browser does not let the page hold a run in its worker, so the run goes at full speed: Pause, Step and the slower speeds need the page served with cross-origin isolation.</source>
+        <translation>Este navegador não deixa a página segurar uma execução no seu worker, então ela corre em velocidade máxima: “Pausar”, “Avançar” e as velocidades mais lentas precisam que a página seja servida com isolamento de origem cruzada.</translation>
+    </message>
+    <message>
+        <source>A new version of Quarrow is ready.</source>
+        <translation>Uma nova versão do Quarrow está pronta.</translation>
+    </message>
+    <message>
+        <source>A new version of Quarrow is in use in another tab or window.</source>
+        <translation>Uma nova versão do Quarrow está em uso em outra aba ou janela.</translation>
+    </message>
+    <message>
+        <source>Use it now</source>
+        <translation>Usar agora</translation>
+    </message>
+    <message>
+        <source>Reload the page with the new version, keeping the phrase, step and scheme</source>
+        <translation>Recarrega a página com a nova versão, mantendo a frase, o passo e o esquema</translation>
+    </message>
+    <message>
+        <source>It can be used once the task under way has finished or been cancelled.</source>
+        <translation>Ela poderá ser usada quando a tarefa em andamento terminar ou for cancelada.</translation>
+    </message>
+    <message>
+        <source>%1: mean %2 generations, median %3, 10% of runs at most %4, 90% at most %5; the exact law&apos;s mean is %6.</source>
+        <translation>%1: média de %2 gerações, mediana %3, 10% das execuções no máximo %4, 90% no máximo %5; a média da lei exata é %6.</translation>
+    </message>
+    <message>
+        <source>Runs done: %1 of %2</source>
+        <translation>Execuções feitas: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Save chart as PNG</source>
+        <translation>Salvar gráfico como PNG</translation>
+    </message>
+    <message>
+        <source>Save chart as SVG</source>
+        <translation>Salvar gráfico como SVG</translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>

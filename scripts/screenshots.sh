@@ -6,6 +6,8 @@
 # SCENE-SIZE-ZOOM.png; look at every one before committing them.
 #
 #   bash scripts/screenshots.sh [FOLDER] [PHRASE]
+#
+# LANGUAGE=de (or fr, es, pt_BR) shows the program in that language and adds it to each name.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p "${1:-docs}"
@@ -23,7 +25,8 @@ shoot() { # SIZE NAME TOUR-OPTIONS...
   bash "$screen" stop >/dev/null 2>&1 || true
   eval "$(bash "$screen" start "$size")"
   HOME=$home XDG_DATA_HOME=$home/share timeout 900 \
-    ./build/release/tests/ui/quarrow_screen_tour "$out" "$name" "$phrase" "$@"
+    ./build/release/tests/ui/quarrow_screen_tour "$out" "$name${LANGUAGE:+-$LANGUAGE}" "$phrase" \
+    ${LANGUAGE:+--language "$LANGUAGE"} "$@"
 }
 
 shoot 1920x1080 1920x1080-100

@@ -36,6 +36,8 @@ desktop_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins
   qt6-l10n-tools qt6-tools-dev
+  # The toolkit's own texts (message-box buttons, file dialogs) in the shipped languages.
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   fonts-liberation fonts-dejavu-core

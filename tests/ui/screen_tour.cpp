@@ -3,13 +3,14 @@
 // private X server with a window manager, once for each screen size and zoom.
 //
 //   quarrow_screen_tour FOLDER NAME PHRASE [--zoom-steps N] [--full-screen] [--scheme 1|2|3]
-//                       [--zoom-after N]
+//                       [--zoom-after N] [--language CODE]
 //
 // writes, in FOLDER, live-view-4-a-second-NAME.png (running at 4 generations a second),
 // live-view-paused-NAME.png (held after a few generations, the offspring shown),
 // live-view-finished-NAME.png (the finished view) and repeat-window-NAME.png (the Repeat window
 // after 100 runs of each scheme). --zoom-after zooms the main window in N steps once the view
-// is open, as a teacher who finds the text too small does.
+// is open, as a teacher who finds the text too small does. --language shows the program in one
+// of the shipped languages (de, fr, es, pt_BR), chosen once the window is built, as its menu does.
 
 #include "platform/clock.h"
 #include "platform/generator.h"
@@ -88,14 +89,16 @@ int Generation(QWidget* view) {
     if (figures == nullptr) {
         return 0;
     }
-    // "Generation: 12" or "Generation 12" opens the figures.
+    // "Generation: 12" opens the figures, in the language shown.
     const QString text = figures->text();
-    const qsizetype at = text.indexOf(QStringLiteral("Generation"));
+    const QString opening =
+        QCoreApplication::translate("quarrow::EvolutionView", "Generation: %1").section('%', 0, 0);
+    const qsizetype at = text.indexOf(opening);
     if (at < 0) {
         return 0;
     }
     QString digits;
-    for (qsizetype i = at + 10; i < text.size(); ++i) {
+    for (qsizetype i = at + opening.size(); i < text.size(); ++i) {
         if (text[i].isDigit()) {
             digits += text[i];
         } else if (!digits.isEmpty() && text[i] != QChar(',')) {
@@ -148,7 +151,8 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 4) {
         std::fprintf(stderr, "usage: quarrow_screen_tour FOLDER NAME PHRASE [--zoom-steps N] "
-                             "[--full-screen] [--scheme 1|2|3] [--zoom-after N]\n");
+                             "[--full-screen] [--scheme 1|2|3] [--zoom-after N] "
+                             "[--language CODE]\n");
         return 2;
     }
     const QString& folderPath = arguments[1];
@@ -173,6 +177,12 @@ int main(int argc, char* argv[]) {
     services.monotonic = &quarrow::SystemMonotonic();
     services.logPath = folder.filePath(QStringLiteral("hold.txt"));
     quarrow::Quarrow window(services);
+    const int languageAt = static_cast<int>(arguments.indexOf(QStringLiteral("--language")));
+    if (languageAt > 0 &&
+        !quarrow::plot::Catalogue::Of(app)->Use(arguments.value(languageAt + 1))) {
+        std::fprintf(stderr, "no such language\n");
+        return 2;
+    }
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "the window did not show\n");

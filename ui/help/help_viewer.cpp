@@ -1,8 +1,10 @@
 #include "ui/help/help_viewer.h"
 
+#include "plot/catalogue.h"
 #include "ui/common/zoom.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -24,6 +26,7 @@
 // The topics live in a static library, where nothing would otherwise keep their registration.
 static void RegisterHelpPages() {
     Q_INIT_RESOURCE(help);
+    Q_INIT_RESOURCE(help_languages);
 }
 
 namespace quarrow {
@@ -32,16 +35,27 @@ namespace {
 
 const QString kLogPathMarker = QStringLiteral("@LOG_PATH@");
 
-QString ReadPage(const QUrl& url) {
-    // Only pages compiled into the program are ever read.
+// The English page at `url` (qrc:/help/topic10.html), or its translation into `language`
+// (:/help/de/topic10.html) where there is one. Only pages compiled into the program are ever read.
+QString ReadPage(const QUrl& url, const QString& language = QStringLiteral("en")) {
     if (url.scheme() != QLatin1String("qrc")) {
         return {};
     }
-    QFile file(QLatin1Char(':') + url.path());
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QString english = QLatin1Char(':') + url.path();
+    QFile translated(QStringLiteral(":/help/%1/%2").arg(language, url.fileName()));
+    QFile file(english);
+    QFile& shown =
+        url.path().count(QLatin1Char('/')) == 2 && translated.exists() ? translated : file;
+    if (!shown.open(QIODevice::ReadOnly)) {
         return {};
     }
-    return QString::fromUtf8(file.readAll());
+    return QString::fromUtf8(shown.readAll());
+}
+
+// The language the program's texts are shown in.
+QString ShownLanguage() {
+    const plot::Catalogue* catalogue = plot::Catalogue::Of(*QCoreApplication::instance());
+    return catalogue == nullptr ? QStringLiteral("en") : catalogue->Language();
 }
 
 constexpr int kHelpWindowGap = 12;
@@ -188,7 +202,7 @@ public:
         if (type != QTextDocument::HtmlResource) {
             return QTextBrowser::loadResource(type, name);
         }
-        QString page = ReadPage(name);
+        QString page = ReadPage(name, ShownLanguage());
         if (page.isEmpty()) {
             return {};
         }
@@ -212,37 +226,30 @@ constexpr Qt::WindowFlags kHelpWindowFlags =
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, kHelpWindowFlags) {
     RegisterHelpPages();
     setObjectName(QStringLiteral("helpViewer"));
-    setWindowTitle(tr("Quarrow Help"));
     // The main window decides when the program ends, not this one.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(kBaseSize);
 
     back_ = new QToolButton(this);
     back_->setObjectName(QStringLiteral("helpBack"));
-    back_->setText(tr("Back"));
-    back_->setToolTip(tr("Back to the previous topic (Alt+Left)"));
     back_->setEnabled(false);
     forward_ = new QToolButton(this);
     forward_->setObjectName(QStringLiteral("helpForward"));
-    forward_->setText(tr("Forward"));
-    forward_->setToolTip(tr("Forward to the next topic (Alt+Right)"));
     forward_->setEnabled(false);
 
     contents_ = new QListWidget(this);
     contents_->setObjectName(QStringLiteral("helpContents"));
-    contents_->setAccessibleName(tr("Help topics"));
     contents_->setWordWrap(true);
     contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* home = new QListWidgetItem(TopicTitle(0), contents_);
+    auto* home = new QListWidgetItem(contents_);
     home->setData(Qt::UserRole, 0);
     for (int context : kHelpTopics) {
-        auto* item = new QListWidgetItem(TopicTitle(context), contents_);
+        auto* item = new QListWidgetItem(contents_);
         item->setData(Qt::UserRole, context);
     }
 
     browser_ = new HelpBrowser(this);
     browser_->setObjectName(QStringLiteral("helpBrowser"));
-    browser_->setAccessibleName(tr("Help topic"));
     browser_->setOpenLinks(false);
     browser_->document()->setDefaultStyleSheet(
         QStringLiteral("h1 { font-size: x-large; } h2 { font-size: large; } "
@@ -283,7 +290,32 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, kHelpWindowFlags) {
     connect(contents_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toInt()); });
 
+    ShowTexts();
     browser_->setSource(TopicUrl(0));
+}
+
+void HelpViewer::ShowTexts() {
+    setWindowTitle(tr("Quarrow Help"));
+    back_->setText(tr("Back"));
+    back_->setToolTip(tr("Back to the previous topic (Alt+Left)"));
+    forward_->setText(tr("Forward"));
+    forward_->setToolTip(tr("Forward to the next topic (Alt+Right)"));
+    contents_->setAccessibleName(tr("Help topics"));
+    browser_->setAccessibleName(tr("Help topic"));
+    for (int row = 0; row < contents_->count(); ++row) {
+        QListWidgetItem* item = contents_->item(row);
+        item->setText(TopicTitle(item->data(Qt::UserRole).toInt()));
+    }
+}
+
+void HelpViewer::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        // The same topic, in the language now shown.
+        ShowTexts();
+        browser_->reload();
+        OnSourceChanged(browser_->source());
+    }
 }
 
 HelpViewer::~HelpViewer() = default;

@@ -62,12 +62,15 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 signals:
     /// Another topic is on show.
     void TopicChanged(int context);
 
 private:
+    /// Shows the window's own texts and the topics' titles in the program's language.
+    void ShowTexts();
     void KeepReadable();
     void FollowLink(const QUrl& url);
     void OnSourceChanged(const QUrl& url);

@@ -58,13 +58,11 @@ BlindSearchLane::BlindSearchLane(const QString& target, std::uint64_t seed, QWid
       figures_(new QLabel(this)), ending_(new QLabel(this)), lane_(new QHBoxLayout),
       finishing_(new QTimer(this)) {
     setObjectName(QStringLiteral("blindSearchLane"));
-    setAccessibleName(tr("Blind search"));
-    auto* caption = new QLabel(tr("Blind search:"), this);
-    caption->setBuddy(best_);
+    caption_ = new QLabel(this);
+    caption_->setBuddy(best_);
     best_->setObjectName(QStringLiteral("blindSearchBest"));
     best_->setTextFormat(Qt::RichText);
     best_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    best_->setAccessibleName(tr("Blind search's best string"));
     figures_->setObjectName(QStringLiteral("blindSearchFigures"));
     figures_->setTextFormat(Qt::PlainText);
     ending_->setObjectName(QStringLiteral("blindSearchEnding"));
@@ -74,17 +72,30 @@ BlindSearchLane::BlindSearchLane(const QString& target, std::uint64_t seed, QWid
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    lane_->addWidget(caption);
+    lane_->addWidget(caption_);
     lane_->addWidget(best_);
     lane_->addWidget(figures_, 1);
     layout->addLayout(lane_);
     SpaceByFont();
-    ShowBest();
+    ShowTexts();
+}
+
+void BlindSearchLane::ShowTexts() {
+    setAccessibleName(tr("Blind search"));
+    caption_->setText(tr("Blind search:"));
+    best_->setAccessibleName(tr("Blind search's best string"));
+    ShowBest(true);
+    if (finished_) {
+        ShowEnding();
+    }
 }
 
 void BlindSearchLane::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         SpaceByFont();
+    }
+    if (event->type() == QEvent::LanguageChange) {
+        ShowTexts();
     }
     QWidget::changeEvent(event);
 }
@@ -123,8 +134,8 @@ void BlindSearchLane::Finish(std::int64_t strings, std::chrono::nanoseconds slic
     }
 }
 
-void BlindSearchLane::ShowBest() {
-    if (search_.Strings() == shownStrings_) {
+void BlindSearchLane::ShowBest(bool always) {
+    if (search_.Strings() == shownStrings_ && !always) {
         return;
     }
     shownStrings_ = search_.Strings();

@@ -53,12 +53,16 @@ public:
 
 private:
     void changeEvent(QEvent* event) override;
-    void ShowBest();
+    /// The best string and the figures; only when more strings were made, unless `always`.
+    void ShowBest(bool always = false);
+    /// Every text of the lane in the program's language.
+    void ShowTexts();
     /// Keeps the caption, the string and the figures a character's width apart at any zoom.
     void SpaceByFont();
 
     QString target_;
     BlindSearch search_;
+    QLabel* caption_ = nullptr;
     QLabel* best_;
     QLabel* figures_;
     QLabel* ending_;

@@ -112,7 +112,7 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
         face.setFamily(parent->window()->font().family());
         setFont(face);
     }
-    setWindowTitle(tr("Step Four: %1").arg(plot::SchemeCaptionText(scheme)));
+    ShowTitle();
     // The main window, its pages and the help stay usable while the run goes on.
     setWindowModality(Qt::NonModal);
     feed_.SetSlowMotionRate(choices_.slowMotionRate);
@@ -134,13 +134,8 @@ EvolutionView::EvolutionView(const QString& target, const QString& firstString, 
     expectationLabel_->setWordWrap(true);
     if (RowOf(scheme_).law == LawKind::GrowingPrefix) {
         expectation_ = ExpectSequential(static_cast<std::size_t>(target_.size()));
-        ShowExpectation();
-    } else {
-        // The locked-letter law depends only on the length.
-        expectationLabel_->setText(tr("Expected: %1")
-                                       .arg(DescribeLawExpectation(GenerationLaw::LockedLetter(
-                                           static_cast<std::size_t>(target_.size())))));
     }
+    ShowExpectation();
 
     // The figures stand beside the chart rather than under it, so that the view stays short
     // enough for a small screen and the chart keeps its height at full screen.
@@ -237,8 +232,36 @@ void EvolutionView::SetMeasuredRate(double generationsPerSecond) {
     ShowExpectation();
 }
 
+void EvolutionView::ShowTitle() {
+    setWindowTitle(tr("Step Four: %1").arg(plot::SchemeCaptionText(scheme_)));
+}
+
+void EvolutionView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) {
+        return;
+    }
+    ShowTitle();
+    headline_->setText(OffspringHeadline(scheme_));
+    ShowExpectation();
+    ShowFigures();
+    if (outcome_) {
+        ShowEnding(*outcome_);
+    } else {
+        UpdateStatus(true);
+    }
+    if (backToRun_ != nullptr) {
+        backToRun_->setText(tr("Back to the run"));
+        backToRun_->setAccessibleDescription(tr("Shows the run's letters and chart again"));
+    }
+}
+
 void EvolutionView::ShowExpectation() {
     if (!expectation_) {
+        // The locked-letter law depends only on the length.
+        expectationLabel_->setText(tr("Expected: %1")
+                                       .arg(DescribeLawExpectation(GenerationLaw::LockedLetter(
+                                           static_cast<std::size_t>(target_.size())))));
         return;
     }
     std::optional<double> seconds;
@@ -422,6 +445,7 @@ bool EvolutionView::FinishRun(RunOutcome outcome, bool mayStayOpen) {
 }
 
 void EvolutionView::ShowEnding(RunOutcome outcome) {
+    outcome_ = outcome;
     const QString generations = Grouped(shown_.generation);
     QString ending;
     QString line;
@@ -896,6 +920,7 @@ RepeatWindow* EvolutionView::OpenRepeat() {
     auto* page = new QWidget(pages_);
     page->setObjectName(QStringLiteral("repeatPage"));
     auto* back = new QPushButton(tr("Back to the run"), page);
+    backToRun_ = back;
     back->setObjectName(QStringLiteral("backToRunButton"));
     back->setAutoDefault(false);
     back->setAccessibleDescription(tr("Shows the run's letters and chart again"));

@@ -21,6 +21,7 @@
 
 class QCloseEvent;
 class QGridLayout;
+class QPushButton;
 class QHBoxLayout;
 class QKeyEvent;
 class QResizeEvent;
@@ -156,7 +157,10 @@ private:
     /// The first time the view shows, it is kept wholly on its screen.
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    /// Shows every text again in the program's language; the parts show their own.
+    void changeEvent(QEvent* event) override;
 
+    void ShowTitle();
     void ShowFigures();
     void ShowExpectation();
     void ShowLetters();
@@ -210,6 +214,10 @@ private:
     /// The room the view was last fitted into.
     QSize room_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
     std::optional<SequentialExpectation> expectation_;
+    // How the run ended, once it has.
+    std::optional<RunOutcome> outcome_;
+    // The way back from the Repeat page, once the view has one.
+    QPointer<QPushButton> backToRun_;
     std::optional<double> measuredRate_;
 
     QStackedWidget* pages_;

@@ -65,25 +65,22 @@ FitnessChart::FitnessChart(LivePresenter presenter, std::size_t targetLength, QW
     // The legend tells the two lines apart in words as well as by their look.
     QPen pen(QColor(0x0b, 0x57, 0xd0));
     pen.setWidth(2);
-    series_ = AddCurve(prefix_ ? tr("Prefix reached (solid line)") : tr("Letters right"), pen);
+    series_ = AddCurve(QString(), pen);
     if (prefix_) {
         QPen bestPen(QColor(0xc0, 0x3a, 0x2b));
         bestPen.setWidth(2);
         bestPen.setStyle(Qt::DashLine);
-        bestSeries_ = AddCurve(tr("Best of the run (dashed line)"), bestPen);
+        bestSeries_ = AddCurve(QString(), bestPen);
         chart_->legend()->setAlignment(Qt::AlignBottom);
     } else {
         chart_->legend()->hide();
     }
 
-    lettersTitle_ = prefix_ ? tr("Letters matched") : tr("Letters right");
-    lettersAxis_->setTitleText(lettersTitle_);
     lettersAxis_->setLabelFormat(QStringLiteral("%d"));
     // Qt 6.4 measures the room for vertical axis labels too small and would cut every one.
     lettersAxis_->setTruncateLabels(false);
     chart_->addAxis(lettersAxis_, Qt::AlignLeft);
 
-    linearAxis_->setTitleText(tr("Generation"));
     linearAxis_->setLabelFormat(QStringLiteral("%d"));
     linearAxis_->setRange(0.0, 10.0);
     linearAxis_->setTruncateLabels(false);
@@ -95,7 +92,6 @@ FitnessChart::FitnessChart(LivePresenter presenter, std::size_t targetLength, QW
         }
     }
 
-    logGenerationAxis_->setTitleText(tr("Generation (logarithmic)"));
     logGenerationAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     logGenerationAxis_->setTruncateLabels(false);
 
@@ -103,16 +99,31 @@ FitnessChart::FitnessChart(LivePresenter presenter, std::size_t targetLength, QW
     view_->setRenderHint(QPainter::Antialiasing);
     // Its fonts follow this panel's, which the window's zoom sets; the zoom leaves them alone.
     view_->setProperty(kChartFontsFollowWidget, true);
-    view_->setAccessibleName(prefix_ ? tr("Prefix each generation reached, and the run's best")
-                                     : tr("Letters right by generation"));
-    view_->setAccessibleDescription(tr("The curve fills in as the run goes on."));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
+    ShowTexts();
     ApplyFonts();
     FitLetterLines();
+}
+
+void FitnessChart::ShowTexts() {
+    series_.area->setName(prefix_ ? tr("Prefix reached (solid line)") : tr("Letters right"));
+    if (bestSeries_.area != nullptr) {
+        bestSeries_.area->setName(tr("Best of the run (dashed line)"));
+    }
+    lettersTitle_ = prefix_ ? tr("Letters matched") : tr("Letters right");
+    lettersAxis_->setTitleText(lettersTitle_);
+    linearAxis_->setTitleText(tr("Generation"));
+    logGenerationAxis_->setTitleText(tr("Generation (logarithmic)"));
+    view_->setAccessibleName(prefix_ ? tr("Prefix each generation reached, and the run's best")
+                                     : tr("Letters right by generation"));
+    // A finished run's summary is written anew by the view, in the new language.
+    if (!summarised_) {
+        view_->setAccessibleDescription(tr("The curve fills in as the run goes on."));
+    }
 }
 
 FitnessChart::~FitnessChart() {
@@ -154,6 +165,10 @@ QSize FitnessChart::minimumSizeHint() const {
 
 void FitnessChart::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ShowTexts();
+        updateGeometry();
+    }
     if (event->type() == QEvent::FontChange) {
         ApplyFonts();
         FitLetterLines();
@@ -336,6 +351,7 @@ QList<QPointF> FitnessChart::CurveBottom() const {
 }
 
 void FitnessChart::SetSummary(const QString& summary) {
+    summarised_ = true;
     view_->setAccessibleDescription(summary);
 }
 

@@ -88,8 +88,11 @@ private:
         QLineSeries* lower = nullptr;
     };
     Curve AddCurve(const QString& name, const QPen& pen);
+    /// The legend, the axes' titles and the accessible texts in the program's language.
+    void ShowTexts();
     void ShowCurve(const Curve& curve, const std::vector<FitnessPoint>& points) const;
 
+    bool summarised_ = false;
     Curve series_;
     Curve bestSeries_;
     QString lettersTitle_;

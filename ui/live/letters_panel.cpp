@@ -3,6 +3,7 @@
 #include "analysis/live_marks.h"
 #include "ui/common/box_text.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -216,9 +217,10 @@ LettersPanel::LettersPanel(const QString& target, const QString& firstString,
     auto* letters = new QGridLayout;
     letters->setContentsMargins(0, 0, 0, 0);
     int row = 0;
-    const auto addRow = [&](const QString& caption, QLabel* label, const char* name,
-                            const QString& accessibleName) {
-        auto* captionLabel = new QLabel(caption, this);
+    const auto addRow = [&](const char* caption, QLabel* label, const char* name,
+                            const char* accessibleName) {
+        auto* captionLabel = new QLabel(this);
+        rows_.push_back({captionLabel, caption, label, accessibleName});
         captionLabel->setBuddy(label);
         label->setObjectName(QLatin1String(name));
         label->setFont(fixed);
@@ -226,26 +228,25 @@ LettersPanel::LettersPanel(const QString& target, const QString& firstString,
         label->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')) *
                                static_cast<int>(std::min<qsizetype>(
                                    kLettersPerRow + 1, std::max(target_.size(), qsizetype{20}))));
-        label->setAccessibleName(accessibleName);
         letters->addWidget(captionLabel, row, 0, Qt::AlignTop);
         letters->addWidget(label, row, 1);
         ++row;
     };
     auto* targetLabel = new QLabel(this);
-    addRow(tr("Target:"), targetLabel, "targetString", tr("Target"));
+    addRow(QT_TR_NOOP("Target:"), targetLabel, "targetString", QT_TR_NOOP("Target"));
     targetLabel->setText(MarkedLetters(target_, QString()));
     targetLabel->setAccessibleDescription(Shown(target_));
     const bool prefix = presenter == LivePresenter::Prefix;
     if (prefix) {
         auto* scoredLabel = new QLabel(this);
-        addRow(tr("Scored against:"), scoredLabel, "scoredAgainst",
-               tr("First string, which the random tail is scored against"));
+        addRow(QT_TR_NOOP("Scored against:"), scoredLabel, "scoredAgainst",
+               QT_TR_NOOP("First string, which the random tail is scored against"));
         scoredLabel->setText(MarkedLetters(firstString_, QString()));
         scoredLabel->setAccessibleDescription(Shown(firstString_));
-        addRow(tr("This generation:"), currentLabel_, "currentString",
-               tr("Last offspring of the generation"));
+        addRow(QT_TR_NOOP("This generation:"), currentLabel_, "currentString",
+               QT_TR_NOOP("Last offspring of the generation"));
     } else {
-        addRow(tr("Parent:"), currentLabel_, "currentString", tr("Current parent"));
+        addRow(QT_TR_NOOP("Parent:"), currentLabel_, "currentString", QT_TR_NOOP("Current parent"));
     }
     letters->setColumnStretch(1, 1);
 
@@ -253,19 +254,43 @@ LettersPanel::LettersPanel(const QString& target, const QString& firstString,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(letters);
     if (prefix) {
-        auto* note = new QLabel(
+        note_ = new QLabel(this);
+        note_->setObjectName(QStringLiteral("scoringNote"));
+        note_->setWordWrap(true);
+        layout->addWidget(note_);
+    }
+    ShowTexts();
+}
+
+void LettersPanel::ShowTexts() {
+    for (const CaptionRow& row : rows_) {
+        row.caption->setText(tr(row.captionSource));
+        row.letters->setAccessibleName(tr(row.accessibleSource));
+    }
+    if (note_ != nullptr) {
+        note_->setText(
             tr("Each offspring copies the first letters of the target (blue: locked) and draws "
                "the rest at random. A drawn letter that equals the first string's letter at its "
                "place is a hit (green) and locks one more letter of the target for the next "
-               "offspring. Every generation starts again with nothing locked."),
-            this);
-        note->setObjectName(QStringLiteral("scoringNote"));
-        note->setWordWrap(true);
-        layout->addWidget(note);
+               "offspring. Every generation starts again with nothing locked."));
+    }
+    if (locked_) {
+        ShowOffspring(shown_, *locked_);
+    } else if (!shown_.isNull()) {
+        ShowParent(shown_);
+    }
+}
+
+void LettersPanel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ShowTexts();
     }
 }
 
 void LettersPanel::ShowParent(const QString& current) {
+    shown_ = current;
+    locked_.reset();
     currentLabel_->setText(MarkedLetters(current, target_));
     const qsizetype length = std::max(current.size(), target_.size());
     ShownPlaces places;
@@ -284,6 +309,8 @@ void LettersPanel::ShowParent(const QString& current) {
 }
 
 void LettersPanel::ShowOffspring(const QString& offspring, qsizetype locked) {
+    shown_ = offspring;
+    locked_ = locked;
     currentLabel_->setText(MarkedOffspring(offspring, locked, firstString_, &markedLetters_));
     QList<qsizetype> hits;
     qsizetype hitCount = 0;

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+#include <vector>
+
 class QLabel;
 
 namespace quarrow {
@@ -45,10 +48,29 @@ public:
     /// Letters marked in the shown string.
     qsizetype MarkedLetterCount() const { return markedLetters_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    /// The captions, names and note in the program's language, and the shown string described
+    /// again in it.
+    void ShowTexts();
+
+    // A caption beside a row of letters, and the row's accessible name, as catalogue sources.
+    struct CaptionRow {
+        QLabel* caption;
+        const char* captionSource;
+        QLabel* letters;
+        const char* accessibleSource;
+    };
     QString target_;
     QString firstString_;
     QLabel* currentLabel_;
+    std::vector<CaptionRow> rows_;
+    QLabel* note_ = nullptr;
+    // What the current row shows, and for an offspring how many letters it copied.
+    QString shown_;
+    std::optional<qsizetype> locked_;
     qsizetype markedLetters_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "ui/common/box_text.h"
 #include "ui/live/letters_panel.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
@@ -86,9 +87,8 @@ QString DescribeOffspring(Scheme scheme, qsizetype number, const OffspringRow& r
 OffspringPanel::OffspringPanel(const QString& target, const QString& firstString, Scheme scheme,
                                QWidget* parent)
     : QWidget(parent), target_(target), firstString_(firstString), scheme_(scheme),
-      title_(new QLabel(tr("Offspring of this generation"), this)) {
+      title_(new QLabel(this)), rule_(new QLabel(this)), legend_(new QLabel(this)) {
     setObjectName(QStringLiteral("offspringPanel"));
-    setAccessibleName(tr("Offspring of this generation"));
     title_->setObjectName(QStringLiteral("offspringTitle"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -119,24 +119,45 @@ OffspringPanel::OffspringPanel(const QString& target, const QString& firstString
     rows_.front()->setMinimumWidth(rows_.front()->sizeHint().width() +
                                    4 * QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M')));
     rows_.front()->setText(QStringLiteral("&nbsp;"));
-    auto* rule = new QLabel(SchemeRule(scheme), this);
-    rule->setObjectName(QStringLiteral("schemeRule"));
-    rule->setWordWrap(true);
-    auto* legend = new QLabel(ShowsPrefix(scheme)
-                                  ? tr("Blue: copied from the target; green: a hit.")
-                                  : tr("Bold, underlined: right; italic: changed; plain: kept; "
-                                       "\u201c%1\u201d: %2.")
-                                        .arg(PassedOverMark(), PassedOverNote()),
-                              this);
-    legend->setObjectName(QStringLiteral("offspringLegend"));
-    legend->setWordWrap(true);
-    layout->addWidget(rule);
-    layout->addWidget(legend);
+    rule_->setObjectName(QStringLiteral("schemeRule"));
+    rule_->setWordWrap(true);
+    legend_->setObjectName(QStringLiteral("offspringLegend"));
+    legend_->setWordWrap(true);
+    layout->addWidget(rule_);
+    layout->addWidget(legend_);
     layout->addStretch(1);
+    ShowTexts();
+}
+
+void OffspringPanel::ShowTexts() {
+    setAccessibleName(tr("Offspring of this generation"));
+    rule_->setText(SchemeRule(scheme_));
+    legend_->setText(ShowsPrefix(scheme_)
+                         ? tr("Blue: copied from the target; green: a hit.")
+                         : tr("Bold, underlined: right; italic: changed; plain: kept; "
+                              "\u201c%1\u201d: %2.")
+                               .arg(PassedOverMark(), PassedOverNote()));
+    if (shownGeneration_ > 0) {
+        ShowOffspring(shownGeneration_, shownRows_, shownParent_);
+    } else {
+        title_->setText(tr("Offspring of this generation"));
+    }
+}
+
+void OffspringPanel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ShowTexts();
+    }
 }
 
 void OffspringPanel::ShowOffspring(std::int64_t generation, const std::vector<OffspringRow>& rows,
                                    const std::string& parent) {
+    if (&rows != &shownRows_) {
+        shownGeneration_ = generation;
+        shownRows_ = rows;
+        shownParent_ = parent;
+    }
     title_->setText(tr("Offspring of generation %1").arg(Grouped(generation)));
     const QString parentLetters = QString::fromLatin1(parent);
     letters_.clear();

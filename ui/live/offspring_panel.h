@@ -48,7 +48,12 @@ public:
     /// The rows' letters, one a row shown.
     QStringList RowLetters() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    /// The title, the scheme's rule, the legend and the rows in the program's language.
+    void ShowTexts();
     QString RowText(qsizetype index, const OffspringRow& row, const QString& parent,
                     OffspringFate fate) const;
 
@@ -56,6 +61,12 @@ private:
     QString firstString_;
     Scheme scheme_;
     QLabel* title_;
+    QLabel* rule_;
+    QLabel* legend_;
+    // The generation last shown, for showing it again in another language.
+    std::int64_t shownGeneration_ = 0;
+    std::vector<OffspringRow> shownRows_;
+    std::string shownParent_;
     QList<QLabel*> rows_;
     QStringList letters_;
 };

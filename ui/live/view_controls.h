@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace quarrow {
@@ -41,17 +42,27 @@ signals:
     void RepeatClicked();
     void CancelClicked();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    /// Every caption, tooltip and description in the program's language.
+    void ShowTexts();
+    void ShowPauseTexts();
+    void ShowCancelTexts();
+
     QWidget* pace_;
     QPushButton* pauseButton_;
     QPushButton* stepButton_;
     QComboBox* speedBox_;
+    QLabel* speedLabel_;
     QCheckBox* keepOpenCheck_;
     QPushButton* saveButton_;
     QPushButton* saveDataButton_;
     QPushButton* repeatButton_;
     QPushButton* cancelButton_;
     bool paused_ = false;
+    bool ended_ = false;
 };
 
 } // namespace quarrow

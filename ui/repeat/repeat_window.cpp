@@ -50,6 +50,9 @@ namespace quarrow {
 
 namespace {
 
+// Scheme, runs finished, mean, SD, median, 10%, 90%, fewest, most, exact law.
+constexpr int kTableColumns = 10;
+
 // The chart's area never gets less than this, however small the screen: it scrolls instead.
 constexpr int kLeastChartAreaHeight = 240;
 
@@ -257,7 +260,8 @@ int DistributionChartWidget::heightForWidth(int width) const {
 }
 
 void DistributionChartWidget::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) {
+    // The chart's words are the catalogue's, read as it draws.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange) {
         updateGeometry();
         update();
     }
@@ -304,35 +308,30 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
       seedBox_(new QSpinBox(this)), guessBox_(new QLineEdit(this)),
       estimateLabel_(new QLabel(this)), statusLabel_(new QLabel(this)),
       tableCaption_(new QLabel(this)), progress_(new QProgressBar(this)),
-      startButton_(new QPushButton(tr("&Start"), this)),
-      cancelButton_(new QPushButton(tr("Cancel"), this)),
-      saveButton_(new QPushButton(tr("Save chart..."), this)),
-      saveDataButton_(new QPushButton(tr("Save data..."), this)),
+      startButton_(new QPushButton(this)), cancelButton_(new QPushButton(this)),
+      saveButton_(new QPushButton(this)), saveDataButton_(new QPushButton(this)),
       chart_(new DistributionChartWidget(this)), table_(new QTableWidget(this)),
       runner_([](const analysis::EvolveBatch& batch, const analysis::BatchControl& control,
                  std::atomic<std::int64_t>* runsDone) {
           return analysis::RunEvolveBatch(batch, control, runsDone);
       }) {
     setObjectName(QStringLiteral("repeatWindow"));
-    setWindowTitle(tr("Repeat: %1").arg(target_));
     setAttribute(Qt::WA_DeleteOnClose);
 
     runsBox_->setObjectName(QStringLiteral("repeatRunsBox"));
     runsBox_->setValue(kDefaultRuns);
-    runsBox_->setAccessibleName(tr("Runs of each scheme"));
     seedBox_->setObjectName(QStringLiteral("repeatSeedBox"));
     seedBox_->setRange(0, 999'999'999);
     // A seed from the time of day, shown so the batch can be repeated here or in the lab.
     seedBox_->setValue(static_cast<int>(SystemTimeOfDay().SecondsSinceMidnight() * 1000.0f) %
                        1'000'000'000);
-    seedBox_->setAccessibleName(tr("Seed"));
 
     // The checks sit in a box of their own, so that the form moves them as one.
     auto* schemesBox = new QWidget(this);
     auto* schemes = new QHBoxLayout(schemesBox);
     schemes->setContentsMargins(0, 0, 0, 0);
     for (std::size_t s = 0; s < kSchemeTable.size(); ++s) {
-        schemeChecks_[s] = new QCheckBox(Caption(kSchemeTable[s].scheme), schemesBox);
+        schemeChecks_[s] = new QCheckBox(schemesBox);
         schemeChecks_[s]->setObjectName(
             QStringLiteral("repeatScheme%1").arg(kSchemeTable[s].number));
         schemeChecks_[s]->setChecked(true);
@@ -341,17 +340,12 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     }
     schemes->addStretch(1);
     guessBox_->setObjectName(QStringLiteral("repeatGuessBox"));
-    guessBox_->setAccessibleName(tr("Your guess (generations)"));
-    guessBox_->setPlaceholderText(tr("optional"));
     estimateLabel_->setObjectName(QStringLiteral("repeatEstimate"));
     estimateLabel_->setWordWrap(true);
-    const std::pair<QString, QWidget*> fields[] = {{tr("&Runs of each scheme:"), runsBox_},
-                                                   {tr("Schemes:"), schemesBox},
-                                                   {tr("S&eed:"), seedBox_},
-                                                   {tr("Your &guess (generations):"), guessBox_},
-                                                   {tr("Time:"), estimateLabel_}};
-    for (const auto& [text, field] : fields) {
-        auto* label = new QLabel(text, this);
+    for (QWidget* field :
+         {static_cast<QWidget*>(runsBox_), schemesBox, static_cast<QWidget*>(seedBox_),
+          static_cast<QWidget*>(guessBox_), static_cast<QWidget*>(estimateLabel_)}) {
+        auto* label = new QLabel(this);
         label->setBuddy(field);
         formFields_.emplace_back(label, field);
     }
@@ -371,13 +365,7 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     statusLabel_->hide();
 
     table_->setObjectName(QStringLiteral("repeatTable"));
-    table_->setAccessibleName(tr("Figures of the runs"));
-    // The caption gives the units: every figure but the runs is a count of generations.
-    const QStringList headings = {tr("Scheme"), tr("Runs finished"), tr("Mean"), tr("SD"),
-                                  tr("Median"), tr("10%"),           tr("90%"),  tr("Fewest"),
-                                  tr("Most"),   tr("Exact law")};
-    table_->setColumnCount(static_cast<int>(headings.size()));
-    table_->setHorizontalHeaderLabels(headings);
+    table_->setColumnCount(kTableColumns);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
@@ -416,9 +404,6 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
 
     tableCaption_->setObjectName(QStringLiteral("repeatTableCaption"));
     tableCaption_->setWordWrap(true);
-    tableCaption_->setText(
-        tr("Generations per run, over the runs that finished. Exact law: what chance predicts "
-           "for a very great number of runs, its mean and, in brackets, its 10%, median and 90%."));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form_);
@@ -434,6 +419,7 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
     connect(saveDataButton_, &QPushButton::clicked, this, &RepeatWindow::SaveDataAs);
     connect(runsBox_, &QSpinBox::valueChanged, this, &RepeatWindow::UpdateEstimate);
 
+    ShowTexts();
     MeasureSpeed();
     FitTable();
     if (isWindow()) {
@@ -444,11 +430,65 @@ RepeatWindow::RepeatWindow(const QString& target, QWidget* parent, Qt::WindowFla
 
 RepeatWindow::~RepeatWindow() = default;
 
+void RepeatWindow::ShowTexts() {
+    setWindowTitle(tr("Repeat: %1").arg(target_));
+    startButton_->setText(tr("&Start"));
+    cancelButton_->setText(tr("Cancel"));
+    saveButton_->setText(tr("Save chart..."));
+    saveDataButton_->setText(tr("Save data..."));
+    runsBox_->setAccessibleName(tr("Runs of each scheme"));
+    seedBox_->setAccessibleName(tr("Seed"));
+    for (std::size_t s = 0; s < kSchemeTable.size(); ++s) {
+        schemeChecks_[s]->setText(Caption(kSchemeTable[s].scheme));
+    }
+    guessBox_->setAccessibleName(tr("Your guess (generations)"));
+    guessBox_->setPlaceholderText(tr("optional"));
+    const QString captions[] = {tr("&Runs of each scheme:"), tr("Schemes:"), tr("S&eed:"),
+                                tr("Your &guess (generations):"), tr("Time:")};
+    for (std::size_t f = 0; f < formFields_.size(); ++f) {
+        formFields_[f].first->setText(captions[f]);
+    }
+    table_->setAccessibleName(tr("Figures of the runs"));
+    // The caption gives the units: every figure but the runs is a count of generations.
+    table_->setHorizontalHeaderLabels({tr("Scheme"), tr("Runs finished"), tr("Mean"), tr("SD"),
+                                       tr("Median"), tr("10%"), tr("90%"), tr("Fewest"), tr("Most"),
+                                       tr("Exact law")});
+    tableCaption_->setText(
+        tr("Generations per run, over the runs that finished. Exact law: what chance predicts "
+           "for a very great number of runs, its mean and, in brackets, its 10%, median and 90%."));
+}
+
+void RepeatWindow::ShowTextsAgain() {
+    ShowTexts();
+    if (measured_) {
+        UpdateEstimate();
+    } else {
+        estimateLabel_->setText(tr("Measuring how fast this computer runs..."));
+    }
+    // The shown batch's chart and table, whose seed is written in words, in the new language.
+    analysis::DistributionData runsData = chart_->ChartData();
+    if (!runsData.schemes.empty()) {
+        runsData.seedText = tr("seed %1").arg(shownBatch_.seed).toStdString();
+        FillTable(runsData);
+        chart_->SetData(runsData);
+        DescribeTable(runsData);
+    }
+    FitTable();
+}
+
+void RepeatWindow::DescribeTable(const analysis::DistributionData& runsData) {
+    table_->setAccessibleDescription(
+        tr("Generations per run, %1; the Exact law column gives the exact law's mean and, in "
+           "brackets, its 10th percentile, median and 90th percentile.")
+            .arg(QString::fromStdString(runsData.seedText)));
+}
+
 void RepeatWindow::MeasureSpeed() {
     SetInputsEnabled(false);
     estimateLabel_->setText(tr("Measuring how fast this computer runs..."));
     run_.Start<double>(MeasureSymbolsPerSecond, [this](const TaskEnd<double>& end) {
         symbolsPerSecond_ = end.result.value_or(0.0);
+        measured_ = true;
         // A phrase on which the slow scheme would run for more than a few minutes starts with
         // it left out, so that Start gives figures in moments; the estimate says why.
         if (SequentialSeconds() > kLongSequentialSeconds) {
@@ -600,10 +640,7 @@ void RepeatWindow::ShowResults(const TaskEnd<analysis::EvolveBatchResult>& end) 
     // The area's hint follows the chart's, which its layout does not see change.
     chartArea_->updateGeometry();
     FitTable();
-    table_->setAccessibleDescription(
-        tr("Generations per run, %1; the Exact law column gives the exact law's mean and, in "
-           "brackets, its 10th percentile, median and 90th percentile.")
-            .arg(QString::fromStdString(runsData.seedText)));
+    DescribeTable(runsData);
     saveButton_->setEnabled(!runsData.schemes.empty());
     saveDataButton_->setEnabled(!runsData.schemes.empty());
     GrowToResults();
@@ -856,6 +893,9 @@ QSize RepeatWindow::minimumSizeHint() const {
 }
 
 void RepeatWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        ShowTextsAgain();
+    }
     if (event->type() == QEvent::FontChange) {
         // After the zoom has given every control its new font.
         QTimer::singleShot(0, this, &RepeatWindow::FitTable);

@@ -130,6 +130,12 @@ private:
     void ShowFailure(const QString& failure);
     /// Fills the table with a row per scheme and returns the runs that finished.
     void FillTable(const analysis::DistributionData& runsData);
+    /// The table's accessible description for the batch shown.
+    void DescribeTable(const analysis::DistributionData& runsData);
+    /// The captions, names and headings in the program's language.
+    void ShowTexts();
+    /// ShowTexts, and the estimate, the chart and the table written again in the new language.
+    void ShowTextsAgain();
     /// Grows the window to show the chart and the table whole, as far as its screen allows.
     void GrowToResults();
     void FitTable();
@@ -170,6 +176,8 @@ private:
     /// The form's labels and their fields, in the order of its rows when it is not compact.
     QGridLayout* form_ = nullptr;
     std::vector<std::pair<QLabel*, QWidget*>> formFields_;
+    // The speed has been measured, and the estimate can be given.
+    bool measured_ = false;
     bool compactForm_ = false;
     /// Whether the chart's area is to be fitted again once the window has taken its new width.
     bool fitDue_ = false;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLocale>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
@@ -31,7 +32,12 @@ int main(int argc, char* argv[]) {
     services.fileOpener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
 #endif
 
+    // The window lays itself out, face included, on the English captions, whose places the
+    // layout was made for, and then speaks the system's language where the program has it; its
+    // menu changes the language. The change reaches it before it is first drawn.
     quarrow::Quarrow window(services);
+    quarrow::plot::Catalogue::Of(app)->Use(
+        quarrow::plot::MatchedLanguage(QLocale::system().uiLanguages()));
     window.show();
     return QApplication::exec();
 }

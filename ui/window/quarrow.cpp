@@ -179,6 +179,7 @@ Quarrow::Quarrow(const QuarrowServices& services, QWidget* parent)
     WireHandlers();
     Form_Load();
     InstallHelp();
+    InstallLanguageChoice();
 }
 
 Quarrow::~Quarrow() {
@@ -244,10 +245,17 @@ void Quarrow::SetUpControls() {
     QWidget::setTabOrder(ui_->txtPhrase, ui_->SSTab1->tabBar());
     QWidget::setTabOrder(ui_->SSTab1->tabBar(), ui_->txtRndString);
     ui_->Command5->setFocus();
+    ShowCodeTexts();
+}
 
+void Quarrow::ShowCodeTexts() {
     // "&Go" and "&Gen Explanation" share a page and a letter; Alt+G belongs to the page's run,
     // and the button without a handler keeps its caption and is reached by Tab or the mouse.
     ui_->Command17->setShortcut(QKeySequence());
+    selectionPage_->ShowSchemeCaptions();
+    if (!laidOut_.empty()) {
+        DescribeHelpButtons();
+    }
 }
 
 void Quarrow::PlacePageControls() {

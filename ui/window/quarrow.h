@@ -22,6 +22,8 @@ namespace Ui {
 class Quarrow;
 }
 
+class QContextMenuEvent;
+class QMenu;
 class QTimer;
 
 namespace quarrow {
@@ -63,6 +65,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -125,6 +129,18 @@ private:
     // Places the help again once the window has settled after a zoom; null until first needed.
     QTimer* helpPlacer_ = nullptr;
 
+    // --- The language (quarrow_language.cpp)
+    /// Installs Ctrl+Shift+L, which opens the menu of languages as the context menu does.
+    void InstallLanguageChoice();
+    /// A menu of the shipped languages, the one shown checked; choosing one shows the program in
+    /// it.
+    QMenu* LanguageMenu();
+    void ShowLanguageMenu(QPoint at);
+    /// Shows every text of the window in the program's language, keeping what the boxes hold.
+    void ShowTexts();
+    /// The texts the window's code sets over the form's (quarrow.cpp).
+    void ShowCodeTexts();
+
     // --- The pages' runs (quarrow.cpp; the work is in search_pages.cpp, selection_page.cpp)
     void Command8_Click();
     void Command4_Click();
@@ -137,6 +153,8 @@ private:
 
     // --- Help and quit (quarrow_help.cpp)
     void InstallHelp();
+    /// Says on each Explanation button which topic it opens, in the program's language.
+    void DescribeHelpButtons();
     /// Opens the help window at this topic; 0 opens the contents. `opener` is the control it
     /// was asked from, if any.
     void ShowHelp(int context, const QWidget* opener);

@@ -47,17 +47,25 @@ void Quarrow::InstallHelp() {
         }
         connect(button, &QPushButton::clicked, this,
                 [this, button, context] { ShowHelp(context, button); });
-        if (ExplainsABox(*button)) {
-            const QString title = HelpViewer::TopicTitle(context);
-            if (!title.isEmpty()) {
-                button->setAccessibleDescription(tr("Opens the help topic \"%1\"").arg(title));
-            }
-        }
     }
+    DescribeHelpButtons();
     // F1 anywhere in the window asks for the topic of the control that has the focus.
     auto* contextHelp = new QShortcut(QKeySequence::HelpContents, this);
     contextHelp->setContext(Qt::WindowShortcut);
     connect(contextHelp, &QShortcut::activated, this, [this] { ShowHelpFor(focusWidget()); });
+}
+
+void Quarrow::DescribeHelpButtons() {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        const int context = button->property(kHelpContext).toInt();
+        if (context <= 0 || !ExplainsABox(*button)) {
+            continue;
+        }
+        const QString title = HelpViewer::TopicTitle(context);
+        if (!title.isEmpty()) {
+            button->setAccessibleDescription(tr("Opens the help topic \"%1\"").arg(title));
+        }
+    }
 }
 
 void Quarrow::ShowHelpFor(const QWidget* control) {

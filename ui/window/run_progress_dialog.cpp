@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include <optional>
+#include <utility>
 
 namespace quarrow {
 
@@ -22,7 +23,7 @@ constexpr int kStringColumns = 60;
 
 RunProgressDialog::RunProgressDialog(QWidget* parent)
     : QDialog(parent), label_(new QLabel(this)), stringLabel_(new QLabel(this)),
-      bar_(new QProgressBar(this)), cancelButton_(new QPushButton(tr("Cancel"), this)) {
+      bar_(new QProgressBar(this)), cancelButton_(new QPushButton(this)) {
     setObjectName(QStringLiteral("runProgressDialog"));
     label_->setObjectName(QStringLiteral("progressLabel"));
     stringLabel_->setObjectName(QStringLiteral("progressString"));
@@ -49,6 +50,7 @@ RunProgressDialog::RunProgressDialog(QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    cancelButton_->setText(tr("Cancel"));
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
     // At the window's zoom, and following it.
     new WindowZoom(*this);
@@ -82,6 +84,22 @@ void RunProgressDialog::PlaceClear() {
 }
 
 RunProgressDialog::~RunProgressDialog() = default;
+
+void RunProgressDialog::SetTitle(std::function<QString()> title) {
+    title_ = std::move(title);
+    setWindowTitle(title_());
+}
+
+void RunProgressDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        // The label follows at the run's next report.
+        cancelButton_->setText(tr("Cancel"));
+        if (title_) {
+            setWindowTitle(title_());
+        }
+    }
+}
 
 void RunProgressDialog::SetLabelText(const QString& text) {
     label_->setText(text);

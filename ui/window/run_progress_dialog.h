@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -37,6 +39,8 @@ public:
 
     /// The lines of figures above the bar.
     void SetLabelText(const QString& text);
+    /// The window's title, asked again whenever the program's language changes.
+    void SetTitle(std::function<QString()> title);
     QString LabelText() const;
 
     /// The bar's range and value.
@@ -54,6 +58,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowCurrentString();
@@ -64,6 +69,7 @@ private:
     QProgressBar* bar_;
     QPushButton* cancelButton_;
     QString currentString_;
+    std::function<QString()> title_;
     QPointer<const QWidget> keepClear_;
 };
 

@@ -126,7 +126,7 @@ void SearchPages::RunTrial() {
 
     // The dialog goes with the trial's end.
     QPointer<RunProgressDialog> dialog = new RunProgressDialog(&window_);
-    dialog->setWindowTitle(tr("Matching the target at random"));
+    dialog->SetTitle([] { return tr("Matching the target at random"); });
     dialog->KeepClearOf(ui_.txtTargetString);
     dialog->SetRange(
         0, static_cast<int>(std::min<std::int64_t>(*asked, std::numeric_limits<int>::max())));

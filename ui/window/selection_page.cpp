@@ -220,12 +220,18 @@ SelectionPage::SelectionPage(const WindowPage& page, ViewChoices& choices)
     // The buttons keep the layout's places; what they say and the topic they open is the
     // table's.
     for (std::size_t s = 0; s < kSchemeTable.size(); ++s) {
+        Named<QPushButton>(window_, kSchemeButtons[s].explanation)
+            ->setProperty("helpContext", kSchemeTable[s].helpTopic);
+    }
+    ShowSchemeCaptions();
+}
+
+void SelectionPage::ShowSchemeCaptions() {
+    for (std::size_t s = 0; s < kSchemeTable.size(); ++s) {
         const QString caption = plot::SchemeCaptionText(kSchemeTable[s].scheme);
         auto* option = Named<QRadioButton>(window_, kSchemeButtons[s].option);
         option->setText(caption);
         option->setAccessibleName(caption);
-        Named<QPushButton>(window_, kSchemeButtons[s].explanation)
-            ->setProperty("helpContext", kSchemeTable[s].helpTopic);
     }
 }
 

@@ -34,6 +34,9 @@ class SelectionPage {
 public:
     SelectionPage(const WindowPage& page, ViewChoices& choices);
     ~SelectionPage();
+
+    /// Writes the scheme captions on the option buttons, in the program's language.
+    void ShowSchemeCaptions();
     SelectionPage(const SelectionPage&) = delete;
     SelectionPage& operator=(const SelectionPage&) = delete;
 

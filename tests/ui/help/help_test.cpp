@@ -1,4 +1,5 @@
 #include "engine/scheme.h"
+#include "tests/support/language_steps.h"
 #include "tests/support/window_steps.h"
 #include "tests/ui/window/window_fixture.h"
 #include "ui/help/help_viewer.h"
@@ -13,6 +14,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 
@@ -250,6 +252,33 @@ TEST_F(HelpTest, LinksBackForwardAndTheContentsListMoveBetweenTopics) {
     EXPECT_EQ(help.CurrentTopic(), 80);
     help.ShowTopic(12345);
     EXPECT_EQ(help.CurrentTopic(), 0);
+}
+
+// The open help follows the program's language: the same topic, its page in the language, the
+// list and the title too; a page a language lacks would show in English.
+TEST_F(HelpTest, AChangeOfLanguageShowsTheSameTopicInTheNewLanguage) {
+    HelpViewer help;
+    help.SetLogPath(services.logPath);
+    help.ShowTopic(70);
+    auto* browser = help.findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+    auto* list = help.findChild<QListWidget*>(QStringLiteral("helpContents"));
+    const QString english = browser->toPlainText();
+    const QString englishTitle = help.windowTitle();
+    {
+        const InLanguage spanish(QStringLiteral("es"));
+        EXPECT_EQ(help.CurrentTopic(), 70);
+        const QString shown = browser->toPlainText();
+        EXPECT_NE(shown, english);
+        QTextDocument page;
+        page.setHtml(PageText(QUrl(QStringLiteral("qrc:/help/es/topic70.html"))));
+        EXPECT_EQ(shown.simplified(), page.toPlainText().simplified());
+        EXPECT_NE(help.windowTitle(), englishTitle);
+        EXPECT_EQ(list->item(7)->text(), HelpViewer::TopicTitle(70));
+        EXPECT_EQ(help.findChild<QToolButton*>(QStringLiteral("helpBack"))->text(),
+                  QCoreApplication::translate("quarrow::HelpViewer", "Back"));
+    }
+    EXPECT_EQ(browser->toPlainText(), english);
+    EXPECT_EQ(help.windowTitle(), englishTitle);
 }
 
 TEST_F(HelpTest, LogTopicNamesTheRealLogFile) {

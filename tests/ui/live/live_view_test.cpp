@@ -1,3 +1,5 @@
+#include "plot/catalogue.h"
+#include "tests/support/language_steps.h"
 #include "tests/support/svg_drawing.h"
 #include "tests/support/window_steps.h"
 #include "tests/ui/live/live_view_fixture.h"
@@ -545,6 +547,72 @@ TEST_F(LiveViewTest, EveryTextOfTheViewGrowsWithTheZoomAndNoneIsCutOrOverlaps) {
         QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
         delete view;
     }
+}
+
+// Every shipped language's texts fit the view as the English ones do, at 100% and 200%.
+TEST_F(LiveViewTest, InEveryLanguageNoTextOfTheViewIsCutOrOverlaps) {
+    window->LiveViewChoices().slowMotion = false;
+    for (const plot::ShippedLanguage& language : plot::ShippedLanguages()) {
+        SCOPED_TRACE(language.code.toStdString());
+        const InLanguage shown(language.code);
+        for (const Scheme scheme : {Scheme::Serial, Scheme::Sequential}) {
+            auto* view = new EvolutionView(QStringLiteral("METHINKS IT IS LIKE A WEASEL"),
+                                           QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"), scheme,
+                                           window->LiveViewChoices(), window.get());
+            view->PlaceBeside(*window, QRect());
+            view->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+            ExpectNothingClippedOrOverlapping(*view, "at 100%");
+            ZoomTo(2.0);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return WindowZoom::Of(view)->Factor() == 2.0; }));
+            ExpectNothingClippedOrOverlapping(*view, "at 200%");
+            QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+            delete view;
+        }
+    }
+}
+
+// A change of language reaches the open view and the window at once, through the event loop,
+// the run going on.
+TEST_F(LiveViewTest, SwitchingTheLanguageWhileTheViewIsOpenShowsBothInItAtOnce) {
+    window->LiveViewChoices().slowMotion = true;
+    auto* view = new EvolutionView(QStringLiteral("EVOLUTION"), QStringLiteral("QWERTYUIO"),
+                                   Scheme::Sequential, window->LiveViewChoices(), window.get());
+    view->PlaceBeside(*window, QRect());
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    auto* save = view->findChild<QPushButton*>(QStringLiteral("saveChartButton"));
+    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    ASSERT_EQ(save->text(), QStringLiteral("Save chart..."));
+    const QString englishTitle = view->windowTitle();
+    const QString englishFigures = view->LabelText();
+
+    plot::Catalogue* catalogue = plot::Catalogue::Of(*QCoreApplication::instance());
+    ASSERT_TRUE(catalogue->Use(QStringLiteral("fr")));
+    const QString french = QCoreApplication::translate("quarrow::ViewControls", "Save chart...");
+    ASSERT_NE(french, QStringLiteral("Save chart..."));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return save->text() == french; }));
+    EXPECT_EQ(tabs->tabText(kStepFour), QCoreApplication::translate("Quarrow", "Step Four"));
+    EXPECT_NE(view->windowTitle(), englishTitle);
+    EXPECT_EQ(view->windowTitle(),
+              QCoreApplication::translate("quarrow::EvolutionView", "Step Four: %1")
+                  .arg(QCoreApplication::translate("Scheme", "3: Sequential Selection")));
+    EXPECT_NE(view->LabelText(), englishFigures) << "the figures beside the chart";
+    EXPECT_TRUE(view->LabelText().startsWith(
+        QCoreApplication::translate("quarrow::EvolutionView", "Generation: %1")
+            .section(QLatin1Char('%'), 0, 0)));
+    auto* chart = view->findChild<QChartView*>(QStringLiteral("fitnessChart"))->chart();
+    EXPECT_EQ(chart->axes(Qt::Horizontal).front()->titleText(),
+              QCoreApplication::translate("quarrow::FitnessChart", "Generation"));
+    EXPECT_EQ(
+        view->findChild<QLabel*>(QStringLiteral("offspringTitle"))->text(),
+        QCoreApplication::translate("quarrow::OffspringPanel", "Offspring of this generation"));
+
+    ASSERT_TRUE(catalogue->Use(QStringLiteral("en")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return save->text() == QStringLiteral("Save chart..."); }));
+    EXPECT_EQ(view->windowTitle(), englishTitle);
+    EXPECT_EQ(tabs->tabText(kStepFour), QStringLiteral("Step Four"));
+    delete view;
 }
 
 // The projector's path: the window is zoomed first, and the view opens zoomed where the

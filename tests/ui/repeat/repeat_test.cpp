@@ -3,6 +3,7 @@
 #include "engine/exact_law.h"
 #include "platform/number_text.h"
 #include "plot/distribution_chart.h"
+#include "tests/support/language_steps.h"
 #include "tests/support/small_filesystem.h"
 #include "tests/ui/repeat/repeat_steps.h"
 #include "tests/ui/window/window_fixture.h"
@@ -130,6 +131,33 @@ TEST(RepeatWindowTest, SavingSaysWhenTheChartCannotBeWritten) {
     EXPECT_TRUE(told.startsWith(QStringLiteral("The chart could not be saved to %1: ").arg(path)))
         << told.toStdString();
     EXPECT_FALSE(QFile::exists(path));
+}
+
+// A finished batch's window takes a change of language whole: captions, headings, the estimate,
+// and the chart and table of the batch shown, whose figures stay as they were.
+TEST(RepeatWindowTest, AChangeOfLanguageWritesTheWindowAndTheShownBatchAnew) {
+    RepeatWindow window(QStringLiteral("CAT"));
+    window.show();
+    Start(window, 10, 4);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Running(); }, 30000));
+    auto* table = window.findChild<QTableWidget*>(QStringLiteral("repeatTable"));
+    const QString mean = table->item(0, 2)->text();
+    const QString englishTitle = plot::DistributionChartTitle(window.Shown());
+    {
+        const testing::InLanguage portuguese(QStringLiteral("pt_BR"));
+        const auto translated = [](const char* source) {
+            return QCoreApplication::translate("quarrow::RepeatWindow", source);
+        };
+        EXPECT_EQ(window.findChild<QPushButton*>(QStringLiteral("repeatStartButton"))->text(),
+                  translated("&Start"));
+        EXPECT_NE(translated("&Start"), QStringLiteral("&Start"));
+        EXPECT_EQ(table->horizontalHeaderItem(0)->text(), translated("Scheme"));
+        EXPECT_EQ(window.windowTitle(), translated("Repeat: %1").arg(QStringLiteral("CAT")));
+        EXPECT_EQ(table->item(0, 2)->text(), mean) << "the figures are the batch's";
+        EXPECT_NE(plot::DistributionChartTitle(window.Shown()), englishTitle)
+            << "the chart's title says its seed in the new language";
+    }
+    EXPECT_EQ(plot::DistributionChartTitle(window.Shown()), englishTitle);
 }
 
 /// A batch that waits for `release` before it runs, so that a test can act while it runs.

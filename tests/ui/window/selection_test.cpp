@@ -2,6 +2,7 @@
 
 #include "engine/generation_log.h"
 #include "platform/number_text.h"
+#include "tests/support/language_steps.h"
 #include "tests/support/memory_log_sink.h"
 #include "tests/support/window_steps.h"
 #include "tests/ui/window/window_fixture.h"
@@ -16,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTimer>
 #include <QUrl>
@@ -179,6 +181,39 @@ TEST_F(SelectionPageTest, EachOptionRunsItsSchemeWithTheTextsLandingAsLaidDown) 
         // The texts of the page are read, never changed.
         EXPECT_EQ(Text("txtTarget"), "CAT");
         EXPECT_EQ(Text("txtInitialGuess"), "DOG");
+    }
+}
+
+// The generation log's lines and the result boxes' number forms are the program's own, which
+// stored files and the lab read: a German window writes exactly what an English one does.
+TEST_F(SelectionPageTest, InAnotherLanguageTheLogAndTheBoxesAreWrittenAsInEnglish) {
+    for (const int option : {1, 2, 3}) {
+        SCOPED_TRACE(option);
+        ChooseOption(option);
+        SetTexts("METHINKS", "QWERTYUI");
+        const Generator start = generator;
+        ClickGo();
+        WaitForFigures();
+        const std::string englishLog = LogText();
+        const std::string english[] = {Text("txtLength"), Text("txtNumGen"), Text("txtTotal")};
+        ASSERT_FALSE(englishLog.empty());
+
+        const InLanguage german(QStringLiteral("de"));
+        SetResultBoxes(QString());
+        generator = start;
+        SetTexts("METHINKS", "QWERTYUI");
+        ClickGo();
+        WaitForFigures();
+        EXPECT_EQ(LogText(), englishLog);
+        // The time is measured anew; its form is English: a point, never a comma.
+        const QRegularExpression englishSeconds(QStringLiteral(R"(^\d+(\.\d+)?(E[-+]\d+)?$)"));
+        EXPECT_TRUE(englishSeconds.match(QString::fromStdString(english[0])).hasMatch())
+            << english[0];
+        EXPECT_TRUE(englishSeconds.match(Box("txtLength")->text()).hasMatch()) << Text("txtLength");
+        EXPECT_EQ(Text("txtNumGen"), english[1]);
+        EXPECT_EQ(Text("txtTotal"), english[2]);
+        EXPECT_NE(Control<QTabWidget>("SSTab1")->tabText(kStepFour), QStringLiteral("Step Four"))
+            << "the window itself is in German";
     }
 }
 
