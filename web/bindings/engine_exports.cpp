@@ -19,6 +19,7 @@
 #include "search/estimate.h"
 #include "search/string_rate.h"
 #include "search/trial.h"
+#include "web/bindings/export_args.h"
 #include "web/bindings/json_text.h"
 #include "web/bindings/web_hooks.h"
 #include "web/bindings/web_log_sink.h"
@@ -35,17 +36,9 @@
 namespace quarrow::web {
 namespace {
 
-std::uint64_t Join(std::uint32_t high, std::uint32_t low) {
-    return (static_cast<std::uint64_t>(high) << 32) | low;
-}
-
 void AddState(JsonObject& json, const Generator& generator) {
     json.Number("stateHigh", static_cast<double>(generator.State() >> 32));
     json.Number("stateLow", static_cast<double>(generator.State() & 0xffffffffULL));
-}
-
-std::string_view Bytes(const char* bytes, int size) {
-    return {bytes, static_cast<std::size_t>(size < 0 ? 0 : size)};
 }
 
 const char* ProblemKind(InputProblem::Kind kind) {
@@ -54,20 +47,6 @@ const char* ProblemKind(InputProblem::Kind kind) {
         return "foreignSymbol";
     case InputProblem::Kind::FirstStringTooLong:
         return "firstStringTooLong";
-    }
-    return "";
-}
-
-const char* OutcomeName(RunOutcome outcome) {
-    switch (outcome) {
-    case RunOutcome::Matched:
-        return "matched";
-    case RunOutcome::Cancelled:
-        return "cancelled";
-    case RunOutcome::LogFailed:
-        return "logFailed";
-    case RunOutcome::InvalidInput:
-        return "invalidInput";
     }
     return "";
 }

@@ -14,6 +14,7 @@
 #include "platform/learner_numbers.h"
 #include "platform/number_text.h"
 #include "search/blind_search.h"
+#include "web/bindings/export_args.h"
 #include "web/bindings/json_text.h"
 #include "web/bindings/web_hooks.h"
 #include "web/bindings/web_log_sink.h"
@@ -60,14 +61,6 @@ constexpr double kFeedInterval = 0.005;
 // Of the feed's reports of single generations at the start of a run, one in this many reads the
 // view's control words: a Pause is still seen within microseconds.
 constexpr std::int64_t kEarlyReportsPerCheck = 16;
-
-std::uint64_t Join(std::uint32_t high, std::uint32_t low) {
-    return (static_cast<std::uint64_t>(high) << 32) | low;
-}
-
-std::string_view Bytes(const char* bytes, int size) {
-    return {bytes, static_cast<std::size_t>(size < 0 ? 0 : size)};
-}
 
 /// `value` with `decimals` decimals and its thousands grouped, as the view's figures read.
 std::string FixedText(double value, int decimals) {
@@ -335,20 +328,6 @@ private:
     std::vector<FitnessPoint> bestPoints_;
     std::deque<std::pair<double, std::int64_t>> rateWindow_;
 };
-
-const char* OutcomeName(RunOutcome outcome) {
-    switch (outcome) {
-    case RunOutcome::Matched:
-        return "matched";
-    case RunOutcome::Cancelled:
-        return "cancelled";
-    case RunOutcome::LogFailed:
-        return "logFailed";
-    case RunOutcome::InvalidInput:
-        return "invalidInput";
-    }
-    return "";
-}
 
 const char* PlaceKind(RunPlace::Kind kind) {
     switch (kind) {

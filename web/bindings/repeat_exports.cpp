@@ -18,6 +18,7 @@
 #include "platform/learner_numbers.h"
 #include "platform/number_text.h"
 #include "search/alphabet.h"
+#include "web/bindings/export_args.h"
 #include "web/bindings/json_text.h"
 
 #include <algorithm>
@@ -53,10 +54,6 @@ std::vector<Scheme> SchemesOf(int mask) {
         }
     }
     return schemes;
-}
-
-std::uint64_t Join(std::uint32_t high, std::uint32_t low) {
-    return (static_cast<std::uint64_t>(high) << 32) | low;
 }
 
 std::string NumberList(const std::vector<double>& values) {
