@@ -250,6 +250,20 @@
     </message>
 </context>
 <context>
+    <name>NumberDecimal</name>
+    <message>
+        <source>.</source>
+        <translation>,</translation>
+    </message>
+</context>
+<context>
+    <name>NumberThousands</name>
+    <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The folder cannot be written.</source>

@@ -2,6 +2,7 @@
 
 #include "platform/learner_numbers.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <string>
@@ -10,8 +11,32 @@ namespace quarrow::plot {
 
 namespace {
 
+// A figure in the forms of the language shown: each catalogue states its own thousands
+// separator and decimal point, so that a German sentence reads "1.490 Zeichenketten" and a
+// French one "3,25". The texts below Qt write them as English does; every ',' and '.' of such a
+// text is one of the two.
+QString InShownForms(const QString& english) {
+    const QString thousands = QCoreApplication::translate("NumberThousands", ",");
+    const QString decimal = QCoreApplication::translate("NumberDecimal", ".");
+    if (thousands == QStringLiteral(",") && decimal == QStringLiteral(".")) {
+        return english;
+    }
+    QString shown;
+    shown.reserve(english.size());
+    for (const QChar c : english) {
+        if (c == QLatin1Char(',')) {
+            shown += thousands;
+        } else if (c == QLatin1Char('.')) {
+            shown += decimal;
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
 QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
+    return InShownForms(QString::fromStdString(text));
 }
 
 } // namespace
@@ -30,6 +55,10 @@ QString NumberText(double value, int figures) {
 
 QLocale FiguresLocale() {
     return QLocale(QLocale::English);
+}
+
+QString FixedText(double value, int decimals) {
+    return InShownForms(FiguresLocale().toString(value, 'f', decimals));
 }
 
 QString Grouped(std::int64_t count) {

@@ -8,11 +8,16 @@
 namespace quarrow::plot {
 
 // The texts of platform/learner_numbers.h as QStrings: numbers as a learner reads them, in
-// sentences and on every axis alike.
+// sentences and on every axis alike, with the thousands separator and decimal point of the
+// language shown (English's in the examples below). The result boxes, the log and the files keep
+// English's forms in every language and do not come from here.
 
 /// The locale every figure shown to people is written in, whatever the system's: the
 /// catalogue's language (English), so that a sentence and the figures in it agree.
 QLocale FiguresLocale();
+
+/// `value` with `decimals` decimals and its thousands grouped: "1,652,443.0".
+QString FixedText(double value, int decimals);
 
 /// A whole count with its thousands grouped: "6,268".
 QString Grouped(std::int64_t count);

@@ -797,7 +797,6 @@ double EvolutionView::GenerationRate() {
 }
 
 void EvolutionView::ShowFigures() {
-    const QLocale locale = plot::FiguresLocale();
     const double rate = shown_.reports > 0 ? GenerationRate() : 0.0;
     const auto count = [](auto value) { return Grouped(static_cast<std::int64_t>(value)); };
     const std::size_t matched = ShowsPrefix() ? shown_.generationReached : shown_.matchedLetters;
@@ -809,13 +808,13 @@ void EvolutionView::ShowFigures() {
         lines << tr("Best of the run: %1 of %2")
                      .arg(count(shown_.matchedLetters), count(shown_.targetLength));
     }
-    lines << tr("Generations per second: %1").arg(locale.toString(rate, 'f', rate < 100.0 ? 1 : 0))
-          << tr("Elapsed seconds: %1").arg(locale.toString(shown_.elapsedSeconds, 'f', 1));
+    lines << tr("Generations per second: %1").arg(plot::FixedText(rate, rate < 100.0 ? 1 : 0))
+          << tr("Elapsed seconds: %1").arg(plot::FixedText(shown_.elapsedSeconds, 1));
     if (shown_.pausedSeconds > 0.0) {
         // Slow motion holds the run back; the result boxes get the computing time alone.
         lines << tr("Computing seconds: %1")
-                     .arg(locale.toString(
-                         std::max(0.0, shown_.elapsedSeconds - shown_.pausedSeconds), 'f', 1));
+                     .arg(plot::FixedText(
+                         std::max(0.0, shown_.elapsedSeconds - shown_.pausedSeconds), 1));
     }
     lines << tr("Log file size: %1").arg(DescribeBytes(static_cast<double>(shown_.logBytes)));
     figuresLabel_->setText(lines.join(QLatin1Char('\n')));

@@ -3,6 +3,7 @@
 // what stays English (the generation log, the result boxes) the same in every language.
 
 #include "plot/catalogue.h"
+#include "plot/learner_numbers.h"
 #include "tests/support/language_steps.h"
 #include "tests/support/window_steps.h"
 #include "tests/ui/window/window_fixture.h"
@@ -261,6 +262,33 @@ TEST_F(LanguageFitTest, TheLanguageIsChosenFromTheWindowsMenuAndKeepsWhatTheBoxe
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return Tabs()->tabText(kStepOne) == QStringLiteral("Step One"); }));
     EXPECT_EQ(plot::Catalogue::Of(*QCoreApplication::instance())->Language(), QStringLiteral("en"));
+}
+
+// The figures of sentences, labels and charts take the language's thousands separator and
+// decimal point from its catalogue, and English's come back with English.
+TEST(LanguageForms, SentenceFiguresFollowTheLanguageShown) {
+    plot::Catalogue& catalogue = *plot::Catalogue::Of(*QCoreApplication::instance());
+    const auto figures = [] {
+        return QStringList{plot::Grouped(1490), plot::ThreeFigures(3.25),
+                           plot::FixedText(1652443.0, 1), plot::BytesText(1800.0),
+                           plot::PowerOfTenText(40.0781, 2)};
+    };
+    const QStringList english = figures();
+    EXPECT_EQ(english, (QStringList{QStringLiteral("1,490"), QStringLiteral("3.25"),
+                                    QStringLiteral("1,652,443.0"), QStringLiteral("1.8 kB"),
+                                    QStringLiteral("1.2 × 10⁴⁰")}));
+    for (const char* code : {"de", "es", "pt_BR"}) {
+        ASSERT_TRUE(catalogue.Use(QString::fromLatin1(code)));
+        EXPECT_EQ(figures(), (QStringList{QStringLiteral("1.490"), QStringLiteral("3,25"),
+                                          QStringLiteral("1.652.443,0"), QStringLiteral("1,8 kB"),
+                                          QStringLiteral("1,2 × 10⁴⁰")}))
+            << code;
+    }
+    ASSERT_TRUE(catalogue.Use(QStringLiteral("fr")));
+    EXPECT_EQ(plot::Grouped(1490), QStringLiteral("1\u00a0490"));
+    EXPECT_EQ(plot::FixedText(1652443.0, 1), QStringLiteral("1\u00a0652\u00a0443,0"));
+    ASSERT_TRUE(catalogue.Use(QStringLiteral("en")));
+    EXPECT_EQ(figures(), english);
 }
 
 // An open progress dialog follows too: its title and its button at once, its figures at the
