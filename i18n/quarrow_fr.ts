@@ -933,7 +933,7 @@ La simulation n&apos;a pas été lancée. Réessayez quand cette simulation sera
     </message>
     <message>
         <source>This browser does not let the page hold a run in its worker, so the run goes at full speed: Pause, Step and the slower speeds need the page served with cross-origin isolation.</source>
-        <translation>Ce navigateur ne permet pas à la page de retenir une simulation dans son worker, qui va donc à pleine vitesse : « Pause », « Pas à pas » et les vitesses plus lentes demandent une page servie avec l’isolation cross-origin.</translation>
+        <translation>Ce navigateur ne permet pas à la page de retenir une simulation dans son worker, qui va donc à pleine vitesse&#xa0;: «&#xa0;Pause&#xa0;», «&#xa0;Pas à pas&#xa0;» et les vitesses plus lentes demandent une page servie avec l’isolation cross-origin.</translation>
     </message>
     <message>
         <source>A new version of Quarrow is ready.</source>
@@ -957,11 +957,11 @@ La simulation n&apos;a pas été lancée. Réessayez quand cette simulation sera
     </message>
     <message>
         <source>%1: mean %2 generations, median %3, 10% of runs at most %4, 90% at most %5; the exact law&apos;s mean is %6.</source>
-        <translation>%1 : moyenne %2 générations, médiane %3, 10 % des simulations au plus %4, 90 % au plus %5 ; la moyenne de la loi exacte est %6.</translation>
+        <translation>%1&#xa0;: moyenne %2 générations, médiane %3, 10&#xa0;% des simulations au plus %4, 90&#xa0;% au plus %5&#xa0;; la moyenne de la loi exacte est %6.</translation>
     </message>
     <message>
         <source>Runs done: %1 of %2</source>
-        <translation>Simulations faites : %1 sur %2</translation>
+        <translation>Simulations faites&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Save chart as PNG</source>
@@ -970,6 +970,14 @@ La simulation n&apos;a pas été lancée. Réessayez quand cette simulation sera
     <message>
         <source>Save chart as SVG</source>
         <translation>Enregistrer le graphique en SVG</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The link&apos;s language &quot;%1&quot; was ignored: the languages are %2.</source>
+        <translation>La langue «&#xa0;%1&#xa0;» du lien a été ignorée&#xa0;: les langues sont %2.</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,58 @@
 // The texts the page shows, looked up in the window's own catalogue as Qt's tr() does.
 
-import { catalogue } from './generated/texts.js';
+import { catalogues, languages } from './generated/texts.js';
 
 let strict = false;
+let current = 'en';
+
+/** The shipped languages, each named in itself, in the order the program lists them. */
+export const shippedLanguages = languages;
+
+/** The event the document receives after the language changed; every view re-renders its texts. */
+export const kLanguageChanged = 'quarrow-language-changed';
+
+/** The language the page shows (en, de, fr, es or pt_BR). */
+export function currentLanguage(): string {
+  return current;
+}
+
+/** The shipped language for a tag such as "pt-BR", "de-AT" or "fr": as the desktop matches it. */
+export function matchLanguage(tag: string): string | null {
+  const [primary = '', region = ''] = tag.replace('_', '-').toLowerCase().split('-');
+  if (primary === 'pt') {
+    return 'pt_BR';
+  }
+  const exact = languages.find((language) => language.code.toLowerCase() === `${primary}${region ? `_${region}` : ''}`);
+  return (exact ?? languages.find((language) => language.code === primary))?.code ?? null;
+}
+
+/** The first of the browser's languages that is shipped, else English. */
+export function browserLanguage(tags: readonly string[]): string {
+  for (const tag of tags) {
+    const code = matchLanguage(tag);
+    if (code !== null) {
+      return code;
+    }
+  }
+  return 'en';
+}
+
+/** Shows every text in `code` from now on and tells the views; the <html> element's lang follows. */
+export function setLanguage(code: string): void {
+  if (catalogues[code] === undefined || code === current) {
+    return;
+  }
+  current = code;
+  if (typeof document !== 'undefined') {
+    document.documentElement.lang = code.replace('_', '-');
+    document.dispatchEvent(new Event(kLanguageChanged));
+  }
+}
+
+/** Calls `render` now and again each time the language changes. */
+export function onLanguageChange(render: () => void): void {
+  document.addEventListener(kLanguageChanged, render);
+}
 
 /**
  * Makes a text missing from the catalogue throw (tests) rather than show its source text and
@@ -12,15 +62,26 @@ export function setStrictTexts(on: boolean): void {
   strict = on;
 }
 
-// English has two forms: one, and every other count (0 included), as Qt's English rules.
-function formFor(count: number): 0 | 1 {
-  return count === 1 ? 0 : 1;
+// Every shipped language has two forms, as Qt's rules: French and Brazilian Portuguese take the
+// first for 0 and 1, English, German and Spanish for 1 only.
+function formFor(count: number, language: string): 0 | 1 {
+  const singularZero = language === 'fr' || language === 'pt_BR';
+  return count === 1 || (singularZero && count === 0) ? 0 : 1;
 }
 
-/** `count` with its thousands grouped as English writes them, as `%Ln` shows it. */
-export function groupedCount(count: number): string {
+// The thousands separator QLocale writes for each language (French: a narrow no-break space).
+const kGroupSeparator: { readonly [code: string]: string } = {
+  en: ',',
+  de: '.',
+  es: '.',
+  pt_BR: '.',
+  fr: '\u202f',
+};
+
+/** `count` with its thousands grouped as the current language writes them, as `%Ln` shows it. */
+export function groupedCount(count: number, language = current): string {
   const digits = String(Math.trunc(Math.abs(count)));
-  const grouped = digits.replace(/\B(?=(\d{3})+$)/g, ',');
+  const grouped = digits.replace(/\B(?=(\d{3})+$)/g, kGroupSeparator[language] ?? ',');
   return count < 0 ? `-${grouped}` : grouped;
 }
 
@@ -30,7 +91,7 @@ export function groupedCount(count: number): string {
  * plain and grouped.
  */
 export function tr(context: string, source: string, n?: number): string {
-  const entry = catalogue[context]?.[source];
+  const entry = catalogues[current]?.[context]?.[source] ?? catalogues.en?.[context]?.[source];
   let text: string;
   if (entry === undefined) {
     const problem = `No catalogue text for ${JSON.stringify(source)} in ${context}`;
@@ -42,7 +103,7 @@ export function tr(context: string, source: string, n?: number): string {
   } else if (typeof entry === 'string') {
     text = entry;
   } else {
-    text = entry[n !== undefined && n >= 0 ? formFor(n) : 1];
+    text = entry[n !== undefined && n >= 0 ? formFor(n, current) : 1];
   }
   if (n !== undefined && n >= 0) {
     text = text.replace(/%L?n/g, (marker) =>
