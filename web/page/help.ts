@@ -125,6 +125,7 @@ export function createHelpViewer(options: HelpOptions = {}): HelpViewer {
   const dialog = document.createElement('dialog');
   dialog.id = 'helpViewer';
   dialog.className = 'help-viewer';
+  dialog.dataset.ownTexts = 'true';
   // The help window's size at 1x, grown with the window's zoom as far as the screen allows.
   const size = layout.help.baseSize;
   dialog.style.width = `min(calc(${size.w}px * var(--zoom, 1)), 96vw)`;

@@ -14,9 +14,11 @@ import {
   currentLanguage,
   matchLanguage,
   onLanguageChange,
+  previousLanguage,
   setLanguage,
   shippedLanguages,
   tr,
+  translateShown,
 } from "./texts.js";
 
 function toolbar(): HTMLElement {
@@ -158,6 +160,8 @@ async function start(): Promise<void> {
   );
   addCopyLink(steps, ui);
   addLanguageChooser();
+  // The steps' texts, the open views and dialogs: every catalogue text they show, written again.
+  onLanguageChange(() => translateShown(document.body, previousLanguage()));
   offline.keepSetUp(() => setUpLink(steps, ui));
   const notes = (): void => {
     // The notes are read again from the address so that they speak the language shown.

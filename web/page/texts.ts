@@ -37,11 +37,19 @@ export function browserLanguage(tags: readonly string[]): string {
   return 'en';
 }
 
+let previous = 'en';
+
+/** The language shown before the last change. */
+export function previousLanguage(): string {
+  return previous;
+}
+
 /** Shows every text in `code` from now on and tells the views; the <html> element's lang follows. */
 export function setLanguage(code: string): void {
   if (catalogues[code] === undefined || code === current) {
     return;
   }
+  previous = current;
   current = code;
   if (typeof document !== 'undefined') {
     document.documentElement.lang = code.replace('_', '-');
@@ -135,4 +143,76 @@ export function arg(text: string, ...values: readonly (string | number)[]): stri
     }
   });
   return text.replace(marker, (whole: string, digits: string) => valueOf.get(Number(digits)) ?? whole);
+}
+
+// Each whole text of `language` that a catalogue entry shows, with its context and source.
+const shownSources = new Map<string, Map<string, [string, string]>>();
+
+function sourcesOf(language: string): Map<string, [string, string]> {
+  let sources = shownSources.get(language);
+  if (sources === undefined) {
+    sources = new Map();
+    const catalogue = catalogues[language] ?? {};
+    for (const [context, entries] of Object.entries(catalogue)) {
+      for (const [source, entry] of Object.entries(entries)) {
+        if (typeof entry !== 'string') {
+          continue;
+        }
+        // As a label shows it too: without its '&' shortcut marks.
+        for (const shown of [entry, entry.replace(/&(&?)/g, '$1')]) {
+          if (shown !== '' && !sources.has(shown)) {
+            sources.set(shown, [context, source]);
+          }
+        }
+      }
+    }
+    shownSources.set(language, sources);
+  }
+  return sources;
+}
+
+// The attributes that hold shown texts.
+const kTextAttributes = ['title', 'aria-label', 'aria-description', 'placeholder'];
+
+/**
+ * Writes again, in the language shown now, every text under `root` that is a whole catalogue text
+ * of language `from` (text nodes and the shown attributes). Texts the program composed with
+ * figures are not catalogue texts and stay; the views write those again themselves. Preformatted
+ * text, text boxes and elements marked data-own-texts (which write their texts again themselves) are
+ * left alone.
+ */
+export function translateShown(root: Element, from: string): void {
+  if (from === current) {
+    return;
+  }
+  const sources = sourcesOf(from);
+  const again = (text: string): string | null => {
+    const found = sources.get(text);
+    return found === undefined ? null : tr(found[0], found[1]).replace(/&(&?)/g, text.includes('&') ? '&$1' : '$1');
+  };
+  const kept = (element: Element | null): boolean =>
+    element !== null && element.closest('pre, textarea, [data-own-texts]') !== null;
+  for (const element of [root, ...root.querySelectorAll('*')]) {
+    if (kept(element)) {
+      continue;
+    }
+    for (const name of kTextAttributes) {
+      const value = element.getAttribute(name);
+      const shown = value === null ? null : again(value);
+      if (shown !== null) {
+        element.setAttribute(name, shown);
+      }
+    }
+  }
+  const walker = document.createTreeWalker(root, NodeFilter.SHOW_TEXT);
+  for (let node = walker.nextNode(); node !== null; node = walker.nextNode()) {
+    if (kept(node.parentElement)) {
+      continue;
+    }
+    const text = node.textContent ?? '';
+    const shown = again(text) ?? again(text.trim());
+    if (shown !== null) {
+      node.textContent = shown;
+    }
+  }
 }
