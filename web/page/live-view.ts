@@ -787,6 +787,18 @@ export class LiveView {
     if (this.closed || report === null) {
       return;
     }
+    const title = this.dialog.querySelector('#liveView-title');
+    if (title !== null) {
+      title.textContent = arg(tr(kView, 'Step Four: %1'), tr('Scheme', this.options.scheme.caption));
+    }
+    for (const option of this.speedBox.options) {
+      const speed = Number(option.value);
+      option.textContent = speed === 0 ? tr(kControls, 'Full speed') : arg(tr(kControls, '%1 a second'), speed);
+    }
+    const expectation = this.dialog.querySelector('.live-expectation');
+    if (expectation !== null) {
+      expectation.textContent = this.expectationText();
+    }
     this.showFigures(report);
     this.showLetters(report);
     if (report.offspring !== undefined) {
