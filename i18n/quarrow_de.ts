@@ -985,6 +985,14 @@ Der Lauf wurde nicht gestartet. Versuch es noch einmal, wenn jener Lauf beendet 
         <source>Save chart as SVG</source>
         <translation>Diagramm als SVG speichern</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The link&apos;s language &quot;%1&quot; was ignored: the languages are %2.</source>
+        <translation>Die Sprache &quot;%1&quot; des Links wurde nicht übernommen: die Sprachen sind %2.</translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>

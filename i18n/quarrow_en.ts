@@ -942,6 +942,14 @@ The run was not started. Try again once that run has ended.</source>
         <source>It can be used once the task under way has finished or been cancelled.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link&apos;s language &quot;%1&quot; was ignored: the languages are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>

@@ -985,6 +985,14 @@ La ejecución no se inició. Vuelve a intentarlo cuando haya terminado esa ejecu
         <source>Save chart as SVG</source>
         <translation>Guardar gráfico como SVG</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The link&apos;s language &quot;%1&quot; was ignored: the languages are %2.</source>
+        <translation>El idioma &quot;%1&quot; del enlace se ignoró: los idiomas son %2.</translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>

@@ -985,6 +985,14 @@ La simulation n&apos;a pas été lancée. Réessayez quand cette simulation sera
         <source>Save chart as SVG</source>
         <translation>Enregistrer le graphique en SVG</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The link&apos;s language &quot;%1&quot; was ignored: the languages are %2.</source>
+        <translation>La langue «&#xa0;%1&#xa0;» du lien a été ignorée&#xa0;: les langues sont %2.</translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>

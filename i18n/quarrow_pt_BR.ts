@@ -985,6 +985,14 @@ A execução não foi iniciada. Tente de novo quando aquela execução terminar.
         <source>Save chart as SVG</source>
         <translation>Salvar gráfico como SVG</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The link&apos;s language &quot;%1&quot; was ignored: the languages are %2.</source>
+        <translation>O idioma &quot;%1&quot; do link foi ignorado: os idiomas são %2.</translation>
+    </message>
 </context>
 <context>
     <name>quarrow::BlindSearchLane</name>

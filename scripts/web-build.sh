@@ -6,6 +6,7 @@
 #   js/generated/layout.js, texts.js           the window's layout and the catalogue's texts
 #   engine/quarrow-engine.mjs, .wasm           the engine, compiled to WebAssembly
 #   help/*.html                                the help pages the window shows
+#   help/<language>/*.html                     the same in each shipped language
 #   manifest.webmanifest, icons/*.png          what installs the page as an app
 #   service-worker.js, site-version.js         the cache that keeps the site for offline use
 # Installs the packages that are missing first (scripts/setup.sh --web).
@@ -83,6 +84,12 @@ python3 web/tools/catalogue.py --repo . "$site/js/generated/texts.js"
 
 cp -R web/static/. "$site/"
 cp ui/help/pages/*.html "$site/help/"
+# Each shipped language's help pages beside the English ones, in help/<language>/.
+for help_dir in ui/help/pages/*/; do
+  language=$(basename "$help_dir")
+  mkdir -p "$site/help/$language"
+  cp "$help_dir"*.html "$site/help/$language/"
+done
 cp "$engine_js" "${engine_js%.mjs}.wasm" "$site/engine/"
 # The one library the page ships: the chart library, as an ES module beside the page's own, and
 # its style sheet. web/page/vendor/uplot.d.ts gives the page its types.

@@ -21,6 +21,9 @@ inline constexpr const char* kPageTexts[] = {
     QUARROW_TRANSLATABLE("WebPage", "and"),
     QUARROW_TRANSLATABLE("WebPage", "The link's setting \"%1\" is not one this page knows, and "
                                     "was ignored."),
+    QUARROW_TRANSLATABLE("WebPage", "Language"),
+    QUARROW_TRANSLATABLE("WebPage", "The link's language \"%1\" was ignored: the languages are "
+                                    "%2."),
     QUARROW_TRANSLATABLE("WebPage", "Seeded with %1: every result repeats exactly, as "
                                     "quarrow-lab's with --seed %1."),
     QUARROW_TRANSLATABLE("WebPage", "Evolving the target"),

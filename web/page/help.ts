@@ -5,7 +5,7 @@ import { trapFocus } from './dialogs.js';
 import { layout } from './generated/layout.js';
 import { helpTopicOf, setDescription } from './layout.js';
 import type { WindowControls } from './layout.js';
-import { arg, tr } from './texts.js';
+import { arg, currentLanguage, onLanguageChange, tr } from './texts.js';
 
 const kViewer = 'quarrow::HelpViewer';
 const kTopicContext = 'HelpTopic';
@@ -125,6 +125,7 @@ export function createHelpViewer(options: HelpOptions = {}): HelpViewer {
   const dialog = document.createElement('dialog');
   dialog.id = 'helpViewer';
   dialog.className = 'help-viewer';
+  dialog.dataset.ownTexts = 'true';
   // The help window's size at 1x, grown with the window's zoom as far as the screen allows.
   const size = layout.help.baseSize;
   dialog.style.width = `min(calc(${size.w}px * var(--zoom, 1)), 96vw)`;
@@ -134,6 +135,15 @@ export function createHelpViewer(options: HelpOptions = {}): HelpViewer {
   heading.className = 'dialog-title';
   dialog.setAttribute('aria-labelledby', heading.id);
   const back = button(tr(kViewer, 'Back'), tr(kViewer, 'Back to the previous topic (Alt+Left)'));
+  const retitle = (): void => {
+    back.textContent = tr(kViewer, 'Back');
+    back.title = tr(kViewer, 'Back to the previous topic (Alt+Left)');
+    forward.textContent = tr(kViewer, 'Forward');
+    forward.title = tr(kViewer, 'Forward to the next topic (Alt+Right)');
+    close.setAttribute('aria-label', tr('quarrow::ViewControls', 'Close'));
+    contents.setAttribute('aria-label', tr(kViewer, 'Help topics'));
+    topic.setAttribute('aria-label', tr(kViewer, 'Help topic'));
+  };
   back.id = 'helpBack';
   back.setAttribute('aria-keyshortcuts', 'Alt+ArrowLeft');
   const forward = button(
@@ -168,19 +178,28 @@ export function createHelpViewer(options: HelpOptions = {}): HelpViewer {
   trapFocus(dialog);
   document.body.append(dialog);
 
+  // Each language's pages are in help/<language>/, English's in help/; a page missing in a
+  // language is shown in English.
+  const fetchPage = (language: string, file: string): Promise<ParsedPage> =>
+    fetch(language === 'en' ? base + file : `${base}${language}/${file}`)
+      .then((response) => (response.ok ? response.text() : Promise.reject(response.status)))
+      .then((text) => {
+        const parsed = new DOMParser().parseFromString(text, 'text/html');
+        const title = (parsed.querySelector('title')?.textContent ?? '').replace(/\s+/g, ' ').trim();
+        // The English pages' titles are catalogue entries; a translated page carries its own.
+        const shownTitle = title === '' || language !== 'en' ? title : tr(kTopicContext, title);
+        return { title: shownTitle, body: parsed };
+      });
   const load = (context: number): Promise<ParsedPage | null> => {
     const file = fileOf(context);
-    let page = pages.get(file);
+    const language = currentLanguage();
+    const key = `${language}/${file}`;
+    let page = pages.get(key);
     if (page === undefined) {
-      page = fetch(base + file)
-        .then((response) => (response.ok ? response.text() : Promise.reject(response.status)))
-        .then((text) => {
-          const parsed = new DOMParser().parseFromString(text, 'text/html');
-          const title = (parsed.querySelector('title')?.textContent ?? '').replace(/\s+/g, ' ').trim();
-          return { title: title === '' ? '' : tr(kTopicContext, title), body: parsed };
-        })
+      page = fetchPage(language, file)
+        .catch(() => (language === 'en' ? Promise.reject(new Error(file)) : fetchPage('en', file)))
         .catch(() => null);
-      pages.set(file, page);
+      pages.set(key, page);
     }
     return page;
   };
@@ -195,11 +214,16 @@ export function createHelpViewer(options: HelpOptions = {}): HelpViewer {
     link.dataset.topic = String(context);
     item.append(link);
     list.append(item);
-    void topicTitle(context).then((title) => {
-      link.textContent = title;
-    });
     return link;
   });
+  const titleEntries = (): void => {
+    entries.forEach((link) => {
+      void topicTitle(Number(link.dataset.topic)).then((title) => {
+        link.textContent = title;
+      });
+    });
+  };
+  titleEntries();
 
   const render = async (context: number): Promise<void> => {
     const page = await load(context);
@@ -232,6 +256,15 @@ export function createHelpViewer(options: HelpOptions = {}): HelpViewer {
       topic.focus({ preventScroll: true });
     }
   };
+
+  // A new language: the bar, the list and the topic showing are shown again in it.
+  onLanguageChange(() => {
+    retitle();
+    titleEntries();
+    if (at >= 0) {
+      void render(history[at]);
+    }
+  });
 
   const go = (context: number): Promise<void> => {
     const target = isKnown(context) ? context : 0;

@@ -4,7 +4,7 @@
 
 import { layout } from './generated/layout.js';
 import type { FontSpec, Geometry, LayoutWidget } from './generated/layout.js';
-import { tr } from './texts.js';
+import { onLanguageChange, tr } from './texts.js';
 
 /** The controls of the built window, found by their objectName. */
 export interface WindowControls {
@@ -296,6 +296,81 @@ function decorate(control: HTMLElement, widget: LayoutWidget, key: string | null
   }
 }
 
+// The access key of `control` from its caption in the language shown now.
+function redecorate(control: HTMLElement, widget: LayoutWidget, key: string | null): void {
+  delete control.dataset.accessKey;
+  control.removeAttribute('aria-keyshortcuts');
+  decorate(control, widget, key);
+}
+
+/**
+ * Writes the layout's captions, tooltips, accessible names and descriptions again in the language
+ * shown now, control by control; the texts the program writes into its controls are left alone.
+ */
+function retranslate(built: Built): void {
+  document.title = shown(layout.form.windowTitle);
+  for (const widget of layout.widgets) {
+    const control = built.byName.get(widget.objectName);
+    if (control === undefined) {
+      continue;
+    }
+    const mnemonic = splitMnemonic(shown(widget.text));
+    const name = shown(widget.accessibleName);
+    const labelled = (caption: string): void => {
+      if (name !== '' && name !== caption) {
+        control.setAttribute('aria-label', name);
+      } else {
+        control.removeAttribute('aria-label');
+      }
+    };
+    if (widget.class === 'QRadioButton') {
+      const caption = control.parentElement?.querySelector(`label[for="${widget.objectName}"]`);
+      if (caption instanceof HTMLElement) {
+        writeCaption(caption, mnemonic);
+      }
+      labelled(mnemonic.caption);
+    } else if (widget.class === 'QPushButton' || (widget.class === 'QLabel' && !widget.arrow)) {
+      if (widget.text !== undefined && widget.text !== '') {
+        writeCaption(control, mnemonic);
+      }
+      if (widget.class === 'QPushButton') {
+        labelled(mnemonic.caption);
+      }
+    } else if (widget.class === 'QGroupBox') {
+      const legend = control.querySelector(':scope > legend');
+      if (legend !== null) {
+        legend.textContent = shown(widget.title);
+      } else if (name !== '') {
+        control.setAttribute('aria-label', name);
+      }
+    } else if (widget.class === 'QTabWidget') {
+      control.querySelector('.tab-strip')?.setAttribute('aria-label', name);
+    } else if (name !== '' && control.hasAttribute('aria-label')) {
+      control.setAttribute('aria-label', name);
+    }
+    const toolTip = shown(widget.toolTip);
+    if (toolTip !== '') {
+      control.title = toolTip;
+    }
+    const description = shown(widget.accessibleDescription);
+    if (description !== '' && description !== toolTip) {
+      setDescription(control, description);
+    }
+    if (widget.text !== undefined && widget.text !== '' && control.dataset.accessKey !== undefined) {
+      redecorate(control, widget, mnemonic.key);
+    }
+  }
+  const tabWidget = layout.widgets.find((widget) => widget.class === 'QTabWidget');
+  layout.tabWidget.pages.forEach((page, index) => {
+    const tab = built.tabs[index];
+    if (tab !== undefined && tabWidget !== undefined) {
+      const mnemonic = splitMnemonic(shown(page.title));
+      writeCaption(tab, mnemonic);
+      redecorate(tab, tabWidget, mnemonic.key);
+    }
+  });
+}
+
 function buildControl(widget: LayoutWidget, container: HTMLElement, top: number, built: Built) {
   const control = controlFor(widget, built);
   control.id = widget.objectName;
@@ -508,6 +583,7 @@ export function buildWindow(root: HTMLElement): WindowControls {
   const fontPixels = defaultPixelSize(family);
   form.style.fontSize = `${fontPixels}px`;
   document.documentElement.style.setProperty('--window-family', family);
+  onLanguageChange(() => retranslate(built));
 
   let current = -1;
   let factor = 1;

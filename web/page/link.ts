@@ -3,7 +3,7 @@
 // page shows, and the page starts as it would without it.
 
 import type { Engine, State } from "./engine-core.js";
-import { arg, tr } from "./texts.js";
+import { arg, matchLanguage, shippedLanguages, tr } from "./texts.js";
 
 /** The longest phrase a link may carry: an address much longer than this is cut or refused by
  * many servers and mail programs; longer phrases belong in the box. */
@@ -16,13 +16,15 @@ export interface LinkSetup {
   /** The scheme's number in the table. */
   scheme?: number;
   seed?: { text: string; state: State };
+  /** The language the link asks for (lang=de, lang=pt-BR ...). */
+  language?: string;
   /** A view to open over the page: "repeat". */
   view?: "repeat";
   /** What was ignored, in the page's words. */
   notes: string[];
 }
 
-const kKnown = new Set(["phrase", "step", "scheme", "seed", "view"]);
+const kKnown = new Set(["phrase", "step", "scheme", "seed", "view", "lang"]);
 
 function page(source: string): string {
   return tr("WebPage", source);
@@ -69,6 +71,19 @@ export function readLink(search: string, engine: Engine, schemeNumbers: number[]
             `${schemeNumbers.slice(0, -1).join(", ")} ${tr("WebPage", "and")} ${
               schemeNumbers[schemeNumbers.length - 1]
             }`,
+          ),
+        );
+      }
+    } else if (name === "lang") {
+      const code = matchLanguage(value);
+      if (code !== null) {
+        setup.language = code;
+      } else {
+        setup.notes.push(
+          arg(
+            page("The link's language \"%1\" was ignored: the languages are %2."),
+            value.length > 40 ? `${value.slice(0, 40)}…` : value,
+            shippedLanguages.map((language) => language.code.replace("_", "-")).join(", "),
           ),
         );
       }

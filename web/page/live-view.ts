@@ -7,7 +7,7 @@ import type { Engine, Raw, SchemeRow, State } from './engine-core.js';
 import { LiveControl } from './engine-tasks.js';
 import { ask, trapFocus } from './dialogs.js';
 import { LiveChart, type CurvePoint } from './live-chart.js';
-import { arg, tr } from './texts.js';
+import { arg, onLanguageChange, tr } from './texts.js';
 
 const kView = 'quarrow::EvolutionView';
 const kControls = 'quarrow::ViewControls';
@@ -516,6 +516,7 @@ export class LiveView {
     this.showOffspringPanel();
     this.followBlind(0);
     document.body.append(dialog);
+    onLanguageChange(() => this.showAgain());
     dialog.showModal();
     this.chart.fit();
     this.cancelButton.focus();
@@ -778,6 +779,32 @@ export class LiveView {
     if (report !== null && !this.closed) {
       this.show(report);
     }
+  }
+
+  // A new language: the figures, letters, offspring and status of the last report written again.
+  private showAgain(): void {
+    const report = this.last;
+    if (this.closed || report === null) {
+      return;
+    }
+    const title = this.dialog.querySelector('#liveView-title');
+    if (title !== null) {
+      title.textContent = arg(tr(kView, 'Step Four: %1'), tr('Scheme', this.options.scheme.caption));
+    }
+    for (const option of this.speedBox.options) {
+      const speed = Number(option.value);
+      option.textContent = speed === 0 ? tr(kControls, 'Full speed') : arg(tr(kControls, '%1 a second'), speed);
+    }
+    const expectation = this.dialog.querySelector('.live-expectation');
+    if (expectation !== null) {
+      expectation.textContent = this.expectationText();
+    }
+    this.showFigures(report);
+    this.showLetters(report);
+    if (report.offspring !== undefined) {
+      this.showOffspring(report.offspring);
+    }
+    this.updateStatus(true);
   }
 
   private show(report: LiveReport): void {

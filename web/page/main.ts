@@ -8,7 +8,18 @@ import { linkTo, readLink } from "./link.js";
 import { OfflineSite } from "./offline.js";
 import { openRepeat } from "./repeat.js";
 import { Steps } from "./steps.js";
-import { arg, tr } from "./texts.js";
+import {
+  arg,
+  browserLanguage,
+  currentLanguage,
+  matchLanguage,
+  onLanguageChange,
+  previousLanguage,
+  setLanguage,
+  shippedLanguages,
+  tr,
+  translateShown,
+} from "./texts.js";
 
 function toolbar(): HTMLElement {
   let bar = document.getElementById("page-tools");
@@ -23,15 +34,21 @@ function toolbar(): HTMLElement {
 /** Notes on what the address held that the page could not use, where everyone sees them. */
 function showNotes(notes: string[], seedNote: string | null): void {
   const bar = toolbar();
-  const list = document.createElement("div");
-  list.id = "link-notes";
-  list.setAttribute("role", "status");
+  let list = document.getElementById("link-notes");
+  if (list === null) {
+    list = document.createElement("div");
+    list.id = "link-notes";
+    list.setAttribute("role", "status");
+  }
+  list.replaceChildren();
   for (const note of seedNote ? [seedNote, ...notes] : notes) {
     const line = document.createElement("p");
     line.textContent = note;
     list.append(line);
   }
-  bar.append(list);
+  if (!list.isConnected) {
+    bar.append(list);
+  }
 }
 
 /** The page's set-up as a link: the phrase, step, scheme and seed it shows. */
@@ -48,8 +65,12 @@ function addCopyLink(steps: Steps, ui: ReturnType<typeof buildWindow>): void {
   const button = document.createElement("button");
   button.type = "button";
   button.id = "copyLink";
-  button.textContent = tr("WebPage", "Copy link");
-  button.title = tr("WebPage", "Copy a link to this phrase, step and scheme");
+  const render = (): void => {
+    button.textContent = tr("WebPage", "Copy link");
+    button.title = tr("WebPage", "Copy a link to this phrase, step and scheme");
+  };
+  render();
+  onLanguageChange(render);
   const said = document.createElement("p");
   said.id = "copy-link-said";
   said.setAttribute("role", "status");
@@ -74,9 +95,48 @@ function addHeading(): void {
   heading.className = "visually-hidden";
   heading.textContent = document.title;
   toolbar().prepend(heading);
+  onLanguageChange(() => {
+    heading.textContent = document.title;
+  });
+}
+
+/** The language the page starts in: the link's, else the first of the browser's it ships. */
+function startLanguage(): string {
+  const asked = new URLSearchParams(location.search).get("lang");
+  const fromLink = asked === null ? null : matchLanguage(asked);
+  return fromLink ?? browserLanguage(navigator.languages ?? [navigator.language]);
+}
+
+/** The chooser of the language in the bar: each language named in itself. */
+function addLanguageChooser(): void {
+  const holder = document.createElement("div");
+  holder.id = "language-chooser";
+  const label = document.createElement("label");
+  label.htmlFor = "language";
+  const select = document.createElement("select");
+  select.id = "language";
+  for (const language of shippedLanguages) {
+    const option = document.createElement("option");
+    option.value = language.code;
+    option.lang = language.code.replace("_", "-");
+    option.textContent = language.name;
+    select.append(option);
+  }
+  select.value = currentLanguage();
+  select.addEventListener("change", () => setLanguage(select.value));
+  const render = (): void => {
+    label.textContent = tr("WebPage", "Language");
+    select.value = currentLanguage();
+  };
+  render();
+  onLanguageChange(render);
+  holder.append(label, select);
+  toolbar().append(holder);
 }
 
 async function start(): Promise<void> {
+  setLanguage(startLanguage());
+  document.documentElement.lang = currentLanguage().replace("_", "-");
   addHeading();
   // Kept for use offline, and told of new versions in the bar; a switch reopens this set-up.
   const offline = new OfflineSite(toolbar());
@@ -99,16 +159,25 @@ async function start(): Promise<void> {
     }),
   );
   addCopyLink(steps, ui);
+  addLanguageChooser();
+  // The steps' texts, the open views and dialogs: every catalogue text they show, written again.
+  onLanguageChange(() => translateShown(document.body, previousLanguage()));
   offline.keepSetUp(() => setUpLink(steps, ui));
-  showNotes(
-    setup.notes,
-    setup.seed
-      ? arg(
-          tr("WebPage", "Seeded with %1: every result repeats exactly, as quarrow-lab's with --seed %1."),
-          setup.seed.text,
-        )
-      : null,
-  );
+  const notes = (): void => {
+    // The notes are read again from the address so that they speak the language shown.
+    const again = readLink(location.search, engine, schemes.map((row) => row.number));
+    showNotes(
+      again.notes,
+      again.seed
+        ? arg(
+            tr("WebPage", "Seeded with %1: every result repeats exactly, as quarrow-lab's with --seed %1."),
+            again.seed.text,
+          )
+        : null,
+    );
+  };
+  notes();
+  onLanguageChange(notes);
   document.body.dataset.ready = "true";
   // A link may open the Repeat view over the page, on the phrase and seed it carries.
   if (setup.view === "repeat") {

@@ -5,7 +5,7 @@
 
 import { Engine, latin1, loadModule, type EngineModule, type SchemeRow } from "./engine-core.js";
 import { poolSize, runPool, type PoolRun } from "./engine-pool.js";
-import { arg, groupedCount, tr } from "./texts.js";
+import { arg, groupedCount, onLanguageChange, tr } from "./texts.js";
 import uPlot from "./vendor/uplot.js";
 
 export interface RepeatOptions {
@@ -152,6 +152,12 @@ class RepeatView {
   constructor(private readonly options: RepeatOptions) {
     this.root = element("section", { id: "repeat-view", className: "repeat-view" });
     this.root.setAttribute("role", "dialog");
+    // A new language: the charts, their titles and the estimate written again from the last figures.
+    onLanguageChange(() => {
+      if (!this.root.isConnected) return;
+      if (this.shown) this.show(this.shown.figures, this.shown.seed, this.shown.runs);
+      this.updateEstimate();
+    });
     this.root.setAttribute("aria-modal", "true");
     this.root.setAttribute("aria-labelledby", "repeat-heading");
     const heading = element("h2", { id: "repeat-heading" }, arg(win("Repeat: %1"), options.target));

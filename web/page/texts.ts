@@ -1,8 +1,66 @@
 // The texts the page shows, looked up in the window's own catalogue as Qt's tr() does.
 
-import { catalogue } from './generated/texts.js';
+import { catalogues, languages } from './generated/texts.js';
 
 let strict = false;
+let current = 'en';
+
+/** The shipped languages, each named in itself, in the order the program lists them. */
+export const shippedLanguages = languages;
+
+/** The event the document receives after the language changed; every view re-renders its texts. */
+export const kLanguageChanged = 'quarrow-language-changed';
+
+/** The language the page shows (en, de, fr, es or pt_BR). */
+export function currentLanguage(): string {
+  return current;
+}
+
+/** The shipped language for a tag such as "pt-BR", "de-AT" or "fr": as the desktop matches it. */
+export function matchLanguage(tag: string): string | null {
+  const [primary = '', region = ''] = tag.replace('_', '-').toLowerCase().split('-');
+  if (primary === 'pt') {
+    return 'pt_BR';
+  }
+  const exact = languages.find((language) => language.code.toLowerCase() === `${primary}${region ? `_${region}` : ''}`);
+  return (exact ?? languages.find((language) => language.code === primary))?.code ?? null;
+}
+
+/** The first of the browser's languages that is shipped, else English. */
+export function browserLanguage(tags: readonly string[]): string {
+  for (const tag of tags) {
+    const code = matchLanguage(tag);
+    if (code !== null) {
+      return code;
+    }
+  }
+  return 'en';
+}
+
+let previous = 'en';
+
+/** The language shown before the last change. */
+export function previousLanguage(): string {
+  return previous;
+}
+
+/** Shows every text in `code` from now on and tells the views; the <html> element's lang follows. */
+export function setLanguage(code: string): void {
+  if (catalogues[code] === undefined || code === current) {
+    return;
+  }
+  previous = current;
+  current = code;
+  if (typeof document !== 'undefined') {
+    document.documentElement.lang = code.replace('_', '-');
+    document.dispatchEvent(new Event(kLanguageChanged));
+  }
+}
+
+/** Calls `render` now and again each time the language changes. */
+export function onLanguageChange(render: () => void): void {
+  document.addEventListener(kLanguageChanged, render);
+}
 
 /**
  * Makes a text missing from the catalogue throw (tests) rather than show its source text and
@@ -12,15 +70,26 @@ export function setStrictTexts(on: boolean): void {
   strict = on;
 }
 
-// English has two forms: one, and every other count (0 included), as Qt's English rules.
-function formFor(count: number): 0 | 1 {
-  return count === 1 ? 0 : 1;
+// Every shipped language has two forms, as Qt's rules: French and Brazilian Portuguese take the
+// first for 0 and 1, English, German and Spanish for 1 only.
+function formFor(count: number, language: string): 0 | 1 {
+  const singularZero = language === 'fr' || language === 'pt_BR';
+  return count === 1 || (singularZero && count === 0) ? 0 : 1;
 }
 
-/** `count` with its thousands grouped as English writes them, as `%Ln` shows it. */
-export function groupedCount(count: number): string {
+// The thousands separator QLocale writes for each language (French: a narrow no-break space).
+const kGroupSeparator: { readonly [code: string]: string } = {
+  en: ',',
+  de: '.',
+  es: '.',
+  pt_BR: '.',
+  fr: '\u202f',
+};
+
+/** `count` with its thousands grouped as the current language writes them, as `%Ln` shows it. */
+export function groupedCount(count: number, language = current): string {
   const digits = String(Math.trunc(Math.abs(count)));
-  const grouped = digits.replace(/\B(?=(\d{3})+$)/g, ',');
+  const grouped = digits.replace(/\B(?=(\d{3})+$)/g, kGroupSeparator[language] ?? ',');
   return count < 0 ? `-${grouped}` : grouped;
 }
 
@@ -30,7 +99,7 @@ export function groupedCount(count: number): string {
  * plain and grouped.
  */
 export function tr(context: string, source: string, n?: number): string {
-  const entry = catalogue[context]?.[source];
+  const entry = catalogues[current]?.[context]?.[source] ?? catalogues.en?.[context]?.[source];
   let text: string;
   if (entry === undefined) {
     const problem = `No catalogue text for ${JSON.stringify(source)} in ${context}`;
@@ -42,7 +111,7 @@ export function tr(context: string, source: string, n?: number): string {
   } else if (typeof entry === 'string') {
     text = entry;
   } else {
-    text = entry[n !== undefined && n >= 0 ? formFor(n) : 1];
+    text = entry[n !== undefined && n >= 0 ? formFor(n, current) : 1];
   }
   if (n !== undefined && n >= 0) {
     text = text.replace(/%L?n/g, (marker) =>
@@ -74,4 +143,76 @@ export function arg(text: string, ...values: readonly (string | number)[]): stri
     }
   });
   return text.replace(marker, (whole: string, digits: string) => valueOf.get(Number(digits)) ?? whole);
+}
+
+// Each whole text of `language` that a catalogue entry shows, with its context and source.
+const shownSources = new Map<string, Map<string, [string, string]>>();
+
+function sourcesOf(language: string): Map<string, [string, string]> {
+  let sources = shownSources.get(language);
+  if (sources === undefined) {
+    sources = new Map();
+    const catalogue = catalogues[language] ?? {};
+    for (const [context, entries] of Object.entries(catalogue)) {
+      for (const [source, entry] of Object.entries(entries)) {
+        if (typeof entry !== 'string') {
+          continue;
+        }
+        // As a label shows it too: without its '&' shortcut marks.
+        for (const shown of [entry, entry.replace(/&(&?)/g, '$1')]) {
+          if (shown !== '' && !sources.has(shown)) {
+            sources.set(shown, [context, source]);
+          }
+        }
+      }
+    }
+    shownSources.set(language, sources);
+  }
+  return sources;
+}
+
+// The attributes that hold shown texts.
+const kTextAttributes = ['title', 'aria-label', 'aria-description', 'placeholder'];
+
+/**
+ * Writes again, in the language shown now, every text under `root` that is a whole catalogue text
+ * of language `from` (text nodes and the shown attributes). Texts the program composed with
+ * figures are not catalogue texts and stay; the views write those again themselves. Preformatted
+ * text, text boxes and elements marked data-own-texts (which write their texts again themselves) are
+ * left alone.
+ */
+export function translateShown(root: Element, from: string): void {
+  if (from === current) {
+    return;
+  }
+  const sources = sourcesOf(from);
+  const again = (text: string): string | null => {
+    const found = sources.get(text);
+    return found === undefined ? null : tr(found[0], found[1]).replace(/&(&?)/g, text.includes('&') ? '&$1' : '$1');
+  };
+  const kept = (element: Element | null): boolean =>
+    element !== null && element.closest('pre, textarea, [data-own-texts]') !== null;
+  for (const element of [root, ...root.querySelectorAll('*')]) {
+    if (kept(element)) {
+      continue;
+    }
+    for (const name of kTextAttributes) {
+      const value = element.getAttribute(name);
+      const shown = value === null ? null : again(value);
+      if (shown !== null) {
+        element.setAttribute(name, shown);
+      }
+    }
+  }
+  const walker = document.createTreeWalker(root, NodeFilter.SHOW_TEXT);
+  for (let node = walker.nextNode(); node !== null; node = walker.nextNode()) {
+    if (kept(node.parentElement)) {
+      continue;
+    }
+    const text = node.textContent ?? '';
+    const shown = again(text) ?? again(text.trim());
+    if (shown !== null) {
+      node.textContent = shown;
+    }
+  }
 }

@@ -91,11 +91,16 @@ function describeLocation(location) {
   return location && location.url ? ` (${location.url}:${location.lineNumber})` : '';
 }
 
-// Opens URL in a new context at the viewport { width, height } (1280x800 unless given) and
+// Opens URL in a new context at the viewport { width, height } (1280x800 unless given), in the
+// browser language `locale` (English unless given), and
 // records what goes wrong there, in the page and in its workers. Resolves to
 // { page, context, problems }; problems is a list of sentences that grows as the page runs.
-export async function openPage(browser, url, { width = 1280, height = 800, deviceScaleFactor = 1 } = {}) {
-  const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor });
+export async function openPage(
+  browser,
+  url,
+  { width = 1280, height = 800, deviceScaleFactor = 1, locale = 'en-US' } = {},
+) {
+  const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor, locale });
   const page = await context.newPage();
   const problems = [];
   // A worker's console messages reach the page's console event as well on newer versions of

@@ -28,7 +28,7 @@ before(async () => {
   generate('ui_layout.py', 'layout.js');
   generate('catalogue.py', 'texts.js');
   ({ layout } = await import(pathToFileURL(join(generated, 'layout.js'))));
-  ({ catalogue } = await import(pathToFileURL(join(generated, 'texts.js'))));
+  ({ catalogues: { en: catalogue } } = await import(pathToFileURL(join(generated, 'texts.js'))));
 });
 
 // The layout file read on its own: each widget's name, class and first rectangle.

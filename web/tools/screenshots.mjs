@@ -3,6 +3,10 @@
 // of a new version, as a user sees them in Debian's Chromium.
 //
 //   node web/tools/screenshots.mjs [FOLDER]      (docs/ by default; the site must be built)
+//
+// QUARROW_SHOTS=languages takes Step Four, the paused live view and the Repeat view at 1280x800
+// in each shipped language but English (web-step-four-de-1280x800.png ...): the page is worked in
+// English, then switched to the language by its chooser, as a user switches an open page.
 import { appendFile, cp, mkdir, mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
@@ -46,12 +50,21 @@ async function updateOfferShots() {
   }
 }
 
-async function shot(name, query, size, act = async () => {}) {
+async function shot(name, query, size, act = async () => {}, language = null) {
   const { page, context } = await openPage(browser, `${site.url}${query}`, size);
   await page.waitForSelector('body[data-ready="true"]');
   await act(page);
+  if (language !== null) {
+    // The bar's chooser sits behind a modal view; its change is what the user's choice sends.
+    await page.evaluate((code) => {
+      const select = document.querySelector('#language');
+      select.value = code;
+      select.dispatchEvent(new Event('change'));
+    }, language);
+    await page.waitForTimeout(300);
+  }
   await page.waitForTimeout(300);
-  const path = join(folder, `web-${name}-${size.width}x${size.height}.png`);
+  const path = join(folder, `web-${language === null ? name : `${name}-${language}`}-${size.width}x${size.height}.png`);
   await page.screenshot({ path });
   console.log(path);
   await context.close();
@@ -65,7 +78,7 @@ async function closeLiveView(page) {
 
 /** The live view of a run: held with its offspring in sight, and finished, for each scheme that
  * shows them differently (the parent's letters, the growing prefix). */
-async function liveViewShots(size) {
+async function liveViewShots(size, language = null) {
   const slow = async (page) => {
     await page.evaluate(() => localStorage.setItem('quarrow.liveView', JSON.stringify({ keepOpen: true, speed: 16 })));
     await page.locator('#Page3').getByRole('button', { name: 'Go' }).click();
@@ -74,7 +87,8 @@ async function liveViewShots(size) {
     await page.locator('#livePause', { hasText: 'Resume' }).waitFor();
     await page.waitForTimeout(400);
   };
-  await shot('live-view-paused', `?phrase=${phrase}&step=4&scheme=1&seed=1`, size, slow);
+  await shot('live-view-paused', `?phrase=${phrase}&step=4&scheme=1&seed=1`, size, slow, language);
+  if (language !== null) return;
   await shot('live-view-scheme3-paused', `?phrase=${encodeURIComponent('HELLO WORLD')}&step=4&scheme=3&seed=1`, size, slow);
   await shot('live-view-finished', `?phrase=${phrase}&step=4&scheme=2&seed=1`, size, async (page) => {
     await page.evaluate(() => localStorage.setItem('quarrow.liveView', JSON.stringify({ keepOpen: true, speed: 0 })));
@@ -84,12 +98,13 @@ async function liveViewShots(size) {
 }
 
 /** The Repeat view after a finished batch of schemes 1 and 2 with a guess, at each size. */
-async function repeatShots() {
-  for (const size of [
+async function repeatShots(language = null) {
+  const sizes = [
     { width: 1280, height: 800 },
     { width: 1920, height: 1080 },
     { width: 1024, height: 768 },
-  ]) {
+  ];
+  for (const size of language === null ? sizes : sizes.slice(0, 1)) {
     await shot('repeat', `?phrase=${phrase}&step=4&view=repeat&seed=42`, size, async (page) => {
       await page.waitForSelector('#repeat-view[data-ready="true"]');
       await page.fill('#repeatRunsBox', '1000');
@@ -97,14 +112,34 @@ async function repeatShots() {
       await page.fill('#repeatGuessBox', '80');
       await page.click('#repeatStartButton');
       await page.waitForSelector('#repeat-view[data-state="done"]', { timeout: 60_000 });
-    });
+    }, language);
+  }
+}
+
+/** Step Four, the paused live view and the Repeat view in each language but English. */
+async function languageShots() {
+  const size = { width: 1280, height: 800 };
+  for (const language of ['de', 'fr', 'es', 'pt_BR']) {
+    await shot('step-four', `?phrase=${phrase}&step=4&scheme=2&seed=1`, size, async (page) => {
+      await page.locator('#Page3').getByRole('button', { name: 'Go' }).click();
+      await page.waitForFunction(() => document.querySelector('#txtNumGen').value !== '', null, {
+        timeout: 60_000,
+      });
+      await closeLiveView(page);
+    }, language);
+    await liveViewShots(size, language);
+    await repeatShots(language);
   }
 }
 
 try {
-  await repeatShots();
+  if (process.env.QUARROW_SHOTS === 'languages') {
+    await languageShots();
+  } else {
+    await repeatShots();
+  }
   // QUARROW_SHOTS=repeat takes the Repeat view's shots alone.
-  if (process.env.QUARROW_SHOTS !== 'repeat') await otherShots();
+  if (!['repeat', 'languages'].includes(process.env.QUARROW_SHOTS ?? '')) await otherShots();
 } finally {
   await browser.close();
   await site.close();
