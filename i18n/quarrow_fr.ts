@@ -260,7 +260,7 @@
     <name>NumberThousands</name>
     <message>
         <source>,</source>
-        <translation> </translation>
+        <translation>&#xa0;</translation>
     </message>
 </context>
 <context>

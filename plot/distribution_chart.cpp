@@ -114,7 +114,7 @@ QString PercentText(double share) {
     if (text.endsWith(QLatin1Char('.'))) {
         text.chop(1);
     }
-    return text + QLatin1Char('%');
+    return InShownForms(text) + QLatin1Char('%');
 }
 
 /// The strings a blind search expects and the generations of 20 they make, in the same

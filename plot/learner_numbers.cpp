@@ -9,8 +9,6 @@
 
 namespace quarrow::plot {
 
-namespace {
-
 // A figure in the forms of the language shown: each catalogue states its own thousands
 // separator and decimal point, so that a German sentence reads "1.490 Zeichenketten" and a
 // French one "3,25". The texts below Qt write them as English does; every ',' and '.' of such a
@@ -34,6 +32,8 @@ QString InShownForms(const QString& english) {
     }
     return shown;
 }
+
+namespace {
 
 QString FromUtf8(const std::string& text) {
     return InShownForms(QString::fromStdString(text));

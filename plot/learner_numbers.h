@@ -16,6 +16,10 @@ namespace quarrow::plot {
 /// catalogue's language (English), so that a sentence and the figures in it agree.
 QLocale FiguresLocale();
 
+/// `english`, a figure as English writes it ("1,652,443.5"), with the thousands separator and
+/// decimal point of the language shown.
+QString InShownForms(const QString& english);
+
 /// `value` with `decimals` decimals and its thousands grouped: "1,652,443.0".
 QString FixedText(double value, int decimals);
 

@@ -27,7 +27,7 @@ QString DescribeDuration(double seconds) {
         return {};
     }
     return QCoreApplication::translate("CostText", duration.phrase)
-        .arg(QString::fromStdString(duration.figure));
+        .arg(plot::InShownForms(QString::fromStdString(duration.figure)));
 }
 
 QString DescribeBytes(double bytes) {

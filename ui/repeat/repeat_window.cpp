@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/number_text.h"
 #include "plot/distribution_chart.h"
+#include "plot/learner_numbers.h"
 #include "plot/scheme_look.h"
 #include "search/alphabet.h"
 #include "ui/common/box_text.h"
@@ -129,8 +130,9 @@ QString Caption(Scheme scheme) {
     return plot::SchemeCaptionText(scheme);
 }
 
+/// A figure of the table, in the forms of the language shown.
 QString Figure(double value) {
-    return QString::number(value, 'f', FigureDecimals(value, 2));
+    return plot::InShownForms(QString::number(value, 'f', FigureDecimals(value, 2)));
 }
 
 QString Duration(double seconds) {

@@ -77,19 +77,15 @@ function formFor(count: number, language: string): 0 | 1 {
   return count === 1 || (singularZero && count === 0) ? 0 : 1;
 }
 
-// The thousands separator QLocale writes for each language (French: a narrow no-break space).
-const kGroupSeparator: { readonly [code: string]: string } = {
-  en: ',',
-  de: '.',
-  es: '.',
-  pt_BR: '.',
-  fr: '\u202f',
-};
-
-/** `count` with its thousands grouped as the current language writes them, as `%Ln` shows it. */
+/**
+ * `count` with its thousands grouped as `language` writes them, as `%Ln` shows it: each
+ * catalogue states its language's thousands separator, as the window reads it.
+ */
 export function groupedCount(count: number, language = current): string {
+  const stated = catalogues[language]?.['NumberThousands']?.[','];
+  const separator = typeof stated === 'string' && stated !== '' ? stated : ',';
   const digits = String(Math.trunc(Math.abs(count)));
-  const grouped = digits.replace(/\B(?=(\d{3})+$)/g, kGroupSeparator[language] ?? ',');
+  const grouped = digits.replace(/\B(?=(\d{3})+$)/g, separator);
   return count < 0 ? `-${grouped}` : grouped;
 }
 

@@ -423,6 +423,8 @@ describe('the live view of a run', () => {
     assert.ok(await page.locator('#liveIsolation').isVisible(), 'the view says why it goes at full speed');
     assert.equal(await page.locator('#liveSpeed').inputValue(), '0');
     assert.ok(await page.locator('#liveSpeed').isDisabled());
+    // The service worker may still be fetching the site to keep it: let those requests go.
+    await context.unrouteAll({ behavior: 'ignoreErrors' });
     await context.close();
   });
 

@@ -153,11 +153,14 @@ TEST(RepeatWindowTest, AChangeOfLanguageWritesTheWindowAndTheShownBatchAnew) {
         EXPECT_NE(translated("&Start"), QStringLiteral("&Start"));
         EXPECT_EQ(table->horizontalHeaderItem(0)->text(), translated("Scheme"));
         EXPECT_EQ(window.windowTitle(), translated("Repeat: %1").arg(QStringLiteral("CAT")));
-        EXPECT_EQ(table->item(0, 2)->text(), mean) << "the figures are the batch's";
+        EXPECT_EQ(table->item(0, 2)->text(),
+                  QString(mean).replace(QLatin1Char('.'), QLatin1Char(',')))
+            << "the figures are the batch's, with the language's decimal mark";
         EXPECT_NE(plot::DistributionChartTitle(window.Shown()), englishTitle)
             << "the chart's title says its seed in the new language";
     }
     EXPECT_EQ(plot::DistributionChartTitle(window.Shown()), englishTitle);
+    EXPECT_EQ(table->item(0, 2)->text(), mean);
 }
 
 /// A batch that waits for `release` before it runs, so that a test can act while it runs.
