@@ -237,8 +237,8 @@ TEST_F(RunFaultsTest, ASecondWindowDoesNotRunWhileTheFirstWritesTheLog) {
     Control<QPushButton>("Command2")->click();
     // The waits above run inside this one: on a loaded machine, or under the sanitizers, the
     // second window's measurement alone can take most of the default five seconds.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->findChild<QMessageBox*>() != nullptr; },
-                                60'000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window->findChild<QMessageBox*>() != nullptr; }, 60'000));
 
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("Another Quarrow window is running a selection")))
         << refusal.toStdString();
