@@ -1243,7 +1243,7 @@ Die Ansicht behält sie; wähle einen anderen Ort und speichere noch einmal.</tr
     <name>quarrow::FitnessChart</name>
     <message>
         <source>Prefix reached (solid line)</source>
-        <translation>Erreichtes Präfix (durchgezogene Linie)</translation>
+        <translation>Erreichtes Präfix (durchgezogen)</translation>
     </message>
     <message>
         <source>Letters right</source>
@@ -1251,7 +1251,7 @@ Die Ansicht behält sie; wähle einen anderen Ort und speichere noch einmal.</tr
     </message>
     <message>
         <source>Best of the run (dashed line)</source>
-        <translation>Bestwert des Laufs (gestrichelte Linie)</translation>
+        <translation>Bestwert des Laufs (gestrichelt)</translation>
     </message>
     <message>
         <source>Letters matched</source>

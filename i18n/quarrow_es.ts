@@ -1251,7 +1251,7 @@ La vista los conserva; elige otro lugar y vuelve a guardar.</translation>
     </message>
     <message>
         <source>Best of the run (dashed line)</source>
-        <translation>Mejor de la ejecución (línea discontinua)</translation>
+        <translation>Mejor de la ejecución (a trazos)</translation>
     </message>
     <message>
         <source>Letters matched</source>

@@ -1251,7 +1251,7 @@ A janela os guarda; escolha outro local e salve de novo.</translation>
     </message>
     <message>
         <source>Best of the run (dashed line)</source>
-        <translation>Melhor da execução (linha tracejada)</translation>
+        <translation>Melhor da execução (tracejada)</translation>
     </message>
     <message>
         <source>Letters matched</source>
