@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>BytesText</name>
+    <message>
+        <source>bytes</source>
+        <translation>octets</translation>
+    </message>
+    <message>
+        <source>kB</source>
+        <translation>ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation>Po</translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation>Eo</translation>
+    </message>
+</context>
+<context>
     <name>CostText</name>
     <message>
         <source>%1 seconds</source>

@@ -133,7 +133,12 @@ std::string ThreeFiguresText(double value) {
 
 std::string BytesText(double bytes) {
     // SI units, each a thousand times the last; below a kilobyte the count itself.
-    static const char* const kUnits[] = {"bytes", "kB", "MB", "GB", "TB", "PB", "EB"};
+    // The units' names are the shells' to translate ("octets", "Mo" in French).
+    static const char* const kUnits[] = {
+        QUARROW_TRANSLATABLE("BytesText", "bytes"), QUARROW_TRANSLATABLE("BytesText", "kB"),
+        QUARROW_TRANSLATABLE("BytesText", "MB"),    QUARROW_TRANSLATABLE("BytesText", "GB"),
+        QUARROW_TRANSLATABLE("BytesText", "TB"),    QUARROW_TRANSLATABLE("BytesText", "PB"),
+        QUARROW_TRANSLATABLE("BytesText", "EB")};
     const auto whole = static_cast<std::int64_t>(std::min(bytes, 9.0e18));
     const std::int64_t magnitude = whole < 0 ? -whole : whole;
     const int power = magnitude == 0 ? 0 : static_cast<int>(std::log10(magnitude) / 3);

@@ -70,7 +70,12 @@ QString ThreeFigures(double value) {
 }
 
 QString BytesText(double bytes) {
-    return FromUtf8(quarrow::BytesText(bytes));
+    // "1.8 MB": the figure in the language's forms, then its unit's own name.
+    const QString english = QString::fromStdString(quarrow::BytesText(bytes));
+    const qsizetype space = english.lastIndexOf(QLatin1Char(' '));
+    const QByteArray unit = english.mid(space + 1).toLatin1();
+    return InShownForms(english.left(space)) + QLatin1Char(' ') +
+           QCoreApplication::translate("BytesText", unit.constData());
 }
 
 } // namespace quarrow::plot

@@ -2,6 +2,7 @@
 // modal dialog with the list of topics, Back and Forward, and the topic's title as its title.
 
 import { trapFocus } from './dialogs.js';
+import { languageChooser } from './language-chooser.js';
 import { layout } from './generated/layout.js';
 import { helpTopicOf, setDescription } from './layout.js';
 import type { WindowControls } from './layout.js';
@@ -159,7 +160,7 @@ export function createHelpViewer(options: HelpOptions = {}): HelpViewer {
   close.setAttribute('aria-label', tr('quarrow::ViewControls', 'Close'));
   const bar = document.createElement('div');
   bar.className = 'help-bar';
-  bar.append(back, forward, heading, close);
+  bar.append(back, forward, heading, languageChooser('helpLanguage'), close);
 
   const contents = document.createElement('nav');
   contents.id = 'helpContents';

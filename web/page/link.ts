@@ -3,7 +3,7 @@
 // page shows, and the page starts as it would without it.
 
 import type { Engine, State } from "./engine-core.js";
-import { arg, matchLanguage, shippedLanguages, tr } from "./texts.js";
+import { arg, matchLanguage, shippedLanguages, tr, verbatim } from "./texts.js";
 
 /** The longest phrase a link may carry: an address much longer than this is cut or refused by
  * many servers and mail programs; longer phrases belong in the box. */
@@ -37,7 +37,7 @@ export function readLink(search: string, engine: Engine, schemeNumbers: number[]
   for (const [name, value] of query) {
     if (!kKnown.has(name)) {
       setup.notes.push(
-        arg(page("The link's setting \"%1\" is not one this page knows, and was ignored."), name),
+        arg(page("The link's setting \"%1\" is not one this page knows, and was ignored."), verbatim(name)),
       );
       continue;
     }
@@ -57,7 +57,7 @@ export function readLink(search: string, engine: Engine, schemeNumbers: number[]
         setup.step = Number(value);
       } else {
         setup.notes.push(
-          arg(page("The link's step \"%1\" was ignored: the steps are 1 to 4."), value),
+          arg(page("The link's step \"%1\" was ignored: the steps are 1 to 4."), verbatim(value)),
         );
       }
     } else if (name === "scheme") {
@@ -67,7 +67,7 @@ export function readLink(search: string, engine: Engine, schemeNumbers: number[]
         setup.notes.push(
           arg(
             page("The link's scheme \"%1\" was ignored: the schemes are %2."),
-            value,
+            verbatim(value),
             `${schemeNumbers.slice(0, -1).join(", ")} ${tr("WebPage", "and")} ${
               schemeNumbers[schemeNumbers.length - 1]
             }`,
@@ -82,7 +82,7 @@ export function readLink(search: string, engine: Engine, schemeNumbers: number[]
         setup.notes.push(
           arg(
             page("The link's language \"%1\" was ignored: the languages are %2."),
-            value.length > 40 ? `${value.slice(0, 40)}…` : value,
+            verbatim(value.length > 40 ? `${value.slice(0, 40)}…` : value),
             shippedLanguages.map((language) => language.code.replace("_", "-")).join(", "),
           ),
         );
@@ -93,7 +93,7 @@ export function readLink(search: string, engine: Engine, schemeNumbers: number[]
         setup.view = "repeat";
       } else {
         setup.notes.push(
-          arg(page("The link's setting \"%1\" is not one this page knows, and was ignored."), `view=${value}`),
+          arg(page("The link's setting \"%1\" is not one this page knows, and was ignored."), verbatim(`view=${value}`)),
         );
       }
     } else if (name === "seed") {
@@ -104,7 +104,7 @@ export function readLink(search: string, engine: Engine, schemeNumbers: number[]
         setup.notes.push(
           arg(
             page("The link's seed \"%1\" was ignored: a seed is a whole number from 0 to %2."),
-            value.length > 40 ? `${value.slice(0, 40)}…` : value,
+            verbatim(value.length > 40 ? `${value.slice(0, 40)}…` : value),
             "18446744073709551615",
           ),
         );

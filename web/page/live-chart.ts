@@ -4,6 +4,7 @@
 // Saved whole with its title, as a PNG from the chart's own canvas or as an SVG written from the
 // same points.
 
+import { figureText as tickText } from './texts.js';
 import uPlot from './vendor/uplot.js';
 
 /** A point of the engine's curve: generation, value, and the lowest and highest value of the
@@ -62,13 +63,14 @@ export class LiveChart {
   private best: CurvePoint[] = [];
   private readonly holder: HTMLElement;
   private readonly caption: HTMLElement;
+  private readonly legend: HTMLElement | null = null;
   private summary = '';
   private readonly resizing: ResizeObserver | null = null;
   private fitDue = false;
 
   constructor(
     private readonly box: HTMLElement,
-    private readonly texts: ChartTexts,
+    private texts: ChartTexts,
   ) {
     box.setAttribute('role', 'img');
     box.setAttribute('aria-label', texts.label);
@@ -81,18 +83,11 @@ export class LiveChart {
     box.append(this.holder);
     if (texts.prefix) {
       // The two curves' legend, under the plot.
-      const legend = document.createElement('p');
-      legend.className = 'live-chart-legend';
-      legend.setAttribute('aria-hidden', 'true');
-      for (const [name, kind] of [
-        [texts.seriesName, 'solid'],
-        [texts.bestName, 'dashed'],
-      ]) {
-        const swatch = document.createElement('span');
-        swatch.className = `live-chart-swatch ${kind}`;
-        legend.append(swatch, ` ${name}`);
-      }
-      box.append(legend);
+      this.legend = document.createElement('p');
+      this.legend.className = 'live-chart-legend';
+      this.legend.setAttribute('aria-hidden', 'true');
+      this.writeLegend();
+      box.append(this.legend);
     }
     box.append(this.caption);
     box.setAttribute('aria-describedby', this.caption.id = `${box.id || 'chart'}-summary`);
@@ -108,6 +103,32 @@ export class LiveChart {
         }
       });
       this.resizing.observe(this.holder);
+    }
+  }
+
+  private writeLegend(): void {
+    if (this.legend === null) {
+      return;
+    }
+    this.legend.replaceChildren();
+    for (const [name, kind] of [
+      [this.texts.seriesName, 'solid'],
+      [this.texts.bestName, 'dashed'],
+    ]) {
+      const swatch = document.createElement('span');
+      swatch.className = `live-chart-swatch ${kind}`;
+      this.legend.append(swatch, ` ${name}`);
+    }
+  }
+
+  /** Shows the chart's titles and names as `texts` has them, as after a change of language. */
+  setTexts(texts: ChartTexts): void {
+    this.texts = texts;
+    this.writeLegend();
+    this.setSummary(this.summary);
+    if (this.plot !== null) {
+      this.plot.destroy();
+      this.plot = this.make();
     }
   }
 
@@ -160,8 +181,9 @@ export class LiveChart {
           labelFont: kFont,
           // Generations are whole: no tick between two of them.
           incrs: this.logarithmic ? undefined : kWholeSteps,
+          values: (_plot, ticks) => ticks.map(tickText),
         },
-        { label: this.texts.lettersTitle, font: kFont, labelFont: kFont, incrs: kWholeSteps },
+        { label: this.texts.lettersTitle, font: kFont, labelFont: kFont, incrs: kWholeSteps, values: (_plot, ticks) => ticks.map(tickText) },
       ],
       series,
     };
@@ -321,14 +343,14 @@ export class LiveChart {
       const x = xAt(tick).toFixed(1);
       parts.push(
         `<line x1="${x}" y1="${box.top}" x2="${x}" y2="${box.top + box.height}" stroke="#e4e4e4"/>`,
-        `<text x="${x}" y="${box.top + box.height + 16}" text-anchor="middle">${tick.toLocaleString('en')}</text>`,
+        `<text x="${x}" y="${box.top + box.height + 16}" text-anchor="middle">${tickText(tick)}</text>`,
       );
     }
     for (const tick of niceTicks(0, yMax, 8)) {
       const y = yAt(tick).toFixed(1);
       parts.push(
         `<line x1="${box.left}" y1="${y}" x2="${box.left + box.width}" y2="${y}" stroke="#e4e4e4"/>`,
-        `<text x="${box.left - 6}" y="${Number(y) + 4}" text-anchor="end">${tick}</text>`,
+        `<text x="${box.left - 6}" y="${Number(y) + 4}" text-anchor="end">${tickText(tick)}</text>`,
       );
     }
     parts.push(

@@ -6,7 +6,8 @@
 import type { Engine, Raw, SchemeRow, State } from './engine-core.js';
 import { LiveControl } from './engine-tasks.js';
 import { ask, trapFocus } from './dialogs.js';
-import { LiveChart, type CurvePoint } from './live-chart.js';
+import { languageChooser } from './language-chooser.js';
+import { LiveChart, type ChartTexts, type CurvePoint } from './live-chart.js';
 import { arg, onLanguageChange, tr } from './texts.js';
 
 const kView = 'quarrow::EvolutionView';
@@ -242,6 +243,8 @@ export class LiveView {
   private readonly headline: HTMLElement;
   private readonly offspring: HTMLElement;
   private readonly offspringTitle: HTMLElement;
+  private readonly legend: HTMLElement;
+  private ended: { outcome: string; answer: Raw | null } | null = null;
   private readonly rows: HTMLElement[] = [];
   private readonly blindBest: HTMLElement;
   private readonly blindFigures: HTMLElement;
@@ -350,19 +353,7 @@ export class LiveView {
     const middle = element('div', 'live-middle');
     const chartBox = element('div', 'live-chart');
     chartBox.id = 'liveChart';
-    this.chart = new LiveChart(chartBox, {
-      prefix: this.prefix,
-      length: options.target.length,
-      lettersTitle: this.prefix ? tr(kChart, 'Letters matched') : tr(kChart, 'Letters right'),
-      generationTitle: tr(kChart, 'Generation'),
-      logTitle: tr(kChart, 'Generation (logarithmic)'),
-      seriesName: this.prefix ? tr(kChart, 'Prefix reached (solid line)') : tr(kChart, 'Letters right'),
-      bestName: tr(kChart, 'Best of the run (dashed line)'),
-      label: this.prefix
-        ? tr(kChart, "Prefix each generation reached, and the run's best")
-        : tr(kChart, 'Letters right by generation'),
-      description: tr(kChart, 'The curve fills in as the run goes on.'),
-    });
+    this.chart = new LiveChart(chartBox, this.chartTexts());
     const side = element('div', 'live-side');
     this.figures = element('pre', 'live-figures');
     this.figures.id = 'liveFigures';
@@ -425,18 +416,8 @@ export class LiveView {
     }
     const rule = element('p', 'live-rule', tr('Scheme', options.scheme.rule));
     rule.id = 'liveRule';
-    const legend = element(
-      'p',
-      'live-legend',
-      this.prefix
-        ? tr(kOffspring, 'Blue: copied from the target; green: a hit.')
-        : arg(
-            tr(kOffspring, 'Bold, underlined: right; italic: changed; plain: kept; \u201c%1\u201d: %2.'),
-            tr(kOffspring, 'not chosen'),
-            tr(kOffspring, 'more letters right, but not chosen: the 20th offspring always is'),
-          ),
-    );
-    this.offspring.append(this.offspringTitle, list, rule, legend);
+    this.legend = element('p', 'live-legend', this.legendText());
+    this.offspring.append(this.offspringTitle, list, rule, this.legend);
     middle.append(chartBox, side, this.offspring);
 
     this.ending = element('p', 'live-ending');
@@ -510,7 +491,10 @@ export class LiveView {
       controls,
       this.status,
     );
-    dialog.append(title, body);
+    // The title's bar holds the language's chooser too: the view covers the page's.
+    const titleBar = element('div', 'dialog-title-bar');
+    titleBar.append(title, languageChooser('liveLanguage'));
+    dialog.append(titleBar, body);
     trapFocus(dialog);
     this.wire(savePng, saveSvg);
     this.showOffspringPanel();
@@ -520,6 +504,34 @@ export class LiveView {
     dialog.showModal();
     this.chart.fit();
     this.cancelButton.focus();
+  }
+
+  /** The chart's titles and names, in the language shown. */
+  private chartTexts(): ChartTexts {
+    return {
+      prefix: this.prefix,
+      length: this.options.target.length,
+      lettersTitle: this.prefix ? tr(kChart, 'Letters matched') : tr(kChart, 'Letters right'),
+      generationTitle: tr(kChart, 'Generation'),
+      logTitle: tr(kChart, 'Generation (logarithmic)'),
+      seriesName: this.prefix ? tr(kChart, 'Prefix reached (solid line)') : tr(kChart, 'Letters right'),
+      bestName: tr(kChart, 'Best of the run (dashed line)'),
+      label: this.prefix
+        ? tr(kChart, "Prefix each generation reached, and the run's best")
+        : tr(kChart, 'Letters right by generation'),
+      description: tr(kChart, 'The curve fills in as the run goes on.'),
+    };
+  }
+
+  /** The key to the offspring rows' marks. */
+  private legendText(): string {
+    return this.prefix
+      ? tr(kOffspring, 'Blue: copied from the target; green: a hit.')
+      : arg(
+          tr(kOffspring, 'Bold, underlined: right; italic: changed; plain: kept; \u201c%1\u201d: %2.'),
+          tr(kOffspring, 'not chosen'),
+          tr(kOffspring, 'more letters right, but not chosen: the 20th offspring always is'),
+        );
   }
 
   /** What a run is expected to cost: for the growing prefix from its closed form, with the
@@ -783,8 +795,7 @@ export class LiveView {
 
   // A new language: the figures, letters, offspring and status of the last report written again.
   private showAgain(): void {
-    const report = this.last;
-    if (this.closed || report === null) {
+    if (this.closed) {
       return;
     }
     const title = this.dialog.querySelector('#liveView-title');
@@ -799,12 +810,40 @@ export class LiveView {
     if (expectation !== null) {
       expectation.textContent = this.expectationText();
     }
+    this.legend.textContent = this.legendText();
+    this.chart.setTexts(this.chartTexts());
+    this.followBlind(0);
+    const report = this.last;
+    if (report === null) {
+      return;
+    }
     this.showFigures(report);
     this.showLetters(report);
     if (report.offspring !== undefined) {
       this.showOffspring(report.offspring);
     }
-    this.updateStatus(true);
+    if (this.ended === null) {
+      this.updateStatus(true);
+      return;
+    }
+    this.lockWhenMatched();
+    this.updateStatus(true, this.writeEnding());
+    this.chart.setSummary(this.chartSummary());
+    if (!this.blindEnding.hidden) {
+      this.showBlindEnding();
+    }
+  }
+
+  /** A growing prefix that matched shows every letter of the target locked. */
+  private lockWhenMatched(): void {
+    if (this.ended?.outcome === 'matched' && this.prefix) {
+      markedLetters(
+        this.currentLetters,
+        this.options.target.slice(0, 200),
+        'l'.repeat(Math.min(200, this.options.target.length)),
+        this.options.target.length > 200,
+      );
+    }
   }
 
   private show(report: LiveReport): void {
@@ -1075,19 +1114,12 @@ export class LiveView {
     }
   }
 
-  /** The run has ended with `answer`, the engine's; whether the view stays open. */
-  finish(outcome: string, answer: Raw | null): boolean {
-    this.drawPending();
-    this.running = false;
-    this.paused = false;
-    this.pauseButton.disabled = true;
-    this.stepButton.disabled = true;
-    this.pauseButton.textContent = tr(kControls, 'Pause');
-    this.cancelButton.textContent = tr(kControls, 'Close');
-    this.cancelButton.setAttribute('aria-description', tr(kControls, 'Closes this window'));
-    this.csv = (answer?.csv as string | undefined) ?? '';
-    this.saveDataButton.disabled = this.csv === '';
-    this.showOffspringPanel();
+  /** Writes the ended run's sentences in the language shown; the status's opening words. */
+  private writeEnding(): string {
+    if (this.ended === null) {
+      return '';
+    }
+    const { outcome, answer } = this.ended;
     const report = this.last;
     const generation = report?.generation ?? 0;
     const grouped = report?.figures.generation ?? '0';
@@ -1097,12 +1129,6 @@ export class LiveView {
       ending = tr(kView, 'Run finished.');
       if (this.prefix) {
         const lastDrewIt = (report?.locked ?? 0) < this.options.target.length;
-        markedLetters(
-          this.currentLetters,
-          this.options.target.slice(0, 200),
-          'l'.repeat(Math.min(200, this.options.target.length)),
-          this.options.target.length > 200,
-        );
         line = lastDrewIt
           ? arg(
               tr(kView, 'Offspring %1 of generation %2 drew the last hit: every letter of the target is now locked.'),
@@ -1145,10 +1171,28 @@ export class LiveView {
     }
     this.ending.textContent = line;
     this.ending.hidden = line === '';
-    this.updateStatus(true, ending);
+    return ending;
+  }
+
+  /** The run has ended with `answer`, the engine's; whether the view stays open. */
+  finish(outcome: string, answer: Raw | null): boolean {
+    this.drawPending();
+    this.running = false;
+    this.paused = false;
+    this.pauseButton.disabled = true;
+    this.stepButton.disabled = true;
+    this.pauseButton.textContent = tr(kControls, 'Pause');
+    this.cancelButton.textContent = tr(kControls, 'Close');
+    this.cancelButton.setAttribute('aria-description', tr(kControls, 'Closes this window'));
+    this.csv = (answer?.csv as string | undefined) ?? '';
+    this.saveDataButton.disabled = this.csv === '';
+    this.showOffspringPanel();
+    this.ended = { outcome, answer };
+    this.lockWhenMatched();
+    this.updateStatus(true, this.writeEnding());
     this.chart.setSummary(this.chartSummary());
     if (outcome === 'matched' || outcome === 'cancelled') {
-      this.finishBlind(report?.strings ?? 0);
+      this.finishBlind(this.last?.strings ?? 0);
     }
     if (!this.choices.keepOpen) {
       this.close();

@@ -3,6 +3,7 @@
 
 import { Engine, loadModule } from "./engine-core.js";
 import { buildWindow } from "./layout.js";
+import { languageChooser } from "./language-chooser.js";
 import { createHelpViewer, installHelp } from "./help.js";
 import { linkTo, readLink } from "./link.js";
 import { OfflineSite } from "./offline.js";
@@ -16,7 +17,6 @@ import {
   onLanguageChange,
   previousLanguage,
   setLanguage,
-  shippedLanguages,
   tr,
   translateShown,
 } from "./texts.js";
@@ -107,30 +107,10 @@ function startLanguage(): string {
   return fromLink ?? browserLanguage(navigator.languages ?? [navigator.language]);
 }
 
-/** The chooser of the language in the bar: each language named in itself. */
+/** The chooser of the language in the bar. */
 function addLanguageChooser(): void {
-  const holder = document.createElement("div");
+  const holder = languageChooser("language");
   holder.id = "language-chooser";
-  const label = document.createElement("label");
-  label.htmlFor = "language";
-  const select = document.createElement("select");
-  select.id = "language";
-  for (const language of shippedLanguages) {
-    const option = document.createElement("option");
-    option.value = language.code;
-    option.lang = language.code.replace("_", "-");
-    option.textContent = language.name;
-    select.append(option);
-  }
-  select.value = currentLanguage();
-  select.addEventListener("change", () => setLanguage(select.value));
-  const render = (): void => {
-    label.textContent = tr("WebPage", "Language");
-    select.value = currentLanguage();
-  };
-  render();
-  onLanguageChange(render);
-  holder.append(label, select);
   toolbar().append(holder);
 }
 

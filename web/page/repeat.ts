@@ -5,7 +5,8 @@
 
 import { Engine, latin1, loadModule, type EngineModule, type SchemeRow } from "./engine-core.js";
 import { poolSize, runPool, type PoolRun } from "./engine-pool.js";
-import { arg, groupedCount, onLanguageChange, tr } from "./texts.js";
+import { languageChooser } from "./language-chooser.js";
+import { arg, figureText, groupedCount, onLanguageChange, tr, verbatim } from "./texts.js";
 import uPlot from "./vendor/uplot.js";
 
 export interface RepeatOptions {
@@ -149,6 +150,8 @@ class RepeatView {
   private estimateFigures: { seconds: number; slowScheme: number; longPhrase: string; longFigure: string } | null =
     null;
 
+  private runsDone: { done: number; asked: number } | null = null;
+
   constructor(private readonly options: RepeatOptions) {
     this.root = element("section", { id: "repeat-view", className: "repeat-view" });
     this.root.setAttribute("role", "dialog");
@@ -157,6 +160,7 @@ class RepeatView {
       if (!this.root.isConnected) return;
       if (this.shown) this.show(this.shown.figures, this.shown.seed, this.shown.runs);
       this.updateEstimate();
+      this.writeProgress();
     });
     this.root.setAttribute("aria-modal", "true");
     this.root.setAttribute("aria-labelledby", "repeat-heading");
@@ -232,7 +236,7 @@ class RepeatView {
     this.table.append(element("thead", {}, head), element("tbody"));
 
     this.root.append(
-      element("div", { className: "repeat-top" }, heading, close),
+      element("div", { className: "repeat-top" }, heading, element("div", { className: "repeat-top-tools" }, languageChooser("repeatLanguage"), close)),
       form,
       schemes,
       buttons,
@@ -348,7 +352,7 @@ class RepeatView {
     const runs = Number(this.runsBox.value);
     if (!Number.isInteger(runs) || runs < kFewestRuns || runs > kMostRuns) {
       this.say(
-        arg(win("Each scheme needs at least %1 runs, and at most %2; %3 are too few."), kFewestRuns, groupedCount(kMostRuns), this.runsBox.value),
+        arg(win("Each scheme needs at least %1 runs, and at most %2; %3 are too few."), kFewestRuns, groupedCount(kMostRuns, "en"), verbatim(this.runsBox.value)),
         this.runsBox,
       );
       return;
@@ -375,7 +379,8 @@ class RepeatView {
     this.root.dataset.state = "running";
     const shownProgress = (done: number): void => {
       this.progress.value = done;
-      this.progressText.textContent = arg(tr("WebPage", "Runs done: %1 of %2"), groupedCount(done), groupedCount(asked));
+      this.runsDone = { done, asked };
+      this.writeProgress();
     };
     shownProgress(0);
     this.running = runPool({ target: this.options.target, schemes: mask, schemeCount: count, seed, runs }, shownProgress);
@@ -389,6 +394,13 @@ class RepeatView {
     this.root.dataset.state = "done";
     // The focus was on Start, disabled while the batch ran: it goes back there.
     if (document.activeElement === document.body || document.activeElement === null) this.startButton.focus();
+  }
+
+  /** The progress line, in the language shown. */
+  private writeProgress(): void {
+    if (this.runsDone === null) return;
+    const { done, asked } = this.runsDone;
+    this.progressText.textContent = arg(tr("WebPage", "Runs done: %1 of %2"), groupedCount(done, "en"), groupedCount(asked, "en"));
   }
 
   cancel(): void {
@@ -526,8 +538,11 @@ class RepeatView {
         y: { range: [0, top * 1.05] },
       },
       axes: [
-        { label: figures.axis.logarithmic ? tr(kChart, "Generations per run (logarithmic scale)") : tr(kChart, "Generations per run") },
-        { values: (_u, values) => values.map((v) => `${+(v * 100).toFixed(2)}%`), size: 56 },
+        {
+          label: figures.axis.logarithmic ? tr(kChart, "Generations per run (logarithmic scale)") : tr(kChart, "Generations per run"),
+          values: (_u, values) => values.map(figureText),
+        },
+        { values: (_u, values) => values.map((v) => (v === null ? "" : `${figureText(+(v * 100).toFixed(2))}%`)), size: 56 },
       ],
       series: [
         {},
@@ -659,7 +674,7 @@ class RepeatView {
       if (panel.guess) parts.push(`<text x="10" y="${y0 + 32}">${escapeXml(guessSentence(panel.guess))}</text>`);
       parts.push(`<line x1="${plotLeft}" y1="${bottom}" x2="${plotRight}" y2="${bottom}" stroke="#808080"/>`);
       parts.push(`<line x1="${plotLeft}" y1="${plotTop}" x2="${plotLeft}" y2="${bottom}" stroke="#808080"/>`);
-      parts.push(`<text x="${plotLeft - 6}" y="${plotTop + 4}" text-anchor="end" fill="#555">${+(top * 100).toFixed(2)}%</text>`);
+      parts.push(`<text x="${plotLeft - 6}" y="${plotTop + 4}" text-anchor="end" fill="#555">${figureText(+(top * 100).toFixed(2))}%</text>`);
       parts.push(`<text x="${plotLeft - 6}" y="${bottom + 4}" text-anchor="end" fill="#555">0%</text>`);
       const law: string[] = [];
       f.binFirst.forEach((first, b) => {
@@ -679,8 +694,8 @@ class RepeatView {
         parts.push(`<line x1="${x}" y1="${plotTop}" x2="${x}" y2="${bottom}" stroke="${mark.colour}" stroke-width="1.5"${dash}/>`);
         parts.push(`<text x="${x}" y="${plotTop - 4 - 0 * m}" fill="${mark.colour}" font-size="11" transform="rotate(0)" dx="3" dy="${12 + 12 * (m % 3)}">${escapeXml(mark.label)}</text>`);
       });
-      parts.push(`<text x="${plotLeft}" y="${bottom + 16}">${Math.round(f.axis.low)}</text>`);
-      parts.push(`<text x="${plotRight}" y="${bottom + 16}" text-anchor="end">${Math.round(f.axis.high)}</text>`);
+      parts.push(`<text x="${plotLeft}" y="${bottom + 16}">${figureText(Math.round(f.axis.low))}</text>`);
+      parts.push(`<text x="${plotRight}" y="${bottom + 16}" text-anchor="end">${figureText(Math.round(f.axis.high))}</text>`);
       const axisTitle = f.axis.logarithmic ? tr(kChart, "Generations per run (logarithmic scale)") : tr(kChart, "Generations per run");
       parts.push(`<text x="${(plotLeft + plotRight) / 2}" y="${bottom + 32}" text-anchor="middle">${escapeXml(axisTitle)}</text>`);
     });

@@ -15,7 +15,7 @@ import type { WindowControls } from "./layout.js";
 import { LogStore } from "./log-store.js";
 import { LiveView } from "./live-view.js";
 import { openRepeat } from "./repeat.js";
-import { arg, tr } from "./texts.js";
+import { arg, tr, verbatim } from "./texts.js";
 
 /** Characters of the phrase Form_Load draws. */
 const kStartPhraseLength = 50;
@@ -391,7 +391,7 @@ export class Steps {
               "Please use only the letters A to Z and spaces.",
           ),
           say("SelectionPage", inTarget ? "The target" : "The first string"),
-          character,
+          verbatim(character),
           check.positionText ?? "",
         ),
       );

@@ -117,12 +117,63 @@ export function tr(context: string, source: string, n?: number): string {
   return text;
 }
 
+/** A text that arg() puts in as it stands, such as what the user typed: never read as a figure. */
+export class Verbatim {
+  constructor(readonly text: string) {}
+
+  toString(): string {
+    return this.text;
+  }
+}
+
+/** `text` to be shown as it stands, even where it looks like a figure ("2.5" typed in a box). */
+export function verbatim(text: string): Verbatim {
+  return new Verbatim(text);
+}
+
+// A figure as the engine writes it: "6,268", "3.25", "-1", "1.2 × 10⁴⁰", "∞", "12.5%", with the
+// unit of a size in bytes after it when it is one ("1.8 MB").
+const kFigure = /^[-\u2212]?(?:\d|\u221e)[\d,. \u00a0\u00d7\u207b\u2070\u00b9\u00b2\u00b3\u2074-\u2079%]*(?: (bytes|kB|MB|GB|TB|PB|EB))?$/u;
+
+/**
+ * `english`, a figure as the engine and the lab write it, in the forms of `language`: each
+ * catalogue states its thousands separator and decimal point ("NumberThousands",
+ * "NumberDecimal"), as the window reads them, so that German reads "1.490,5" and French
+ * "1 490,5"; a size's unit is the language's own. Any other text is returned as it is.
+ */
+export function shownFigure(english: string, language = current): string {
+  const match = kFigure.exec(english);
+  if (match === null) {
+    return english;
+  }
+  const stated = (context: string, source: string): string => {
+    const entry = catalogues[language]?.[context]?.[source];
+    return typeof entry === 'string' && entry !== '' ? entry : source;
+  };
+  const thousands = stated('NumberThousands', ',');
+  const decimal = stated('NumberDecimal', '.');
+  const unit = match[1];
+  const figure = unit === undefined ? english : english.slice(0, -unit.length - 1);
+  const shown = figure.replace(/[,.]/g, (mark) => (mark === ',' ? thousands : decimal));
+  return unit === undefined ? shown : `${shown} ${stated('BytesText', unit)}`;
+}
+
+/**
+ * `value` as the language shown writes a chart's tick: "10,000" in English, "10.000" in German;
+ * nothing for a tick the chart leaves unlabelled (null).
+ */
+export function figureText(value: number | null): string {
+  return value === null ? '' : shownFigure(value.toLocaleString('en', { maximumFractionDigits: 3 }));
+}
+
 /**
  * `text` with its markers `%1` to `%99` filled in one pass, as QString::arg with several
  * arguments does: the first value replaces every marker of the lowest number, the second those of
  * the next number, and so on; markers past the values stay, and a value's own `%1` is not read.
+ * A value that is a figure (a number, or a text such as "1,490.5") is shown in the language's
+ * forms, as the window shows it; a `verbatim` one as it stands.
  */
-export function arg(text: string, ...values: readonly (string | number)[]): string {
+export function arg(text: string, ...values: readonly (string | number | Verbatim)[]): string {
   const marker = /%L?(\d{1,2})/g;
   const numbers = new Set<number>();
   for (const match of text.matchAll(marker)) {
@@ -134,8 +185,9 @@ export function arg(text: string, ...values: readonly (string | number)[]): stri
   const order = [...numbers].sort((a, b) => a - b);
   const valueOf = new Map<number, string>();
   order.forEach((number, index) => {
-    if (index < values.length) {
-      valueOf.set(number, String(values[index]));
+    const value = values[index];
+    if (value !== undefined) {
+      valueOf.set(number, value instanceof Verbatim ? value.text : shownFigure(String(value)));
     }
   });
   return text.replace(marker, (whole: string, digits: string) => valueOf.get(Number(digits)) ?? whole);
@@ -206,9 +258,15 @@ export function translateShown(root: Element, from: string): void {
       continue;
     }
     const text = node.textContent ?? '';
-    const shown = again(text) ?? again(text.trim());
-    if (shown !== null) {
-      node.textContent = shown;
+    // A text beside a control keeps the spaces that part it from the control.
+    const trimmed = text.trim();
+    const whole = again(text);
+    const inner = whole === null && trimmed !== text ? again(trimmed) : null;
+    if (whole !== null) {
+      node.textContent = whole;
+    } else if (inner !== null) {
+      const at = text.indexOf(trimmed);
+      node.textContent = text.slice(0, at) + inner + text.slice(at + trimmed.length);
     }
   }
 }

@@ -118,6 +118,8 @@ describe('the page in each language', () => {
 
     // The live view, paused, writes its captions and its figures again.
     await choose(page, 'en');
+    // A generation a second: the run is still going when Space pauses it.
+    await page.evaluate(() => localStorage.setItem('quarrow.liveView', JSON.stringify({ speed: 1, keepOpen: true })));
     await page.locator('#Page3').getByRole('button', { name: 'Go' }).click();
     await page.locator('#liveView').waitFor();
     await page.keyboard.press('Space');
@@ -152,6 +154,77 @@ describe('the page in each language', () => {
     const opened = await open('?phrase=HELLO', { locale: 'de-DE' });
     const violations = await audit(opened.page);
     assert.equal(violations.length, 0, describeViolations(violations));
+    assertNoProblems(opened);
+    await opened.context.close();
+  });
+
+  /** A seeded run of `phrase` with scheme 2, finished in the live view and kept open. */
+  const finishedRun = async (language) => {
+    const opened = await open(`?phrase=HELLO%20WORLD&step=4&scheme=2&seed=7&lang=${language}`);
+    const { page } = opened;
+    await page.evaluate(() => localStorage.setItem('quarrow.liveView', JSON.stringify({ speed: 0, keepOpen: true })));
+    await page.locator('#Command2').click();
+    await page.locator('#liveRepeat').waitFor();
+    return opened;
+  };
+
+  /** What the view shows and says, every figure a "#": times and rates differ from run to run. */
+  const viewText = (page) =>
+    page.evaluate(() => {
+      const view = document.querySelector('#liveView');
+      const chart = document.querySelector('#liveChart');
+      const said = [view.innerText, chart.getAttribute('aria-label'), document.querySelector('#liveBlindBest').getAttribute('aria-description')];
+      return said.join('\n').replace(/\d(?:[\d.,\u00a0]*\d)?/g, '#');
+    });
+
+  const storedLog = (page) =>
+    page.evaluate(async () => {
+      const root = await navigator.storage.getDirectory();
+      const file = await (await root.getFileHandle('generation.log')).getFile();
+      return [...new Uint8Array(await file.arrayBuffer())].join(',');
+    });
+
+  it('shows a finished live view switched to a language as one run in it, with its figures in its forms and the same log', async () => {
+    const english = await finishedRun('en');
+    const englishLog = await storedLog(english.page);
+    for (const code of ['de', 'fr', 'es', 'pt_BR']) {
+      const native = await finishedRun(code);
+      const expected = await viewText(native.page);
+      assert.equal(await storedLog(native.page), englishLog, `the log of a run in ${code}`);
+      if (code === 'de') {
+        // Thousands with a point, decimals with a comma, the unit its own; no English forms.
+        const figures = await native.page.locator('#liveFigures').innerText();
+        assert.match(figures, /\b\d{1,3}\.\d{3}\b/, figures);
+        assert.doesNotMatch(figures, /\d,\d{3}\b|\d\.\d{1,2}\b|bytes/, figures);
+      }
+      assertNoProblems(native);
+      await native.context.close();
+
+      // The English view, switched by the chooser inside it: the bar's is behind the view.
+      await english.page.locator('#liveLanguage').selectOption(code);
+      assert.equal(await viewText(english.page), expected, `the live view switched to ${code}`);
+    }
+    assertNoProblems(english);
+    await english.context.close();
+  });
+
+  it('reaches the language from inside the help and the Repeat view, and writes their texts again', async () => {
+    const opened = await open('?phrase=HELLO&step=4&view=repeat');
+    const { page } = opened;
+    await page.locator('#repeat-view').waitFor();
+    await page.locator('#repeatLanguage').focus();
+    await page.keyboard.press('ArrowDown');
+    assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
+    const heading = await page.locator('#repeat-heading').innerText();
+    assert.doesNotMatch(await page.locator('#repeat-view').innerText(), /\bRuns\b|Guess|Start\b/, heading);
+    await page.locator('#repeatClose').click();
+    await page.keyboard.press('F1');
+    await page.locator('#helpViewer').waitFor();
+    const german = await page.locator('#helpBrowser').innerText();
+    await page.locator('#helpLanguage').selectOption('fr');
+    await page.waitForFunction((before) => document.querySelector('#helpBrowser').innerText !== before, german);
+    assert.equal(await page.locator('#language').inputValue(), 'fr');
+    assert.equal(await page.locator('label[for="helpLanguage"]').innerText(), 'Langue');
     assertNoProblems(opened);
     await opened.context.close();
   });

@@ -253,6 +253,27 @@ describe('the page\'s texts', () => {
     assert.equal(arg('100% of %1', 5), '100% of 5');
   });
 
+  test('arg writes the engine\'s figures in the language\'s forms, as the window does, and typed text as it stands', async (t) => {
+    if (js === null) return t.skip('no TypeScript compiler (npm ci in web/, or set TSC)');
+    const { arg, setLanguage, verbatim, figureText } = await load('texts.js');
+    const figures = () => ['1,490', '3.25', '1,652,443.0', '1.8 kB', '1.2 × 10⁴⁰', '512 bytes'].map((f) => arg('%1', f));
+    const english = figures();
+    assert.deepEqual(english, ['1,490', '3.25', '1,652,443.0', '1.8 kB', '1.2 × 10⁴⁰', '512 bytes']);
+    for (const code of ['de', 'es', 'pt_BR']) {
+      setLanguage(code);
+      assert.deepEqual(figures().slice(0, 5), ['1.490', '3,25', '1.652.443,0', '1,8 kB', '1,2 × 10⁴⁰'], code);
+    }
+    setLanguage('fr');
+    assert.deepEqual(figures(), ['1\u00a0490', '3,25', '1\u00a0652\u00a0443,0', '1,8 ko', '1,2 × 10⁴⁰', '512 octets']);
+    // A sentence, a phrase or what the user typed is no figure.
+    assert.equal(arg('"%1" at %2', verbatim('2.5'), '1,000'), '"2.5" at 1\u00a0000');
+    assert.equal(arg('%1 %2', 'HELLO, WORLD.', 'Run 1.5'), 'HELLO, WORLD. Run 1.5');
+    assert.equal(figureText(10000), '10\u00a0000');
+    assert.equal(figureText(null), '');
+    setLanguage('en');
+    assert.deepEqual(figures(), english);
+  });
+
   test('the page reads every caption\'s access key as the generator does', async (t) => {
     if (js === null) return t.skip('no TypeScript compiler (npm ci in web/, or set TSC)');
     const { splitMnemonic } = await load('layout.js');

@@ -287,7 +287,13 @@ TEST(LanguageForms, SentenceFiguresFollowTheLanguageShown) {
     ASSERT_TRUE(catalogue.Use(QStringLiteral("fr")));
     EXPECT_EQ(plot::Grouped(1490), QStringLiteral("1\u00a0490"));
     EXPECT_EQ(plot::FixedText(1652443.0, 1), QStringLiteral("1\u00a0652\u00a0443,0"));
+    // A size's unit is the language's own.
+    EXPECT_EQ(plot::BytesText(1800.0), QStringLiteral("1,8 ko"));
+    EXPECT_EQ(plot::BytesText(512.0), QStringLiteral("512 octets"));
+    ASSERT_TRUE(catalogue.Use(QStringLiteral("de")));
+    EXPECT_EQ(plot::BytesText(512.0), QStringLiteral("512 Bytes"));
     ASSERT_TRUE(catalogue.Use(QStringLiteral("en")));
+    EXPECT_EQ(plot::BytesText(512.0), QStringLiteral("512 bytes"));
     EXPECT_EQ(figures(), english);
 }
 
