@@ -22,14 +22,15 @@
 namespace quarrow {
 
 QString DescribeBlindStrings(std::size_t length) {
-    return QString::fromStdString(BlindStringsText(length));
+    return plot::InShownForms(QString::fromStdString(BlindStringsText(length)));
 }
 
 QString DescribeBlindSearch(std::int64_t strings, std::size_t bestRight, std::size_t length,
                             double rate) {
     const BlindSearchEnding ending = DescribeBlindEnding(length, rate);
-    const QString power = QString::fromStdString(ending.power);
-    const QString all = QString::fromStdString(ending.strings);
+    // The figures in the forms of the language shown: "1,2 × 10⁴⁰" in German.
+    const QString power = plot::InShownForms(QString::fromStdString(ending.power));
+    const QString all = plot::InShownForms(QString::fromStdString(ending.strings));
     if (length > 0 && bestRight == length) {
         // A short target can be hit by chance; the lane stops there, and says so.
         return BlindSearchLane::tr("Blind search found the target at string %1; on average a "
@@ -47,9 +48,11 @@ QString DescribeBlindSearch(std::int64_t strings, std::size_t bestRight, std::si
         return text + QLatin1Char('.');
     }
     const QString duration =
-        ending.inYears ? BlindSearchLane::tr("%1 years").arg(QString::fromStdString(ending.years))
-                       : QCoreApplication::translate("CostText", ending.phrase)
-                             .arg(QString::fromStdString(ending.figure));
+        ending.inYears
+            ? BlindSearchLane::tr("%1 years")
+                  .arg(plot::InShownForms(QString::fromStdString(ending.years)))
+            : QCoreApplication::translate("CostText", ending.phrase)
+                  .arg(plot::InShownForms(QString::fromStdString(ending.figure)));
     return text + BlindSearchLane::tr(": about %1 at this computer's rate.").arg(duration);
 }
 

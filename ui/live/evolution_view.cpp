@@ -2,6 +2,7 @@
 
 #include "analysis/live_marks.h"
 #include "plot/distribution_chart.h"
+#include "plot/learner_numbers.h"
 #include "plot/scheme_look.h"
 #include "ui/common/box_text.h"
 #include "ui/common/cost_text.h"
@@ -497,7 +498,7 @@ QString EvolutionView::EndingText() const {
 void EvolutionView::ShowRunPlace() {
     const RunPlace place =
         PlaceOfRun(scheme_, static_cast<std::size_t>(target_.size()), shown_.generation);
-    QString shareText = QString::fromStdString(place.percent);
+    QString shareText = plot::InShownForms(QString::fromStdString(place.percent));
     if (place.kind == RunPlace::Kind::LessThanOne) {
         shareText = tr("less than 1%");
     } else if (place.kind == RunPlace::Kind::MoreThan99) {

@@ -2,6 +2,7 @@
 #include "engine/exact_law.h"
 #include "engine/generation_log.h"
 #include "engine/selection.h"
+#include "plot/catalogue.h"
 #include "plot/learner_numbers.h"
 #include "tests/engine/reference_runs.h"
 #include "tests/support/memory_log_sink.h"
@@ -366,6 +367,15 @@ TEST(BlindSearch, ItsSentenceStatesTheCostOfMatchingTheWholeTarget) {
                     .endsWith(QStringLiteral("about 3.8 \u00d7 10\u00b2\u2075 years at this "
                                              "computer's rate.")))
         << DescribeBlindSearch(10, 5, 28, 1.0e7).toStdString();
+    // Every figure of it in the forms of the language shown.
+    plot::Catalogue& catalogue = *plot::Catalogue::Of(*QCoreApplication::instance());
+    ASSERT_TRUE(catalogue.Use(QStringLiteral("de")));
+    const QString german = DescribeBlindSearch(12345, 5, 28, 1.0e7);
+    ASSERT_TRUE(catalogue.Use(QStringLiteral("en")));
+    EXPECT_TRUE(german.contains(QStringLiteral("12.345")) &&
+                german.contains(QStringLiteral("1,2 \u00d7 10\u2074\u2070")) &&
+                german.contains(QStringLiteral("3,8 \u00d7 10\u00b2\u2075")))
+        << german.toStdString();
 }
 
 // A one-letter target is found by chance within a few dozen strings: the lane stops at the
