@@ -3,14 +3,20 @@
 // private X server with a window manager, once for each screen size and zoom.
 //
 //   quarrow_screen_tour FOLDER NAME PHRASE [--zoom-steps N] [--full-screen] [--scheme 1|2|3]
-//                       [--zoom-after N] [--language CODE]
+//                       [--zoom-after N] [--language CODE] [--pages-only]
 //
-// writes, in FOLDER, live-view-4-a-second-NAME.png (running at 4 generations a second),
-// live-view-paused-NAME.png (held after a few generations, the offspring shown),
-// live-view-finished-NAME.png (the finished view) and repeat-window-NAME.png (the Repeat window
-// after 100 runs of each scheme). --zoom-after zooms the main window in N steps once the view
-// is open, as a teacher who finds the text too small does. --language shows the program in one
-// of the shipped languages (de, fr, es, pt_BR), chosen once the window is built, as its menu does.
+// writes, in FOLDER, first the four pages as a class sees them after each one's "Go":
+// step-one-NAME.png (the phrase typed in), step-two-NAME.png (the strings a second measured and
+// the time a match would take), step-three-NAME.png (the best of 500 random strings),
+// step-four-NAME.png (the figures of a run at full speed, its view closed; scheme 1 for
+// --scheme 3) and help-window-NAME.png (the help as "Step One"'s Instructions button opens it).
+// --pages-only stops there; otherwise it goes on to live-view-4-a-second-NAME.png (running at 4
+// generations a second), live-view-paused-NAME.png (held after a few generations, the offspring
+// shown), live-view-finished-NAME.png (the finished view) and repeat-window-NAME.png (the Repeat
+// window after 100 runs of each scheme). --zoom-after zooms the main window in N steps once the
+// view is open, as a teacher who finds the text too small does. --language shows the program in
+// one of the shipped languages (de, fr, es, pt_BR), chosen once the window is built, as its menu
+// does.
 
 #include "platform/clock.h"
 #include "platform/generator.h"
@@ -39,6 +45,8 @@
 
 namespace {
 
+constexpr int kStepTwo = 1;
+constexpr int kStepThree = 2;
 constexpr int kStepFour = 3;
 
 bool WaitFor(const std::function<bool()>& done, int milliseconds) {
@@ -139,6 +147,87 @@ bool RunRepeatBatch(QWidget* repeat, const QString& phrase) {
     return true;
 }
 
+template <typename T> T* Find(QWidget& within, const char* name) {
+    return Find<T>(&within, name);
+}
+
+bool Filled(QWidget& window, const char* box) {
+    auto* result = Find<QLineEdit>(window, box);
+    return result != nullptr && !result->text().isEmpty();
+}
+
+QWidget* Help(QWidget& window) {
+    auto* help = Find<QWidget>(window, "helpViewer");
+    return help != nullptr && help->isVisible() ? help : nullptr;
+}
+
+/// Presses the Go button `go` on `page` of `window` and waits, up to `milliseconds`, until the
+/// box `result` shows what it found; false when it never did.
+bool PressGo(QWidget& window, int page, const char* go, const char* result, int milliseconds) {
+    window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(page);
+    QTest::qWait(300);
+    Find<QPushButton>(window, go)->click();
+    if (!WaitFor([&] { return Filled(window, result); }, milliseconds)) {
+        std::fprintf(stderr, "%s never showed a result\n", go);
+        return false;
+    }
+    return true;
+}
+
+/// Takes each page in turn after its "Go", and the help window; false when a page did not show
+/// its result. The window shows `phrase` as typed on "Step One".
+bool TourPages(quarrow::Quarrow& window, const QString& phrase,
+               const std::function<QString(const char*)>& picture, int scheme) {
+    window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+    auto* phraseBox = Find<QLineEdit>(window, "txtPhrase");
+    phraseBox->setFocus();
+    phraseBox->selectAll();
+    QTest::keyClicks(phraseBox, phrase);
+    Grab(picture("step-one"));
+
+    // The Instructions button of "Step One" opens the help beside the window, its first topic
+    // shown.
+    Find<QPushButton>(window, "Command5")->click();
+    if (!WaitFor([&window] { return Help(window) != nullptr; }, 5000)) {
+        std::fprintf(stderr, "the help window did not open\n");
+        return false;
+    }
+    Grab(picture("help-window"));
+    Help(window)->close();
+    window.activateWindow();
+    WaitFor([&window] { return QApplication::activeWindow() == &window; }, 3000);
+
+    // "Step Two" measures for about a second; "Step Three" makes its 500 strings in a few.
+    if (!PressGo(window, kStepTwo, "Command8", "txtRndString", 30000)) {
+        return false;
+    }
+    Grab(picture("step-two"));
+    if (!PressGo(window, kStepThree, "Command4", "txtBestString", 120000)) {
+        return false;
+    }
+    Grab(picture("step-three"));
+
+    // At full speed a run of schemes 1 and 2 is over in moments. The finished view is closed
+    // before the picture, as a class closes it to read the page's figures: on a small screen or
+    // at a large zoom it covers most of the page.
+    window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(kStepFour);
+    // Scheme 3 on a long phrase takes hours; its page shows scheme 1 instead.
+    const int pageScheme = scheme == 3 ? 1 : scheme;
+    window.findChild<QRadioButton*>(QStringLiteral("Option%1").arg(pageScheme))->setChecked(true);
+    window.LiveViewChoices().slowMotion = false;
+    if (!PressGo(window, kStepFour, "Command2", "txtNumGen", 120000)) {
+        return false;
+    }
+    WaitFor([] { return View() != nullptr; }, 5000);
+    if (QWidget* view = View()) {
+        view->close();
+    }
+    window.activateWindow();
+    WaitFor([&window] { return QApplication::activeWindow() == &window; }, 3000);
+    Grab(picture("step-four"));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -152,7 +241,7 @@ int main(int argc, char* argv[]) {
     if (arguments.size() < 4) {
         std::fprintf(stderr, "usage: quarrow_screen_tour FOLDER NAME PHRASE [--zoom-steps N] "
                              "[--full-screen] [--scheme 1|2|3] [--zoom-after N] "
-                             "[--language CODE]\n");
+                             "[--language CODE] [--pages-only]\n");
         return 2;
     }
     const QString& folderPath = arguments[1];
@@ -198,6 +287,12 @@ int main(int argc, char* argv[]) {
     }
     QTest::qWait(500);
 
+    if (!TourPages(window, phrase, picture, scheme)) {
+        return 1;
+    }
+    if (arguments.contains(QStringLiteral("--pages-only"))) {
+        return 0;
+    }
     auto* phraseBox = window.findChild<QLineEdit*>(QStringLiteral("txtPhrase"));
     phraseBox->setText(phrase);
     window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(kStepFour);
