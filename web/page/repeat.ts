@@ -6,7 +6,7 @@
 import { Engine, latin1, loadModule, type EngineModule, type SchemeRow } from "./engine-core.js";
 import { poolSize, runPool, type PoolRun } from "./engine-pool.js";
 import { languageChooser } from "./language-chooser.js";
-import { arg, figureText, groupedCount, onLanguageChange, tr, verbatim } from "./texts.js";
+import { arg, figureText, groupedCount, onLanguageChange, shownFigure, tr, verbatim } from "./texts.js";
 import uPlot from "./vendor/uplot.js";
 
 export interface RepeatOptions {
@@ -164,7 +164,10 @@ class RepeatView {
     });
     this.root.setAttribute("aria-modal", "true");
     this.root.setAttribute("aria-labelledby", "repeat-heading");
-    const heading = element("h2", { id: "repeat-heading" }, arg(win("Repeat: %1"), options.target));
+    const heading = element("h2", { id: "repeat-heading" }, arg(win("Repeat: %1"), verbatim(options.target)));
+    onLanguageChange(() => {
+      heading.textContent = arg(win("Repeat: %1"), verbatim(options.target));
+    });
     const close = element("button", { type: "button", id: "repeatClose" }, tr("WebPage", "Close"));
     close.addEventListener("click", () => this.close());
     document.addEventListener("keydown", this.onKey);
@@ -494,7 +497,7 @@ class RepeatView {
     for (const panel of figures.panels) {
       const row = element("tr");
       row.append(element("th", { scope: "row" }, this.caption(panel.scheme)), element("td", {}, String(panel.finished)));
-      for (const cell of panel.cells) row.append(element("td", {}, cell));
+      for (const cell of panel.cells) row.append(element("td", {}, shownFigure(cell)));
       row.append(element("td", {}, arg(win("%1 (%2, %3, %4)"), panel.lawMean, ...panel.lawQuantiles)));
       body.append(row);
     }

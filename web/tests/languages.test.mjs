@@ -216,6 +216,7 @@ describe('the page in each language', () => {
     await page.keyboard.press('ArrowDown');
     assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
     const heading = await page.locator('#repeat-heading').innerText();
+    assert.doesNotMatch(heading, /^Repeat:/);
     assert.doesNotMatch(await page.locator('#repeat-view').innerText(), /\bRuns\b|Guess|Start\b/, heading);
     await page.locator('#repeatClose').click();
     await page.keyboard.press('F1');

@@ -4,9 +4,12 @@
 //
 //   node web/tools/screenshots.mjs [FOLDER]      (docs/ by default; the site must be built)
 //
-// QUARROW_SHOTS=languages takes Step Four, the paused live view and the Repeat view at 1280x800
-// in each shipped language but English (web-step-four-de-1280x800.png ...): the page is worked in
-// English, then switched to the language by its chooser, as a user switches an open page.
+// QUARROW_SHOTS=languages takes, in each shipped language but English, every step, the live view
+// held and done, the Repeat view and the help as the page opened in the language shows them
+// (web-step-one-de-1280x800.png, web-step-four-done-de-..., web-live-view-held-de-...; German
+// at all three sizes), and Step Four, the paused live
+// view and the Repeat view as an English page switched by its chooser shows them
+// (web-step-four-de-1280x800.png, web-live-view-paused-de-..., web-repeat-de-...).
 import { appendFile, cp, mkdir, mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
@@ -50,11 +53,12 @@ async function updateOfferShots() {
   }
 }
 
-async function shot(name, query, size, act = async () => {}, language = null) {
-  const { page, context } = await openPage(browser, `${site.url}${query}`, size);
+async function shot(name, query, size, act = async () => {}, language = null, { switched = true } = {}) {
+  const opened = switched || language === null ? query : `${query}${query.includes('?') ? '&' : '?'}lang=${language}`;
+  const { page, context } = await openPage(browser, `${site.url}${opened}`, size);
   await page.waitForSelector('body[data-ready="true"]');
   await act(page);
-  if (language !== null) {
+  if (language !== null && switched) {
     // The bar's chooser sits behind a modal view; its change is what the user's choice sends.
     await page.evaluate((code) => {
       const select = document.querySelector('#language');
@@ -116,10 +120,57 @@ async function repeatShots(language = null) {
   }
 }
 
-/** Step Four, the paused live view and the Repeat view in each language but English. */
+/**
+ * Every step with its result, the live view held and finished, the Repeat view and the help, in
+ * each language but English, as the page opened in that language shows them (at 1280x800; in
+ * German at the other two sizes too), and Step Four, the held live view and the Repeat view as an
+ * English page switched by the chooser shows them.
+ */
 async function languageShots() {
-  const size = { width: 1280, height: 800 };
+  const sizes = [
+    { width: 1280, height: 800 },
+    { width: 1920, height: 1080 },
+    { width: 1024, height: 768 },
+  ];
+  const native = { switched: false };
+  const held = async (page) => {
+    await page.evaluate(() => localStorage.setItem('quarrow.liveView', JSON.stringify({ keepOpen: true, speed: 16 })));
+    await page.locator('#Command2').click();
+    await page.locator('#liveOffspring:not([hidden])').waitFor();
+    await page.waitForTimeout(800);
+    await page.keyboard.press('Space');
+    await page.waitForTimeout(600);
+  };
   for (const language of ['de', 'fr', 'es', 'pt_BR']) {
+    for (const size of language === 'de' ? sizes : sizes.slice(0, 1)) {
+      await shot('step-one', `?phrase=${phrase}`, size, async () => {}, language, native);
+      await shot('step-two', `?phrase=${phrase}&step=2`, size, async (page) => {
+        await page.locator('#Command8').click();
+        await page.waitForFunction(() => document.querySelector('#txtTimeYear').value !== '', null, { timeout: 20_000 });
+      }, language, native);
+      await shot('step-three', `?phrase=${phrase}&step=3&seed=1`, size, async (page) => {
+        await page.locator('#txtNumGenerat').fill('200000');
+        await page.locator('#Command4').click();
+        await page.waitForFunction(() => document.querySelector('#txtBestString').value !== '', null, { timeout: 60_000 });
+      }, language, native);
+      await shot('step-four-done', `?phrase=${phrase}&step=4&scheme=2&seed=1`, size, async (page) => {
+        await page.locator('#Command2').click();
+        await page.waitForFunction(() => document.querySelector('#txtNumGen').value !== '', null, { timeout: 60_000 });
+        await page.locator('#liveCancel').click();
+        await page.locator('#liveView').waitFor({ state: 'detached' });
+      }, language, native);
+      await shot('live-view-held', `?phrase=${phrase}&step=4&scheme=1&seed=1`, size, held, language, native);
+      await shot('live-view-done', `?phrase=${phrase}&step=4&scheme=2&seed=1`, size, async (page) => {
+        await page.evaluate(() => localStorage.setItem('quarrow.liveView', JSON.stringify({ keepOpen: true, speed: 0 })));
+        await page.locator('#Command2').click();
+        await page.locator('#liveBlindEnding').waitFor({ timeout: 60_000 });
+      }, language, native);
+      await shot('help', `?phrase=${phrase}&step=4`, size, async (page) => {
+        await page.locator('#Command15').click();
+        await page.waitForTimeout(500);
+      }, language, native);
+    }
+    const size = sizes[0];
     await shot('step-four', `?phrase=${phrase}&step=4&scheme=2&seed=1`, size, async (page) => {
       await page.locator('#Page3').getByRole('button', { name: 'Go' }).click();
       await page.waitForFunction(() => document.querySelector('#txtNumGen').value !== '', null, {
