@@ -4,6 +4,7 @@
 #include "ui_quarrow.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeySequence>
@@ -17,19 +18,26 @@
 #include <vector>
 
 // The language is chosen from the window's context menu (the right mouse button anywhere off a
-// box, the menu key, Shift+F10) or with Ctrl+Shift+L, so that the fixed layout keeps every place
-// it has. Each language is named in itself, the same in every language; the choice lasts until
-// the program ends.
+// box, the menu key, Shift+F10) or with Ctrl+Shift+L in any of its windows, so that the fixed
+// layout keeps every place it has. Each language is named in itself, the same in every language;
+// the choice lasts until the program ends.
 
 namespace quarrow {
 
 void Quarrow::InstallLanguageChoice() {
+    // From every window of the program (the live view, the Repeat window, the help), as each
+    // shows its texts in the language chosen; not under a question, which waits for its answer.
     auto* choose = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), this);
-    choose->setContext(Qt::WindowShortcut);
+    choose->setContext(Qt::ApplicationShortcut);
     connect(choose, &QShortcut::activated, this, [this] {
-        const QWidget* focused = focusWidget();
-        const QPoint at = focused != nullptr ? focused->mapToGlobal(focused->rect().bottomLeft())
-                                             : mapToGlobal(rect().center());
+        if (QApplication::activeModalWidget() != nullptr) {
+            return;
+        }
+        const QWidget* focused = QApplication::focusWidget();
+        const QWidget* active = QApplication::activeWindow();
+        const QPoint at = focused != nullptr  ? focused->mapToGlobal(focused->rect().bottomLeft())
+                          : active != nullptr ? active->mapToGlobal(active->rect().center())
+                                              : mapToGlobal(rect().center());
         ShowLanguageMenu(at);
     });
 }

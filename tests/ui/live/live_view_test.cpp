@@ -14,6 +14,8 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -32,6 +34,7 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QLocale>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -608,7 +611,22 @@ TEST_F(LiveViewTest, SwitchingTheLanguageWhileTheViewIsOpenShowsBothInItAtOnce) 
         view->findChild<QLabel*>(QStringLiteral("offspringTitle"))->text(),
         QCoreApplication::translate("quarrow::OffspringPanel", "Offspring of this generation"));
 
-    ASSERT_TRUE(catalogue->Use(QStringLiteral("en")));
+    // Back to English from the view itself, as a teacher at its keyboard would.
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+    QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : view,
+                    Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    QMenu* menu = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (QMenu* shown : window->findChildren<QMenu*>(QStringLiteral("languageMenu"))) {
+            if (shown->isVisible()) {
+                menu = shown;
+            }
+        }
+        return menu != nullptr;
+    })) << "Ctrl+Shift+L in the view opens the language menu";
+    menu->findChild<QAction*>(QStringLiteral("language_en"))->trigger();
+    menu->close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return save->text() == QStringLiteral("Save chart..."); }));
     EXPECT_EQ(view->windowTitle(), englishTitle);
     EXPECT_EQ(tabs->tabText(kStepFour), QStringLiteral("Step Four"));
