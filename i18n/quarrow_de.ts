@@ -1765,7 +1765,7 @@ Die Ansicht behält sie; wähle einen anderen Ort und speichere noch einmal.</tr
     </message>
     <message>
         <source>Speed</source>
-        <translation>Geschwindigkeit</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Generations a second; slower than full speed, the view shows each generation&apos;s offspring. The choice holds for the next runs too.</source>
@@ -1773,7 +1773,7 @@ Die Ansicht behält sie; wähle einen anderen Ort und speichere noch einmal.</tr
     </message>
     <message>
         <source>Full speed</source>
-        <translation>Volle Geschwindigkeit</translation>
+        <translation>Volles Tempo</translation>
     </message>
     <message>
         <source>%1 a second</source>
@@ -1781,7 +1781,7 @@ Die Ansicht behält sie; wähle einen anderen Ort und speichere noch einmal.</tr
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Geschwindigkeit:</translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>Leave the finished chart on the screen when the run ends</source>

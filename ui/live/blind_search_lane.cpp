@@ -48,11 +48,10 @@ QString DescribeBlindSearch(std::int64_t strings, std::size_t bestRight, std::si
         return text + QLatin1Char('.');
     }
     const QString duration =
-        ending.inYears
-            ? BlindSearchLane::tr("%1 years")
-                  .arg(plot::InShownForms(QString::fromStdString(ending.years)))
-            : QCoreApplication::translate("CostText", ending.phrase)
-                  .arg(plot::InShownForms(QString::fromStdString(ending.figure)));
+        ending.inYears ? BlindSearchLane::tr("%1 years")
+                             .arg(plot::InShownForms(QString::fromStdString(ending.years)))
+                       : QCoreApplication::translate("CostText", ending.phrase)
+                             .arg(plot::InShownForms(QString::fromStdString(ending.figure)));
     return text + BlindSearchLane::tr(": about %1 at this computer's rate.").arg(duration);
 }
 

@@ -609,14 +609,17 @@ void EvolutionView::ShowOffspringPanel() {
     }
 }
 
+int EvolutionView::RowsBesideWidth() const {
+    const int spacing = std::max(middle_->horizontalSpacing(), 0);
+    return chart_->minimumSizeHint().width() +
+           std::max(controls_->PaceControls()->sizeHint().width(),
+                    figuresLabel_->sizeHint().width()) +
+           offspring_->minimumSizeHint().width() + 2 * spacing + 2 * OuterMargin();
+}
+
 void EvolutionView::ArrangeFor(QSize room) {
     const bool rowsShown = !offspring_->isHidden();
-    const int spacing = std::max(middle_->horizontalSpacing(), 0);
-    const int beside =
-        chart_->minimumSizeHint().width() +
-        std::max(controls_->PaceControls()->sizeHint().width(), figuresLabel_->sizeHint().width()) +
-        offspring_->minimumSizeHint().width() + 2 * spacing + 2 * OuterMargin();
-    const bool rowsBeside = !rowsShown || beside <= room.width();
+    const bool rowsBeside = !rowsShown || RowsBesideWidth() <= room.width();
     const int index = middle_->indexOf(offspring_);
     int row = 0;
     int column = 0;

@@ -138,6 +138,9 @@ public:
     bool LogarithmicAxis() const;
     /// The snapshot shown last.
     const EvolutionSnapshot& Shown() const { return shown_; }
+    /// The width the chart, the figures and the offspring rows need side by side, as the view
+    /// is now; where its room is narrower the rows go under the chart.
+    int RowsBesideWidth() const;
 
     /// Opens the Repeat window on the view's target, as `Repeat...` does; returns it.
     RepeatWindow* OpenRepeat();

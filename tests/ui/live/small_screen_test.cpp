@@ -1,4 +1,7 @@
+#include "tests/support/language_steps.h"
 #include "tests/ui/live/live_view_fixture.h"
+
+#include <QScreen>
 
 namespace quarrow::testing {
 namespace {
@@ -14,6 +17,42 @@ TEST_F(OffspringRoomTest, OnASmallScreenEveryRowIsWholeAndTheViewStaysOnIt) {
     QTest::keyClick(window.get(), Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen() && window->width() == 1024; }));
     CheckRowsOf({1, 50});
+}
+
+// On this screen the held view of the classic phrase has its chart, figures and rows side by side
+// in every language, as in English: a longer translation is made to fit rather than pushing the
+// rows under the chart, where the chart would give way to them.
+TEST_F(OffspringRoomTest, OnASmallScreenEveryLanguageHasItsRowsBesideTheChart) {
+    const auto heldWidth = [this] {
+        window->LiveViewChoices().slowMotion = true;
+        SetUpRun(QStringLiteral("METHINKS IT IS LIKE A WEASEL"),
+                 QStringLiteral("QWERTYUIOPASDFGHJKLZXCVBNM Q"), 1);
+        int width = 0;
+        EXPECT_TRUE(RunWith([&](EvolutionView& view) {
+            if (view.Shown().offspringGeneration < 1) {
+                return false;
+            }
+            view.TogglePause();
+            QTest::qWait(200);
+            width = view.RowsBesideWidth();
+            ClickCancel(view);
+            return true;
+        }));
+        if (auto* kept = window->findChild<EvolutionView*>()) {
+            delete kept;
+        }
+        CloseMessageNamed(QStringLiteral("selectionMessage"));
+        return width;
+    };
+    const int english = heldWidth();
+    ASSERT_GT(english, 0);
+    for (const plot::ShippedLanguage& language : plot::ShippedLanguages()) {
+        const InLanguage shown(language.code);
+        const int width = heldWidth();
+        // The screen's width less the view's frame.
+        EXPECT_LE(width, window->screen()->availableGeometry().width() - 8)
+            << language.code.toStdString() << " against " << english << " in English";
+    }
 }
 
 } // namespace
