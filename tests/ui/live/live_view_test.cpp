@@ -611,6 +611,13 @@ TEST_F(LiveViewTest, SwitchingTheLanguageWhileTheViewIsOpenShowsBothInItAtOnce) 
         view->findChild<QLabel*>(QStringLiteral("offspringTitle"))->text(),
         QCoreApplication::translate("quarrow::OffspringPanel", "Offspring of this generation"));
 
+    // The widest translation, taken by the open view: nothing of it cut or overlapping.
+    ASSERT_TRUE(catalogue->Use(QStringLiteral("de")));
+    const QString german = QCoreApplication::translate("quarrow::ViewControls", "Save chart...");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return save->text() == german; }));
+    QTest::qWait(100);
+    ExpectNothingClippedOrOverlapping(*view, "switched to German");
+
     // Back to English from the view itself, as a teacher at its keyboard would.
     view->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view));
