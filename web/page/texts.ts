@@ -78,15 +78,13 @@ function formFor(count: number, language: string): 0 | 1 {
 }
 
 /**
- * `count` with its thousands grouped as `language` writes them, as `%Ln` shows it: each
- * catalogue states its language's thousands separator, as the window reads it.
+ * `count` with its thousands grouped as `language` writes them, as `%Ln` shows it: English's
+ * commas, then the language's own forms (`shownFigure`).
  */
 export function groupedCount(count: number, language = current): string {
-  const stated = catalogues[language]?.['NumberThousands']?.[','];
-  const separator = typeof stated === 'string' && stated !== '' ? stated : ',';
   const digits = String(Math.trunc(Math.abs(count)));
-  const grouped = digits.replace(/\B(?=(\d{3})+$)/g, separator);
-  return count < 0 ? `-${grouped}` : grouped;
+  const grouped = digits.replace(/\B(?=(\d{3})+$)/g, ',');
+  return shownFigure(count < 0 ? `-${grouped}` : grouped, language);
 }
 
 /**
